@@ -1,0 +1,54 @@
+#include "app/arquivolingua.h"
+
+#include "data/codificacao.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace ArquivoLingua {
+
+QString caminho(const QString &diretorioAplicacao)
+{
+    return diretorioAplicacao + QStringLiteral("/lingua.lg");
+}
+
+bool ler(const QString &diretorioAplicacao, QString *catalogo)
+{
+    const QString arquivo = caminho(diretorioAplicacao);
+    if (!QFileInfo(arquivo).isFile())
+        return false;
+    QFile f(arquivo);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    QByteArray linha = f.readLine();
+    while (linha.endsWith('\n') || linha.endsWith('\r'))
+        linha.chop(1);
+    *catalogo = Codificacao::decodificar(linha);
+    return true;
+}
+
+bool gravar(const QString &diretorioAplicacao, const QString &catalogo)
+{
+    QSaveFile f(caminho(diretorioAplicacao));
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    f.write(Codificacao::codificar(catalogo));
+    return f.commit();
+}
+
+QStringList itensIdioma()
+{
+    return {QStringLiteral("Português"), QStringLiteral("English"), QStringLiteral("Español")};
+}
+
+QString catalogoDoItem(const QString &item)
+{
+    if (item == QStringLiteral("Español"))
+        return QStringLiteral(":/language/espanhol.qm");
+    if (item == QStringLiteral("English"))
+        return QStringLiteral(":/language/ingles.qm");
+    return QStringLiteral(":/language/portugues.qm");
+}
+
+} // namespace ArquivoLingua

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The language file "lingua.lg" beside the program: one line, the resource
+// path of the chosen translation catalog.
+namespace ArquivoLingua {
+
+QString caminho(const QString &diretorioAplicacao);
+// The first line of the file; false when there is no file or it does not
+// open.
+bool ler(const QString &diretorioAplicacao, QString *catalogo);
+// Creates or replaces the file with the catalog path and no line end.
+bool gravar(const QString &diretorioAplicacao, const QString &catalogo);
+
+// The items of the first-start language choice, in their order.
+QStringList itensIdioma();
+// The catalog for a chosen item: "Español" and "English" have their own,
+// anything else is Portuguese.
+QString catalogoDoItem(const QString &item);
+
+} // namespace ArquivoLingua

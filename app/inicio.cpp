@@ -1,0 +1,73 @@
+#include "app/inicio.h"
+
+#include "app/arquivolingua.h"
+#include "app/mainwindow.h"
+#include "app/perguntador.h"
+#include "viewer/medidas.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QObject>
+#include <QStackedWidget>
+#include <QTranslator>
+
+// The resources live in a static library; they must be registered by
+// hand, outside any namespace.
+static void registrarRecursos()
+{
+    Q_INIT_RESOURCE(resources);
+    Q_INIT_RESOURCE(language);
+}
+
+namespace Inicio {
+
+QString instalarFonte()
+{
+    registrarRecursos();
+    const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/icons/fonte/Graphik-Light-App.ttf"));
+    const QStringList familias = QFontDatabase::applicationFontFamilies(id);
+    if (familias.isEmpty())
+        return QString();
+    QApplication::setFont(QFont(familias.first()));
+    return familias.first();
+}
+
+void carregarIdioma(QTranslator *tradutor, const QString &diretorioAplicacao,
+                    Perguntador &perguntador)
+{
+    registrarRecursos();
+    qDebug() << QDir::currentPath() << "App path : " << diretorioAplicacao;
+    QString catalogo;
+    if (QFileInfo::exists(ArquivoLingua::caminho(diretorioAplicacao))) {
+        if (ArquivoLingua::ler(diretorioAplicacao, &catalogo))
+            tradutor->load(catalogo);
+        return;
+    }
+    QString item;
+    if (!perguntador.escolherItem(nullptr, QObject::tr("Selecione o Idioma"),
+                                  QObject::tr("Idioma:"), ArquivoLingua::itensIdioma(), &item))
+        return;
+    catalogo = ArquivoLingua::catalogoDoItem(item);
+    tradutor->load(catalogo);
+    ArquivoLingua::gravar(diretorioAplicacao, catalogo);
+}
+
+std::unique_ptr<QStackedWidget> montarJanela(const QString &diretorioAplicacao)
+{
+    auto pilha = std::make_unique<QStackedWidget>();
+    auto *principal = new MainWindow(diretorioAplicacao);
+    pilha->addWidget(principal);
+    principal->setStackedWidget(pilha.get());
+    auto *medidas = new Medidas(principal->getDiretorioQT());
+    pilha->addWidget(medidas);
+    medidas->setStackedWidget(pilha.get());
+    pilha->setWindowTitle(QStringLiteral("Medidor de Vibração - Corvalendis"));
+    pilha->setCurrentIndex(0);
+    pilha->setGeometry(0, 0, 1600, 900);
+    return pilha;
+}
+
+} // namespace Inicio

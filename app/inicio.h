@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class Perguntador;
+class QStackedWidget;
+class QTranslator;
+
+// The steps of start-up, in the order `main` runs them.
+namespace Inicio {
+
+// Registers the application font and makes its family the default;
+// returns the family, or empty text when the font could not be registered.
+QString instalarFonte();
+
+// Loads the catalog the language file names. At the first start (no
+// language file) asks for the language and stores the choice; a cancelled
+// choice loads nothing and stores nothing.
+void carregarIdioma(QTranslator *tradutor, const QString &diretorioAplicacao,
+                    Perguntador &perguntador);
+
+// The only top-level window: page 0 the main window, page 1 the viewer.
+std::unique_ptr<QStackedWidget> montarJanela(const QString &diretorioAplicacao);
+
+} // namespace Inicio

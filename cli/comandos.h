@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QStringList>
+
+class QTextStream;
+
+// The commands of kt9400-cli. Each takes the arguments after its name and
+// returns the exit status: 0 done, 1 failed, 2 bad usage.
+namespace Comandos {
+
+QString ajuda();
+int simular(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
+
+} // namespace Comandos

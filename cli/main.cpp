@@ -1,0 +1,27 @@
+#include "cli/comandos.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream saida(stdout);
+    QTextStream erros(stderr);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty()) {
+        erros << Comandos::ajuda();
+        return 2;
+    }
+    const QString comando = args.takeFirst();
+    if (comando == QLatin1String("--help") || comando == QLatin1String("-h")) {
+        saida << Comandos::ajuda();
+        return 0;
+    }
+    if (comando == QLatin1String("simulate"))
+        return Comandos::simular(args, saida, erros);
+    erros << "kt9400-cli: unknown command '" << comando << "'\n" << Comandos::ajuda();
+    return 2;
+}

@@ -1,0 +1,350 @@
+#include "data/acessararquivo.h"
+
+#include "data/arquivoregistro.h"
+#include "data/codificacao.h"
+
+#include <QDebug>
+
+#include <iterator>
+
+using ArquivoRegistro::LeitorLinhas;
+
+namespace {
+
+const QString unset = QStringLiteral(" ");
+
+// Exposure keys whose value may hold ';' (Part of the exposure file rules):
+// the whole line, minus the key, is the value.
+const char *const chavesTextoLivre[] = {
+    "empresa_avaliadora", "responsavel_tecnico", "empresa_avaliada",
+    "funcionario_avaliado", "setor",
+};
+
+bool ehTextoLivre(const QString &chave)
+{
+    for (const char *livre : chavesTextoLivre) {
+        if (chave == QLatin1String(livre))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+#define KT_CAMPO(membro, chave, Nome) {chave, &AcessarArquivo::membro},
+
+AcessarArquivo::AcessarArquivo()
+{
+    jornada_de_trabalhoConfig = QStringLiteral("08:00");
+}
+
+AcessarArquivo::Tabela AcessarArquivo::tabelaExposicao()
+{
+    static const Campo campos[] = {KT_CAMPOS_EXPOSICAO(KT_CAMPO, KT_CAMPO, KT_CAMPO)};
+    return {campos, int(std::size(campos))};
+}
+
+AcessarArquivo::Tabela AcessarArquivo::tabelaParcial()
+{
+    static const Campo campos[] = {KT_CAMPOS_PARCIAL(KT_CAMPO, KT_CAMPO, KT_CAMPO)};
+    return {campos, int(std::size(campos))};
+}
+
+AcessarArquivo::Tabela AcessarArquivo::tabelaComponente()
+{
+    static const Campo campos[] = {KT_CAMPOS_COMPONENTE(KT_CAMPO, KT_CAMPO, KT_CAMPO)};
+    return {campos, int(std::size(campos))};
+}
+
+bool AcessarArquivo::atribuir(const QStringList &pedacos, const Tabela &tabela)
+{
+    const QString &chave = pedacos.first();
+    for (int i = 0; i < tabela.quantos; ++i) {
+        if (chave == QLatin1String(tabela.campos[i].chave)) {
+            this->*tabela.campos[i].membro = pedacos.last();
+            return true;
+        }
+    }
+    return false;
+}
+
+void AcessarArquivo::lerRegistro(const QString &arquivo, const Tabela &tabela)
+{
+    QByteArray dados;
+    if (!ArquivoRegistro::ler(arquivo, &dados))
+        return;
+    LeitorLinhas leitor(dados);
+    while (!leitor.fim()) {
+        const QStringList pedacos = ArquivoRegistro::pedacos(leitor.proxima());
+        if (!pedacos.isEmpty())
+            atribuir(pedacos, tabela);
+    }
+}
+
+bool AcessarArquivo::salvarRegistro(const QString &arquivo, const Tabela &tabela) const
+{
+    QString texto;
+    for (int i = 0; i < tabela.quantos; ++i)
+        texto += ArquivoRegistro::linha(QLatin1String(tabela.campos[i].chave),
+                                        this->*tabela.campos[i].membro);
+    return ArquivoRegistro::substituir(arquivo, texto);
+}
+
+void AcessarArquivo::lerExposicao(const QString &arquivo)
+{
+    caminho = arquivo;
+    QByteArray dados;
+    if (!ArquivoRegistro::ler(arquivo, &dados))
+        return;
+    const QString chaveObs = QStringLiteral("observacoes;");
+    LeitorLinhas leitor(dados);
+    while (!leitor.fim()) {
+        QString linha = leitor.proxima();
+        const QStringList pedacos = ArquivoRegistro::pedacos(linha);
+        if (pedacos.isEmpty())
+            continue;
+        const QString &chave = pedacos.first();
+        if (chave == QLatin1String("observacoes")) {
+            // Everything after this line belongs to the observations. Only
+            // the ";" and line end that the writer adds are taken off, so
+            // that a text read and saved comes back unchanged.
+            const int posChave = linha.indexOf(chaveObs);
+            if (posChave >= 0)
+                linha.remove(posChave, chaveObs.size());
+            QString texto = linha + QLatin1Char('\n') + leitor.resto();
+            if (texto.endsWith(QLatin1Char('\n')))
+                texto.chop(1);
+            if (texto.endsWith(QLatin1Char(';')))
+                texto.chop(1);
+            observacoes = texto;
+            break;
+        }
+        if (ehTextoLivre(chave)) {
+            linha.remove(chave + QLatin1Char(';'));
+            linha.chop(1);
+            atribuir({chave, linha}, tabelaExposicao());
+            continue;
+        }
+        atribuir(pedacos, tabelaExposicao());
+    }
+}
+
+bool AcessarArquivo::salvarExposicao(const QString &arquivo)
+{
+    caminho = arquivo;
+    return salvarRegistro(arquivo, tabelaExposicao());
+}
+
+bool AcessarArquivo::salvarCabecalhoExposicao(const QString &nome, const QString &arquivo)
+{
+    lerExposicao(arquivo);
+    const QString texto = ArquivoRegistro::linha(QStringLiteral("nome_exposicao"), nome)
+        + ArquivoRegistro::linha(QStringLiteral("id_equipamento"), id_equipamento)
+        + ArquivoRegistro::linha(QStringLiteral("tipo_de_sensor"), tipo_de_sensor)
+        + ArquivoRegistro::linha(QStringLiteral("data_criacao"), data_criacao)
+        + ArquivoRegistro::linha(QStringLiteral("jornada_de_trabalho"), jornada_de_trabalho);
+    return ArquivoRegistro::substituir(arquivo, texto);
+}
+
+void AcessarArquivo::lerExposicaoParcial(const QString &arquivo)
+{
+    caminho = arquivo;
+    QByteArray dados;
+    if (!ArquivoRegistro::ler(arquivo, &dados))
+        return;
+    LeitorLinhas leitor(dados);
+    while (!leitor.fim()) {
+        const QStringList pedacos = ArquivoRegistro::pedacos(leitor.proxima());
+        if (pedacos.isEmpty() || !atribuir(pedacos, tabelaParcial()))
+            continue;
+        if (pedacos.first() == QLatin1String("tempo_amostrado"))
+            qDebug() << arquivo << " and " << tempo_amostrado;
+    }
+}
+
+bool AcessarArquivo::salvarExposicaoParcial(const QString &arquivo)
+{
+    caminho = arquivo;
+    return salvarRegistro(arquivo, tabelaParcial());
+}
+
+void AcessarArquivo::lerComponente(const QString &arquivo)
+{
+    caminho = arquivo;
+    lerRegistro(arquivo, tabelaComponente());
+}
+
+void AcessarArquivo::limparExposicaoParcial()
+{
+#define KT_LIMPAR(membro, chave, Nome) membro = unset;
+    KT_CAMPOS_PARCIAL(KT_LIMPAR, KT_LIMPAR, KT_LIMPAR)
+}
+
+void AcessarArquivo::limparComponente()
+{
+    KT_CAMPOS_COMPONENTE(KT_LIMPAR, KT_LIMPAR, KT_LIMPAR)
+    KT_CAMPOS_DADOS(KT_LIMPAR, KT_LIMPAR, KT_LIMPAR)
+#undef KT_LIMPAR
+    freq.clear();
+    vibracao.clear();
+    for (QStringList &c : coluna)
+        c.clear();
+}
+
+void AcessarArquivo::lerDados(const QString &arquivo)
+{
+    static const Campo campos[] = {
+        {"amr(acc)", &AcessarArquivo::amr},   {"amx(acc)", &AcessarArquivo::amx},
+        {"amy(acc)", &AcessarArquivo::amy},   {"amz(acc)", &AcessarArquivo::amz},
+        {"picox", &AcessarArquivo::picox},    {"picoy", &AcessarArquivo::picoy},
+        {"picoz", &AcessarArquivo::picoz},    {"vdvx", &AcessarArquivo::vdvx},
+        {"vdvx(acc)", &AcessarArquivo::vdvx}, {"vdvy", &AcessarArquivo::vdvy},
+        {"vdvy(acc)", &AcessarArquivo::vdvy}, {"vdvz", &AcessarArquivo::vdvz},
+        {"vdvz(acc)", &AcessarArquivo::vdvz}, {"FC_x", &AcessarArquivo::FC_x},
+        {"FC_y", &AcessarArquivo::FC_y},      {"FC_z", &AcessarArquivo::FC_z},
+    };
+    QByteArray dados;
+    if (!ArquivoRegistro::ler(arquivo, &dados))
+        return;
+    freq.clear();
+    vibracao.clear();
+    LeitorLinhas leitor(dados);
+    bool tabela = false;
+    while (!leitor.fim() && !tabela) {
+        QStringList pedacos = ArquivoRegistro::pedacos(leitor.proxima());
+        if (pedacos.isEmpty())
+            continue;
+        const QString chave = pedacos.takeFirst();
+        if (chave == QLatin1String("freq")) {
+            freq = pedacos;
+        } else if (chave == QLatin1String("vibracao")) {
+            vibracao = pedacos;
+        } else if (chave == QLatin1String("Tempo")) {
+            tabela = true;
+        } else if (!pedacos.isEmpty()) {
+            atribuir({chave, pedacos.last()}, {campos, int(std::size(campos))});
+        } else {
+            atribuir({chave}, {campos, int(std::size(campos))});
+        }
+    }
+    if (!tabela)
+        return;
+
+    for (QStringList &c : coluna)
+        c.clear();
+    // A table line carries eight values; a shorter one (a recording cut
+    // off midway) is skipped so that every column keeps one entry per
+    // sample.
+    const char *inicio[8];
+    int tamanho[8];
+    while (!leitor.fim()) {
+        const char *linha = nullptr;
+        int n = 0;
+        leitor.proximaBruta(&linha, &n);
+        int achados = 0;
+        int i = 0;
+        while (i < n && achados < 8) {
+            const int comeco = i;
+            while (i < n && linha[i] != ';')
+                ++i;
+            if (i > comeco) {
+                inicio[achados] = linha + comeco;
+                tamanho[achados] = i - comeco;
+                ++achados;
+            }
+            ++i;
+        }
+        if (achados < 8)
+            continue;
+        for (int c = 0; c < 8; ++c)
+            coluna[c].append(Codificacao::decodificar(inicio[c], tamanho[c]));
+    }
+}
+
+void AcessarArquivo::lerConfiguracao(const QString &arquivo)
+{
+    // The workday goes out under "jornada_de_trabalhoConfig" in the long
+    // set; reading it back under that key too keeps the instrument's
+    // setting instead of falling back to 08:00 on every save.
+    static const Campo campos[] = {
+        KT_CAMPOS_CONFIGURACAO(KT_CAMPO, KT_CAMPO, KT_CAMPO)
+        {"id_equip", &AcessarArquivo::id_equipamentoConfig},
+        {"periodo_de_amostragem", &AcessarArquivo::periodo_amostragemConfig},
+        {"wx_mao", &AcessarArquivo::ponderacao_fx_mao},
+        {"wy_mao", &AcessarArquivo::ponderacao_fy_mao},
+        {"wz_mao", &AcessarArquivo::ponderacao_fz_mao},
+        {"wx_corpo", &AcessarArquivo::ponderacao_fx_corpo},
+        {"wy_corpo", &AcessarArquivo::ponderacao_fy_corpo},
+        {"wz_corpo", &AcessarArquivo::ponderacao_fz_corpo},
+        {"jornada_de_trabalhoConfig", &AcessarArquivo::jornada_de_trabalhoConfig},
+    };
+    lerRegistro(arquivo, {campos, int(std::size(campos))});
+}
+
+bool AcessarArquivo::salvarConfiguracao(const QString &arquivo, bool completo)
+{
+    static const Campo longo[] = {
+        {"id_equipamento", &AcessarArquivo::id_equipamentoConfig},
+        {"id_medicao", &AcessarArquivo::id_medicao},
+        {"idioma", &AcessarArquivo::idioma},
+        {"jornada_de_trabalhoConfig", &AcessarArquivo::jornada_de_trabalhoConfig},
+        {"tempo_programado", &AcessarArquivo::tempo_programado},
+        {"periodo_amostragem", &AcessarArquivo::periodo_amostragemConfig},
+        {"unidade", &AcessarArquivo::unidade},
+        {"id_sensor_mao", &AcessarArquivo::id_sensor_mao},
+        {"ponderacao_fx_mao", &AcessarArquivo::ponderacao_fx_mao},
+        {"ponderacao_fy_mao", &AcessarArquivo::ponderacao_fy_mao},
+        {"ponderacao_fz_mao", &AcessarArquivo::ponderacao_fz_mao},
+        {"kx_mao", &AcessarArquivo::kx_mao},
+        {"ky_mao", &AcessarArquivo::ky_mao},
+        {"kz_mao", &AcessarArquivo::kz_mao},
+        {"sensibilidade_x_mao", &AcessarArquivo::sensibilidade_x_mao},
+        {"sensibilidade_y_mao", &AcessarArquivo::sensibilidade_y_mao},
+        {"sensibilidade_z_mao", &AcessarArquivo::sensibilidade_z_mao},
+        {"id_sensor_corpo", &AcessarArquivo::id_sensor_corpo},
+        {"ponderacao_fx_corpo", &AcessarArquivo::ponderacao_fx_corpo},
+        {"ponderacao_fy_corpo", &AcessarArquivo::ponderacao_fy_corpo},
+        {"ponderacao_fz_corpo", &AcessarArquivo::ponderacao_fz_corpo},
+        {"kx_corpo", &AcessarArquivo::kx_corpo},
+        {"ky_corpo", &AcessarArquivo::ky_corpo},
+        {"kz_corpo", &AcessarArquivo::kz_corpo},
+        {"sensibilidade_x_corpo", &AcessarArquivo::sensibilidade_x_corpo},
+        {"sensibilidade_y_corpo", &AcessarArquivo::sensibilidade_y_corpo},
+        {"sensibilidade_z_corpo", &AcessarArquivo::sensibilidade_z_corpo},
+        {"banda_oitava", &AcessarArquivo::banda_oitava},
+        {"canal_oitava", &AcessarArquivo::canal_oitava},
+        {"eixo_oitava", &AcessarArquivo::eixo_oitava},
+    };
+    static const Campo curto[] = {
+        {"id_equip", &AcessarArquivo::id_equipamentoConfig},
+        {"idioma", &AcessarArquivo::idioma},
+        {"tempo_programado", &AcessarArquivo::tempo_programado},
+        {"unidade", &AcessarArquivo::unidade},
+        {"jornada_de_trabalho", &AcessarArquivo::jornada_de_trabalhoConfig},
+        {"periodo_de_amostragem", &AcessarArquivo::periodo_amostragemConfig},
+        {"wx_mao", &AcessarArquivo::ponderacao_fx_mao},
+        {"wy_mao", &AcessarArquivo::ponderacao_fy_mao},
+        {"wz_mao", &AcessarArquivo::ponderacao_fz_mao},
+        {"kx_mao", &AcessarArquivo::kx_mao},
+        {"ky_mao", &AcessarArquivo::ky_mao},
+        {"kz_mao", &AcessarArquivo::kz_mao},
+        {"sensibilidade_x_mao", &AcessarArquivo::sensibilidade_x_mao},
+        {"sensibilidade_y_mao", &AcessarArquivo::sensibilidade_y_mao},
+        {"sensibilidade_z_mao", &AcessarArquivo::sensibilidade_z_mao},
+        {"wx_corpo", &AcessarArquivo::ponderacao_fx_corpo},
+        {"wy_corpo", &AcessarArquivo::ponderacao_fy_corpo},
+        {"wz_corpo", &AcessarArquivo::ponderacao_fz_corpo},
+        {"kx_corpo", &AcessarArquivo::kx_corpo},
+        {"ky_corpo", &AcessarArquivo::ky_corpo},
+        {"kz_corpo", &AcessarArquivo::kz_corpo},
+        {"sensibilidade_x_corpo", &AcessarArquivo::sensibilidade_x_corpo},
+        {"sensibilidade_y_corpo", &AcessarArquivo::sensibilidade_y_corpo},
+        {"sensibilidade_z_corpo", &AcessarArquivo::sensibilidade_z_corpo},
+        {"banda_oitava", &AcessarArquivo::banda_oitava},
+        {"eixo_oitava", &AcessarArquivo::eixo_oitava},
+        {"tempo_desligamento", &AcessarArquivo::tempo_desligamento},
+    };
+    if (completo)
+        return salvarRegistro(arquivo, {longo, int(std::size(longo))});
+    return salvarRegistro(arquivo, {curto, int(std::size(curto))});
+}

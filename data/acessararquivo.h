@@ -1,0 +1,99 @@
+#pragma once
+
+#include "data/camposregistro.h"
+
+#include <QString>
+#include <QStringList>
+
+// Reads and writes every record file of a measurement and the instrument's
+// configuration file. One object holds a text field per key of every file
+// type; a read fills the fields of its file type, a write stores them.
+//
+// A field no file supplied holds one blank. The file layer reports no
+// errors: a missing or unreadable file leaves the fields as they were, and
+// a write to a missing file creates nothing. The writers return whether
+// the file was replaced, so callers that must tell the user can.
+class AcessarArquivo
+{
+public:
+    AcessarArquivo();
+
+    void lerExposicao(const QString &caminho);
+    bool salvarExposicao(const QString &caminho);
+    bool salvarCabecalhoExposicao(const QString &nome, const QString &caminho);
+    void lerExposicaoParcial(const QString &caminho);
+    bool salvarExposicaoParcial(const QString &caminho);
+    void lerComponente(const QString &caminho);
+    void lerDados(const QString &caminho);
+    void lerConfiguracao(const QString &caminho);
+    bool salvarConfiguracao(const QString &caminho, bool completo);
+
+    // The unset state of the partial-exposure fields, and of the component
+    // and data fields, as after construction.
+    void limparExposicaoParcial();
+    void limparComponente();
+
+#define KT_GETTER(membro, chave, Nome) \
+    QString get##Nome() const { return membro; }
+#define KT_GETTER_SETTER(membro, chave, Nome) \
+    KT_GETTER(membro, chave, Nome)            \
+    void set##Nome(const QString &valor) { membro = valor; }
+#define KT_NADA(membro, chave, Nome)
+
+    KT_CAMPOS_EXPOSICAO(KT_GETTER_SETTER, KT_GETTER, KT_NADA)
+    KT_CAMPOS_PARCIAL(KT_GETTER_SETTER, KT_GETTER, KT_NADA)
+    KT_CAMPOS_COMPONENTE(KT_GETTER_SETTER, KT_GETTER, KT_NADA)
+    KT_CAMPOS_DADOS(KT_GETTER_SETTER, KT_GETTER, KT_NADA)
+    KT_CAMPOS_CONFIGURACAO(KT_GETTER_SETTER, KT_GETTER, KT_NADA)
+
+    QStringList getFreq() const { return freq; }
+    QStringList getVibracao() const { return vibracao; }
+    QStringList getColuna1() const { return coluna[0]; }
+    QStringList getColuna2() const { return coluna[1]; }
+    QStringList getColuna3() const { return coluna[2]; }
+    QStringList getColuna4() const { return coluna[3]; }
+    QStringList getColuna5() const { return coluna[4]; }
+    QStringList getColuna6() const { return coluna[5]; }
+    QStringList getColuna7() const { return coluna[6]; }
+    QStringList getColuna8() const { return coluna[7]; }
+
+    QString getCaminho() const { return caminho; }
+
+private:
+    // One record file field: its key and its member.
+    struct Campo {
+        const char *chave;
+        QString AcessarArquivo::*membro;
+    };
+    struct Tabela {
+        const Campo *campos;
+        int quantos;
+    };
+    static Tabela tabelaExposicao();
+    static Tabela tabelaParcial();
+    static Tabela tabelaComponente();
+
+    // Assigns the line's last piece to the first field whose key equals its
+    // first piece; false when no key matches.
+    bool atribuir(const QStringList &pedacos, const Tabela &tabela);
+    void lerRegistro(const QString &arquivo, const Tabela &tabela);
+    bool salvarRegistro(const QString &arquivo, const Tabela &tabela) const;
+
+    QString caminho;
+
+#define KT_MEMBRO(membro, chave, Nome) QString membro = QStringLiteral(" ");
+    KT_CAMPOS_EXPOSICAO(KT_MEMBRO, KT_MEMBRO, KT_MEMBRO)
+    KT_CAMPOS_PARCIAL(KT_MEMBRO, KT_MEMBRO, KT_MEMBRO)
+    KT_CAMPOS_COMPONENTE(KT_MEMBRO, KT_MEMBRO, KT_MEMBRO)
+    KT_CAMPOS_DADOS(KT_MEMBRO, KT_MEMBRO, KT_MEMBRO)
+    KT_CAMPOS_CONFIGURACAO(KT_MEMBRO, KT_MEMBRO, KT_MEMBRO)
+#undef KT_MEMBRO
+
+    QStringList freq;
+    QStringList vibracao;
+    QStringList coluna[8];
+
+#undef KT_GETTER
+#undef KT_GETTER_SETTER
+#undef KT_NADA
+};

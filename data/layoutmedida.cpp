@@ -1,0 +1,101 @@
+#include "data/layoutmedida.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+
+namespace LayoutMedida {
+
+QString carimbo(const QDateTime &momento)
+{
+    return momento.toLocalTime().toString(QStringLiteral("yyMMddHHmmss"));
+}
+
+QString nomeDownload(const QDateTime &modificacao)
+{
+    return QStringLiteral("e_") + carimbo(modificacao);
+}
+
+QString renomearExposicao(const QString &nome, const QString &carimbo)
+{
+    const QStringList pedacos = nome.split(QLatin1Char('-'), Qt::SkipEmptyParts);
+    const QString primeiro = pedacos.isEmpty() ? nome : pedacos.first();
+    return primeiro + QLatin1Char('-') + carimbo;
+}
+
+QString nomePasta(const QString &pasta)
+{
+    QString limpo = pasta;
+    while (limpo.size() > 1 && limpo.endsWith(QLatin1Char('/')))
+        limpo.chop(1);
+    return QFileInfo(limpo).fileName();
+}
+
+QString arquivoExposicao(const QString &pasta)
+{
+    return pasta + QLatin1Char('/') + nomePasta(pasta) + QStringLiteral(".id");
+}
+
+bool ehMedida(const QString &pasta)
+{
+    return QFileInfo(arquivoExposicao(pasta)).isFile();
+}
+
+QStringList subpastas(const QString &local)
+{
+    const QDir dir(local);
+    QStringList caminhos;
+    const QStringList nomes = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
+                                            QDir::Name);
+    for (const QString &nome : nomes)
+        caminhos << dir.filePath(nome);
+    return caminhos;
+}
+
+QStringList medidas(const QString &local)
+{
+    QStringList encontradas;
+    for (const QString &pasta : subpastas(local)) {
+        if (ehMedida(pasta))
+            encontradas << pasta;
+    }
+    return encontradas;
+}
+
+QStringList pastasCorpo(const QString &medida)
+{
+    QStringList pastas;
+    for (const QString &parcial : subpastas(medida))
+        pastas << parcial + QStringLiteral("/corpo") << parcial + QStringLiteral("/mao");
+    return pastas;
+}
+
+QString arquivoParcial(const QString &pastaCorpo)
+{
+    const QString pai = QFileInfo(QFileInfo(pastaCorpo).path()).fileName();
+    return pastaCorpo + QLatin1Char('/') + pai + QStringLiteral(".id");
+}
+
+QStringList componentes(const QString &pastaCorpo)
+{
+    const QDir dir(pastaCorpo);
+    QStringList bases;
+    const QStringList nomes = dir.entryList({QStringLiteral("*.head")}, QDir::Files, QDir::Name);
+    for (const QString &nome : nomes)
+        bases << dir.filePath(nome.left(nome.size() - 5));
+    return bases;
+}
+
+int contarArquivosHead(const QString &medida)
+{
+    int n = 0;
+    QDirIterator it(medida, {QStringLiteral("*.head")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        ++n;
+    }
+    return n;
+}
+
+} // namespace LayoutMedida

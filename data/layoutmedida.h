@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+// Where things are in a measurement folder, on the instrument and in the
+// local store, and how a folder is named when it is downloaded.
+namespace LayoutMedida {
+
+// "yyMMddHHmmss" of a time, in local time.
+QString carimbo(const QDateTime &momento);
+// "e_" and the stamp of the folder's last modification.
+QString nomeDownload(const QDateTime &modificacao);
+// The exposure name's first non-empty piece at "-", then "-" and the stamp.
+QString renomearExposicao(const QString &nome, const QString &carimbo);
+
+// The folder's own name, also for a path that ends in "/".
+QString nomePasta(const QString &pasta);
+// Folder + "/" + its name + ".id".
+QString arquivoExposicao(const QString &pasta);
+// A folder is a measurement when its exposure file exists.
+bool ehMedida(const QString &pasta);
+// The direct sub-folders of a location, by name; "." and ".." excluded.
+QStringList subpastas(const QString &local);
+// The sub-folders of a location that are measurements.
+QStringList medidas(const QString &local);
+
+// For each direct sub-folder P of a measurement: P/corpo, then P/mao.
+QStringList pastasCorpo(const QString &medida);
+// Body folder + "/" + the name of its parent + ".id".
+QString arquivoParcial(const QString &pastaCorpo);
+// The paths without ".head" of the component files directly in a body folder.
+QStringList componentes(const QString &pastaCorpo);
+// The number of "*.head" files anywhere below a measurement folder.
+int contarArquivosHead(const QString &medida);
+
+} // namespace LayoutMedida

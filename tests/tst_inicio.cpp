@@ -1,0 +1,109 @@
+#include "app/inicio.h"
+#include "app/mainwindow.h"
+#include "arquivos.h"
+#include "perguntadorteste.h"
+#include "viewer/medidas.h"
+
+#include <QApplication>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QTranslator>
+#include <QtTest>
+
+// Start-up: font, language file and catalog, the page stack and the store.
+class TstInicio : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fonte()
+    {
+        const QString familia = Inicio::instalarFonte();
+        QCOMPARE(familia, QString("Liberation Sans"));
+        QCOMPARE(QApplication::font().family(), familia);
+    }
+
+    void primeiroInicio_data()
+    {
+        QTest::addColumn<bool>("aceitar");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QByteArray>("gravado");
+        QTest::addColumn<QString>("sair");
+        QTest::newRow("cancelled") << false << "" << QByteArray() << "";
+        QTest::newRow("English") << true << "English" << QByteArray(":/language/ingles.qm")
+                                 << "Exit";
+        QTest::newRow("Spanish") << true << QString::fromUtf8("Español")
+                                 << QByteArray(":/language/espanhol.qm") << "Dejar";
+        QTest::newRow("Portuguese") << true << QString::fromUtf8("Português")
+                                    << QByteArray(":/language/portugues.qm") << "Sair";
+    }
+
+    void primeiroInicio()
+    {
+        QFETCH(bool, aceitar);
+        QFETCH(QString, item);
+        QFETCH(QByteArray, gravado);
+        QTemporaryDir app;
+        PerguntadorTeste p;
+        p.aceitar = aceitar;
+        p.item = item;
+        QTranslator t;
+        Inicio::carregarIdioma(&t, app.path(), p);
+        QCOMPARE(p.perguntas,
+                 QStringList{QString::fromUtf8("Selecione o Idioma | Idioma: | Português,English,Español")});
+        QCOMPARE(QFileInfo::exists(app.filePath("lingua.lg")), aceitar);
+        QCOMPARE(lerBytes(app.filePath("lingua.lg")), gravado);
+        QTEST(t.translate("MainWindow", "Sair"), "sair");
+
+        // The next start takes the stored choice and asks nothing; after a
+        // cancel it asks again.
+        PerguntadorTeste depois;
+        depois.aceitar = false;
+        QTranslator t2;
+        Inicio::carregarIdioma(&t2, app.path(), depois);
+        QCOMPARE(depois.perguntas.size(), aceitar ? 0 : 1);
+        QTEST(t2.translate("MainWindow", "Sair"), "sair");
+    }
+
+    void linguaComPrimeiraLinhaVazia()
+    {
+        QTemporaryDir app;
+        escreverBytes(app.filePath("lingua.lg"), "\n:/language/ingles.qm");
+        PerguntadorTeste p;
+        QTranslator t;
+        Inicio::carregarIdioma(&t, app.path(), p);
+        QVERIFY(p.perguntas.isEmpty());
+        QVERIFY(t.isEmpty());
+        QCOMPARE(lerBytes(app.filePath("lingua.lg")), QByteArray("\n:/language/ingles.qm"));
+    }
+
+    void janela()
+    {
+        QTemporaryDir app;
+        escreverBytes(app.filePath("marca"), "");
+        QDir(app.path()).mkpath("Z2registros/e_1");
+        escreverBytes(app.filePath("Z2registros/e_1/e_1.id"), "vdvr;1;\n");
+        const auto pilha = Inicio::montarJanela(app.path());
+        QCOMPARE(pilha->windowTitle(), QString::fromUtf8("Medidor de Vibração - Corvalendis"));
+        QCOMPARE(pilha->count(), 2);
+        QCOMPARE(pilha->currentIndex(), 0);
+        QCOMPARE(pilha->size(), QSize(1600, 900));
+        auto *principal = qobject_cast<MainWindow *>(pilha->widget(0));
+        QVERIFY(principal);
+        QVERIFY(qobject_cast<Medidas *>(pilha->widget(1)));
+        QCOMPARE(principal->windowTitle(), QString::fromUtf8("Corvalendis - Medidor de Vibração"));
+        QCOMPARE(principal->getDiretorioQT(), app.path() + "/Z2registros/");
+        QVERIFY(QFileInfo(app.filePath("Z2registros/Arquivos PDF")).isDir());
+        QVERIFY(QFileInfo(app.filePath("Z2registros/Perfil")).isDir());
+        QCOMPARE(lerBytes(app.filePath("Z2registros/e_1/e_1.id")), QByteArray("vdvr;1;\n"));
+
+        pilha->widget(0)->findChild<QToolButton *>("toolButton_Registros")->click();
+        QCOMPARE(pilha->currentIndex(), 1);
+        pilha->widget(1)->findChild<QToolButton *>("voltarMenu")->click();
+        QCOMPARE(pilha->currentIndex(), 0);
+    }
+};
+
+QTEST_MAIN(TstInicio)
+#include "tst_inicio.moc"

@@ -1,0 +1,161 @@
+#include "app/arquivolingua.h"
+#include "arquivos.h"
+#include "data/layoutmedida.h"
+#include "data/pastaslocais.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Measurement folders, download names, the local store and the language file.
+class TstLayoutMedida : public QObject
+{
+    Q_OBJECT
+
+private:
+    static void criar(const QString &raiz, const QStringList &arquivos)
+    {
+        for (const QString &a : arquivos) {
+            QDir().mkpath(QFileInfo(raiz + '/' + a).path());
+            escreverBytes(raiz + '/' + a, "x;y;\n");
+        }
+    }
+
+private slots:
+    void nomes_data()
+    {
+        QTest::addColumn<QDateTime>("momento");
+        QTest::addColumn<QString>("pasta");
+        QTest::newRow("2 Jan 2024") << QDateTime(QDate(2024, 1, 2), QTime(9, 5, 7))
+                                    << "e_240102090507";
+        QTest::newRow("21 Mar 2023") << QDateTime(QDate(2023, 3, 21), QTime(14, 22, 10))
+                                     << "e_230321142210";
+        QTest::newRow("end of century") << QDateTime(QDate(2099, 12, 31), QTime(23, 59, 59))
+                                        << "e_991231235959";
+    }
+
+    void nomes()
+    {
+        QFETCH(QDateTime, momento);
+        QTEST(LayoutMedida::nomeDownload(momento), "pasta");
+        QCOMPARE(LayoutMedida::carimbo(momento).size(), 12);
+    }
+
+    void renomearExposicao_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("esperado");
+        QTest::newRow("with stamp") << "Prensa-1" << "Prensa-240102090507";
+        QTest::newRow("no dash") << "Prensa" << "Prensa-240102090507";
+        QTest::newRow("leading dash") << "-Prensa-2301" << "Prensa-240102090507";
+        QTest::newRow("many pieces") << "Linha-A-230321142210" << "Linha-240102090507";
+        QTest::newRow("unset") << " " << " -240102090507";
+        QTest::newRow("only dashes") << "--" << "---240102090507";
+        QTest::newRow("accents") << QString::fromUtf8("Operação-1")
+                                 << QString::fromUtf8("Operação-240102090507");
+    }
+
+    void renomearExposicao()
+    {
+        QFETCH(QString, nome);
+        QTEST(LayoutMedida::renomearExposicao(nome, "240102090507"), "esperado");
+    }
+
+    void reconhecerMedidas()
+    {
+        QTemporaryDir d;
+        criar(d.path(), {"M1/M1.id", "M1/T1/corpo/T1.id", "Sem/outro.id",
+                         "Com espaço e ção/Com espaço e ção.id", "Arquivos PDF/x.pdf",
+                         "Perfil/perfil.id", "solto.id"});
+        QDir(d.path()).mkpath("Pasta/Pasta.id"); // a folder, not a file
+        QCOMPARE(LayoutMedida::medidas(d.path()),
+                 QStringList({d.filePath(QString::fromUtf8("Com espaço e ção")), d.filePath("M1")}));
+        QVERIFY(LayoutMedida::ehMedida(d.filePath("M1") + "/"));
+        QVERIFY(!LayoutMedida::ehMedida(d.filePath("Perfil")));
+        QVERIFY(!LayoutMedida::ehMedida(d.filePath("nao-existe")));
+        QCOMPARE(LayoutMedida::arquivoExposicao(d.filePath("M1")), d.filePath("M1/M1.id"));
+        QVERIFY(LayoutMedida::medidas(d.filePath("nao-existe")).isEmpty());
+    }
+
+    void pastasCorpoEComponentes()
+    {
+        QTemporaryDir d;
+        const QString m = d.filePath("M");
+        criar(m, {"M.id", "T2/mao/T2.id", "T2/mao/C1.head", "T1/corpo/T1.id", "T1/corpo/C2.head",
+                  "T1/corpo/C2.dat", "T1/corpo/C1.head", "T1/corpo/C1.res", "T1/corpo/x.head.bak",
+                  "T1/corpo/fundo/C9.head"});
+        QCOMPARE(LayoutMedida::pastasCorpo(m),
+                 QStringList({m + "/T1/corpo", m + "/T1/mao", m + "/T2/corpo", m + "/T2/mao"}));
+        QCOMPARE(LayoutMedida::arquivoParcial(m + "/T1/corpo"), m + "/T1/corpo/T1.id");
+        QCOMPARE(LayoutMedida::componentes(m + "/T1/corpo"),
+                 QStringList({m + "/T1/corpo/C1", m + "/T1/corpo/C2"}));
+        QVERIFY(LayoutMedida::componentes(m + "/T1/mao").isEmpty());
+        QCOMPARE(LayoutMedida::contarArquivosHead(m), 4);
+        QCOMPARE(LayoutMedida::contarArquivosHead(d.filePath("nada")), 0);
+    }
+
+    void pastasLocais()
+    {
+        QTemporaryDir d;
+        const PastasLocais p = PastasLocais::de(d.path());
+        QCOMPARE(p.raiz, d.path() + "/Z2registros/");
+        QCOMPARE(p.pdf, d.path() + "/Z2registros/Arquivos PDF/");
+        QCOMPARE(p.perfil, d.path() + "/Z2registros//Perfil");
+        // An existing store keeps its measurements; missing folders are made.
+        criar(p.raiz, {"e_1/e_1.id"});
+        QVERIFY(p.criar());
+        QVERIFY(p.criar());
+        QVERIFY(QFileInfo(d.filePath("Z2registros/Arquivos PDF")).isDir());
+        QVERIFY(QFileInfo(d.filePath("Z2registros/Perfil")).isDir());
+        QCOMPARE(lerBytes(d.filePath("Z2registros/e_1/e_1.id")), QByteArray("x;y;\n"));
+        QVERIFY(!PastasLocais::de(d.filePath("nao/existe")).criar());
+    }
+
+    void arquivoLingua_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QByteArray>("gravado");
+        QTest::newRow("English") << "English" << QByteArray(":/language/ingles.qm");
+        QTest::newRow("Spanish") << QString::fromUtf8("Español")
+                                 << QByteArray(":/language/espanhol.qm");
+        QTest::newRow("Portuguese") << QString::fromUtf8("Português")
+                                    << QByteArray(":/language/portugues.qm");
+        QTest::newRow("anything else") << "Klingon" << QByteArray(":/language/portugues.qm");
+    }
+
+    void arquivoLingua()
+    {
+        QFETCH(QString, item);
+        QFETCH(QByteArray, gravado);
+        QTemporaryDir d;
+        QVERIFY(ArquivoLingua::gravar(d.path(), ArquivoLingua::catalogoDoItem(item)));
+        QCOMPARE(lerBytes(d.filePath("lingua.lg")), gravado);
+        QString lido;
+        QVERIFY(ArquivoLingua::ler(d.path(), &lido));
+        QCOMPARE(lido, QString::fromLatin1(gravado));
+    }
+
+    void arquivoLinguaPrimeiraLinha_data()
+    {
+        QTest::addColumn<QByteArray>("conteudo");
+        QTest::addColumn<QString>("esperado");
+        QTest::newRow("two lines") << QByteArray(":/language/ingles.qm\nresto") << ":/language/ingles.qm";
+        QTest::newRow("CR LF") << QByteArray(":/language/espanhol.qm\r\n") << ":/language/espanhol.qm";
+        QTest::newRow("empty first line") << QByteArray("\n:/language/ingles.qm") << "";
+        QTest::newRow("empty file") << QByteArray() << "";
+    }
+
+    void arquivoLinguaPrimeiraLinha()
+    {
+        QFETCH(QByteArray, conteudo);
+        QTemporaryDir d;
+        escreverBytes(d.filePath("lingua.lg"), conteudo);
+        QString lido = "antes";
+        QVERIFY(ArquivoLingua::ler(d.path(), &lido));
+        QTEST(lido, "esperado");
+        QTemporaryDir vazio;
+        QVERIFY(!ArquivoLingua::ler(vazio.path(), &lido));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstLayoutMedida)
+#include "tst_layoutmedida.moc"
