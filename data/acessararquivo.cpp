@@ -189,6 +189,9 @@ void AcessarArquivo::limparComponente()
     vibracao.clear();
     for (QStringList &c : coluna)
         c.clear();
+    tabelaBruta.clear();
+    linhasTabela.clear();
+    colunasProntas = true;
 }
 
 void AcessarArquivo::lerDados(const QString &arquivo)
@@ -230,35 +233,61 @@ void AcessarArquivo::lerDados(const QString &arquivo)
     if (!tabela)
         return;
 
-    for (QStringList &c : coluna)
-        c.clear();
     // A table line carries eight values; a shorter one (a recording cut
     // off midway) is skipped so that every column keeps one entry per
     // sample.
+    tabelaBruta = dados;
+    linhasTabela.clear();
+    linhasTabela.reserve(dados.size() / 48);
+    for (QStringList &c : coluna)
+        c.clear();
+    colunasProntas = false;
     const char *inicio[8];
     int tamanho[8];
     while (!leitor.fim()) {
         const char *linha = nullptr;
         int n = 0;
         leitor.proximaBruta(&linha, &n);
-        int achados = 0;
-        int i = 0;
-        while (i < n && achados < 8) {
-            const int comeco = i;
-            while (i < n && linha[i] != ';')
-                ++i;
-            if (i > comeco) {
-                inicio[achados] = linha + comeco;
-                tamanho[achados] = i - comeco;
-                ++achados;
-            }
-            ++i;
-        }
-        if (achados < 8)
-            continue;
-        for (int c = 0; c < 8; ++c)
-            coluna[c].append(Codificacao::decodificar(inicio[c], tamanho[c]));
+        if (separarLinha(linha, n, inicio, tamanho) == 8)
+            linhasTabela.append({int(linha - tabelaBruta.constData()), n});
     }
+}
+
+int AcessarArquivo::separarLinha(const char *linha, int n, const char *inicio[8], int tamanho[8])
+{
+    int achados = 0;
+    int i = 0;
+    while (i < n && achados < 8) {
+        const int comeco = i;
+        while (i < n && linha[i] != ';')
+            ++i;
+        if (i > comeco) {
+            inicio[achados] = linha + comeco;
+            tamanho[achados] = i - comeco;
+            ++achados;
+        }
+        ++i;
+    }
+    return achados;
+}
+
+const QStringList &AcessarArquivo::colunaPronta(int i) const
+{
+    if (!colunasProntas) {
+        for (QStringList &c : coluna)
+            c.reserve(linhasTabela.size());
+        const char *inicio[8];
+        int tamanho[8];
+        for (const auto &l : linhasTabela) {
+            separarLinha(tabelaBruta.constData() + l.first, l.second, inicio, tamanho);
+            for (int c = 0; c < 8; ++c)
+                coluna[c].append(Codificacao::decodificar(inicio[c], tamanho[c]));
+        }
+        colunasProntas = true;
+        tabelaBruta.clear();
+        linhasTabela.clear();
+    }
+    return coluna[i];
 }
 
 void AcessarArquivo::lerConfiguracao(const QString &arquivo)

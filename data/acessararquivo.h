@@ -3,7 +3,10 @@
 #include "data/camposregistro.h"
 
 #include <QString>
+#include <QByteArray>
+#include <QPair>
 #include <QStringList>
+#include <QVector>
 
 // Reads and writes every record file of a measurement and the instrument's
 // configuration file. One object holds a text field per key of every file
@@ -48,14 +51,14 @@ public:
 
     QStringList getFreq() const { return freq; }
     QStringList getVibracao() const { return vibracao; }
-    QStringList getColuna1() const { return coluna[0]; }
-    QStringList getColuna2() const { return coluna[1]; }
-    QStringList getColuna3() const { return coluna[2]; }
-    QStringList getColuna4() const { return coluna[3]; }
-    QStringList getColuna5() const { return coluna[4]; }
-    QStringList getColuna6() const { return coluna[5]; }
-    QStringList getColuna7() const { return coluna[6]; }
-    QStringList getColuna8() const { return coluna[7]; }
+    QStringList getColuna1() const { return colunaPronta(0); }
+    QStringList getColuna2() const { return colunaPronta(1); }
+    QStringList getColuna3() const { return colunaPronta(2); }
+    QStringList getColuna4() const { return colunaPronta(3); }
+    QStringList getColuna5() const { return colunaPronta(4); }
+    QStringList getColuna6() const { return colunaPronta(5); }
+    QStringList getColuna7() const { return colunaPronta(6); }
+    QStringList getColuna8() const { return colunaPronta(7); }
 
     QString getCaminho() const { return caminho; }
 
@@ -89,9 +92,20 @@ private:
     KT_CAMPOS_CONFIGURACAO(KT_MEMBRO, KT_MEMBRO, KT_MEMBRO)
 #undef KT_MEMBRO
 
+    // Splits a table line into its first eight non-empty pieces; returns
+    // how many it found.
+    static int separarLinha(const char *linha, int n, const char *inicio[8], int tamanho[8]);
+    const QStringList &colunaPronta(int i) const;
+
     QStringList freq;
     QStringList vibracao;
-    QStringList coluna[8];
+    // The sample table is indexed when the file is read and turned into
+    // the eight text columns on first use: callers that need only the
+    // header values (the evaluation) never pay for the 8 x rows strings.
+    mutable QByteArray tabelaBruta;
+    mutable QVector<QPair<int, int>> linhasTabela; // start and length in tabelaBruta
+    mutable QStringList coluna[8];
+    mutable bool colunasProntas = true;
 
 #undef KT_GETTER
 #undef KT_GETTER_SETTER

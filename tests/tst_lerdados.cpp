@@ -134,6 +134,21 @@ private slots:
         QCOMPARE(a.getColuna5(), QStringList{"4"});
     }
 
+    // The table is turned into text on first use; a copy taken before that
+    // keeps its own table whatever the original reads next.
+    void copiaMantemTabela()
+    {
+        AcessarArquivo a;
+        a.lerDados(arquivo("Tempo;\n00:00:01;1;2;3;4;5;6;7;\n"));
+        const AcessarArquivo copia = a;
+        a.lerDados(arquivo("Tempo;\n00:00:09;9;9;9;9;9;9;9;\n00:00:10;9;9;9;9;9;9;9;\n"));
+        QCOMPARE(copia.getColuna1(), QStringList{"00:00:01"});
+        QCOMPARE(a.getColuna1(), QStringList({"00:00:09", "00:00:10"}));
+        a.limparComponente();
+        QVERIFY(a.getColuna1().isEmpty());
+        QCOMPARE(copia.getColuna4(), QStringList{"3"});
+    }
+
     void arquivoAusenteNaoMuda()
     {
         AcessarArquivo a;
