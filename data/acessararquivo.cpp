@@ -68,7 +68,8 @@ bool AcessarArquivo::atribuir(const QStringList &pedacos, const Tabela &tabela)
     return false;
 }
 
-void AcessarArquivo::lerRegistro(const QString &arquivo, const Tabela &tabela)
+void AcessarArquivo::lerRegistro(const QString &arquivo, const Tabela &tabela,
+                                 const std::function<void(const QString &)> &lida)
 {
     QByteArray dados;
     if (!ArquivoRegistro::ler(arquivo, &dados))
@@ -76,8 +77,8 @@ void AcessarArquivo::lerRegistro(const QString &arquivo, const Tabela &tabela)
     LeitorLinhas leitor(dados);
     while (!leitor.fim()) {
         const QStringList pedacos = ArquivoRegistro::pedacos(leitor.proxima());
-        if (!pedacos.isEmpty())
-            atribuir(pedacos, tabela);
+        if (!pedacos.isEmpty() && atribuir(pedacos, tabela) && lida)
+            lida(pedacos.first());
     }
 }
 
@@ -149,17 +150,10 @@ bool AcessarArquivo::salvarCabecalhoExposicao(const QString &nome, const QString
 void AcessarArquivo::lerExposicaoParcial(const QString &arquivo)
 {
     caminho = arquivo;
-    QByteArray dados;
-    if (!ArquivoRegistro::ler(arquivo, &dados))
-        return;
-    LeitorLinhas leitor(dados);
-    while (!leitor.fim()) {
-        const QStringList pedacos = ArquivoRegistro::pedacos(leitor.proxima());
-        if (pedacos.isEmpty() || !atribuir(pedacos, tabelaParcial()))
-            continue;
-        if (pedacos.first() == QLatin1String("tempo_amostrado"))
+    lerRegistro(arquivo, tabelaParcial(), [&](const QString &chave) {
+        if (chave == QLatin1String("tempo_amostrado"))
             qDebug() << arquivo << " and " << tempo_amostrado;
-    }
+    });
 }
 
 bool AcessarArquivo::salvarExposicaoParcial(const QString &arquivo)

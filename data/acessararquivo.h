@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
+
 // Reads and writes every record file of a measurement and the instrument's
 // configuration file. One object holds a text field per key of every file
 // type; a read fills the fields of its file type, a write stores them.
@@ -79,7 +81,9 @@ private:
     // Assigns the line's last piece to the first field whose key equals its
     // first piece; false when no key matches.
     bool atribuir(const QStringList &pedacos, const Tabela &tabela);
-    void lerRegistro(const QString &arquivo, const Tabela &tabela);
+    // The generic reading; `lida` hears the key of each line assigned.
+    void lerRegistro(const QString &arquivo, const Tabela &tabela,
+                     const std::function<void(const QString &)> &lida = {});
     bool salvarRegistro(const QString &arquivo, const Tabela &tabela) const;
 
     QString caminho;

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 
 // Raw file access for the tests: what is on disk, byte for byte.
 inline bool escreverBytes(const QString &caminho, const QByteArray &bytes)
@@ -16,3 +17,15 @@ inline QByteArray lerBytes(const QString &caminho)
     QFile f(caminho);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+// A temporary folder that makes files of given bytes.
+class PastaTeste : public QTemporaryDir
+{
+public:
+    QString arquivo(const QString &nome, const QByteArray &conteudo)
+    {
+        const QString caminho = filePath(nome);
+        escreverBytes(caminho, conteudo);
+        return caminho;
+    }
+};

@@ -18,12 +18,10 @@ class TstAcessarArquivo : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir dir;
+    PastaTeste dir;
     QString arquivo(const QString &nome, const QByteArray &conteudo)
     {
-        const QString caminho = dir.filePath(nome);
-        escreverBytes(caminho, conteudo);
-        return caminho;
+        return dir.arquivo(nome, conteudo);
     }
 
     static QString campoExposicao(const AcessarArquivo &a, const QString &chave)

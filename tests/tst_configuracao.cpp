@@ -10,12 +10,10 @@ class TstConfiguracao : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir dir;
+    PastaTeste dir;
     QString arquivo(const QString &nome, const QByteArray &conteudo)
     {
-        const QString caminho = dir.filePath(nome);
-        escreverBytes(caminho, conteudo);
-        return caminho;
+        return dir.arquivo(nome, conteudo);
     }
     static QList<QByteArray> linhas(const QString &caminho)
     {
