@@ -1,7 +1,14 @@
 #include "cli/comandos.h"
 
+#include "cli/relatoriotexto.h"
+#include "data/acessararquivo.h"
+#include "data/layoutmedida.h"
 #include "device/simuladorinstrumento.h"
+#include "evaluation/calculoexposicao.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonDocument>
 #include <QTextStream>
 
 namespace {
@@ -17,6 +24,26 @@ bool valorInteiro(const QStringList &args, int *i, int minimo, int *valor)
         return false;
     *valor = v;
     return true;
+}
+
+// Takes "DIR [--json]"; false on anything else.
+bool pastaEJson(const QStringList &args, QString *pasta, bool *json)
+{
+    *json = false;
+    for (const QString &a : args) {
+        if (a == QLatin1String("--json"))
+            *json = true;
+        else if (a.startsWith(QLatin1String("--")) || !pasta->isEmpty())
+            return false;
+        else
+            *pasta = a;
+    }
+    return !pasta->isEmpty();
+}
+
+void escreverJson(QTextStream &saida, const QJsonObject &o)
+{
+    saida << QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Indented));
 }
 
 } // namespace
@@ -36,7 +63,18 @@ QString ajuda()
         "      folders of synthetic recordings (default 4 measurements, 2 components\n"
         "      per body folder, 300 samples per component, seed 1).\n"
         "\n"
-        "  --help  Show this text.\n");
+        "  evaluate DIR [--json]\n"
+        "      Evaluate the measurement folder DIR of the local store (DIR/NAME.id),\n"
+        "      whole body then hand-arm, rewrite its files with the results and print\n"
+        "      them: the exposure's, then each partial exposure's behind its folder.\n"
+        "\n"
+        "  list STORE [--json]\n"
+        "      List the measurements of a local store, newest first, with their name,\n"
+        "      date and both body parts' results as stored.\n"
+        "\n"
+        "  --help  Show this text.\n"
+        "\n"
+        "Exit status: 0 done, 1 failed, 2 bad usage.\n");
 }
 
 int simular(const QStringList &args, QTextStream &saida, QTextStream &erros)
@@ -77,6 +115,92 @@ int simular(const QStringList &args, QTextStream &saida, QTextStream &erros)
         return 1;
     }
     saida << "Wrote " << opcoes.medidas << " measurements to " << destino << "/DATA\n";
+    return 0;
+}
+
+int avaliar(const QStringList &args, QTextStream &saida, QTextStream &erros)
+{
+    QString pasta;
+    bool json = false;
+    if (!pastaEJson(args, &pasta, &json)) {
+        erros << "kt9400-cli evaluate: usage: evaluate DIR [--json]\n" << ajuda();
+        return 2;
+    }
+    if (!LayoutMedida::ehMedida(pasta)) {
+        erros << "kt9400-cli evaluate: " << pasta << " is not a measurement folder (no "
+              << LayoutMedida::arquivoExposicao(pasta) << ")\n";
+        return 1;
+    }
+    const bool gravou = CalculoExposicao::avaliarMedida(pasta);
+
+    AcessarArquivo exposicao;
+    exposicao.lerExposicao(LayoutMedida::arquivoExposicao(pasta));
+    const Valores resultados = RelatorioTexto::resultadosExposicao(exposicao);
+    QJsonArray parciais;
+    if (!json)
+        RelatorioTexto::escrever(saida, resultados);
+    for (const QString &corpo : LayoutMedida::pastasCorpo(pasta)) {
+        const QString arquivo = LayoutMedida::arquivoParcial(corpo);
+        if (!QFileInfo(arquivo).isFile())
+            continue;
+        AcessarArquivo parcial;
+        parcial.lerExposicaoParcial(arquivo);
+        const QString nome = QDir(pasta).relativeFilePath(corpo);
+        const Valores valores = RelatorioTexto::resultadosParcial(parcial);
+        if (json) {
+            QJsonObject o = RelatorioTexto::json(valores);
+            o.insert("folder", nome);
+            parciais.append(o);
+        } else {
+            RelatorioTexto::escrever(saida, valores, nome + '.');
+        }
+    }
+    if (json) {
+        escreverJson(saida, {{"measurement", LayoutMedida::nomePasta(pasta)},
+                             {"exposure", RelatorioTexto::json(resultados)},
+                             {"partials", parciais}});
+    }
+    if (!gravou) {
+        erros << "kt9400-cli evaluate: some files of " << pasta << " could not be written\n";
+        return 1;
+    }
+    return 0;
+}
+
+int listar(const QStringList &args, QTextStream &saida, QTextStream &erros)
+{
+    QString raiz;
+    bool json = false;
+    if (!pastaEJson(args, &raiz, &json)) {
+        erros << "kt9400-cli list: usage: list STORE [--json]\n" << ajuda();
+        return 2;
+    }
+    if (!QFileInfo(raiz).isDir()) {
+        erros << "kt9400-cli list: " << raiz << " is not a folder\n";
+        return 1;
+    }
+    QJsonArray lista;
+    bool primeira = true;
+    for (const QString &pasta : LayoutMedida::medidasDoArmazem(raiz)) {
+        AcessarArquivo a;
+        a.lerExposicao(LayoutMedida::arquivoExposicao(pasta));
+        Valores valores = {
+            {"measurement", LayoutMedida::nomePasta(pasta)},
+            {"name", LayoutMedida::nomeMostrado(a.getNome_exposicao())},
+            {"date", LayoutMedida::dataMostrada(a.getData_criacao(), a.getNome_exposicao())},
+        };
+        valores += RelatorioTexto::resultadosExposicao(a);
+        if (json) {
+            lista.append(RelatorioTexto::json(valores));
+        } else {
+            if (!primeira)
+                saida << '\n';
+            RelatorioTexto::escrever(saida, valores);
+        }
+        primeira = false;
+    }
+    if (json)
+        saida << QString::fromUtf8(QJsonDocument(lista).toJson(QJsonDocument::Indented));
     return 0;
 }
 

@@ -10,5 +10,7 @@ namespace Comandos {
 
 QString ajuda();
 int simular(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
+int avaliar(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
+int listar(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
 
 } // namespace Comandos

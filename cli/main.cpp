@@ -1,6 +1,7 @@
 #include "cli/comandos.h"
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <QTextStream>
 
 #include <cstdio>
@@ -8,6 +9,9 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // The evaluation's trace goes to the debug stream; QT_LOGGING_RULES=
+    // "default.debug=true" shows it.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     QTextStream saida(stdout);
     QTextStream erros(stderr);
     QStringList args = app.arguments().mid(1);
@@ -22,6 +26,10 @@ int main(int argc, char *argv[])
     }
     if (comando == QLatin1String("simulate"))
         return Comandos::simular(args, saida, erros);
+    if (comando == QLatin1String("evaluate"))
+        return Comandos::avaliar(args, saida, erros);
+    if (comando == QLatin1String("list"))
+        return Comandos::listar(args, saida, erros);
     erros << "kt9400-cli: unknown command '" << comando << "'\n" << Comandos::ajuda();
     return 2;
 }

@@ -18,9 +18,24 @@ QString nomeDownload(const QDateTime &modificacao)
 
 QString renomearExposicao(const QString &nome, const QString &carimbo)
 {
-    const QStringList pedacos = nome.split(QLatin1Char('-'), Qt::SkipEmptyParts);
-    const QString primeiro = pedacos.isEmpty() ? nome : pedacos.first();
-    return primeiro + QLatin1Char('-') + carimbo;
+    return nomeMostrado(nome) + QLatin1Char('-') + carimbo;
+}
+
+QString nomeMostrado(const QString &nomeExposicao)
+{
+    const QStringList pedacos = nomeExposicao.split(QLatin1Char('-'), Qt::SkipEmptyParts);
+    return pedacos.isEmpty() ? nomeExposicao : pedacos.first();
+}
+
+QString dataMostrada(const QString &dataCriacao, const QString &nomeExposicao)
+{
+    const QStringList pedacos = nomeExposicao.split(QLatin1Char('-'), Qt::SkipEmptyParts);
+    if (pedacos.size() < 2)
+        return dataCriacao;
+    const QDateTime momento = QDateTime::fromString(pedacos.last(), QStringLiteral("yyMMddHHmmss"));
+    if (!momento.isValid())
+        return dataCriacao;
+    return dataCriacao + momento.toString(QStringLiteral(" HH:mm:ss"));
 }
 
 QString nomePasta(const QString &pasta)
@@ -58,6 +73,18 @@ QStringList medidas(const QString &local)
     for (const QString &pasta : subpastas(local)) {
         if (ehMedida(pasta))
             encontradas << pasta;
+    }
+    return encontradas;
+}
+
+QStringList medidasDoArmazem(const QString &raiz)
+{
+    const QFileInfoList pastas = QDir(raiz).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot,
+                                                          QDir::Time);
+    QStringList encontradas;
+    for (const QFileInfo &pasta : pastas) {
+        if (pasta.fileName() != QLatin1String("Perfil") && ehMedida(pasta.filePath()))
+            encontradas << pasta.filePath();
     }
     return encontradas;
 }

@@ -15,6 +15,12 @@ QString nomeDownload(const QDateTime &modificacao);
 // The exposure name's first non-empty piece at "-", then "-" and the stamp.
 QString renomearExposicao(const QString &nome, const QString &carimbo);
 
+// What the tables show of an exposure: the name's part before its first
+// "-", and the creation date followed by the time of the name's stamp
+// (" HH:mm:ss"; nothing when the name carries no stamp).
+QString nomeMostrado(const QString &nomeExposicao);
+QString dataMostrada(const QString &dataCriacao, const QString &nomeExposicao);
+
 // The folder's own name, also for a path that ends in "/".
 QString nomePasta(const QString &pasta);
 // Folder + "/" + its name + ".id".
@@ -25,6 +31,10 @@ bool ehMedida(const QString &pasta);
 QStringList subpastas(const QString &local);
 // The sub-folders of a location that are measurements.
 QStringList medidas(const QString &local);
+
+// The measurements of the local store as the viewer lists them: newest
+// first by modification time; the profile folder "Perfil" never counts.
+QStringList medidasDoArmazem(const QString &raiz);
 
 // For each direct sub-folder P of a measurement: P/corpo, then P/mao.
 QStringList pastasCorpo(const QString &medida);

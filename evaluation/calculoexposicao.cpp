@@ -1,0 +1,262 @@
+#include "evaluation/calculoexposicao.h"
+
+#include "data/layoutmedida.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+
+namespace {
+
+const double jornadaReferencia = 28800; // 8 h, in seconds
+
+// The component files of a body folder, newest first (by name among files
+// of the same time, so the order does not depend on the file system).
+QFileInfoList componentesMaisNovosPrimeiro(const QString &pasta)
+{
+    QFileInfoList arquivos = QDir(pasta).entryInfoList({QStringLiteral("*.head")}, QDir::Files,
+                                                       QDir::Name);
+    std::stable_sort(arquivos.begin(), arquivos.end(),
+                     [](const QFileInfo &a, const QFileInfo &b) {
+                         return a.lastModified() > b.lastModified();
+                     });
+    return arquivos;
+}
+
+} // namespace
+
+CalculoExposicao::CalculoExposicao(const QString &arquivoExposicao, const QStringList &pastas,
+                                   const QString &tipoAvaliado)
+    : tipo(tipoAvaliado)
+{
+    acessarArquivo.lerExposicao(arquivoExposicao);
+    for (const QString &p : pastas) {
+        const QStringList pedacos = p.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+        if (pedacos.size() < 2 || pedacos.last() != tipo)
+            continue;
+        const QString arquivoParcial = p + QLatin1Char('/') + pedacos.at(pedacos.size() - 2)
+            + QStringLiteral(".id");
+        if (!QFileInfo::exists(arquivoParcial))
+            continue;
+        qDebug() << "Pasta: " << p << "----   &   ----" << " Arquivo: " << arquivoParcial;
+
+        // Each file starts from the unset fields: a key one file lacks must
+        // not take another file's value.
+        acessarArquivo.limparExposicaoParcial();
+        acessarArquivo.lerExposicaoParcial(arquivoParcial);
+        std::fill(std::begin(fcParcial), std::end(fcParcial), 0.0);
+        for (const QFileInfo &head : componentesMaisNovosPrimeiro(p)) {
+            const QString caminho = head.absoluteFilePath();
+            const QString base = caminho.left(caminho.size() - int(qstrlen(".head")));
+            ++numArquivosComponente;
+            acessarArquivo.limparComponente();
+            acessarArquivo.lerComponente(base + QStringLiteral(".head"));
+            acessarArquivo.lerDados(base + QStringLiteral(".dat"));
+            acessarArquivo.lerDados(base + QStringLiteral(".res"));
+            acumularComponente();
+        }
+        qDebug() << " -------------------------------- EXPOSIÇÃO PARCIAL "
+                    "-------------------------------- ";
+        qDebug() << arquivoParcial;
+        avaliarParcial();
+        contagem();
+        gravouTudo = acessarArquivo.salvarExposicaoParcial(arquivoParcial) && gravouTudo;
+    }
+    qDebug() << " -------------------------------- EXPOSIÇÃO  "
+                "-------------------------------- ";
+    avaliarExposicao();
+    gravouTudo = acessarArquivo.salvarExposicao(arquivoExposicao) && gravouTudo;
+}
+
+bool CalculoExposicao::avaliarMedida(const QString &pastaMedida)
+{
+    const QString arquivo = LayoutMedida::arquivoExposicao(pastaMedida);
+    const QStringList pastas = LayoutMedida::pastasCorpo(pastaMedida);
+    const bool corpo = CalculoExposicao(arquivo, pastas, QStringLiteral("corpo")).gravou();
+    const bool mao = CalculoExposicao(arquivo, pastas, QStringLiteral("mao")).gravou();
+    return corpo && mao;
+}
+
+double CalculoExposicao::numero(const QString &texto)
+{
+    bool ok = false;
+    const double v = texto.toDouble(&ok);
+    return ok && std::isfinite(v) ? v : 0.0;
+}
+
+double CalculoExposicao::segundosDeTexto(const QString &texto, int partes)
+{
+    const QStringList p = texto.split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    const auto parte = [&](int i) { return i < p.size() ? numero(p.at(i)) : 0.0; };
+    double segundos = parte(0) * 60 * 60 + parte(1) * 60;
+    if (partes == 3)
+        segundos += parte(2);
+    return segundos;
+}
+
+QString CalculoExposicao::textoResultado(double v)
+{
+    if (std::isnan(v))
+        v = 0;
+    else if (std::isinf(v))
+        v = v > 0 ? DBL_MAX : -DBL_MAX;
+    return QString::number(v, 'g', 6);
+}
+
+QString CalculoExposicao::textoFatorDeCrista(double v)
+{
+    return QString::number(std::isfinite(v) ? v : 0.0, 'f', 3);
+}
+
+void CalculoExposicao::acumularComponente()
+{
+    somaAmr += numero(acessarArquivo.getAmr());
+    numComponentes += 1.0;
+    if (!ehCorpo())
+        return;
+    const double vdv[3] = {numero(acessarArquivo.getVdvx()), numero(acessarArquivo.getVdvy()),
+                           numero(acessarArquivo.getVdvz())};
+    const double fc[3] = {numero(acessarArquivo.getFC_x()), numero(acessarArquivo.getFC_y()),
+                          numero(acessarArquivo.getFC_z())};
+    for (int e = 0; e < 3; ++e) {
+        somaVdv4[e] += std::pow(vdv[e], 4);
+        if (fc[e] > fcParcial[e])
+            fcParcial[e] = fc[e];
+    }
+}
+
+void CalculoExposicao::avaliarParcial()
+{
+    AREP();
+    qDebug() << acessarArquivo.getJornada_de_trabalho();
+    qDebug() << acessarArquivo.getTempo_exp();
+    jornada = segundosDeTexto(acessarArquivo.getJornada_de_trabalho(), 2);
+    tempoExp = segundosDeTexto(acessarArquivo.getTempo_exp(), 3);
+    bool ok = false;
+    numRepeticao = acessarArquivo.getNum_repeticao().toInt(&ok, 10);
+    if (!ok)
+        numRepeticao = 0;
+    somaEnergia += arep * arep * numRepeticao * tempoExp;
+    somaAmr = 0;
+    numComponentes = 0;
+    if (!ehCorpo())
+        return;
+    VDVji();
+    std::fill(std::begin(somaVdv4), std::end(somaVdv4), 0.0);
+    tempoExpTotal = segundosDeTexto(acessarArquivo.getTempo_exp_total(), 3);
+    qDebug() << "acessarArquivo->getTempo_amostrado()" << acessarArquivo.getTempo_amostrado();
+    tempoAmostrado = segundosDeTexto(acessarArquivo.getTempo_amostrado(), 3);
+    VDVexpji();
+    acessarArquivo.setFC_x_parcial(textoFatorDeCrista(fcParcial[0]));
+    acessarArquivo.setFC_y_parcial(textoFatorDeCrista(fcParcial[1]));
+    acessarArquivo.setFC_z_parcial(textoFatorDeCrista(fcParcial[2]));
+    for (int e = 0; e < 3; ++e)
+        fcResultante[e] = std::max(fcResultante[e], fcParcial[e]);
+}
+
+void CalculoExposicao::AREP()
+{
+    arep = numComponentes == 0 ? 0 : somaAmr * (1 / numComponentes);
+    qDebug() << " AREP: " << arep;
+    acessarArquivo.setArep(textoResultado(arep));
+}
+
+void CalculoExposicao::VDVji()
+{
+    for (int e = 0; e < 3; ++e)
+        vdvji[e] = std::pow(somaVdv4[e], 0.25);
+    qDebug() << "VDVji (x,y,z): " << vdvji[0] << "-" << vdvji[1] << "-" << vdvji[2];
+    acessarArquivo.setVdvix(textoResultado(vdvji[0]));
+    acessarArquivo.setVdviy(textoResultado(vdvji[1]));
+    acessarArquivo.setVdviz(textoResultado(vdvji[2]));
+}
+
+void CalculoExposicao::VDVexpji()
+{
+    if (tempoAmostrado == 0) {
+        std::fill(std::begin(vdvexpji), std::end(vdvexpji), 0.0);
+    } else {
+        const double r = std::pow(tempoExpTotal / tempoAmostrado, 0.25);
+        vdvexpji[0] = 1.4 * vdvji[0] * r;
+        vdvexpji[1] = 1.4 * vdvji[1] * r;
+        vdvexpji[2] = vdvji[2] * r;
+    }
+    qDebug() << "VDV expji (x,y,z): " << vdvexpji[0] << vdvexpji[1] << vdvexpji[2];
+    for (int e = 0; e < 3; ++e)
+        somaVdvexp4[e] += std::pow(vdvexpji[e], 4);
+    acessarArquivo.setVdvexpx_parcial(textoResultado(vdvexpji[0]));
+    acessarArquivo.setVdvexpy_parcial(textoResultado(vdvexpji[1]));
+    acessarArquivo.setVdvexpz_parcial(textoResultado(vdvexpji[2]));
+}
+
+void CalculoExposicao::contagem()
+{
+    const QString n = QString::number(numArquivosComponente, 10);
+    if (ehCorpo())
+        acessarArquivo.setEnable_corpo(n);
+    else
+        acessarArquivo.setEnable_mao(n);
+}
+
+void CalculoExposicao::avaliarExposicao()
+{
+    ARE();
+    AREN();
+    if (!ehCorpo())
+        return;
+    VDVexpj();
+    VDVR();
+    std::fill(std::begin(somaVdvexp4), std::end(somaVdvexp4), 0.0);
+    acessarArquivo.setFC_x_resultante(textoFatorDeCrista(fcResultante[0]));
+    acessarArquivo.setFC_y_resultante(textoFatorDeCrista(fcResultante[1]));
+    acessarArquivo.setFC_z_resultante(textoFatorDeCrista(fcResultante[2]));
+}
+
+void CalculoExposicao::ARE()
+{
+    // Without a working day (no partial exposure evaluated, or "00:00")
+    // the daily value has no meaning: it is written as 0, and the 8-hour
+    // value below is taken from the energy alone.
+    are = jornada > 0 ? std::sqrt(somaEnergia * (1 / jornada)) : 0;
+    qDebug() << " ARE: " << are;
+    const QString texto = textoResultado(are);
+    if (ehCorpo())
+        acessarArquivo.setAre_corpo(texto);
+    else
+        acessarArquivo.setAre_mao(texto);
+}
+
+void CalculoExposicao::AREN()
+{
+    const double aren = jornada > 0 ? are * std::sqrt(jornada / jornadaReferencia)
+                                    : std::sqrt(somaEnergia / jornadaReferencia);
+    qDebug() << " AREN: " << aren;
+    const QString texto = textoResultado(aren);
+    if (ehCorpo())
+        acessarArquivo.setAren_corpo(texto);
+    else
+        acessarArquivo.setAren_mao(texto);
+}
+
+void CalculoExposicao::VDVexpj()
+{
+    for (int e = 0; e < 3; ++e)
+        vdvexpj[e] = std::pow(somaVdvexp4[e], 0.25);
+    qDebug() << "VDV expj (x,y,z): " << vdvexpj[0] << vdvexpj[1] << vdvexpj[2];
+    acessarArquivo.setVdvexpx(textoResultado(vdvexpj[0]));
+    acessarArquivo.setVdvexpy(textoResultado(vdvexpj[1]));
+    acessarArquivo.setVdvexpz(textoResultado(vdvexpj[2]));
+}
+
+void CalculoExposicao::VDVR()
+{
+    vdvr = std::pow(std::pow(vdvexpj[0], 4) + std::pow(vdvexpj[1], 4) + std::pow(vdvexpj[2], 4),
+                    0.25);
+    qDebug() << "VDVR: " << vdvr;
+    acessarArquivo.setVdvr(textoResultado(vdvr));
+}
