@@ -55,10 +55,11 @@ void carregarIdioma(QTranslator *tradutor, const QString &diretorioAplicacao,
     ArquivoLingua::gravar(diretorioAplicacao, catalogo);
 }
 
-std::unique_ptr<QStackedWidget> montarJanela(const QString &diretorioAplicacao)
+std::unique_ptr<QStackedWidget> montarJanela(const QString &diretorioAplicacao,
+                                             const Servicos &servicos)
 {
     auto pilha = std::make_unique<QStackedWidget>();
-    auto *principal = new MainWindow(diretorioAplicacao);
+    auto *principal = new MainWindow(diretorioAplicacao, servicos);
     pilha->addWidget(principal);
     principal->setStackedWidget(pilha.get());
     auto *medidas = new Medidas(principal->getDiretorioQT());

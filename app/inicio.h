@@ -5,6 +5,7 @@
 #include <memory>
 
 class Perguntador;
+struct Servicos;
 class QStackedWidget;
 class QTranslator;
 
@@ -22,6 +23,7 @@ void carregarIdioma(QTranslator *tradutor, const QString &diretorioAplicacao,
                     Perguntador &perguntador);
 
 // The only top-level window: page 0 the main window, page 1 the viewer.
-std::unique_ptr<QStackedWidget> montarJanela(const QString &diretorioAplicacao);
+std::unique_ptr<QStackedWidget> montarJanela(const QString &diretorioAplicacao,
+                                             const Servicos &servicos);
 
 } // namespace Inicio

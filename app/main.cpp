@@ -1,5 +1,8 @@
+#include "app/areadetrabalho.h"
 #include "app/inicio.h"
 #include "app/perguntadordialogos.h"
+#include "app/servicos.h"
+#include "device/volumes.h"
 
 #include <QApplication>
 #include <QStackedWidget>
@@ -14,7 +17,10 @@ int main(int argc, char *argv[])
     Inicio::carregarIdioma(&tradutor, QCoreApplication::applicationDirPath(), perguntador);
     QCoreApplication::installTranslator(&tradutor);
 
-    const auto janela = Inicio::montarJanela(QCoreApplication::applicationDirPath());
+    const FonteVolumesSistema volumes;
+    AreaDeTrabalhoSistema areaDeTrabalho;
+    const Servicos servicos{&perguntador, &volumes, &areaDeTrabalho};
+    const auto janela = Inicio::montarJanela(QCoreApplication::applicationDirPath(), servicos);
     janela->show();
     QCoreApplication::setAttribute(Qt::AA_DisableWindowContextHelpButton);
     return app.exec();

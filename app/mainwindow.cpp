@@ -1,18 +1,50 @@
 #include "app/mainwindow.h"
 
+#include "app/areadetrabalho.h"
+#include "app/caixaprogresso.h"
+#include "app/config_perfil.h"
+#include "app/perguntador.h"
+#include "data/layoutmedida.h"
+#include "data/perfil.h"
+#include "device/copia.h"
+#include "device/sincronizacao.h"
+#include "device/transferencia.h"
+
 #include "ui_mainwindow.h"
 
 #include <QApplication>
+#include <QDebug>
+#include <QDir>
 #include <QStackedWidget>
+#include <QStandardItemModel>
 
-MainWindow::MainWindow(const QString &diretorioAplicacao, QWidget *parent)
+namespace {
+
+const char paginaDoProduto[] = "https://www.corvalendis.com.br/kt9400";
+const QString sincronizado = QStringLiteral("Sincronizado");
+
+QStandardItem *itemCentrado(const QString &texto)
+{
+    auto *item = new QStandardItem(texto);
+    item->setTextAlignment(Qt::AlignCenter);
+    return item;
+}
+
+} // namespace
+
+MainWindow::MainWindow(const QString &diretorioAplicacao, const Servicos &s, QWidget *parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::MainWindow>())
+    , servicos(s)
     , pastas(PastasLocais::de(diretorioAplicacao))
 {
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("Corvalendis - Medidor de Vibração"));
+    aparenciaDesconectada(false);
     pastas.criar();
+    listarPerfil();
+    connect(ui->tableView, &QTableView::clicked, this, &MainWindow::onTableClicked,
+            Qt::UniqueConnection);
 }
 
 MainWindow::~MainWindow() = default;
@@ -20,6 +52,367 @@ MainWindow::~MainWindow() = default;
 void MainWindow::setStackedWidget(QStackedWidget *p)
 {
     pilha = p;
+}
+
+void MainWindow::aparenciaConectada(bool mensagem)
+{
+    ui->pushButton_BaixarTudo->setEnabled(true);
+    ui->pushButton_BaixarTudo->setStyleSheet(QStringLiteral(
+        "QPushButton{ color:white; border-radius: 10px; background-color: rgb(230, 0, 0); }"
+        "QPushButton:pressed{ background-color: rgb(150, 0, 0);}"));
+    ui->label_Status->setText(tr("Conectado"));
+    ui->toolButton_Configurar->setEnabled(true);
+    ui->toolButton_Configurar->setStyleSheet(QStringLiteral("background-color: rgb(230, 0, 0); "));
+    ui->toolButton_Configurar->setIcon(QIcon(QStringLiteral(":/icons/ICON_CONFIG2.png")));
+    ui->actionConfigurar->setEnabled(true);
+    if (mensagem)
+        ui->statusBar->showMessage(tr("Dispositivo conectado"), 1000);
+}
+
+void MainWindow::aparenciaDesconectada(bool mensagem)
+{
+    ui->pushButton_BaixarTudo->setEnabled(false);
+    ui->pushButton_BaixarTudo->setStyleSheet(QStringLiteral(
+        "color:white;\nborder-radius: 10px;\nbackground-color: rgb(176, 176, 176);"));
+    ui->label_Status->setText(tr("Desconectado"));
+    ui->toolButton_Configurar->setEnabled(false);
+    ui->toolButton_Configurar->setStyleSheet(QStringLiteral("background-color: rgb(176, 176, 176);"));
+    ui->toolButton_Configurar->setIcon(QIcon(QStringLiteral(":/icons/ICON_CONFIG2_off.png")));
+    ui->actionConfigurar->setEnabled(false);
+    if (mensagem)
+        ui->statusBar->showMessage(tr("Dispositivo desconectado"), 1000);
+}
+
+bool MainWindow::verificaPenDrive()
+{
+    estado = Deteccao::verificar(servicos.volumes->volumes(), estado);
+    if (estado.aparencia == EstadoConexao::Aparencia::Conectada)
+        aparenciaConectada(true);
+    else if (estado.aparencia == EstadoConexao::Aparencia::Desconectada)
+        aparenciaDesconectada(true);
+    if (estado.instrumentos > 1)
+        ui->statusBar->showMessage(
+            tr("Há mais de um instrumento KT9400 conectado; usando o de %1.")
+                .arg(estado.caminhoPenDrive),
+            5000);
+    if (estado.atualizacaoPendente) {
+        caminhoDados = estado.caminhoPenDrive + QStringLiteral("/DATA/");
+        set_Id_Equipamento();
+        listarMedidas();
+        estado.atualizacaoPendente = false;
+    }
+    return estado.conectado;
+}
+
+void MainWindow::set_Id_Equipamento()
+{
+    qDebug() << caminhoDados + QStringLiteral("/Crv_vib.cfg");
+    idEquipamento = Deteccao::lerIdentidade(caminhoDados);
+    ui->label_IdEquipamento->setText(QStringLiteral("ID: ") + idEquipamento);
+}
+
+void MainWindow::on_pushButton_3_clicked()
+{
+    const QString procurando = tr("Procurando e conectando com o instrumento...");
+    CaixaProgresso caixa(tr("Conectar"), procurando, false);
+    ui->statusBar->showMessage(procurando, 1000);
+    const bool conectado = verificaPenDrive();
+    QString texto = conectado ? tr("Dispositivo conectado!") : tr("Dispositivo desconectado!");
+    if (conectado && !QFileInfo(caminhoDados).isDir())
+        texto += QLatin1Char('\n') + tr("A pasta DATA não foi encontrada no instrumento.");
+    caixa.concluir(texto, true);
+}
+
+void MainWindow::on_actionConfigurar_triggered()
+{
+    if (!verificaPenDrive())
+        servicos.perguntador->informar(
+            nullptr, tr("Configurar Equipamento"),
+            tr("Equipamento desconectado.\nNão foi possível abrir as configurações"));
+}
+
+void MainWindow::on_toolButton_Configurar_clicked()
+{
+    on_actionConfigurar_triggered();
+}
+
+void MainWindow::compararDiretorios()
+{
+    const Sincronizacao::Comparacao c =
+        Sincronizacao::compararDiretorios(caminhoDados, pastas.raiz, idEquipamento);
+    dadosIguais = c.dadosIguais;
+    dadosTabelaMedidas = c.dadosTabelaMedidas;
+}
+
+void MainWindow::listarMedidas()
+{
+    auto *novo = new QStandardItemModel(0, 3, this);
+    novo->setHorizontalHeaderLabels({tr("Nome da Medição"), tr("Data de Criação"), tr("Status")});
+    ui->tableView->setStyleSheet(QStringLiteral(
+        "QHeaderView::section:enabled { background-color: rgb(230, 0, 0);font-weight: bold }"
+        "QTableView::enabled{color:white}"));
+    compararDiretorios();
+    const QVector<Sincronizacao::LinhaMedida> linhas =
+        Sincronizacao::linhas(caminhoDados, dadosIguais);
+    for (int r = 0; r < linhas.size(); ++r) {
+        const Sincronizacao::LinhaMedida &l = linhas.at(r);
+        if (r < linhasTabela.size())
+            linhasTabela[r] = l.pasta;
+        else
+            linhasTabela.append(l.pasta);
+        QStandardItem *status = itemCentrado(l.sincronizado ? sincronizado : QStringLiteral("------------"));
+        if (!l.sincronizado)
+            status->setIcon(QIcon(QStringLiteral(":/icons/baixar.png")));
+        novo->appendRow({itemCentrado(l.nome), itemCentrado(l.data), status});
+    }
+    ui->tableView->setModel(novo);
+    if (modelo)
+        modelo->deleteLater(); // a click may still hold an index of it
+    modelo = novo;
+    ui->tableView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    ui->tableView->verticalHeader()->setDefaultSectionSize(10);
+    ui->tableView->horizontalHeader()->setStyleSheet(
+        QStringLiteral("color:white;background-color:  transparent;"));
+    ui->tableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ui->tableView->verticalHeader()->hide();
+}
+
+Avaliador MainWindow::avaliador() const
+{
+    return {ui->label_TextEmpAvaliadora->text(),
+            ui->radioButton_usuario1->isChecked() ? ui->radioButton_usuario1->text()
+                                                  : ui->radioButton_usuario2->text()};
+}
+
+QString MainWindow::textoFalha(const Download::Relatorio &r) const
+{
+    const QString nome = LayoutMedida::nomePasta(r.pastaInstrumento);
+    switch (r.resultado) {
+    case Download::Resultado::Baixado:
+        return QString();
+    case Download::Resultado::SemExposicao:
+        return tr("%1: a pasta não é uma medida (ou o instrumento foi desconectado).").arg(nome);
+    case Download::Resultado::FalhaCabecalho:
+        return tr("%1: não foi possível gravar o arquivo da medida no instrumento.").arg(nome);
+    case Download::Resultado::FalhaRenomear:
+        return tr("%1: não foi possível renomear a medida no instrumento; nada foi copiado.")
+            .arg(nome);
+    case Download::Resultado::FalhaCopia:
+        return tr("%1: a cópia não foi concluída; nada foi gravado no computador.").arg(nome);
+    case Download::Resultado::FalhaGravacao:
+        return tr("%1: copiada, mas os resultados não puderam ser gravados.").arg(nome);
+    }
+    return QString();
+}
+
+Download::Relatorio MainWindow::baixar(const QString &diretorio, bool cobrir)
+{
+    return Download::baixar(diretorio, pastas.raiz, dadosIguais.contains(diretorio), cobrir,
+                            avaliador(), idEquipamento);
+}
+
+void MainWindow::baixarDado(QString nomePasta, QString diretorio, bool coverFileIfExist)
+{
+    qDebug() << nomePasta << diretorio;
+    const Download::Relatorio r = baixar(diretorio, coverFileIfExist);
+    listarMedidas();
+    if (r.resultado != Download::Resultado::Baixado)
+        servicos.perguntador->informar(nullptr, tr("Baixar Dado"), textoFalha(r));
+}
+
+bool MainWindow::copyDirectoryFiles(QString fromDir, QString toDir, bool coverFileIfExist)
+{
+    return Copia::copyDirectoryFiles(fromDir, toDir, coverFileIfExist);
+}
+
+void MainWindow::onTableClicked(const QModelIndex &index)
+{
+    qDebug() << index.data().toString();
+    // Taken before the check, which may rebuild the table.
+    const int coluna = index.column();
+    const QString pasta = linhasTabela.value(index.row());
+    const bool jaSincronizado =
+        index.sibling(index.row(), 2).data().toString() == sincronizado;
+    if (!verificaPenDrive()) {
+        servicos.perguntador->informar(nullptr, tr("Baixar Dado"),
+                                       tr("Instrumento desconectado.\nNão é possivel baixar medida"));
+        return;
+    }
+    if (coluna != 2 || pasta.isEmpty())
+        return;
+    const QString texto = jaSincronizado
+        ? tr("Ja existe uma medida com este nome deseja substituir? ")
+        : tr("Tem certeza que deseja baixar esta medida?");
+    if (servicos.perguntador->perguntar(nullptr, tr("Baixar Dado !!"), texto, tr("Sim"), tr("Não")))
+        baixarDado(LayoutMedida::nomePasta(pasta), pasta, jaSincronizado);
+}
+
+void MainWindow::on_pushButton_BaixarTudo_clicked()
+{
+    const QString titulo = tr("Baixar todos os dados");
+    if (!verificaPenDrive()) {
+        servicos.perguntador->informar(nullptr, titulo,
+                                       tr("Instrumento desconectado.\nNão foi possível baixar dados"));
+        listarMedidas();
+        return;
+    }
+    const QString baixando = tr("Baixando dados do instrumento...");
+    CaixaProgresso caixa(titulo, baixando);
+    ui->statusBar->showMessage(baixando);
+
+    bool cobrir = false;
+    QStringList lista = dadosTabelaMedidas;
+    if (!dadosIguais.isEmpty()
+        && servicos.perguntador->perguntar(nullptr, titulo,
+                                           tr("Deseja substituir as medidas se ja estiveram baixadas?"),
+                                           tr("Sim"), tr("Não"))) {
+        cobrir = true;
+        lista = linhasTabela.mid(0, modelo ? modelo->rowCount() : 0);
+    }
+    // The folders as they are now: each is renamed only by its own download.
+    QStringList falhas;
+    for (const QString &pasta : lista) {
+        if (!LayoutMedida::ehMedida(pasta))
+            continue;
+        const Download::Relatorio r = baixar(pasta, cobrir);
+        if (r.resultado != Download::Resultado::Baixado)
+            falhas << textoFalha(r);
+        listarMedidas();
+    }
+    dadosBaixados = falhas.isEmpty();
+    if (falhas.isEmpty()) {
+        caixa.concluir(tr("Download Concluído !"), true);
+        ui->statusBar->showMessage(tr("Dados do instrumento foram baixados no computador !!"), 2000);
+    } else {
+        caixa.concluir(tr("%n medida(s) não foram baixadas:", "", falhas.size()) + QLatin1Char('\n')
+                           + falhas.join(QLatin1Char('\n')),
+                       false);
+        ui->statusBar->showMessage(tr("Nem todas as medidas foram baixadas."), 5000);
+    }
+    listarMedidas();
+}
+
+void MainWindow::on_actionImportar_triggered()
+{
+    const QString escolhida = servicos.perguntador->escolherPasta(
+        this, QStringLiteral("Importar Arquivos - Selecione a pasta da medida que deseja importar"),
+        QDir::homePath());
+    if (escolhida.isEmpty())
+        return;
+    qDebug() << LayoutMedida::arquivoExposicao(escolhida);
+    const QString titulo = tr("Importar Arquivo");
+    if (!LayoutMedida::ehMedida(escolhida)) {
+        servicos.perguntador->informar(nullptr, titulo,
+                                       tr("Esta pasta não é uma medida, selecione a medida correta."));
+        return;
+    }
+    const bool existe = QFileInfo(Transferencia::destinoImportacao(escolhida, pastas.raiz)).exists();
+    if (existe
+        && !servicos.perguntador->perguntar(nullptr, tr("Importar Arquivos"),
+                                            tr("Esta medida ja existe, deseja substitui-la no seu computador ?"),
+                                            tr("Sim"), tr("Não")))
+        return;
+    switch (Transferencia::importar(escolhida, pastas.raiz, existe, avaliador())) {
+    case Transferencia::Importacao::Importada:
+        servicos.perguntador->informar(nullptr, titulo, tr("Medida importada com sucesso!"));
+        break;
+    case Transferencia::Importacao::FalhaGravacao:
+        servicos.perguntador->informar(nullptr, titulo,
+                                       tr("A medida foi copiada, mas os resultados não puderam ser gravados."));
+        break;
+    case Transferencia::Importacao::NaoEhMedida:
+    case Transferencia::Importacao::FalhaCopia:
+        servicos.perguntador->informar(nullptr, titulo,
+                                       tr("A importação não foi concluída; nada foi gravado no computador."));
+        break;
+    }
+}
+
+void MainWindow::on_actionExportar_triggered()
+{
+    const QString origem = servicos.perguntador->escolherPasta(
+        this, QStringLiteral("Exportar Arquivos - Selecione a pasta para exportar"), pastas.raiz);
+    qDebug() << origem;
+    if (origem.isEmpty())
+        return;
+    const QString destino = servicos.perguntador->escolherPasta(
+        this, QStringLiteral("Exportar Arquivos - Selecione o destino da pasta para exportar"),
+        QDir::homePath());
+    if (destino.isEmpty())
+        return;
+    const QString titulo = tr("Exportar Arquivo");
+    if (Transferencia::exportar(origem, destino))
+        servicos.perguntador->informar(nullptr, titulo, tr("Arquivos exportados com sucesso!"));
+    else
+        servicos.perguntador->informar(
+            nullptr, titulo,
+            tr("A exportação não foi concluída; a pasta %1 pode estar incompleta.")
+                .arg(destino + QLatin1Char('/') + LayoutMedida::nomePasta(origem)));
+}
+
+void MainWindow::on_actionDeletar_Tudo_triggered()
+{
+    if (!verificaPenDrive()) {
+        servicos.perguntador->informar(nullptr, tr("Deletar Dados"),
+                                       tr("Instrumento desconectado.\nNão é possivel deletar dados"));
+        return;
+    }
+    const QString texto = dadosBaixados
+        ? tr("Tem certeza que quer deletar todos os arquivos do equipamento?")
+        : tr("Seus dados não foram baixados, deseja excluir todos os arquivos do equipamento mesmo assim?");
+    const QString titulo = tr("Deletar todos os dados");
+    if (!servicos.perguntador->perguntar(nullptr, titulo, texto, tr("Sim"), tr("Não")))
+        return;
+    const QString deletando = tr("Deletando dados do Instrumento ...");
+    ui->statusBar->showMessage(deletando);
+    CaixaProgresso caixa(titulo, deletando);
+    const Transferencia::Apagamento r = Transferencia::apagarArquivosSoltos(caminhoDados);
+    dadosBaixados = false;
+    if (r.falhas == 0) {
+        caixa.concluir(tr("Dados deletados!"), false);
+        ui->statusBar->showMessage(tr("Dados deletados!"), 2000);
+    } else {
+        const QString falha = tr("%n arquivo(s) não puderam ser deletados.", "", r.falhas);
+        caixa.concluir(falha, false);
+        ui->statusBar->showMessage(falha, 5000);
+    }
+    listarMedidas();
+}
+
+void MainWindow::listarPerfil()
+{
+    Perfil perfil;
+    if (!Perfil::ler(pastas.perfil + QStringLiteral("/perfil.id"), &perfil))
+        return;
+    if (perfil.pedacos >= 1)
+        ui->label_TextEmpAvaliadora->setText(perfil.empresa);
+    if (perfil.pedacos >= 2)
+        ui->radioButton_usuario1->setText(perfil.responsavel1);
+    if (perfil.pedacos >= 3)
+        ui->radioButton_usuario2->setText(perfil.responsavel2);
+}
+
+void MainWindow::on_actionAdicionar_Perfil_triggered()
+{
+    config_perfil dialogo(this, pastas.perfil + QStringLiteral("/perfil.id"),
+                          *servicos.perguntador);
+    dialogo.exec();
+    listarPerfil();
+}
+
+void MainWindow::on_pushButton_clicked()
+{
+    on_actionAdicionar_Perfil_triggered();
+}
+
+void MainWindow::on_actionManual_triggered()
+{
+    servicos.areaDeTrabalho->abrirUrl(QUrl(QString::fromLatin1(paginaDoProduto)));
+}
+
+void MainWindow::on_pushButton_Manual_clicked()
+{
+    on_actionManual_triggered();
 }
 
 void MainWindow::on_toolButton_Registros_clicked()

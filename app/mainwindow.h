@@ -1,45 +1,88 @@
 #pragma once
 
-#include "data/acessararquivo.h"
+#include "app/servicos.h"
 #include "data/pastaslocais.h"
+#include "device/deteccao.h"
+#include "device/download.h"
 
 #include <QMainWindow>
+#include <QStringList>
 
 #include <memory>
 
 namespace Ui {
 class MainWindow;
 }
+class QModelIndex;
 class QStackedWidget;
+class QStandardItemModel;
 
 // Page 0 of the page stack: the instrument link and the evaluator profile.
+// Every change of files goes through the core (device/, data/); the window
+// asks, shows and rebuilds.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
     // The local store is made beside the program, in `diretorioAplicacao`.
-    explicit MainWindow(const QString &diretorioAplicacao, QWidget *parent = nullptr);
+    MainWindow(const QString &diretorioAplicacao, const Servicos &servicos,
+               QWidget *parent = nullptr);
     ~MainWindow() override;
 
     void setStackedWidget(QStackedWidget *pilha);
+    void listarMedidas();
 
     QString getDiretorioQT() const { return pastas.raiz; }
     QString getDiretorioPDF() const { return pastas.pdf; }
     QString getDiretorioPerfil() const { return pastas.perfil; }
     QString getCaminhoDados() const { return caminhoDados; }
-    QString getCaminhoPenDrive() const { return caminhoPenDrive; }
+    QString getCaminhoPenDrive() const { return estado.caminhoPenDrive; }
+
+public slots:
+    bool copyDirectoryFiles(QString fromDir, QString toDir, bool coverFileIfExist);
+    void onTableClicked(const QModelIndex &index);
+    bool verificaPenDrive();
+    void set_Id_Equipamento();
+    void compararDiretorios();
+    void listarPerfil();
+    void baixarDado(QString nomePasta, QString diretorio, bool coverFileIfExist);
 
 private slots:
+    void on_actionAdicionar_Perfil_triggered();
     void on_toolButton_Registros_clicked();
-    void on_actionRegistros_triggered();
     void on_actionSair_triggered();
+    void on_actionImportar_triggered();
+    void on_actionManual_triggered();
+    void on_pushButton_Manual_clicked();
+    void on_pushButton_BaixarTudo_clicked();
+    void on_actionRegistros_triggered();
+    void on_actionConfigurar_triggered();
+    void on_toolButton_Configurar_clicked();
+    void on_actionDeletar_Tudo_triggered();
+    void on_pushButton_clicked();
+    void on_actionExportar_triggered();
+    void on_pushButton_3_clicked();
 
 private:
+    void aparenciaConectada(bool mensagem);
+    void aparenciaDesconectada(bool mensagem);
+    Avaliador avaliador() const;
+    // Downloads one folder; false, after telling the user why, when it failed.
+    Download::Relatorio baixar(const QString &diretorio, bool cobrir);
+    QString textoFalha(const Download::Relatorio &r) const;
+
     std::unique_ptr<Ui::MainWindow> ui;
+    Servicos servicos;
     QStackedWidget *pilha = nullptr;
     PastasLocais pastas;
-    AcessarArquivo acessarArquivo;
+    EstadoConexao estado;
     QString caminhoDados;
-    QString caminhoPenDrive;
+    QString idEquipamento;
+    QStringList dadosIguais;
+    QStringList dadosTabelaMedidas;
+    QStringList linhasTabela;
+    QStandardItemModel *modelo = nullptr;
+    // Whether a "Baixar Tudo" completed since the last erase.
+    bool dadosBaixados = false;
 };

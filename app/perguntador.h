@@ -5,7 +5,7 @@
 
 class QWidget;
 
-// Every question, choice and dialog the windows put to the user goes
+// Every question, message and file dialog the windows put to the user goes
 // through this interface, so that tests can answer them.
 class Perguntador
 {
@@ -15,4 +15,11 @@ public:
     // A modal choice among items; false when cancelled.
     virtual bool escolherItem(QWidget *pai, const QString &titulo, const QString &rotulo,
                               const QStringList &itens, QString *escolhido) = 0;
+    // A question with the question icon; true for the `sim` button.
+    virtual bool perguntar(QWidget *pai, const QString &titulo, const QString &texto,
+                           const QString &sim, const QString &nao) = 0;
+    // An information box with one OK button.
+    virtual void informar(QWidget *pai, const QString &titulo, const QString &texto) = 0;
+    // An existing folder; empty when cancelled.
+    virtual QString escolherPasta(QWidget *pai, const QString &legenda, const QString &inicio) = 0;
 };

@@ -8,4 +8,8 @@ class PerguntadorDialogos : public Perguntador
 public:
     bool escolherItem(QWidget *pai, const QString &titulo, const QString &rotulo,
                       const QStringList &itens, QString *escolhido) override;
+    bool perguntar(QWidget *pai, const QString &titulo, const QString &texto, const QString &sim,
+                   const QString &nao) override;
+    void informar(QWidget *pai, const QString &titulo, const QString &texto) override;
+    QString escolherPasta(QWidget *pai, const QString &legenda, const QString &inicio) override;
 };

@@ -1,7 +1,7 @@
 #include "app/inicio.h"
 #include "app/mainwindow.h"
 #include "arquivos.h"
-#include "perguntadorteste.h"
+#include "servicosteste.h"
 #include "viewer/medidas.h"
 
 #include <QApplication>
@@ -84,7 +84,8 @@ private slots:
         escreverBytes(app.filePath("marca"), "");
         QDir(app.path()).mkpath("Z2registros/e_1");
         escreverBytes(app.filePath("Z2registros/e_1/e_1.id"), "vdvr;1;\n");
-        const auto pilha = Inicio::montarJanela(app.path());
+        ServicosTeste s;
+        const auto pilha = Inicio::montarJanela(app.path(), s.servicos());
         QCOMPARE(pilha->windowTitle(), QString::fromUtf8("Medidor de Vibração - Corvalendis"));
         QCOMPARE(pilha->count(), 2);
         QCOMPARE(pilha->currentIndex(), 0);
@@ -98,9 +99,9 @@ private slots:
         QVERIFY(QFileInfo(app.filePath("Z2registros/Perfil")).isDir());
         QCOMPARE(lerBytes(app.filePath("Z2registros/e_1/e_1.id")), QByteArray("vdvr;1;\n"));
 
-        pilha->widget(0)->findChild<QToolButton *>("toolButton_Registros")->click();
+        pilha->widget(0)->findChild<QToolButton *>(QStringLiteral("toolButton_Registros"))->click();
         QCOMPARE(pilha->currentIndex(), 1);
-        pilha->widget(1)->findChild<QToolButton *>("voltarMenu")->click();
+        pilha->widget(1)->findChild<QToolButton *>(QStringLiteral("voltarMenu"))->click();
         QCOMPARE(pilha->currentIndex(), 0);
     }
 };

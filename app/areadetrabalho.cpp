@@ -1,0 +1,8 @@
+#include "app/areadetrabalho.h"
+
+#include <QDesktopServices>
+
+bool AreaDeTrabalhoSistema::abrirUrl(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "device/download.h"
+
+#include <QString>
+
+// Import and export of measurement folders, and the erase of the
+// instrument's loose recording files.
+namespace Transferencia {
+
+enum class Importacao {
+    Importada,
+    NaoEhMedida,   // the folder holds no exposure file of its own name
+    FalhaCopia,    // nothing of it stayed in the store
+    FalhaGravacao, // copied, but the results could not all be written
+};
+
+// The store folder an import of `origem` goes to.
+QString destinoImportacao(const QString &origem, const QString &diretorioQT);
+
+// Copies a measurement folder into the store under its own name (files
+// of an existing copy replaced when `substituir`), evaluates it and
+// stamps the evaluator. Never leaves a half copy in the store.
+Importacao importar(const QString &origem, const QString &diretorioQT, bool substituir,
+                    const Avaliador &avaliador);
+
+// Copies a folder into `destino`/its name, replacing files there. False
+// when the copy did not complete, or `destino` lies inside the folder.
+bool exportar(const QString &origem, const QString &destino);
+
+struct Apagamento {
+    int apagados = 0;
+    int falhas = 0;
+};
+
+// Deletes the files "*.head", "*.dat" and "*.res" lying directly in the
+// instrument's data folder. Links are neither followed nor deleted, and a
+// data folder that is itself a link is refused (every file then counts as
+// not deleted).
+Apagamento apagarArquivosSoltos(const QString &caminhoDados);
+
+} // namespace Transferencia

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "app/areadetrabalho.h"
+#include "app/perguntador.h"
+#include "app/servicos.h"
+#include "device/volumes.h"
+
+#include <QQueue>
+
+// Answers the program's questions from a script and records everything it
+// was asked or told, as "title | text".
+class PerguntadorTeste : public Perguntador
+{
+public:
+    bool aceitar = true;       // the item choice
+    QString item;
+    QQueue<bool> respostas;    // "Sim" for true; an empty queue answers "Não"
+    QQueue<QString> pastas;    // folder dialogs; an empty queue cancels
+    QStringList perguntas;
+    QStringList mensagens;
+
+    bool escolherItem(QWidget *, const QString &titulo, const QString &rotulo,
+                      const QStringList &itens, QString *escolhido) override
+    {
+        perguntas << titulo + " | " + rotulo + " | " + itens.join(',');
+        if (aceitar)
+            *escolhido = item;
+        return aceitar;
+    }
+    bool perguntar(QWidget *, const QString &titulo, const QString &texto, const QString &sim,
+                   const QString &nao) override
+    {
+        perguntas << titulo + " | " + texto + " | " + sim + "/" + nao;
+        return !respostas.isEmpty() && respostas.dequeue();
+    }
+    void informar(QWidget *, const QString &titulo, const QString &texto) override
+    {
+        mensagens << titulo + " | " + texto;
+    }
+    QString escolherPasta(QWidget *, const QString &legenda, const QString &) override
+    {
+        perguntas << legenda;
+        return pastas.isEmpty() ? QString() : pastas.dequeue();
+    }
+};
+
+class VolumesTeste : public FonteVolumes
+{
+public:
+    QList<Volume> lista;
+    QList<Volume> volumes() const override { return lista; }
+
+    static Volume instrumento(const QString &raiz, bool somenteLeitura = false)
+    {
+        return {"KT9400", raiz, true, true, somenteLeitura};
+    }
+    static Volume sistema() { return {"", "/", true, true, false}; }
+};
+
+class AreaDeTrabalhoTeste : public AreaDeTrabalho
+{
+public:
+    QList<QUrl> abertas;
+    bool abrirUrl(const QUrl &url) override
+    {
+        abertas << url;
+        return true;
+    }
+};
+
+// The three together, for building windows.
+struct ServicosTeste {
+    PerguntadorTeste perguntador;
+    VolumesTeste volumes;
+    AreaDeTrabalhoTeste area;
+    Servicos servicos() { return {&perguntador, &volumes, &area}; }
+};
