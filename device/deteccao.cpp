@@ -40,7 +40,7 @@ QString arquivoConfiguracao(const QString &caminhoDados)
 {
     for (const char *nome : {"/Crv_vib.cfg", "/KT9400.cfg"}) {
         const QString caminho = caminhoDados + QLatin1String(nome);
-        if (QFileInfo::exists(caminho))
+        if (QFileInfo(caminho).isFile())
             return caminho;
     }
     return QString();

@@ -23,7 +23,7 @@ namespace Deteccao {
 EstadoConexao verificar(const QList<Volume> &volumes, const EstadoConexao &anterior);
 
 // The configuration file that gives the identity: "Crv_vib.cfg" when it
-// exists, else "KT9400.cfg", else none (empty).
+// is a file, else "KT9400.cfg", else none (empty).
 QString arquivoConfiguracao(const QString &caminhoDados);
 // The last piece of the first "id_equipamento" or "id_equip" line of that
 // file; empty when there is none.

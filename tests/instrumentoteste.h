@@ -1,0 +1,55 @@
+#pragma once
+
+#include "arquivos.h"
+#include "device/simuladorinstrumento.h"
+
+#include <QDirIterator>
+#include <QMap>
+#include <QTemporaryDir>
+
+// A simulated instrument volume and an empty local store side by side.
+struct BancadaTeste {
+    QTemporaryDir dir;
+    QString volume;
+    QString dados; // ends in "/DATA/", as the main window forms it
+    QString armazem; // ends in "/"
+
+    explicit BancadaTeste(int medidas = 3, int amostras = 20)
+    {
+        volume = dir.filePath("KT9400");
+        dados = volume + "/DATA/";
+        armazem = dir.filePath("app/Z2registros") + "/";
+        QDir().mkpath(armazem);
+        OpcoesSimulacao o;
+        o.medidas = medidas;
+        o.amostras = amostras;
+        QString erro;
+        simularInstrumento(volume, o, &erro);
+    }
+
+    QString id() const { return "KT" + lerBytes(dados + "Crv_vib.cfg").split(';').at(1).mid(2); }
+};
+
+// Every file below a folder with its bytes, by path relative to it.
+inline QMap<QString, QByteArray> conteudoDe(const QString &raiz)
+{
+    QMap<QString, QByteArray> arquivos;
+    QDirIterator it(raiz, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString c = it.next();
+        arquivos.insert(QDir(raiz).relativeFilePath(c), lerBytes(c));
+    }
+    return arquivos;
+}
+
+// Every folder below a folder, hidden ones included.
+inline QStringList pastasDe(const QString &raiz)
+{
+    QStringList pastas;
+    QDirIterator it(raiz, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        pastas << QDir(raiz).relativeFilePath(it.next());
+    pastas.sort();
+    return pastas;
+}

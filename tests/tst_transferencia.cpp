@@ -1,0 +1,153 @@
+#include "data/acessararquivo.h"
+#include "data/layoutmedida.h"
+#include "device/transferencia.h"
+#include "instrumentoteste.h"
+
+#include <QtTest>
+
+// Import and export of measurement folders, and the erase of the
+// instrument's loose files.
+class TstTransferencia : public QObject
+{
+    Q_OBJECT
+
+private:
+    const Avaliador avaliador{"Acme", "Ana"};
+
+private slots:
+    void initTestCase()
+    {
+        QLoggingCategory::setFilterRules("default.debug=false");
+    }
+
+    void importar()
+    {
+        BancadaTeste b;
+        const QString origem = b.dir.filePath("fora/e_230321142210");
+        QDir().mkpath(QFileInfo(origem).path());
+        QVERIFY(QDir().rename(b.dados + "MED001", origem));
+        QVERIFY(QFile::rename(origem + "/MED001.id", origem + "/e_230321142210.id"));
+        escreverBytes(origem + "/e_230321142210.id",
+                      "nome_exposicao;Prensa-230321142210;\nid_equipamento;KT-OUTRO;\n"
+                      "data_criacao;21/03/2023;\njornada_de_trabalho;08:00;\n");
+
+        QCOMPARE(int(Transferencia::importar(origem, b.armazem, false, avaliador)),
+                 int(Transferencia::Importacao::Importada));
+        const QString local = b.armazem + "e_230321142210";
+        AcessarArquivo a;
+        a.lerExposicao(local + "/e_230321142210.id");
+        QCOMPARE(a.getEmpresa_avaliadora(), QString("Acme"));
+        QCOMPARE(a.getResponsavel_tecnico(), QString("Ana"));
+        QCOMPARE(a.getId_equipamento(), QString("KT-OUTRO"));
+        QCOMPARE(a.getNome_exposicao(), QString("Prensa-230321142210"));
+        QVERIFY(a.getEnable_corpo().toInt() > 0);
+        QCOMPARE(LayoutMedida::contarArquivosHead(local), LayoutMedida::contarArquivosHead(origem));
+        QCOMPARE(pastasDe(b.armazem).filter(QRegularExpression("(^|/)\\.")), QStringList());
+
+        // Again, replacing: every file comes from the source once more.
+        const QString componente = LayoutMedida::componentes(LayoutMedida::pastasCorpo(local).at(0)).at(0);
+        escreverBytes(componente + ".res", "mexido");
+        QCOMPARE(int(Transferencia::importar(origem, b.armazem, true, avaliador)),
+                 int(Transferencia::Importacao::Importada));
+        QVERIFY(lerBytes(componente + ".res") != "mexido");
+    }
+
+    void importarNaoMedida()
+    {
+        BancadaTeste b;
+        QCOMPARE(int(Transferencia::importar(b.dados + "MED001/T1", b.armazem, false, avaliador)),
+                 int(Transferencia::Importacao::NaoEhMedida));
+        QCOMPARE(int(Transferencia::importar(b.dir.filePath("nada"), b.armazem, false, avaliador)),
+                 int(Transferencia::Importacao::NaoEhMedida));
+        QCOMPARE(pastasDe(b.armazem), QStringList());
+    }
+
+    void importarInterrompido()
+    {
+        BancadaTeste b;
+        const QString origem = b.dados + "MED001";
+        QVERIFY(QFile::link(b.dir.filePath("sumiu"), origem + "/T1/corpo/X.dat"));
+        QCOMPARE(int(Transferencia::importar(origem, b.armazem, false, avaliador)),
+                 int(Transferencia::Importacao::FalhaCopia));
+        QCOMPARE(pastasDe(b.armazem), QStringList());
+        QCOMPARE(conteudoDe(b.armazem), (QMap<QString, QByteArray>()));
+    }
+
+    void exportar()
+    {
+        BancadaTeste b;
+        const QString destino = b.dir.filePath("pendrive");
+        QDir().mkpath(destino);
+        QVERIFY(Transferencia::exportar(b.dados + "MED002", destino));
+        QCOMPARE(conteudoDe(destino + "/MED002"), conteudoDe(b.dados + "MED002"));
+        // Exported again over the first copy: replaced, not duplicated.
+        escreverBytes(destino + "/MED002/MED002.id", "mexido");
+        QVERIFY(Transferencia::exportar(b.dados + "MED002", destino));
+        QCOMPARE(conteudoDe(destino + "/MED002"), conteudoDe(b.dados + "MED002"));
+    }
+
+    void exportarFalha_data()
+    {
+        QTest::addColumn<QString>("origem");
+        QTest::addColumn<QString>("destino");
+        QTest::newRow("into itself") << "DATA/MED001" << "DATA/MED001";
+        QTest::newRow("into a sub-folder of itself") << "DATA/MED001" << "DATA/MED001/T1";
+        QTest::newRow("missing source") << "DATA/NADA" << "pendrive";
+        QTest::newRow("destination under a file") << "DATA/MED001" << "DATA/Crv_vib.cfg/x";
+    }
+
+    void exportarFalha()
+    {
+        QFETCH(QString, origem);
+        QFETCH(QString, destino);
+        BancadaTeste b;
+        QDir().mkpath(b.dir.filePath("pendrive"));
+        const auto antes = conteudoDe(b.volume);
+        QVERIFY(!Transferencia::exportar(b.volume + "/" + origem, b.volume + "/" + destino));
+        QCOMPARE(conteudoDe(b.volume), antes);
+    }
+
+    void apagar()
+    {
+        BancadaTeste b;
+        for (const char *solto : {"A.head", "A.dat", "A.res", "B.dat"})
+            escreverBytes(b.dados + solto, "x");
+        escreverBytes(b.dados + "leia.txt", "fica");
+        escreverBytes(b.dados + "C.head.bak", "fica");
+        QDir().mkpath(b.dados + "pasta.dat");
+        const QString fora = b.dir.filePath("fora.dat");
+        escreverBytes(fora, "de outro lugar");
+        QVERIFY(QFile::link(fora, b.dados + "link.dat"));
+        const auto medidasAntes = conteudoDe(b.dados + "MED001");
+
+        const Transferencia::Apagamento r = Transferencia::apagarArquivosSoltos(b.dados);
+        QCOMPARE(r.apagados, 4);
+        QCOMPARE(r.falhas, 0);
+        for (const char *solto : {"A.head", "A.dat", "A.res", "B.dat"})
+            QVERIFY(!QFileInfo::exists(b.dados + solto));
+        QCOMPARE(lerBytes(b.dados + "leia.txt"), QByteArray("fica"));
+        QVERIFY(QFileInfo::exists(b.dados + "C.head.bak"));
+        QVERIFY(QFileInfo(b.dados + "pasta.dat").isDir());
+        QVERIFY(QFileInfo(b.dados + "Crv_vib.cfg").isFile());
+        QCOMPARE(lerBytes(fora), QByteArray("de outro lugar"));
+        QCOMPARE(conteudoDe(b.dados + "MED001"), medidasAntes);
+    }
+
+    void apagarPastaQueEhLink()
+    {
+        BancadaTeste b;
+        const QString alvo = b.dir.filePath("alvo");
+        QDir().mkpath(alvo);
+        escreverBytes(alvo + "/X.dat", "x");
+        const QString link = b.dir.filePath("DATA-link");
+        QVERIFY(QFile::link(alvo, link));
+        const Transferencia::Apagamento r = Transferencia::apagarArquivosSoltos(link + "/");
+        QCOMPARE(r.apagados, 0);
+        QCOMPARE(r.falhas, 1);
+        QVERIFY(QFileInfo::exists(alvo + "/X.dat"));
+        QCOMPARE(Transferencia::apagarArquivosSoltos(b.dir.filePath("nada")).apagados, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstTransferencia)
+#include "tst_transferencia.moc"
