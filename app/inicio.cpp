@@ -16,13 +16,18 @@
 
 // The resources live in a static library; they must be registered by
 // hand, outside any namespace.
-static void registrarRecursos()
+static void registrarRecursosDaBiblioteca()
 {
     Q_INIT_RESOURCE(resources);
     Q_INIT_RESOURCE(language);
 }
 
 namespace Inicio {
+
+void registrarRecursos()
+{
+    registrarRecursosDaBiblioteca();
+}
 
 QString instalarFonte()
 {

@@ -12,6 +12,9 @@ class QTranslator;
 // The steps of start-up, in the order `main` runs them.
 namespace Inicio {
 
+// Icons, font and catalogs, compiled into the windows' library.
+void registrarRecursos();
+
 // Registers the application font and makes its family the default;
 // returns the family, or empty text when the font could not be registered.
 QString instalarFonte();

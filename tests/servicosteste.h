@@ -5,7 +5,7 @@
 #include "app/servicos.h"
 #include "device/volumes.h"
 
-#include <QQueue>
+#include <QList>
 
 // Answers the program's questions from a script and records everything it
 // was asked or told, as "title | text".
@@ -14,8 +14,8 @@ class PerguntadorTeste : public Perguntador
 public:
     bool aceitar = true;       // the item choice
     QString item;
-    QQueue<bool> respostas;    // "Sim" for true; an empty queue answers "Não"
-    QQueue<QString> pastas;    // folder dialogs; an empty queue cancels
+    QList<bool> respostas;     // "Sim" for true; an empty queue answers "Não"
+    QList<QString> pastas;     // folder dialogs; an empty queue cancels
     QStringList perguntas;
     QStringList mensagens;
 
@@ -31,7 +31,7 @@ public:
                    const QString &nao) override
     {
         perguntas << titulo + " | " + texto + " | " + sim + "/" + nao;
-        return !respostas.isEmpty() && respostas.dequeue();
+        return !respostas.isEmpty() && respostas.takeFirst();
     }
     void informar(QWidget *, const QString &titulo, const QString &texto) override
     {
@@ -40,7 +40,7 @@ public:
     QString escolherPasta(QWidget *, const QString &legenda, const QString &) override
     {
         perguntas << legenda;
-        return pastas.isEmpty() ? QString() : pastas.dequeue();
+        return pastas.isEmpty() ? QString() : pastas.takeFirst();
     }
 };
 

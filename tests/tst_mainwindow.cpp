@@ -1,0 +1,417 @@
+#include "app/inicio.h"
+#include "app/mainwindow.h"
+#include "data/acessararquivo.h"
+#include "data/layoutmedida.h"
+#include "instrumentoteste.h"
+#include "servicosteste.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+// The main window driven through its buttons, with the questions answered
+// by a script and a simulated instrument.
+class TstMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Janela {
+        BancadaTeste bancada;
+        ServicosTeste s;
+        std::unique_ptr<MainWindow> w;
+        explicit Janela(int medidas = 3)
+            : bancada(medidas)
+        {
+            s.volumes.lista = {VolumesTeste::sistema(), VolumesTeste::instrumento(bancada.volume)};
+            w = std::make_unique<MainWindow>(bancada.dir.filePath("app"), s.servicos());
+        }
+        template<typename T> T *filho(const char *nome) const
+        {
+            return w->findChild<T *>(QString::fromLatin1(nome));
+        }
+        QAbstractItemModel *tabela() const { return filho<QTableView>("tableView")->model(); }
+        QString status(int linha) const { return tabela()->index(linha, 2).data().toString(); }
+        void clicar(int linha, int coluna) const
+        {
+            auto *v = filho<QTableView>("tableView");
+            emit v->clicked(v->model()->index(linha, coluna));
+        }
+        void conectar() const { filho<QPushButton>("pushButton_3")->click(); }
+    };
+
+    // The text of the progress box still open (there is one at most:
+    // the boxes are closed before each operation looked at).
+    static QString textoDaCaixa()
+    {
+        QStringList textos;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *m = qobject_cast<QMessageBox *>(w))
+                textos << m->text();
+        }
+        return textos.size() == 1 ? textos.first() : textos.join(" // ");
+    }
+
+    static void fecharCaixas()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QMessageBox *>(w))
+                delete w;
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Inicio::registrarRecursos();
+        QLoggingCategory::setFilterRules("default.debug=false");
+    }
+
+    void cleanup()
+    {
+        fecharCaixas();
+    }
+
+    void aoIniciar()
+    {
+        Janela j;
+        auto *baixar = j.filho<QPushButton>("pushButton_BaixarTudo");
+        QVERIFY(!baixar->isEnabled());
+        QVERIFY(baixar->styleSheet().contains("rgb(176, 176, 176)"));
+        QVERIFY(!j.filho<QToolButton>("toolButton_Configurar")->isEnabled());
+        QVERIFY(!j.filho<QAction>("actionConfigurar")->isEnabled());
+        QCOMPARE(j.filho<QLabel>("label_Status")->text(), QString("Desconectado"));
+        QVERIFY(!j.filho<QAction>("actionDeletar_Tudo")->isVisible());
+        auto *manual = j.filho<QPushButton>("pushButton_Manual");
+        QVERIFY(manual->text().isEmpty());
+        QVERIFY(manual->styleSheet().contains(":/icons/qrcode.png"));
+        QCOMPARE(j.filho<QLabel>("label_TextEmpAvaliadora")->text(), QString(23, '-'));
+        QVERIFY(j.filho<QRadioButton>("radioButton_usuario1")->isChecked());
+        QCOMPARE(j.w->windowTitle(), QString::fromUtf8("Corvalendis - Medidor de Vibração"));
+        QVERIFY(j.w->findChild<QTableView *>()->model() == nullptr);
+        // Nothing looked for the instrument yet.
+        QCOMPARE(j.w->getCaminhoPenDrive(), QString());
+    }
+
+    void perfil_data()
+    {
+        QTest::addColumn<QByteArray>("conteudo");
+        QTest::addColumn<QStringList>("mostrado");
+        const QString h(23, '-');
+        QTest::newRow("three") << QByteArray("Acme;Ana;Bia") << QStringList{"Acme", "Ana", "Bia"};
+        QTest::newRow("company only") << QByteArray("Acme") << QStringList{"Acme", h, h};
+        QTest::newRow("more pieces") << QByteArray("A;B;C;D") << QStringList{"A", "B", "C"};
+        QTest::newRow("empty") << QByteArray() << QStringList{h, h, h};
+        QTest::newRow("; in the company") << QByteArray("Em;presa;Ana;Bia")
+                                          << QStringList{"Em", "presa", "Ana"};
+        QTest::newRow("accents") << QByteArray("Higiene S\xe3o Jo\xe3o; ; ")
+                                 << QStringList{QString::fromUtf8("Higiene São João"), " ", " "};
+    }
+
+    void perfil()
+    {
+        QFETCH(QByteArray, conteudo);
+        QFETCH(QStringList, mostrado);
+        Janela j;
+        escreverBytes(j.w->getDiretorioPerfil() + "/perfil.id", conteudo);
+        j.w->listarPerfil();
+        QCOMPARE(j.filho<QLabel>("label_TextEmpAvaliadora")->text(), mostrado.at(0));
+        QCOMPARE(j.filho<QRadioButton>("radioButton_usuario1")->text(), mostrado.at(1));
+        QCOMPARE(j.filho<QRadioButton>("radioButton_usuario2")->text(), mostrado.at(2));
+    }
+
+    void dialogoDoPerfil_data()
+    {
+        QTest::addColumn<QStringList>("campos");
+        QTest::addColumn<QByteArray>("gravado");
+        QTest::newRow("filled") << QStringList{"Acme", "Ana", "Bia"} << QByteArray("Acme;Ana;Bia");
+        QTest::newRow("only company") << QStringList{"Acme", "", ""} << QByteArray("Acme; ; ");
+        QTest::newRow("all empty") << QStringList{"", "", ""} << QByteArray(" ; ; ");
+    }
+
+    void dialogoDoPerfil()
+    {
+        QFETCH(QStringList, campos);
+        Janela j;
+        QTimer::singleShot(0, [&] {
+            QWidget *d = QApplication::activeModalWidget();
+            QVERIFY(d);
+            QCOMPARE(d->windowTitle(), QString("Cadastro de Perfil"));
+            d->findChild<QLineEdit *>("lineEdit_EmpAvaliadora")->setText(campos.at(0));
+            d->findChild<QLineEdit *>("lineEdit_RealizadoPor")->setText(campos.at(1));
+            d->findChild<QLineEdit *>("lineEdit_RealizadoPor_2")->setText(campos.at(2));
+            d->findChild<QPushButton *>("pushButton_Salvar")->click();
+        });
+        j.filho<QPushButton>("pushButton")->click();
+        QTEST(lerBytes(j.w->getDiretorioPerfil() + "/perfil.id"), "gravado");
+        const QString empresa = campos.at(0).isEmpty() ? " " : campos.at(0);
+        QCOMPARE(j.filho<QLabel>("label_TextEmpAvaliadora")->text(), empresa);
+
+        // Opened again, the dialog shows what was stored.
+        QTimer::singleShot(0, [&] {
+            QWidget *d = QApplication::activeModalWidget();
+            QCOMPARE(d->findChild<QLineEdit *>("lineEdit_EmpAvaliadora")->text(), empresa);
+            d->findChild<QPushButton *>("pushButton_Cancelar")->click();
+        });
+        j.filho<QAction>("actionAdicionar_Perfil")->trigger();
+    }
+
+    void perfilQueNaoGrava()
+    {
+        Janela j;
+        QDir().mkpath(j.w->getDiretorioPerfil() + "/perfil.id"); // a folder where the file goes
+        bool ficouAberto = false;
+        QTimer::singleShot(0, [&] {
+            QWidget *d = QApplication::activeModalWidget();
+            d->findChild<QLineEdit *>("lineEdit_EmpAvaliadora")->setText("Acme");
+            d->findChild<QPushButton *>("pushButton_Salvar")->click();
+            ficouAberto = d->isVisible();
+            d->findChild<QPushButton *>("pushButton_Cancelar")->click();
+        });
+        j.filho<QPushButton>("pushButton")->click();
+        QVERIFY(ficouAberto);
+        QCOMPARE(j.s.perguntador.mensagens.size(), 1);
+        QVERIFY(j.s.perguntador.mensagens.at(0).contains(QString::fromUtf8("Não foi possível salvar o perfil")));
+        QCOMPARE(j.filho<QLabel>("label_TextEmpAvaliadora")->text(), QString(23, '-'));
+    }
+
+    void conectarEDesconectar()
+    {
+        Janela j;
+        j.conectar();
+        QCOMPARE(j.filho<QLabel>("label_Status")->text(), QString("Conectado"));
+        QVERIFY(j.filho<QPushButton>("pushButton_BaixarTudo")->isEnabled());
+        QVERIFY(j.filho<QToolButton>("toolButton_Configurar")->isEnabled());
+        QCOMPARE(j.filho<QLabel>("label_IdEquipamento")->text(), "ID: " + j.bancada.id());
+        QCOMPARE(textoDaCaixa(), QString("Dispositivo conectado!"));
+        QCOMPARE(j.tabela()->rowCount(), 3);
+        QCOMPARE(j.tabela()->headerData(0, Qt::Horizontal).toString(), QString::fromUtf8("Nome da Medição"));
+        for (int r = 0; r < 3; ++r) {
+            QCOMPARE(j.status(r), QString("------------"));
+            QVERIFY(!j.tabela()->index(r, 2).data(Qt::DecorationRole).value<QIcon>().isNull());
+        }
+        QCOMPARE(j.w->getCaminhoDados(), j.bancada.volume + "/DATA/");
+
+        j.s.volumes.lista = {VolumesTeste::sistema()};
+        fecharCaixas();
+        j.conectar();
+        QCOMPARE(j.filho<QLabel>("label_Status")->text(), QString("Desconectado"));
+        QVERIFY(!j.filho<QPushButton>("pushButton_BaixarTudo")->isEnabled());
+        QCOMPARE(j.filho<QLabel>("label_IdEquipamento")->text(), QString("ID: "));
+        QCOMPARE(j.tabela()->rowCount(), 0);
+        QCOMPARE(textoDaCaixa(), QString("Dispositivo desconectado!"));
+    }
+
+    void instrumentoSemDados()
+    {
+        Janela j;
+        QVERIFY(QDir(j.bancada.dados).removeRecursively());
+        j.conectar();
+        QCOMPARE(j.filho<QLabel>("label_Status")->text(), QString("Conectado"));
+        QCOMPARE(j.tabela()->rowCount(), 0);
+        QVERIFY(textoDaCaixa().contains(QString::fromUtf8("A pasta DATA não foi encontrada")));
+    }
+
+    void baixarUmaMedida()
+    {
+        Janela j;
+        escreverBytes(j.w->getDiretorioPerfil() + "/perfil.id", "Acme;Ana;Bia");
+        j.w->listarPerfil();
+        j.filho<QRadioButton>("radioButton_usuario2")->setChecked(true);
+        j.conectar();
+        j.clicar(0, 0); // not the status column: nothing happens
+        QVERIFY(j.s.perguntador.perguntas.isEmpty());
+
+        j.s.perguntador.respostas = {true};
+        j.clicar(0, 2);
+        QCOMPARE(j.s.perguntador.perguntas.last(),
+                 QString::fromUtf8("Baixar Dado !! | Tem certeza que deseja baixar esta medida? | Sim/Não"));
+        QCOMPARE(j.status(0), QString("Sincronizado"));
+        QVERIFY(j.s.perguntador.mensagens.isEmpty());
+        const QStringList locais = LayoutMedida::medidas(j.w->getDiretorioQT());
+        QCOMPARE(locais.size(), 1);
+        AcessarArquivo a;
+        a.lerExposicao(LayoutMedida::arquivoExposicao(locais.at(0)));
+        QCOMPARE(a.getEmpresa_avaliadora(), QString("Acme"));
+        QCOMPARE(a.getResponsavel_tecnico(), QString("Bia"));
+
+        // Clicked again: the replacement question, "Não" changes nothing.
+        const auto antes = conteudoDe(j.w->getDiretorioQT());
+        j.clicar(0, 2);
+        QCOMPARE(j.s.perguntador.perguntas.last(),
+                 QString::fromUtf8("Baixar Dado !! | Ja existe uma medida com este nome deseja substituir?  | Sim/Não"));
+        QCOMPARE(conteudoDe(j.w->getDiretorioQT()), antes);
+    }
+
+    void baixarDesconectado()
+    {
+        Janela j;
+        j.conectar();
+        j.s.volumes.lista = {};
+        QDir(j.bancada.volume).removeRecursively();
+        j.s.volumes.lista = {VolumesTeste::sistema()};
+        j.clicar(0, 2);
+        QCOMPARE(j.s.perguntador.mensagens,
+                 QStringList{QString::fromUtf8("Baixar Dado | Instrumento desconectado.\nNão é possivel baixar medida")});
+        QVERIFY(LayoutMedida::medidas(j.w->getDiretorioQT()).isEmpty());
+    }
+
+    void baixarFalhaAoRenomear()
+    {
+        Janela j;
+        j.conectar();
+        const QString pasta = j.bancada.dados + "MED001";
+        const QDateTime quando = QFileInfo(pasta).lastModified();
+        // A folder already holds the name the download would give it.
+        QDir().mkpath(j.bancada.dados + LayoutMedida::nomeDownload(quando));
+        j.conectar();
+        int linha = -1;
+        for (int r = 0; r < j.tabela()->rowCount(); ++r) {
+            if (j.tabela()->index(r, 1).data().toString().endsWith(quando.toString(" HH:mm:ss")))
+                linha = r;
+        }
+        QVERIFY(linha >= 0);
+        j.s.perguntador.respostas = {true};
+        j.clicar(linha, 2);
+        QCOMPARE(j.s.perguntador.mensagens.size(), 1);
+        QVERIFY(j.s.perguntador.mensagens.at(0).contains(QString::fromUtf8("não foi possível renomear")));
+        QVERIFY(LayoutMedida::medidas(j.w->getDiretorioQT()).isEmpty());
+        QVERIFY(QFileInfo::exists(pasta + "/MED001.id"));
+    }
+
+    void baixarTudoEApagar()
+    {
+        Janela j(4);
+        for (const char *solto : {"A.head", "A.dat", "A.res"})
+            escreverBytes(j.bancada.dados + solto, "x");
+        j.conectar();
+        fecharCaixas();
+        j.filho<QPushButton>("pushButton_BaixarTudo")->click();
+        QVERIFY(j.s.perguntador.perguntas.isEmpty()); // nothing paired yet: no question
+        QCOMPARE(textoDaCaixa(), QString::fromUtf8("Download Concluído !"));
+        QCOMPARE(j.tabela()->rowCount(), 4);
+        for (int r = 0; r < 4; ++r)
+            QCOMPARE(j.status(r), QString("Sincronizado"));
+        QCOMPARE(LayoutMedida::medidas(j.w->getDiretorioQT()).size(), 4);
+
+        // A second time asks whether to replace.
+        j.filho<QPushButton>("pushButton_BaixarTudo")->click();
+        QCOMPARE(j.s.perguntador.perguntas.last(),
+                 QString::fromUtf8("Baixar todos os dados | Deseja substituir as medidas se ja estiveram baixadas? | Sim/Não"));
+        QCOMPARE(LayoutMedida::medidas(j.w->getDiretorioQT()).size(), 4);
+
+        j.s.perguntador.respostas = {true};
+        fecharCaixas();
+        j.filho<QAction>("actionDeletar_Tudo")->trigger();
+        QCOMPARE(j.s.perguntador.perguntas.last(),
+                 QString::fromUtf8("Deletar todos os dados | Tem certeza que quer deletar todos os arquivos do equipamento? | Sim/Não"));
+        QVERIFY(!QFileInfo::exists(j.bancada.dados + "A.head"));
+        QCOMPARE(textoDaCaixa(), QString("Dados deletados!"));
+        QCOMPARE(j.tabela()->rowCount(), 4);
+
+        // After an erase the question warns again; "Não" deletes nothing.
+        escreverBytes(j.bancada.dados + "B.dat", "x");
+        j.filho<QAction>("actionDeletar_Tudo")->trigger();
+        QVERIFY(j.s.perguntador.perguntas.last().contains(QString::fromUtf8("Seus dados não foram baixados")));
+        QVERIFY(QFileInfo::exists(j.bancada.dados + "B.dat"));
+    }
+
+    void baixarTudoComFalha()
+    {
+        Janela j(3);
+        QVERIFY(QFile::link(j.bancada.dir.filePath("sumiu"),
+                            j.bancada.dados + "MED001/T1/corpo/Z.dat"));
+        j.conectar();
+        fecharCaixas();
+        j.filho<QPushButton>("pushButton_BaixarTudo")->click();
+        QVERIFY(textoDaCaixa().contains(QString::fromUtf8("não foram baixadas")));
+        QVERIFY(textoDaCaixa().contains(QString::fromUtf8("a cópia não foi concluída")));
+        QCOMPARE(LayoutMedida::medidas(j.w->getDiretorioQT()).size(), 2);
+        int sincronizados = 0;
+        for (int r = 0; r < 3; ++r)
+            sincronizados += j.status(r) == "Sincronizado";
+        QCOMPARE(sincronizados, 2);
+        j.filho<QAction>("actionDeletar_Tudo")->trigger();
+        QVERIFY(j.s.perguntador.perguntas.last().contains(QString::fromUtf8("Seus dados não foram baixados")));
+    }
+
+    void baixarTudoDesconectado()
+    {
+        Janela j;
+        j.s.volumes.lista = {VolumesTeste::sistema()};
+        j.filho<QPushButton>("pushButton_BaixarTudo")->click(); // disabled: no effect
+        QVERIFY(j.s.perguntador.mensagens.isEmpty());
+        j.filho<QAction>("actionDeletar_Tudo")->trigger();
+        QCOMPARE(j.s.perguntador.mensagens,
+                 QStringList{QString::fromUtf8("Deletar Dados | Instrumento desconectado.\nNão é possivel deletar dados")});
+    }
+
+    void importar()
+    {
+        Janela j;
+        auto &p = j.s.perguntador;
+        j.filho<QAction>("actionImportar")->trigger(); // cancelled
+        QCOMPARE(p.perguntas.size(), 1);
+        QVERIFY(p.mensagens.isEmpty());
+
+        p.pastas = {j.bancada.dados + "MED001/T1"};
+        j.filho<QAction>("actionImportar")->trigger();
+        QCOMPARE(p.mensagens.last(),
+                 QString::fromUtf8("Importar Arquivo | Esta pasta não é uma medida, selecione a medida correta."));
+
+        p.pastas = {j.bancada.dados + "MED002"};
+        j.filho<QAction>("actionImportar")->trigger();
+        QCOMPARE(p.mensagens.last(), QString("Importar Arquivo | Medida importada com sucesso!"));
+        QVERIFY(LayoutMedida::ehMedida(j.w->getDiretorioQT() + "MED002"));
+
+        const auto antes = conteudoDe(j.w->getDiretorioQT());
+        escreverBytes(j.bancada.dados + "MED002/MED002.id", "nome_exposicao;Outra-1;\n");
+        p.pastas = {j.bancada.dados + "MED002"};
+        j.filho<QAction>("actionImportar")->trigger(); // exists: "Não"
+        QVERIFY(p.perguntas.last().contains("Esta medida ja existe"));
+        QCOMPARE(conteudoDe(j.w->getDiretorioQT()), antes);
+    }
+
+    void exportar()
+    {
+        Janela j;
+        auto &p = j.s.perguntador;
+        j.filho<QAction>("actionExportar")->trigger();
+        QCOMPARE(p.perguntas.size(), 1); // the second dialog is not shown
+        const QString destino = j.bancada.dir.filePath("destino");
+        QDir().mkpath(destino);
+        p.pastas = {j.bancada.dados + "MED001"};
+        j.filho<QAction>("actionExportar")->trigger();
+        QCOMPARE(p.perguntas.size(), 3);
+        QVERIFY(!QFileInfo::exists(destino + "/MED001"));
+        p.pastas = {j.bancada.dados + "MED001", destino};
+        j.filho<QAction>("actionExportar")->trigger();
+        QCOMPARE(p.mensagens.last(), QString("Exportar Arquivo | Arquivos exportados com sucesso!"));
+        QCOMPARE(conteudoDe(destino + "/MED001"), conteudoDe(j.bancada.dados + "MED001"));
+        p.pastas = {j.bancada.dados + "MED001", j.bancada.dados + "MED001/T1"};
+        j.filho<QAction>("actionExportar")->trigger();
+        QVERIFY(p.mensagens.last().contains(QString::fromUtf8("não foi concluída")));
+    }
+
+    void manualEPaginas()
+    {
+        Janela j;
+        j.filho<QPushButton>("pushButton_Manual")->click();
+        j.filho<QAction>("actionManual")->trigger();
+        QCOMPARE(j.s.area.abertas.size(), 2);
+        QVERIFY(j.s.area.abertas.at(0).isValid());
+        QCOMPARE(j.s.area.abertas.at(0).scheme(), QString("https"));
+    }
+};
+
+QTEST_MAIN(TstMainWindow)
+#include "tst_mainwindow.moc"
