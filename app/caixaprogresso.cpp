@@ -10,6 +10,7 @@ CaixaProgresso::CaixaProgresso(const QString &titulo, const QString &texto, bool
     // closed, which the QPointer notices.
     caixa = new QMessageBox(comIcone ? QMessageBox::Information : QMessageBox::NoIcon, titulo,
                             texto, QMessageBox::NoButton);
+    caixa->setStandardButtons(QMessageBox::NoButton); // or the box adds an OK button of its own
     caixa->setStyleSheet(QStringLiteral("color:black"));
     caixa->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     caixa->setAttribute(Qt::WA_DeleteOnClose);
@@ -22,7 +23,9 @@ void CaixaProgresso::concluir(const QString &texto, bool fecharSozinha)
     if (!caixa)
         return;
     caixa->setText(texto);
-    QPushButton *ok = caixa->addButton(QMessageBox::Ok);
+    QAbstractButton *ok = caixa->button(QMessageBox::Ok);
+    if (!ok)
+        ok = caixa->addButton(QMessageBox::Ok);
     if (fecharSozinha)
         ok->animateClick(1500);
 }

@@ -4,6 +4,8 @@
 #include <QDirIterator>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace LayoutMedida {
 
 QString carimbo(const QDateTime &momento)
@@ -14,6 +16,18 @@ QString carimbo(const QDateTime &momento)
 QString nomeDownload(const QDateTime &modificacao)
 {
     return QStringLiteral("e_") + carimbo(modificacao);
+}
+
+QDateTime momentoDaPasta(const QFileInfo &pasta)
+{
+    const QString nome = pasta.fileName();
+    if (nome.size() == 14 && nome.startsWith(QLatin1String("e_"))) {
+        const QDateTime carimbado =
+            QDateTime::fromString(nome.mid(2), QStringLiteral("yyMMddHHmmss"));
+        if (carimbado.isValid())
+            return carimbado.addYears(carimbado.date().year() < 2000 ? 100 : 0);
+    }
+    return pasta.lastModified();
 }
 
 QString renomearExposicao(const QString &nome, const QString &carimbo)
@@ -79,8 +93,10 @@ QStringList medidas(const QString &local)
 
 QStringList medidasDoArmazem(const QString &raiz)
 {
-    const QFileInfoList pastas = QDir(raiz).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot,
-                                                          QDir::Time);
+    QFileInfoList pastas = QDir(raiz).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    std::stable_sort(pastas.begin(), pastas.end(), [](const QFileInfo &a, const QFileInfo &b) {
+        return momentoDaPasta(a) > momentoDaPasta(b);
+    });
     QStringList encontradas;
     for (const QFileInfo &pasta : pastas) {
         if (pasta.fileName() != QLatin1String("Perfil") && ehMedida(pasta.filePath()))

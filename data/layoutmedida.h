@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +13,11 @@ namespace LayoutMedida {
 QString carimbo(const QDateTime &momento);
 // "e_" and the stamp of the folder's last modification.
 QString nomeDownload(const QDateTime &modificacao);
+// When a measurement folder was recorded: for a folder a download named,
+// the stamp in its name (renaming files inside it changes its
+// modification time on some file systems); otherwise its modification
+// time.
+QDateTime momentoDaPasta(const QFileInfo &pasta);
 // The exposure name's first non-empty piece at "-", then "-" and the stamp.
 QString renomearExposicao(const QString &nome, const QString &carimbo);
 
@@ -33,7 +39,8 @@ QStringList subpastas(const QString &local);
 QStringList medidas(const QString &local);
 
 // The measurements of the local store as the viewer lists them: newest
-// first by modification time; the profile folder "Perfil" never counts.
+// first by the time they were recorded; the profile folder "Perfil" never
+// counts.
 QStringList medidasDoArmazem(const QString &raiz);
 
 // For each direct sub-folder P of a measurement: P/corpo, then P/mao.

@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace Sincronizacao {
 
 namespace {
@@ -60,10 +62,14 @@ QVector<LinhaMedida> linhas(const QString &caminhoDados, const QStringList &dado
     QStringList nomesIguais;
     for (const QString &p : dadosIguais)
         nomesIguais << ultimoPedaco(p);
+    QFileInfoList pastas = subpastas(caminhoDados, QDir::Name);
+    std::stable_sort(pastas.begin(), pastas.end(), [](const QFileInfo &a, const QFileInfo &b) {
+        return LayoutMedida::momentoDaPasta(a) > LayoutMedida::momentoDaPasta(b);
+    });
     QVector<LinhaMedida> resultado;
-    for (const QFileInfo &f : subpastas(caminhoDados, QDir::Time)) {
+    for (const QFileInfo &f : pastas) {
         const QString exposicao = LayoutMedida::arquivoExposicao(f.filePath());
-        const QString hora = f.lastModified().toString(QStringLiteral(" HH:mm:ss"));
+        const QString hora = LayoutMedida::momentoDaPasta(f).toString(QStringLiteral(" HH:mm:ss"));
         qDebug() << exposicao << f.lastModified().toString(QStringLiteral("yy-MM-dd  HH:mm:ss"));
         if (!QFileInfo::exists(exposicao))
             continue;

@@ -28,7 +28,7 @@ struct LinhaMedida {
 };
 
 // The instrument's measurements (folders holding their exposure file),
-// newest first by modification time.
+// newest first by the time they were recorded (LayoutMedida::momentoDaPasta).
 QVector<LinhaMedida> linhas(const QString &caminhoDados, const QStringList &dadosIguais);
 
 } // namespace Sincronizacao

@@ -75,9 +75,13 @@ private slots:
 
         const auto linhas = Sincronizacao::linhas(b.dados, {});
         QCOMPARE(linhas.size(), 3);
-        for (int i = 1; i < linhas.size(); ++i)
-            QVERIFY(QFileInfo(linhas.at(i - 1).pasta).lastModified()
-                    >= QFileInfo(linhas.at(i).pasta).lastModified());
+        // Newest recording first: the downloaded MED002 keeps its place and
+        // its time although renaming touched its folder.
+        QCOMPARE(LayoutMedida::nomePasta(linhas.at(0).pasta), QString("MED003"));
+        QCOMPARE(linhas.at(1).pasta, r.pastaInstrumento);
+        QCOMPARE(LayoutMedida::nomePasta(linhas.at(2).pasta), QString("MED001"));
+        QVERIFY(linhas.at(1).data.endsWith(
+            QDateTime::fromString(r.pastaInstrumento.right(12), "yyMMddHHmmss").toString(" HH:mm:ss")));
         QVERIFY(Sincronizacao::linhas(b.dir.filePath("nada/DATA/"), {}).isEmpty());
         QVERIFY(Sincronizacao::compararDiretorios(" /DATA/", b.armazem, "").dadosTabelaMedidas.isEmpty());
     }

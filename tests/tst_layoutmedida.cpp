@@ -40,6 +40,26 @@ private slots:
         QCOMPARE(LayoutMedida::carimbo(momento).size(), 12);
     }
 
+    void momentoDaPasta_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QDateTime>("esperado");
+        const QDateTime modificada(QDate(2025, 5, 6), QTime(7, 8, 9));
+        QTest::newRow("downloaded") << "e_240102090507" << QDateTime(QDate(2024, 1, 2), QTime(9, 5, 7));
+        QTest::newRow("instrument name") << "MED001" << modificada;
+        QTest::newRow("not a stamp") << "e_991399999999" << modificada;
+        QTest::newRow("too long") << "e_2401020905071" << modificada;
+    }
+
+    void momentoDaPasta()
+    {
+        QFETCH(QString, nome);
+        QTemporaryDir d;
+        QDir(d.path()).mkdir(nome);
+        QVERIFY(datarPasta(d.filePath(nome), QDateTime(QDate(2025, 5, 6), QTime(7, 8, 9))));
+        QTEST(LayoutMedida::momentoDaPasta(QFileInfo(d.filePath(nome))), "esperado");
+    }
+
     void renomearExposicao_data()
     {
         QTest::addColumn<QString>("nome");
