@@ -30,6 +30,17 @@ QDateTime momentoDaPasta(const QFileInfo &pasta)
     return pasta.lastModified();
 }
 
+QVector<QPair<QFileInfo, QDateTime>> maisNovasPrimeiro(const QFileInfoList &pastas)
+{
+    QVector<QPair<QFileInfo, QDateTime>> lista;
+    lista.reserve(pastas.size());
+    for (const QFileInfo &p : pastas)
+        lista.append({p, momentoDaPasta(p)});
+    std::stable_sort(lista.begin(), lista.end(),
+                     [](const auto &a, const auto &b) { return a.second > b.second; });
+    return lista;
+}
+
 QString renomearExposicao(const QString &nome, const QString &carimbo)
 {
     return nomeMostrado(nome) + QLatin1Char('-') + carimbo;
@@ -93,12 +104,10 @@ QStringList medidas(const QString &local)
 
 QStringList medidasDoArmazem(const QString &raiz)
 {
-    QFileInfoList pastas = QDir(raiz).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-    std::stable_sort(pastas.begin(), pastas.end(), [](const QFileInfo &a, const QFileInfo &b) {
-        return momentoDaPasta(a) > momentoDaPasta(b);
-    });
+    const QFileInfoList pastas =
+        QDir(raiz).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     QStringList encontradas;
-    for (const QFileInfo &pasta : pastas) {
+    for (const auto &[pasta, momento] : maisNovasPrimeiro(pastas)) {
         if (pasta.fileName() != QLatin1String("Perfil") && ehMedida(pasta.filePath()))
             encontradas << pasta.filePath();
     }

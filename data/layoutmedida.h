@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QPair>
+#include <QVector>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +20,8 @@ QString nomeDownload(const QDateTime &modificacao);
 // modification time on some file systems); otherwise its modification
 // time.
 QDateTime momentoDaPasta(const QFileInfo &pasta);
+// Folders with their recording times, newest first (by name among equals).
+QVector<QPair<QFileInfo, QDateTime>> maisNovasPrimeiro(const QFileInfoList &pastas);
 // The exposure name's first non-empty piece at "-", then "-" and the stamp.
 QString renomearExposicao(const QString &nome, const QString &carimbo);
 

@@ -7,8 +7,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
-
-#include <algorithm>
+#include <QHash>
 
 namespace Sincronizacao {
 
@@ -33,26 +32,26 @@ Comparacao compararDiretorios(const QString &caminhoDados, const QString &direto
     const QFileInfoList instrumento = subpastas(caminhoDados, QDir::Name | QDir::IgnoreCase);
     const QFileInfoList locais = subpastas(diretorioQT, QDir::Name | QDir::IgnoreCase);
     qDebug() << locais.size();
+    // Names are unique within a folder, so each instrument folder has at
+    // most one local folder of its name.
+    QHash<QString, QString> localPorNome;
+    for (const QFileInfo &l : locais)
+        localPorNome.insert(l.fileName(), l.absoluteFilePath());
     Comparacao c;
     for (const QFileInfo &i : instrumento) {
-        // Local folders are looked up by name; the counts and exposure
-        // files are read only for a pair of equal names.
-        for (const QFileInfo &l : locais) {
-            if (i.fileName() != l.fileName())
-                continue;
-            if (LayoutMedida::contarArquivosHead(i.absoluteFilePath())
-                != LayoutMedida::contarArquivosHead(l.absoluteFilePath()))
-                continue;
-            // A fresh reader per file: a missing file must read as unset,
-            // not as the previous file's values.
-            AcessarArquivo a, b;
-            a.lerExposicao(LayoutMedida::arquivoExposicao(i.absoluteFilePath()));
-            b.lerExposicao(LayoutMedida::arquivoExposicao(l.absoluteFilePath()));
-            if (a.getData_criacao() == b.getData_criacao()
-                && b.getId_equipamento() == idEquipamento)
-                c.dadosIguais << i.absoluteFilePath();
-        }
-        c.dadosTabelaMedidas << i.absoluteFilePath();
+        const QString pastaI = i.absoluteFilePath();
+        c.dadosTabelaMedidas << pastaI;
+        const QString pastaL = localPorNome.value(i.fileName());
+        if (pastaL.isEmpty()
+            || LayoutMedida::contarArquivosHead(pastaI) != LayoutMedida::contarArquivosHead(pastaL))
+            continue;
+        // A fresh reader per file: a missing file must read as unset, not
+        // as the previous file's values.
+        AcessarArquivo a, b;
+        a.lerExposicao(LayoutMedida::arquivoExposicao(pastaI));
+        b.lerExposicao(LayoutMedida::arquivoExposicao(pastaL));
+        if (a.getData_criacao() == b.getData_criacao() && b.getId_equipamento() == idEquipamento)
+            c.dadosIguais << pastaI;
     }
     return c;
 }
@@ -62,14 +61,10 @@ QVector<LinhaMedida> linhas(const QString &caminhoDados, const QStringList &dado
     QStringList nomesIguais;
     for (const QString &p : dadosIguais)
         nomesIguais << ultimoPedaco(p);
-    QFileInfoList pastas = subpastas(caminhoDados, QDir::Name);
-    std::stable_sort(pastas.begin(), pastas.end(), [](const QFileInfo &a, const QFileInfo &b) {
-        return LayoutMedida::momentoDaPasta(a) > LayoutMedida::momentoDaPasta(b);
-    });
     QVector<LinhaMedida> resultado;
-    for (const QFileInfo &f : pastas) {
+    for (const auto &[f, momento] : LayoutMedida::maisNovasPrimeiro(subpastas(caminhoDados, QDir::Name))) {
         const QString exposicao = LayoutMedida::arquivoExposicao(f.filePath());
-        const QString hora = LayoutMedida::momentoDaPasta(f).toString(QStringLiteral(" HH:mm:ss"));
+        const QString hora = momento.toString(QStringLiteral(" HH:mm:ss"));
         qDebug() << exposicao << f.lastModified().toString(QStringLiteral("yy-MM-dd  HH:mm:ss"));
         if (!QFileInfo::exists(exposicao))
             continue;
