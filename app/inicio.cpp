@@ -67,7 +67,7 @@ std::unique_ptr<QStackedWidget> montarJanela(const QString &diretorioAplicacao,
     auto *principal = new MainWindow(diretorioAplicacao, servicos);
     pilha->addWidget(principal);
     principal->setStackedWidget(pilha.get());
-    auto *medidas = new Medidas(principal->getDiretorioQT());
+    auto *medidas = new Medidas(principal->getDiretorioQT(), servicos);
     pilha->addWidget(medidas);
     medidas->setStackedWidget(pilha.get());
     pilha->setWindowTitle(QStringLiteral("Medidor de Vibração - Corvalendis"));

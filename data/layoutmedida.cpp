@@ -138,6 +138,39 @@ QStringList componentes(const QString &pastaCorpo)
     return bases;
 }
 
+QStringList componentesMaisNovosPrimeiro(const QString &pastaCorpo)
+{
+    QFileInfoList arquivos = QDir(pastaCorpo).entryInfoList({QStringLiteral("*.head")}, QDir::Files,
+                                                            QDir::Name);
+    std::stable_sort(arquivos.begin(), arquivos.end(), [](const QFileInfo &a, const QFileInfo &b) {
+        return a.lastModified() > b.lastModified();
+    });
+    QStringList bases;
+    for (const QFileInfo &f : arquivos) {
+        const QString caminho = f.absoluteFilePath();
+        bases << caminho.left(caminho.size() - 5); // without ".head"
+    }
+    return bases;
+}
+
+QVector<LinhaParcial> parciaisDaExposicao(const QString &pastaExposicao)
+{
+    QVector<LinhaParcial> linhas;
+    for (const QString &p : subpastas(pastaExposicao)) {
+        for (const char *sensor : {"corpo", "mao"}) {
+            const QString corpo = p + QLatin1Char('/') + QLatin1String(sensor);
+            const QString arquivo = arquivoParcial(corpo);
+            const int entradas = int(QDir(corpo)
+                                         .entryList(QDir::AllEntries | QDir::NoDotAndDotDot
+                                                    | QDir::Hidden | QDir::System)
+                                         .size());
+            if (QFileInfo(arquivo).isFile() && entradas > 1)
+                linhas.append({corpo, QLatin1String(sensor), arquivo});
+        }
+    }
+    return linhas;
+}
+
 int contarArquivosHead(const QString &medida)
 {
     int n = 0;

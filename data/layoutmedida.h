@@ -53,6 +53,20 @@ QStringList pastasCorpo(const QString &medida);
 QString arquivoParcial(const QString &pastaCorpo);
 // The paths without ".head" of the component files directly in a body folder.
 QStringList componentes(const QString &pastaCorpo);
+// The same, newest first by modification time (by name among equals).
+QStringList componentesMaisNovosPrimeiro(const QString &pastaCorpo);
+
+// A row of the viewer's partial-exposure table: a body folder that holds
+// its partial-exposure file and something more.
+struct LinhaParcial {
+    QString pastaCorpo;
+    QString sensor; // "corpo" or "mao"
+    QString arquivoParcial;
+};
+// For each partial-exposure folder of a measurement, by name, its "corpo"
+// and then its "mao" row.
+QVector<LinhaParcial> parciaisDaExposicao(const QString &pastaExposicao);
+
 // The number of "*.head" files anywhere below a measurement folder.
 int contarArquivosHead(const QString &medida);
 

@@ -15,19 +15,6 @@ namespace {
 
 const double jornadaReferencia = 28800; // 8 h, in seconds
 
-// The component files of a body folder, newest first (by name among files
-// of the same time, so the order does not depend on the file system).
-QFileInfoList componentesMaisNovosPrimeiro(const QString &pasta)
-{
-    QFileInfoList arquivos = QDir(pasta).entryInfoList({QStringLiteral("*.head")}, QDir::Files,
-                                                       QDir::Name);
-    std::stable_sort(arquivos.begin(), arquivos.end(),
-                     [](const QFileInfo &a, const QFileInfo &b) {
-                         return a.lastModified() > b.lastModified();
-                     });
-    return arquivos;
-}
-
 } // namespace
 
 CalculoExposicao::CalculoExposicao(const QString &arquivoExposicao, const QStringList &pastas,
@@ -50,9 +37,7 @@ CalculoExposicao::CalculoExposicao(const QString &arquivoExposicao, const QStrin
         acessarArquivo.limparExposicaoParcial();
         acessarArquivo.lerExposicaoParcial(arquivoParcial);
         std::fill(std::begin(fcParcial), std::end(fcParcial), 0.0);
-        for (const QFileInfo &head : componentesMaisNovosPrimeiro(p)) {
-            const QString caminho = head.absoluteFilePath();
-            const QString base = caminho.left(caminho.size() - int(qstrlen(".head")));
+        for (const QString &base : LayoutMedida::componentesMaisNovosPrimeiro(p)) {
             ++numArquivosComponente;
             acessarArquivo.limparComponente();
             acessarArquivo.lerComponente(base + QStringLiteral(".head"));

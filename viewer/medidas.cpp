@@ -1,15 +1,75 @@
 #include "viewer/medidas.h"
 
+#include "app/caixaprogresso.h"
+#include "app/perguntador.h"
+#include "data/layoutmedida.h"
+#include "evaluation/edicao.h"
+#include "report/dadosgraficos.h"
+#include "report/graficos.h"
+
 #include "ui_medidas.h"
 
+#include <QDebug>
 #include <QStackedWidget>
+#include <QStandardItemModel>
+#include <QTextBlock>
+#include <QTextLayout>
 
-Medidas::Medidas(const QString &diretorio, QWidget *parent)
+namespace {
+
+const char estiloAbasInativas[] =
+    "QTabWidget::pane {border: 1px solid lightgray;top:-1px;background-color: rgb(7, 7, 7);}"
+    "QTabBar::tab {color: white;background-color: rgb(176, 176, 176);}"
+    "QTabBar::tab:selected {background-color: rgb(176, 176, 176);}";
+const char estiloAbasAtivas[] =
+    "QTabWidget::pane {border: 1px solid lightgray;top:-1px; background-color: rgb(7, 7, 7);}"
+    "QTabBar::tab {color: white;background-color: rgb(7, 7, 7);}"
+    "QTabBar::tab:selected { background-color: rgb(230, 0, 0);}"
+    "QTabWidget::tab-bar {color: yellow; }"
+    "QTabBar::tab:disabled {color: white; background: rgb(176, 176, 176);}";
+
+QStandardItem *centrado(const QVariant &valor)
+{
+    auto *item = new QStandardItem;
+    if (valor.isValid())
+        item->setData(valor, Qt::DisplayRole);
+    item->setTextAlignment(Qt::AlignCenter);
+    return item;
+}
+
+QStandardItem *lixeira()
+{
+    return new QStandardItem(QIcon(QStringLiteral(":/icons/Picture3.png")), QString());
+}
+
+int inteiro(const QString &texto)
+{
+    bool ok = false;
+    const int v = texto.toInt(&ok, 10);
+    return ok ? v : 0;
+}
+
+} // namespace
+
+Medidas::Medidas(const QString &diretorio, const Servicos &s, QWidget *parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::Medidas>())
+    , servicos(s)
     , diretorioQT(diretorio)
 {
     ui->setupUi(this);
+    setWindowTitle(tr("Corvalendis - Medidor de Vibração"));
+    ui->tabWidget_Resultados->setCurrentIndex(0);
+    ui->tabWidget_Resultados->setStyleSheet(QString::fromLatin1(estiloAbasInativas));
+    Graficos::posicionarLegenda(ui->customPlot_1);
+    for (QWidget *w : {static_cast<QWidget *>(ui->label_NumComponentes), static_cast<QWidget *>(ui->lineEdit_NumComponentes),
+                       static_cast<QWidget *>(ui->label_NumExpParciais), static_cast<QWidget *>(ui->lineEdit_NumExpParciais)})
+        w->hide();
+    for (QTableView *t : {ui->tableView_ExpResultante, ui->tableView_ExpParcial, ui->tableView_ComponenteExp})
+        t->setModel(new QStandardItemModel(t));
+    connect(ui->tableView_ExpResultante, &QTableView::clicked, this, &Medidas::onTableClicked_Exposicao);
+    connect(ui->tableView_ExpParcial, &QTableView::clicked, this, &Medidas::onTableClicked_ExposicaoParcial);
+    connect(ui->tableView_ComponenteExp, &QTableView::clicked, this, &Medidas::onTableClicked_Componente);
 }
 
 Medidas::~Medidas() = default;
@@ -23,4 +83,477 @@ void Medidas::on_voltarMenu_clicked()
 {
     if (pilha)
         pilha->setCurrentIndex(0);
+}
+
+bool Medidas::perguntar(const QString &titulo, const QString &texto)
+{
+    return servicos.perguntador->perguntar(nullptr, titulo, texto, tr("Sim"), tr("Não"));
+}
+
+QStandardItemModel *Medidas::novoModelo(QTableView *tabela, const QStringList &cabecalhos)
+{
+    auto *modelo = new QStandardItemModel(0, cabecalhos.size(), tabela);
+    modelo->setHorizontalHeaderLabels(cabecalhos);
+    tabela->setStyleSheet(QStringLiteral(
+        "QHeaderView::section:enabled { background-color: rgb(230, 0, 0);font-weight: bold;}"
+        "QTableView::enabled{color:white;}"));
+    QAbstractItemModel *antigo = tabela->model();
+    tabela->setModel(modelo);
+    if (antigo)
+        antigo->deleteLater(); // a click being handled may still hold an index of it
+    return modelo;
+}
+
+void Medidas::estilizarTabela(QTableView *tabela, int larguraPrimeira, int colunaIcone)
+{
+    QHeaderView *h = tabela->horizontalHeader();
+    h->setStyleSheet(QStringLiteral("color:white;background-color:  transparent;"));
+    for (int c = 1; c < colunaIcone; ++c)
+        h->setSectionResizeMode(c, QHeaderView::Stretch);
+    h->setSectionResizeMode(0, QHeaderView::Fixed);
+    tabela->setColumnWidth(0, larguraPrimeira);
+    h->setSectionResizeMode(colunaIcone, QHeaderView::Fixed);
+    tabela->setColumnWidth(colunaIcone, 1);
+    tabela->verticalHeader()->hide();
+    tabela->verticalHeader()->setDefaultSectionSize(10);
+    tabela->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabela->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tabela->setSelectionMode(QAbstractItemView::SingleSelection);
+    tabela->setSortingEnabled(true);
+    tabela->sortByColumn(0, Qt::AscendingOrder);
+}
+
+void Medidas::on_pushButton_Sincronizar_clicked()
+{
+    const QString sincronizando = tr("Sincronizando dados salvos no computador ...");
+    ui->statusbar->showMessage(sincronizando);
+    CaixaProgresso caixa(tr("Sincronizar dados do computador"), sincronizando);
+    raizListada = diretorioQT;
+    sincronizarDadosExposicao();
+    novoModelo(ui->tableView_ExpParcial, {});
+    novoModelo(ui->tableView_ComponenteExp, {});
+    ui->statusbar->showMessage(tr("Dados salvos no computador sincronizados"), 3000);
+    caixa.concluir(tr("Dados do computador Sincronizados !!"), true);
+}
+
+void Medidas::sincronizarDadosExposicao()
+{
+    QStandardItemModel *modelo = novoModelo(ui->tableView_ExpResultante,
+                                            {tr("Evento"), tr("Nome"), tr("Data"), QString()});
+    const QStringList medidas = raizListada.isEmpty() ? QStringList()
+                                                      : LayoutMedida::medidasDoArmazem(raizListada);
+    for (int n = 0; n < medidas.size(); ++n) {
+        if (n < listaExposicoes.size())
+            listaExposicoes[n] = medidas.at(n);
+        else
+            listaExposicoes.append(medidas.at(n));
+        acessarArquivo = AcessarArquivo();
+        acessarArquivo.lerExposicao(LayoutMedida::arquivoExposicao(medidas.at(n)));
+        const QString nome = acessarArquivo.getNome_exposicao();
+        const QDateTime data = QDateTime::fromString(
+            LayoutMedida::dataMostrada(acessarArquivo.getData_criacao(), nome),
+            QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+        modelo->appendRow({centrado(n + 1), centrado(LayoutMedida::nomeMostrado(nome)),
+                           centrado(data.isValid() ? QVariant(data) : QVariant()), lixeira()});
+    }
+    estilizarTabela(ui->tableView_ExpResultante, 90, 3);
+}
+
+void Medidas::sincronizarDadosExposicaoParcial()
+{
+    QStandardItemModel *modelo = novoModelo(
+        ui->tableView_ExpParcial,
+        {tr("Tarefa"), tr("Tipo Sensor"), tr("Repetições"), tr("Tempo Exp."), QString()});
+    listaExposicoesParciais.clear();
+    const auto linhas = pastaExposicao.isEmpty()
+        ? QVector<LayoutMedida::LinhaParcial>()
+        : LayoutMedida::parciaisDaExposicao(pastaExposicao);
+    for (int t = 0; t < linhas.size(); ++t) {
+        qDebug() << linhas.at(t).pastaCorpo;
+        listaExposicoesParciais.append(linhas.at(t).pastaCorpo);
+        acessarArquivo.limparExposicaoParcial();
+        acessarArquivo.lerExposicaoParcial(linhas.at(t).arquivoParcial);
+        modelo->appendRow({centrado(t), centrado(linhas.at(t).sensor),
+                           centrado(acessarArquivo.getNum_repeticao()),
+                           centrado(acessarArquivo.getTempo_exp_total()), lixeira()});
+    }
+    estilizarTabela(ui->tableView_ExpParcial, 70, 4);
+}
+
+void Medidas::sincronizarDadosComponentes()
+{
+    QStandardItemModel *modelo = novoModelo(ui->tableView_ComponenteExp,
+                                            {tr("Componente"), tr("Data"), tr("Tempo Comp."), QString()});
+    const QStringList bases = pastaExposicaoParcial.isEmpty()
+        ? QStringList()
+        : LayoutMedida::componentesMaisNovosPrimeiro(pastaExposicaoParcial);
+    for (int c = 0; c < bases.size(); ++c) {
+        if (c < listaComponentes.size())
+            listaComponentes[c] = bases.at(c);
+        else
+            listaComponentes.append(bases.at(c));
+        // The table needs the component file only; its sample table is
+        // read when the row is selected.
+        acessarArquivo.limparComponente();
+        acessarArquivo.lerComponente(bases.at(c) + QStringLiteral(".head"));
+        const QDate data = QDate::fromString(acessarArquivo.getData_comp(), QStringLiteral("dd/MM/yyyy"));
+        modelo->appendRow({centrado(QString::number(c + 1)),
+                           centrado(data.isValid() ? QVariant(data) : QVariant()),
+                           centrado(acessarArquivo.getDuracao_comp()), lixeira()});
+    }
+    estilizarTabela(ui->tableView_ComponenteExp, 130, 3);
+}
+
+void Medidas::concluirEdicoesAbertas()
+{
+    if (ui->pushButton_Editar_ExpParcial->isChecked())
+        ui->pushButton_Editar_ExpParcial->click();
+    if (ui->pushButton_Editar_Identificacao->isChecked())
+        ui->pushButton_Editar_Identificacao->click();
+}
+
+void Medidas::onTableClicked_Exposicao(const QModelIndex &index)
+{
+    if (ui->pushButton_Editar_Identificacao->isChecked())
+        ui->pushButton_Editar_Identificacao->click();
+    const int evento = index.sibling(index.row(), 0).data().toInt();
+    if (evento < 1 || evento > listaExposicoes.size())
+        return;
+    indiceExposicao = evento - 1;
+    pastaExposicao = listaExposicoes.at(indiceExposicao);
+    arquivoExposicao = LayoutMedida::arquivoExposicao(pastaExposicao);
+
+    if (index.column() == 3) {
+        if (perguntar(tr("Deletar Exposição"),
+                      tr("Tem certeza que deseja apagar esta exposição em seu computador?"))) {
+            const Edicao::Resultado r = Edicao::apagarExposicao(diretorioQT, pastaExposicao);
+            if (r != Edicao::Resultado::Feito)
+                servicos.perguntador->informar(this, tr("Deletar Exposição"),
+                                               tr("Não foi possível apagar a exposição %1.")
+                                                   .arg(LayoutMedida::nomePasta(pastaExposicao)));
+            pastaExposicao.clear();
+            pastaExposicaoParcial.clear();
+            ui->tabWidget_Resultados->setEnabled(false);
+            ui->pushButton_GerarPDF->setEnabled(false);
+            sincronizarDadosExposicao();
+            sincronizarDadosExposicaoParcial();
+            sincronizarDadosComponentes();
+        }
+    } else {
+        ui->tabWidget_Resultados->setStyleSheet(QString::fromLatin1(estiloAbasAtivas));
+        ui->tabWidget_Resultados->setEnabled(true);
+        for (int t = 3; t <= 7; ++t)
+            ui->tabWidget_Resultados->setTabEnabled(t, false);
+        novoModelo(ui->tableView_ComponenteExp, {});
+        pastaExposicaoParcial.clear();
+        ui->pushButton_GerarPDF->setEnabled(true);
+        acessarArquivo = AcessarArquivo();
+        acessarArquivo.lerExposicao(arquivoExposicao);
+        setTabIdentificacao();
+        setTabResultados();
+        setTabObservacao();
+        sincronizarDadosExposicaoParcial();
+    }
+    ui->tabWidget_Resultados->setCurrentIndex(0);
+}
+
+void Medidas::onTableClicked_ExposicaoParcial(const QModelIndex &index)
+{
+    concluirEdicoesAbertas();
+    ui->tabWidget_Resultados->setTabEnabled(3, true);
+    for (int t = 4; t <= 7; ++t)
+        ui->tabWidget_Resultados->setTabEnabled(t, false);
+    const int tarefa = index.sibling(index.row(), 0).data().toInt();
+    if (tarefa < 0 || tarefa >= listaExposicoesParciais.size())
+        return;
+    indiceExposicaoParcial = tarefa;
+    pastaExposicaoParcial = listaExposicoesParciais.at(tarefa);
+    sensorExposicaoParcial = index.sibling(index.row(), 1).data().toString();
+    qDebug() << index.row() << indiceExposicaoParcial;
+
+    if (index.column() == 4) {
+        if (perguntar(tr("Deletar Exposição"),
+                      tr("Tem certeza que deseja apagar esta exposição em seu computador?"))) {
+            const QStringList pastas = listaExposicoesParciais;
+            const Edicao::Resultado r =
+                Edicao::apagarParcial(diretorioQT, pastaExposicaoParcial, arquivoExposicao, pastas);
+            if (r != Edicao::Resultado::Feito)
+                servicos.perguntador->informar(this, tr("Deletar Exposição"),
+                                               tr("Não foi possível apagar a exposição parcial ou recalcular a medida."));
+            sincronizarDadosExposicaoParcial();
+            acessarArquivo.lerExposicao(arquivoExposicao);
+            setTabExpParcial();
+            setTabResultados();
+            sincronizarDadosComponentes();
+        }
+    } else {
+        acessarArquivo.limparExposicaoParcial();
+        acessarArquivo.lerExposicaoParcial(LayoutMedida::arquivoParcial(pastaExposicaoParcial));
+        setTabExpParcial();
+        sincronizarDadosComponentes();
+    }
+    ui->tabWidget_Resultados->setCurrentIndex(3);
+}
+
+void Medidas::onTableClicked_Componente(const QModelIndex &index)
+{
+    concluirEdicoesAbertas();
+    for (int t = 4; t <= 6; ++t)
+        ui->tabWidget_Resultados->setTabEnabled(t, true);
+    const int componente = index.sibling(index.row(), 0).data().toString().toInt();
+    if (componente < 1 || componente > listaComponentes.size())
+        return;
+    baseComponente = listaComponentes.at(componente - 1);
+
+    if (index.column() == 3
+        && perguntar(tr("Deletar a Exposição Unificada"),
+                     tr("Tem certeza que deseja apagar essa exposição em seu computador ?"))) {
+        const Edicao::Resultado r = Edicao::apagarComponente(diretorioQT, baseComponente,
+                                                             arquivoExposicao, listaExposicoesParciais);
+        if (r != Edicao::Resultado::Feito)
+            servicos.perguntador->informar(this, tr("Deletar a Exposição Unificada"),
+                                           tr("Não foi possível apagar a componente ou recalcular a medida."));
+        sincronizarDadosComponentes();
+        acessarArquivo.lerExposicao(arquivoExposicao);
+        setTabResultados();
+    }
+    acessarArquivo.limparComponente();
+    acessarArquivo.lerComponente(baseComponente + QStringLiteral(".head"));
+    acessarArquivo.lerDados(baseComponente + QStringLiteral(".dat"));
+    acessarArquivo.lerDados(baseComponente + QStringLiteral(".res"));
+    setTabConfiguracao();
+    setTabComponente();
+    setTabGrafico1_linhas();
+    const bool bandas = acessarArquivo.getFreq().size() >= 3;
+    ui->tabWidget_Resultados->setTabEnabled(7, bandas);
+    if (bandas)
+        setTabGrafico2_banda();
+    ui->tabWidget_Resultados->setCurrentIndex(4);
+}
+
+QString Medidas::splitByLines2(const QTextDocument *doc)
+{
+    if (!doc)
+        return QStringLiteral(" ");
+    QString texto;
+    for (QTextBlock bloco = doc->begin(); bloco.isValid(); bloco = bloco.next()) {
+        const QTextLayout *layout = bloco.layout();
+        // A block not laid out yet (the tab never shown) counts as one line.
+        if (!layout || layout->lineCount() == 0) {
+            texto += bloco.text() + QLatin1Char('\n');
+            continue;
+        }
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine linha = layout->lineAt(i);
+            texto += bloco.text().mid(linha.textStart(), linha.textLength()) + QLatin1Char('\n');
+            qDebug() << bloco.text().mid(linha.textStart(), linha.textLength());
+        }
+    }
+    return texto;
+}
+
+void Medidas::setTabIdentificacao()
+{
+    const QStringList jornada = acessarArquivo.getJornada_de_trabalho().split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    ui->lineEdit_JornadaTrabalho_1->setText(jornada.value(0));
+    ui->lineEdit_JornadaTrabalho_2->setText(jornada.value(1));
+    ui->lineEdit_EmpAvaliadora->setText(acessarArquivo.getEmpresa_avaliadora());
+    ui->lineEdit_ResponsavelTecnico->setText(acessarArquivo.getResponsavel_tecnico());
+    ui->lineEdit_EmpAvaliada->setText(acessarArquivo.getEmpresa_avaliada());
+    ui->lineEdit_FuncAvaliado->setText(acessarArquivo.getFuncionario_avaliado());
+    ui->lineEdit_Setor->setText(acessarArquivo.getSetor());
+    ui->lineEdit_NomeExp->setText(acessarArquivo.getNome_exposicao());
+    ui->lineEdit_DataCriacao->setText(acessarArquivo.getData_criacao());
+    ui->lineEdit_NumExpParciais->clear();
+    ui->lineEdit_NumComponentes->clear();
+}
+
+void Medidas::setTabResultados()
+{
+    const bool mao = inteiro(acessarArquivo.getEnable_mao()) != 0;
+    ui->tabWidget_Resultados->setTabEnabled(2, mao);
+    if (mao) {
+        ui->lineEdit_Are_Mao->setText(acessarArquivo.getAre_mao());
+        ui->lineEdit_Aren_Mao->setText(acessarArquivo.getAren_mao());
+    }
+    const bool corpo = inteiro(acessarArquivo.getEnable_corpo()) != 0;
+    ui->tabWidget_Resultados->setTabEnabled(1, corpo);
+    if (!corpo)
+        return;
+    ui->lineEdit_Are_Corpo->setText(acessarArquivo.getAre_corpo());
+    ui->lineEdit_Aren_Corpo->setText(acessarArquivo.getAren_corpo());
+    ui->lineEdit_VDVR->setText(acessarArquivo.getVdvr());
+    ui->lineEdit_VDVexpx->setText(acessarArquivo.getVdvexpx());
+    ui->lineEdit_VDVexpy->setText(acessarArquivo.getVdvexpy());
+    ui->lineEdit_VDVexpz->setText(acessarArquivo.getVdvexpz());
+    ui->lineEdit_FC_X_resultante->setText(acessarArquivo.getFC_x_resultante());
+    ui->lineEdit_FC_Y_resultante->setText(acessarArquivo.getFC_y_resultante());
+    ui->lineEdit_FC_Z_resultante->setText(acessarArquivo.getFC_z_resultante());
+}
+
+void Medidas::mostrarLinhasDeCorpo(const QList<QWidget *> &widgets, bool mostrar)
+{
+    for (QWidget *w : widgets)
+        w->setVisible(mostrar);
+}
+
+void Medidas::setTabExpParcial()
+{
+    ui->lineEdit_NomeExpParcial->setText(acessarArquivo.getNome_exp_parcial());
+    ui->lineEdit_NumRepeticaoParcial->setText(acessarArquivo.getNum_repeticao());
+    ui->lineEdit_TempoExpParcial->setText(acessarArquivo.getTempo_exp());
+    ui->lineEdit_TempoExpParcialTotal->setText(acessarArquivo.getTempo_exp_total());
+    ui->lineEdit_TempoExpAmostrado->setText(acessarArquivo.getTempo_amostrado());
+    ui->lineEdit_Arep->setText(acessarArquivo.getArep());
+    const bool corpo = sensorExposicaoParcial != QLatin1String("mao");
+    mostrarLinhasDeCorpo({ui->label_VDViX, ui->lineEdit_VDViX, ui->label_VDViY, ui->lineEdit_VDViY,
+                          ui->label_VDViZ, ui->lineEdit_VDViZ, ui->label_VDVexpX, ui->lineEdit_VDVexpX,
+                          ui->label_VDVexpY, ui->lineEdit_VDVexpY, ui->label_VDVexpZ, ui->lineEdit_VDVexpZ,
+                          ui->label_FC_X_parcial, ui->lineEdit_FC_X_parcial, ui->label_FC_Y_parcial,
+                          ui->lineEdit_FC_Y_parcial, ui->label_FC_Z_parcial, ui->lineEdit_FC_Z_parcial},
+                         corpo);
+    if (!corpo)
+        return;
+    ui->lineEdit_VDViX->setText(acessarArquivo.getVdvix());
+    ui->lineEdit_VDViY->setText(acessarArquivo.getVdviy());
+    ui->lineEdit_VDViZ->setText(acessarArquivo.getVdviz());
+    ui->lineEdit_VDVexpX->setText(acessarArquivo.getVdvexpx_parcial());
+    ui->lineEdit_VDVexpY->setText(acessarArquivo.getVdvexpy_parcial());
+    ui->lineEdit_VDVexpZ->setText(acessarArquivo.getVdvexpz_parcial());
+    ui->lineEdit_FC_X_parcial->setText(acessarArquivo.getFC_x_parcial());
+    ui->lineEdit_FC_Y_parcial->setText(acessarArquivo.getFC_y_parcial());
+    ui->lineEdit_FC_Z_parcial->setText(acessarArquivo.getFC_z_parcial());
+}
+
+void Medidas::setTabConfiguracao()
+{
+    ui->lineEdit_NomeComponente->setText(acessarArquivo.getNome_componente());
+    ui->lineEdit_InicioComponente->setText(acessarArquivo.getInicio_comp());
+    ui->lineEdit_FimComponente->setText(acessarArquivo.getFim_comp());
+    ui->lineEdit_DuracaoComponente->setText(acessarArquivo.getDuracao_comp());
+    ui->lineEdit_PeriodoAmostragem->setText(acessarArquivo.getPeriodo_amostragem_comp());
+    ui->lineEdit_TipoSensor->setText(acessarArquivo.getTipo_de_sensor_comp());
+    ui->lineEdit_SensibilidadeX->setText(acessarArquivo.getSensibilidade_x());
+    ui->lineEdit_SensibilidadeY->setText(acessarArquivo.getSensibilidade_y());
+    ui->lineEdit_SensibilidadeZ->setText(acessarArquivo.getSensibilidade_z());
+    ui->lineEdit_Filtros->setText(QStringLiteral("x = ") + acessarArquivo.getPonderacao_frequencia_x()
+                                  + QStringLiteral("   y = ") + acessarArquivo.getPonderacao_frequencia_y()
+                                  + QStringLiteral("  z = ") + acessarArquivo.getPonderacao_frequencia_z());
+}
+
+void Medidas::setTabComponente()
+{
+    ui->lineEdit_Amx->setText(acessarArquivo.getAmx());
+    ui->lineEdit_Amy->setText(acessarArquivo.getAmy());
+    ui->lineEdit_Amz->setText(acessarArquivo.getAmz());
+    ui->lineEdit_Picox->setText(acessarArquivo.getPicox());
+    ui->lineEdit_Picoy->setText(acessarArquivo.getPicoy());
+    ui->lineEdit_Picoz->setText(acessarArquivo.getPicoz());
+    const bool corpo = sensorExposicaoParcial != QLatin1String("mao");
+    mostrarLinhasDeCorpo({ui->label_VdvX, ui->lineEdit_VdvX, ui->label_VdvY, ui->lineEdit_VdvY,
+                          ui->label_VdvZ, ui->lineEdit_VdvZ, ui->label_FC_X_comp, ui->lineEdit_FC_X_comp,
+                          ui->label_FC_Y_comp, ui->lineEdit_FC_Y_comp, ui->label_FC_Z_comp,
+                          ui->lineEdit_FC_Z_comp},
+                         corpo);
+    if (!corpo)
+        return;
+    ui->lineEdit_VdvX->setText(acessarArquivo.getVdvx());
+    ui->lineEdit_VdvY->setText(acessarArquivo.getVdvy());
+    ui->lineEdit_VdvZ->setText(acessarArquivo.getVdvz());
+    ui->lineEdit_FC_X_comp->setText(acessarArquivo.getFC_x());
+    ui->lineEdit_FC_Y_comp->setText(acessarArquivo.getFC_y());
+    ui->lineEdit_FC_Z_comp->setText(acessarArquivo.getFC_z());
+}
+
+void Medidas::setTabObservacao()
+{
+    ui->textEdit_Observacao->setPlainText(acessarArquivo.getObservacoes());
+}
+
+void Medidas::setTabGrafico1_linhas()
+{
+    Graficos::desenharLinhas(ui->customPlot_1, DadosGraficos::linhas(acessarArquivo),
+                             AparenciaGrafico::tela());
+}
+
+void Medidas::setTabGrafico2_banda()
+{
+    Graficos::desenharBandas(ui->customPlot_2,
+                             DadosGraficos::bandas(acessarArquivo.getFreq(), acessarArquivo.getVibracao()),
+                             AparenciaGrafico::tela());
+}
+
+void Medidas::aparenciaDoBotao(QPushButton *botao, bool editando)
+{
+    botao->setText(editando ? tr("Salvar") : tr("Editar"));
+    botao->setStyleSheet(editando ? QStringLiteral("background-color: rgb(32, 152, 32);")
+                                  : QStringLiteral("background-color: rgb(230, 0, 0);"));
+}
+
+void Medidas::on_pushButton_Editar_Identificacao_toggled(bool checked)
+{
+    QLineEdit *const edicoes[] = {ui->lineEdit_EmpAvaliadora, ui->lineEdit_ResponsavelTecnico,
+                                  ui->lineEdit_EmpAvaliada, ui->lineEdit_FuncAvaliado, ui->lineEdit_Setor};
+    if (checked) {
+        aparenciaDoBotao(ui->pushButton_Editar_Identificacao, true);
+        for (QLineEdit *e : edicoes)
+            e->setEnabled(true);
+        ui->lineEdit_EmpAvaliadora->setFocus();
+        ui->lineEdit_EmpAvaliadora->selectAll();
+        return;
+    }
+    if (perguntar(tr("Editar Identificação"), tr("Salvar dados Identificação ?"))) {
+        Edicao::Identificacao d;
+        d.empresaAvaliadora = ui->lineEdit_EmpAvaliadora->text();
+        d.responsavelTecnico = ui->lineEdit_ResponsavelTecnico->text();
+        d.empresaAvaliada = ui->lineEdit_EmpAvaliada->text();
+        d.funcionarioAvaliado = ui->lineEdit_FuncAvaliado->text();
+        d.setor = ui->lineEdit_Setor->text();
+        // The lines as shown; stored without a line end of their own, so
+        // saving again does not make the text grow.
+        d.observacoes = splitByLines2(ui->textEdit_Observacao->document());
+        d.observacoes.chop(1);
+        if (!Edicao::salvarIdentificacao(arquivoExposicao, d))
+            servicos.perguntador->informar(this, tr("Editar Identificação"),
+                                           tr("Não foi possível salvar a identificação em %1.").arg(arquivoExposicao));
+    }
+    acessarArquivo.lerExposicao(arquivoExposicao);
+    setTabIdentificacao();
+    setTabObservacao();
+    for (QLineEdit *e : edicoes)
+        e->setEnabled(false);
+    aparenciaDoBotao(ui->pushButton_Editar_Identificacao, false);
+}
+
+void Medidas::on_pushButton_Editar_ExpParcial_toggled(bool checked)
+{
+    QLineEdit *const edicoes[] = {ui->lineEdit_NumRepeticaoParcial, ui->lineEdit_TempoExpParcial,
+                                  ui->lineEdit_NomeExpParcial};
+    if (checked) {
+        aparenciaDoBotao(ui->pushButton_Editar_ExpParcial, true);
+        for (QLineEdit *e : edicoes)
+            e->setEnabled(true);
+        ui->lineEdit_TempoExpParcial->setInputMask(QStringLiteral("nn:nn:nn"));
+        ui->lineEdit_NumRepeticaoParcial->setFocus();
+        ui->lineEdit_NumRepeticaoParcial->selectAll();
+        return;
+    }
+    const QString arquivoParcial = LayoutMedida::arquivoParcial(pastaExposicaoParcial);
+    if (perguntar(tr("Editar Dados"), tr("Deseja alterar os dados para recalcular ?"))) {
+        Edicao::Parcial d;
+        d.nome = ui->lineEdit_NomeExpParcial->text();
+        d.repeticoes = ui->lineEdit_NumRepeticaoParcial->text();
+        d.tempoExp = ui->lineEdit_TempoExpParcial->text();
+        if (!Edicao::salvarParcial(pastaExposicaoParcial, d, arquivoExposicao, listaExposicoesParciais))
+            servicos.perguntador->informar(this, tr("Editar Dados"),
+                                           tr("Não foi possível salvar os dados ou recalcular a medida."));
+        acessarArquivo.lerExposicao(arquivoExposicao);
+        setTabResultados();
+    }
+    acessarArquivo.limparExposicaoParcial();
+    acessarArquivo.lerExposicaoParcial(arquivoParcial);
+    setTabExpParcial();
+    for (QLineEdit *e : edicoes)
+        e->setEnabled(false);
+    aparenciaDoBotao(ui->pushButton_Editar_ExpParcial, false);
 }

@@ -1,31 +1,82 @@
 #pragma once
 
+#include "app/servicos.h"
+#include "data/acessararquivo.h"
+
 #include <QMainWindow>
+#include <QStringList>
 
 #include <memory>
 
 namespace Ui {
 class Medidas;
 }
+class QModelIndex;
+class QPushButton;
 class QStackedWidget;
+class QStandardItemModel;
+class QTableView;
+class QTextDocument;
 
-// Page 1 of the page stack: the evaluated measurements of the local store.
+// Page 1 of the page stack: the evaluated measurements of the local store,
+// in three linked tables (exposures, partial exposures, components) with
+// the details of the selection in nine tabs. Changes to files go through
+// the core (Edicao); the window asks, shows and rebuilds from disk.
 class Medidas : public QMainWindow
 {
     Q_OBJECT
 
 public:
     // `diretorioQT` is the local store root the start-up code made.
-    explicit Medidas(const QString &diretorioQT, QWidget *parent = nullptr);
+    Medidas(const QString &diretorioQT, const Servicos &servicos, QWidget *parent = nullptr);
     ~Medidas() override;
 
     void setStackedWidget(QStackedWidget *pilha);
 
 private slots:
     void on_voltarMenu_clicked();
+    void on_pushButton_Sincronizar_clicked();
+    void sincronizarDadosExposicao();
+    void onTableClicked_Exposicao(const QModelIndex &index);
+    void sincronizarDadosExposicaoParcial();
+    void onTableClicked_ExposicaoParcial(const QModelIndex &index);
+    void sincronizarDadosComponentes();
+    void onTableClicked_Componente(const QModelIndex &index);
+    QString splitByLines2(const QTextDocument *doc);
+    void setTabIdentificacao();
+    void setTabConfiguracao();
+    void setTabResultados();
+    void setTabExpParcial();
+    void setTabComponente();
+    void setTabObservacao();
+    void setTabGrafico1_linhas();
+    void setTabGrafico2_banda();
+    void on_pushButton_Editar_ExpParcial_toggled(bool checked);
+    void on_pushButton_Editar_Identificacao_toggled(bool checked);
 
 private:
+    // A new model for a table, the old one released.
+    QStandardItemModel *novoModelo(QTableView *tabela, const QStringList &cabecalhos);
+    void estilizarTabela(QTableView *tabela, int larguraPrimeira, int colunaIcone);
+    void concluirEdicoesAbertas();
+    bool perguntar(const QString &titulo, const QString &texto);
+    void aparenciaDoBotao(QPushButton *botao, bool editando);
+    void mostrarLinhasDeCorpo(const QList<QWidget *> &widgets, bool mostrar);
+
     std::unique_ptr<Ui::Medidas> ui;
+    Servicos servicos;
     QStackedWidget *pilha = nullptr;
-    QString diretorioQT;
+    const QString diretorioQT;
+    QString raizListada; // empty until "Sincronizar" is pressed
+    AcessarArquivo acessarArquivo;
+    QStringList listaExposicoes;
+    QString pastaExposicao;
+    QString arquivoExposicao;
+    QStringList listaExposicoesParciais;
+    QString pastaExposicaoParcial;
+    QStringList listaComponentes;
+    QString baseComponente;
+    int indiceExposicaoParcial = -1;
+    int indiceExposicao = -1;
+    QString sensorExposicaoParcial = QStringLiteral(" ");
 };

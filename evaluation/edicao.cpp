@@ -1,0 +1,130 @@
+#include "evaluation/edicao.h"
+
+#include "data/acessararquivo.h"
+#include "data/layoutmedida.h"
+#include "evaluation/calculoexposicao.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace Edicao {
+
+namespace {
+
+// How many folders below the store root a path lies (1 for a measurement,
+// 3 for a body folder), or -1 when it is not inside the store, passes
+// through a link, or lies in "Perfil" or "Arquivos PDF".
+int profundidadeNoArmazem(const QString &diretorioQT, const QString &caminho)
+{
+    const QString raiz = QDir::cleanPath(QFileInfo(diretorioQT).absoluteFilePath());
+    const QFileInfo info(caminho);
+    if (diretorioQT.isEmpty() || !QFileInfo(raiz).isDir() || !info.exists())
+        return -1;
+    const QString relativo = QDir(raiz).relativeFilePath(QDir::cleanPath(info.absoluteFilePath()));
+    const QStringList pedacos = relativo.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    if (pedacos.isEmpty() || pedacos.contains(QStringLiteral("..")) || pedacos.contains(QStringLiteral("."))
+        || pedacos.first() == QLatin1String("Perfil")
+        || pedacos.first() == QLatin1String("Arquivos PDF"))
+        return -1;
+    // Every step from the root must be a real folder or file, not a link.
+    QString passo = raiz;
+    for (const QString &p : pedacos) {
+        passo += QLatin1Char('/') + p;
+        if (QFileInfo(passo).isSymLink())
+            return -1;
+    }
+    return int(pedacos.size());
+}
+
+} // namespace
+
+QString textoDuracao(qint64 segundos)
+{
+    const bool negativo = segundos < 0;
+    if (negativo)
+        segundos = -segundos;
+    return (negativo ? QStringLiteral("-") : QString())
+        + QStringLiteral("%1:%2:%3")
+              .arg(segundos / 3600, 2, 10, QLatin1Char('0'))
+              .arg((segundos / 60) % 60, 2, 10, QLatin1Char('0'))
+              .arg(segundos % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString tempoTotal(const QString &tempoExp, const QString &repeticoes)
+{
+    const QStringList p = tempoExp.split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    const auto parte = [&](int i) { return i < p.size() ? qint64(p.at(i).toInt()) : 0; };
+    const qint64 duracao = parte(0) * 3600 + parte(1) * 60 + (p.size() >= 3 ? parte(p.size() - 1) : 0);
+    return textoDuracao(duracao * repeticoes.toInt());
+}
+
+bool salvarIdentificacao(const QString &arquivoExposicao, const Identificacao &d)
+{
+    AcessarArquivo a;
+    a.lerExposicao(arquivoExposicao);
+    a.setEmpresa_avaliadora(d.empresaAvaliadora);
+    a.setResponsavel_tecnico(d.responsavelTecnico);
+    a.setEmpresa_avaliada(d.empresaAvaliada);
+    a.setFuncionario_avaliado(d.funcionarioAvaliado);
+    a.setSetor(d.setor);
+    a.setObservacoes(d.observacoes);
+    return a.salvarExposicao(arquivoExposicao);
+}
+
+bool reavaliar(const QString &arquivoExposicao, const QStringList &pastasParciais)
+{
+    const bool corpo = CalculoExposicao(arquivoExposicao, pastasParciais, QStringLiteral("corpo")).gravou();
+    const bool mao = CalculoExposicao(arquivoExposicao, pastasParciais, QStringLiteral("mao")).gravou();
+    return corpo && mao;
+}
+
+bool salvarParcial(const QString &pastaCorpo, const Parcial &d, const QString &arquivoExposicao,
+                   const QStringList &pastasParciais)
+{
+    const QString arquivo = LayoutMedida::arquivoParcial(pastaCorpo);
+    AcessarArquivo a;
+    a.lerExposicaoParcial(arquivo);
+    a.setNum_repeticao(d.repeticoes);
+    a.setTempo_exp(d.tempoExp);
+    a.setTempo_exp_total(tempoTotal(d.tempoExp, d.repeticoes));
+    a.setNome_exp_parcial(d.nome);
+    const bool gravou = a.salvarExposicaoParcial(arquivo);
+    return reavaliar(arquivoExposicao, pastasParciais) && gravou;
+}
+
+Resultado apagarExposicao(const QString &diretorioQT, const QString &pasta)
+{
+    if (profundidadeNoArmazem(diretorioQT, pasta) != 1 || !QFileInfo(pasta).isDir())
+        return Resultado::Recusado;
+    return QDir(pasta).removeRecursively() ? Resultado::Feito : Resultado::Falhou;
+}
+
+Resultado apagarParcial(const QString &diretorioQT, const QString &pastaCorpo,
+                        const QString &arquivoExposicao, const QStringList &pastasParciais)
+{
+    const QString sensor = LayoutMedida::nomePasta(pastaCorpo);
+    if (profundidadeNoArmazem(diretorioQT, pastaCorpo) != 3 || !QFileInfo(pastaCorpo).isDir()
+        || (sensor != QLatin1String("corpo") && sensor != QLatin1String("mao")))
+        return Resultado::Recusado;
+    const bool removida = QDir(pastaCorpo).removeRecursively();
+    const bool avaliou = reavaliar(arquivoExposicao, pastasParciais);
+    return removida && avaliou ? Resultado::Feito : Resultado::Falhou;
+}
+
+Resultado apagarComponente(const QString &diretorioQT, const QString &base,
+                           const QString &arquivoExposicao, const QStringList &pastasParciais)
+{
+    const QString head = base + QStringLiteral(".head");
+    if (profundidadeNoArmazem(diretorioQT, head) != 4 || !QFileInfo(head).isFile())
+        return Resultado::Recusado;
+    bool ok = true;
+    for (const char *ext : {".head", ".dat", ".res"}) {
+        const QString arquivo = base + QLatin1String(ext);
+        if (QFileInfo::exists(arquivo) || QFileInfo(arquivo).isSymLink())
+            ok = QFile::remove(arquivo) && ok;
+    }
+    ok = reavaliar(arquivoExposicao, pastasParciais) && ok;
+    return ok ? Resultado::Feito : Resultado::Falhou;
+}
+
+} // namespace Edicao

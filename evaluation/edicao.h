@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Changes the viewer makes to measurements of the local store. Each
+// returns what happened; none touches anything outside the store.
+namespace Edicao {
+
+// "hh:mm:ss" of a duration; hours run past 24 ("26:00:00"), which the
+// evaluation reads back as 26 hours.
+QString textoDuracao(qint64 segundos);
+
+// The total exposure time of a task: its mean duration ("hh:mm:ss", a
+// missing or unreadable piece counts as 0) times the repetitions.
+QString tempoTotal(const QString &tempoExp, const QString &repeticoes);
+
+struct Identificacao {
+    QString empresaAvaliadora;
+    QString responsavelTecnico;
+    QString empresaAvaliada;
+    QString funcionarioAvaliado;
+    QString setor;
+    QString observacoes;
+};
+
+// Writes the identification and observations into the exposure file,
+// every other field as the file holds it. False when it was not written.
+bool salvarIdentificacao(const QString &arquivoExposicao, const Identificacao &dados);
+
+struct Parcial {
+    QString nome;
+    QString repeticoes;
+    QString tempoExp;
+};
+
+// Writes a partial exposure's name, repetitions, mean and total time,
+// then evaluates the whole exposure again (both body parts, over
+// `pastasParciais`). False when a file was not written.
+bool salvarParcial(const QString &pastaCorpo, const Parcial &dados,
+                   const QString &arquivoExposicao, const QStringList &pastasParciais);
+
+enum class Resultado {
+    Feito,
+    Recusado, // the path is not a deletable part of the store
+    Falhou,   // something could not be removed
+};
+
+// Removes a measurement folder of the store. Refused for anything but a
+// folder directly in the store: never the store itself, "Perfil" or
+// "Arquivos PDF", nor anything reached through a link.
+Resultado apagarExposicao(const QString &diretorioQT, const QString &pasta);
+// Removes one body folder (M/P/corpo or M/P/mao) of a measurement of the
+// store and evaluates the measurement again.
+Resultado apagarParcial(const QString &diretorioQT, const QString &pastaCorpo,
+                        const QString &arquivoExposicao, const QStringList &pastasParciais);
+// Removes a component's three files (base + ".head", ".dat", ".res") from
+// a body folder of the store and evaluates the measurement again.
+Resultado apagarComponente(const QString &diretorioQT, const QString &base,
+                           const QString &arquivoExposicao, const QStringList &pastasParciais);
+
+// Both evaluation runs over the viewer's list of body folders.
+bool reavaliar(const QString &arquivoExposicao, const QStringList &pastasParciais);
+
+} // namespace Edicao

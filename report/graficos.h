@@ -1,0 +1,34 @@
+#pragma once
+
+#include "report/dadosgraficos.h"
+
+#include <QColor>
+#include <QFont>
+
+class QCustomPlot;
+
+// How a chart looks: on screen light lines on black, on paper the report's
+// colours and fonts.
+struct AparenciaGrafico {
+    QColor fundo;
+    QColor texto;
+    QString familia;       // font family
+    int pontosRotulos = 10; // tick labels and axis labels
+    int pontosLegenda = 12;
+    int pontosValores = 10; // the bars' value labels
+
+    // The viewer's look: black background, white text, the application font.
+    static AparenciaGrafico tela();
+};
+
+// The two charts of a component, drawn into a plot from worked-out data.
+namespace Graficos {
+
+// Puts the legend of the acceleration chart beside the plot, vertically
+// centred, taking only the width it needs. Done once per plot.
+void posicionarLegenda(QCustomPlot *plot);
+
+void desenharLinhas(QCustomPlot *plot, const DadosLinhas &dados, const AparenciaGrafico &a);
+void desenharBandas(QCustomPlot *plot, const DadosBandas &dados, const AparenciaGrafico &a);
+
+} // namespace Graficos
