@@ -1,0 +1,385 @@
+#include "app/inicio.h"
+#include "data/acessararquivo.h"
+#include "data/layoutmedida.h"
+#include "instrumentoteste.h"
+#include "servicosteste.h"
+#include "viewer/medidas.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QtTest>
+
+#include <qcustomplot.h>
+
+// The viewer driven through its tables and buttons, on a store made by
+// kt9400-cli simulate and evaluate.
+class TstMedidas : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Visor {
+        QTemporaryDir dir;
+        QString raiz;
+        ServicosTeste s;
+        std::unique_ptr<Medidas> w;
+
+        explicit Visor(int medidas = 3)
+            : raiz(dir.filePath("Z2registros") + "/")
+        {
+            QDir().mkpath(raiz + "Perfil");
+            QDir().mkpath(raiz + "Arquivos PDF");
+            QProcess::execute(KT_CLI, {"simulate", dir.filePath("vol"), "--measurements",
+                                       QString::number(medidas), "--samples", "60"});
+            // Into the store under download names, each evaluated.
+            int i = 0;
+            for (const QString &m : LayoutMedida::medidas(dir.filePath("vol/DATA"))) {
+                const QString nome = QString("e_24010%1").arg(++i) + "090000";
+                QDir().rename(m, raiz + nome);
+                QFile::rename(raiz + nome + "/" + LayoutMedida::nomePasta(m) + ".id",
+                              raiz + nome + "/" + nome + ".id");
+                QProcess::execute(KT_CLI, {"evaluate", raiz + nome});
+            }
+            w = std::make_unique<Medidas>(raiz, s.servicos());
+        }
+        template<typename T> T *filho(const char *nome) const
+        {
+            return w->findChild<T *>(QString::fromLatin1(nome));
+        }
+        QTableView *tabela(const char *nome) const { return filho<QTableView>(nome); }
+        QTabWidget *abas() const { return filho<QTabWidget>("tabWidget_Resultados"); }
+        QString texto(const char *edicao) const { return filho<QLineEdit>(edicao)->text(); }
+        void clicar(const char *nome, int linha, int coluna) const
+        {
+            QTableView *t = tabela(nome);
+            emit t->clicked(t->model()->index(linha, coluna));
+        }
+        void sincronizar() const { filho<QPushButton>("pushButton_Sincronizar")->click(); }
+        int linhas(const char *nome) const { return tabela(nome)->model()->rowCount(); }
+        QString celula(const char *nome, int l, int c) const
+        {
+            return tabela(nome)->model()->index(l, c).data().toString();
+        }
+        // The row of the partial table for a sensor.
+        int linhaParcial(const QString &sensor) const
+        {
+            for (int r = 0; r < linhas("tableView_ExpParcial"); ++r)
+                if (celula("tableView_ExpParcial", r, 1) == sensor)
+                    return r;
+            return -1;
+        }
+        QString pastaDoEvento(int linha) const
+        {
+            return LayoutMedida::medidasDoArmazem(raiz).at(celula("tableView_ExpResultante", linha, 0).toInt() - 1);
+        }
+    };
+
+private slots:
+    void initTestCase()
+    {
+        Inicio::registrarRecursos();
+        QLoggingCategory::setFilterRules("default.debug=false");
+    }
+
+    void cleanup()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (qobject_cast<QMessageBox *>(w))
+                delete w;
+    }
+
+    void antesDeSincronizar()
+    {
+        Visor v;
+        QCOMPARE(v.linhas("tableView_ExpResultante"), 0);
+        QVERIFY(!v.abas()->isEnabled());
+        QVERIFY(!v.filho<QPushButton>("pushButton_GerarPDF")->isEnabled());
+        QCOMPARE(v.abas()->count(), 9);
+        QCOMPARE(v.abas()->currentIndex(), 0);
+        QVERIFY(v.filho<QLineEdit>("lineEdit_NumComponentes")->isHidden());
+        QCOMPARE(v.w->windowTitle(), QString::fromUtf8("Corvalendis - Medidor de Vibração"));
+    }
+
+    void tabelaDeExposicoes()
+    {
+        Visor v(3);
+        QDir().mkpath(v.raiz + "solta");
+        escreverBytes(v.raiz + "Perfil/Perfil.id", "x;y;\n");
+        v.sincronizar();
+        QCOMPARE(v.linhas("tableView_ExpResultante"), 3);
+        QCOMPARE(v.tabela("tableView_ExpResultante")->model()->headerData(0, Qt::Horizontal).toString(),
+                 QString("Evento"));
+        // Newest recording first: e_240103 is Evento 1.
+        QCOMPARE(v.celula("tableView_ExpResultante", 0, 0), QString("1"));
+        QCOMPARE(LayoutMedida::nomePasta(v.pastaDoEvento(0)), QString("e_240103090000"));
+        AcessarArquivo a;
+        a.lerExposicao(LayoutMedida::arquivoExposicao(v.pastaDoEvento(0)));
+        QCOMPARE(v.celula("tableView_ExpResultante", 0, 1), LayoutMedida::nomeMostrado(a.getNome_exposicao()));
+        const QDateTime data = v.tabela("tableView_ExpResultante")->model()->index(0, 2).data().toDateTime();
+        QCOMPARE(data.toString("dd/MM/yyyy HH:mm:ss"),
+                 LayoutMedida::dataMostrada(a.getData_criacao(), a.getNome_exposicao()));
+    }
+
+    void selecionarAteComponente()
+    {
+        Visor v(3);
+        v.sincronizar();
+        // e_240103 is MED003: whole body and hand-arm.
+        v.clicar("tableView_ExpResultante", 0, 1);
+        QVERIFY(v.abas()->isEnabled());
+        QCOMPARE(v.abas()->currentIndex(), 0);
+        QVERIFY(v.abas()->isTabEnabled(0) && v.abas()->isTabEnabled(8));
+        QVERIFY(v.abas()->isTabEnabled(1) && v.abas()->isTabEnabled(2));
+        for (int t = 3; t <= 7; ++t)
+            QVERIFY(!v.abas()->isTabEnabled(t));
+        QVERIFY(v.filho<QPushButton>("pushButton_GerarPDF")->isEnabled());
+        QCOMPARE(v.texto("lineEdit_JornadaTrabalho_1"), QString("08"));
+        QCOMPARE(v.texto("lineEdit_JornadaTrabalho_2"), QString("00"));
+        AcessarArquivo e;
+        e.lerExposicao(LayoutMedida::arquivoExposicao(v.pastaDoEvento(0)));
+        QCOMPARE(v.texto("lineEdit_VDVR"), e.getVdvr());
+        QCOMPARE(v.texto("lineEdit_Aren_Mao"), e.getAren_mao());
+        QCOMPARE(v.celula("tableView_ExpParcial", 0, 0), QString("0"));
+        QVERIFY(v.linhaParcial("corpo") >= 0 && v.linhaParcial("mao") >= 0);
+        QCOMPARE(v.linhas("tableView_ComponenteExp"), 0);
+
+        v.clicar("tableView_ExpParcial", v.linhaParcial("mao"), 0);
+        QCOMPARE(v.abas()->currentIndex(), 3);
+        QVERIFY(v.abas()->isTabEnabled(3) && !v.abas()->isTabEnabled(4));
+        QVERIFY(v.filho<QLineEdit>("lineEdit_VDViX")->isHidden());
+        QVERIFY(v.filho<QLineEdit>("lineEdit_FC_Z_parcial")->isHidden());
+        QVERIFY(!v.texto("lineEdit_Arep").trimmed().isEmpty());
+
+        v.clicar("tableView_ExpParcial", v.linhaParcial("corpo"), 1);
+        QVERIFY(!v.filho<QLineEdit>("lineEdit_VDViX")->isHidden());
+        QVERIFY(v.texto("lineEdit_VDViX").toDouble() > 0);
+        QCOMPARE(v.linhas("tableView_ComponenteExp"), 2);
+
+        v.clicar("tableView_ComponenteExp", 0, 0);
+        QCOMPARE(v.abas()->currentIndex(), 4);
+        for (int t = 4; t <= 7; ++t)
+            QVERIFY(v.abas()->isTabEnabled(t));
+        QVERIFY(v.texto("lineEdit_Filtros").startsWith("x = wd   y = wd  z = wk"));
+        QVERIFY(v.texto("lineEdit_FC_X_comp").toDouble() >= 2);
+
+        auto *linhas = v.filho<QCustomPlot>("customPlot_1");
+        QCOMPARE(linhas->graphCount(), 4);
+        QCOMPARE(linhas->graph(0)->name(), QString("amx"));
+        QCOMPARE(linhas->graph(3)->name(), QString("amr"));
+        QCOMPARE(linhas->graph(0)->dataCount(), 60);
+        QCOMPARE(linhas->xAxis->range().upper, 60.5);
+        QVERIFY(linhas->yAxis->range().lower < linhas->yAxis->range().upper);
+        QCOMPARE(linhas->yAxis->label(), QString::fromUtf8("Aceleração Total dos Eixos"));
+        auto *texto = dynamic_cast<QCPAxisTickerText *>(linhas->xAxis->ticker().data());
+        QVERIFY(texto);
+        QCOMPARE(texto->ticks().value(1), v.filho<QLineEdit>("lineEdit_InicioComponente")->text());
+        QCOMPARE(texto->ticks().value(60), v.filho<QLineEdit>("lineEdit_FimComponente")->text());
+
+        auto *bandas = v.filho<QCustomPlot>("customPlot_2");
+        QCOMPARE(bandas->plottableCount(), 1);
+        QCOMPARE(bandas->xAxis->label(), QString::fromUtf8("Frequência [Hz]"));
+        QCOMPARE(bandas->yAxis->label(), QString::fromUtf8("Vibração [dB]"));
+        auto *barras = qobject_cast<QCPBars *>(bandas->plottable(0));
+        QCOMPARE(barras->dataCount(), 23); // every whole-body band, the last included
+        // Selected again: one set of bars, not two.
+        v.clicar("tableView_ComponenteExp", 1, 0);
+        QCOMPARE(bandas->plottableCount(), 1);
+        QCOMPARE(linhas->graphCount(), 4);
+        QVERIFY(!bandas->toPixmap(600, 400).isNull());
+    }
+
+    void apagarComponenteEParcial()
+    {
+        Visor v(3);
+        v.sincronizar();
+        v.clicar("tableView_ExpResultante", 0, 1);
+        const QString pasta = v.pastaDoEvento(0);
+        v.clicar("tableView_ExpParcial", v.linhaParcial("corpo"), 1);
+        const QString corpo = pasta + "/T1/corpo";
+        QCOMPARE(LayoutMedida::componentes(corpo).size(), 2);
+        const auto antes = conteudoDe(pasta);
+        v.clicar("tableView_ComponenteExp", 0, 3); // "Não"
+        QCOMPARE(conteudoDe(pasta), antes);
+        QVERIFY(v.s.perguntador.perguntas.last().startsWith(QString::fromUtf8("Deletar a Exposição Unificada | Tem certeza que deseja apagar essa exposição em seu computador ?")));
+
+        AcessarArquivo e;
+        e.lerExposicao(LayoutMedida::arquivoExposicao(pasta));
+        const int componentes = e.getEnable_corpo().toInt();
+        v.s.perguntador.respostas = {true};
+        v.clicar("tableView_ComponenteExp", 0, 3);
+        QCOMPARE(LayoutMedida::componentes(corpo).size(), 1);
+        QCOMPARE(v.linhas("tableView_ComponenteExp"), 1);
+        e.lerExposicao(LayoutMedida::arquivoExposicao(pasta));
+        QCOMPARE(e.getEnable_corpo().toInt(), componentes - 1);
+        QVERIFY(v.s.perguntador.mensagens.isEmpty());
+
+        v.s.perguntador.respostas = {true};
+        const int linhasAntes = v.linhas("tableView_ExpParcial");
+        v.clicar("tableView_ExpParcial", v.linhaParcial("corpo"), 4);
+        QVERIFY(!QFileInfo::exists(corpo));
+        QVERIFY(QFileInfo::exists(pasta + "/T1/mao/T1.id"));
+        QCOMPARE(v.linhas("tableView_ExpParcial"), linhasAntes - 1);
+        QCOMPARE(v.abas()->currentIndex(), 3);
+    }
+
+    void apagarExposicao()
+    {
+        Visor v(2);
+        v.sincronizar();
+        const QString pasta = v.pastaDoEvento(1);
+        v.s.perguntador.respostas = {true};
+        v.clicar("tableView_ExpResultante", 1, 3);
+        QVERIFY(!QFileInfo::exists(pasta));
+        QCOMPARE(v.linhas("tableView_ExpResultante"), 1);
+        QVERIFY(QFileInfo(v.raiz + "Perfil").isDir());
+        QVERIFY(QFileInfo(v.raiz + "Arquivos PDF").isDir());
+    }
+
+    void apagarQueFalha()
+    {
+        Visor v(1);
+        v.sincronizar();
+        const QString pasta = v.pastaDoEvento(0);
+        // The folder vanished behind the viewer's back.
+        QDir(pasta).removeRecursively();
+        v.s.perguntador.respostas = {true};
+        v.clicar("tableView_ExpResultante", 0, 3);
+        QCOMPARE(v.s.perguntador.mensagens.size(), 1);
+        QCOMPARE(v.linhas("tableView_ExpResultante"), 0);
+    }
+
+    void editarIdentificacao_data()
+    {
+        QTest::addColumn<bool>("salvar");
+        QTest::newRow("Sim") << true;
+        QTest::newRow("Não") << false;
+    }
+
+    void editarIdentificacao()
+    {
+        QFETCH(bool, salvar);
+        Visor v(1);
+        v.sincronizar();
+        v.clicar("tableView_ExpResultante", 0, 0);
+        const QString arquivo = LayoutMedida::arquivoExposicao(v.pastaDoEvento(0));
+        const QByteArray antes = lerBytes(arquivo);
+        auto *botao = v.filho<QPushButton>("pushButton_Editar_Identificacao");
+        botao->click();
+        QCOMPARE(botao->text(), QString("Salvar"));
+        QVERIFY(v.filho<QLineEdit>("lineEdit_Setor")->isEnabled());
+        QVERIFY(!v.filho<QLineEdit>("lineEdit_JornadaTrabalho_1")->isEnabled());
+        v.filho<QLineEdit>("lineEdit_Setor")->setText(QString::fromUtf8("Manutenção"));
+        v.filho<QTextEdit>("textEdit_Observacao")->setPlainText("Motor ligado");
+        v.s.perguntador.respostas = {salvar};
+        botao->click();
+        QCOMPARE(botao->text(), QString("Editar"));
+        QVERIFY(!v.filho<QLineEdit>("lineEdit_Setor")->isEnabled());
+        AcessarArquivo a;
+        a.lerExposicao(arquivo);
+        if (salvar) {
+            QCOMPARE(a.getSetor(), QString::fromUtf8("Manutenção"));
+            QCOMPARE(a.getObservacoes(), QString("Motor ligado"));
+            // Saved twice, the observation does not grow.
+            botao->click();
+            v.s.perguntador.respostas = {true};
+            botao->click();
+            a.lerExposicao(arquivo);
+            QCOMPARE(a.getObservacoes(), QString("Motor ligado"));
+        } else {
+            QCOMPARE(lerBytes(arquivo), antes);
+            QCOMPARE(v.texto("lineEdit_Setor"), a.getSetor());
+        }
+    }
+
+    void editarParcial()
+    {
+        Visor v(1);
+        v.sincronizar();
+        v.clicar("tableView_ExpResultante", 0, 0);
+        v.clicar("tableView_ExpParcial", v.linhaParcial("corpo"), 0);
+        const QString pasta = v.pastaDoEvento(0);
+        AcessarArquivo e;
+        e.lerExposicao(LayoutMedida::arquivoExposicao(pasta));
+        const QString areAntes = e.getAre_corpo();
+        auto *botao = v.filho<QPushButton>("pushButton_Editar_ExpParcial");
+        botao->click();
+        QCOMPARE(v.filho<QLineEdit>("lineEdit_TempoExpParcial")->inputMask(), QString("nn:nn:nn"));
+        v.filho<QLineEdit>("lineEdit_NumRepeticaoParcial")->setText("13");
+        v.filho<QLineEdit>("lineEdit_TempoExpParcial")->setText("02:00:00");
+        v.s.perguntador.respostas = {true};
+        botao->click();
+        QCOMPARE(v.s.perguntador.perguntas.last(),
+                 QString::fromUtf8("Editar Dados | Deseja alterar os dados para recalcular ? | Sim/Não"));
+        QCOMPARE(v.texto("lineEdit_TempoExpParcialTotal"), QString("26:00:00"));
+        AcessarArquivo p;
+        p.lerExposicaoParcial(pasta + "/T1/corpo/T1.id");
+        QCOMPARE(p.getTempo_exp_total(), QString("26:00:00"));
+        e.lerExposicao(LayoutMedida::arquivoExposicao(pasta));
+        QVERIFY(e.getAre_corpo() != areAntes);
+        QCOMPARE(v.texto("lineEdit_Are_Corpo"), e.getAre_corpo());
+    }
+
+    void entradaRuim()
+    {
+        Visor v(1);
+        const QString lixo = v.raiz + "e_240109090000";
+        QDir().mkpath(lixo + "/T1/corpo");
+        escreverBytes(lixo + "/e_240109090000.id",
+                      "nome_exposicao;\xff\xfe;\njornada_de_trabalho;0800;\nenable_corpo;abc;\n"
+                      "enable_mao;1;\nare_mao;;\n");
+        escreverBytes(lixo + "/T1/corpo/T1.id", "num_repeticao;;\n");
+        QByteArray grande = "Tempo;\n";
+        for (int i = 0; i < 100000; ++i)
+            grande += QByteArray::number(i) + ";1;2;3;4;5;6;7;\n";
+        escreverBytes(lixo + "/T1/corpo/C1.head", "inicio_comp;x;\n");
+        escreverBytes(lixo + "/T1/corpo/C1.dat", grande);
+        escreverBytes(lixo + "/T1/corpo/C1.res", "freq;1;2;3;4;\nvibracao;9;\n");
+        escreverBytes(lixo + "/T1/corpo/C2.head", "x;y;\n");
+        escreverBytes(lixo + "/T1/corpo/C2.dat", "Tempo;\n");
+        escreverBytes(lixo + "/T1/corpo/C2.res", "freq;1;\n");
+        const auto antes = conteudoDe(v.raiz);
+        v.sincronizar();
+        QCOMPARE(v.linhas("tableView_ExpResultante"), 2);
+        v.clicar("tableView_ExpResultante", 0, 0);
+        QCOMPARE(v.texto("lineEdit_JornadaTrabalho_1"), QString("08")); // two characters at most
+        QCOMPARE(v.texto("lineEdit_JornadaTrabalho_2"), QString());
+        QVERIFY(!v.abas()->isTabEnabled(1));
+        QVERIFY(v.abas()->isTabEnabled(2));
+        v.clicar("tableView_ExpParcial", 0, 0);
+        for (int r = 0; r < v.linhas("tableView_ComponenteExp"); ++r)
+            v.clicar("tableView_ComponenteExp", r, 0);
+        auto *linhas = v.filho<QCustomPlot>("customPlot_1");
+        QVERIFY(linhas->graph(0)->dataCount() <= 1000);
+        QCOMPARE(conteudoDe(v.raiz), antes); // browsing writes nothing
+    }
+
+    void voltarEVoltar()
+    {
+        Visor v(1);
+        QStackedWidget pilha;
+        auto *medidas = v.w.release();
+        pilha.addWidget(new QWidget);
+        pilha.addWidget(medidas);
+        medidas->setStackedWidget(&pilha);
+        pilha.setCurrentIndex(1);
+        medidas->findChild<QPushButton *>("pushButton_Sincronizar")->click();
+        QTableView *t = medidas->findChild<QTableView *>("tableView_ExpResultante");
+        emit t->clicked(t->model()->index(0, 0));
+        medidas->findChild<QToolButton *>("voltarMenu")->click();
+        QCOMPARE(pilha.currentIndex(), 0);
+        pilha.setCurrentIndex(1);
+        QVERIFY(medidas->findChild<QTabWidget *>("tabWidget_Resultados")->isEnabled());
+        QCOMPARE(t->model()->rowCount(), 1);
+    }
+};
+
+QTEST_MAIN(TstMedidas)
+#include "tst_medidas.moc"
