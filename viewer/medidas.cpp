@@ -12,6 +12,7 @@
 #include <QDebug>
 #include <QStackedWidget>
 #include <QStandardItemModel>
+#include <QTabBar>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -20,13 +21,15 @@ namespace {
 const char estiloAbasInativas[] =
     "QTabWidget::pane {border: 1px solid lightgray;top:-1px;background-color: rgb(7, 7, 7);}"
     "QTabBar::tab {color: white;background-color: rgb(176, 176, 176);}"
-    "QTabBar::tab:selected {background-color: rgb(176, 176, 176);}";
+    "QTabBar::tab:selected {background-color: rgb(176, 176, 176);}"
+    "QTabBar::tab {padding: 3px 6px;}";
 const char estiloAbasAtivas[] =
     "QTabWidget::pane {border: 1px solid lightgray;top:-1px; background-color: rgb(7, 7, 7);}"
     "QTabBar::tab {color: white;background-color: rgb(7, 7, 7);}"
     "QTabBar::tab:selected { background-color: rgb(230, 0, 0);}"
     "QTabWidget::tab-bar {color: yellow; }"
-    "QTabBar::tab:disabled {color: white; background: rgb(176, 176, 176);}";
+    "QTabBar::tab:disabled {color: white; background: rgb(176, 176, 176);}"
+    "QTabBar::tab {padding: 3px 6px;}";
 
 QStandardItem *centrado(const QVariant &valor)
 {
@@ -61,6 +64,10 @@ Medidas::Medidas(const QString &diretorio, const Servicos &s, QWidget *parent)
     setWindowTitle(tr("Corvalendis - Medidor de Vibração"));
     ui->tabWidget_Resultados->setCurrentIndex(0);
     ui->tabWidget_Resultados->setStyleSheet(QString::fromLatin1(estiloAbasInativas));
+    // A smaller font and padding (in the styles above) let the nine tabs fit.
+    QFont fonteAbas = ui->tabWidget_Resultados->tabBar()->font();
+    fonteAbas.setPointSize(9);
+    ui->tabWidget_Resultados->tabBar()->setFont(fonteAbas);
     Graficos::posicionarLegenda(ui->customPlot_1);
     for (QWidget *w : {static_cast<QWidget *>(ui->label_NumComponentes), static_cast<QWidget *>(ui->lineEdit_NumComponentes),
                        static_cast<QWidget *>(ui->label_NumExpParciais), static_cast<QWidget *>(ui->lineEdit_NumExpParciais)})
