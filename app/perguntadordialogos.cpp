@@ -38,3 +38,9 @@ QString PerguntadorDialogos::escolherPasta(QWidget *pai, const QString &legenda,
                                              QFileDialog::ShowDirsOnly
                                                  | QFileDialog::DontResolveSymlinks);
 }
+
+QString PerguntadorDialogos::escolherArquivoParaSalvar(QWidget *pai, const QString &legenda,
+                                                       const QString &inicio, const QString &filtro)
+{
+    return QFileDialog::getSaveFileName(pai, legenda, inicio, filtro);
+}

@@ -12,4 +12,6 @@ public:
                    const QString &nao) override;
     void informar(QWidget *pai, const QString &titulo, const QString &texto) override;
     QString escolherPasta(QWidget *pai, const QString &legenda, const QString &inicio) override;
+    QString escolherArquivoParaSalvar(QWidget *pai, const QString &legenda, const QString &inicio,
+                                      const QString &filtro) override;
 };

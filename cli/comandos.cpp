@@ -5,6 +5,8 @@
 #include "data/layoutmedida.h"
 #include "device/simuladorinstrumento.h"
 #include "evaluation/calculoexposicao.h"
+#include "app/inicio.h"
+#include "report/relatorio.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -71,6 +73,11 @@ QString ajuda()
         "  list STORE [--json]\n"
         "      List the measurements of a local store, newest first, with their name,\n"
         "      date and both body parts' results as stored.\n"
+        "\n"
+        "  report DIR OUT.pdf\n"
+        "      Write the PDF report of the measurement folder DIR of the local store\n"
+        "      to OUT.pdf, headless. An existing OUT.pdf is replaced only once the new\n"
+        "      report is complete.\n"
         "\n"
         "  --help  Show this text.\n"
         "\n"
@@ -201,6 +208,28 @@ int listar(const QStringList &args, QTextStream &saida, QTextStream &erros)
     }
     if (json)
         saida << QString::fromUtf8(QJsonDocument(lista).toJson(QJsonDocument::Indented));
+    return 0;
+}
+
+int relatorio(const QStringList &args, QTextStream &saida, QTextStream &erros)
+{
+    if (args.size() != 2 || args.at(0).startsWith(QLatin1String("--"))
+        || args.at(1).startsWith(QLatin1String("--"))) {
+        erros << "kt9400-cli report: usage: report DIR OUT.pdf\n" << ajuda();
+        return 2;
+    }
+    const QString pasta = args.at(0);
+    if (!LayoutMedida::ehMedida(pasta)) {
+        erros << "kt9400-cli report: " << pasta << " is not a measurement folder (no "
+              << LayoutMedida::arquivoExposicao(pasta) << ")\n";
+        return 1;
+    }
+    Inicio::registrarRecursos();
+    if (!Relatorio::escrever(pasta, args.at(1))) {
+        erros << "kt9400-cli report: cannot write " << args.at(1) << '\n';
+        return 1;
+    }
+    saida << "Wrote " << args.at(1) << '\n';
     return 0;
 }
 

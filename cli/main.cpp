@@ -1,20 +1,28 @@
 #include "cli/comandos.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // The report draws its charts and pages with the GUI classes, on no
+    // screen at all.
+    const bool relatorio = argc > 1 && qstrcmp(argv[1], "report") == 0;
+    if (relatorio && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app(relatorio ? new QApplication(argc, argv)
+                                                    : new QCoreApplication(argc, argv));
     // The evaluation's trace goes to the debug stream; QT_LOGGING_RULES=
     // "default.debug=true" shows it.
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     QTextStream saida(stdout);
     QTextStream erros(stderr);
-    QStringList args = app.arguments().mid(1);
+    QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) {
         erros << Comandos::ajuda();
         return 2;
@@ -30,6 +38,8 @@ int main(int argc, char *argv[])
         return Comandos::avaliar(args, saida, erros);
     if (comando == QLatin1String("list"))
         return Comandos::listar(args, saida, erros);
+    if (relatorio)
+        return Comandos::relatorio(args, saida, erros);
     erros << "kt9400-cli: unknown command '" << comando << "'\n" << Comandos::ajuda();
     return 2;
 }

@@ -71,6 +71,14 @@ bool salvarIdentificacao(const QString &arquivoExposicao, const Identificacao &d
     return a.salvarExposicao(arquivoExposicao);
 }
 
+bool salvarObservacoes(const QString &arquivoExposicao, const QString &observacoes)
+{
+    AcessarArquivo a;
+    a.lerExposicao(arquivoExposicao);
+    a.setObservacoes(observacoes);
+    return a.salvarExposicao(arquivoExposicao);
+}
+
 bool reavaliar(const QString &arquivoExposicao, const QStringList &pastasParciais)
 {
     const bool corpo = CalculoExposicao(arquivoExposicao, pastasParciais, QStringLiteral("corpo")).gravou();

@@ -28,6 +28,9 @@ struct Identificacao {
 // every other field as the file holds it. False when it was not written.
 bool salvarIdentificacao(const QString &arquivoExposicao, const Identificacao &dados);
 
+// Writes only the observations into the exposure file.
+bool salvarObservacoes(const QString &arquivoExposicao, const QString &observacoes);
+
 struct Parcial {
     QString nome;
     QString repeticoes;

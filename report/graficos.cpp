@@ -15,6 +15,19 @@ AparenciaGrafico AparenciaGrafico::tela()
     return a;
 }
 
+AparenciaGrafico AparenciaGrafico::papel()
+{
+    AparenciaGrafico a;
+    a.fundo = Qt::white;
+    a.texto = Qt::black;
+    a.familia = QStringLiteral("Arial");
+    a.pontosRotulos = 7;
+    a.pontosRotulosX = 5;
+    a.pontosLegenda = 7;
+    a.pontosValores = 5;
+    return a;
+}
+
 namespace Graficos {
 
 namespace {
@@ -103,6 +116,7 @@ void desenharBandas(QCustomPlot *plot, const DadosBandas &d, const AparenciaGraf
     plot->xAxis->setSubTicks(false);
     plot->xAxis->setTickLength(0, 4);
     estiloDoEixo(plot->xAxis, a);
+    plot->xAxis->setTickLabelFont(QFont(a.familia, a.pontosRotulosX));
     plot->xAxis->setTickPen(QPen(a.texto));
     plot->xAxis->setLabel(QObject::tr("Frequência [Hz]"));
     plot->xAxis->grid()->setVisible(false);

@@ -13,12 +13,15 @@ struct AparenciaGrafico {
     QColor fundo;
     QColor texto;
     QString familia;       // font family
-    int pontosRotulos = 10; // tick labels and axis labels
-    int pontosLegenda = 12;
-    int pontosValores = 10; // the bars' value labels
+    int pontosRotulos = 10;  // tick labels and axis labels
+    int pontosRotulosX = 10; // the band chart's band labels
+    int pontosLegenda = 12;  // also the band chart's value-axis label
+    int pontosValores = 10;  // the bars' value labels
 
     // The viewer's look: black background, white text, the application font.
     static AparenciaGrafico tela();
+    // The report's: white paper, black text, Arial in small sizes.
+    static AparenciaGrafico papel();
 };
 
 // The two charts of a component, drawn into a plot from worked-out data.

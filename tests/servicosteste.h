@@ -15,7 +15,7 @@ public:
     bool aceitar = true;       // the item choice
     QString item;
     QList<bool> respostas;     // "Sim" for true; an empty queue answers "Não"
-    QList<QString> pastas;     // folder dialogs; an empty queue cancels
+    QList<QString> pastas;     // folder and file dialogs; an empty queue cancels
     QStringList perguntas;
     QStringList mensagens;
 
@@ -38,6 +38,12 @@ public:
         mensagens << titulo + " | " + texto;
     }
     QString escolherPasta(QWidget *, const QString &legenda, const QString &) override
+    {
+        perguntas << legenda;
+        return pastas.isEmpty() ? QString() : pastas.takeFirst();
+    }
+    QString escolherArquivoParaSalvar(QWidget *, const QString &legenda, const QString &,
+                                      const QString &) override
     {
         perguntas << legenda;
         return pastas.isEmpty() ? QString() : pastas.takeFirst();

@@ -6,6 +6,7 @@
 #include "evaluation/edicao.h"
 #include "report/dadosgraficos.h"
 #include "report/graficos.h"
+#include "report/relatorio.h"
 
 #include "ui_medidas.h"
 
@@ -490,6 +491,23 @@ void Medidas::setTabGrafico2_banda()
                              AparenciaGrafico::tela());
 }
 
+QString Medidas::observacaoMostrada()
+{
+    // Stored without a line end of its own, so that saving again does not
+    // make the text grow.
+    QString texto = splitByLines2(ui->textEdit_Observacao->document());
+    texto.chop(1);
+    return texto;
+}
+
+void Medidas::on_pushButton_GerarPDF_clicked()
+{
+    if (!Edicao::salvarObservacoes(arquivoExposicao, observacaoMostrada()))
+        servicos.perguntador->informar(this, tr("Gerar Relatorio"),
+                                       tr("Não foi possível salvar a observação em %1.").arg(arquivoExposicao));
+    Relatorio().gerarRelatorio(pastaExposicao, *servicos.perguntador, *servicos.areaDeTrabalho, this);
+}
+
 void Medidas::aparenciaDoBotao(QPushButton *botao, bool editando)
 {
     botao->setText(editando ? tr("Salvar") : tr("Editar"));
@@ -516,10 +534,7 @@ void Medidas::on_pushButton_Editar_Identificacao_toggled(bool checked)
         d.empresaAvaliada = ui->lineEdit_EmpAvaliada->text();
         d.funcionarioAvaliado = ui->lineEdit_FuncAvaliado->text();
         d.setor = ui->lineEdit_Setor->text();
-        // The lines as shown; stored without a line end of their own, so
-        // saving again does not make the text grow.
-        d.observacoes = splitByLines2(ui->textEdit_Observacao->document());
-        d.observacoes.chop(1);
+        d.observacoes = observacaoMostrada();
         if (!Edicao::salvarIdentificacao(arquivoExposicao, d))
             servicos.perguntador->informar(this, tr("Editar Identificação"),
                                            tr("Não foi possível salvar a identificação em %1.").arg(arquivoExposicao));

@@ -51,6 +51,7 @@ private slots:
     void setTabObservacao();
     void setTabGrafico1_linhas();
     void setTabGrafico2_banda();
+    void on_pushButton_GerarPDF_clicked();
     void on_pushButton_Editar_ExpParcial_toggled(bool checked);
     void on_pushButton_Editar_Identificacao_toggled(bool checked);
 
@@ -62,6 +63,8 @@ private:
     bool perguntar(const QString &titulo, const QString &texto);
     void aparenciaDoBotao(QPushButton *botao, bool editando);
     void mostrarLinhasDeCorpo(const QList<QWidget *> &widgets, bool mostrar);
+    // The observation as shown, one stored line per displayed line.
+    QString observacaoMostrada();
 
     std::unique_ptr<Ui::Medidas> ui;
     Servicos servicos;

@@ -1,0 +1,402 @@
+#include "report/layoutrelatorio.h"
+
+#include "data/acessararquivo.h"
+#include "data/layoutmedida.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QObject>
+
+namespace LayoutRelatorio {
+
+namespace {
+
+constexpr double primeiraLinhaTabela = 184;
+constexpr double passoTabela = 12;
+const double xCorpo[7] = {20, 70, 100, 130, 170, 210, 250};
+constexpr double deslocamentoMeiaPagina = 270; // the right half starts at x 290
+const double inicioBlocoMao[4] = {10, 152, 296, 441};
+const double xDentroDoBlocoMao[4] = {0, 50, 80, 110};
+
+int inteiro(const QString &t)
+{
+    bool ok = false;
+    const int v = t.toInt(&ok);
+    return ok ? v : 0;
+}
+
+// A long line broken at blanks into pieces of at most `largura` characters.
+QStringList quebrar(const QString &linha, int largura)
+{
+    QStringList partes;
+    QString resto = linha;
+    while (resto.size() > largura) {
+        int corte = resto.lastIndexOf(QLatin1Char(' '), largura);
+        if (corte <= 0)
+            corte = largura;
+        partes << resto.left(corte);
+        resto = resto.mid(corte).trimmed();
+    }
+    partes << resto;
+    return partes;
+}
+
+// Draws through a destination, starting pages only when something is
+// drawn on them, so that no report ends with an empty page.
+class Composicao
+{
+public:
+    Composicao(const QString &pasta, DestinoRelatorio &d) : pasta(pasta), destino(d) {}
+
+    void compor();
+
+private:
+    void quebrarPagina() { quebraPendente = true; }
+    void prepararPagina()
+    {
+        if (quebraPendente) {
+            destino.novaPagina();
+            quebraPendente = false;
+        }
+    }
+    void texto(double x, double y, FonteRelatorio f, const QString &t, double largura = 0)
+    {
+        prepararPagina();
+        destino.texto(QPointF(x, y), f, t, largura);
+    }
+    void normal(double x, double y, const QString &t) { texto(x, y, FonteRelatorio::Normal, t); }
+    void par(double xRotulo, double xValor, double y, const QString &rotulo, const QString &valor)
+    {
+        texto(xRotulo, y, FonteRelatorio::Normal, rotulo, xValor - xRotulo - 3);
+        normal(xValor, y, valor);
+    }
+    void separador(double y)
+    {
+        prepararPagina();
+        destino.linha(QPointF(25, y), QPointF(550, y));
+    }
+    void cabecalho()
+    {
+        prepararPagina();
+        destino.logotipo(QRectF(25, 25, 100, 30));
+        texto(170, 50, FonteRelatorio::Titulo,
+              QObject::tr("Relatório Medidor de Vibração - KT9400 - ") + a.getId_equipamento());
+        destino.linha(QPointF(25, 65), QPointF(550, 65));
+    }
+
+    void primeiraPagina();
+    void secao(bool corpo, const QStringList &pastasCorpo);
+    void resumo(bool corpo, const QStringList &pastasCorpo);
+    void componente(bool corpo, int n, int m, const QString &base);
+    void tabela(bool corpo, int n, int m);
+    void titulosDaTabela(bool corpo, int n, int m);
+
+    const QString pasta;
+    DestinoRelatorio &destino;
+    AcessarArquivo a;
+    bool quebraPendente = false;
+};
+
+void Composicao::compor()
+{
+    a.lerExposicao(LayoutMedida::arquivoExposicao(pasta));
+    primeiraPagina();
+
+    QStringList pastasCorpo, pastasMao;
+    for (const QString &p : LayoutMedida::subpastas(pasta)) {
+        qDebug() << p;
+        for (const auto &[sensor, lista] : {std::pair{"/corpo", &pastasCorpo}, std::pair{"/mao", &pastasMao}}) {
+            const QString s = p + QLatin1String(sensor);
+            if (QDir(s).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System).size() > 1)
+                lista->append(s);
+        }
+    }
+    const bool corpo = inteiro(a.getEnable_corpo()) > 0;
+    const bool mao = inteiro(a.getEnable_mao()) > 0;
+    if (corpo)
+        secao(true, pastasCorpo);
+    if (mao)
+        secao(false, pastasMao);
+}
+
+void Composicao::primeiraPagina()
+{
+    cabecalho();
+    texto(255, 90, FonteRelatorio::Secao, QObject::tr("Identificação: "));
+    const QString rotulos[8] = {
+        QObject::tr("Empresa Avaliadora: "), QObject::tr("Responsável Técnico: "),
+        QObject::tr("Empresa Avaliada: "),   QObject::tr("Funcionário Avaliado: "),
+        QObject::tr("Setor: "),              QObject::tr("Nome da Exposição: "),
+        QObject::tr("Data de Criação: "),    QObject::tr("Jornada de Trabalho: ")};
+    const QString valores[8] = {a.getEmpresa_avaliadora(), a.getResponsavel_tecnico(),
+                                a.getEmpresa_avaliada(),   a.getFuncionario_avaliado(),
+                                a.getSetor(),              a.getNome_exposicao(),
+                                a.getData_criacao(),       a.getJornada_de_trabalho()};
+    for (int i = 0; i < 8; ++i)
+        normal(50, 120 + 20 * i, rotulos[i] + valores[i]);
+
+    double y = 300;
+    if (inteiro(a.getEnable_corpo()) != 0) {
+        separador(300);
+        texto(235, 320, FonteRelatorio::Secao, QObject::tr("Resultante de Corpo"));
+        const QString vdv = QStringLiteral(" [m/s1,75]: ");
+        par(50, 120, 340, QObject::tr("Are [m/s²]: "), a.getAre_corpo());
+        par(200, 320, 340, QStringLiteral("VDVR") + vdv, a.getVdvr());
+        par(390, 440, 340, QStringLiteral("FC (X): "), a.getFC_x_resultante());
+        par(50, 120, 360, QObject::tr("Aren [m/s²]: "), a.getAren_corpo());
+        par(200, 320, 360, QStringLiteral("VDVexp(x)") + vdv, a.getVdvexpx());
+        par(390, 440, 360, QStringLiteral("FC (Y): "), a.getFC_y_resultante());
+        par(200, 320, 380, QStringLiteral("VDVexp(y)") + vdv, a.getVdvexpy());
+        par(390, 440, 380, QStringLiteral("FC (Z): "), a.getFC_z_resultante());
+        par(200, 320, 400, QStringLiteral("VDVexp(z)") + vdv, a.getVdvexpz());
+        y = 420;
+    }
+    if (inteiro(a.getEnable_mao()) != 0) {
+        separador(y);
+        texto(208, y + 20, FonteRelatorio::Secao, QObject::tr("Resultante de Mãos e Braços"));
+        par(90, 175, y + 40, QObject::tr("Are [m/s²]: "), a.getAre_mao());
+        par(320, 400, y + 40, QObject::tr("Aren [m/s²]: "), a.getAren_mao());
+        y += 60;
+    }
+    separador(y);
+    texto(255, y + 20, FonteRelatorio::Secao, QObject::tr("Observações:"));
+    // Lines that would reach the signature go on to the next page.
+    double yLinha = y + 40;
+    for (const QString &paragrafo : a.getObservacoes().split(QLatin1Char('\n'))) {
+        for (const QString &linha : quebrar(paragrafo, caracteresPorLinhaObservacao)) {
+            if (yLinha > 740) {
+                quebrarPagina();
+                cabecalho();
+                yLinha = 100;
+            }
+            normal(40, yLinha, linha);
+            yLinha += 20;
+        }
+    }
+    prepararPagina();
+    destino.linha(QPointF(350, 760), QPointF(530, 760));
+    normal(350, 775, a.getResponsavel_tecnico());
+    quebrarPagina();
+}
+
+void Composicao::secao(bool corpo, const QStringList &pastasCorpo)
+{
+    resumo(corpo, pastasCorpo);
+    for (int n = 0; n < pastasCorpo.size(); ++n) {
+        const QStringList bases = LayoutMedida::componentesMaisNovosPrimeiro(pastasCorpo.at(n));
+        for (int m = 0; m < bases.size(); ++m)
+            componente(corpo, n + 1, m + 1, bases.at(m));
+    }
+    quebrarPagina();
+}
+
+void Composicao::resumo(bool corpo, const QStringList &pastasCorpo)
+{
+    const QString titulo = corpo ? QObject::tr("Exposições Parciais de Corpo")
+                                 : QObject::tr("Exposições Parciais de Mãos e Braços");
+    const double xTitulo = corpo ? 200 : 170;
+    const double passo = corpo ? 160 : 140;
+    const auto paginaDeResumo = [&] {
+        cabecalho();
+        texto(xTitulo, 100, FonteRelatorio::Secao, titulo);
+    };
+    paginaDeResumo();
+    for (int i = 0; i < pastasCorpo.size(); ++i) {
+        if (i > 0 && i % blocosPorPaginaResumo == 0) {
+            quebrarPagina();
+            paginaDeResumo();
+        }
+        const double b = 135 + passo * (i % blocosPorPaginaResumo);
+        a.limparExposicaoParcial();
+        a.lerExposicaoParcial(LayoutMedida::arquivoParcial(pastasCorpo.at(i)));
+        texto(corpo ? 225 : 230, b, FonteRelatorio::Secao,
+              QObject::tr("Exposição Parcial ") + QString::number(i + 1));
+        if (corpo) {
+            const QString vdv = QStringLiteral(" [m/s1,75]: ");
+            const QString linhas[6][3][2] = {
+                {{QObject::tr("Exposição Parcial: "), a.getNome_exp_parcial()},
+                 {QStringLiteral("VDVi(x)") + vdv, a.getVdvix()},
+                 {QStringLiteral("FC (X): "), a.getFC_x_parcial()}},
+                {{QObject::tr("Nº Repetições: "), a.getNum_repeticao()},
+                 {QStringLiteral("VDVi(y)") + vdv, a.getVdviy()},
+                 {QStringLiteral("FC (Y): "), a.getFC_y_parcial()}},
+                {{QObject::tr("Tempo Exposição Médio: "), a.getTempo_exp()},
+                 {QStringLiteral("VDVi(z)") + vdv, a.getVdviz()},
+                 {QStringLiteral("FC (Z): "), a.getFC_z_parcial()}},
+                {{QObject::tr("Tempo Exposição Total: "), a.getTempo_exp_total()},
+                 {QStringLiteral("VDVexp(x)") + vdv, a.getVdvexpx_parcial()},
+                 {QObject::tr("arep [m/s²]: "), a.getArep()}},
+                {{QObject::tr("Tempo Amostrado: "), a.getTempo_amostrado()},
+                 {QStringLiteral("VDVexp(y)") + vdv, a.getVdvexpy_parcial()},
+                 {}},
+                {{}, {QStringLiteral("VDVexp(z)") + vdv, a.getVdvexpz_parcial()}, {}},
+            };
+            const double xRotulo[3] = {20, 235, 420}, xValor[3] = {135, 360, 500};
+            for (int r = 0; r < 6; ++r)
+                for (int c = 0; c < 3; ++c)
+                    if (!linhas[r][c][0].isEmpty())
+                        par(xRotulo[c], xValor[c], b + 20 * (r + 1), linhas[r][c][0], linhas[r][c][1]);
+            separador(b + 140);
+        } else {
+            const QString linhas[5][2] = {
+                {QObject::tr("Exposição Parcial: "), a.getNome_exp_parcial()},
+                {QObject::tr("Nº Repetições: "), a.getNum_repeticao()},
+                {QObject::tr("Tempo Exposição Médio: "), a.getTempo_exp()},
+                {QObject::tr("Tempo Exposição Total: "), a.getTempo_exp_total()},
+                {QObject::tr("Tempo Amostrado: "), a.getTempo_amostrado()}};
+            for (int r = 0; r < 5; ++r)
+                par(90, 230, b + 20 * (r + 1), linhas[r][0], linhas[r][1]);
+            par(340, 420, b + 20, QObject::tr("arep [m/s²]: "), a.getArep());
+            separador(b + 120);
+        }
+    }
+}
+
+void Composicao::componente(bool corpo, int n, int m, const QString &base)
+{
+    a.limparComponente();
+    a.lerComponente(base + QStringLiteral(".head"));
+    a.lerDados(base + QStringLiteral(".dat"));
+    a.lerDados(base + QStringLiteral(".res"));
+    quebrarPagina();
+    cabecalho();
+    if (corpo)
+        texto(145, 100, FonteRelatorio::Secao,
+              QObject::tr(" Componentes de Corpo - Exposição Parcial ") + QString::number(n));
+    else
+        texto(140, 100, FonteRelatorio::Secao,
+              QObject::tr(" Componentes de Mãos e Braços - Exposição Parcial ") + QString::number(n));
+    texto(230, 135, FonteRelatorio::Secao, QObject::tr(" Componente ") + QString::number(m));
+    const QString pares[5][2][2] = {
+        {{QObject::tr("Nome da Componente: "), a.getNome_componente()},
+         {QObject::tr("Tipo de Sensor: "), a.getTipo_de_sensor_comp()}},
+        {{QObject::tr("Inicio: "), a.getInicio_comp()},
+         {QObject::tr("Fator Multiplicativo(x): "), a.getK_x()}},
+        {{QObject::tr("Fim: "), a.getFim_comp()}, {QObject::tr("Fator Multiplicativo(y): "), a.getK_y()}},
+        {{QObject::tr("Duração: "), a.getDuracao_comp()},
+         {QObject::tr("Fator Multiplicativo(z): "), a.getK_z()}},
+        {{QObject::tr("Período de Amostragem: "), a.getPeriodo_amostragem_comp() + QStringLiteral(" seg")},
+         {QObject::tr("Filtros aplicados (X ,Y, Z):  "),
+          a.getPonderacao_frequencia_x() + QStringLiteral(", ") + a.getPonderacao_frequencia_y()
+              + QStringLiteral(", ") + a.getPonderacao_frequencia_z()}},
+    };
+    for (int r = 0; r < 5; ++r)
+        for (int c = 0; c < 2; ++c)
+            normal(c == 0 ? 50 : 320, 155 + 20 * r, pares[r][c][0] + pares[r][c][1]);
+
+    texto(255, 275, FonteRelatorio::Secao, QObject::tr("Variáveis:"));
+    const QString eixos[3] = {QStringLiteral("X  "), QStringLiteral("Y  "), QStringLiteral("Z  ")};
+    const QString am[3] = {a.getAmx(), a.getAmy(), a.getAmz()};
+    const QString pico[3] = {a.getPicox(), a.getPicoy(), a.getPicoz()};
+    const QString vdv[3] = {a.getVdvx(), a.getVdvy(), a.getVdvz()};
+    const QString fc[3] = {a.getFC_x(), a.getFC_y(), a.getFC_z()};
+    if (corpo) {
+        normal(90, 300, QObject::tr("Eixo"));
+        normal(155, 300, QObject::tr("Amj [m/s²]"));
+        normal(250, 300, QObject::tr("Pico"));
+        normal(305, 300, QObject::tr("VDV [m/s1,75]"));
+        normal(400, 300, QStringLiteral("FC"));
+        for (int e = 0; e < 3; ++e) {
+            const double y = 320 + 25 * e;
+            normal(100, y, eixos[e]);
+            normal(160, y, am[e]);
+            normal(240, y, pico[e]);
+            normal(320, y, vdv[e]);
+            normal(395, y, fc[e]);
+        }
+    } else {
+        normal(170, 300, QObject::tr("Eixo"));
+        normal(235, 300, QObject::tr("Amj [m/s²]"));
+        normal(330, 300, QObject::tr("Pico"));
+        for (int e = 0; e < 3; ++e) {
+            const double y = 320 + 25 * e;
+            normal(180, y, eixos[e]);
+            normal(240, y, am[e]);
+            normal(320, y, pico[e]);
+        }
+    }
+
+    texto(255, 410, FonteRelatorio::Secao, QObject::tr("Graficos:"));
+    destino.graficoLinhas(a, QPointF(25, 420));
+    if (a.getFreq().size() > 1)
+        destino.graficoBandas(a, QPointF(25, 600));
+    tabela(corpo, n, m);
+}
+
+void Composicao::titulosDaTabela(bool corpo, int n, int m)
+{
+    quebrarPagina();
+    cabecalho();
+    texto(corpo ? 145 : 140, 100, FonteRelatorio::Secao,
+          (corpo ? QObject::tr(" Componentes de Corpo - Exposição Parcial ")
+                 : QObject::tr(" Componentes de Mãos e Braços - Exposição Parcial "))
+              + QString::number(n));
+    texto(200, 120, FonteRelatorio::Secao, QObject::tr(" Tabela da Componente ") + QString::number(m));
+    const QString nomes[7] = {QStringLiteral("Tempo"), QStringLiteral("amX"), QStringLiteral("amY"),
+                              QStringLiteral("amZ"), QStringLiteral("VDVexpX"),
+                              QStringLiteral("VDVexpY"), QStringLiteral("VDVexpZ")};
+    const QString unidades[7] = {QStringLiteral("[hh:mm:ss]"), QStringLiteral("[m/s²]"),
+                                 QStringLiteral("[m/s²]"),     QStringLiteral("[m/s²]"),
+                                 QStringLiteral("[m/s1,75]"),  QStringLiteral("[m/s1,75]"),
+                                 QStringLiteral("[m/s1,75]")};
+    const int colunas = corpo ? 7 : 4;
+    const int blocos = corpo ? 2 : 4;
+    for (int b = 0; b < blocos; ++b) {
+        for (int c = 0; c < colunas; ++c) {
+            const double x = corpo ? xCorpo[c] + b * deslocamentoMeiaPagina
+                                   : inicioBlocoMao[b] + xDentroDoBlocoMao[c];
+            texto(x, 160, FonteRelatorio::CabecalhoTabela, nomes[c]);
+            texto(x, 172, FonteRelatorio::CabecalhoTabela, unidades[c]);
+        }
+    }
+}
+
+void Composicao::tabela(bool corpo, int n, int m)
+{
+    const QStringList colunas[7] = {a.getColuna1(), a.getColuna2(), a.getColuna3(), a.getColuna4(),
+                                    a.getColuna6(), a.getColuna7(), a.getColuna8()};
+    const int nColunas = corpo ? 7 : 4;
+    int linhas = int(colunas[0].size());
+    for (int c = 0; c < nColunas; ++c)
+        linhas = std::min(linhas, int(colunas[c].size()));
+    titulosDaTabela(corpo, n, m);
+    const int porPagina = corpo ? linhasPorPaginaCorpo : linhasPorPaginaMao;
+    for (int l = 0; l < linhas; ++l) {
+        if (l > 0 && l % porPagina == 0)
+            titulosDaTabela(corpo, n, m);
+        for (int c = 0; c < nColunas; ++c) {
+            const QPointF p = celula(l, c, corpo);
+            texto(p.x(), p.y(), FonteRelatorio::CelulaTabela, colunas[c].at(l));
+        }
+    }
+}
+
+} // namespace
+
+int paginasDeTabela(int amostras, bool corpo)
+{
+    const int porPagina = corpo ? linhasPorPaginaCorpo : linhasPorPaginaMao;
+    return amostras <= 0 ? 1 : (amostras + porPagina - 1) / porPagina;
+}
+
+int paginaDaLinha(int linha, bool corpo)
+{
+    return linha / (corpo ? linhasPorPaginaCorpo : linhasPorPaginaMao);
+}
+
+QPointF celula(int linha, int coluna, bool corpo)
+{
+    const int naPagina = linha % (corpo ? linhasPorPaginaCorpo : linhasPorPaginaMao);
+    const int bloco = naPagina / linhasPorBloco;
+    const double y = primeiraLinhaTabela + passoTabela * (naPagina % linhasPorBloco);
+    const double x = corpo ? xCorpo[coluna] + bloco * deslocamentoMeiaPagina
+                           : inicioBlocoMao[bloco] + xDentroDoBlocoMao[coluna];
+    return QPointF(x, y);
+}
+
+void compor(const QString &pastaExposicao, DestinoRelatorio &destino)
+{
+    Composicao(pastaExposicao, destino).compor();
+}
+
+} // namespace LayoutRelatorio

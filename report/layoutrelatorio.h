@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+
+class AcessarArquivo;
+
+// Where everything of the PDF report goes, in points from the top-left
+// corner of an A4 page (595 x 842), worked out without painting: the
+// layout walks the measurement's files and tells a DestinoRelatorio what
+// to draw, page after page, so that no page is held once it is done.
+
+enum class FonteRelatorio {
+    Titulo,          // Arial 10 italic
+    Normal,          // Arial 12
+    Secao,           // Arial 12 bold
+    CabecalhoTabela, // Arial 8 bold
+    CelulaTabela,    // Arial 8
+};
+
+class DestinoRelatorio
+{
+public:
+    virtual ~DestinoRelatorio() = default;
+    // Ends the page drawn so far and starts the next one.
+    virtual void novaPagina() = 0;
+    // With `largura` above 0, a text that would be wider is drawn smaller
+    // (a label must not run into its value).
+    virtual void texto(const QPointF &base, FonteRelatorio fonte, const QString &texto,
+                       double largura = 0) = 0;
+    virtual void linha(const QPointF &de, const QPointF &ate) = 0;
+    virtual void logotipo(const QRectF &onde) = 0;
+    // The component's charts, from the files just read into `componente`.
+    virtual void graficoLinhas(const AcessarArquivo &componente, const QPointF &canto) = 0;
+    virtual void graficoBandas(const AcessarArquivo &componente, const QPointF &canto) = 0;
+};
+
+namespace LayoutRelatorio {
+
+// Rows of one half (whole body) or one block (hand-arm) of a sample-table
+// page: from y 184 down in steps of 12 while the row stays above y 819.
+constexpr int linhasPorBloco = 53;
+constexpr int linhasPorPaginaCorpo = 2 * linhasPorBloco;
+constexpr int linhasPorPaginaMao = 4 * linhasPorBloco;
+constexpr int blocosPorPaginaResumo = 4;
+
+// Sample-table pages of a component with `amostras` rows (at least one).
+int paginasDeTabela(int amostras, bool corpo);
+// Where row `linha` (from 0) of a component's table goes on its page, and
+// the page (from 0) it goes on; `coluna` counts the printed columns.
+QPointF celula(int linha, int coluna, bool corpo);
+int paginaDaLinha(int linha, bool corpo);
+
+// An observation line longer than this is broken at a blank, so that it
+// stays on the paper.
+constexpr int caracteresPorLinhaObservacao = 80;
+
+// The whole report of an exposure folder.
+void compor(const QString &pastaExposicao, DestinoRelatorio &destino);
+
+} // namespace LayoutRelatorio

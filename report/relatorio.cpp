@@ -1,0 +1,160 @@
+#include "report/relatorio.h"
+
+#include "app/areadetrabalho.h"
+#include "app/perguntador.h"
+#include "data/acessararquivo.h"
+#include "report/graficos.h"
+#include "report/layoutrelatorio.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrinter>
+
+#include <algorithm>
+
+#include <qcustomplot.h>
+
+namespace {
+
+// Charts are rendered at this many pixels per point, for a sharp print.
+constexpr double escalaGrafico = 3.0;
+
+// Paints the layout on a PDF printer whose units are points.
+class PintorPdf : public DestinoRelatorio
+{
+public:
+    PintorPdf(QPrinter &impressora, QPainter &pintor)
+        : impressora(impressora)
+        , pintor(pintor)
+        , logo(QStringLiteral(":/icons/Logomarca_fundoBranco.png"))
+    {
+        const QString arial = QStringLiteral("Arial");
+        fontes[int(FonteRelatorio::Titulo)] = QFont(arial, 10, QFont::Normal, true);
+        fontes[int(FonteRelatorio::Normal)] = QFont(arial, 12);
+        fontes[int(FonteRelatorio::Secao)] = QFont(arial, 12, QFont::Bold);
+        fontes[int(FonteRelatorio::CabecalhoTabela)] = QFont(arial, 8, QFont::Bold);
+        fontes[int(FonteRelatorio::CelulaTabela)] = QFont(arial, 8);
+        pintor.setPen(QPen(Qt::black, 1));
+    }
+
+    void novaPagina() override { impressora.newPage(); }
+    void texto(const QPointF &base, FonteRelatorio fonte, const QString &texto,
+               double largura) override
+    {
+        QFont f = fontes[int(fonte)];
+        pintor.setFont(f);
+        const double medida = pintor.fontMetrics().horizontalAdvance(texto);
+        if (largura > 0 && medida > largura) {
+            f.setPointSizeF(std::max(6.0, f.pointSizeF() * largura / medida));
+            pintor.setFont(f);
+        }
+        pintor.drawText(base, texto);
+    }
+    void linha(const QPointF &de, const QPointF &ate) override { pintor.drawLine(de, ate); }
+    void logotipo(const QRectF &onde) override { pintor.drawPixmap(onde, logo, logo.rect()); }
+    void graficoLinhas(const AcessarArquivo &componente, const QPointF &canto) override
+    {
+        pintor.drawPixmap(QRectF(canto, QSizeF(530, 180)), Relatorio::graficoLinhas(componente),
+                          QRectF());
+    }
+    void graficoBandas(const AcessarArquivo &componente, const QPointF &canto) override
+    {
+        pintor.drawPixmap(QRectF(canto, QSizeF(540, 210)), Relatorio::graficoBandas(componente),
+                          QRectF());
+    }
+
+private:
+    QPrinter &impressora;
+    QPainter &pintor;
+    QPixmap logo;
+    QFont fontes[5];
+};
+
+// A PDF that was closed properly ends with its end-of-file marker.
+bool pdfCompleto(const QString &arquivo)
+{
+    QFile f(arquivo);
+    if (!f.open(QIODevice::ReadOnly) || f.size() < 32)
+        return false;
+    f.seek(f.size() - 32);
+    return f.read(32).contains("%%EOF");
+}
+
+} // namespace
+
+Relatorio::Relatorio()
+{
+    qDebug() << "Gerando Relatorio";
+}
+
+QPixmap Relatorio::graficoLinhas(const AcessarArquivo &componente)
+{
+    QCustomPlot plot;
+    Graficos::posicionarLegenda(&plot);
+    Graficos::desenharLinhas(&plot, DadosGraficos::linhas(componente), AparenciaGrafico::papel());
+    return plot.toPixmap(530, 180, escalaGrafico);
+}
+
+QPixmap Relatorio::graficoBandas(const AcessarArquivo &componente)
+{
+    QCustomPlot plot;
+    Graficos::desenharBandas(&plot, DadosGraficos::bandas(componente.getFreq(), componente.getVibracao()),
+                             AparenciaGrafico::papel());
+    return plot.toPixmap(540, 210, escalaGrafico);
+}
+
+bool Relatorio::escrever(const QString &pastaExposicao, const QString &arquivo)
+{
+    const QFileInfo info(arquivo);
+    if (arquivo.isEmpty() || info.isDir())
+        return false;
+    const QString temporario = info.absolutePath() + QStringLiteral("/.") + info.fileName()
+        + QStringLiteral(".parcial");
+    QPrinter impressora(QPrinter::PrinterResolution);
+    impressora.setOutputFormat(QPrinter::PdfFormat);
+    impressora.setPageSize(QPageSize(QPageSize::A4));
+    impressora.setFullPage(true);
+    impressora.setResolution(72); // page units are points
+    impressora.setOutputFileName(temporario);
+    QPainter pintor;
+    if (!pintor.begin(&impressora))
+        return false;
+    PintorPdf destino(impressora, pintor);
+    LayoutRelatorio::compor(pastaExposicao, destino);
+    const bool terminou = pintor.end();
+    if (!terminou || !pdfCompleto(temporario)) {
+        QFile::remove(temporario);
+        return false;
+    }
+    if (QFileInfo::exists(arquivo) && !QFile::remove(arquivo)) {
+        QFile::remove(temporario);
+        return false;
+    }
+    if (!QFile::rename(temporario, arquivo)) {
+        QFile::remove(temporario);
+        return false;
+    }
+    return true;
+}
+
+Relatorio::Resultado Relatorio::gerarRelatorio(const QString &pastaExposicao,
+                                               Perguntador &perguntador,
+                                               AreaDeTrabalho &areaDeTrabalho, QWidget *pai)
+{
+    QString arquivo = perguntador.escolherArquivoParaSalvar(
+        pai, QObject::tr("Destino do Relatório - PDF"), QDir::homePath(), QStringLiteral("*.pdf"));
+    if (arquivo.isEmpty())
+        return Resultado::Cancelado;
+    if (QFileInfo(arquivo).suffix().isEmpty())
+        arquivo += QStringLiteral(".pdf");
+    if (!escrever(pastaExposicao, arquivo)) {
+        perguntador.informar(pai, QObject::tr("Gerar Relatório"),
+                             QObject::tr("Erro ao gerar relatório") + QStringLiteral("\n") + arquivo);
+        return Resultado::Falhou;
+    }
+    areaDeTrabalho.abrirUrl(QUrl::fromLocalFile(arquivo));
+    return Resultado::Escrito;
+}

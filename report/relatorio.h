@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+
+class AcessarArquivo;
+class AreaDeTrabalho;
+class Perguntador;
+class QWidget;
+
+// The multi-page A4 PDF report of an exposure of the local store. The page
+// layout comes from LayoutRelatorio; this class paints it.
+class Relatorio
+{
+public:
+    Relatorio();
+
+    enum class Resultado { Escrito, Cancelado, Falhou };
+
+    // Writes the report of `pastaExposicao` to `arquivo`. The PDF is
+    // written beside it and renamed over it once complete: when it fails,
+    // nothing is left under that name (an older file there stays).
+    static bool escrever(const QString &pastaExposicao, const QString &arquivo);
+
+    // The viewer's flow: asks for the destination (".pdf" is appended to a
+    // name without a suffix), writes, and opens the file in the desktop's
+    // viewer. A cancelled dialog writes and shows nothing.
+    Resultado gerarRelatorio(const QString &pastaExposicao, Perguntador &perguntador,
+                             AreaDeTrabalho &areaDeTrabalho, QWidget *pai = nullptr);
+
+    // The component charts on paper, from the files read into `componente`.
+    static QPixmap graficoLinhas(const AcessarArquivo &componente);
+    static QPixmap graficoBandas(const AcessarArquivo &componente);
+};
