@@ -1,0 +1,247 @@
+#include "data/acessararquivo.h"
+#include "medidateste.h"
+#include "report/layoutrelatorio.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Records what the layout draws, page by page.
+struct Pagina {
+    QStringList textos;               // "x,y:text"
+    QMap<QString, QPointF> posicoes;  // text -> where (the first one)
+    int linhas = 0;
+    int graficosLinhas = 0;
+    int graficosBandas = 0;
+};
+
+class Gravador : public DestinoRelatorio
+{
+public:
+    QVector<Pagina> paginas{Pagina()};
+
+    void novaPagina() override { paginas.append(Pagina()); }
+    void texto(const QPointF &base, FonteRelatorio, const QString &t, double) override
+    {
+        paginas.last().textos << QString("%1,%2:%3").arg(base.x()).arg(base.y()).arg(t);
+        if (!paginas.last().posicoes.contains(t))
+            paginas.last().posicoes.insert(t, base);
+    }
+    void linha(const QPointF &, const QPointF &) override { ++paginas.last().linhas; }
+    void logotipo(const QRectF &) override {}
+    void graficoLinhas(const AcessarArquivo &, const QPointF &) override { ++paginas.last().graficosLinhas; }
+    void graficoBandas(const AcessarArquivo &, const QPointF &) override { ++paginas.last().graficosBandas; }
+
+    // The first line of each page after the header, to tell pages apart.
+    QStringList titulos() const
+    {
+        QStringList t;
+        for (const Pagina &p : paginas)
+            t << (p.textos.size() > 1 ? p.textos.at(1).section(':', 1) : QString());
+        return t;
+    }
+};
+
+QByteArray tabela(int amostras)
+{
+    QByteArray t = "Tempo;\n";
+    for (int i = 0; i < amostras; ++i)
+        t += "t" + QByteArray::number(i) + ";1;2;3;4;5;6;7;\n";
+    return t;
+}
+
+} // namespace
+
+// The report's pages worked out without a printer.
+class TstLayoutRelatorio : public QObject
+{
+    Q_OBJECT
+
+private:
+    // A measurement with `parciais` partial exposures of one component of
+    // `amostras` samples each, on the given body parts.
+    static QString medida(QTemporaryDir &d, int parciais, int amostras, bool corpo, bool mao,
+                          const QByteArray &res = "freq;1;2;3;\nvibracao;9;8;7;\n",
+                          const QByteArray &observacoes = "Nada a observar")
+    {
+        MedidaTeste m(d.filePath("e_240102090507"));
+        m.exposicao("nome_exposicao;Prensa-240102090507;\nid_equipamento;KT7;\nenable_corpo;"
+                    + QByteArray(corpo ? "1" : "0") + ";\nenable_mao;" + QByteArray(mao ? "1" : "0")
+                    + ";\nresponsavel_tecnico;Ana;\nobservacoes;" + observacoes + ";\n");
+        for (int p = 1; p <= parciais; ++p) {
+            const QString nome = QString("T%1").arg(p);
+            for (const char *s : {"corpo", "mao"}) {
+                if ((QByteArray(s) == "corpo" && !corpo) || (QByteArray(s) == "mao" && !mao))
+                    continue;
+                const QString pasta = m.parcial(nome, s, parcialInstrumento("Tarefa", 2, "00:10:00", "00:20:00", "00:05:00"));
+                MedidaTeste::componente(pasta, "C1", "amx(acc);0.4;\n" + tabela(amostras), res);
+            }
+        }
+        return m.pasta;
+    }
+
+private slots:
+    void numeros_data()
+    {
+        QTest::addColumn<int>("linha");
+        QTest::addColumn<bool>("corpo");
+        QTest::addColumn<QPointF>("primeiraColuna");
+        QTest::addColumn<int>("pagina");
+        QTest::newRow("first row") << 0 << true << QPointF(20, 184) << 0;
+        QTest::newRow("53rd row, bottom of the left half") << 52 << true << QPointF(20, 808) << 0;
+        QTest::newRow("54th row, top of the right half") << 53 << true << QPointF(290, 184) << 0;
+        QTest::newRow("106th row") << 105 << true << QPointF(290, 808) << 0;
+        QTest::newRow("107th row, next page") << 106 << true << QPointF(20, 184) << 1;
+        QTest::newRow("hand-arm, second block") << 53 << false << QPointF(152, 184) << 0;
+        QTest::newRow("hand-arm, fourth block") << 159 << false << QPointF(441, 184) << 0;
+        QTest::newRow("hand-arm, 213th row") << 212 << false << QPointF(10, 184) << 1;
+    }
+
+    void numeros()
+    {
+        QFETCH(int, linha);
+        QFETCH(bool, corpo);
+        QTEST(LayoutRelatorio::celula(linha, 0, corpo), "primeiraColuna");
+        QTEST(LayoutRelatorio::paginaDaLinha(linha, corpo), "pagina");
+        QVERIFY(LayoutRelatorio::celula(linha, 0, corpo).y() <= 819);
+    }
+
+    void paginasDeTabela_data()
+    {
+        QTest::addColumn<int>("amostras");
+        QTest::addColumn<bool>("corpo");
+        QTest::addColumn<int>("paginas");
+        QTest::newRow("none") << 0 << true << 1;
+        QTest::newRow("106") << 106 << true << 1;
+        QTest::newRow("107") << 107 << true << 2;
+        QTest::newRow("86,400") << 86400 << true << 816;
+        QTest::newRow("hand-arm 212") << 212 << false << 1;
+        QTest::newRow("hand-arm 213") << 213 << false << 2;
+    }
+
+    void paginasDeTabela()
+    {
+        QFETCH(int, amostras);
+        QFETCH(bool, corpo);
+        QTEST(LayoutRelatorio::paginasDeTabela(amostras, corpo), "paginas");
+    }
+
+    // Page order: first page, summaries, then per component its details
+    // page and its table pages; the hand-arm section after the body's.
+    void ordemDasPaginas_data()
+    {
+        QTest::addColumn<int>("parciais");
+        QTest::addColumn<int>("amostras");
+        QTest::addColumn<bool>("corpo");
+        QTest::addColumn<bool>("mao");
+        QTest::addColumn<QStringList>("titulos");
+        const QString id = QString::fromUtf8("Identificação: ");
+        const QString resumoCorpo = QString::fromUtf8("Exposições Parciais de Corpo");
+        const QString resumoMao = QString::fromUtf8("Exposições Parciais de Mãos e Braços");
+        const auto comp = [](int n) { return QString::fromUtf8(" Componentes de Corpo - Exposição Parcial %1").arg(n); };
+        const auto compMao = [](int n) { return QString::fromUtf8(" Componentes de Mãos e Braços - Exposição Parcial %1").arg(n); };
+        QTest::newRow("four partials, one summary page")
+            << 4 << 10 << true << false
+            << QStringList{id, resumoCorpo, comp(1), comp(1), comp(2), comp(2), comp(3), comp(3), comp(4), comp(4)};
+        QTest::newRow("five partials, two summary pages")
+            << 5 << 10 << true << false
+            << QStringList{id, resumoCorpo, resumoCorpo, comp(1), comp(1), comp(2), comp(2), comp(3),
+                           comp(3), comp(4), comp(4), comp(5), comp(5)};
+        QTest::newRow("106 samples") << 1 << 106 << true << false
+                                     << QStringList{id, resumoCorpo, comp(1), comp(1)};
+        QTest::newRow("107 samples") << 1 << 107 << true << false
+                                     << QStringList{id, resumoCorpo, comp(1), comp(1), comp(1)};
+        QTest::newRow("hand-arm only") << 1 << 213 << false << true
+                                       << QStringList{id, resumoMao, compMao(1), compMao(1), compMao(1)};
+        QTest::newRow("both") << 1 << 10 << true << true
+                              << QStringList{id, resumoCorpo, comp(1), comp(1), resumoMao, compMao(1), compMao(1)};
+        QTest::newRow("no results") << 1 << 10 << false << false << QStringList{id};
+    }
+
+    void ordemDasPaginas()
+    {
+        QFETCH(int, parciais);
+        QFETCH(int, amostras);
+        QFETCH(bool, corpo);
+        QFETCH(bool, mao);
+        QTemporaryDir d;
+        Gravador g;
+        LayoutRelatorio::compor(medida(d, parciais, amostras, corpo, mao), g);
+        QTEST(g.titulos(), "titulos");
+    }
+
+    void primeiraPagina()
+    {
+        QTemporaryDir d;
+        Gravador g;
+        LayoutRelatorio::compor(medida(d, 1, 10, false, true), g);
+        const Pagina &p = g.paginas.first();
+        QCOMPARE(p.posicoes.value(QString::fromUtf8("Relatório Medidor de Vibração - KT9400 - KT7")), QPointF(170, 50));
+        QVERIFY(!p.posicoes.contains("Resultante de Corpo"));
+        // The hand-arm block takes the body block's place.
+        QCOMPARE(p.posicoes.value(QString::fromUtf8("Resultante de Mãos e Braços")), QPointF(208, 320));
+        QCOMPARE(p.posicoes.value(QString::fromUtf8("Observações:")), QPointF(255, 380));
+        QCOMPARE(p.posicoes.value("Nada a observar"), QPointF(40, 400));
+        QCOMPARE(p.posicoes.value("Ana"), QPointF(350, 775));
+        QVERIFY(p.textos.contains("50,260:Jornada de Trabalho:  ")); // unset: one blank
+    }
+
+    void tabelaDe107()
+    {
+        QTemporaryDir d;
+        Gravador g;
+        LayoutRelatorio::compor(medida(d, 1, 107, true, false), g);
+        const Pagina &ultima = g.paginas.last();
+        QVERIFY(ultima.textos.contains("20,184:t106"));
+        QVERIFY(!ultima.textos.contains("20,196:t107"));
+        QVERIFY(g.paginas.at(g.paginas.size() - 2).textos.contains("290,808:t105"));
+    }
+
+    void graficos_data()
+    {
+        QTest::addColumn<QByteArray>("res");
+        QTest::addColumn<int>("bandas");
+        QTest::newRow("three bands") << QByteArray("freq;1;2;3;\nvibracao;1;2;3;\n") << 1;
+        QTest::newRow("one band") << QByteArray("freq;1;\nvibracao;1;\n") << 0;
+        QTest::newRow("none") << QByteArray("FC_x;2;\n") << 0;
+    }
+
+    void graficos()
+    {
+        QFETCH(QByteArray, res);
+        QTemporaryDir d;
+        Gravador g;
+        LayoutRelatorio::compor(medida(d, 1, 10, true, false, res), g);
+        const Pagina &detalhes = g.paginas.at(2);
+        QCOMPARE(detalhes.graficosLinhas, 1);
+        QTEST(detalhes.graficosBandas, "bandas");
+        QCOMPARE(detalhes.posicoes.value(QString::fromUtf8("Variáveis:")), QPointF(255, 275));
+    }
+
+    // An observation too long for the first page goes on to the next one.
+    void observacaoLonga()
+    {
+        QByteArray longa;
+        for (int i = 0; i < 30; ++i)
+            longa += "linha " + QByteArray::number(i) + "\n";
+        longa += QByteArray(200, 'x');
+        QTemporaryDir d;
+        Gravador g;
+        LayoutRelatorio::compor(medida(d, 1, 10, false, false, "", longa), g);
+        QCOMPARE(g.paginas.size(), 2);
+        QVERIFY(g.paginas.at(0).posicoes.contains("linha 0"));
+        QVERIFY(g.paginas.at(1).posicoes.contains("linha 29"));
+        QVERIFY(g.paginas.at(1).posicoes.contains("Ana"));
+        int xs = 0;
+        for (const QString &t : g.paginas.at(1).textos)
+            if (t.contains("xxx")) {
+                ++xs;
+                QVERIFY(t.section(':', 1).size() <= LayoutRelatorio::caracteresPorLinhaObservacao);
+            }
+        QCOMPARE(xs, 3);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstLayoutRelatorio)
+#include "tst_layoutrelatorio.moc"

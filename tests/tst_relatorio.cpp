@@ -1,0 +1,225 @@
+#include "app/inicio.h"
+#include "data/acessararquivo.h"
+#include "data/layoutmedida.h"
+#include "evaluation/calculoexposicao.h"
+#include "instrumentoteste.h"
+#include "report/relatorio.h"
+#include "servicosteste.h"
+#include "viewer/medidas.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableView>
+#include <QTextEdit>
+#include <QtTest>
+
+// The PDF report as written: pages, texts and files on disk.
+class TstRelatorio : public QObject
+{
+    Q_OBJECT
+
+private:
+    // The text of one page of a PDF, by pdftotext.
+    static QString pagina(const QString &pdf, int n)
+    {
+        QProcess p;
+        p.start("pdftotext", {"-layout", "-f", QString::number(n), "-l", QString::number(n), pdf, "-"});
+        p.waitForFinished(60000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+
+    static int imagens(const QString &pdf, int n)
+    {
+        QProcess p;
+        p.start("pdfimages", {"-list", "-f", QString::number(n), "-l", QString::number(n), pdf});
+        p.waitForFinished(60000);
+        const QStringList linhas = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        int n2 = 0;
+        for (const QString &l : linhas.mid(2))
+            n2 += l.section(' ', 0, 0, QString::SectionSkipEmpty) == QString::number(n)
+                && l.contains(" image ");
+        return n2;
+    }
+
+    static int paginas(const QString &pdf)
+    {
+        QProcess p;
+        p.start("pdfinfo", {pdf});
+        p.waitForFinished(60000);
+        for (const QString &l : QString::fromUtf8(p.readAllStandardOutput()).split('\n'))
+            if (l.startsWith("Pages:"))
+                return l.mid(6).trimmed().toInt();
+        return -1;
+    }
+
+    // A store with the simulated measurements, evaluated.
+    struct Armazem {
+        QTemporaryDir dir;
+        QString raiz;
+        QStringList medidas;
+        explicit Armazem(int n = 3, int amostras = 120)
+            : raiz(dir.filePath("Z2registros") + "/")
+        {
+            OpcoesSimulacao o;
+            o.medidas = n;
+            o.amostras = amostras;
+            QString erro;
+            simularInstrumento(dir.filePath("vol"), o, &erro);
+            QDir().mkpath(raiz);
+            for (const QString &m : LayoutMedida::medidas(dir.filePath("vol/DATA"))) {
+                QDir().rename(m, raiz + LayoutMedida::nomePasta(m));
+                CalculoExposicao::avaliarMedida(raiz + LayoutMedida::nomePasta(m));
+                medidas << raiz + LayoutMedida::nomePasta(m);
+            }
+        }
+    };
+
+private slots:
+    void initTestCase()
+    {
+        Inicio::registrarRecursos();
+        QLoggingCategory::setFilterRules("default.debug=false");
+    }
+
+    void cleanup()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (qobject_cast<QMessageBox *>(w))
+                delete w;
+    }
+
+    void paginasETextos()
+    {
+        Armazem a(3, 120);
+        const QString pdf = a.dir.filePath("r.pdf");
+        // MED003: whole body and hand-arm, 1 to 3 partial exposures of 2 components.
+        QVERIFY(Relatorio::escrever(a.medidas.at(2), pdf));
+        AcessarArquivo e;
+        e.lerExposicao(LayoutMedida::arquivoExposicao(a.medidas.at(2)));
+        const int parciais = LayoutMedida::parciaisDaExposicao(a.medidas.at(2)).size() / 2;
+        // first page, a summary and per component a details and 2 table pages (120 > 106)
+        // for the body; a summary and per component 2 pages for hand-arm (120 <= 212).
+        QCOMPARE(paginas(pdf), 1 + 1 + parciais * 2 * 3 + 1 + parciais * 2 * 2);
+        const QString p1 = pagina(pdf, 1);
+        QVERIFY(p1.contains(QString::fromUtf8("Relatório Medidor de Vibração - KT9400 - ") + e.getId_equipamento()));
+        QVERIFY(p1.contains(QString::fromUtf8("Identificação:")));
+        QVERIFY(p1.contains("Resultante de Corpo"));
+        QVERIFY(p1.contains(e.getVdvr()));
+        QVERIFY(p1.contains(e.getAren_mao()));
+        QVERIFY(pagina(pdf, 2).contains(QString::fromUtf8("Exposições Parciais de Corpo")));
+        const QString detalhes = pagina(pdf, 3);
+        QVERIFY(detalhes.contains(QString::fromUtf8("Variáveis:")));
+        QVERIFY(detalhes.contains("Graficos:"));
+        QCOMPARE(imagens(pdf, 3), 3); // the logo and both charts
+        QCOMPARE(imagens(pdf, 4), 1); // the logo
+        QVERIFY(pagina(pdf, 4).contains("Tabela da Componente 1"));
+        QVERIFY(pagina(pdf, 4).contains("VDVexpZ"));
+        const int maoInicio = 1 + 1 + parciais * 2 * 3 + 1;
+        QVERIFY(pagina(pdf, maoInicio).contains(QString::fromUtf8("Exposições Parciais de Mãos e Braços")));
+        QVERIFY(pagina(pdf, maoInicio + 1).contains(QString::fromUtf8("Componentes de Mãos e Braços")));
+        QVERIFY(!pagina(pdf, maoInicio + 2).contains("VDVexpX"));
+        QCOMPARE(QDir(a.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"r.pdf"});
+    }
+
+    void destinoImpossivel_data()
+    {
+        QTest::addColumn<QString>("destino");
+        QTest::newRow("missing folder") << "nao/existe/r.pdf";
+        QTest::newRow("a folder") << "Z2registros";
+        QTest::newRow("under a file") << "arquivo/r.pdf";
+    }
+
+    void destinoImpossivel()
+    {
+        QFETCH(QString, destino);
+        Armazem a(1, 10);
+        escreverBytes(a.dir.filePath("arquivo"), "x");
+        const auto antes = conteudoDe(a.dir.path());
+        QVERIFY(!Relatorio::escrever(a.medidas.at(0), a.dir.filePath(destino)));
+        QCOMPARE(conteudoDe(a.dir.path()), antes);
+    }
+
+    // A report that fails leaves an older file of that name as it was.
+    void falhaMantemArquivoAntigo()
+    {
+        Armazem a(1, 10);
+        const QString pdf = a.dir.filePath("r.pdf");
+        escreverBytes(pdf, "antigo");
+        QDir().mkpath(a.dir.filePath(".r.pdf.parcial")); // the temporary cannot be made
+        QVERIFY(!Relatorio::escrever(a.medidas.at(0), pdf));
+        QCOMPARE(lerBytes(pdf), QByteArray("antigo"));
+    }
+
+    void dialogo_data()
+    {
+        QTest::addColumn<QString>("escolhido");
+        QTest::addColumn<QString>("escrito");
+        QTest::addColumn<int>("resultado");
+        QTest::newRow("cancelled") << "" << "" << int(Relatorio::Resultado::Cancelado);
+        QTest::newRow("no suffix") << "rel" << "rel.pdf" << int(Relatorio::Resultado::Escrito);
+        QTest::newRow("other suffix") << "rel.txt" << "rel.txt" << int(Relatorio::Resultado::Escrito);
+        QTest::newRow("cannot write") << "nao/rel.pdf" << "" << int(Relatorio::Resultado::Falhou);
+    }
+
+    void dialogo()
+    {
+        QFETCH(QString, escolhido);
+        QFETCH(QString, escrito);
+        Armazem a(1, 10);
+        ServicosTeste s;
+        if (!escolhido.isEmpty())
+            s.perguntador.pastas = {a.dir.filePath(escolhido)};
+        const int r = int(Relatorio().gerarRelatorio(a.medidas.at(0), s.perguntador, s.area));
+        QTEST(r, "resultado");
+        QCOMPARE(s.perguntador.perguntas, QStringList{QString::fromUtf8("Destino do Relatório - PDF")});
+        if (escrito.isEmpty()) {
+            QVERIFY(s.area.abertas.isEmpty());
+            QCOMPARE(s.perguntador.mensagens.size(), r == int(Relatorio::Resultado::Falhou) ? 1 : 0);
+        } else {
+            QVERIFY(QFileInfo(a.dir.filePath(escrito)).isFile());
+            QCOMPARE(s.area.abertas, QList<QUrl>{QUrl::fromLocalFile(a.dir.filePath(escrito))});
+            QVERIFY(s.perguntador.mensagens.isEmpty());
+        }
+    }
+
+    void botaoDoVisor()
+    {
+        Armazem a(1, 10);
+        ServicosTeste s;
+        Medidas m(a.raiz, s.servicos());
+        m.findChild<QPushButton *>("pushButton_Sincronizar")->click();
+        QTableView *t = m.findChild<QTableView *>("tableView_ExpResultante");
+        emit t->clicked(t->model()->index(0, 0));
+        m.findChild<QTextEdit *>("textEdit_Observacao")->setPlainText("Vibração alta na prensa");
+        s.perguntador.pastas = {a.dir.filePath("visor.pdf")};
+        m.findChild<QPushButton *>("pushButton_GerarPDF")->click();
+        QVERIFY(QFileInfo(a.dir.filePath("visor.pdf")).isFile());
+        QCOMPARE(s.area.abertas.size(), 1);
+        AcessarArquivo e;
+        e.lerExposicao(LayoutMedida::arquivoExposicao(a.medidas.at(0)));
+        QCOMPARE(e.getObservacoes(), QString::fromUtf8("Vibração alta na prensa"));
+        QVERIFY(pagina(a.dir.filePath("visor.pdf"), 1).contains(QString::fromUtf8("Vibração alta na prensa")));
+    }
+
+    void linhaDeComando()
+    {
+        Armazem a(1, 10);
+        const auto executar = [](const QStringList &args) {
+            QProcess p;
+            p.start(KT_CLI, args);
+            p.waitForFinished(60000);
+            return p.exitCode();
+        };
+        QCOMPARE(executar({"report", a.medidas.at(0), a.dir.filePath("cli.pdf")}), 0);
+        QVERIFY(pagina(a.dir.filePath("cli.pdf"), 1).contains(QString::fromUtf8("Identificação:")));
+        QCOMPARE(executar({"report", a.dir.filePath("vol"), a.dir.filePath("x.pdf")}), 1);
+        QCOMPARE(executar({"report", a.medidas.at(0), a.dir.filePath("nao/x.pdf")}), 1);
+        QCOMPARE(executar({"report", a.medidas.at(0)}), 2);
+        QVERIFY(!QFileInfo::exists(a.dir.filePath("x.pdf")));
+    }
+};
+
+QTEST_MAIN(TstRelatorio)
+#include "tst_relatorio.moc"
