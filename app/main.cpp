@@ -1,6 +1,7 @@
 #include "app/areadetrabalho.h"
 #include "app/inicio.h"
 #include "app/perguntadordialogos.h"
+#include "app/reinicio.h"
 #include "app/servicos.h"
 #include "device/volumes.h"
 
@@ -19,7 +20,8 @@ int main(int argc, char *argv[])
 
     const FonteVolumesSistema volumes;
     AreaDeTrabalhoSistema areaDeTrabalho;
-    const Servicos servicos{&perguntador, &volumes, &areaDeTrabalho};
+    ReinicioSistema reinicio;
+    const Servicos servicos{&perguntador, &volumes, &areaDeTrabalho, &reinicio};
     const auto janela = Inicio::montarJanela(QCoreApplication::applicationDirPath(), servicos);
     janela->show();
     QCoreApplication::setAttribute(Qt::AA_DisableWindowContextHelpButton);

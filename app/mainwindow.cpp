@@ -4,6 +4,10 @@
 #include "app/caixaprogresso.h"
 #include "app/config_perfil.h"
 #include "app/perguntador.h"
+#include "app/arquivolingua.h"
+#include "app/reinicio.h"
+#include "app/sobre.h"
+#include "device/janelaconfig.h"
 #include "data/layoutmedida.h"
 #include "data/perfil.h"
 #include "device/copia.h"
@@ -17,6 +21,7 @@
 #include <QDir>
 #include <QStackedWidget>
 #include <QStandardItemModel>
+#include <QTranslator>
 
 namespace {
 
@@ -37,9 +42,11 @@ MainWindow::MainWindow(const QString &diretorioAplicacao, const Servicos &s, QWi
     , ui(std::make_unique<Ui::MainWindow>())
     , servicos(s)
     , pastas(PastasLocais::de(diretorioAplicacao))
+    , diretorioAplicacao(diretorioAplicacao)
 {
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("Corvalendis - Medidor de Vibração"));
+    dialogoSobre = std::make_unique<sobre>();
     aparenciaDesconectada(false);
     pastas.criar();
     listarPerfil();
@@ -125,10 +132,52 @@ void MainWindow::on_pushButton_3_clicked()
 
 void MainWindow::on_actionConfigurar_triggered()
 {
-    if (!verificaPenDrive())
+    if (!verificaPenDrive()) {
         servicos.perguntador->informar(
             nullptr, tr("Configurar Equipamento"),
             tr("Equipamento desconectado.\nNão foi possível abrir as configurações"));
+        return;
+    }
+    const QString longo = caminhoDados + QStringLiteral("/Crv_vib.cfg");
+    const bool completo = QFileInfo(longo).isFile();
+    // A new dialog each time; an earlier one still open stays as it is.
+    janelaConfig = new JanelaConfig(this, completo ? longo : caminhoDados + QStringLiteral("/KT9400.cfg"),
+                                    completo, *servicos.perguntador);
+    janelaConfig->setAttribute(Qt::WA_DeleteOnClose);
+    janelaConfig->show();
+}
+
+void MainWindow::on_actionSobre_triggered()
+{
+    dialogoSobre->show();
+    dialogoSobre->raise();
+}
+
+void MainWindow::on_actionMudar_Idioma_triggered()
+{
+    // Installed on top of the start-up catalog, for the moment until the
+    // restart.
+    static QTranslator tradutor;
+    const QStringList itens = {tr("Português"), tr("Inglês"), tr("Espanhol")};
+    QString escolhido;
+    if (!servicos.perguntador->escolherItem(nullptr, tr("Selecione o Idioma"), tr("Idioma"), itens,
+                                            &escolhido))
+        return;
+    QString catalogo = QStringLiteral(":/language/portugues.qm");
+    if (escolhido == tr("Espanhol"))
+        catalogo = QStringLiteral(":/language/espanhol.qm");
+    else if (escolhido == tr("Inglês"))
+        catalogo = QStringLiteral(":/language/ingles.qm");
+    tradutor.load(catalogo);
+    QCoreApplication::removeTranslator(&tradutor);
+    QCoreApplication::installTranslator(&tradutor);
+    ui->retranslateUi(this);
+    setWindowTitle(QStringLiteral("Corvalendis - Medidor de Vibração"));
+    ArquivoLingua::gravar(diretorioAplicacao, catalogo);
+    listarMedidas();
+    const QStringList argumentos = QCoreApplication::arguments();
+    if (servicos.reinicio && !argumentos.isEmpty())
+        servicos.reinicio->reiniciar(argumentos.first(), argumentos);
 }
 
 void MainWindow::on_toolButton_Configurar_clicked()

@@ -6,6 +6,7 @@
 #include "device/download.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 
 #include <memory>
@@ -16,6 +17,8 @@ class MainWindow;
 class QModelIndex;
 class QStackedWidget;
 class QStandardItemModel;
+class JanelaConfig;
+class sobre;
 
 // Page 0 of the page stack: the instrument link and the evaluator profile.
 // Every change of files goes through the core (device/, data/); the window
@@ -63,6 +66,8 @@ private slots:
     void on_pushButton_clicked();
     void on_actionExportar_triggered();
     void on_pushButton_3_clicked();
+    void on_actionSobre_triggered();
+    void on_actionMudar_Idioma_triggered();
 
 private:
     void aparenciaConectada(bool mensagem);
@@ -73,9 +78,12 @@ private:
     QString textoFalha(const Download::Relatorio &r) const;
 
     std::unique_ptr<Ui::MainWindow> ui;
+    std::unique_ptr<sobre> dialogoSobre;
+    QPointer<JanelaConfig> janelaConfig;
     Servicos servicos;
     QStackedWidget *pilha = nullptr;
     PastasLocais pastas;
+    const QString diretorioAplicacao;
     EstadoConexao estado;
     QString caminhoDados;
     QString idEquipamento;

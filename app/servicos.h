@@ -3,6 +3,7 @@
 class AreaDeTrabalho;
 class FonteVolumes;
 class Perguntador;
+class Reinicio;
 
 // What the windows need from the platform and the user, handed in by the
 // start-up code (or by a test).
@@ -10,4 +11,5 @@ struct Servicos {
     Perguntador *perguntador = nullptr;
     const FonteVolumes *volumes = nullptr;
     AreaDeTrabalho *areaDeTrabalho = nullptr;
+    Reinicio *reinicio = nullptr;
 };
