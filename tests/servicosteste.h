@@ -2,6 +2,7 @@
 
 #include "app/areadetrabalho.h"
 #include "app/perguntador.h"
+#include "app/reinicio.h"
 #include "app/servicos.h"
 #include "device/volumes.h"
 
@@ -74,10 +75,21 @@ public:
     }
 };
 
-// The three together, for building windows.
+class ReinicioTeste : public Reinicio
+{
+public:
+    QStringList pedidos; // "program | arguments"
+    void reiniciar(const QString &programa, const QStringList &argumentos) override
+    {
+        pedidos << programa + " | " + argumentos.join(' ');
+    }
+};
+
+// All of them, for building windows.
 struct ServicosTeste {
     PerguntadorTeste perguntador;
     VolumesTeste volumes;
     AreaDeTrabalhoTeste area;
-    Servicos servicos() { return {&perguntador, &volumes, &area}; }
+    ReinicioTeste reinicio;
+    Servicos servicos() { return {&perguntador, &volumes, &area, &reinicio}; }
 };
