@@ -2,14 +2,70 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="pt_BR">
 <context>
-    <name>QObject</name>
+    <name>JanelaConfig</name>
     <message>
-        <source>Selecione o Idioma</source>
-        <translation>Seleccionar Idioma</translation>
+        <source>Configuração de Instrumento</source>
+        <translation>Configuración del instrumento</translation>
     </message>
     <message>
-        <source>Idioma:</source>
-        <translation>Idioma:</translation>
+        <source>Configurações Gerais</source>
+        <translation>Configuración General</translation>
+    </message>
+    <message>
+        <source>Periodo de Amostragem</source>
+        <translation>Periodo de Muestreo</translation>
+    </message>
+    <message>
+        <source>Medição Programada</source>
+        <translation>Medición Programada</translation>
+    </message>
+    <message>
+        <source>Sensor de Mãos e Bracos</source>
+        <translation>Sensor de Mano y Brazo</translation>
+    </message>
+    <message>
+        <source>Ponderação Frequência</source>
+        <translation>Ponderación de Frecuencia</translation>
+    </message>
+    <message>
+        <source>Fator Multiplicativo</source>
+        <translation>Factor Multiplicativo</translation>
+    </message>
+    <message>
+        <source>Sensibilidade</source>
+        <translation>Sensibilidad</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Sensor de Corpo inteiro</source>
+        <translation>Sensor de Cuerpo Entero</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Salvar</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>manual</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar a configuração em %1. O instrumento não foi configurado.</source>
+        <translation>No fue posible grabar la configuración en %1. El instrumento no fue configurado.</translation>
     </message>
 </context>
 <context>
@@ -38,6 +94,320 @@
         <source>Medidor de Vibração - Corvalendis</source>
         <translation>Medidor de Vibraciones - Corvalendis</translation>
     </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:20pt; font-weight:600; color:#ffffff;&quot;&gt;Medidor de Vibração - KT9400&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:20pt; font-weight:600; color:#ffffff;&quot;&gt;Medidor de Vibraciones - KT9400&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Conectar</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>Id do Equipamento</source>
+        <translation>Id del Equipo</translation>
+    </message>
+    <message>
+        <source>CONFIGURAR</source>
+        <translation>CONFIGURAR</translation>
+    </message>
+    <message>
+        <source>Perfil</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Empresa Avaliadora:</source>
+        <translation>Empresa Evaluadora:</translation>
+    </message>
+    <message>
+        <source>-----------------------</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Responsável Técnico:</source>
+        <translation>Responsable Técnico:</translation>
+    </message>
+    <message>
+        <source>Editar</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600; color:#ffffff;&quot;&gt;Medições:&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600; color:#ffffff;&quot;&gt;Mediciones:&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Baixar Tudo</source>
+        <translation>Descargar todo</translation>
+    </message>
+    <message>
+        <source>Sobre</source>
+        <translation>Acerca</translation>
+    </message>
+    <message>
+        <source>Importar</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Exportar</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Adicionar Perfil</source>
+        <translation>Agregar Perfil</translation>
+    </message>
+    <message>
+        <source>Configurar</source>
+        <translation>Configurar</translation>
+    </message>
+    <message>
+        <source>Deletar dados do equipamento</source>
+        <translation>Eliminar datos del equipo</translation>
+    </message>
+    <message>
+        <source>Mudar Idioma</source>
+        <translation>Cambiar Idioma</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Conectado</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>Dispositivo conectado</source>
+        <translation>Dispositivo conectado</translation>
+    </message>
+    <message>
+        <source>Dispositivo desconectado</source>
+        <translation>Dispositivo desconectado</translation>
+    </message>
+    <message>
+        <source>Há mais de um instrumento KT9400 conectado; usando o de %1.</source>
+        <translation>Hay más de un instrumento KT9400 conectado; usando el de %1.</translation>
+    </message>
+    <message>
+        <source>Procurando e conectando com o instrumento...</source>
+        <translation>Buscando y conectando con el instrumento ...</translation>
+    </message>
+    <message>
+        <source>Dispositivo conectado!</source>
+        <translation>¡Dispositivo conectado!</translation>
+    </message>
+    <message>
+        <source>Dispositivo desconectado!</source>
+        <translation>¡Dispositivo desconectado!</translation>
+    </message>
+    <message>
+        <source>A pasta DATA não foi encontrada no instrumento.</source>
+        <translation>No se encontró la carpeta DATA en el instrumento.</translation>
+    </message>
+    <message>
+        <source>Configurar Equipamento</source>
+        <translation>Configurar Equipo</translation>
+    </message>
+    <message>
+        <source>Equipamento desconectado.
+Não foi possível abrir as configurações</source>
+        <translation>Equipo desconectado.
+No fue posible abrir la configuración</translation>
+    </message>
+    <message>
+        <source>Português</source>
+        <translation>Portugués</translation>
+    </message>
+    <message>
+        <source>Inglês</source>
+        <translation>Ingles</translation>
+    </message>
+    <message>
+        <source>Espanhol</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Selecione o Idioma</source>
+        <translation>Seleccionar Idioma</translation>
+    </message>
+    <message>
+        <source>Idioma</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Nome da Medição</source>
+        <translation>Nombre de Medida</translation>
+    </message>
+    <message>
+        <source>Data de Criação</source>
+        <translation>Fecha de Creación</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>%1: a pasta não é uma medida (ou o instrumento foi desconectado).</source>
+        <translation>%1: la carpeta no es una medida (o el instrumento fue desconectado).</translation>
+    </message>
+    <message>
+        <source>%1: não foi possível gravar o arquivo da medida no instrumento.</source>
+        <translation>%1: no fue posible grabar el archivo de la medida en el instrumento.</translation>
+    </message>
+    <message>
+        <source>%1: não foi possível renomear a medida no instrumento; nada foi copiado.</source>
+        <translation>%1: no fue posible renombrar la medida en el instrumento; no se copió nada.</translation>
+    </message>
+    <message>
+        <source>%1: a cópia não foi concluída; nada foi gravado no computador.</source>
+        <translation>%1: la copia no se completó; no se grabó nada en el ordenador.</translation>
+    </message>
+    <message>
+        <source>%1: copiada, mas os resultados não puderam ser gravados.</source>
+        <translation>%1: copiada, pero no fue posible grabar los resultados.</translation>
+    </message>
+    <message>
+        <source>Baixar Dado</source>
+        <translation>Descargar Dato</translation>
+    </message>
+    <message>
+        <source>Instrumento desconectado.
+Não é possivel baixar medida</source>
+        <translation>Instrumento desconectado.
+No es posible descargar la medida</translation>
+    </message>
+    <message>
+        <source>Ja existe uma medida com este nome deseja substituir? </source>
+        <translation>Ya existe una medida con este nombre, ¿desea reemplazarla? </translation>
+    </message>
+    <message>
+        <source>Tem certeza que deseja baixar esta medida?</source>
+        <translation>¿Seguro que quieres descargar esta medida?</translation>
+    </message>
+    <message>
+        <source>Baixar Dado !!</source>
+        <translation>Descargar Dato !!</translation>
+    </message>
+    <message>
+        <source>Sim</source>
+        <translation>Si</translation>
+    </message>
+    <message>
+        <source>Não</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Baixar todos os dados</source>
+        <translation>Descargar todos los datos</translation>
+    </message>
+    <message>
+        <source>Instrumento desconectado.
+Não foi possível baixar dados</source>
+        <translation>Instrumento desconectado.
+No fue posible descargar los datos</translation>
+    </message>
+    <message>
+        <source>Baixando dados do instrumento...</source>
+        <translation>Descargando datos del instrumento...</translation>
+    </message>
+    <message>
+        <source>Deseja substituir as medidas se ja estiveram baixadas?</source>
+        <translation>¿Desea reemplazar las medidas ya descargadas?</translation>
+    </message>
+    <message>
+        <source>Download Concluído !</source>
+        <translation>¡Descarga Completa!</translation>
+    </message>
+    <message>
+        <source>Dados do instrumento foram baixados no computador !!</source>
+        <translation>¡¡Los datos del instrumento fueron descargados en el ordenador!!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n medida(s) não foram baixadas:</source>
+        <translation>
+            <numerusform>%n medida no fue descargada:</numerusform>
+            <numerusform>%n medidas no fueron descargadas:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nem todas as medidas foram baixadas.</source>
+        <translation>No se descargaron todas las medidas.</translation>
+    </message>
+    <message>
+        <source>Importar Arquivo</source>
+        <translation>Importar Archivo</translation>
+    </message>
+    <message>
+        <source>Esta pasta não é uma medida, selecione a medida correta.</source>
+        <translation>Esta carpeta no es una medida, seleccione la medida correcta.</translation>
+    </message>
+    <message>
+        <source>Importar Arquivos</source>
+        <translation>Importar Archivos</translation>
+    </message>
+    <message>
+        <source>Esta medida ja existe, deseja substitui-la no seu computador ?</source>
+        <translation>Esta medida ya existe, ¿desea reemplazarla en su ordenador?</translation>
+    </message>
+    <message>
+        <source>Medida importada com sucesso!</source>
+        <translation>¡Medida importada con éxito!</translation>
+    </message>
+    <message>
+        <source>A medida foi copiada, mas os resultados não puderam ser gravados.</source>
+        <translation>La medida fue copiada, pero no fue posible grabar los resultados.</translation>
+    </message>
+    <message>
+        <source>A importação não foi concluída; nada foi gravado no computador.</source>
+        <translation>La importación no se completó; no se grabó nada en el ordenador.</translation>
+    </message>
+    <message>
+        <source>Exportar Arquivo</source>
+        <translation>Exportar Archivo</translation>
+    </message>
+    <message>
+        <source>Arquivos exportados com sucesso!</source>
+        <translation>¡Archivos exportados con éxito!</translation>
+    </message>
+    <message>
+        <source>A exportação não foi concluída; a pasta %1 pode estar incompleta.</source>
+        <translation>La exportación no se completó; la carpeta %1 puede estar incompleta.</translation>
+    </message>
+    <message>
+        <source>Deletar Dados</source>
+        <translation>Eliminar Datos</translation>
+    </message>
+    <message>
+        <source>Instrumento desconectado.
+Não é possivel deletar dados</source>
+        <translation>Instrumento desconectado.
+No es posible eliminar los datos</translation>
+    </message>
+    <message>
+        <source>Tem certeza que quer deletar todos os arquivos do equipamento?</source>
+        <translation>¿Seguro que quiere eliminar todos los archivos del equipo?</translation>
+    </message>
+    <message>
+        <source>Seus dados não foram baixados, deseja excluir todos os arquivos do equipamento mesmo assim?</source>
+        <translation>Sus datos no fueron descargados, ¿desea eliminar todos los archivos del equipo de todos modos?</translation>
+    </message>
+    <message>
+        <source>Deletar todos os dados</source>
+        <translation>Eliminar todos los datos</translation>
+    </message>
+    <message>
+        <source>Deletando dados do Instrumento ...</source>
+        <translation>Eliminando datos del instrumento ...</translation>
+    </message>
+    <message>
+        <source>Dados deletados!</source>
+        <translation>¡Datos eliminados!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arquivo(s) não puderam ser deletados.</source>
+        <translation>
+            <numerusform>No fue posible eliminar %n archivo.</numerusform>
+            <numerusform>No fue posible eliminar %n archivos.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>
@@ -48,6 +418,685 @@
     <message>
         <source>Corvalendis - Medidor de Vibração</source>
         <translation>Corvalendis - Medidor de vibraciones</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:20pt; color:#ffffff;&quot;&gt;Medidor de Vibração - KT9400&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:20pt; color:#ffffff;&quot;&gt;Medidor de Vibraciones - KT9400&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:15pt; color:#ffffff;&quot;&gt;Exposições Resultantes&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:15pt; color:#ffffff;&quot;&gt;Exposiciones Resultantes&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Sincronizar dados 
+do computador</source>
+        <translation>Sincronizar datos 
+del ordenador</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:15pt; color:#ffffff;&quot;&gt;Exposições Parciais (i)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:15pt; color:#ffffff;&quot;&gt;Exposiciones Parciales (i)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:15pt; color:#ffffff;&quot;&gt;Componentes Exposição (k)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:15pt; color:#ffffff;&quot;&gt;Componentes de Exposición (k)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Identificação</source>
+        <translation>Identificación</translation>
+    </message>
+    <message>
+        <source>Empresa Avaliadora:</source>
+        <translation>Empresa Evaluadora:</translation>
+    </message>
+    <message>
+        <source>Responsável Técnico:</source>
+        <translation>Responsable Técnico:</translation>
+    </message>
+    <message>
+        <source>Empresa Avaliada:</source>
+        <translation>Empresa Evaluada:</translation>
+    </message>
+    <message>
+        <source>Funcionário Avaliado:</source>
+        <translation>Trabajador Evaluado:</translation>
+    </message>
+    <message>
+        <source>Setor:</source>
+        <translation>Sector:</translation>
+    </message>
+    <message>
+        <source>Jornada de Trabalho:</source>
+        <translation>Jornada de Trabajo:</translation>
+    </message>
+    <message>
+        <source>:</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Nome da exposição</source>
+        <translation>Nombre de la exposición</translation>
+    </message>
+    <message>
+        <source>Data de criação:</source>
+        <translation>Fecha de creación:</translation>
+    </message>
+    <message>
+        <source>Nº exposições parciais</source>
+        <translation>Nº de exposiciones parciales</translation>
+    </message>
+    <message>
+        <source>Nº componentes</source>
+        <translation>Nº de componentes</translation>
+    </message>
+    <message>
+        <source>Editar</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Resultante de Corpo</source>
+        <translation>Resultante de Cuerpo</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Are (m&lt;span style=&quot; vertical-align:super;&quot;&gt;&lt;/span&gt;/&lt;span style=&quot; vertical-align:sub;&quot;&gt;s&lt;/span&gt;&lt;span style=&quot; vertical-align:super;&quot;&gt;2&lt;/span&gt;):&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Aren (m&lt;span style=&quot; vertical-align:super;&quot;&gt;&lt;/span&gt;/&lt;span style=&quot; vertical-align:sub;&quot;&gt;s&lt;/span&gt;&lt;span style=&quot; vertical-align:super;&quot;&gt;2&lt;/span&gt;):&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;VDVR (m&lt;span style=&quot; vertical-align:super;&quot;&gt;&lt;/span&gt;/&lt;span style=&quot; vertical-align:sub;&quot;&gt;s&lt;/span&gt;&lt;span style=&quot; vertical-align:super;&quot;&gt;1.75&lt;/span&gt;)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;VDVexp(x) (m&lt;span style=&quot; vertical-align:super;&quot;&gt;&lt;/span&gt;/&lt;span style=&quot; vertical-align:sub;&quot;&gt;s&lt;/span&gt;&lt;span style=&quot; vertical-align:super;&quot;&gt;1.75&lt;/span&gt;):&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;VDVexp(y) (m&lt;span style=&quot; vertical-align:super;&quot;&gt;&lt;/span&gt;/&lt;span style=&quot; vertical-align:sub;&quot;&gt;s&lt;/span&gt;&lt;span style=&quot; vertical-align:super;&quot;&gt;1.75&lt;/span&gt;):&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;VDVexp(z) (m&lt;span style=&quot; vertical-align:super;&quot;&gt;&lt;/span&gt;/&lt;span style=&quot; vertical-align:sub;&quot;&gt;s&lt;/span&gt;&lt;span style=&quot; vertical-align:super;&quot;&gt;1.75&lt;/span&gt;):&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>FC (X):</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>FC (Y):</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>FC (Z):</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Resultante Mãos e Braços</source>
+        <translation>Resultante Manos y Brazos</translation>
+    </message>
+    <message>
+        <source>Exposição Parcial</source>
+        <translation>Exposición Parcial</translation>
+    </message>
+    <message>
+        <source>Exposição Parcial: </source>
+        <translation>Exposición Parcial: </translation>
+    </message>
+    <message>
+        <source>N° de repetições: </source>
+        <translation>Nº de repeticiones: </translation>
+    </message>
+    <message>
+        <source>Tempo Exposição Médio: </source>
+        <translation>Tiempo de Exposición Medio: </translation>
+    </message>
+    <message>
+        <source>Tempo Exposição Total: </source>
+        <translation>Tiempo de Exposición Total: </translation>
+    </message>
+    <message>
+        <source>Tempo Amostrado: </source>
+        <translation>Tiempo Muestreado: </translation>
+    </message>
+    <message>
+        <source>arep</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>VDVi (X)</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>VDVi (Y)</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>VDVi (Z)</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>VDVexp (X): </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>VDVexp (Y): </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>VDVexp (Z): </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Configuração</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Nome da Componente: </source>
+        <translation>Nombre del Componente: </translation>
+    </message>
+    <message>
+        <source>Inicio: </source>
+        <translation>Inicio: </translation>
+    </message>
+    <message>
+        <source>Fim: </source>
+        <translation>Fin: </translation>
+    </message>
+    <message>
+        <source>Duração: </source>
+        <translation>Duración: </translation>
+    </message>
+    <message>
+        <source>Periodo de amostragem:</source>
+        <translation>Periodo de muestreo:</translation>
+    </message>
+    <message>
+        <source>Tipo de sensor: </source>
+        <translation>Tipo de sensor: </translation>
+    </message>
+    <message>
+        <source>Sensibilidade (X):</source>
+        <translation>Sensibilidad (X):</translation>
+    </message>
+    <message>
+        <source>Sensibilidade (Y): </source>
+        <translation>Sensibilidad (Y): </translation>
+    </message>
+    <message>
+        <source>Sensibilidade (Z): </source>
+        <translation>Sensibilidad (Z): </translation>
+    </message>
+    <message>
+        <source>Filtros aplicados: </source>
+        <translation>Filtros aplicados: </translation>
+    </message>
+    <message>
+        <source>Componente</source>
+        <translation>Componente</translation>
+    </message>
+    <message>
+        <source>Amx: </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Amy: </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Amz: </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Pico (X): </source>
+        <translation>Pico (X): </translation>
+    </message>
+    <message>
+        <source>Pico (Y): </source>
+        <translation>Pico (Y): </translation>
+    </message>
+    <message>
+        <source>Pico (Z): </source>
+        <translation>Pico (Z): </translation>
+    </message>
+    <message>
+        <source>VDV (X): </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>VDV (Y): </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>VDV (Z): </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Gráfico Linhas</source>
+        <translation>Gráfico de Líneas</translation>
+    </message>
+    <message>
+        <source>Gráfico Bandas</source>
+        <translation>Gráfico de Bandas</translation>
+    </message>
+    <message>
+        <source>Observação</source>
+        <translation>Observación</translation>
+    </message>
+    <message>
+        <source>Gerar Relatorio</source>
+        <translation>Generar Informe</translation>
+    </message>
+    <message>
+        <source>Sim</source>
+        <translation>Si</translation>
+    </message>
+    <message>
+        <source>Não</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Sincronizando dados salvos no computador ...</source>
+        <translation>Sincronizando datos guardados en el ordenador ...</translation>
+    </message>
+    <message>
+        <source>Sincronizar dados do computador</source>
+        <translation>Sincronizar datos del ordenador</translation>
+    </message>
+    <message>
+        <source>Dados salvos no computador sincronizados</source>
+        <translation>Datos guardados en el ordenador sincronizados</translation>
+    </message>
+    <message>
+        <source>Dados do computador Sincronizados !!</source>
+        <translation>¡¡Datos del ordenador Sincronizados!!</translation>
+    </message>
+    <message>
+        <source>Evento</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Tarefa</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <source>Tipo Sensor</source>
+        <translation>Tipo Sensor</translation>
+    </message>
+    <message>
+        <source>Repetições</source>
+        <translation>Repeticiones</translation>
+    </message>
+    <message>
+        <source>Tempo Exp.</source>
+        <translation>Tiempo Exp.</translation>
+    </message>
+    <message>
+        <source>Tempo Comp.</source>
+        <translation>Tiempo Comp.</translation>
+    </message>
+    <message>
+        <source>Deletar Exposição</source>
+        <translation>Eliminar Exposición</translation>
+    </message>
+    <message>
+        <source>Tem certeza que deseja apagar esta exposição em seu computador?</source>
+        <translation>¿Seguro que desea eliminar esta exposición de su ordenador?</translation>
+    </message>
+    <message>
+        <source>Não foi possível apagar a exposição %1.</source>
+        <translation>No fue posible eliminar la exposición %1.</translation>
+    </message>
+    <message>
+        <source>Não foi possível apagar a exposição parcial ou recalcular a medida.</source>
+        <translation>No fue posible eliminar la exposición parcial o recalcular la medida.</translation>
+    </message>
+    <message>
+        <source>Deletar a Exposição Unificada</source>
+        <translation>Eliminar la Exposición Unificada</translation>
+    </message>
+    <message>
+        <source>Tem certeza que deseja apagar essa exposição em seu computador ?</source>
+        <translation>¿Seguro que desea eliminar esta exposición de su ordenador ?</translation>
+    </message>
+    <message>
+        <source>Não foi possível apagar a componente ou recalcular a medida.</source>
+        <translation>No fue posible eliminar el componente o recalcular la medida.</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar a observação em %1.</source>
+        <translation>No fue posible guardar la observación en %1.</translation>
+    </message>
+    <message>
+        <source>Salvar</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Editar Identificação</source>
+        <translation>Editar Identificación</translation>
+    </message>
+    <message>
+        <source>Salvar dados Identificação ?</source>
+        <translation>¿Guardar datos de identificación?</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar a identificação em %1.</source>
+        <translation>No fue posible guardar la identificación en %1.</translation>
+    </message>
+    <message>
+        <source>Editar Dados</source>
+        <translation>Editar Datos</translation>
+    </message>
+    <message>
+        <source>Deseja alterar os dados para recalcular ?</source>
+        <translation>¿Desea cambiar los datos para volver a calcular?</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar os dados ou recalcular a medida.</source>
+        <translation>No fue posible guardar los datos o recalcular la medida.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Selecione o Idioma</source>
+        <translation>Seleccionar Idioma</translation>
+    </message>
+    <message>
+        <source>Idioma:</source>
+        <translation>Idioma:</translation>
+    </message>
+    <message>
+        <source>Aceleração Total dos Eixos</source>
+        <translation>Aceleración Total de los Ejes</translation>
+    </message>
+    <message>
+        <source>Frequência [Hz]</source>
+        <translation>Frecuencia [Hz]</translation>
+    </message>
+    <message>
+        <source>Vibração [dB]</source>
+        <translation>Vibración [dB]</translation>
+    </message>
+    <message>
+        <source>Relatório Medidor de Vibração - KT9400 - </source>
+        <translation>Informe del Medidor de Vibraciones - KT9400 - </translation>
+    </message>
+    <message>
+        <source>Identificação: </source>
+        <translation>Identificación: </translation>
+    </message>
+    <message>
+        <source>Empresa Avaliadora: </source>
+        <translation>Empresa Evaluadora: </translation>
+    </message>
+    <message>
+        <source>Responsável Técnico: </source>
+        <translation>Responsable Técnico: </translation>
+    </message>
+    <message>
+        <source>Empresa Avaliada: </source>
+        <translation>Empresa Evaluada: </translation>
+    </message>
+    <message>
+        <source>Funcionário Avaliado: </source>
+        <translation>Trabajador Evaluado: </translation>
+    </message>
+    <message>
+        <source>Setor: </source>
+        <translation>Sector: </translation>
+    </message>
+    <message>
+        <source>Nome da Exposição: </source>
+        <translation>Nombre de la Exposición: </translation>
+    </message>
+    <message>
+        <source>Data de Criação: </source>
+        <translation>Fecha de Creación: </translation>
+    </message>
+    <message>
+        <source>Jornada de Trabalho: </source>
+        <translation>Jornada de Trabajo: </translation>
+    </message>
+    <message>
+        <source>Resultante de Corpo</source>
+        <translation>Resultante de Cuerpo</translation>
+    </message>
+    <message>
+        <source>Are [m/s²]: </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Aren [m/s²]: </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Resultante de Mãos e Braços</source>
+        <translation>Resultante de Manos y Brazos</translation>
+    </message>
+    <message>
+        <source>Observações:</source>
+        <translation>Observaciones:</translation>
+    </message>
+    <message>
+        <source>Exposições Parciais de Corpo</source>
+        <translation>Exposiciones Parciales de Cuerpo</translation>
+    </message>
+    <message>
+        <source>Exposições Parciais de Mãos e Braços</source>
+        <translation>Exposiciones Parciales de Manos y Brazos</translation>
+    </message>
+    <message>
+        <source>Exposição Parcial </source>
+        <translation>Exposición Parcial </translation>
+    </message>
+    <message>
+        <source>Exposição Parcial: </source>
+        <translation>Exposición Parcial: </translation>
+    </message>
+    <message>
+        <source>Nº Repetições: </source>
+        <translation>Nº Repeticiones: </translation>
+    </message>
+    <message>
+        <source>Tempo Exposição Médio: </source>
+        <translation>Tiempo de Exposición Medio: </translation>
+    </message>
+    <message>
+        <source>Tempo Exposição Total: </source>
+        <translation>Tiempo de Exposición Total: </translation>
+    </message>
+    <message>
+        <source>arep [m/s²]: </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Tempo Amostrado: </source>
+        <translation>Tiempo Muestreado: </translation>
+    </message>
+    <message>
+        <source> Componentes de Corpo - Exposição Parcial </source>
+        <translation> Componentes de Cuerpo - Exposición Parcial </translation>
+    </message>
+    <message>
+        <source> Componentes de Mãos e Braços - Exposição Parcial </source>
+        <translation> Componentes de Manos y Brazos - Exposición Parcial </translation>
+    </message>
+    <message>
+        <source> Componente </source>
+        <translation> Componente </translation>
+    </message>
+    <message>
+        <source>Nome da Componente: </source>
+        <translation>Nombre del Componente: </translation>
+    </message>
+    <message>
+        <source>Tipo de Sensor: </source>
+        <translation>Tipo de Sensor: </translation>
+    </message>
+    <message>
+        <source>Inicio: </source>
+        <translation>Inicio: </translation>
+    </message>
+    <message>
+        <source>Fator Multiplicativo(x): </source>
+        <translation>Factor Multiplicativo(x): </translation>
+    </message>
+    <message>
+        <source>Fim: </source>
+        <translation>Fin: </translation>
+    </message>
+    <message>
+        <source>Fator Multiplicativo(y): </source>
+        <translation>Factor Multiplicativo(y): </translation>
+    </message>
+    <message>
+        <source>Duração: </source>
+        <translation>Duración: </translation>
+    </message>
+    <message>
+        <source>Fator Multiplicativo(z): </source>
+        <translation>Factor Multiplicativo(z): </translation>
+    </message>
+    <message>
+        <source>Período de Amostragem: </source>
+        <translation>Periodo de Muestreo: </translation>
+    </message>
+    <message>
+        <source>Filtros aplicados (X ,Y, Z):  </source>
+        <translation>Filtros aplicados (X ,Y, Z):  </translation>
+    </message>
+    <message>
+        <source>Variáveis:</source>
+        <translation>Variables:</translation>
+    </message>
+    <message>
+        <source>Eixo</source>
+        <translation>Eje</translation>
+    </message>
+    <message>
+        <source>Amj [m/s²]</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Pico</source>
+        <translation>Pico</translation>
+    </message>
+    <message>
+        <source>VDV [m/s1,75]</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Graficos:</source>
+        <translation>Gráficos:</translation>
+    </message>
+    <message>
+        <source> Tabela da Componente </source>
+        <translation> Tabla del Componente </translation>
+    </message>
+    <message>
+        <source>Destino do Relatório - PDF</source>
+        <translation>Informe de Destino - PDF</translation>
+    </message>
+    <message>
+        <source>Gerar Relatório</source>
+        <translation>Generar Informe</translation>
+    </message>
+    <message>
+        <source>Erro ao gerar relatório</source>
+        <translation>Error al generar informe</translation>
+    </message>
+</context>
+<context>
+    <name>config_perfil</name>
+    <message>
+        <source>Cadastro de Perfil</source>
+        <translation>Registro de Perfil</translation>
+    </message>
+    <message>
+        <source>Empresa Avaliadora:</source>
+        <translation>Empresa Evaluadora:</translation>
+    </message>
+    <message>
+        <source>Responsavel 1:</source>
+        <translation>Responsable 1:</translation>
+    </message>
+    <message>
+        <source>Responsavel 2:</source>
+        <translation>Responsable 2:</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Salvar</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o perfil em %1.</source>
+        <translation>No fue posible guardar el perfil en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>sobre</name>
+    <message>
+        <source>Sobre</source>
+        <translation>Acerca</translation>
+    </message>
+    <message>
+        <source>KT 9400</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Medidor de Vibração Corpo Humano</source>
+        <translation>Medidor de Vibración del Cuerpo Humano</translation>
+    </message>
+    <message>
+        <source>IEC 61260-1:2014</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>ISO 8041-1:2017</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>ISO 2631-1: 1997</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>ISO 5349-1:2001</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>NHO 09-2013</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>NHO 10:2013</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>NR-15</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Corvalendis</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Versão 1.0.0</source>
+        <translation></translation>
     </message>
 </context>
 </TS>

@@ -2,14 +2,70 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="pt_BR">
 <context>
-    <name>QObject</name>
+    <name>JanelaConfig</name>
     <message>
-        <source>Selecione o Idioma</source>
-        <translation>Select the language</translation>
+        <source>Configuração de Instrumento</source>
+        <translation>Instrument Configuration</translation>
     </message>
     <message>
-        <source>Idioma:</source>
-        <translation>Language:</translation>
+        <source>Configurações Gerais</source>
+        <translation>General Settings</translation>
+    </message>
+    <message>
+        <source>Periodo de Amostragem</source>
+        <translation>Sampling Period</translation>
+    </message>
+    <message>
+        <source>Medição Programada</source>
+        <translation>Programmed Measurement</translation>
+    </message>
+    <message>
+        <source>Sensor de Mãos e Bracos</source>
+        <translation>Hand-Arm Sensor</translation>
+    </message>
+    <message>
+        <source>Ponderação Frequência</source>
+        <translation>Frequency Weighting</translation>
+    </message>
+    <message>
+        <source>Fator Multiplicativo</source>
+        <translation>Multiplying Factor</translation>
+    </message>
+    <message>
+        <source>Sensibilidade</source>
+        <translation>Sensitivity</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Sensor de Corpo inteiro</source>
+        <translation>Whole-Body Sensor</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Salvar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>manual</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar a configuração em %1. O instrumento não foi configurado.</source>
+        <translation>The configuration could not be written to %1. The instrument was not configured.</translation>
     </message>
 </context>
 <context>
@@ -38,6 +94,320 @@
         <source>Medidor de Vibração - Corvalendis</source>
         <translation>Vibration Meter - Corvalendis</translation>
     </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:20pt; font-weight:600; color:#ffffff;&quot;&gt;Medidor de Vibração - KT9400&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:20pt; font-weight:600; color:#ffffff;&quot;&gt;Vibration Meter - KT9400&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Conectar</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Id do Equipamento</source>
+        <translation>Equipment Id</translation>
+    </message>
+    <message>
+        <source>CONFIGURAR</source>
+        <translation>CONFIGURE</translation>
+    </message>
+    <message>
+        <source>Perfil</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>Empresa Avaliadora:</source>
+        <translation>Evaluating Company:</translation>
+    </message>
+    <message>
+        <source>-----------------------</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Responsável Técnico:</source>
+        <translation>Responsible Technician:</translation>
+    </message>
+    <message>
+        <source>Editar</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600; color:#ffffff;&quot;&gt;Medições:&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600; color:#ffffff;&quot;&gt;Measurements:&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Baixar Tudo</source>
+        <translation>Download All</translation>
+    </message>
+    <message>
+        <source>Sobre</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Importar</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Exportar</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Adicionar Perfil</source>
+        <translation>Add Profile</translation>
+    </message>
+    <message>
+        <source>Configurar</source>
+        <translation>Configure</translation>
+    </message>
+    <message>
+        <source>Deletar dados do equipamento</source>
+        <translation>Delete equipment data</translation>
+    </message>
+    <message>
+        <source>Mudar Idioma</source>
+        <translation>Change Language</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Conectado</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>Dispositivo conectado</source>
+        <translation>Device connected</translation>
+    </message>
+    <message>
+        <source>Dispositivo desconectado</source>
+        <translation>Device disconnected</translation>
+    </message>
+    <message>
+        <source>Há mais de um instrumento KT9400 conectado; usando o de %1.</source>
+        <translation>More than one KT9400 instrument is connected; using the one at %1.</translation>
+    </message>
+    <message>
+        <source>Procurando e conectando com o instrumento...</source>
+        <translation>Searching and connecting with the instrument ...</translation>
+    </message>
+    <message>
+        <source>Dispositivo conectado!</source>
+        <translation>Device connected!</translation>
+    </message>
+    <message>
+        <source>Dispositivo desconectado!</source>
+        <translation>Device disconnected!</translation>
+    </message>
+    <message>
+        <source>A pasta DATA não foi encontrada no instrumento.</source>
+        <translation>The DATA folder was not found on the instrument.</translation>
+    </message>
+    <message>
+        <source>Configurar Equipamento</source>
+        <translation>Configure Equipment</translation>
+    </message>
+    <message>
+        <source>Equipamento desconectado.
+Não foi possível abrir as configurações</source>
+        <translation>Equipment disconnected.
+The settings could not be opened</translation>
+    </message>
+    <message>
+        <source>Português</source>
+        <translation>Portuguese</translation>
+    </message>
+    <message>
+        <source>Inglês</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Espanhol</source>
+        <translation>Spanish</translation>
+    </message>
+    <message>
+        <source>Selecione o Idioma</source>
+        <translation>Select the language</translation>
+    </message>
+    <message>
+        <source>Idioma</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Nome da Medição</source>
+        <translation>Measurement Name</translation>
+    </message>
+    <message>
+        <source>Data de Criação</source>
+        <translation>Creation Date</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>%1: a pasta não é uma medida (ou o instrumento foi desconectado).</source>
+        <translation>%1: the folder is not a measurement (or the instrument was disconnected).</translation>
+    </message>
+    <message>
+        <source>%1: não foi possível gravar o arquivo da medida no instrumento.</source>
+        <translation>%1: the measurement file on the instrument could not be written.</translation>
+    </message>
+    <message>
+        <source>%1: não foi possível renomear a medida no instrumento; nada foi copiado.</source>
+        <translation>%1: the measurement could not be renamed on the instrument; nothing was copied.</translation>
+    </message>
+    <message>
+        <source>%1: a cópia não foi concluída; nada foi gravado no computador.</source>
+        <translation>%1: the copy did not complete; nothing was written to the computer.</translation>
+    </message>
+    <message>
+        <source>%1: copiada, mas os resultados não puderam ser gravados.</source>
+        <translation>%1: copied, but the results could not be written.</translation>
+    </message>
+    <message>
+        <source>Baixar Dado</source>
+        <translation>Download Data</translation>
+    </message>
+    <message>
+        <source>Instrumento desconectado.
+Não é possivel baixar medida</source>
+        <translation>Instrument disconnected.
+The measurement cannot be downloaded</translation>
+    </message>
+    <message>
+        <source>Ja existe uma medida com este nome deseja substituir? </source>
+        <translation>A measurement with this name already exists, do you want to replace it? </translation>
+    </message>
+    <message>
+        <source>Tem certeza que deseja baixar esta medida?</source>
+        <translation>Are you sure you want to download this measurement?</translation>
+    </message>
+    <message>
+        <source>Baixar Dado !!</source>
+        <translation>Download Data !!</translation>
+    </message>
+    <message>
+        <source>Sim</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Não</source>
+        <translation>Not</translation>
+    </message>
+    <message>
+        <source>Baixar todos os dados</source>
+        <translation>Download all data</translation>
+    </message>
+    <message>
+        <source>Instrumento desconectado.
+Não foi possível baixar dados</source>
+        <translation>Instrument disconnected.
+The data could not be downloaded</translation>
+    </message>
+    <message>
+        <source>Baixando dados do instrumento...</source>
+        <translation>Downloading data from the instrument...</translation>
+    </message>
+    <message>
+        <source>Deseja substituir as medidas se ja estiveram baixadas?</source>
+        <translation>Do you want to replace the measurements already downloaded?</translation>
+    </message>
+    <message>
+        <source>Download Concluído !</source>
+        <translation>Download Complete !</translation>
+    </message>
+    <message>
+        <source>Dados do instrumento foram baixados no computador !!</source>
+        <translation>The instrument data were downloaded to the computer !!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n medida(s) não foram baixadas:</source>
+        <translation>
+            <numerusform>%n measurement was not downloaded:</numerusform>
+            <numerusform>%n measurements were not downloaded:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nem todas as medidas foram baixadas.</source>
+        <translation>Not every measurement was downloaded.</translation>
+    </message>
+    <message>
+        <source>Importar Arquivo</source>
+        <translation>Import File</translation>
+    </message>
+    <message>
+        <source>Esta pasta não é uma medida, selecione a medida correta.</source>
+        <translation>This folder is not a measurement, select the right measurement.</translation>
+    </message>
+    <message>
+        <source>Importar Arquivos</source>
+        <translation>Import Files</translation>
+    </message>
+    <message>
+        <source>Esta medida ja existe, deseja substitui-la no seu computador ?</source>
+        <translation>This measurement already exists, do you want to replace it on your computer?</translation>
+    </message>
+    <message>
+        <source>Medida importada com sucesso!</source>
+        <translation>Measurement imported successfully!</translation>
+    </message>
+    <message>
+        <source>A medida foi copiada, mas os resultados não puderam ser gravados.</source>
+        <translation>The measurement was copied, but the results could not be written.</translation>
+    </message>
+    <message>
+        <source>A importação não foi concluída; nada foi gravado no computador.</source>
+        <translation>The import did not complete; nothing was written to the computer.</translation>
+    </message>
+    <message>
+        <source>Exportar Arquivo</source>
+        <translation>Export File</translation>
+    </message>
+    <message>
+        <source>Arquivos exportados com sucesso!</source>
+        <translation>Files exported successfully!</translation>
+    </message>
+    <message>
+        <source>A exportação não foi concluída; a pasta %1 pode estar incompleta.</source>
+        <translation>The export did not complete; the folder %1 may be incomplete.</translation>
+    </message>
+    <message>
+        <source>Deletar Dados</source>
+        <translation>Delete Data</translation>
+    </message>
+    <message>
+        <source>Instrumento desconectado.
+Não é possivel deletar dados</source>
+        <translation>Instrument disconnected.
+The data cannot be deleted</translation>
+    </message>
+    <message>
+        <source>Tem certeza que quer deletar todos os arquivos do equipamento?</source>
+        <translation>Are you sure you want to delete all files of the equipment?</translation>
+    </message>
+    <message>
+        <source>Seus dados não foram baixados, deseja excluir todos os arquivos do equipamento mesmo assim?</source>
+        <translation>Your data were not downloaded, do you want to delete all files of the equipment anyway?</translation>
+    </message>
+    <message>
+        <source>Deletar todos os dados</source>
+        <translation>Delete all data</translation>
+    </message>
+    <message>
+        <source>Deletando dados do Instrumento ...</source>
+        <translation>Deleting instrument data ...</translation>
+    </message>
+    <message>
+        <source>Dados deletados!</source>
+        <translation>Data deleted!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arquivo(s) não puderam ser deletados.</source>
+        <translation>
+            <numerusform>%n file could not be deleted.</numerusform>
+            <numerusform>%n files could not be deleted.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>
@@ -48,6 +418,685 @@
     <message>
         <source>Corvalendis - Medidor de Vibração</source>
         <translation>Corvalendis - Vibration Meter</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:20pt; color:#ffffff;&quot;&gt;Medidor de Vibração - KT9400&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:20pt; color:#ffffff;&quot;&gt;Vibration Meter - KT9400&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:15pt; color:#ffffff;&quot;&gt;Exposições Resultantes&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:15pt; color:#ffffff;&quot;&gt;Resulting Exposures&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Sincronizar dados 
+do computador</source>
+        <translation>Synchronise data 
+of the computer</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:15pt; color:#ffffff;&quot;&gt;Exposições Parciais (i)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:15pt; color:#ffffff;&quot;&gt;Partial Exposures (i)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:15pt; color:#ffffff;&quot;&gt;Componentes Exposição (k)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:15pt; color:#ffffff;&quot;&gt;Exposure Components (k)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Identificação</source>
+        <translation>Identification</translation>
+    </message>
+    <message>
+        <source>Empresa Avaliadora:</source>
+        <translation>Evaluating Company:</translation>
+    </message>
+    <message>
+        <source>Responsável Técnico:</source>
+        <translation>Responsible Technician:</translation>
+    </message>
+    <message>
+        <source>Empresa Avaliada:</source>
+        <translation>Evaluated Company:</translation>
+    </message>
+    <message>
+        <source>Funcionário Avaliado:</source>
+        <translation>Evaluated Worker:</translation>
+    </message>
+    <message>
+        <source>Setor:</source>
+        <translation>Sector:</translation>
+    </message>
+    <message>
+        <source>Jornada de Trabalho:</source>
+        <translation>Working Day:</translation>
+    </message>
+    <message>
+        <source>:</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Nome da exposição</source>
+        <translation>Exposure name</translation>
+    </message>
+    <message>
+        <source>Data de criação:</source>
+        <translation>Creation date:</translation>
+    </message>
+    <message>
+        <source>Nº exposições parciais</source>
+        <translation>No. of partial exposures</translation>
+    </message>
+    <message>
+        <source>Nº componentes</source>
+        <translation>No. of components</translation>
+    </message>
+    <message>
+        <source>Editar</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Resultante de Corpo</source>
+        <translation>Whole-Body Resultant</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Are (m&lt;span style=&quot; vertical-align:super;&quot;&gt;&lt;/span&gt;/&lt;span style=&quot; vertical-align:sub;&quot;&gt;s&lt;/span&gt;&lt;span style=&quot; vertical-align:super;&quot;&gt;2&lt;/span&gt;):&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Aren (m&lt;span style=&quot; vertical-align:super;&quot;&gt;&lt;/span&gt;/&lt;span style=&quot; vertical-align:sub;&quot;&gt;s&lt;/span&gt;&lt;span style=&quot; vertical-align:super;&quot;&gt;2&lt;/span&gt;):&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;VDVR (m&lt;span style=&quot; vertical-align:super;&quot;&gt;&lt;/span&gt;/&lt;span style=&quot; vertical-align:sub;&quot;&gt;s&lt;/span&gt;&lt;span style=&quot; vertical-align:super;&quot;&gt;1.75&lt;/span&gt;)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;VDVexp(x) (m&lt;span style=&quot; vertical-align:super;&quot;&gt;&lt;/span&gt;/&lt;span style=&quot; vertical-align:sub;&quot;&gt;s&lt;/span&gt;&lt;span style=&quot; vertical-align:super;&quot;&gt;1.75&lt;/span&gt;):&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;VDVexp(y) (m&lt;span style=&quot; vertical-align:super;&quot;&gt;&lt;/span&gt;/&lt;span style=&quot; vertical-align:sub;&quot;&gt;s&lt;/span&gt;&lt;span style=&quot; vertical-align:super;&quot;&gt;1.75&lt;/span&gt;):&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;VDVexp(z) (m&lt;span style=&quot; vertical-align:super;&quot;&gt;&lt;/span&gt;/&lt;span style=&quot; vertical-align:sub;&quot;&gt;s&lt;/span&gt;&lt;span style=&quot; vertical-align:super;&quot;&gt;1.75&lt;/span&gt;):&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>FC (X):</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>FC (Y):</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>FC (Z):</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Resultante Mãos e Braços</source>
+        <translation>Hand-Arm Resultant</translation>
+    </message>
+    <message>
+        <source>Exposição Parcial</source>
+        <translation>Partial Exposure</translation>
+    </message>
+    <message>
+        <source>Exposição Parcial: </source>
+        <translation>Partial Exposure: </translation>
+    </message>
+    <message>
+        <source>N° de repetições: </source>
+        <translation>No. of repetitions: </translation>
+    </message>
+    <message>
+        <source>Tempo Exposição Médio: </source>
+        <translation>Mean Exposure Time: </translation>
+    </message>
+    <message>
+        <source>Tempo Exposição Total: </source>
+        <translation>Total Exposure Time: </translation>
+    </message>
+    <message>
+        <source>Tempo Amostrado: </source>
+        <translation>Sampled Time: </translation>
+    </message>
+    <message>
+        <source>arep</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>VDVi (X)</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>VDVi (Y)</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>VDVi (Z)</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>VDVexp (X): </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>VDVexp (Y): </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>VDVexp (Z): </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Configuração</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Nome da Componente: </source>
+        <translation>Component Name: </translation>
+    </message>
+    <message>
+        <source>Inicio: </source>
+        <translation>Start: </translation>
+    </message>
+    <message>
+        <source>Fim: </source>
+        <translation>End: </translation>
+    </message>
+    <message>
+        <source>Duração: </source>
+        <translation>Duration: </translation>
+    </message>
+    <message>
+        <source>Periodo de amostragem:</source>
+        <translation>Sampling period:</translation>
+    </message>
+    <message>
+        <source>Tipo de sensor: </source>
+        <translation>Sensor type: </translation>
+    </message>
+    <message>
+        <source>Sensibilidade (X):</source>
+        <translation>Sensitivity (X):</translation>
+    </message>
+    <message>
+        <source>Sensibilidade (Y): </source>
+        <translation>Sensitivity (Y): </translation>
+    </message>
+    <message>
+        <source>Sensibilidade (Z): </source>
+        <translation>Sensitivity (Z): </translation>
+    </message>
+    <message>
+        <source>Filtros aplicados: </source>
+        <translation>Applied filters: </translation>
+    </message>
+    <message>
+        <source>Componente</source>
+        <translation>Component</translation>
+    </message>
+    <message>
+        <source>Amx: </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Amy: </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Amz: </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Pico (X): </source>
+        <translation>Peak (X): </translation>
+    </message>
+    <message>
+        <source>Pico (Y): </source>
+        <translation>Peak (Y): </translation>
+    </message>
+    <message>
+        <source>Pico (Z): </source>
+        <translation>Peak (Z): </translation>
+    </message>
+    <message>
+        <source>VDV (X): </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>VDV (Y): </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>VDV (Z): </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Gráfico Linhas</source>
+        <translation>Line Chart</translation>
+    </message>
+    <message>
+        <source>Gráfico Bandas</source>
+        <translation>Bands Chart</translation>
+    </message>
+    <message>
+        <source>Observação</source>
+        <translation>Observation</translation>
+    </message>
+    <message>
+        <source>Gerar Relatorio</source>
+        <translation>Generate Report</translation>
+    </message>
+    <message>
+        <source>Sim</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Não</source>
+        <translation>Not</translation>
+    </message>
+    <message>
+        <source>Sincronizando dados salvos no computador ...</source>
+        <translation>Synchronising data saved on the computer ...</translation>
+    </message>
+    <message>
+        <source>Sincronizar dados do computador</source>
+        <translation>Synchronise computer data</translation>
+    </message>
+    <message>
+        <source>Dados salvos no computador sincronizados</source>
+        <translation>Data saved on the computer synchronised</translation>
+    </message>
+    <message>
+        <source>Dados do computador Sincronizados !!</source>
+        <translation>Computer data Synchronised !!</translation>
+    </message>
+    <message>
+        <source>Evento</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Tarefa</source>
+        <translation>Task</translation>
+    </message>
+    <message>
+        <source>Tipo Sensor</source>
+        <translation>Sensor Type</translation>
+    </message>
+    <message>
+        <source>Repetições</source>
+        <translation>Repetitions</translation>
+    </message>
+    <message>
+        <source>Tempo Exp.</source>
+        <translation>Exp. Time</translation>
+    </message>
+    <message>
+        <source>Tempo Comp.</source>
+        <translation>Comp. Time</translation>
+    </message>
+    <message>
+        <source>Deletar Exposição</source>
+        <translation>Delete Exposure</translation>
+    </message>
+    <message>
+        <source>Tem certeza que deseja apagar esta exposição em seu computador?</source>
+        <translation>Are you sure you want to delete this exposure from your computer?</translation>
+    </message>
+    <message>
+        <source>Não foi possível apagar a exposição %1.</source>
+        <translation>The exposure %1 could not be deleted.</translation>
+    </message>
+    <message>
+        <source>Não foi possível apagar a exposição parcial ou recalcular a medida.</source>
+        <translation>The partial exposure could not be deleted or the measurement recalculated.</translation>
+    </message>
+    <message>
+        <source>Deletar a Exposição Unificada</source>
+        <translation>Delete the Unified Exposure</translation>
+    </message>
+    <message>
+        <source>Tem certeza que deseja apagar essa exposição em seu computador ?</source>
+        <translation>Are you sure you want to delete this exposure from your computer ?</translation>
+    </message>
+    <message>
+        <source>Não foi possível apagar a componente ou recalcular a medida.</source>
+        <translation>The component could not be deleted or the measurement recalculated.</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar a observação em %1.</source>
+        <translation>The observation could not be saved in %1.</translation>
+    </message>
+    <message>
+        <source>Salvar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Editar Identificação</source>
+        <translation>Edit Identification</translation>
+    </message>
+    <message>
+        <source>Salvar dados Identificação ?</source>
+        <translation>Save identification data ?</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar a identificação em %1.</source>
+        <translation>The identification could not be saved in %1.</translation>
+    </message>
+    <message>
+        <source>Editar Dados</source>
+        <translation>Edit Data</translation>
+    </message>
+    <message>
+        <source>Deseja alterar os dados para recalcular ?</source>
+        <translation>Do you want to change the data to recalculate?</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar os dados ou recalcular a medida.</source>
+        <translation>The data could not be saved or the measurement recalculated.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Selecione o Idioma</source>
+        <translation>Select the language</translation>
+    </message>
+    <message>
+        <source>Idioma:</source>
+        <translation>Language:</translation>
+    </message>
+    <message>
+        <source>Aceleração Total dos Eixos</source>
+        <translation>Total Acceleration of the Axes</translation>
+    </message>
+    <message>
+        <source>Frequência [Hz]</source>
+        <translation>Frequency [Hz]</translation>
+    </message>
+    <message>
+        <source>Vibração [dB]</source>
+        <translation>Vibration [dB]</translation>
+    </message>
+    <message>
+        <source>Relatório Medidor de Vibração - KT9400 - </source>
+        <translation>Vibration Meter Report - KT9400 - </translation>
+    </message>
+    <message>
+        <source>Identificação: </source>
+        <translation>Identification: </translation>
+    </message>
+    <message>
+        <source>Empresa Avaliadora: </source>
+        <translation>Evaluating Company: </translation>
+    </message>
+    <message>
+        <source>Responsável Técnico: </source>
+        <translation>Responsible Technician: </translation>
+    </message>
+    <message>
+        <source>Empresa Avaliada: </source>
+        <translation>Evaluated Company: </translation>
+    </message>
+    <message>
+        <source>Funcionário Avaliado: </source>
+        <translation>Evaluated Worker: </translation>
+    </message>
+    <message>
+        <source>Setor: </source>
+        <translation>Sector: </translation>
+    </message>
+    <message>
+        <source>Nome da Exposição: </source>
+        <translation>Exposure Name: </translation>
+    </message>
+    <message>
+        <source>Data de Criação: </source>
+        <translation>Creation Date: </translation>
+    </message>
+    <message>
+        <source>Jornada de Trabalho: </source>
+        <translation>Working Day: </translation>
+    </message>
+    <message>
+        <source>Resultante de Corpo</source>
+        <translation>Whole-Body Resultant</translation>
+    </message>
+    <message>
+        <source>Are [m/s²]: </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Aren [m/s²]: </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Resultante de Mãos e Braços</source>
+        <translation>Hand-Arm Resultant</translation>
+    </message>
+    <message>
+        <source>Observações:</source>
+        <translation>Observations:</translation>
+    </message>
+    <message>
+        <source>Exposições Parciais de Corpo</source>
+        <translation>Whole-Body Partial Exposures</translation>
+    </message>
+    <message>
+        <source>Exposições Parciais de Mãos e Braços</source>
+        <translation>Hand-Arm Partial Exposures</translation>
+    </message>
+    <message>
+        <source>Exposição Parcial </source>
+        <translation>Partial Exposure </translation>
+    </message>
+    <message>
+        <source>Exposição Parcial: </source>
+        <translation>Partial Exposure: </translation>
+    </message>
+    <message>
+        <source>Nº Repetições: </source>
+        <translation>No. of Repetitions: </translation>
+    </message>
+    <message>
+        <source>Tempo Exposição Médio: </source>
+        <translation>Mean Exposure Time: </translation>
+    </message>
+    <message>
+        <source>Tempo Exposição Total: </source>
+        <translation>Total Exposure Time: </translation>
+    </message>
+    <message>
+        <source>arep [m/s²]: </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Tempo Amostrado: </source>
+        <translation>Sampled Time: </translation>
+    </message>
+    <message>
+        <source> Componentes de Corpo - Exposição Parcial </source>
+        <translation> Whole-Body Components - Partial Exposure </translation>
+    </message>
+    <message>
+        <source> Componentes de Mãos e Braços - Exposição Parcial </source>
+        <translation> Hand-Arm Components - Partial Exposure </translation>
+    </message>
+    <message>
+        <source> Componente </source>
+        <translation> Component </translation>
+    </message>
+    <message>
+        <source>Nome da Componente: </source>
+        <translation>Component Name: </translation>
+    </message>
+    <message>
+        <source>Tipo de Sensor: </source>
+        <translation>Sensor Type: </translation>
+    </message>
+    <message>
+        <source>Inicio: </source>
+        <translation>Start: </translation>
+    </message>
+    <message>
+        <source>Fator Multiplicativo(x): </source>
+        <translation>Multiplying Factor(x): </translation>
+    </message>
+    <message>
+        <source>Fim: </source>
+        <translation>End: </translation>
+    </message>
+    <message>
+        <source>Fator Multiplicativo(y): </source>
+        <translation>Multiplying Factor(y): </translation>
+    </message>
+    <message>
+        <source>Duração: </source>
+        <translation>Duration: </translation>
+    </message>
+    <message>
+        <source>Fator Multiplicativo(z): </source>
+        <translation>Multiplying Factor(z): </translation>
+    </message>
+    <message>
+        <source>Período de Amostragem: </source>
+        <translation>Sampling Period: </translation>
+    </message>
+    <message>
+        <source>Filtros aplicados (X ,Y, Z):  </source>
+        <translation>Applied filters (X ,Y, Z):  </translation>
+    </message>
+    <message>
+        <source>Variáveis:</source>
+        <translation>Variables:</translation>
+    </message>
+    <message>
+        <source>Eixo</source>
+        <translation>Axis</translation>
+    </message>
+    <message>
+        <source>Amj [m/s²]</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Pico</source>
+        <translation>Peak</translation>
+    </message>
+    <message>
+        <source>VDV [m/s1,75]</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Graficos:</source>
+        <translation>Charts:</translation>
+    </message>
+    <message>
+        <source> Tabela da Componente </source>
+        <translation> Component Table </translation>
+    </message>
+    <message>
+        <source>Destino do Relatório - PDF</source>
+        <translation>Report Destination - PDF</translation>
+    </message>
+    <message>
+        <source>Gerar Relatório</source>
+        <translation>Generate Report</translation>
+    </message>
+    <message>
+        <source>Erro ao gerar relatório</source>
+        <translation>Error generating report</translation>
+    </message>
+</context>
+<context>
+    <name>config_perfil</name>
+    <message>
+        <source>Cadastro de Perfil</source>
+        <translation>Profile Registration</translation>
+    </message>
+    <message>
+        <source>Empresa Avaliadora:</source>
+        <translation>Evaluating Company:</translation>
+    </message>
+    <message>
+        <source>Responsavel 1:</source>
+        <translation>Responsible 1:</translation>
+    </message>
+    <message>
+        <source>Responsavel 2:</source>
+        <translation>Responsible 2:</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Salvar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o perfil em %1.</source>
+        <translation>The profile could not be saved in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>sobre</name>
+    <message>
+        <source>Sobre</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>KT 9400</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Medidor de Vibração Corpo Humano</source>
+        <translation>Human Body Vibration Meter</translation>
+    </message>
+    <message>
+        <source>IEC 61260-1:2014</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>ISO 8041-1:2017</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>ISO 2631-1: 1997</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>ISO 5349-1:2001</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>NHO 09-2013</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>NHO 10:2013</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>NR-15</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Corvalendis</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Versão 1.0.0</source>
+        <translation></translation>
     </message>
 </context>
 </TS>

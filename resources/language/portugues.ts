@@ -2,14 +2,70 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="pt_BR">
 <context>
-    <name>QObject</name>
+    <name>JanelaConfig</name>
     <message>
-        <source>Selecione o Idioma</source>
-        <translation>Selecione o Idioma</translation>
+        <source>Configuração de Instrumento</source>
+        <translation>Configuração de Instrumento</translation>
     </message>
     <message>
-        <source>Idioma:</source>
-        <translation>Idioma:</translation>
+        <source>Configurações Gerais</source>
+        <translation>Configurações Gerais</translation>
+    </message>
+    <message>
+        <source>Periodo de Amostragem</source>
+        <translation>Periodo de Amostragem</translation>
+    </message>
+    <message>
+        <source>Medição Programada</source>
+        <translation>Medição Programada</translation>
+    </message>
+    <message>
+        <source>Sensor de Mãos e Bracos</source>
+        <translation>Sensor de Mão e Braco</translation>
+    </message>
+    <message>
+        <source>Ponderação Frequência</source>
+        <translation>Ponderação Frequência</translation>
+    </message>
+    <message>
+        <source>Fator Multiplicativo</source>
+        <translation>Fator Multiplicativo</translation>
+    </message>
+    <message>
+        <source>Sensibilidade</source>
+        <translation>Sensibilidade</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Sensor de Corpo inteiro</source>
+        <translation>Sensor de Corpo Inteiro</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Salvar</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>manual</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar a configuração em %1. O instrumento não foi configurado.</source>
+        <translation>Não foi possível gravar a configuração em %1. O instrumento não foi configurado.</translation>
     </message>
 </context>
 <context>
@@ -38,6 +94,320 @@
         <source>Medidor de Vibração - Corvalendis</source>
         <translation>Medidor de Vibração - Corvalendis</translation>
     </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:20pt; font-weight:600; color:#ffffff;&quot;&gt;Medidor de Vibração - KT9400&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:20pt; font-weight:600; color:#ffffff;&quot;&gt;Medidor de Vibração - KT9400&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Conectar</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>Id do Equipamento</source>
+        <translation>Id do Equipamento</translation>
+    </message>
+    <message>
+        <source>CONFIGURAR</source>
+        <translation>CONFIGURAR</translation>
+    </message>
+    <message>
+        <source>Perfil</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Empresa Avaliadora:</source>
+        <translation>Empresa Avaliadora:</translation>
+    </message>
+    <message>
+        <source>-----------------------</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Responsável Técnico:</source>
+        <translation>Responsável Técnico:</translation>
+    </message>
+    <message>
+        <source>Editar</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600; color:#ffffff;&quot;&gt;Medições:&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600; color:#ffffff;&quot;&gt;Medições:&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Baixar Tudo</source>
+        <translation>Baixar Tudo</translation>
+    </message>
+    <message>
+        <source>Sobre</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Importar</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Exportar</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Adicionar Perfil</source>
+        <translation>Adicionar Perfil</translation>
+    </message>
+    <message>
+        <source>Configurar</source>
+        <translation>Configurar</translation>
+    </message>
+    <message>
+        <source>Deletar dados do equipamento</source>
+        <translation>Deletar dados do equipamento</translation>
+    </message>
+    <message>
+        <source>Mudar Idioma</source>
+        <translation>Mudar Idioma</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Conectado</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>Dispositivo conectado</source>
+        <translation>Dispositivo conectado</translation>
+    </message>
+    <message>
+        <source>Dispositivo desconectado</source>
+        <translation>Dispositivo desconectado</translation>
+    </message>
+    <message>
+        <source>Há mais de um instrumento KT9400 conectado; usando o de %1.</source>
+        <translation>Há mais de um instrumento KT9400 conectado; usando o de %1.</translation>
+    </message>
+    <message>
+        <source>Procurando e conectando com o instrumento...</source>
+        <translation>Procurando e conectando com o instrumento...</translation>
+    </message>
+    <message>
+        <source>Dispositivo conectado!</source>
+        <translation>Dispositivo conectado!</translation>
+    </message>
+    <message>
+        <source>Dispositivo desconectado!</source>
+        <translation>Dispositivo desconectado!</translation>
+    </message>
+    <message>
+        <source>A pasta DATA não foi encontrada no instrumento.</source>
+        <translation>A pasta DATA não foi encontrada no instrumento.</translation>
+    </message>
+    <message>
+        <source>Configurar Equipamento</source>
+        <translation>Configurar Equipamento</translation>
+    </message>
+    <message>
+        <source>Equipamento desconectado.
+Não foi possível abrir as configurações</source>
+        <translation>Equipamento desconectado.
+Não foi possível abrir as configurações</translation>
+    </message>
+    <message>
+        <source>Português</source>
+        <translation>Português</translation>
+    </message>
+    <message>
+        <source>Inglês</source>
+        <translation>Inglês</translation>
+    </message>
+    <message>
+        <source>Espanhol</source>
+        <translation>Espanhol</translation>
+    </message>
+    <message>
+        <source>Selecione o Idioma</source>
+        <translation>Selecione o Idioma</translation>
+    </message>
+    <message>
+        <source>Idioma</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Nome da Medição</source>
+        <translation>Nome da Medição</translation>
+    </message>
+    <message>
+        <source>Data de Criação</source>
+        <translation>Data de Criação</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>%1: a pasta não é uma medida (ou o instrumento foi desconectado).</source>
+        <translation>%1: a pasta não é uma medida (ou o instrumento foi desconectado).</translation>
+    </message>
+    <message>
+        <source>%1: não foi possível gravar o arquivo da medida no instrumento.</source>
+        <translation>%1: não foi possível gravar o arquivo da medida no instrumento.</translation>
+    </message>
+    <message>
+        <source>%1: não foi possível renomear a medida no instrumento; nada foi copiado.</source>
+        <translation>%1: não foi possível renomear a medida no instrumento; nada foi copiado.</translation>
+    </message>
+    <message>
+        <source>%1: a cópia não foi concluída; nada foi gravado no computador.</source>
+        <translation>%1: a cópia não foi concluída; nada foi gravado no computador.</translation>
+    </message>
+    <message>
+        <source>%1: copiada, mas os resultados não puderam ser gravados.</source>
+        <translation>%1: copiada, mas os resultados não puderam ser gravados.</translation>
+    </message>
+    <message>
+        <source>Baixar Dado</source>
+        <translation>Baixar Dado</translation>
+    </message>
+    <message>
+        <source>Instrumento desconectado.
+Não é possivel baixar medida</source>
+        <translation>Instrumento desconectado.
+Não é possivel baixar medida</translation>
+    </message>
+    <message>
+        <source>Ja existe uma medida com este nome deseja substituir? </source>
+        <translation>Ja existe uma medida com este nome deseja substituir? </translation>
+    </message>
+    <message>
+        <source>Tem certeza que deseja baixar esta medida?</source>
+        <translation>Tem certeza que deseja baixar esta medida?</translation>
+    </message>
+    <message>
+        <source>Baixar Dado !!</source>
+        <translation>Baixar Dado !!</translation>
+    </message>
+    <message>
+        <source>Sim</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>Não</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Baixar todos os dados</source>
+        <translation>Baixar todos os dados</translation>
+    </message>
+    <message>
+        <source>Instrumento desconectado.
+Não foi possível baixar dados</source>
+        <translation>Instrumento desconectado.
+Não foi possível baixar dados</translation>
+    </message>
+    <message>
+        <source>Baixando dados do instrumento...</source>
+        <translation>Baixando dados do instrumento...</translation>
+    </message>
+    <message>
+        <source>Deseja substituir as medidas se ja estiveram baixadas?</source>
+        <translation>Deseja substituir as medidas se ja estiveram baixadas?</translation>
+    </message>
+    <message>
+        <source>Download Concluído !</source>
+        <translation>Download Concluído !</translation>
+    </message>
+    <message>
+        <source>Dados do instrumento foram baixados no computador !!</source>
+        <translation>Dados do instrumento foram baixados no computador !!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n medida(s) não foram baixadas:</source>
+        <translation>
+            <numerusform>%n medida não foi baixada:</numerusform>
+            <numerusform>%n medidas não foram baixadas:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nem todas as medidas foram baixadas.</source>
+        <translation>Nem todas as medidas foram baixadas.</translation>
+    </message>
+    <message>
+        <source>Importar Arquivo</source>
+        <translation>Importar Arquivo</translation>
+    </message>
+    <message>
+        <source>Esta pasta não é uma medida, selecione a medida correta.</source>
+        <translation>Esta pasta não é uma medida, selecione a medida correta.</translation>
+    </message>
+    <message>
+        <source>Importar Arquivos</source>
+        <translation>Importar Arquivos</translation>
+    </message>
+    <message>
+        <source>Esta medida ja existe, deseja substitui-la no seu computador ?</source>
+        <translation>Esta medida ja existe, deseja substitui-la no seu computador ?</translation>
+    </message>
+    <message>
+        <source>Medida importada com sucesso!</source>
+        <translation>Medida importada com sucesso!</translation>
+    </message>
+    <message>
+        <source>A medida foi copiada, mas os resultados não puderam ser gravados.</source>
+        <translation>A medida foi copiada, mas os resultados não puderam ser gravados.</translation>
+    </message>
+    <message>
+        <source>A importação não foi concluída; nada foi gravado no computador.</source>
+        <translation>A importação não foi concluída; nada foi gravado no computador.</translation>
+    </message>
+    <message>
+        <source>Exportar Arquivo</source>
+        <translation>Exportar Arquivo</translation>
+    </message>
+    <message>
+        <source>Arquivos exportados com sucesso!</source>
+        <translation>Arquivos exportados com sucesso!</translation>
+    </message>
+    <message>
+        <source>A exportação não foi concluída; a pasta %1 pode estar incompleta.</source>
+        <translation>A exportação não foi concluída; a pasta %1 pode estar incompleta.</translation>
+    </message>
+    <message>
+        <source>Deletar Dados</source>
+        <translation>Deletar Dados</translation>
+    </message>
+    <message>
+        <source>Instrumento desconectado.
+Não é possivel deletar dados</source>
+        <translation>Instrumento desconectado.
+Não é possivel deletar dados</translation>
+    </message>
+    <message>
+        <source>Tem certeza que quer deletar todos os arquivos do equipamento?</source>
+        <translation>Tem certeza que quer deletar todos os arquivos do equipamento?</translation>
+    </message>
+    <message>
+        <source>Seus dados não foram baixados, deseja excluir todos os arquivos do equipamento mesmo assim?</source>
+        <translation>Seus dados não foram baixados, deseja excluir todos os arquivos do equipamento mesmo assim?</translation>
+    </message>
+    <message>
+        <source>Deletar todos os dados</source>
+        <translation>Deletar todos os dados</translation>
+    </message>
+    <message>
+        <source>Deletando dados do Instrumento ...</source>
+        <translation>Deletando dados do Instrumento ...</translation>
+    </message>
+    <message>
+        <source>Dados deletados!</source>
+        <translation>Dados deletados!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arquivo(s) não puderam ser deletados.</source>
+        <translation>
+            <numerusform>%n arquivo não pôde ser deletado.</numerusform>
+            <numerusform>%n arquivos não puderam ser deletados.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>
@@ -48,6 +418,685 @@
     <message>
         <source>Corvalendis - Medidor de Vibração</source>
         <translation>Corvalendis - Medidor de Vibração</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:20pt; color:#ffffff;&quot;&gt;Medidor de Vibração - KT9400&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:20pt; color:#ffffff;&quot;&gt;Medidor de Vibração - KT 9400&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:15pt; color:#ffffff;&quot;&gt;Exposições Resultantes&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:15pt; color:#ffffff;&quot;&gt;Exposições Resultantes&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Sincronizar dados 
+do computador</source>
+        <translation>Sincronizar dados 
+do computador</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:15pt; color:#ffffff;&quot;&gt;Exposições Parciais (i)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:15pt; color:#ffffff;&quot;&gt;Exposições Parciais (i)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:15pt; color:#ffffff;&quot;&gt;Componentes Exposição (k)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:15pt; color:#ffffff;&quot;&gt;Componentes Exposição (k)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Identificação</source>
+        <translation>Identificação</translation>
+    </message>
+    <message>
+        <source>Empresa Avaliadora:</source>
+        <translation>Empresa Avaliadora:</translation>
+    </message>
+    <message>
+        <source>Responsável Técnico:</source>
+        <translation>Responsável Técnico:</translation>
+    </message>
+    <message>
+        <source>Empresa Avaliada:</source>
+        <translation>Empresa Avaliada:</translation>
+    </message>
+    <message>
+        <source>Funcionário Avaliado:</source>
+        <translation>Funcionário Avaliado:</translation>
+    </message>
+    <message>
+        <source>Setor:</source>
+        <translation>Setor:</translation>
+    </message>
+    <message>
+        <source>Jornada de Trabalho:</source>
+        <translation>Jornada de Trabalho:</translation>
+    </message>
+    <message>
+        <source>:</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Nome da exposição</source>
+        <translation>Nome da exposição</translation>
+    </message>
+    <message>
+        <source>Data de criação:</source>
+        <translation>Data de criação:</translation>
+    </message>
+    <message>
+        <source>Nº exposições parciais</source>
+        <translation>Nº exposições parciais</translation>
+    </message>
+    <message>
+        <source>Nº componentes</source>
+        <translation>Nº componentes</translation>
+    </message>
+    <message>
+        <source>Editar</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Resultante de Corpo</source>
+        <translation>Resultante de Corpo</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Are (m&lt;span style=&quot; vertical-align:super;&quot;&gt;&lt;/span&gt;/&lt;span style=&quot; vertical-align:sub;&quot;&gt;s&lt;/span&gt;&lt;span style=&quot; vertical-align:super;&quot;&gt;2&lt;/span&gt;):&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Aren (m&lt;span style=&quot; vertical-align:super;&quot;&gt;&lt;/span&gt;/&lt;span style=&quot; vertical-align:sub;&quot;&gt;s&lt;/span&gt;&lt;span style=&quot; vertical-align:super;&quot;&gt;2&lt;/span&gt;):&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;VDVR (m&lt;span style=&quot; vertical-align:super;&quot;&gt;&lt;/span&gt;/&lt;span style=&quot; vertical-align:sub;&quot;&gt;s&lt;/span&gt;&lt;span style=&quot; vertical-align:super;&quot;&gt;1.75&lt;/span&gt;)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;VDVexp(x) (m&lt;span style=&quot; vertical-align:super;&quot;&gt;&lt;/span&gt;/&lt;span style=&quot; vertical-align:sub;&quot;&gt;s&lt;/span&gt;&lt;span style=&quot; vertical-align:super;&quot;&gt;1.75&lt;/span&gt;):&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;VDVexp(y) (m&lt;span style=&quot; vertical-align:super;&quot;&gt;&lt;/span&gt;/&lt;span style=&quot; vertical-align:sub;&quot;&gt;s&lt;/span&gt;&lt;span style=&quot; vertical-align:super;&quot;&gt;1.75&lt;/span&gt;):&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;VDVexp(z) (m&lt;span style=&quot; vertical-align:super;&quot;&gt;&lt;/span&gt;/&lt;span style=&quot; vertical-align:sub;&quot;&gt;s&lt;/span&gt;&lt;span style=&quot; vertical-align:super;&quot;&gt;1.75&lt;/span&gt;):&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>FC (X):</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>FC (Y):</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>FC (Z):</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Resultante Mãos e Braços</source>
+        <translation>Resultante Mãos e Braços</translation>
+    </message>
+    <message>
+        <source>Exposição Parcial</source>
+        <translation>Exposição Parcial</translation>
+    </message>
+    <message>
+        <source>Exposição Parcial: </source>
+        <translation>Exposição Parcial: </translation>
+    </message>
+    <message>
+        <source>N° de repetições: </source>
+        <translation>N° de repetições: </translation>
+    </message>
+    <message>
+        <source>Tempo Exposição Médio: </source>
+        <translation>Tempo Exposição Médio: </translation>
+    </message>
+    <message>
+        <source>Tempo Exposição Total: </source>
+        <translation>Tempo Exposição Total: </translation>
+    </message>
+    <message>
+        <source>Tempo Amostrado: </source>
+        <translation>Tempo Amostrado: </translation>
+    </message>
+    <message>
+        <source>arep</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>VDVi (X)</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>VDVi (Y)</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>VDVi (Z)</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>VDVexp (X): </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>VDVexp (Y): </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>VDVexp (Z): </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Configuração</source>
+        <translation>Configuração</translation>
+    </message>
+    <message>
+        <source>Nome da Componente: </source>
+        <translation>Nome da Componente: </translation>
+    </message>
+    <message>
+        <source>Inicio: </source>
+        <translation>Inicio: </translation>
+    </message>
+    <message>
+        <source>Fim: </source>
+        <translation>Fim: </translation>
+    </message>
+    <message>
+        <source>Duração: </source>
+        <translation>Duração: </translation>
+    </message>
+    <message>
+        <source>Periodo de amostragem:</source>
+        <translation>Periodo de Amostragem:</translation>
+    </message>
+    <message>
+        <source>Tipo de sensor: </source>
+        <translation>Tipo de sensor: </translation>
+    </message>
+    <message>
+        <source>Sensibilidade (X):</source>
+        <translation>Sensibilidade (X):</translation>
+    </message>
+    <message>
+        <source>Sensibilidade (Y): </source>
+        <translation>Sensibilidade (Y): </translation>
+    </message>
+    <message>
+        <source>Sensibilidade (Z): </source>
+        <translation>Sensibilidade (Z): </translation>
+    </message>
+    <message>
+        <source>Filtros aplicados: </source>
+        <translation>Filtros Aplicados: </translation>
+    </message>
+    <message>
+        <source>Componente</source>
+        <translation>Componente</translation>
+    </message>
+    <message>
+        <source>Amx: </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Amy: </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Amz: </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Pico (X): </source>
+        <translation>Pico (X): </translation>
+    </message>
+    <message>
+        <source>Pico (Y): </source>
+        <translation>Pico (Y): </translation>
+    </message>
+    <message>
+        <source>Pico (Z): </source>
+        <translation>Pico (Z): </translation>
+    </message>
+    <message>
+        <source>VDV (X): </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>VDV (Y): </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>VDV (Z): </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Gráfico Linhas</source>
+        <translation>Gráfico Linhas</translation>
+    </message>
+    <message>
+        <source>Gráfico Bandas</source>
+        <translation>Gráfico Bandas</translation>
+    </message>
+    <message>
+        <source>Observação</source>
+        <translation>Observação</translation>
+    </message>
+    <message>
+        <source>Gerar Relatorio</source>
+        <translation>Gerar Relatório</translation>
+    </message>
+    <message>
+        <source>Sim</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>Não</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Sincronizando dados salvos no computador ...</source>
+        <translation>Sincronizando dados salvos no computador ...</translation>
+    </message>
+    <message>
+        <source>Sincronizar dados do computador</source>
+        <translation>Sincronizar dados do computador</translation>
+    </message>
+    <message>
+        <source>Dados salvos no computador sincronizados</source>
+        <translation>Dados salvos no computador sincronizados</translation>
+    </message>
+    <message>
+        <source>Dados do computador Sincronizados !!</source>
+        <translation>Dados do computador Sincronizados !!</translation>
+    </message>
+    <message>
+        <source>Evento</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Tarefa</source>
+        <translation>Tarefa</translation>
+    </message>
+    <message>
+        <source>Tipo Sensor</source>
+        <translation>Tipo Sensor</translation>
+    </message>
+    <message>
+        <source>Repetições</source>
+        <translation>Repetições</translation>
+    </message>
+    <message>
+        <source>Tempo Exp.</source>
+        <translation>Tempo Exp.</translation>
+    </message>
+    <message>
+        <source>Tempo Comp.</source>
+        <translation>Tempo Comp.</translation>
+    </message>
+    <message>
+        <source>Deletar Exposição</source>
+        <translation>Deletar Exposição</translation>
+    </message>
+    <message>
+        <source>Tem certeza que deseja apagar esta exposição em seu computador?</source>
+        <translation>Tem certeza que deseja apagar esta exposição em seu computador?</translation>
+    </message>
+    <message>
+        <source>Não foi possível apagar a exposição %1.</source>
+        <translation>Não foi possível apagar a exposição %1.</translation>
+    </message>
+    <message>
+        <source>Não foi possível apagar a exposição parcial ou recalcular a medida.</source>
+        <translation>Não foi possível apagar a exposição parcial ou recalcular a medida.</translation>
+    </message>
+    <message>
+        <source>Deletar a Exposição Unificada</source>
+        <translation>Deletar a Exposição Unificada</translation>
+    </message>
+    <message>
+        <source>Tem certeza que deseja apagar essa exposição em seu computador ?</source>
+        <translation>Tem certeza que deseja apagar essa exposição em seu computador ?</translation>
+    </message>
+    <message>
+        <source>Não foi possível apagar a componente ou recalcular a medida.</source>
+        <translation>Não foi possível apagar a componente ou recalcular a medida.</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar a observação em %1.</source>
+        <translation>Não foi possível salvar a observação em %1.</translation>
+    </message>
+    <message>
+        <source>Salvar</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Editar Identificação</source>
+        <translation>Editar Identificação</translation>
+    </message>
+    <message>
+        <source>Salvar dados Identificação ?</source>
+        <translation>Salvar dados Identificação ?</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar a identificação em %1.</source>
+        <translation>Não foi possível salvar a identificação em %1.</translation>
+    </message>
+    <message>
+        <source>Editar Dados</source>
+        <translation>Editar Dados</translation>
+    </message>
+    <message>
+        <source>Deseja alterar os dados para recalcular ?</source>
+        <translation>Deseja alterar os dados para recalcular?</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar os dados ou recalcular a medida.</source>
+        <translation>Não foi possível salvar os dados ou recalcular a medida.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Selecione o Idioma</source>
+        <translation>Selecione o Idioma</translation>
+    </message>
+    <message>
+        <source>Idioma:</source>
+        <translation>Idioma:</translation>
+    </message>
+    <message>
+        <source>Aceleração Total dos Eixos</source>
+        <translation>Aceleração Total dos Eixos</translation>
+    </message>
+    <message>
+        <source>Frequência [Hz]</source>
+        <translation>Frequência [Hz]</translation>
+    </message>
+    <message>
+        <source>Vibração [dB]</source>
+        <translation>Vibração [dB]</translation>
+    </message>
+    <message>
+        <source>Relatório Medidor de Vibração - KT9400 - </source>
+        <translation>Relatório Medidor de Vibração - KT9400 - </translation>
+    </message>
+    <message>
+        <source>Identificação: </source>
+        <translation>Identificação: </translation>
+    </message>
+    <message>
+        <source>Empresa Avaliadora: </source>
+        <translation>Empresa Avaliadora: </translation>
+    </message>
+    <message>
+        <source>Responsável Técnico: </source>
+        <translation>Responsável Técnico: </translation>
+    </message>
+    <message>
+        <source>Empresa Avaliada: </source>
+        <translation>Empresa Avaliada: </translation>
+    </message>
+    <message>
+        <source>Funcionário Avaliado: </source>
+        <translation>Funcionário Avaliado: </translation>
+    </message>
+    <message>
+        <source>Setor: </source>
+        <translation>Setor: </translation>
+    </message>
+    <message>
+        <source>Nome da Exposição: </source>
+        <translation>Nome da Exposição: </translation>
+    </message>
+    <message>
+        <source>Data de Criação: </source>
+        <translation>Data de Criação: </translation>
+    </message>
+    <message>
+        <source>Jornada de Trabalho: </source>
+        <translation>Jornada de Trabalho: </translation>
+    </message>
+    <message>
+        <source>Resultante de Corpo</source>
+        <translation>Resultante de Corpo</translation>
+    </message>
+    <message>
+        <source>Are [m/s²]: </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Aren [m/s²]: </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Resultante de Mãos e Braços</source>
+        <translation>Resultante de Mãos e Braços</translation>
+    </message>
+    <message>
+        <source>Observações:</source>
+        <translation>Observações:</translation>
+    </message>
+    <message>
+        <source>Exposições Parciais de Corpo</source>
+        <translation>Exposições Parciais de Corpo</translation>
+    </message>
+    <message>
+        <source>Exposições Parciais de Mãos e Braços</source>
+        <translation>Exposições Parciais de Mãos e Braços</translation>
+    </message>
+    <message>
+        <source>Exposição Parcial </source>
+        <translation>Exposição Parcial </translation>
+    </message>
+    <message>
+        <source>Exposição Parcial: </source>
+        <translation>Exposição Parcial: </translation>
+    </message>
+    <message>
+        <source>Nº Repetições: </source>
+        <translation>Nº Repetições: </translation>
+    </message>
+    <message>
+        <source>Tempo Exposição Médio: </source>
+        <translation>Tempo Exposição Médio: </translation>
+    </message>
+    <message>
+        <source>Tempo Exposição Total: </source>
+        <translation>Tempo Exposição Total: </translation>
+    </message>
+    <message>
+        <source>arep [m/s²]: </source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Tempo Amostrado: </source>
+        <translation>Tempo Amostrado: </translation>
+    </message>
+    <message>
+        <source> Componentes de Corpo - Exposição Parcial </source>
+        <translation> Componentes de Corpo - Exposição Parcial </translation>
+    </message>
+    <message>
+        <source> Componentes de Mãos e Braços - Exposição Parcial </source>
+        <translation> Componentes de Mãos e Braços - Exposição Parcial </translation>
+    </message>
+    <message>
+        <source> Componente </source>
+        <translation> Componente </translation>
+    </message>
+    <message>
+        <source>Nome da Componente: </source>
+        <translation>Nome da Componente: </translation>
+    </message>
+    <message>
+        <source>Tipo de Sensor: </source>
+        <translation>Tipo de Sensor: </translation>
+    </message>
+    <message>
+        <source>Inicio: </source>
+        <translation>Inicio: </translation>
+    </message>
+    <message>
+        <source>Fator Multiplicativo(x): </source>
+        <translation>Fator Multiplicativo(x): </translation>
+    </message>
+    <message>
+        <source>Fim: </source>
+        <translation>Fim: </translation>
+    </message>
+    <message>
+        <source>Fator Multiplicativo(y): </source>
+        <translation>Fator Multiplicativo(y): </translation>
+    </message>
+    <message>
+        <source>Duração: </source>
+        <translation>Duração: </translation>
+    </message>
+    <message>
+        <source>Fator Multiplicativo(z): </source>
+        <translation>Fator Multiplicativo(z): </translation>
+    </message>
+    <message>
+        <source>Período de Amostragem: </source>
+        <translation>Periodo de Amostragem: </translation>
+    </message>
+    <message>
+        <source>Filtros aplicados (X ,Y, Z):  </source>
+        <translation>Filtros Aplicados (X ,Y, Z):  </translation>
+    </message>
+    <message>
+        <source>Variáveis:</source>
+        <translation>Variáveis:</translation>
+    </message>
+    <message>
+        <source>Eixo</source>
+        <translation>Eixo</translation>
+    </message>
+    <message>
+        <source>Amj [m/s²]</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Pico</source>
+        <translation>Pico</translation>
+    </message>
+    <message>
+        <source>VDV [m/s1,75]</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Graficos:</source>
+        <translation>Graficos:</translation>
+    </message>
+    <message>
+        <source> Tabela da Componente </source>
+        <translation> Tabela da Componente </translation>
+    </message>
+    <message>
+        <source>Destino do Relatório - PDF</source>
+        <translation>Destino do Relatório - PDF</translation>
+    </message>
+    <message>
+        <source>Gerar Relatório</source>
+        <translation>Gerar Relatório</translation>
+    </message>
+    <message>
+        <source>Erro ao gerar relatório</source>
+        <translation>Erro ao gerar relatório</translation>
+    </message>
+</context>
+<context>
+    <name>config_perfil</name>
+    <message>
+        <source>Cadastro de Perfil</source>
+        <translation>Cadastro de Perfil</translation>
+    </message>
+    <message>
+        <source>Empresa Avaliadora:</source>
+        <translation>Empresa Avaliadora:</translation>
+    </message>
+    <message>
+        <source>Responsavel 1:</source>
+        <translation>Responsável 1:</translation>
+    </message>
+    <message>
+        <source>Responsavel 2:</source>
+        <translation>Responsável 2:</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Salvar</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o perfil em %1.</source>
+        <translation>Não foi possível salvar o perfil em %1.</translation>
+    </message>
+</context>
+<context>
+    <name>sobre</name>
+    <message>
+        <source>Sobre</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>KT 9400</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Medidor de Vibração Corpo Humano</source>
+        <translation>Medidor de Vibração Corpo Humano</translation>
+    </message>
+    <message>
+        <source>IEC 61260-1:2014</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>ISO 8041-1:2017</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>ISO 2631-1: 1997</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>ISO 5349-1:2001</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>NHO 09-2013</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>NHO 10:2013</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>NR-15</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Corvalendis</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Versão 1.0.0</source>
+        <translation></translation>
     </message>
 </context>
 </TS>
