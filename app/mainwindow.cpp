@@ -172,7 +172,14 @@ void MainWindow::on_actionMudar_Idioma_triggered()
     QCoreApplication::removeTranslator(&tradutor);
     QCoreApplication::installTranslator(&tradutor);
     ui->retranslateUi(this);
+    // The form's texts came back as designed: show the state again.
     setWindowTitle(QStringLiteral("Corvalendis - Medidor de Vibração"));
+    if (estado.conectado)
+        aparenciaConectada(false);
+    else
+        aparenciaDesconectada(false);
+    ui->label_IdEquipamento->setText(QStringLiteral("ID: ") + idEquipamento);
+    listarPerfil();
     ArquivoLingua::gravar(diretorioAplicacao, catalogo);
     listarMedidas();
     const QStringList argumentos = QCoreApplication::arguments();
