@@ -188,6 +188,14 @@ void AcessarArquivo::limparComponente()
     colunasProntas = true;
 }
 
+void AcessarArquivo::lerComponenteCompleto(const QString &base)
+{
+    limparComponente();
+    lerComponente(base + QStringLiteral(".head"));
+    lerDados(base + QStringLiteral(".dat"));
+    lerDados(base + QStringLiteral(".res"));
+}
+
 void AcessarArquivo::lerDados(const QString &arquivo)
 {
     static const Campo campos[] = {

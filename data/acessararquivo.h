@@ -37,6 +37,10 @@ public:
     // and data fields, as after construction.
     void limparExposicaoParcial();
     void limparComponente();
+    // A component from the unset state: base + ".head", then its data file
+    // ".dat" and its result file ".res" (whose values stand where both
+    // carry a key).
+    void lerComponenteCompleto(const QString &base);
 
 #define KT_GETTER(membro, chave, Nome) \
     QString get##Nome() const { return membro; }

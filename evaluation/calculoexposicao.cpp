@@ -39,10 +39,7 @@ CalculoExposicao::CalculoExposicao(const QString &arquivoExposicao, const QStrin
         std::fill(std::begin(fcParcial), std::end(fcParcial), 0.0);
         for (const QString &base : LayoutMedida::componentesMaisNovosPrimeiro(p)) {
             ++numArquivosComponente;
-            acessarArquivo.limparComponente();
-            acessarArquivo.lerComponente(base + QStringLiteral(".head"));
-            acessarArquivo.lerDados(base + QStringLiteral(".dat"));
-            acessarArquivo.lerDados(base + QStringLiteral(".res"));
+            acessarArquivo.lerComponenteCompleto(base);
             acumularComponente();
         }
         qDebug() << " -------------------------------- EXPOSIÇÃO PARCIAL "

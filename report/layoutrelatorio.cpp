@@ -254,10 +254,7 @@ void Composicao::resumo(bool corpo, const QStringList &pastasCorpo)
 
 void Composicao::componente(bool corpo, int n, int m, const QString &base)
 {
-    a.limparComponente();
-    a.lerComponente(base + QStringLiteral(".head"));
-    a.lerDados(base + QStringLiteral(".dat"));
-    a.lerDados(base + QStringLiteral(".res"));
+    a.lerComponenteCompleto(base);
     quebrarPagina();
     cabecalho();
     if (corpo)

@@ -325,10 +325,7 @@ void Medidas::onTableClicked_Componente(const QModelIndex &index)
         acessarArquivo.lerExposicao(arquivoExposicao);
         setTabResultados();
     }
-    acessarArquivo.limparComponente();
-    acessarArquivo.lerComponente(baseComponente + QStringLiteral(".head"));
-    acessarArquivo.lerDados(baseComponente + QStringLiteral(".dat"));
-    acessarArquivo.lerDados(baseComponente + QStringLiteral(".res"));
+    acessarArquivo.lerComponenteCompleto(baseComponente);
     setTabConfiguracao();
     setTabComponente();
     setTabGrafico1_linhas();
