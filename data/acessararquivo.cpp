@@ -13,8 +13,8 @@ namespace {
 
 const QString unset = QStringLiteral(" ");
 
-// Exposure keys whose value may hold ';' (Part of the exposure file rules):
-// the whole line, minus the key, is the value.
+// Exposure keys whose value may hold ';': the whole line, minus the key,
+// is the value.
 const char *const chavesTextoLivre[] = {
     "empresa_avaliadora", "responsavel_tecnico", "empresa_avaliada",
     "funcionario_avaliado", "setor",

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cmath>
 #include <cstring>
 
 namespace ArquivoRegistro {
@@ -45,6 +46,13 @@ bool substituir(const QString &caminho, const QString &texto)
 QString linha(const QString &chave, const QString &valor)
 {
     return chave + QLatin1Char(';') + valor + QLatin1String(";\n");
+}
+
+double numero(const QString &texto)
+{
+    bool ok = false;
+    const double v = texto.toDouble(&ok);
+    return ok && std::isfinite(v) ? v : 0.0;
 }
 
 QStringList pedacos(const QString &linha)

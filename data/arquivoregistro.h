@@ -20,6 +20,10 @@ bool substituir(const QString &caminho, const QString &texto);
 // One written record line: the key, ";", the value and ";\n".
 QString linha(const QString &chave, const QString &valor);
 
+// The number of a record value with the C-locale rules; 0 for anything
+// that is not a finite number (the unset blank included).
+double numero(const QString &texto);
+
 // The pieces of a line split at ';', empty pieces dropped.
 QStringList pedacos(const QString &linha);
 

@@ -2,6 +2,7 @@
 
 #include "data/arquivoregistro.h"
 #include "data/codificacao.h"
+#include "evaluation/edicao.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -44,14 +45,6 @@ private:
 QString num(double v, int casas = 4)
 {
     return QString::number(v, 'f', casas);
-}
-
-QString hms(qint64 segundos)
-{
-    return QStringLiteral("%1:%2:%3")
-        .arg(segundos / 3600, 2, 10, QLatin1Char('0'))
-        .arg((segundos / 60) % 60, 2, 10, QLatin1Char('0'))
-        .arg(segundos % 60, 2, 10, QLatin1Char('0'));
 }
 
 bool criarArquivo(const QString &caminho, const QString &texto, QString *erro)
@@ -171,7 +164,7 @@ qint64 escreverComponente(const QString &base, const Componente &c, Gerador &g, 
         }
         const double r = std::sqrt(std::pow(kx * v[0], 2) + std::pow(ky * v[1], 2)
                                    + std::pow(kz * v[2], 2));
-        tabela += hms(c.inicio.time().msecsSinceStartOfDay() / 1000 + qint64(i) * c.periodo
+        tabela += Edicao::textoDuracao(c.inicio.time().msecsSinceStartOfDay() / 1000 + qint64(i) * c.periodo
                       ) + ';' + num(v[0]) + ';' + num(v[1]) + ';' + num(v[2]) + ';' + num(r)
             + ';' + num(std::pow(soma4[0], 0.25)) + ';' + num(std::pow(soma4[1], 0.25)) + ';'
             + num(std::pow(soma4[2], 0.25)) + ";\n";
@@ -230,9 +223,9 @@ bool escreverCorpo(const QString &pasta, const QString &nomeParcial, const QStri
     const int repeticoes = g.inteiro(1, 12);
     const qint64 tempoExp = qint64(g.inteiro(5, 40)) * 60;
     const QString parcial = linha("nome_exp_parcial", tarefa)
-        + linha("num_repeticao", QString::number(repeticoes)) + linha("tempo_exp", hms(tempoExp))
-        + linha("tempo_exp_total", hms(tempoExp * repeticoes))
-        + linha("tempo_amostrado", hms(amostrado));
+        + linha("num_repeticao", QString::number(repeticoes)) + linha("tempo_exp", Edicao::textoDuracao(tempoExp))
+        + linha("tempo_exp_total", Edicao::textoDuracao(tempoExp * repeticoes))
+        + linha("tempo_amostrado", Edicao::textoDuracao(amostrado));
     return criarArquivo(pasta + '/' + nomeParcial + ".id", parcial, erro);
 }
 

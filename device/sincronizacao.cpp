@@ -18,12 +18,6 @@ QFileInfoList subpastas(const QString &local, QDir::SortFlags ordem)
     return QDir(local).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, ordem);
 }
 
-QString ultimoPedaco(const QString &caminho)
-{
-    const QStringList p = caminho.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    return p.isEmpty() ? QString() : p.last();
-}
-
 } // namespace
 
 Comparacao compararDiretorios(const QString &caminhoDados, const QString &diretorioQT,
@@ -60,7 +54,7 @@ QVector<LinhaMedida> linhas(const QString &caminhoDados, const QStringList &dado
 {
     QStringList nomesIguais;
     for (const QString &p : dadosIguais)
-        nomesIguais << ultimoPedaco(p);
+        nomesIguais << LayoutMedida::nomePasta(p);
     QVector<LinhaMedida> resultado;
     for (const auto &[f, momento] : LayoutMedida::maisNovasPrimeiro(subpastas(caminhoDados, QDir::Name))) {
         const QString exposicao = LayoutMedida::arquivoExposicao(f.filePath());
@@ -70,11 +64,9 @@ QVector<LinhaMedida> linhas(const QString &caminhoDados, const QStringList &dado
             continue;
         AcessarArquivo a;
         a.lerExposicao(exposicao);
-        const QStringList pedacos = a.getNome_exposicao().split(QLatin1Char('-'),
-                                                                 Qt::SkipEmptyParts);
         LinhaMedida linha;
         linha.pasta = f.filePath();
-        linha.nome = pedacos.isEmpty() ? QString() : pedacos.first();
+        linha.nome = LayoutMedida::nomeMostrado(a.getNome_exposicao());
         linha.data = a.getData_criacao() + hora;
         linha.sincronizado = nomesIguais.contains(f.fileName());
         resultado.append(linha);

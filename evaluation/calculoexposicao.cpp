@@ -1,5 +1,6 @@
 #include "evaluation/calculoexposicao.h"
 
+#include "data/arquivoregistro.h"
 #include "data/layoutmedida.h"
 
 #include <QDateTime>
@@ -66,9 +67,7 @@ bool CalculoExposicao::avaliarMedida(const QString &pastaMedida)
 
 double CalculoExposicao::numero(const QString &texto)
 {
-    bool ok = false;
-    const double v = texto.toDouble(&ok);
-    return ok && std::isfinite(v) ? v : 0.0;
+    return ArquivoRegistro::numero(texto);
 }
 
 double CalculoExposicao::segundosDeTexto(const QString &texto, int partes)

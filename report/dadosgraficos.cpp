@@ -1,6 +1,7 @@
 #include "report/dadosgraficos.h"
 
 #include "data/acessararquivo.h"
+#include "data/arquivoregistro.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,13 +25,6 @@ QPair<double, double> faixaComFolga(double minimo, double maximo, double folgaBa
 }
 
 } // namespace
-
-double numero(const QString &texto)
-{
-    bool ok = false;
-    const double v = texto.toDouble(&ok);
-    return ok && std::isfinite(v) ? v : 0.0;
-}
 
 QVector<int> desbastar(int n)
 {
@@ -66,7 +60,7 @@ DadosLinhas linhas(const AcessarArquivo &a)
     for (int s = 0; s < 4; ++s) {
         d.series[s].reserve(n);
         for (int linha : kept) {
-            const double v = numero(colunas[s].at(linha));
+            const double v = ArquivoRegistro::numero(colunas[s].at(linha));
             d.series[s].append(v);
             minimo = std::min(minimo, v);
             maximo = std::max(maximo, v);
@@ -102,7 +96,7 @@ DadosBandas bandas(const QStringList &freq, const QStringList &vibracao)
     double maximo = -INFINITY;
     for (int i = 0; i < n; ++i) {
         d.chaves.append(i + 1);
-        d.valores.append(numero(vibracao.at(i)));
+        d.valores.append(ArquivoRegistro::numero(vibracao.at(i)));
         maximo = std::max(maximo, d.valores.last());
     }
     d.faixaX = {0, n + 1.0};

@@ -45,7 +45,4 @@ DadosLinhas linhas(const AcessarArquivo &a);
 // The band chart: one bar per band centre that has a value.
 DadosBandas bandas(const QStringList &freq, const QStringList &vibracao);
 
-// The locale-independent number of a chart text; 0 for anything else.
-double numero(const QString &texto);
-
 } // namespace DadosGraficos

@@ -18,13 +18,6 @@ constexpr double deslocamentoMeiaPagina = 270; // the right half starts at x 290
 const double inicioBlocoMao[4] = {10, 152, 296, 441};
 const double xDentroDoBlocoMao[4] = {0, 50, 80, 110};
 
-int inteiro(const QString &t)
-{
-    bool ok = false;
-    const int v = t.toInt(&ok);
-    return ok ? v : 0;
-}
-
 // A long line broken at blanks into pieces of at most `largura` characters.
 QStringList quebrar(const QString &linha, int largura)
 {
@@ -111,8 +104,8 @@ void Composicao::compor()
                 lista->append(s);
         }
     }
-    const bool corpo = inteiro(a.getEnable_corpo()) > 0;
-    const bool mao = inteiro(a.getEnable_mao()) > 0;
+    const bool corpo = a.getEnable_corpo().toInt() > 0;
+    const bool mao = a.getEnable_mao().toInt() > 0;
     if (corpo)
         secao(true, pastasCorpo);
     if (mao)
@@ -136,7 +129,7 @@ void Composicao::primeiraPagina()
         normal(50, 120 + 20 * i, rotulos[i] + valores[i]);
 
     double y = 300;
-    if (inteiro(a.getEnable_corpo()) != 0) {
+    if (a.getEnable_corpo().toInt() != 0) {
         separador(300);
         texto(235, 320, FonteRelatorio::Secao, QObject::tr("Resultante de Corpo"));
         const QString vdv = QStringLiteral(" [m/s1,75]: ");
@@ -151,7 +144,7 @@ void Composicao::primeiraPagina()
         par(200, 320, 400, QStringLiteral("VDVexp(z)") + vdv, a.getVdvexpz());
         y = 420;
     }
-    if (inteiro(a.getEnable_mao()) != 0) {
+    if (a.getEnable_mao().toInt() != 0) {
         separador(y);
         texto(208, y + 20, FonteRelatorio::Secao, QObject::tr("Resultante de Mãos e Braços"));
         par(90, 175, y + 40, QObject::tr("Are [m/s²]: "), a.getAre_mao());

@@ -46,13 +46,6 @@ QStandardItem *lixeira()
     return new QStandardItem(QIcon(QStringLiteral(":/icons/Picture3.png")), QString());
 }
 
-int inteiro(const QString &texto)
-{
-    bool ok = false;
-    const int v = texto.toInt(&ok, 10);
-    return ok ? v : 0;
-}
-
 } // namespace
 
 Medidas::Medidas(const QString &diretorio, const Servicos &s, QWidget *parent)
@@ -375,13 +368,13 @@ void Medidas::setTabIdentificacao()
 
 void Medidas::setTabResultados()
 {
-    const bool mao = inteiro(acessarArquivo.getEnable_mao()) != 0;
+    const bool mao = acessarArquivo.getEnable_mao().toInt() != 0;
     ui->tabWidget_Resultados->setTabEnabled(2, mao);
     if (mao) {
         ui->lineEdit_Are_Mao->setText(acessarArquivo.getAre_mao());
         ui->lineEdit_Aren_Mao->setText(acessarArquivo.getAren_mao());
     }
-    const bool corpo = inteiro(acessarArquivo.getEnable_corpo()) != 0;
+    const bool corpo = acessarArquivo.getEnable_corpo().toInt() != 0;
     ui->tabWidget_Resultados->setTabEnabled(1, corpo);
     if (!corpo)
         return;
