@@ -233,6 +233,11 @@ void MainWindow::listarMedidas()
     ui->tableView->verticalHeader()->hide();
 }
 
+bool MainWindow::perguntar(const QString &titulo, const QString &texto)
+{
+    return servicos.perguntador->perguntar(nullptr, titulo, texto, tr("Sim"), tr("Não"));
+}
+
 Avaliador MainWindow::avaliador() const
 {
     return {ui->label_TextEmpAvaliadora->text(),
@@ -299,7 +304,7 @@ void MainWindow::onTableClicked(const QModelIndex &index)
     const QString texto = jaSincronizado
         ? tr("Ja existe uma medida com este nome deseja substituir? ")
         : tr("Tem certeza que deseja baixar esta medida?");
-    if (servicos.perguntador->perguntar(nullptr, tr("Baixar Dado !!"), texto, tr("Sim"), tr("Não")))
+    if (perguntar(tr("Baixar Dado !!"), texto))
         baixarDado(LayoutMedida::nomePasta(pasta), pasta, jaSincronizado);
 }
 
@@ -319,9 +324,8 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
     bool cobrir = false;
     QStringList lista = dadosTabelaMedidas;
     if (!dadosIguais.isEmpty()
-        && servicos.perguntador->perguntar(nullptr, titulo,
-                                           tr("Deseja substituir as medidas se ja estiveram baixadas?"),
-                                           tr("Sim"), tr("Não"))) {
+        && perguntar(titulo,
+                                           tr("Deseja substituir as medidas se ja estiveram baixadas?"))) {
         cobrir = true;
         lista = linhasTabela.mid(0, modelo ? modelo->rowCount() : 0);
     }
@@ -364,9 +368,8 @@ void MainWindow::on_actionImportar_triggered()
     }
     const bool existe = QFileInfo(Transferencia::destinoImportacao(escolhida, pastas.raiz)).exists();
     if (existe
-        && !servicos.perguntador->perguntar(nullptr, tr("Importar Arquivos"),
-                                            tr("Esta medida ja existe, deseja substitui-la no seu computador ?"),
-                                            tr("Sim"), tr("Não")))
+        && !perguntar(tr("Importar Arquivos"),
+                                            tr("Esta medida ja existe, deseja substitui-la no seu computador ?")))
         return;
     switch (Transferencia::importar(escolhida, pastas.raiz, existe, avaliador())) {
     case Transferencia::Importacao::Importada:
@@ -417,7 +420,7 @@ void MainWindow::on_actionDeletar_Tudo_triggered()
         ? tr("Tem certeza que quer deletar todos os arquivos do equipamento?")
         : tr("Seus dados não foram baixados, deseja excluir todos os arquivos do equipamento mesmo assim?");
     const QString titulo = tr("Deletar todos os dados");
-    if (!servicos.perguntador->perguntar(nullptr, titulo, texto, tr("Sim"), tr("Não")))
+    if (!perguntar(titulo, texto))
         return;
     const QString deletando = tr("Deletando dados do Instrumento ...");
     ui->statusBar->showMessage(deletando);

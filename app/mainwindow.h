@@ -72,6 +72,8 @@ private slots:
 private:
     void aparenciaConectada(bool mensagem);
     void aparenciaDesconectada(bool mensagem);
+    // A question with the "Sim" and "Não" buttons; true for "Sim".
+    bool perguntar(const QString &titulo, const QString &texto);
     Avaliador avaliador() const;
     // Downloads one folder; false, after telling the user why, when it failed.
     Download::Relatorio baixar(const QString &diretorio, bool cobrir);

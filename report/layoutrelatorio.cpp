@@ -82,6 +82,8 @@ private:
     void resumo(bool corpo, const QStringList &pastasCorpo);
     void componente(bool corpo, int n, int m, const QString &base);
     void tabela(bool corpo, int n, int m);
+    // A new page of partial exposure n's components: header and title.
+    void paginaDeComponente(bool corpo, int n);
     void titulosDaTabela(bool corpo, int n, int m);
 
     const QString pasta;
@@ -248,14 +250,7 @@ void Composicao::resumo(bool corpo, const QStringList &pastasCorpo)
 void Composicao::componente(bool corpo, int n, int m, const QString &base)
 {
     a.lerComponenteCompleto(base);
-    quebrarPagina();
-    cabecalho();
-    if (corpo)
-        texto(145, 100, FonteRelatorio::Secao,
-              QObject::tr(" Componentes de Corpo - Exposição Parcial ") + QString::number(n));
-    else
-        texto(140, 100, FonteRelatorio::Secao,
-              QObject::tr(" Componentes de Mãos e Braços - Exposição Parcial ") + QString::number(n));
+    paginaDeComponente(corpo, n);
     texto(230, 135, FonteRelatorio::Secao, QObject::tr(" Componente ") + QString::number(m));
     const QString pares[5][2][2] = {
         {{QObject::tr("Nome da Componente: "), a.getNome_componente()},
@@ -313,14 +308,21 @@ void Composicao::componente(bool corpo, int n, int m, const QString &base)
     tabela(corpo, n, m);
 }
 
-void Composicao::titulosDaTabela(bool corpo, int n, int m)
+void Composicao::paginaDeComponente(bool corpo, int n)
 {
     quebrarPagina();
     cabecalho();
-    texto(corpo ? 145 : 140, 100, FonteRelatorio::Secao,
-          (corpo ? QObject::tr(" Componentes de Corpo - Exposição Parcial ")
-                 : QObject::tr(" Componentes de Mãos e Braços - Exposição Parcial "))
-              + QString::number(n));
+    if (corpo)
+        texto(145, 100, FonteRelatorio::Secao,
+              QObject::tr(" Componentes de Corpo - Exposição Parcial ") + QString::number(n));
+    else
+        texto(140, 100, FonteRelatorio::Secao,
+              QObject::tr(" Componentes de Mãos e Braços - Exposição Parcial ") + QString::number(n));
+}
+
+void Composicao::titulosDaTabela(bool corpo, int n, int m)
+{
+    paginaDeComponente(corpo, n);
     texto(200, 120, FonteRelatorio::Secao, QObject::tr(" Tabela da Componente ") + QString::number(m));
     const QString nomes[7] = {QStringLiteral("Tempo"), QStringLiteral("amX"), QStringLiteral("amY"),
                               QStringLiteral("amZ"), QStringLiteral("VDVexpX"),
