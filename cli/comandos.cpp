@@ -1,9 +1,12 @@
 #include "cli/comandos.h"
 
 #include "cli/relatoriotexto.h"
+#include "cli/textoavaliacao.h"
 #include "data/acessararquivo.h"
+#include "data/csv.h"
 #include "data/layoutmedida.h"
 #include "device/simuladorinstrumento.h"
+#include "evaluation/avaliacaoexposicao.h"
 #include "evaluation/calculoexposicao.h"
 #include "app/inicio.h"
 #include "report/relatorio.h"
@@ -48,6 +51,49 @@ void escreverJson(QTextStream &saida, const QJsonObject &o)
     saida << QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Indented));
 }
 
+// The assessment as "assessment.COLUMN=value" lines.
+Valores linhasAvaliacao(const AvaliacaoExposicao &a)
+{
+    Valores v;
+    for (const auto &c : TextoAvaliacao::colunas(a))
+        v.append({QStringLiteral("assessment.") + c.first, TextoAvaliacao::textoCsv(c.second)});
+    return v;
+}
+
+// What list and csv show of a measurement of the store: its folder, name,
+// date and stored results; the keys alone for an empty folder name.
+Valores valoresDaMedida(const QString &pasta)
+{
+    AcessarArquivo a;
+    if (!pasta.isEmpty())
+        a.lerExposicao(LayoutMedida::arquivoExposicao(pasta));
+    Valores valores = {
+        {"measurement", LayoutMedida::nomePasta(pasta)},
+        {"name", LayoutMedida::nomeMostrado(a.getNome_exposicao())},
+        {"date", LayoutMedida::dataMostrada(a.getData_criacao(), a.getNome_exposicao())},
+    };
+    return valores + RelatorioTexto::resultadosExposicao(a);
+}
+
+int csvArmazem(const QString &raiz, QTextStream &saida)
+{
+    QStringList cabecalho;
+    for (const auto &v : valoresDaMedida(QString()))
+        cabecalho << v.first;
+    for (const auto &c : TextoAvaliacao::colunas(AvaliacaoExposicao()))
+        cabecalho << c.first;
+    saida << Csv::linha(cabecalho);
+    for (const QString &pasta : LayoutMedida::medidasDoArmazem(raiz)) {
+        QStringList campos;
+        for (const auto &v : valoresDaMedida(pasta))
+            campos << v.second.trimmed();
+        for (const auto &c : TextoAvaliacao::colunas(AvaliacaoExposicao::avaliar(pasta)))
+            campos << TextoAvaliacao::textoCsv(c.second);
+        saida << Csv::linha(campos);
+    }
+    return 0;
+}
+
 } // namespace
 
 namespace Comandos {
@@ -72,7 +118,13 @@ QString ajuda()
         "\n"
         "  list STORE [--json]\n"
         "      List the measurements of a local store, newest first, with their name,\n"
-        "      date and both body parts' results as stored.\n"
+        "      date, both body parts' results as stored and their assessment against\n"
+        "      the exposure action and limit values.\n"
+        "\n"
+        "  csv STORE | csv COMPONENT.head\n"
+        "      Write CSV (RFC 4180, UTF-8, header row) to the standard output: one\n"
+        "      row per measurement of a local store with its name, date, stored\n"
+        "      results and assessment, or the sample table of one component.\n"
         "\n"
         "  report DIR OUT.pdf\n"
         "      Write the PDF report of the measurement folder DIR of the local store\n"
@@ -162,10 +214,14 @@ int avaliar(const QStringList &args, QTextStream &saida, QTextStream &erros)
             RelatorioTexto::escrever(saida, valores, nome + '.');
         }
     }
+    const AvaliacaoExposicao avaliacao = AvaliacaoExposicao::avaliar(pasta);
     if (json) {
         escreverJson(saida, {{"measurement", LayoutMedida::nomePasta(pasta)},
                              {"exposure", RelatorioTexto::json(resultados)},
-                             {"partials", parciais}});
+                             {"partials", parciais},
+                             {"assessment", TextoAvaliacao::json(avaliacao)}});
+    } else {
+        RelatorioTexto::escrever(saida, linhasAvaliacao(avaliacao));
     }
     if (!gravou) {
         erros << "kt9400-cli evaluate: some files of " << pasta << " could not be written\n";
@@ -189,25 +245,41 @@ int listar(const QStringList &args, QTextStream &saida, QTextStream &erros)
     QJsonArray lista;
     bool primeira = true;
     for (const QString &pasta : LayoutMedida::medidasDoArmazem(raiz)) {
-        AcessarArquivo a;
-        a.lerExposicao(LayoutMedida::arquivoExposicao(pasta));
-        Valores valores = {
-            {"measurement", LayoutMedida::nomePasta(pasta)},
-            {"name", LayoutMedida::nomeMostrado(a.getNome_exposicao())},
-            {"date", LayoutMedida::dataMostrada(a.getData_criacao(), a.getNome_exposicao())},
-        };
-        valores += RelatorioTexto::resultadosExposicao(a);
+        const Valores valores = valoresDaMedida(pasta);
+        const AvaliacaoExposicao avaliacao = AvaliacaoExposicao::avaliar(pasta);
         if (json) {
-            lista.append(RelatorioTexto::json(valores));
+            QJsonObject o = RelatorioTexto::json(valores);
+            o.insert("assessment", TextoAvaliacao::json(avaliacao));
+            lista.append(o);
         } else {
             if (!primeira)
                 saida << '\n';
-            RelatorioTexto::escrever(saida, valores);
+            RelatorioTexto::escrever(saida, valores + linhasAvaliacao(avaliacao));
         }
         primeira = false;
     }
     if (json)
         saida << QString::fromUtf8(QJsonDocument(lista).toJson(QJsonDocument::Indented));
+    return 0;
+}
+
+int csv(const QStringList &args, QTextStream &saida, QTextStream &erros)
+{
+    if (args.size() != 1 || args.at(0).startsWith(QLatin1String("--"))) {
+        erros << "kt9400-cli csv: usage: csv STORE | csv COMPONENT.head\n" << ajuda();
+        return 2;
+    }
+    const QString alvo = args.at(0);
+    saida.setCodec("UTF-8");
+    if (QFileInfo(alvo).isDir())
+        return csvArmazem(alvo, saida);
+    const QString sufixo = QStringLiteral(".head");
+    QString tabela;
+    if (!alvo.endsWith(sufixo) || !Csv::tabelaComponente(alvo.chopped(sufixo.size()), &tabela)) {
+        erros << "kt9400-cli csv: " << alvo << " is neither a folder nor a component file (.head)\n";
+        return 1;
+    }
+    saida << tabela;
     return 0;
 }
 

@@ -38,6 +38,8 @@ int main(int argc, char *argv[])
         return Comandos::avaliar(args, saida, erros);
     if (comando == QLatin1String("list"))
         return Comandos::listar(args, saida, erros);
+    if (comando == QLatin1String("csv"))
+        return Comandos::csv(args, saida, erros);
     if (relatorio)
         return Comandos::relatorio(args, saida, erros);
     erros << "kt9400-cli: unknown command '" << comando << "'\n" << Comandos::ajuda();

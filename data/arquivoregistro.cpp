@@ -50,9 +50,18 @@ QString linha(const QString &chave, const QString &valor)
 
 double numero(const QString &texto)
 {
+    double v = 0;
+    return numeroFinito(texto, &v) ? v : 0.0;
+}
+
+bool numeroFinito(const QString &texto, double *valor)
+{
     bool ok = false;
     const double v = texto.toDouble(&ok);
-    return ok && std::isfinite(v) ? v : 0.0;
+    if (!ok || !std::isfinite(v))
+        return false;
+    *valor = v;
+    return true;
 }
 
 QStringList pedacos(const QString &linha)

@@ -23,6 +23,8 @@ QString linha(const QString &chave, const QString &valor);
 // The number of a record value with the C-locale rules; 0 for anything
 // that is not a finite number (the unset blank included).
 double numero(const QString &texto);
+// The same, telling whether the text was a finite number at all.
+bool numeroFinito(const QString &texto, double *valor);
 
 // The pieces of a line split at ';', empty pieces dropped.
 QStringList pedacos(const QString &linha);

@@ -7,6 +7,7 @@
 #include "report/dadosgraficos.h"
 #include "report/graficos.h"
 #include "report/relatorio.h"
+#include "viewer/tabelaavaliacao.h"
 
 #include "ui_medidas.h"
 
@@ -58,7 +59,7 @@ Medidas::Medidas(const QString &diretorio, const Servicos &s, QWidget *parent)
     setWindowTitle(tr("Corvalendis - Medidor de Vibração"));
     ui->tabWidget_Resultados->setCurrentIndex(0);
     ui->tabWidget_Resultados->setStyleSheet(QString::fromLatin1(estiloAbasInativas));
-    // A smaller font and padding (in the styles above) let the nine tabs fit.
+    // A smaller font and padding (in the styles above) let the ten tabs fit.
     QFont fonteAbas = ui->tabWidget_Resultados->tabBar()->font();
     fonteAbas.setPointSize(9);
     ui->tabWidget_Resultados->tabBar()->setFont(fonteAbas);
@@ -376,17 +377,37 @@ void Medidas::setTabResultados()
     }
     const bool corpo = acessarArquivo.getEnable_corpo().toInt() != 0;
     ui->tabWidget_Resultados->setTabEnabled(1, corpo);
-    if (!corpo)
-        return;
-    ui->lineEdit_Are_Corpo->setText(acessarArquivo.getAre_corpo());
-    ui->lineEdit_Aren_Corpo->setText(acessarArquivo.getAren_corpo());
-    ui->lineEdit_VDVR->setText(acessarArquivo.getVdvr());
-    ui->lineEdit_VDVexpx->setText(acessarArquivo.getVdvexpx());
-    ui->lineEdit_VDVexpy->setText(acessarArquivo.getVdvexpy());
-    ui->lineEdit_VDVexpz->setText(acessarArquivo.getVdvexpz());
-    ui->lineEdit_FC_X_resultante->setText(acessarArquivo.getFC_x_resultante());
-    ui->lineEdit_FC_Y_resultante->setText(acessarArquivo.getFC_y_resultante());
-    ui->lineEdit_FC_Z_resultante->setText(acessarArquivo.getFC_z_resultante());
+    if (corpo) {
+        ui->lineEdit_Are_Corpo->setText(acessarArquivo.getAre_corpo());
+        ui->lineEdit_Aren_Corpo->setText(acessarArquivo.getAren_corpo());
+        ui->lineEdit_VDVR->setText(acessarArquivo.getVdvr());
+        ui->lineEdit_VDVexpx->setText(acessarArquivo.getVdvexpx());
+        ui->lineEdit_VDVexpy->setText(acessarArquivo.getVdvexpy());
+        ui->lineEdit_VDVexpz->setText(acessarArquivo.getVdvexpz());
+        ui->lineEdit_FC_X_resultante->setText(acessarArquivo.getFC_x_resultante());
+        ui->lineEdit_FC_Y_resultante->setText(acessarArquivo.getFC_y_resultante());
+        ui->lineEdit_FC_Z_resultante->setText(acessarArquivo.getFC_z_resultante());
+    }
+    // The assessment follows every change of the results.
+    setTabAvaliacao();
+}
+
+void Medidas::setTabAvaliacao()
+{
+    QTableView *tabela = ui->tableView_Avaliacao;
+    QStandardItemModel *modelo = novoModelo(tabela, {});
+    const QStringList notas =
+        TabelaAvaliacao::preencher(modelo, AvaliacaoExposicao::avaliar(pastaExposicao));
+    ui->label_AvaliacaoNotas->setText(notas.join(QLatin1Char('\n')));
+    QHeaderView *h = tabela->horizontalHeader();
+    h->setStyleSheet(QStringLiteral("color:white;background-color:  transparent;"));
+    h->setSectionResizeMode(QHeaderView::ResizeToContents);
+    h->setSectionResizeMode(0, QHeaderView::Stretch);
+    tabela->verticalHeader()->hide();
+    tabela->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tabela->setWordWrap(false);
+    tabela->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabela->setSelectionMode(QAbstractItemView::NoSelection);
 }
 
 void Medidas::mostrarLinhasDeCorpo(const QList<QWidget *> &widgets, bool mostrar)

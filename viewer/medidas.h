@@ -20,7 +20,7 @@ class QTextDocument;
 
 // Page 1 of the page stack: the evaluated measurements of the local store,
 // in three linked tables (exposures, partial exposures, components) with
-// the details of the selection in nine tabs. Changes to files go through
+// the details of the selection in ten tabs. Changes to files go through
 // the core (Edicao); the window asks, shows and rebuilds from disk.
 class Medidas : public QMainWindow
 {
@@ -49,6 +49,7 @@ private slots:
     void setTabExpParcial();
     void setTabComponente();
     void setTabObservacao();
+    void setTabAvaliacao();
     void setTabGrafico1_linhas();
     void setTabGrafico2_banda();
     void on_pushButton_GerarPDF_clicked();

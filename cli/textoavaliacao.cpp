@@ -1,0 +1,162 @@
+#include "cli/textoavaliacao.h"
+
+#include <QJsonArray>
+#include <QStringList>
+
+#include <cmath>
+
+namespace {
+
+using Figura = AvaliacaoExposicao::Figura;
+using Falta = AvaliacaoExposicao::Falta;
+
+const char *const nomeEixo[3] = {"x", "y", "z"};
+
+QJsonValue numero(double v)
+{
+    if (!std::isfinite(v))
+        return QJsonValue(QJsonValue::Null);
+    return AvaliacaoExposicao::arredondado(v);
+}
+
+QJsonValue horas(double segundos)
+{
+    if (std::isinf(segundos))
+        return QStringLiteral("never");
+    return numero(segundos / 3600);
+}
+
+QString situacao(const Figura &f)
+{
+    switch (f.situacao()) {
+    case AvaliacaoExposicao::Situacao::AbaixoDaAcao:
+        return QStringLiteral("below_action");
+    case AvaliacaoExposicao::Situacao::AcimaDaAcao:
+        return QStringLiteral("above_action");
+    case AvaliacaoExposicao::Situacao::AcimaDoLimite:
+        return QStringLiteral("above_limit");
+    case AvaliacaoExposicao::Situacao::NaoCalculada:
+        break;
+    }
+    return QStringLiteral("not_computed");
+}
+
+// The same keys for every figure, so that CSV columns line up.
+TextoAvaliacao::Campos campos(const Figura &f, bool comEixo)
+{
+    const bool tempos = f.problemaTempo.falta == Falta::Nenhuma;
+    TextoAvaliacao::Campos c = {{"value", f.calculada() ? numero(f.valor) : QJsonValue()}};
+    if (comEixo)
+        c.append({"axis", f.calculada() ? QJsonValue(nomeEixo[f.eixo]) : QJsonValue()});
+    c += {{"status", situacao(f)},
+          {"points", numero(f.pontos())},
+          {"exposure_time_h", tempos ? numero(f.tempoExposicao / 3600) : QJsonValue()},
+          {"time_to_action_h", horas(f.tempoAteAcao())},
+          {"time_to_limit_h", horas(f.tempoAteLimite())}};
+    return c;
+}
+
+QJsonObject objeto(const Figura &f, bool comEixo, const char *unidade)
+{
+    QJsonObject o;
+    for (const auto &c : campos(f, comEixo))
+        o.insert(c.first, c.second);
+    o.insert("unit", QString::fromUtf8(unidade));
+    o.insert("action_value", f.acao);
+    o.insert("limit_value", f.limite);
+    if (!f.calculada())
+        o.insert("cannot_compute", TextoAvaliacao::motivo(f.problema));
+    else if (f.problemaTempo.falta != Falta::Nenhuma)
+        o.insert("times_cannot_compute", TextoAvaliacao::motivo(f.problemaTempo));
+    return o;
+}
+
+// Columns "prefix", "prefix_axis", "prefix_status", ...; all empty for a
+// body part without results.
+void acrescentar(TextoAvaliacao::Campos *colunas, const QString &prefixo, const Figura &f,
+                 bool comEixo, bool presente)
+{
+    for (const auto &c : campos(f, comEixo)) {
+        const QString nome = c.first == QLatin1String("value") ? prefixo : prefixo + '_' + c.first;
+        colunas->append({nome, presente ? c.second : QJsonValue()});
+    }
+}
+
+void anotar(QStringList *notas, const QString &onde, const Figura &f)
+{
+    if (!f.calculada())
+        *notas << onde + ": " + TextoAvaliacao::motivo(f.problema);
+    else if (f.problemaTempo.falta != Falta::Nenhuma)
+        *notas << onde + " times: " + TextoAvaliacao::motivo(f.problemaTempo);
+}
+
+} // namespace
+
+namespace TextoAvaliacao {
+
+QString motivo(const AvaliacaoExposicao::Problema &p)
+{
+    switch (p.falta) {
+    case Falta::Jornada:
+        return QStringLiteral("the working day '%1' is 0 or not a time, so there is no daily "
+                              "exposure").arg(p.onde);
+    case Falta::ValorInvalido:
+        return QStringLiteral("the stored %1 is not a number").arg(p.chave);
+    case Falta::ComponenteSemValor:
+        return QStringLiteral("component %1 has no number for %2").arg(p.onde, p.chave);
+    case Falta::TempoInvalido:
+        return QStringLiteral("partial exposure %1 has no usable repetitions or times").arg(p.onde);
+    case Falta::SemTempoExposicao:
+        return QStringLiteral("the partial exposures add up to no exposure time");
+    case Falta::Nenhuma:
+        break;
+    }
+    return QString();
+}
+
+QJsonObject json(const AvaliacaoExposicao &a)
+{
+    QJsonObject o;
+    if (a.temMao)
+        o.insert("hand_arm", QJsonObject{{"a8", objeto(a.mao, false, "m/s²")}});
+    if (a.temCorpo) {
+        QJsonObject corpo;
+        for (int e = 0; e < 3; ++e)
+            corpo.insert(QStringLiteral("a8_") + nomeEixo[e],
+                         a.corpo.calculada() ? numero(a.a8Eixo[e]) : QJsonValue());
+        corpo.insert("a8", objeto(a.corpo, true, "m/s²"));
+        corpo.insert("vdv", objeto(a.vdv, true, "m/s^1.75"));
+        o.insert("whole_body", corpo);
+    }
+    return o;
+}
+
+Campos colunas(const AvaliacaoExposicao &a)
+{
+    Campos c;
+    acrescentar(&c, QStringLiteral("hand_arm_a8"), a.mao, false, a.temMao);
+    const bool eixos = a.temCorpo && a.corpo.calculada();
+    for (int e = 0; e < 3; ++e)
+        c.append({QStringLiteral("whole_body_a8_") + nomeEixo[e],
+                  eixos ? numero(a.a8Eixo[e]) : QJsonValue()});
+    acrescentar(&c, QStringLiteral("whole_body_a8"), a.corpo, true, a.temCorpo);
+    acrescentar(&c, QStringLiteral("whole_body_vdv"), a.vdv, true, a.temCorpo);
+    QStringList notas;
+    if (a.temMao)
+        anotar(&notas, QStringLiteral("hand_arm_a8"), a.mao);
+    if (a.temCorpo) {
+        anotar(&notas, QStringLiteral("whole_body_a8"), a.corpo);
+        anotar(&notas, QStringLiteral("whole_body_vdv"), a.vdv);
+    }
+    c.append({QStringLiteral("assessment_notes"), notas.join(QStringLiteral("; "))});
+    return c;
+}
+
+QString textoCsv(const QJsonValue &v)
+{
+    if (v.isDouble())
+        return QString::number(v.toDouble(), 'g', 6);
+    return v.toString();
+}
+
+} // namespace TextoAvaliacao

@@ -1,0 +1,249 @@
+#include "evaluation/avaliacaoexposicao.h"
+
+#include "data/acessararquivo.h"
+#include "data/arquivoregistro.h"
+#include "data/layoutmedida.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cmath>
+#include <initializer_list>
+#include <limits>
+
+namespace {
+
+using Falta = AvaliacaoExposicao::Falta;
+using Figura = AvaliacaoExposicao::Figura;
+using Problema = AvaliacaoExposicao::Problema;
+
+const double jornadaReferencia = 28800; // 8 h, in seconds
+const double fatorEixo[3] = {1.4, 1.4, 1.0};
+const char *const chaveAm[3] = {"amx(acc)", "amy(acc)", "amz(acc)"};
+const char *const chaveVdv[3] = {"vdvx", "vdvy", "vdvz"};
+
+// "hh:mm:ss" (three parts) or "hh:mm" (two), every piece needed a number
+// not below 0; false for anything else. The evaluation reads such texts
+// leniently; the assessment must not build on a time it could not read.
+bool segundos(const QString &texto, int partes, double *resultado)
+{
+    const QStringList p = texto.split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    if (p.size() < partes)
+        return false;
+    const double peso[3] = {3600, 60, 1};
+    double total = 0;
+    for (int i = 0; i < partes; ++i) {
+        double v = 0;
+        if (!ArquivoRegistro::numeroFinito(p.at(i), &v) || v < 0)
+            return false;
+        total += v * peso[i];
+    }
+    *resultado = total;
+    return true;
+}
+
+bool repeticoes(const QString &texto, int *n)
+{
+    bool ok = false;
+    *n = texto.toInt(&ok, 10);
+    return ok && *n >= 0;
+}
+
+// A stored result that must be a number not below 0.
+Problema valorArmazenado(const QString &texto, const char *chave, double *valor)
+{
+    if (ArquivoRegistro::numeroFinito(texto, valor) && *valor >= 0)
+        return {};
+    return {Falta::ValorInvalido, QString(), QLatin1String(chave)};
+}
+
+Problema primeiro(std::initializer_list<Problema> problemas)
+{
+    for (const Problema &p : problemas) {
+        if (p.falta != Falta::Nenhuma)
+            return p;
+    }
+    return {};
+}
+
+void anotar(Problema *p, Falta falta, const QString &onde, const QString &chave = QString())
+{
+    if (p->falta == Falta::Nenhuma)
+        *p = {falta, onde, chave};
+}
+
+// What the assessment of one body part needs from its partial exposures
+// and components.
+struct LeituraParte {
+    double energiaEixo[3] = {0, 0, 0}; // whole body: Σ mean am² × repetitions × time
+    double tempo = 0;      // Σ repetitions × tempo_exp
+    double tempoTotal = 0; // Σ tempo_exp_total
+    Problema problemaA8;
+    Problema problemaVdv;
+};
+
+LeituraParte lerParte(const QString &pastaMedida, const QString &tipo)
+{
+    const bool corpo = tipo == QLatin1String("corpo");
+    LeituraParte r;
+    for (const QString &pasta : LayoutMedida::pastasCorpo(pastaMedida)) {
+        const QString arquivo = LayoutMedida::arquivoParcial(pasta);
+        if (LayoutMedida::nomePasta(pasta) != tipo || !QFileInfo(arquivo).isFile())
+            continue;
+        AcessarArquivo parcial;
+        parcial.lerExposicaoParcial(arquivo);
+        const QString nome = QDir(pastaMedida).relativeFilePath(pasta);
+        double tempoExp = 0;
+        int n = 0;
+        const bool tempoLido =
+            segundos(parcial.getTempo_exp(), 3, &tempoExp) && repeticoes(parcial.getNum_repeticao(), &n);
+        if (tempoLido)
+            r.tempo += n * tempoExp;
+        else
+            anotar(&r.problemaA8, Falta::TempoInvalido, nome);
+        double total = 0;
+        double amostrado = 0;
+        if (segundos(parcial.getTempo_exp_total(), 3, &total)
+            && segundos(parcial.getTempo_amostrado(), 3, &amostrado) && amostrado > 0)
+            r.tempoTotal += total;
+        else if (corpo)
+            anotar(&r.problemaVdv, Falta::TempoInvalido, nome);
+
+        double somaAm[3] = {0, 0, 0};
+        int componentes = 0;
+        for (const QString &base : LayoutMedida::componentes(pasta)) {
+            AcessarArquivo c;
+            c.lerDados(base + QStringLiteral(".dat"));
+            c.lerDados(base + QStringLiteral(".res"));
+            const QString componente = nome + QLatin1Char('/') + QFileInfo(base).fileName();
+            double v = 0;
+            if (!corpo) {
+                if (!ArquivoRegistro::numeroFinito(c.getAmr(), &v))
+                    anotar(&r.problemaA8, Falta::ComponenteSemValor, componente, QStringLiteral("amr(acc)"));
+                continue;
+            }
+            const QString am[3] = {c.getAmx(), c.getAmy(), c.getAmz()};
+            const QString vdv[3] = {c.getVdvx(), c.getVdvy(), c.getVdvz()};
+            for (int e = 0; e < 3; ++e) {
+                if (ArquivoRegistro::numeroFinito(am[e], &v))
+                    somaAm[e] += v;
+                else
+                    anotar(&r.problemaA8, Falta::ComponenteSemValor, componente, QLatin1String(chaveAm[e]));
+                if (!ArquivoRegistro::numeroFinito(vdv[e], &v))
+                    anotar(&r.problemaVdv, Falta::ComponenteSemValor, componente, QLatin1String(chaveVdv[e]));
+            }
+            ++componentes;
+        }
+        if (componentes > 0 && tempoLido) {
+            for (int e = 0; e < 3; ++e) {
+                const double media = somaAm[e] / componentes;
+                r.energiaEixo[e] += media * media * n * tempoExp;
+            }
+        }
+    }
+    return r;
+}
+
+Figura figura(double valor, double acao, double limite, double tempo, double expoente,
+              const Problema &problema, int eixo = -1)
+{
+    Figura f;
+    f.valor = AvaliacaoExposicao::arredondado(valor);
+    f.acao = acao;
+    f.limite = limite;
+    f.tempoExposicao = tempo;
+    f.expoenteTempo = expoente;
+    f.eixo = eixo;
+    f.problema = problema;
+    if (!f.calculada())
+        f.problemaTempo = problema;
+    else if (!(tempo > 0))
+        f.problemaTempo = {Falta::SemTempoExposicao, {}, {}};
+    return f;
+}
+
+// The first of the largest of three values.
+int maior(const double v[3])
+{
+    int m = 0;
+    for (int e = 1; e < 3; ++e) {
+        if (v[e] > v[m])
+            m = e;
+    }
+    return m;
+}
+
+} // namespace
+
+AvaliacaoExposicao::Situacao AvaliacaoExposicao::Figura::situacao() const
+{
+    if (!calculada())
+        return Situacao::NaoCalculada;
+    if (valor >= limite)
+        return Situacao::AcimaDoLimite;
+    if (valor >= acao)
+        return Situacao::AcimaDaAcao;
+    return Situacao::AbaixoDaAcao;
+}
+
+double AvaliacaoExposicao::Figura::pontos() const
+{
+    if (!calculada())
+        return std::numeric_limits<double>::quiet_NaN();
+    const double r = valor / acao;
+    return AvaliacaoExposicao::arredondado(100 * r * r);
+}
+
+double AvaliacaoExposicao::Figura::tempoAte(double alvo) const
+{
+    if (problemaTempo.falta != Falta::Nenhuma)
+        return std::numeric_limits<double>::quiet_NaN();
+    if (!(valor > 0))
+        return std::numeric_limits<double>::infinity();
+    return tempoExposicao * std::pow(alvo / valor, expoenteTempo);
+}
+
+double AvaliacaoExposicao::arredondado(double v)
+{
+    return QString::number(v, 'g', 6).toDouble();
+}
+
+AvaliacaoExposicao AvaliacaoExposicao::avaliar(const QString &pastaMedida)
+{
+    AcessarArquivo e;
+    e.lerExposicao(LayoutMedida::arquivoExposicao(pastaMedida));
+    AvaliacaoExposicao r;
+    r.temMao = e.getEnable_mao().toInt() != 0;
+    r.temCorpo = e.getEnable_corpo().toInt() != 0;
+
+    double jornada = 0;
+    Problema problemaJornada;
+    if (!segundos(e.getJornada_de_trabalho(), 2, &jornada) || !(jornada > 0))
+        problemaJornada = {Falta::Jornada, e.getJornada_de_trabalho().trimmed(), {}};
+
+    if (r.temMao) {
+        const LeituraParte p = lerParte(pastaMedida, QStringLiteral("mao"));
+        double a8 = 0;
+        const Problema armazenado = valorArmazenado(e.getAren_mao(), "aren_mao", &a8);
+        r.mao = figura(a8, acaoMao, limiteMao, p.tempo, 2,
+                       primeiro({problemaJornada, armazenado, p.problemaA8}));
+    }
+    if (r.temCorpo) {
+        const LeituraParte p = lerParte(pastaMedida, QStringLiteral("corpo"));
+        for (int i = 0; i < 3; ++i)
+            r.a8Eixo[i] = arredondado(fatorEixo[i] * std::sqrt(p.energiaEixo[i] / jornadaReferencia));
+        const int dominante = maior(r.a8Eixo);
+        r.corpo = figura(r.a8Eixo[dominante], acaoCorpo, limiteCorpo, p.tempo, 2,
+                         primeiro({problemaJornada, p.problemaA8}), dominante);
+
+        double vdvExp[3] = {0, 0, 0};
+        const Problema armazenado =
+            primeiro({valorArmazenado(e.getVdvexpx(), "vdvexpx", &vdvExp[0]),
+                      valorArmazenado(e.getVdvexpy(), "vdvexpy", &vdvExp[1]),
+                      valorArmazenado(e.getVdvexpz(), "vdvexpz", &vdvExp[2])});
+        const int maiorVdv = maior(vdvExp);
+        r.vdv = figura(vdvExp[maiorVdv], acaoVdv, limiteVdv, p.tempoTotal, 4,
+                       primeiro({problemaJornada, armazenado, p.problemaVdv}), maiorVdv);
+    }
+    return r;
+}
