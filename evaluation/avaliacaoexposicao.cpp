@@ -75,7 +75,9 @@ void anotar(Problema *p, Falta falta, const QString &onde, const QString &chave 
 // What the assessment of one body part needs from its partial exposures
 // and components.
 struct LeituraParte {
-    double energiaEixo[3] = {0, 0, 0}; // whole body: Σ mean am² × repetitions × time
+    double energia = 0; // Σ mean amr² × repetitions × time, as the evaluation sums it
+    double energiaEixo[3] = {0, 0, 0}; // whole body: the same of amx, amy, amz
+    double somaVdvExp4[3] = {0, 0, 0}; // whole body: Σ partial exposure VDV⁴, axis factors applied
     double tempo = 0;      // Σ repetitions × tempo_exp
     double tempoTotal = 0; // Σ tempo_exp_total
     Problema problemaA8;
@@ -103,13 +105,16 @@ LeituraParte lerParte(const QString &pastaMedida, const QString &tipo)
             anotar(&r.problemaA8, Falta::TempoInvalido, nome);
         double total = 0;
         double amostrado = 0;
-        if (segundos(parcial.getTempo_exp_total(), 3, &total)
-            && segundos(parcial.getTempo_amostrado(), 3, &amostrado) && amostrado > 0)
+        const bool vdvLido = segundos(parcial.getTempo_exp_total(), 3, &total)
+            && segundos(parcial.getTempo_amostrado(), 3, &amostrado) && amostrado > 0;
+        if (vdvLido)
             r.tempoTotal += total;
         else if (corpo)
             anotar(&r.problemaVdv, Falta::TempoInvalido, nome);
 
+        double somaAmr = 0;
         double somaAm[3] = {0, 0, 0};
+        double somaVdv4[3] = {0, 0, 0};
         int componentes = 0;
         for (const QString &base : LayoutMedida::componentes(pasta)) {
             AcessarArquivo c;
@@ -117,8 +122,11 @@ LeituraParte lerParte(const QString &pastaMedida, const QString &tipo)
             c.lerDados(base + QStringLiteral(".res"));
             const QString componente = nome + QLatin1Char('/') + QFileInfo(base).fileName();
             double v = 0;
+            ++componentes;
             if (!corpo) {
-                if (!ArquivoRegistro::numeroFinito(c.getAmr(), &v))
+                if (ArquivoRegistro::numeroFinito(c.getAmr(), &v))
+                    somaAmr += v;
+                else
                     anotar(&r.problemaA8, Falta::ComponenteSemValor, componente, QStringLiteral("amr(acc)"));
                 continue;
             }
@@ -129,26 +137,36 @@ LeituraParte lerParte(const QString &pastaMedida, const QString &tipo)
                     somaAm[e] += v;
                 else
                     anotar(&r.problemaA8, Falta::ComponenteSemValor, componente, QLatin1String(chaveAm[e]));
-                if (!ArquivoRegistro::numeroFinito(vdv[e], &v))
+                if (ArquivoRegistro::numeroFinito(vdv[e], &v))
+                    somaVdv4[e] += std::pow(v, 4);
+                else
                     anotar(&r.problemaVdv, Falta::ComponenteSemValor, componente, QLatin1String(chaveVdv[e]));
             }
-            ++componentes;
         }
         if (componentes > 0 && tempoLido) {
+            const double media = somaAmr / componentes;
+            r.energia += media * media * n * tempoExp;
             for (int e = 0; e < 3; ++e) {
-                const double media = somaAm[e] / componentes;
-                r.energiaEixo[e] += media * media * n * tempoExp;
+                const double mediaEixo = somaAm[e] / componentes;
+                r.energiaEixo[e] += mediaEixo * mediaEixo * n * tempoExp;
             }
+        }
+        if (vdvLido) {
+            for (int e = 0; e < 3; ++e)
+                r.somaVdvExp4[e] += std::pow(fatorEixo[e], 4) * somaVdv4[e] * total / amostrado;
         }
     }
     return r;
 }
 
-Figura figura(double valor, double acao, double limite, double tempo, double expoente,
-              const Problema &problema, int eixo = -1)
+// The figure of a value; `exato` is what the files give of it before
+// rounding, used where it agrees with the value.
+Figura figura(double valor, double exato, double acao, double limite, double tempo,
+              double expoente, const Problema &problema, int eixo = -1)
 {
     Figura f;
     f.valor = AvaliacaoExposicao::arredondado(valor);
+    f.exato = AvaliacaoExposicao::arredondado(exato) == f.valor ? exato : f.valor;
     f.acao = acao;
     f.limite = limite;
     f.tempoExposicao = tempo;
@@ -190,7 +208,7 @@ double AvaliacaoExposicao::Figura::pontos() const
 {
     if (!calculada())
         return std::numeric_limits<double>::quiet_NaN();
-    const double r = valor / acao;
+    const double r = exato / acao;
     return AvaliacaoExposicao::arredondado(100 * r * r);
 }
 
@@ -198,9 +216,9 @@ double AvaliacaoExposicao::Figura::tempoAte(double alvo) const
 {
     if (problemaTempo.falta != Falta::Nenhuma)
         return std::numeric_limits<double>::quiet_NaN();
-    if (!(valor > 0))
+    if (!(exato > 0))
         return std::numeric_limits<double>::infinity();
-    return tempoExposicao * std::pow(alvo / valor, expoenteTempo);
+    return tempoExposicao * std::pow(alvo / exato, expoenteTempo);
 }
 
 double AvaliacaoExposicao::arredondado(double v)
@@ -225,15 +243,18 @@ AvaliacaoExposicao AvaliacaoExposicao::avaliar(const QString &pastaMedida)
         const LeituraParte p = lerParte(pastaMedida, QStringLiteral("mao"));
         double a8 = 0;
         const Problema armazenado = valorArmazenado(e.getAren_mao(), "aren_mao", &a8);
-        r.mao = figura(a8, acaoMao, limiteMao, p.tempo, 2,
+        r.mao = figura(a8, std::sqrt(p.energia / jornadaReferencia), acaoMao, limiteMao, p.tempo, 2,
                        primeiro({problemaJornada, armazenado, p.problemaA8}));
     }
     if (r.temCorpo) {
         const LeituraParte p = lerParte(pastaMedida, QStringLiteral("corpo"));
-        for (int i = 0; i < 3; ++i)
-            r.a8Eixo[i] = arredondado(fatorEixo[i] * std::sqrt(p.energiaEixo[i] / jornadaReferencia));
-        const int dominante = maior(r.a8Eixo);
-        r.corpo = figura(r.a8Eixo[dominante], acaoCorpo, limiteCorpo, p.tempo, 2,
+        double a8[3] = {0, 0, 0};
+        for (int i = 0; i < 3; ++i) {
+            a8[i] = fatorEixo[i] * std::sqrt(p.energiaEixo[i] / jornadaReferencia);
+            r.a8Eixo[i] = arredondado(a8[i]);
+        }
+        const int dominante = maior(a8);
+        r.corpo = figura(a8[dominante], a8[dominante], acaoCorpo, limiteCorpo, p.tempo, 2,
                          primeiro({problemaJornada, p.problemaA8}), dominante);
 
         double vdvExp[3] = {0, 0, 0};
@@ -242,8 +263,9 @@ AvaliacaoExposicao AvaliacaoExposicao::avaliar(const QString &pastaMedida)
                       valorArmazenado(e.getVdvexpy(), "vdvexpy", &vdvExp[1]),
                       valorArmazenado(e.getVdvexpz(), "vdvexpz", &vdvExp[2])});
         const int maiorVdv = maior(vdvExp);
-        r.vdv = figura(vdvExp[maiorVdv], acaoVdv, limiteVdv, p.tempoTotal, 4,
-                       primeiro({problemaJornada, armazenado, p.problemaVdv}), maiorVdv);
+        r.vdv = figura(vdvExp[maiorVdv], std::pow(p.somaVdvExp4[maiorVdv], 0.25), acaoVdv, limiteVdv,
+                       p.tempoTotal, 4, primeiro({problemaJornada, armazenado, p.problemaVdv}),
+                       maiorVdv);
     }
     return r;
 }

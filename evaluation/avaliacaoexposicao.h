@@ -32,7 +32,12 @@ public:
     };
 
     struct Figura {
+        // The value as shown and compared, with the six significant digits
+        // of the stored results.
         double valor = 0;
+        // The same before rounding, for the points and times; the shown
+        // value where the files give nothing more precise.
+        double exato = 0;
         double acao = 0;
         double limite = 0;
         // Exposure time the value stands for, seconds.

@@ -2,6 +2,7 @@
 #include "app/inicio.h"
 #include "app/mainwindow.h"
 #include "app/sobre.h"
+#include "device/download.h"
 #include "device/janelaconfig.h"
 #include "instrumentoteste.h"
 #include "servicosteste.h"
@@ -140,6 +141,9 @@ private slots:
         QTest::newRow("JanelaConfig corrected") << "JanelaConfig" << "Sensor de Corpo inteiro" << "Sensor de Corpo Inteiro" << "Whole-Body Sensor" << "Sensor de Cuerpo Entero";
         QTest::newRow("config_perfil corrected") << "config_perfil" << "Responsavel 1:" << QString::fromUtf8("Responsável 1:") << "Responsible 1:" << "Responsable 1:";
         QTest::newRow("sobre title") << "sobre" << "Sobre" << "Sobre" << "About" << "Acerca";
+        QTest::newRow("Medidas Avaliação") << "Medidas" << QString::fromUtf8("Avaliação") << QString::fromUtf8("Avaliação") << "Assessment" << QString::fromUtf8("Evaluación");
+        QTest::newRow("TabelaAvaliacao limit") << "TabelaAvaliacao" << QString::fromUtf8("Limite de exposição atingido") << QString::fromUtf8("Limite de exposição atingido") << "Limit value reached" << QString::fromUtf8("Valor límite alcanzado");
+        QTest::newRow("TabelaAvaliacao reason") << "TabelaAvaliacao" << QString::fromUtf8("o resultado armazenado %1 não é um número") << QString::fromUtf8("o resultado armazenado %1 não é um número") << "the stored result %1 is not a number" << QString::fromUtf8("el resultado almacenado %1 no es un número");
         QTest::newRow("sobre standard, alike") << "sobre" << "NR-15" << "NR-15" << "NR-15" << "NR-15";
     }
 
@@ -176,6 +180,8 @@ private slots:
         s.volumes.lista = {VolumesTeste::instrumento(b.volume)};
         auto principal = std::make_unique<MainWindow>(b.dir.filePath("app"), s.servicos());
         principal->findChild<QAbstractButton *>("pushButton_3")->click();
+        QCOMPARE(Download::baixar(b.dados + "MED001", principal->getDiretorioQT(), false, true, {}, {}).resultado,
+                 Download::Resultado::Baixado);
         auto medidas = std::make_unique<Medidas>(principal->getDiretorioQT(), s.servicos());
         medidas->findChild<QAbstractButton *>("pushButton_Sincronizar")->click();
         auto config = std::make_unique<JanelaConfig>(nullptr, b.dados + "Crv_vib.cfg", true, s.perguntador);
@@ -197,6 +203,19 @@ private slots:
         // And the texts do change: the English interface is not the source.
         QCOMPARE(principal->findChild<QAbstractButton *>("pushButton_BaixarTudo")->text(), QString("Download All"));
         QCOMPARE(medidas->findChild<QTabWidget *>()->tabText(6), QString("Line Chart"));
+        QCOMPARE(medidas->findChild<QTabWidget *>()->tabText(9), QString("Assessment"));
+        // The assessment of the first exposure, in English.
+        auto *exposicoes = medidas->findChild<QTableView *>("tableView_ExpResultante");
+        QVERIFY(exposicoes->model()->rowCount() > 0);
+        emit exposicoes->clicked(exposicoes->model()->index(0, 1));
+        const QAbstractItemModel *avaliacao = medidas->findChild<QTableView *>("tableView_Avaliacao")->model();
+        QCOMPARE(avaliacao->headerData(3, Qt::Horizontal).toString(), QString("Status"));
+        QVERIFY(avaliacao->rowCount() > 0);
+        QVERIFY2(QStringList({"Below the action value", "Action value reached", "Limit value reached"})
+                     .contains(avaliacao->index(avaliacao->rowCount() - 1, 3).data().toString()),
+                 qPrintable(avaliacao->index(avaliacao->rowCount() - 1, 3).data().toString()));
+        QVERIFY(avaliacao->index(0, 0).data().toString().contains("A(8)"));
+        QVERIFY(!avaliacao->index(0, 0).data().toString().contains(QString::fromUtf8("ã")));
         for (QWidget *w : QApplication::topLevelWidgets())
             if (qobject_cast<QMessageBox *>(w))
                 delete w;

@@ -1,4 +1,7 @@
+#include "data/layoutmedida.h"
 #include "device/simuladorinstrumento.h"
+#include "evaluation/avaliacaoexposicao.h"
+#include "evaluation/calculoexposicao.h"
 #include "medidateste.h"
 
 #include <QDirIterator>
@@ -6,10 +9,53 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
-// kt9400-cli evaluate and list, run as the user runs them.
+// The records of an RFC 4180 text: fields split at commas outside quotes,
+// doubled quotes inside them, records ended by CR LF. False when a record
+// does not end so or a quote is left open.
+static bool lerCsv(const QByteArray &bytes, QVector<QStringList> *registros)
+{
+    const QString t = QString::fromUtf8(bytes);
+    QStringList registro;
+    QString campo;
+    bool aspas = false;
+    for (int i = 0; i < t.size(); ++i) {
+        const QChar c = t.at(i);
+        if (aspas) {
+            if (c == '"' && i + 1 < t.size() && t.at(i + 1) == '"') {
+                campo += '"';
+                ++i;
+            } else if (c == '"') {
+                aspas = false;
+            } else {
+                campo += c;
+            }
+        } else if (c == '"') {
+            aspas = true;
+        } else if (c == ',') {
+            registro << campo;
+            campo.clear();
+        } else if (c == '\r') {
+            if (i + 1 >= t.size() || t.at(i + 1) != '\n')
+                return false;
+            registro << campo;
+            *registros << registro;
+            registro.clear();
+            campo.clear();
+            ++i;
+        } else if (c == '\n') {
+            return false;
+        } else {
+            campo += c;
+        }
+    }
+    return !aspas && campo.isEmpty() && registro.isEmpty();
+}
+
+// kt9400-cli evaluate, list and csv, run as the user runs them.
 class TstLinhaDeComando : public QObject
 {
     Q_OBJECT
@@ -93,6 +139,178 @@ private slots:
         QVERIFY(!parciais.isEmpty());
         QVERIFY(parciais.at(0).toObject().value("folder").toString().endsWith("/corpo"));
         QVERIFY(parciais.at(0).toObject().value("arep").toString().toDouble() > 0);
+    }
+
+    void avaliacaoJson()
+    {
+        QTemporaryDir d;
+        const QString dados = simularArmazem(d, 2);
+        const Execucao e = executar({"evaluate", dados + "/MED001", "--json"});
+        QCOMPARE(e.status, 0);
+        const QJsonObject a = QJsonDocument::fromJson(e.saida).object().value("assessment").toObject();
+        const AvaliacaoExposicao esperada = AvaliacaoExposicao::avaliar(dados + "/MED001");
+        QVERIFY(esperada.temCorpo && esperada.corpo.calculada());
+        QVERIFY(!a.contains("hand_arm")); // the simulated MED001 has no hand-arm results
+        const QJsonObject corpo = a.value("whole_body").toObject();
+        const QJsonObject a8 = corpo.value("a8").toObject();
+        QCOMPARE(a8.value("value").toDouble(), esperada.corpo.valor);
+        QCOMPARE(a8.value("axis").toString(), QString(QChar('x' + esperada.corpo.eixo)));
+        QCOMPARE(a8.value("points").toDouble(), esperada.corpo.pontos());
+        QCOMPARE(a8.value("action_value").toDouble(), 0.5);
+        QCOMPARE(a8.value("limit_value").toDouble(), 1.15);
+        QCOMPARE(a8.value("unit").toString(), QString::fromUtf8("m/s²"));
+        QCOMPARE(a8.value("time_to_limit_h").toDouble(),
+                 AvaliacaoExposicao::arredondado(esperada.corpo.tempoAteLimite() / 3600));
+        QCOMPARE(corpo.value("a8_z").toDouble(), esperada.a8Eixo[2]);
+        QCOMPARE(corpo.value("vdv").toObject().value("value").toDouble(), esperada.vdv.valor);
+        QVERIFY(!a8.contains("cannot_compute"));
+
+        // A measurement whose working day is 0 says so instead of a status.
+        QVERIFY(CalculoExposicao::avaliarMedida(dados + "/MED002"));
+        const QString id = dados + "/MED002/MED002.id";
+        escreverBytes(id, lerBytes(id).replace("jornada_de_trabalho;08:00;", "jornada_de_trabalho;00:00;"));
+        const Execucao j = executar({"list", dados, "--json"});
+        QCOMPARE(j.status, 0);
+        const QJsonArray lista = QJsonDocument::fromJson(j.saida).array();
+        QCOMPARE(lista.size(), 2);
+        bool viu = false;
+        for (const QJsonValue &m : lista) {
+            const QJsonObject o = m.toObject();
+            QVERIFY(o.contains("assessment"));
+            if (o.value("measurement").toString() != "MED002")
+                continue;
+            viu = true;
+            const QJsonObject mao = o.value("assessment").toObject().value("hand_arm").toObject()
+                                        .value("a8").toObject();
+            QCOMPARE(mao.value("status").toString(), QString("not_computed"));
+            QVERIFY(mao.value("value").isNull());
+            QVERIFY(mao.value("points").isNull());
+            QVERIFY(mao.value("time_to_action_h").isNull());
+            QVERIFY2(mao.value("cannot_compute").toString().contains("working day '00:00'"),
+                     qPrintable(mao.value("cannot_compute").toString()));
+        }
+        QVERIFY(viu);
+    }
+
+    void csvArmazem()
+    {
+        QTemporaryDir d;
+        const QString dados = simularArmazem(d, 3);
+        for (const QString &m : LayoutMedida::medidas(dados))
+            QVERIFY(CalculoExposicao::avaliarMedida(m));
+        // A name with a comma, quotes and letters outside ASCII (the record
+        // holds them in its 8-bit code page).
+        const QString id = dados + "/MED002/MED002.id";
+        QByteArray exposicao = lerBytes(id);
+        const int i = exposicao.indexOf("nome_exposicao;") + 15;
+        exposicao.replace(i, exposicao.indexOf('-', i) - i, "Lixa, \"fina\" \xe7\xe3o");
+        escreverBytes(id, exposicao);
+
+        const Execucao e = executar({"csv", dados});
+        QCOMPARE(e.status, 0);
+        QVERIFY2(e.erros.isEmpty(), e.erros.constData());
+        QVERIFY(e.saida.contains("\"Lixa, \"\"fina\"\" \xc3\xa7\xc3\xa3o\"")); // UTF-8, quoted
+        QVector<QStringList> registros;
+        QVERIFY(lerCsv(e.saida, &registros));
+        QCOMPARE(registros.size(), 4);
+        const QStringList cabecalho = registros.at(0);
+        for (const char *coluna : {"measurement", "name", "date", "are_corpo", "aren_corpo", "vdvr",
+                                   "aren_mao", "hand_arm_a8", "hand_arm_a8_status",
+                                   "hand_arm_a8_points", "hand_arm_a8_time_to_limit_h",
+                                   "whole_body_a8_x", "whole_body_a8_axis", "whole_body_a8_status",
+                                   "whole_body_vdv", "whole_body_vdv_time_to_action_h",
+                                   "assessment_notes"})
+            QVERIFY2(cabecalho.contains(coluna), coluna);
+        const auto campo = [&](const QStringList &r, const char *coluna) {
+            return r.value(cabecalho.indexOf(coluna));
+        };
+        QStringList vistas;
+        for (const QStringList &r : registros.mid(1)) {
+            QCOMPARE(r.size(), cabecalho.size());
+            const QString pasta = dados + '/' + campo(r, "measurement");
+            vistas << campo(r, "measurement");
+            AcessarArquivo a;
+            a.lerExposicao(LayoutMedida::arquivoExposicao(pasta));
+            QCOMPARE(campo(r, "aren_corpo"), a.getAren_corpo().trimmed());
+            QCOMPARE(campo(r, "aren_mao"), a.getAren_mao().trimmed());
+            const AvaliacaoExposicao av = AvaliacaoExposicao::avaliar(pasta);
+            QCOMPARE(campo(r, "hand_arm_a8"), av.temMao ? QString::number(av.mao.valor, 'g', 6) : QString());
+            QCOMPARE(campo(r, "whole_body_a8"),
+                     av.temCorpo ? QString::number(av.corpo.valor, 'g', 6) : QString());
+            if (av.temCorpo)
+                QVERIFY(QStringList({"below_action", "above_action", "above_limit"})
+                            .contains(campo(r, "whole_body_a8_status")));
+            for (const QString &f : r)
+                QVERIFY2(!QRegularExpression("^-?\\d+,\\d+$").match(f).hasMatch(), qPrintable(f));
+        }
+        QCOMPARE(vistas, QStringList({"MED003", "MED002", "MED001"})); // newest first
+        QCOMPARE(campo(registros.at(2), "name"), QString::fromUtf8("Lixa, \"fina\" ção"));
+    }
+
+    void csvComponente()
+    {
+        QTemporaryDir d;
+        const QString dados = simularArmazem(d, 1);
+        const QString base = LayoutMedida::componentes(dados + "/MED001/T1/corpo").value(0);
+        QVERIFY(!base.isEmpty());
+        const Execucao e = executar({"csv", base + ".head"});
+        QCOMPARE(e.status, 0);
+        QVector<QStringList> registros;
+        QVERIFY(lerCsv(e.saida, &registros));
+        QCOMPARE(registros.at(0).join('|'),
+                 QString::fromUtf8("time (hh:mm:ss)|amx (m/s²)|amy (m/s²)|amz (m/s²)|amr (m/s²)|"
+                                   "vdvx (m/s^1.75)|vdvy (m/s^1.75)|vdvz (m/s^1.75)"));
+        // Every line after "Tempo" in the data file, in order, eight values.
+        const QList<QByteArray> linhas = lerBytes(base + ".dat").split('\n');
+        int tempo = 0;
+        while (!linhas.at(tempo).startsWith("Tempo;"))
+            ++tempo;
+        QVector<QStringList> esperados;
+        for (const QByteArray &l : linhas.mid(tempo + 1)) {
+            const QStringList p = QString::fromLatin1(l).trimmed().split(';', Qt::SkipEmptyParts);
+            if (!p.isEmpty())
+                esperados << p;
+        }
+        QCOMPARE(esperados.size(), 20);
+        QCOMPARE(registros.mid(1), esperados);
+    }
+
+    void csvRuim_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::newRow("nothing") << QStringList{"csv"} << 2;
+        QTest::newRow("two targets") << QStringList{"csv", "DATA", "DATA"} << 2;
+        QTest::newRow("an option") << QStringList{"csv", "--json"} << 2;
+        QTest::newRow("missing") << QStringList{"csv", "nao/existe"} << 1;
+        QTest::newRow("missing component") << QStringList{"csv", "DATA/MED001/T1/corpo/X.head"} << 1;
+        QTest::newRow("a data file") << QStringList{"csv", "DATA/MED001/T1/corpo/C01.dat"} << 1;
+        QTest::newRow("the configuration") << QStringList{"csv", "DATA/Crv_vib.cfg"} << 1;
+    }
+
+    void csvRuim()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QTemporaryDir d;
+        simularArmazem(d, 1);
+        for (QString &a : args) {
+            if (a.startsWith("DATA"))
+                a = d.filePath(a);
+        }
+        const Execucao e = executar(args);
+        QCOMPARE(e.status, status);
+        QVERIFY(e.saida.isEmpty());
+        QVERIFY(!e.erros.isEmpty());
+    }
+
+    void csvArmazemVazio()
+    {
+        QTemporaryDir d;
+        const Execucao e = executar({"csv", d.path()});
+        QCOMPARE(e.status, 0);
+        QCOMPARE(e.saida.count("\r\n"), 1); // the header row alone
+        QVERIFY(e.saida.startsWith("measurement,name,date,"));
     }
 
     void naoEhMedida_data()

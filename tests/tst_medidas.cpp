@@ -1,11 +1,13 @@
 #include "app/inicio.h"
 #include "data/acessararquivo.h"
 #include "data/layoutmedida.h"
+#include "evaluation/avaliacaoexposicao.h"
 #include "instrumentoteste.h"
 #include "servicosteste.h"
 #include "viewer/medidas.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
@@ -102,7 +104,8 @@ private slots:
         QCOMPARE(v.linhas("tableView_ExpResultante"), 0);
         QVERIFY(!v.abas()->isEnabled());
         QVERIFY(!v.filho<QPushButton>("pushButton_GerarPDF")->isEnabled());
-        QCOMPARE(v.abas()->count(), 9);
+        QCOMPARE(v.abas()->count(), 10);
+        QCOMPARE(v.abas()->tabText(9), QString::fromUtf8("Avaliação"));
         QCOMPARE(v.abas()->currentIndex(), 0);
         QVERIFY(v.filho<QLineEdit>("lineEdit_NumComponentes")->isHidden());
         QCOMPARE(v.w->windowTitle(), QString::fromUtf8("Corvalendis - Medidor de Vibração"));
@@ -136,7 +139,7 @@ private slots:
         v.clicar("tableView_ExpResultante", 0, 1);
         QVERIFY(v.abas()->isEnabled());
         QCOMPARE(v.abas()->currentIndex(), 0);
-        QVERIFY(v.abas()->isTabEnabled(0) && v.abas()->isTabEnabled(8));
+        QVERIFY(v.abas()->isTabEnabled(0) && v.abas()->isTabEnabled(8) && v.abas()->isTabEnabled(9));
         QVERIFY(v.abas()->isTabEnabled(1) && v.abas()->isTabEnabled(2));
         for (int t = 3; t <= 7; ++t)
             QVERIFY(!v.abas()->isTabEnabled(t));
@@ -325,6 +328,82 @@ private slots:
         e.lerExposicao(LayoutMedida::arquivoExposicao(pasta));
         QVERIFY(e.getAre_corpo() != areAntes);
         QCOMPARE(v.texto("lineEdit_Are_Corpo"), e.getAre_corpo());
+        // The assessment follows the recalculation.
+        const AvaliacaoExposicao a = AvaliacaoExposicao::avaliar(pasta);
+        QCOMPARE(v.celula("tableView_Avaliacao", 3, 1), QString::number(a.corpo.valor, 'g', 6));
+        QCOMPARE(v.celula("tableView_Avaliacao", 3, 4), QString::number(qRound64(a.corpo.pontos())));
+    }
+
+    void avaliacao_data()
+    {
+        QTest::addColumn<QByteArray>("arenMao");
+        QTest::addColumn<QString>("situacao");
+        QTest::addColumn<QString>("cor");
+        QTest::addColumn<QString>("nota");
+        QTest::newRow("below") << QByteArray("1.5") << "Abaixo do nível de ação" << "verde" << "";
+        QTest::newRow("at the action value") << QByteArray("2.5") << "Nível de ação atingido" << "âmbar" << "";
+        QTest::newRow("above the limit") << QByteArray("6") << "Limite de exposição atingido" << "vermelho" << "";
+        QTest::newRow("not a number")
+            << QByteArray("abc") << "Não calculado" << "cinza"
+            << "Mãos e braços: A(8) [m/s²]: o resultado armazenado aren_mao não é um número";
+    }
+
+    void avaliacao()
+    {
+        QFETCH(QByteArray, arenMao);
+        QFETCH(QString, situacao);
+        QFETCH(QString, cor);
+        QFETCH(QString, nota);
+        Visor v(3);
+        const QString pasta = LayoutMedida::medidasDoArmazem(v.raiz).at(0); // MED003, both body parts
+        const QString id = LayoutMedida::arquivoExposicao(pasta);
+        QByteArray exposicao = lerBytes(id);
+        const int i = exposicao.indexOf("\naren_mao;") + 10;
+        exposicao.replace(i, exposicao.indexOf(';', i) - i, arenMao);
+        escreverBytes(id, exposicao);
+        v.sincronizar();
+        v.clicar("tableView_ExpResultante", 0, 1);
+        QVERIFY(v.abas()->isTabEnabled(9));
+        const AvaliacaoExposicao a = AvaliacaoExposicao::avaliar(pasta);
+        QVERIFY(a.temMao && a.temCorpo);
+
+        // Hand-arm, the three axes, the dominant axis, the largest VDV.
+        QCOMPARE(v.linhas("tableView_Avaliacao"), 6);
+        QCOMPARE(v.celula("tableView_Avaliacao", 0, 0), QString::fromUtf8("Mãos e braços: A(8) [m/s²]"));
+        QCOMPARE(v.celula("tableView_Avaliacao", 0, 1), a.mao.calculada() ? QString(arenMao) : QString::fromUtf8("—"));
+        QCOMPARE(v.celula("tableView_Avaliacao", 0, 2), QString("2.5 / 5"));
+        QCOMPARE(v.celula("tableView_Avaliacao", 0, 3), situacao);
+        const QColor fundo = v.tabela("tableView_Avaliacao")->model()->index(0, 3)
+                                 .data(Qt::BackgroundRole).value<QBrush>().color();
+        if (cor == "verde")
+            QVERIFY(fundo.green() > fundo.red() && fundo.green() > fundo.blue());
+        else if (cor == "âmbar")
+            QVERIFY(fundo.red() > fundo.green() && fundo.green() > 100 && fundo.blue() < 50);
+        else if (cor == "vermelho")
+            QVERIFY(fundo.red() > 150 && fundo.green() < 50 && fundo.blue() < 50);
+        else
+            QVERIFY(fundo.red() == fundo.green() && fundo.green() == fundo.blue());
+        if (a.mao.calculada()) {
+            QCOMPARE(v.celula("tableView_Avaliacao", 0, 4), QString::number(qRound64(a.mao.pontos())));
+            const qint64 minutos = qRound64(a.mao.tempoAteLimite() / 60);
+            QCOMPARE(v.celula("tableView_Avaliacao", 0, 6),
+                     QString("%1:%2").arg(minutos / 60, 2, 10, QChar('0')).arg(minutos % 60, 2, 10, QChar('0')));
+        } else {
+            QCOMPARE(v.celula("tableView_Avaliacao", 0, 4), QString::fromUtf8("—"));
+            QCOMPARE(v.celula("tableView_Avaliacao", 0, 5), QString::fromUtf8("—"));
+        }
+        QCOMPARE(v.filho<QLabel>("label_AvaliacaoNotas")->text(), nota);
+
+        QCOMPARE(v.celula("tableView_Avaliacao", 3, 1), QString::number(a.a8Eixo[2], 'g', 6));
+        QCOMPARE(v.celula("tableView_Avaliacao", 4, 0),
+                 QString::fromUtf8("Corpo inteiro: A(8), eixo dominante %1 [m/s²]").arg(QChar('x' + a.corpo.eixo)));
+        QCOMPARE(v.celula("tableView_Avaliacao", 5, 1), QString::number(a.vdv.valor, 'g', 6));
+        QCOMPARE(v.celula("tableView_Avaliacao", 5, 2), QString("9.1 / 21"));
+
+        // Selecting a partial exposure and a component leaves it enabled.
+        v.clicar("tableView_ExpParcial", v.linhaParcial("corpo"), 0);
+        v.clicar("tableView_ComponenteExp", 0, 0);
+        QVERIFY(v.abas()->isTabEnabled(9));
     }
 
     void entradaRuim()

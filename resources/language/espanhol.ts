@@ -805,6 +805,14 @@ del ordenador</translation>
         <source>Não foi possível salvar os dados ou recalcular a medida.</source>
         <translation>No fue posible guardar los datos o recalcular la medida.</translation>
     </message>
+    <message>
+        <source>Avaliação</source>
+        <translation>Evaluación</translation>
+    </message>
+    <message>
+        <source>Valores de ação e limite da exposição diária: mãos e braços A(8) 2.5 e 5 m/s²; corpo inteiro A(8) 0.5 e 1.15 m/s², VDV 9.1 e 21 m/s^1.75. Pontos: 100 no valor de ação, crescendo com o quadrado da aceleração. Tempos: exposição, no ritmo médio do dia, após a qual cada valor é atingido (hh:mm).</source>
+        <translation>Valores de acción y límite de la exposición diaria: mano-brazo A(8) 2.5 y 5 m/s²; cuerpo entero A(8) 0.5 y 1.15 m/s², VDV 9.1 y 21 m/s^1.75. Puntos: 100 en el valor de acción, creciendo con el cuadrado de la aceleración. Tiempos: exposición, al ritmo medio del día, tras la cual se alcanza cada valor (hh:mm).</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1015,6 +1023,109 @@ del ordenador</translation>
     <message>
         <source>Erro ao gerar relatório</source>
         <translation>Error al generar informe</translation>
+    </message>
+</context>
+<context>
+    <name>TabelaAvaliacao</name>
+    <message>
+        <source>Abaixo do nível de ação</source>
+        <translation>Por debajo del valor de acción</translation>
+    </message>
+    <message>
+        <source>Nível de ação atingido</source>
+        <translation>Valor de acción alcanzado</translation>
+    </message>
+    <message>
+        <source>Limite de exposição atingido</source>
+        <translation>Valor límite alcanzado</translation>
+    </message>
+    <message>
+        <source>Não calculado</source>
+        <translation>No calculado</translation>
+    </message>
+    <message>
+        <source>a jornada de trabalho &quot;%1&quot; é 0 ou não é um horário: não há exposição diária</source>
+        <translation>la jornada de trabajo &quot;%1&quot; es 0 o no es una hora: no hay exposición diaria</translation>
+    </message>
+    <message>
+        <source>o resultado armazenado %1 não é um número</source>
+        <translation>el resultado almacenado %1 no es un número</translation>
+    </message>
+    <message>
+        <source>a componente %1 não tem número em %2</source>
+        <translation>el componente %1 no tiene número en %2</translation>
+    </message>
+    <message>
+        <source>a exposição parcial %1 não tem repetições ou tempos utilizáveis</source>
+        <translation>la exposición parcial %1 no tiene repeticiones ni tiempos utilizables</translation>
+    </message>
+    <message>
+        <source>as exposições parciais não somam tempo de exposição</source>
+        <translation>las exposiciones parciales no suman tiempo de exposición</translation>
+    </message>
+    <message>
+        <source>nunca</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>Grandeza</source>
+        <translation>Magnitud</translation>
+    </message>
+    <message>
+        <source>Valor</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Ação / Limite</source>
+        <translation>Acción / Límite</translation>
+    </message>
+    <message>
+        <source>Situação</source>
+        <translation>Situación</translation>
+    </message>
+    <message>
+        <source>Pontos</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Ação após</source>
+        <translation>Acción tras</translation>
+    </message>
+    <message>
+        <source>Limite após</source>
+        <translation>Límite tras</translation>
+    </message>
+    <message>
+        <source>tempos não calculados: %1</source>
+        <translation>tiempos no calculados: %1</translation>
+    </message>
+    <message>
+        <source>Mãos e braços: A(8) [m/s²]</source>
+        <translation>Mano-brazo: A(8) [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: 1.4·A(8)x [m/s²]</source>
+        <translation>Cuerpo entero: 1.4·A(8)x [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: 1.4·A(8)y [m/s²]</source>
+        <translation>Cuerpo entero: 1.4·A(8)y [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: A(8)z [m/s²]</source>
+        <translation>Cuerpo entero: A(8)z [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: A(8), eixo dominante %1 [m/s²]</source>
+        <translation>Cuerpo entero: A(8), eje dominante %1 [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: maior VDVexp, eixo %1 [m/s^1.75]</source>
+        <translation>Cuerpo entero: mayor VDVexp, eje %1 [m/s^1.75]</translation>
+    </message>
+    <message>
+        <source>Esta medida não tem resultados avaliados de corpo inteiro nem de mãos e braços.</source>
+        <translation>Esta medición no tiene resultados evaluados de cuerpo entero ni de mano-brazo.</translation>
     </message>
 </context>
 <context>

@@ -805,6 +805,14 @@ of the computer</translation>
         <source>Não foi possível salvar os dados ou recalcular a medida.</source>
         <translation>The data could not be saved or the measurement recalculated.</translation>
     </message>
+    <message>
+        <source>Avaliação</source>
+        <translation>Assessment</translation>
+    </message>
+    <message>
+        <source>Valores de ação e limite da exposição diária: mãos e braços A(8) 2.5 e 5 m/s²; corpo inteiro A(8) 0.5 e 1.15 m/s², VDV 9.1 e 21 m/s^1.75. Pontos: 100 no valor de ação, crescendo com o quadrado da aceleração. Tempos: exposição, no ritmo médio do dia, após a qual cada valor é atingido (hh:mm).</source>
+        <translation>Daily exposure action and limit values: hand-arm A(8) 2.5 and 5 m/s²; whole body A(8) 0.5 and 1.15 m/s², VDV 9.1 and 21 m/s^1.75. Points: 100 at the action value, growing with the square of the acceleration. Times: exposure, at the day&apos;s mean rate, after which each value is reached (hh:mm).</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1015,6 +1023,109 @@ of the computer</translation>
     <message>
         <source>Erro ao gerar relatório</source>
         <translation>Error generating report</translation>
+    </message>
+</context>
+<context>
+    <name>TabelaAvaliacao</name>
+    <message>
+        <source>Abaixo do nível de ação</source>
+        <translation>Below the action value</translation>
+    </message>
+    <message>
+        <source>Nível de ação atingido</source>
+        <translation>Action value reached</translation>
+    </message>
+    <message>
+        <source>Limite de exposição atingido</source>
+        <translation>Limit value reached</translation>
+    </message>
+    <message>
+        <source>Não calculado</source>
+        <translation>Not computed</translation>
+    </message>
+    <message>
+        <source>a jornada de trabalho &quot;%1&quot; é 0 ou não é um horário: não há exposição diária</source>
+        <translation>the working day &quot;%1&quot; is 0 or not a time: there is no daily exposure</translation>
+    </message>
+    <message>
+        <source>o resultado armazenado %1 não é um número</source>
+        <translation>the stored result %1 is not a number</translation>
+    </message>
+    <message>
+        <source>a componente %1 não tem número em %2</source>
+        <translation>component %1 has no number for %2</translation>
+    </message>
+    <message>
+        <source>a exposição parcial %1 não tem repetições ou tempos utilizáveis</source>
+        <translation>partial exposure %1 has no usable repetitions or times</translation>
+    </message>
+    <message>
+        <source>as exposições parciais não somam tempo de exposição</source>
+        <translation>the partial exposures add up to no exposure time</translation>
+    </message>
+    <message>
+        <source>nunca</source>
+        <translation>never</translation>
+    </message>
+    <message>
+        <source>Grandeza</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Valor</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Ação / Limite</source>
+        <translation>Action / Limit</translation>
+    </message>
+    <message>
+        <source>Situação</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Pontos</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Ação após</source>
+        <translation>Action after</translation>
+    </message>
+    <message>
+        <source>Limite após</source>
+        <translation>Limit after</translation>
+    </message>
+    <message>
+        <source>tempos não calculados: %1</source>
+        <translation>times not computed: %1</translation>
+    </message>
+    <message>
+        <source>Mãos e braços: A(8) [m/s²]</source>
+        <translation>Hand-arm: A(8) [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: 1.4·A(8)x [m/s²]</source>
+        <translation>Whole body: 1.4·A(8)x [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: 1.4·A(8)y [m/s²]</source>
+        <translation>Whole body: 1.4·A(8)y [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: A(8)z [m/s²]</source>
+        <translation>Whole body: A(8)z [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: A(8), eixo dominante %1 [m/s²]</source>
+        <translation>Whole body: A(8), dominant axis %1 [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: maior VDVexp, eixo %1 [m/s^1.75]</source>
+        <translation>Whole body: largest VDVexp, axis %1 [m/s^1.75]</translation>
+    </message>
+    <message>
+        <source>Esta medida não tem resultados avaliados de corpo inteiro nem de mãos e braços.</source>
+        <translation>This measurement has no evaluated whole-body or hand-arm results.</translation>
     </message>
 </context>
 <context>

@@ -805,6 +805,14 @@ do computador</translation>
         <source>Não foi possível salvar os dados ou recalcular a medida.</source>
         <translation>Não foi possível salvar os dados ou recalcular a medida.</translation>
     </message>
+    <message>
+        <source>Avaliação</source>
+        <translation>Avaliação</translation>
+    </message>
+    <message>
+        <source>Valores de ação e limite da exposição diária: mãos e braços A(8) 2.5 e 5 m/s²; corpo inteiro A(8) 0.5 e 1.15 m/s², VDV 9.1 e 21 m/s^1.75. Pontos: 100 no valor de ação, crescendo com o quadrado da aceleração. Tempos: exposição, no ritmo médio do dia, após a qual cada valor é atingido (hh:mm).</source>
+        <translation>Valores de ação e limite da exposição diária: mãos e braços A(8) 2.5 e 5 m/s²; corpo inteiro A(8) 0.5 e 1.15 m/s², VDV 9.1 e 21 m/s^1.75. Pontos: 100 no valor de ação, crescendo com o quadrado da aceleração. Tempos: exposição, no ritmo médio do dia, após a qual cada valor é atingido (hh:mm).</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1015,6 +1023,109 @@ do computador</translation>
     <message>
         <source>Erro ao gerar relatório</source>
         <translation>Erro ao gerar relatório</translation>
+    </message>
+</context>
+<context>
+    <name>TabelaAvaliacao</name>
+    <message>
+        <source>Abaixo do nível de ação</source>
+        <translation>Abaixo do nível de ação</translation>
+    </message>
+    <message>
+        <source>Nível de ação atingido</source>
+        <translation>Nível de ação atingido</translation>
+    </message>
+    <message>
+        <source>Limite de exposição atingido</source>
+        <translation>Limite de exposição atingido</translation>
+    </message>
+    <message>
+        <source>Não calculado</source>
+        <translation>Não calculado</translation>
+    </message>
+    <message>
+        <source>a jornada de trabalho &quot;%1&quot; é 0 ou não é um horário: não há exposição diária</source>
+        <translation>a jornada de trabalho &quot;%1&quot; é 0 ou não é um horário: não há exposição diária</translation>
+    </message>
+    <message>
+        <source>o resultado armazenado %1 não é um número</source>
+        <translation>o resultado armazenado %1 não é um número</translation>
+    </message>
+    <message>
+        <source>a componente %1 não tem número em %2</source>
+        <translation>a componente %1 não tem número em %2</translation>
+    </message>
+    <message>
+        <source>a exposição parcial %1 não tem repetições ou tempos utilizáveis</source>
+        <translation>a exposição parcial %1 não tem repetições ou tempos utilizáveis</translation>
+    </message>
+    <message>
+        <source>as exposições parciais não somam tempo de exposição</source>
+        <translation>as exposições parciais não somam tempo de exposição</translation>
+    </message>
+    <message>
+        <source>nunca</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>Grandeza</source>
+        <translation>Grandeza</translation>
+    </message>
+    <message>
+        <source>Valor</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Ação / Limite</source>
+        <translation>Ação / Limite</translation>
+    </message>
+    <message>
+        <source>Situação</source>
+        <translation>Situação</translation>
+    </message>
+    <message>
+        <source>Pontos</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>Ação após</source>
+        <translation>Ação após</translation>
+    </message>
+    <message>
+        <source>Limite após</source>
+        <translation>Limite após</translation>
+    </message>
+    <message>
+        <source>tempos não calculados: %1</source>
+        <translation>tempos não calculados: %1</translation>
+    </message>
+    <message>
+        <source>Mãos e braços: A(8) [m/s²]</source>
+        <translation>Mãos e braços: A(8) [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: 1.4·A(8)x [m/s²]</source>
+        <translation>Corpo inteiro: 1.4·A(8)x [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: 1.4·A(8)y [m/s²]</source>
+        <translation>Corpo inteiro: 1.4·A(8)y [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: A(8)z [m/s²]</source>
+        <translation>Corpo inteiro: A(8)z [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: A(8), eixo dominante %1 [m/s²]</source>
+        <translation>Corpo inteiro: A(8), eixo dominante %1 [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: maior VDVexp, eixo %1 [m/s^1.75]</source>
+        <translation>Corpo inteiro: maior VDVexp, eixo %1 [m/s^1.75]</translation>
+    </message>
+    <message>
+        <source>Esta medida não tem resultados avaliados de corpo inteiro nem de mãos e braços.</source>
+        <translation>Esta medida não tem resultados avaliados de corpo inteiro nem de mãos e braços.</translation>
     </message>
 </context>
 <context>
