@@ -8,7 +8,6 @@
 #include "device/simuladorinstrumento.h"
 #include "evaluation/avaliacaoexposicao.h"
 #include "evaluation/calculoexposicao.h"
-#include "app/inicio.h"
 #include "report/relatorio.h"
 
 #include <QDir>
@@ -296,7 +295,6 @@ int relatorio(const QStringList &args, QTextStream &saida, QTextStream &erros)
               << LayoutMedida::arquivoExposicao(pasta) << ")\n";
         return 1;
     }
-    Inicio::registrarRecursos();
     if (!Relatorio::escrever(pasta, args.at(1))) {
         erros << "kt9400-cli report: cannot write " << args.at(1) << '\n';
         return 1;

@@ -1,9 +1,11 @@
+#include "app/inicio.h"
 #include "cli/comandos.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QTextStream>
+#include <QTranslator>
 
 #include <cstdio>
 #include <memory>
@@ -28,6 +30,12 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QString comando = args.takeFirst();
+    // What the assessment cannot compute is said in the catalogs' English;
+    // the report keeps the program's own language.
+    Inicio::registrarRecursos();
+    QTranslator ingles;
+    if (!relatorio && ingles.load(QStringLiteral(":/language/ingles.qm")))
+        QCoreApplication::installTranslator(&ingles);
     if (comando == QLatin1String("--help") || comando == QLatin1String("-h")) {
         saida << Comandos::ajuda();
         return 0;

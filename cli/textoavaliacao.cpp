@@ -65,9 +65,9 @@ QJsonObject objeto(const Figura &f, bool comEixo, const char *unidade)
     o.insert("action_value", f.acao);
     o.insert("limit_value", f.limite);
     if (!f.calculada())
-        o.insert("cannot_compute", TextoAvaliacao::motivo(f.problema));
+        o.insert("cannot_compute", AvaliacaoExposicao::motivo(f.problema));
     else if (f.problemaTempo.falta != Falta::Nenhuma)
-        o.insert("times_cannot_compute", TextoAvaliacao::motivo(f.problemaTempo));
+        o.insert("times_cannot_compute", AvaliacaoExposicao::motivo(f.problemaTempo));
     return o;
 }
 
@@ -85,34 +85,14 @@ void acrescentar(TextoAvaliacao::Campos *colunas, const QString &prefixo, const 
 void anotar(QStringList *notas, const QString &onde, const Figura &f)
 {
     if (!f.calculada())
-        *notas << onde + ": " + TextoAvaliacao::motivo(f.problema);
+        *notas << onde + ": " + AvaliacaoExposicao::motivo(f.problema);
     else if (f.problemaTempo.falta != Falta::Nenhuma)
-        *notas << onde + " times: " + TextoAvaliacao::motivo(f.problemaTempo);
+        *notas << onde + " times: " + AvaliacaoExposicao::motivo(f.problemaTempo);
 }
 
 } // namespace
 
 namespace TextoAvaliacao {
-
-QString motivo(const AvaliacaoExposicao::Problema &p)
-{
-    switch (p.falta) {
-    case Falta::Jornada:
-        return QStringLiteral("the working day '%1' is 0 or not a time, so there is no daily "
-                              "exposure").arg(p.onde);
-    case Falta::ValorInvalido:
-        return QStringLiteral("the stored %1 is not a number").arg(p.chave);
-    case Falta::ComponenteSemValor:
-        return QStringLiteral("component %1 has no number for %2").arg(p.onde, p.chave);
-    case Falta::TempoInvalido:
-        return QStringLiteral("partial exposure %1 has no usable repetitions or times").arg(p.onde);
-    case Falta::SemTempoExposicao:
-        return QStringLiteral("the partial exposures add up to no exposure time");
-    case Falta::Nenhuma:
-        break;
-    }
-    return QString();
-}
 
 QJsonObject json(const AvaliacaoExposicao &a)
 {

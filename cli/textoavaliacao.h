@@ -23,6 +23,4 @@ QJsonObject json(const AvaliacaoExposicao &a);
 Campos colunas(const AvaliacaoExposicao &a);
 QString textoCsv(const QJsonValue &v);
 
-QString motivo(const AvaliacaoExposicao::Problema &p);
-
 } // namespace TextoAvaliacao

@@ -269,3 +269,23 @@ AvaliacaoExposicao AvaliacaoExposicao::avaliar(const QString &pastaMedida)
     }
     return r;
 }
+
+QString AvaliacaoExposicao::motivo(const Problema &p)
+{
+    switch (p.falta) {
+    case Falta::Jornada:
+        return tr("a jornada de trabalho \"%1\" é 0 ou não é um horário: não há exposição diária")
+            .arg(p.onde);
+    case Falta::ValorInvalido:
+        return tr("o resultado armazenado %1 não é um número").arg(p.chave);
+    case Falta::ComponenteSemValor:
+        return tr("a componente %1 não tem número em %2").arg(p.onde, p.chave);
+    case Falta::TempoInvalido:
+        return tr("a exposição parcial %1 não tem repetições ou tempos utilizáveis").arg(p.onde);
+    case Falta::SemTempoExposicao:
+        return tr("as exposições parciais não somam tempo de exposição");
+    case Falta::Nenhuma:
+        break;
+    }
+    return QString();
+}

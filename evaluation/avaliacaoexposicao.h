@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The assessment of an evaluated measurement against the exposure action
@@ -13,6 +14,8 @@
 // exposure VDV against 9.1 and 21 m/s^1.75.
 class AvaliacaoExposicao
 {
+    Q_DECLARE_TR_FUNCTIONS(AvaliacaoExposicao)
+
 public:
     enum class Situacao { AbaixoDaAcao, AcimaDaAcao, AcimaDoLimite, NaoCalculada };
 
@@ -82,4 +85,6 @@ public:
 
     // Six significant digits, as the stored results.
     static double arredondado(double v);
+    // What cannot be computed, and why, in the interface language.
+    static QString motivo(const Problema &p);
 };

@@ -143,7 +143,7 @@ private slots:
         QTest::newRow("sobre title") << "sobre" << "Sobre" << "Sobre" << "About" << "Acerca";
         QTest::newRow("Medidas Avaliação") << "Medidas" << QString::fromUtf8("Avaliação") << QString::fromUtf8("Avaliação") << "Assessment" << QString::fromUtf8("Evaluación");
         QTest::newRow("TabelaAvaliacao limit") << "TabelaAvaliacao" << QString::fromUtf8("Limite de exposição atingido") << QString::fromUtf8("Limite de exposição atingido") << "Limit value reached" << QString::fromUtf8("Valor límite alcanzado");
-        QTest::newRow("TabelaAvaliacao reason") << "TabelaAvaliacao" << QString::fromUtf8("o resultado armazenado %1 não é um número") << QString::fromUtf8("o resultado armazenado %1 não é um número") << "the stored result %1 is not a number" << QString::fromUtf8("el resultado almacenado %1 no es un número");
+        QTest::newRow("AvaliacaoExposicao reason") << "AvaliacaoExposicao" << QString::fromUtf8("o resultado armazenado %1 não é um número") << QString::fromUtf8("o resultado armazenado %1 não é um número") << "the stored result %1 is not a number" << QString::fromUtf8("el resultado almacenado %1 no es un número");
         QTest::newRow("sobre standard, alike") << "sobre" << "NR-15" << "NR-15" << "NR-15" << "NR-15";
     }
 

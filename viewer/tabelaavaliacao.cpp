@@ -64,26 +64,6 @@ QString TabelaAvaliacao::textoSituacao(Situacao s)
     return tr("Não calculado");
 }
 
-QString TabelaAvaliacao::motivo(const AvaliacaoExposicao::Problema &p)
-{
-    switch (p.falta) {
-    case Falta::Jornada:
-        return tr("a jornada de trabalho \"%1\" é 0 ou não é um horário: não há exposição diária")
-            .arg(p.onde);
-    case Falta::ValorInvalido:
-        return tr("o resultado armazenado %1 não é um número").arg(p.chave);
-    case Falta::ComponenteSemValor:
-        return tr("a componente %1 não tem número em %2").arg(p.onde, p.chave);
-    case Falta::TempoInvalido:
-        return tr("a exposição parcial %1 não tem repetições ou tempos utilizáveis").arg(p.onde);
-    case Falta::SemTempoExposicao:
-        return tr("as exposições parciais não somam tempo de exposição");
-    case Falta::Nenhuma:
-        break;
-    }
-    return QString();
-}
-
 QString TabelaAvaliacao::textoTempo(double segundos)
 {
     if (std::isnan(segundos))
@@ -115,9 +95,9 @@ QStringList TabelaAvaliacao::preencher(QStandardItemModel *modelo, const Avaliac
                            item(textoTempo(f.tempoAteAcao())), item(textoTempo(f.tempoAteLimite()))});
         QString nota;
         if (!calculada)
-            nota = motivo(f.problema);
+            nota = AvaliacaoExposicao::motivo(f.problema);
         else if (f.problemaTempo.falta != Falta::Nenhuma)
-            nota = tr("tempos não calculados: %1").arg(motivo(f.problemaTempo));
+            nota = tr("tempos não calculados: %1").arg(AvaliacaoExposicao::motivo(f.problemaTempo));
         if (!nota.isEmpty()) {
             situacao->setToolTip(nota);
             notas << nome + QStringLiteral(": ") + nota;

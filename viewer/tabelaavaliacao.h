@@ -21,7 +21,6 @@ public:
     static QStringList preencher(QStandardItemModel *modelo, const AvaliacaoExposicao &a);
 
     static QString textoSituacao(AvaliacaoExposicao::Situacao s);
-    static QString motivo(const AvaliacaoExposicao::Problema &p);
     // "hh:mm" of a time in seconds; "nunca" for one never reached, "—"
     // for one that is unknown.
     static QString textoTempo(double segundos);

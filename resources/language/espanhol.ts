@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="pt_BR">
 <context>
+    <name>AvaliacaoExposicao</name>
+    <message>
+        <source>a jornada de trabalho &quot;%1&quot; é 0 ou não é um horário: não há exposição diária</source>
+        <translation>la jornada de trabajo &quot;%1&quot; es 0 o no es una hora: no hay exposición diaria</translation>
+    </message>
+    <message>
+        <source>o resultado armazenado %1 não é um número</source>
+        <translation>el resultado almacenado %1 no es un número</translation>
+    </message>
+    <message>
+        <source>a componente %1 não tem número em %2</source>
+        <translation>el componente %1 no tiene número en %2</translation>
+    </message>
+    <message>
+        <source>a exposição parcial %1 não tem repetições ou tempos utilizáveis</source>
+        <translation>la exposición parcial %1 no tiene repeticiones ni tiempos utilizables</translation>
+    </message>
+    <message>
+        <source>as exposições parciais não somam tempo de exposição</source>
+        <translation>las exposiciones parciales no suman tiempo de exposición</translation>
+    </message>
+</context>
+<context>
     <name>JanelaConfig</name>
     <message>
         <source>Configuração de Instrumento</source>
@@ -1042,26 +1065,6 @@ del ordenador</translation>
     <message>
         <source>Não calculado</source>
         <translation>No calculado</translation>
-    </message>
-    <message>
-        <source>a jornada de trabalho &quot;%1&quot; é 0 ou não é um horário: não há exposição diária</source>
-        <translation>la jornada de trabajo &quot;%1&quot; es 0 o no es una hora: no hay exposición diaria</translation>
-    </message>
-    <message>
-        <source>o resultado armazenado %1 não é um número</source>
-        <translation>el resultado almacenado %1 no es un número</translation>
-    </message>
-    <message>
-        <source>a componente %1 não tem número em %2</source>
-        <translation>el componente %1 no tiene número en %2</translation>
-    </message>
-    <message>
-        <source>a exposição parcial %1 não tem repetições ou tempos utilizáveis</source>
-        <translation>la exposición parcial %1 no tiene repeticiones ni tiempos utilizables</translation>
-    </message>
-    <message>
-        <source>as exposições parciais não somam tempo de exposição</source>
-        <translation>las exposiciones parciales no suman tiempo de exposición</translation>
     </message>
     <message>
         <source>nunca</source>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="pt_BR">
 <context>
+    <name>AvaliacaoExposicao</name>
+    <message>
+        <source>a jornada de trabalho &quot;%1&quot; é 0 ou não é um horário: não há exposição diária</source>
+        <translation>the working day &quot;%1&quot; is 0 or not a time: there is no daily exposure</translation>
+    </message>
+    <message>
+        <source>o resultado armazenado %1 não é um número</source>
+        <translation>the stored result %1 is not a number</translation>
+    </message>
+    <message>
+        <source>a componente %1 não tem número em %2</source>
+        <translation>component %1 has no number for %2</translation>
+    </message>
+    <message>
+        <source>a exposição parcial %1 não tem repetições ou tempos utilizáveis</source>
+        <translation>partial exposure %1 has no usable repetitions or times</translation>
+    </message>
+    <message>
+        <source>as exposições parciais não somam tempo de exposição</source>
+        <translation>the partial exposures add up to no exposure time</translation>
+    </message>
+</context>
+<context>
     <name>JanelaConfig</name>
     <message>
         <source>Configuração de Instrumento</source>
@@ -1042,26 +1065,6 @@ of the computer</translation>
     <message>
         <source>Não calculado</source>
         <translation>Not computed</translation>
-    </message>
-    <message>
-        <source>a jornada de trabalho &quot;%1&quot; é 0 ou não é um horário: não há exposição diária</source>
-        <translation>the working day &quot;%1&quot; is 0 or not a time: there is no daily exposure</translation>
-    </message>
-    <message>
-        <source>o resultado armazenado %1 não é um número</source>
-        <translation>the stored result %1 is not a number</translation>
-    </message>
-    <message>
-        <source>a componente %1 não tem número em %2</source>
-        <translation>component %1 has no number for %2</translation>
-    </message>
-    <message>
-        <source>a exposição parcial %1 não tem repetições ou tempos utilizáveis</source>
-        <translation>partial exposure %1 has no usable repetitions or times</translation>
-    </message>
-    <message>
-        <source>as exposições parciais não somam tempo de exposição</source>
-        <translation>the partial exposures add up to no exposure time</translation>
     </message>
     <message>
         <source>nunca</source>

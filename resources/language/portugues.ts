@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="pt_BR">
 <context>
+    <name>AvaliacaoExposicao</name>
+    <message>
+        <source>a jornada de trabalho &quot;%1&quot; é 0 ou não é um horário: não há exposição diária</source>
+        <translation>a jornada de trabalho &quot;%1&quot; é 0 ou não é um horário: não há exposição diária</translation>
+    </message>
+    <message>
+        <source>o resultado armazenado %1 não é um número</source>
+        <translation>o resultado armazenado %1 não é um número</translation>
+    </message>
+    <message>
+        <source>a componente %1 não tem número em %2</source>
+        <translation>a componente %1 não tem número em %2</translation>
+    </message>
+    <message>
+        <source>a exposição parcial %1 não tem repetições ou tempos utilizáveis</source>
+        <translation>a exposição parcial %1 não tem repetições ou tempos utilizáveis</translation>
+    </message>
+    <message>
+        <source>as exposições parciais não somam tempo de exposição</source>
+        <translation>as exposições parciais não somam tempo de exposição</translation>
+    </message>
+</context>
+<context>
     <name>JanelaConfig</name>
     <message>
         <source>Configuração de Instrumento</source>
@@ -1042,26 +1065,6 @@ do computador</translation>
     <message>
         <source>Não calculado</source>
         <translation>Não calculado</translation>
-    </message>
-    <message>
-        <source>a jornada de trabalho &quot;%1&quot; é 0 ou não é um horário: não há exposição diária</source>
-        <translation>a jornada de trabalho &quot;%1&quot; é 0 ou não é um horário: não há exposição diária</translation>
-    </message>
-    <message>
-        <source>o resultado armazenado %1 não é um número</source>
-        <translation>o resultado armazenado %1 não é um número</translation>
-    </message>
-    <message>
-        <source>a componente %1 não tem número em %2</source>
-        <translation>a componente %1 não tem número em %2</translation>
-    </message>
-    <message>
-        <source>a exposição parcial %1 não tem repetições ou tempos utilizáveis</source>
-        <translation>a exposição parcial %1 não tem repetições ou tempos utilizáveis</translation>
-    </message>
-    <message>
-        <source>as exposições parciais não somam tempo de exposição</source>
-        <translation>as exposições parciais não somam tempo de exposição</translation>
     </message>
     <message>
         <source>nunca</source>
