@@ -8,7 +8,6 @@
 namespace {
 
 using Figura = AvaliacaoExposicao::Figura;
-using Falta = AvaliacaoExposicao::Falta;
 
 const char *const nomeEixo[3] = {"x", "y", "z"};
 
@@ -44,13 +43,12 @@ QString situacao(const Figura &f)
 // The same keys for every figure, so that CSV columns line up.
 TextoAvaliacao::Campos campos(const Figura &f, bool comEixo)
 {
-    const bool tempos = f.problemaTempo.falta == Falta::Nenhuma;
     TextoAvaliacao::Campos c = {{"value", f.calculada() ? numero(f.valor) : QJsonValue()}};
     if (comEixo)
         c.append({"axis", f.calculada() ? QJsonValue(nomeEixo[f.eixo]) : QJsonValue()});
     c += {{"status", situacao(f)},
           {"points", numero(f.pontos())},
-          {"exposure_time_h", tempos ? numero(f.tempoExposicao / 3600) : QJsonValue()},
+          {"exposure_time_h", f.temposCalculados() ? numero(f.tempoExposicao / 3600) : QJsonValue()},
           {"time_to_action_h", horas(f.tempoAteAcao())},
           {"time_to_limit_h", horas(f.tempoAteLimite())}};
     return c;
@@ -66,7 +64,7 @@ QJsonObject objeto(const Figura &f, bool comEixo, const char *unidade)
     o.insert("limit_value", f.limite);
     if (!f.calculada())
         o.insert("cannot_compute", AvaliacaoExposicao::motivo(f.problema));
-    else if (f.problemaTempo.falta != Falta::Nenhuma)
+    else if (!f.temposCalculados())
         o.insert("times_cannot_compute", AvaliacaoExposicao::motivo(f.problemaTempo));
     return o;
 }
@@ -86,7 +84,7 @@ void anotar(QStringList *notas, const QString &onde, const Figura &f)
 {
     if (!f.calculada())
         *notas << onde + ": " + AvaliacaoExposicao::motivo(f.problema);
-    else if (f.problemaTempo.falta != Falta::Nenhuma)
+    else if (!f.temposCalculados())
         *notas << onde + " times: " + AvaliacaoExposicao::motivo(f.problemaTempo);
 }
 

@@ -214,7 +214,7 @@ double AvaliacaoExposicao::Figura::pontos() const
 
 double AvaliacaoExposicao::Figura::tempoAte(double alvo) const
 {
-    if (problemaTempo.falta != Falta::Nenhuma)
+    if (!temposCalculados())
         return std::numeric_limits<double>::quiet_NaN();
     if (!(exato > 0))
         return std::numeric_limits<double>::infinity();

@@ -53,6 +53,7 @@ public:
         Problema problemaTempo; // set: the times to reach the values are unknown
 
         bool calculada() const { return problema.falta == Falta::Nenhuma; }
+        bool temposCalculados() const { return problemaTempo.falta == Falta::Nenhuma; }
         Situacao situacao() const;
         // 100 at the action value, growing with the square of the value;
         // six significant digits, as the value it comes from.

@@ -10,7 +10,6 @@ namespace {
 
 using Figura = AvaliacaoExposicao::Figura;
 using Situacao = AvaliacaoExposicao::Situacao;
-using Falta = AvaliacaoExposicao::Falta;
 
 const char *const nomeEixo[3] = {"x", "y", "z"};
 const QString semValor = QStringLiteral("—");
@@ -96,7 +95,7 @@ QStringList TabelaAvaliacao::preencher(QStandardItemModel *modelo, const Avaliac
         QString nota;
         if (!calculada)
             nota = AvaliacaoExposicao::motivo(f.problema);
-        else if (f.problemaTempo.falta != Falta::Nenhuma)
+        else if (!f.temposCalculados())
             nota = tr("tempos não calculados: %1").arg(AvaliacaoExposicao::motivo(f.problemaTempo));
         if (!nota.isEmpty()) {
             situacao->setToolTip(nota);
