@@ -6,7 +6,9 @@
 #include "app/servicos.h"
 #include "device/volumes.h"
 
+#include <QApplication>
 #include <QList>
+#include <QMessageBox>
 
 // Answers the program's questions from a script and records everything it
 // was asked or told, as "title | text".
@@ -93,3 +95,12 @@ struct ServicosTeste {
     ReinicioTeste reinicio;
     Servicos servicos() { return {&perguntador, &volumes, &area, &reinicio}; }
 };
+
+// Closes the message and progress boxes a test left open.
+inline void fecharCaixas()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMessageBox *>(w))
+            delete w;
+    }
+}

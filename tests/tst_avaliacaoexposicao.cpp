@@ -398,7 +398,7 @@ private slots:
             const Avaliacao::Figura &f = *i.value();
             const bool afetada = figura == "todas" || figura == i.key();
             if (!afetada) {
-                QVERIFY2(f.calculada() && f.problemaTempo.falta == Falta::Nenhuma, qPrintable(i.key()));
+                QVERIFY2(f.calculada() && f.temposCalculados(), qPrintable(i.key()));
                 continue;
             }
             const Avaliacao::Problema &p = soTempos ? f.problemaTempo : f.problema;
@@ -433,33 +433,6 @@ private slots:
         const Avaliacao a = Avaliacao::avaliar(m.pasta);
         QVERIFY(!a.temMao);
         QVERIFY(!a.temCorpo);
-    }
-
-    void situacao_data()
-    {
-        QTest::addColumn<double>("valor");
-        QTest::addColumn<Situacao>("situacao");
-        QTest::newRow("just below the action value") << 2.49999 << Situacao::AbaixoDaAcao;
-        QTest::newRow("at the action value") << 2.5 << Situacao::AcimaDaAcao;
-        QTest::newRow("just below the limit") << 4.99999 << Situacao::AcimaDaAcao;
-        QTest::newRow("at the limit") << 5.0 << Situacao::AcimaDoLimite;
-        QTest::newRow("0") << 0.0 << Situacao::AbaixoDaAcao;
-    }
-
-    void situacao()
-    {
-        QFETCH(double, valor);
-        QFETCH(Situacao, situacao);
-        Avaliacao::Figura f;
-        f.valor = valor;
-        f.acao = Avaliacao::acaoMao;
-        f.limite = Avaliacao::limiteMao;
-        f.tempoExposicao = 3600;
-        QCOMPARE(f.situacao(), situacao);
-        if (valor == 0) {
-            QCOMPARE(f.pontos(), 0.0);
-            QVERIFY(std::isinf(f.tempoAteAcao())); // never reached
-        }
     }
 };
 

@@ -216,9 +216,7 @@ private slots:
                  qPrintable(avaliacao->index(avaliacao->rowCount() - 1, 3).data().toString()));
         QVERIFY(avaliacao->index(0, 0).data().toString().contains("A(8)"));
         QVERIFY(!avaliacao->index(0, 0).data().toString().contains(QString::fromUtf8("ã")));
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (qobject_cast<QMessageBox *>(w))
-                delete w;
+        fecharCaixas();
     }
 };
 

@@ -61,14 +61,6 @@ private:
         return textos.size() == 1 ? textos.first() : textos.join(" // ");
     }
 
-    static void fecharCaixas()
-    {
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (qobject_cast<QMessageBox *>(w))
-                delete w;
-        }
-    }
-
 private slots:
     void initTestCase()
     {

@@ -93,9 +93,7 @@ private slots:
 
     void cleanup()
     {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (qobject_cast<QMessageBox *>(w))
-                delete w;
+        fecharCaixas();
     }
 
     void antesDeSincronizar()
