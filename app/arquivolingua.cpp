@@ -1,10 +1,10 @@
 #include "app/arquivolingua.h"
 
 #include "data/codificacao.h"
+#include "data/gravacaosegura.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace ArquivoLingua {
 
@@ -28,13 +28,9 @@ bool ler(const QString &diretorioAplicacao, QString *catalogo)
     return true;
 }
 
-bool gravar(const QString &diretorioAplicacao, const QString &catalogo)
+bool gravar(const QString &diretorioAplicacao, const QString &catalogo, QString *erro)
 {
-    QSaveFile f(caminho(diretorioAplicacao));
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    f.write(Codificacao::codificar(catalogo));
-    return f.commit();
+    return GravacaoSegura::gravar(caminho(diretorioAplicacao), Codificacao::codificar(catalogo), erro);
 }
 
 QStringList itensIdioma()

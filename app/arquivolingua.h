@@ -11,8 +11,9 @@ QString caminho(const QString &diretorioAplicacao);
 // The first line of the file; false when there is no file or it does not
 // open.
 bool ler(const QString &diretorioAplicacao, QString *catalogo);
-// Creates or replaces the file with the catalog path and no line end.
-bool gravar(const QString &diretorioAplicacao, const QString &catalogo);
+// Creates or replaces the file whole with the catalog path and no line
+// end; false, with "PATH: reason" in `erro`, when it was not written.
+bool gravar(const QString &diretorioAplicacao, const QString &catalogo, QString *erro = nullptr);
 
 // The items of the first-start language choice, in their order.
 QStringList itensIdioma();

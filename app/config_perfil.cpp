@@ -29,9 +29,10 @@ void config_perfil::on_pushButton_Salvar_clicked()
     perfil.empresa = ui->lineEdit_EmpAvaliadora->text();
     perfil.responsavel1 = ui->lineEdit_RealizadoPor->text();
     perfil.responsavel2 = ui->lineEdit_RealizadoPor_2->text();
-    if (!perfil.gravar(caminho)) {
+    QString erro;
+    if (!perfil.gravar(caminho, &erro)) {
         perguntador.informar(this, tr("Cadastro de Perfil"),
-                             tr("Não foi possível salvar o perfil em %1.").arg(caminho));
+                             tr("Não foi possível salvar o perfil em %1.").arg(caminho) + QLatin1Char('\n') + erro);
         return;
     }
     accept();

@@ -57,7 +57,10 @@ void carregarIdioma(QTranslator *tradutor, const QString &diretorioAplicacao,
         return;
     catalogo = ArquivoLingua::catalogoDoItem(item);
     tradutor->load(catalogo);
-    ArquivoLingua::gravar(diretorioAplicacao, catalogo);
+    QString erro;
+    if (!ArquivoLingua::gravar(diretorioAplicacao, catalogo, &erro))
+        perguntador.informar(nullptr, QObject::tr("Idioma"),
+                             QObject::tr("Não foi possível salvar a escolha do idioma.") + QLatin1Char('\n') + erro);
 }
 
 std::unique_ptr<QStackedWidget> montarJanela(const QString &diretorioAplicacao,

@@ -180,7 +180,10 @@ void MainWindow::on_actionMudar_Idioma_triggered()
         aparenciaDesconectada(false);
     ui->label_IdEquipamento->setText(QStringLiteral("ID: ") + idEquipamento);
     listarPerfil();
-    ArquivoLingua::gravar(diretorioAplicacao, catalogo);
+    QString erro;
+    if (!ArquivoLingua::gravar(diretorioAplicacao, catalogo, &erro))
+        servicos.perguntador->informar(nullptr, tr("Idioma"),
+                                       tr("Não foi possível salvar a escolha do idioma.") + QLatin1Char('\n') + erro);
     listarMedidas();
     const QStringList argumentos = QCoreApplication::arguments();
     if (servicos.reinicio && !argumentos.isEmpty())
@@ -248,22 +251,37 @@ Avaliador MainWindow::avaliador() const
 QString MainWindow::textoFalha(const Download::Relatorio &r) const
 {
     const QString nome = LayoutMedida::nomePasta(r.pastaInstrumento);
+    QString texto;
     switch (r.resultado) {
     case Download::Resultado::Baixado:
         return QString();
     case Download::Resultado::SemExposicao:
-        return tr("%1: a pasta não é uma medida (ou o instrumento foi desconectado).").arg(nome);
+        texto = tr("%1: a pasta não é uma medida (ou o instrumento foi desconectado).").arg(nome);
+        break;
     case Download::Resultado::FalhaCabecalho:
-        return tr("%1: não foi possível gravar o arquivo da medida no instrumento.").arg(nome);
+        texto = tr("%1: não foi possível gravar o arquivo da medida no instrumento.").arg(nome);
+        break;
     case Download::Resultado::FalhaRenomear:
-        return tr("%1: não foi possível renomear a medida no instrumento; nada foi copiado.")
-            .arg(nome);
+        texto = tr("%1: não foi possível renomear a medida no instrumento; nada foi copiado.").arg(nome);
+        break;
     case Download::Resultado::FalhaCopia:
-        return tr("%1: a cópia não foi concluída; nada foi gravado no computador.").arg(nome);
+        texto = tr("%1: a cópia não foi concluída; nada foi gravado no computador.").arg(nome);
+        break;
+    case Download::Resultado::LocalEhLink:
+        texto = tr("%1: %2 é um link; nada foi gravado no computador.").arg(nome, r.pastaLocal);
+        break;
     case Download::Resultado::FalhaGravacao:
-        return tr("%1: copiada, mas os resultados não puderam ser gravados.").arg(nome);
+        texto = tr("%1: copiada, mas os resultados não puderam ser gravados.").arg(nome);
+        break;
     }
-    return QString();
+    return r.detalhe.isEmpty() ? texto : texto + QLatin1Char('\n') + r.detalhe;
+}
+
+QString MainWindow::textoLinks(const QStringList &links)
+{
+    if (links.isEmpty())
+        return QString();
+    return tr("Links não são copiados; ficaram de fora:") + QLatin1Char('\n') + links.join(QLatin1Char('\n'));
 }
 
 Download::Relatorio MainWindow::baixar(const QString &diretorio, bool cobrir)
@@ -277,8 +295,11 @@ void MainWindow::baixarDado(QString nomePasta, QString diretorio, bool coverFile
     qDebug() << nomePasta << diretorio;
     const Download::Relatorio r = baixar(diretorio, coverFileIfExist);
     listarMedidas();
-    if (r.resultado != Download::Resultado::Baixado)
-        servicos.perguntador->informar(nullptr, tr("Baixar Dado"), textoFalha(r));
+    const QString texto = r.resultado == Download::Resultado::Baixado
+        ? textoLinks(r.links)
+        : textoFalha(r) + (r.links.isEmpty() ? QString() : QLatin1Char('\n') + textoLinks(r.links));
+    if (!texto.isEmpty())
+        servicos.perguntador->informar(nullptr, tr("Baixar Dado"), texto);
 }
 
 bool MainWindow::copyDirectoryFiles(QString fromDir, QString toDir, bool coverFileIfExist)
@@ -331,21 +352,25 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
     }
     // The folders as they are now: each is renamed only by its own download.
     QStringList falhas;
+    QStringList links;
     for (const QString &pasta : lista) {
         if (!LayoutMedida::ehMedida(pasta))
             continue;
         const Download::Relatorio r = baixar(pasta, cobrir);
         if (r.resultado != Download::Resultado::Baixado)
             falhas << textoFalha(r);
+        links += r.links;
         listarMedidas();
     }
     dadosBaixados = falhas.isEmpty();
+    // Links left out must be read: the box then waits for its OK.
+    const QString ficaramDeFora = links.isEmpty() ? QString() : QLatin1Char('\n') + textoLinks(links);
     if (falhas.isEmpty()) {
-        caixa.concluir(tr("Download Concluído !"), true);
+        caixa.concluir(tr("Download Concluído !") + ficaramDeFora, links.isEmpty());
         ui->statusBar->showMessage(tr("Dados do instrumento foram baixados no computador !!"), 2000);
     } else {
         caixa.concluir(tr("%n medida(s) não foram baixadas:", "", falhas.size()) + QLatin1Char('\n')
-                           + falhas.join(QLatin1Char('\n')),
+                           + falhas.join(QLatin1Char('\n')) + ficaramDeFora,
                        false);
         ui->statusBar->showMessage(tr("Nem todas as medidas foram baixadas."), 5000);
     }
@@ -371,20 +396,30 @@ void MainWindow::on_actionImportar_triggered()
         && !perguntar(tr("Importar Arquivos"),
                                             tr("Esta medida ja existe, deseja substitui-la no seu computador ?")))
         return;
-    switch (Transferencia::importar(escolhida, pastas.raiz, existe, avaliador())) {
+    const Transferencia::RelatoImportacao r =
+        Transferencia::importar(escolhida, pastas.raiz, existe, avaliador());
+    QString texto;
+    switch (r.resultado) {
     case Transferencia::Importacao::Importada:
-        servicos.perguntador->informar(nullptr, titulo, tr("Medida importada com sucesso!"));
+        texto = tr("Medida importada com sucesso!");
         break;
     case Transferencia::Importacao::FalhaGravacao:
-        servicos.perguntador->informar(nullptr, titulo,
-                                       tr("A medida foi copiada, mas os resultados não puderam ser gravados."));
+        texto = tr("A medida foi copiada, mas os resultados não puderam ser gravados.") + QLatin1Char('\n')
+            + r.avaliacao.falhas.join(QLatin1Char('\n'));
+        break;
+    case Transferencia::Importacao::DestinoEhLink:
+        texto = tr("%1 é um link; nada foi gravado no computador.").arg(r.destino);
         break;
     case Transferencia::Importacao::NaoEhMedida:
     case Transferencia::Importacao::FalhaCopia:
-        servicos.perguntador->informar(nullptr, titulo,
-                                       tr("A importação não foi concluída; nada foi gravado no computador."));
+        texto = tr("A importação não foi concluída; nada foi gravado no computador.");
+        if (!r.copia.erro.isEmpty())
+            texto += QLatin1Char('\n') + r.copia.erro;
         break;
     }
+    if (!r.copia.links.isEmpty())
+        texto += QLatin1Char('\n') + textoLinks(r.copia.links);
+    servicos.perguntador->informar(nullptr, titulo, texto);
 }
 
 void MainWindow::on_actionExportar_triggered()
@@ -400,13 +435,24 @@ void MainWindow::on_actionExportar_triggered()
     if (destino.isEmpty())
         return;
     const QString titulo = tr("Exportar Arquivo");
-    if (Transferencia::exportar(origem, destino))
-        servicos.perguntador->informar(nullptr, titulo, tr("Arquivos exportados com sucesso!"));
-    else
-        servicos.perguntador->informar(
-            nullptr, titulo,
-            tr("A exportação não foi concluída; a pasta %1 pode estar incompleta.")
-                .arg(destino + QLatin1Char('/') + LayoutMedida::nomePasta(origem)));
+    const QString alvo = Transferencia::destinoExportacao(origem, destino);
+    Copia::Relato relato;
+    QString texto;
+    switch (Transferencia::exportar(origem, destino, &relato)) {
+    case Copia::Resultado::Copiada:
+        texto = tr("Arquivos exportados com sucesso!");
+        break;
+    case Copia::Resultado::DestinoEhLink:
+        texto = tr("%1 é um link; nada foi exportado.").arg(alvo);
+        break;
+    case Copia::Resultado::Falhou:
+        texto = tr("A exportação não foi concluída; nada foi gravado em %1.").arg(alvo) + QLatin1Char('\n')
+            + relato.erro;
+        break;
+    }
+    if (!relato.links.isEmpty())
+        texto += QLatin1Char('\n') + textoLinks(relato.links);
+    servicos.perguntador->informar(nullptr, titulo, texto);
 }
 
 void MainWindow::on_actionDeletar_Tudo_triggered()

@@ -130,6 +130,25 @@ QString ajuda()
         "      to OUT.pdf, headless. An existing OUT.pdf is replaced only once the new\n"
         "      report is complete.\n"
         "\n"
+        "  download VOLUME STORE [NAME...] [--replace]\n"
+        "      Download the measurements of the instrument mounted at VOLUME (its DATA\n"
+        "      folder), all of them or those NAMEd, into the local store STORE, as\n"
+        "      Baixar Tudo does: renamed e_yyMMddHHmmss, evaluated, and stamped with\n"
+        "      the company and first technician of STORE/Perfil/perfil.id and the\n"
+        "      instrument's identity. A measurement already in STORE is kept unless\n"
+        "      --replace is given.\n"
+        "\n"
+        "  import FOLDER STORE [--replace]\n"
+        "      Copy the measurement FOLDER (FOLDER/NAME.id) into STORE under its own\n"
+        "      name, evaluate and stamp it. An existing copy is kept unless --replace.\n"
+        "\n"
+        "  export MEASUREMENT DESTINATION\n"
+        "      Copy the measurement folder into the existing folder DESTINATION.\n"
+        "\n"
+        "  Copies never follow links: a link in a measurement is left out (and\n"
+        "  named on the standard error), and a store entry that is a link is\n"
+        "  refused. Each prints one line per measurement: what it did, or why not.\n"
+        "\n"
         "  --help  Show this text.\n"
         "\n"
         "Exit status: 0 done, 1 failed, 2 bad usage.\n");
@@ -189,7 +208,9 @@ int avaliar(const QStringList &args, QTextStream &saida, QTextStream &erros)
               << LayoutMedida::arquivoExposicao(pasta) << ")\n";
         return 1;
     }
-    const bool gravou = CalculoExposicao::avaliarMedida(pasta);
+    const CalculoExposicao::Resultado avaliacao = CalculoExposicao::avaliarMedida(pasta);
+    for (const QString &c : avaliacao.ignorados)
+        erros << "kt9400-cli evaluate: component left out (no .dat or .res): " << c << '\n';
 
     AcessarArquivo exposicao;
     exposicao.lerExposicao(LayoutMedida::arquivoExposicao(pasta));
@@ -213,20 +234,18 @@ int avaliar(const QStringList &args, QTextStream &saida, QTextStream &erros)
             RelatorioTexto::escrever(saida, valores, nome + '.');
         }
     }
-    const AvaliacaoExposicao avaliacao = AvaliacaoExposicao::avaliar(pasta);
+    const AvaliacaoExposicao julgamento = AvaliacaoExposicao::avaliar(pasta);
     if (json) {
         escreverJson(saida, {{"measurement", LayoutMedida::nomePasta(pasta)},
                              {"exposure", RelatorioTexto::json(resultados)},
                              {"partials", parciais},
-                             {"assessment", TextoAvaliacao::json(avaliacao)}});
+                             {"assessment", TextoAvaliacao::json(julgamento)}});
     } else {
-        RelatorioTexto::escrever(saida, linhasAvaliacao(avaliacao));
+        RelatorioTexto::escrever(saida, linhasAvaliacao(julgamento));
     }
-    if (!gravou) {
-        erros << "kt9400-cli evaluate: some files of " << pasta << " could not be written\n";
-        return 1;
-    }
-    return 0;
+    for (const QString &falha : avaliacao.falhas)
+        erros << "kt9400-cli evaluate: not written, the file is as it was: " << falha << '\n';
+    return avaliacao.gravou() ? 0 : 1;
 }
 
 int listar(const QStringList &args, QTextStream &saida, QTextStream &erros)
@@ -295,8 +314,9 @@ int relatorio(const QStringList &args, QTextStream &saida, QTextStream &erros)
               << LayoutMedida::arquivoExposicao(pasta) << ")\n";
         return 1;
     }
-    if (!Relatorio::escrever(pasta, args.at(1))) {
-        erros << "kt9400-cli report: cannot write " << args.at(1) << '\n';
+    QString erro;
+    if (!Relatorio::escrever(pasta, args.at(1), &erro)) {
+        erros << "kt9400-cli report: cannot write " << erro << '\n';
         return 1;
     }
     saida << "Wrote " << args.at(1) << '\n';

@@ -14,5 +14,8 @@ int avaliar(const QStringList &argumentos, QTextStream &saida, QTextStream &erro
 int listar(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
 int csv(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
 int relatorio(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
+int baixar(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
+int importar(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
+int exportar(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
 
 } // namespace Comandos

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QTextStream>
+#include <QVector>
 #include <QTranslator>
 
 #include <cstdio>
@@ -40,16 +41,27 @@ int main(int argc, char *argv[])
         saida << Comandos::ajuda();
         return 0;
     }
-    if (comando == QLatin1String("simulate"))
-        return Comandos::simular(args, saida, erros);
-    if (comando == QLatin1String("evaluate"))
-        return Comandos::avaliar(args, saida, erros);
-    if (comando == QLatin1String("list"))
-        return Comandos::listar(args, saida, erros);
-    if (comando == QLatin1String("csv"))
-        return Comandos::csv(args, saida, erros);
-    if (relatorio)
-        return Comandos::relatorio(args, saida, erros);
+    using Comando = int (*)(const QStringList &, QTextStream &, QTextStream &);
+    const QVector<QPair<const char *, Comando>> comandos = {
+        {"simulate", Comandos::simular}, {"evaluate", Comandos::avaliar},
+        {"list", Comandos::listar},      {"csv", Comandos::csv},
+        {"report", Comandos::relatorio}, {"download", Comandos::baixar},
+        {"import", Comandos::importar},  {"export", Comandos::exportar},
+    };
+    for (const auto &[nome, executar] : comandos) {
+        if (comando != QLatin1String(nome))
+            continue;
+        int status = executar(args, saida, erros);
+        // Output that did not reach its file (a full disk behind "> file")
+        // is a failure, whatever the command did.
+        saida.flush();
+        if (saida.status() != QTextStream::Ok || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+            erros << "kt9400-cli " << comando << ": cannot write the standard output: "
+                  << saida.device()->errorString() << '\n';
+            status = 1;
+        }
+        return status;
+    }
     erros << "kt9400-cli: unknown command '" << comando << "'\n" << Comandos::ajuda();
     return 2;
 }

@@ -45,7 +45,8 @@ TextoAvaliacao::Campos campos(const Figura &f, bool comEixo)
 {
     TextoAvaliacao::Campos c = {{"value", f.calculada() ? numero(f.valor) : QJsonValue()}};
     if (comEixo)
-        c.append({"axis", f.calculada() ? QJsonValue(nomeEixo[f.eixo]) : QJsonValue()});
+        c.append({"axis", f.calculada() && f.eixo >= 0 && f.eixo < 3 ? QJsonValue(nomeEixo[f.eixo])
+                                                                     : QJsonValue()});
     c += {{"status", situacao(f)},
           {"points", numero(f.pontos())},
           {"exposure_time_h", f.temposCalculados() ? numero(f.tempoExposicao / 3600) : QJsonValue()},

@@ -82,13 +82,18 @@ void AcessarArquivo::lerRegistro(const QString &arquivo, const Tabela &tabela,
     }
 }
 
-bool AcessarArquivo::salvarRegistro(const QString &arquivo, const Tabela &tabela) const
+bool AcessarArquivo::salvarRegistro(const QString &arquivo, const Tabela &tabela)
 {
     QString texto;
     for (int i = 0; i < tabela.quantos; ++i)
         texto += ArquivoRegistro::linha(QLatin1String(tabela.campos[i].chave),
                                         this->*tabela.campos[i].membro);
-    return ArquivoRegistro::substituir(arquivo, texto);
+    return substituir(arquivo, texto);
+}
+
+bool AcessarArquivo::substituir(const QString &arquivo, const QString &texto)
+{
+    return ArquivoRegistro::substituir(arquivo, texto, &ultimoErro);
 }
 
 void AcessarArquivo::lerExposicao(const QString &arquivo)
@@ -144,7 +149,7 @@ bool AcessarArquivo::salvarCabecalhoExposicao(const QString &nome, const QString
         + ArquivoRegistro::linha(QStringLiteral("tipo_de_sensor"), tipo_de_sensor)
         + ArquivoRegistro::linha(QStringLiteral("data_criacao"), data_criacao)
         + ArquivoRegistro::linha(QStringLiteral("jornada_de_trabalho"), jornada_de_trabalho);
-    return ArquivoRegistro::substituir(arquivo, texto);
+    return substituir(arquivo, texto);
 }
 
 void AcessarArquivo::lerExposicaoParcial(const QString &arquivo)
@@ -292,7 +297,7 @@ const QStringList &AcessarArquivo::colunaPronta(int i) const
     return coluna[i];
 }
 
-void AcessarArquivo::lerConfiguracao(const QString &arquivo)
+AcessarArquivo::Tabela AcessarArquivo::tabelaConfiguracao()
 {
     // The workday goes out under "jornada_de_trabalhoConfig" in the long
     // set; reading it back under that key too keeps the instrument's
@@ -309,10 +314,15 @@ void AcessarArquivo::lerConfiguracao(const QString &arquivo)
         {"wz_corpo", &AcessarArquivo::ponderacao_fz_corpo},
         {"jornada_de_trabalhoConfig", &AcessarArquivo::jornada_de_trabalhoConfig},
     };
-    lerRegistro(arquivo, {campos, int(std::size(campos))});
+    return {campos, int(std::size(campos))};
 }
 
-bool AcessarArquivo::salvarConfiguracao(const QString &arquivo, bool completo)
+void AcessarArquivo::lerConfiguracao(const QString &arquivo)
+{
+    lerRegistro(arquivo, tabelaConfiguracao());
+}
+
+AcessarArquivo::Tabela AcessarArquivo::tabelaConfiguracaoGravada(bool completo)
 {
     static const Campo longo[] = {
         {"id_equipamento", &AcessarArquivo::id_equipamentoConfig},
@@ -376,6 +386,52 @@ bool AcessarArquivo::salvarConfiguracao(const QString &arquivo, bool completo)
         {"tempo_desligamento", &AcessarArquivo::tempo_desligamento},
     };
     if (completo)
-        return salvarRegistro(arquivo, {longo, int(std::size(longo))});
-    return salvarRegistro(arquivo, {curto, int(std::size(curto))});
+        return {longo, int(std::size(longo))};
+    return {curto, int(std::size(curto))};
+}
+
+bool AcessarArquivo::salvarConfiguracao(const QString &arquivo, bool completo)
+{
+    // The instrument may know keys this program does not write (a newer
+    // firmware's, or `tempo_desligamento` in the long set): their lines
+    // stay, after the written key that came before them in the file.
+    const Tabela gravada = tabelaConfiguracaoGravada(completo);
+    const Tabela lida = tabelaConfiguracao();
+    const auto gravadaNaPosicao = [&](QString AcessarArquivo::*membro) {
+        for (int i = 0; i < gravada.quantos; ++i) {
+            if (gravada.campos[i].membro == membro)
+                return i;
+        }
+        return -1;
+    };
+    QVector<QStringList> mantidas(gravada.quantos + 1); // [0]: before every written key
+    QByteArray dados;
+    if (ArquivoRegistro::ler(arquivo, &dados)) {
+        int anterior = -1;
+        LeitorLinhas leitor(dados);
+        while (!leitor.fim()) {
+            const QString linha = leitor.proxima();
+            const QStringList pedacos = ArquivoRegistro::pedacos(linha);
+            if (pedacos.isEmpty())
+                continue;
+            int posicao = -1;
+            for (int i = 0; i < lida.quantos && posicao < 0; ++i) {
+                if (pedacos.first() == QLatin1String(lida.campos[i].chave))
+                    posicao = gravadaNaPosicao(lida.campos[i].membro);
+            }
+            if (posicao >= 0)
+                anterior = posicao;
+            else
+                mantidas[anterior + 1] << linha;
+        }
+    }
+    QString texto;
+    for (int i = 0; i <= gravada.quantos; ++i) {
+        if (i > 0)
+            texto += ArquivoRegistro::linha(QLatin1String(gravada.campos[i - 1].chave),
+                                            this->*gravada.campos[i - 1].membro);
+        for (const QString &linha : qAsConst(mantidas[i]))
+            texto += linha + QLatin1Char('\n');
+    }
+    return substituir(arquivo, texto);
 }

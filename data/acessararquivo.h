@@ -17,7 +17,8 @@
 // A field no file supplied holds one blank. The file layer reports no
 // errors: a missing or unreadable file leaves the fields as they were, and
 // a write to a missing file creates nothing. The writers return whether
-// the file was replaced, so callers that must tell the user can.
+// the file was replaced, and `erroGravacao` says why not ("PATH: reason"),
+// so callers that must tell the user can.
 class AcessarArquivo
 {
 public:
@@ -67,6 +68,8 @@ public:
     QStringList getColuna8() const { return colunaPronta(7); }
 
     QString getCaminho() const { return caminho; }
+    // The file and the reason of the last write that failed.
+    QString erroGravacao() const { return ultimoErro; }
 
 private:
     // One record file field: its key and its member.
@@ -81,6 +84,10 @@ private:
     static Tabela tabelaExposicao();
     static Tabela tabelaParcial();
     static Tabela tabelaComponente();
+    // Every key the configuration reader accepts, aliases included.
+    static Tabela tabelaConfiguracao();
+    // The keys of the long or the short set, in their written order.
+    static Tabela tabelaConfiguracaoGravada(bool completo);
 
     // Assigns the line's last piece to the first field whose key equals its
     // first piece; false when no key matches.
@@ -88,9 +95,11 @@ private:
     // The generic reading; `lida` hears the key of each line assigned.
     void lerRegistro(const QString &arquivo, const Tabela &tabela,
                      const std::function<void(const QString &)> &lida = {});
-    bool salvarRegistro(const QString &arquivo, const Tabela &tabela) const;
+    bool salvarRegistro(const QString &arquivo, const Tabela &tabela);
+    bool substituir(const QString &arquivo, const QString &texto);
 
     QString caminho;
+    QString ultimoErro;
 
 #define KT_MEMBRO(membro, chave, Nome) QString membro = QStringLiteral(" ");
     KT_CAMPOS_EXPOSICAO(KT_MEMBRO, KT_MEMBRO, KT_MEMBRO)

@@ -1,13 +1,12 @@
 #include "data/arquivoregistro.h"
 
 #include "data/codificacao.h"
+#include "data/gravacaosegura.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cmath>
-#include <cstring>
 
 namespace ArquivoRegistro {
 
@@ -22,13 +21,14 @@ bool ler(const QString &caminho, QByteArray *conteudo)
     return true;
 }
 
-bool substituir(const QString &caminho, const QString &texto)
+bool substituir(const QString &caminho, const QString &texto, QString *erro)
 {
-    if (caminho.isEmpty() || !QFileInfo(caminho).isFile())
+    const QFileInfo info(caminho);
+    if (caminho.isEmpty() || (!info.isFile() && !info.isSymLink())) {
+        if (erro)
+            *erro = GravacaoSegura::falha(caminho, GravacaoSegura::tr("o arquivo não existe"));
         return false;
-    QSaveFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly))
-        return false;
+    }
 #ifdef Q_OS_WIN
     QString comFinais = texto;
     comFinais.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
@@ -36,11 +36,7 @@ bool substituir(const QString &caminho, const QString &texto)
 #else
     const QByteArray bytes = Codificacao::codificar(texto);
 #endif
-    if (arquivo.write(bytes) != bytes.size()) {
-        arquivo.cancelWriting();
-        return false;
-    }
-    return arquivo.commit();
+    return GravacaoSegura::gravar(caminho, bytes, erro);
 }
 
 QString linha(const QString &chave, const QString &valor)
@@ -72,17 +68,21 @@ QStringList pedacos(const QString &linha)
 LeitorLinhas::LeitorLinhas(const QByteArray &dados)
     : dados(dados)
 {
+    if (dados.startsWith("\xEF\xBB\xBF"))
+        pos = 3;
 }
 
 void LeitorLinhas::proximaBruta(const char **inicio, int *tamanho)
 {
     const char *base = dados.constData() + pos;
     const int restante = dados.size() - pos;
-    const void *lf = std::memchr(base, '\n', size_t(restante));
-    int n = lf ? int(static_cast<const char *>(lf) - base) : restante;
-    pos += lf ? n + 1 : n;
-    if (lf && n > 0 && base[n - 1] == '\r')
-        --n;
+    int n = 0;
+    while (n < restante && base[n] != '\n' && base[n] != '\r')
+        ++n;
+    int fim = n;
+    if (fim < restante)
+        fim += base[fim] == '\r' && fim + 1 < restante && base[fim + 1] == '\n' ? 2 : 1;
+    pos += fim;
     *inicio = base;
     *tamanho = n;
 }
@@ -100,6 +100,7 @@ QString LeitorLinhas::resto()
     QString texto = Codificacao::decodificar(dados.constData() + pos, dados.size() - pos);
     pos = dados.size();
     texto.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return texto;
 }
 

@@ -14,8 +14,9 @@ bool ler(const QString &caminho, QByteArray *conteudo);
 // Replaces an existing regular file with `texto`, encoded in the record
 // code page, with the host's line ends. The new text is written beside the
 // file and renamed over it, so a failed write leaves the old file whole.
-// Never creates a file; false when nothing was replaced.
-bool substituir(const QString &caminho, const QString &texto);
+// Never creates a file, never writes through a link; false, with "PATH:
+// reason" in `erro`, when nothing was replaced.
+bool substituir(const QString &caminho, const QString &texto, QString *erro = nullptr);
 
 // One written record line: the key, ";", the value and ";\n".
 QString linha(const QString &chave, const QString &valor);
@@ -29,7 +30,8 @@ bool numeroFinito(const QString &texto, double *valor);
 // The pieces of a line split at ';', empty pieces dropped.
 QStringList pedacos(const QString &linha);
 
-// Walks the lines of a file's content; LF and CR LF both end a line.
+// Walks the lines of a file's content; LF, CR LF and a lone CR each end a
+// line, and a UTF-8 byte-order mark at the start is skipped.
 class LeitorLinhas
 {
 public:
@@ -40,7 +42,8 @@ public:
     QString proxima();
     // The next line's raw bytes, without its terminator.
     void proximaBruta(const char **inicio, int *tamanho);
-    // Everything not yet read, decoded, with CR LF turned into LF.
+    // Everything not yet read, decoded, with CR LF and lone CRs turned into
+    // LF.
     QString resto();
 
 private:

@@ -85,8 +85,8 @@ QStringList subpastas(const QString &local)
 {
     const QDir dir(local);
     QStringList caminhos;
-    const QStringList nomes = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                                            QDir::Name);
+    const QStringList nomes = dir.entryList(
+        QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks, QDir::Name);
     for (const QString &nome : nomes)
         caminhos << dir.filePath(nome);
     return caminhos;
@@ -105,7 +105,7 @@ QStringList medidas(const QString &local)
 QStringList medidasDoArmazem(const QString &raiz)
 {
     const QFileInfoList pastas =
-        QDir(raiz).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        QDir(raiz).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name);
     QStringList encontradas;
     for (const auto &[pasta, momento] : maisNovasPrimeiro(pastas)) {
         if (pasta.fileName() != QLatin1String("Perfil") && ehMedida(pasta.filePath()))
@@ -117,8 +117,13 @@ QStringList medidasDoArmazem(const QString &raiz)
 QStringList pastasCorpo(const QString &medida)
 {
     QStringList pastas;
-    for (const QString &parcial : subpastas(medida))
-        pastas << parcial + QStringLiteral("/corpo") << parcial + QStringLiteral("/mao");
+    for (const QString &parcial : subpastas(medida)) {
+        for (const char *sensor : {"/corpo", "/mao"}) {
+            const QString pasta = parcial + QLatin1String(sensor);
+            if (!QFileInfo(pasta).isSymLink())
+                pastas << pasta;
+        }
+    }
     return pastas;
 }
 
@@ -153,12 +158,20 @@ QStringList componentesMaisNovosPrimeiro(const QString &pastaCorpo)
     return bases;
 }
 
+bool componenteCompleto(const QString &base)
+{
+    return QFileInfo(base + QStringLiteral(".dat")).isFile()
+        && QFileInfo(base + QStringLiteral(".res")).isFile();
+}
+
 QVector<LinhaParcial> parciaisDaExposicao(const QString &pastaExposicao)
 {
     QVector<LinhaParcial> linhas;
     for (const QString &p : subpastas(pastaExposicao)) {
         for (const char *sensor : {"corpo", "mao"}) {
             const QString corpo = p + QLatin1Char('/') + QLatin1String(sensor);
+            if (QFileInfo(corpo).isSymLink())
+                continue;
             const QString arquivo = arquivoParcial(corpo);
             const int entradas = int(QDir(corpo)
                                          .entryList(QDir::AllEntries | QDir::NoDotAndDotDot

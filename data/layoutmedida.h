@@ -37,17 +37,19 @@ QString nomePasta(const QString &pasta);
 QString arquivoExposicao(const QString &pasta);
 // A folder is a measurement when its exposure file exists.
 bool ehMedida(const QString &pasta);
-// The direct sub-folders of a location, by name; "." and ".." excluded.
+// The direct sub-folders of a location, by name; "." and ".." excluded,
+// and links too: what a link leads to is not part of the measurement.
 QStringList subpastas(const QString &local);
 // The sub-folders of a location that are measurements.
 QStringList medidas(const QString &local);
 
 // The measurements of the local store as the viewer lists them: newest
-// first by the time they were recorded; the profile folder "Perfil" never
-// counts.
+// first by the time they were recorded; the profile folder "Perfil" and
+// entries that are links never count.
 QStringList medidasDoArmazem(const QString &raiz);
 
 // For each direct sub-folder P of a measurement: P/corpo, then P/mao.
+// A body folder that is a link is left out.
 QStringList pastasCorpo(const QString &medida);
 // Body folder + "/" + the name of its parent + ".id".
 QString arquivoParcial(const QString &pastaCorpo);
@@ -55,6 +57,9 @@ QString arquivoParcial(const QString &pastaCorpo);
 QStringList componentes(const QString &pastaCorpo);
 // The same, newest first by modification time (by name among equals).
 QStringList componentesMaisNovosPrimeiro(const QString &pastaCorpo);
+// A component (its path without ".head") whose data and result files are
+// both there.
+bool componenteCompleto(const QString &base);
 
 // A row of the viewer's partial-exposure table: a body folder that holds
 // its partial-exposure file and something more.

@@ -2,9 +2,7 @@
 
 #include "data/arquivoregistro.h"
 #include "data/codificacao.h"
-
-#include <QFileInfo>
-#include <QSaveFile>
+#include "data/gravacaosegura.h"
 
 bool Perfil::ler(const QString &caminho, Perfil *perfil)
 {
@@ -21,14 +19,12 @@ bool Perfil::ler(const QString &caminho, Perfil *perfil)
     return true;
 }
 
-bool Perfil::gravar(const QString &caminho) const
+bool Perfil::gravar(const QString &caminho, QString *erro) const
 {
     const auto valor = [](const QString &v) { return v.isEmpty() ? QStringLiteral(" ") : v; };
-    QSaveFile f(caminho);
-    if (QFileInfo(caminho).isDir() || !f.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = Codificacao::codificar(valor(empresa) + QLatin1Char(';')
-                                                    + valor(responsavel1) + QLatin1Char(';')
-                                                    + valor(responsavel2));
-    return f.write(bytes) == bytes.size() && f.commit();
+    return GravacaoSegura::gravar(caminho,
+                                  Codificacao::codificar(valor(empresa) + QLatin1Char(';')
+                                                         + valor(responsavel1) + QLatin1Char(';')
+                                                         + valor(responsavel2)),
+                                  erro);
 }

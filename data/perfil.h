@@ -12,6 +12,7 @@ struct Perfil {
 
     // False when there is no file or it does not open.
     static bool ler(const QString &caminho, Perfil *perfil);
-    // Creates or replaces the file; an empty value is stored as one blank.
-    bool gravar(const QString &caminho) const;
+    // Creates or replaces the file whole; an empty value is stored as one
+    // blank. False, with "PATH: reason" in `erro`, when it was not written.
+    bool gravar(const QString &caminho, QString *erro = nullptr) const;
 };

@@ -3,7 +3,6 @@
 #include "data/acessararquivo.h"
 #include "data/layoutmedida.h"
 #include "device/copia.h"
-#include "evaluation/calculoexposicao.h"
 
 #include <QDebug>
 #include <QDir>
@@ -21,10 +20,10 @@ QString novoNome(const QString &pastaInstrumento)
     return LayoutMedida::nomeDownload(QFileInfo(pastaInstrumento).lastModified());
 }
 
-bool avaliarECarimbar(const QString &pastaLocal, const Avaliador &avaliador,
-                      const QString &idEquipamento)
+CalculoExposicao::Resultado avaliarECarimbar(const QString &pastaLocal, const Avaliador &avaliador,
+                                             const QString &idEquipamento)
 {
-    const bool avaliou = CalculoExposicao::avaliarMedida(pastaLocal);
+    CalculoExposicao::Resultado r = CalculoExposicao::avaliarMedida(pastaLocal);
     const QString arquivo = LayoutMedida::arquivoExposicao(pastaLocal);
     AcessarArquivo a;
     a.lerExposicao(arquivo);
@@ -32,7 +31,9 @@ bool avaliarECarimbar(const QString &pastaLocal, const Avaliador &avaliador,
     a.setResponsavel_tecnico(avaliador.responsavel);
     if (!idEquipamento.isNull())
         a.setId_equipamento(idEquipamento);
-    return a.salvarExposicao(arquivo) && avaliou;
+    if (!a.salvarExposicao(arquivo) && !r.falhas.contains(a.erroGravacao()))
+        r.falhas << a.erroGravacao();
+    return r;
 }
 
 Relatorio baixar(const QString &pastaInstrumento, const QString &diretorioQT, bool sincronizado,
@@ -53,10 +54,15 @@ Relatorio baixar(const QString &pastaInstrumento, const QString &diretorioQT, bo
         r.resultado = Resultado::SemExposicao;
         return r;
     }
+    if (QFileInfo(r.pastaLocal).isSymLink()) {
+        r.resultado = Resultado::LocalEhLink;
+        return r;
+    }
     AcessarArquivo a;
     a.lerExposicao(exposicao);
     if (!a.salvarCabecalhoExposicao(LayoutMedida::renomearExposicao(a.getNome_exposicao(), carimbo),
                                     exposicao)) {
+        r.detalhe = a.erroGravacao();
         r.resultado = Resultado::FalhaCabecalho;
         return r;
     }
@@ -84,13 +90,21 @@ Relatorio baixar(const QString &pastaInstrumento, const QString &diretorioQT, bo
     // An identical local copy is refreshed from its own files; a stale one
     // is replaced as a whole, but only once the new copy is complete.
     const Copia::Base base = sincronizado ? Copia::Base::CopiaAntiga : Copia::Base::Vazia;
-    if (!Copia::copiarInteiro(r.pastaInstrumento, r.pastaLocal, substituir, base)) {
+    Copia::Relato copia;
+    const Copia::Resultado copiada =
+        Copia::copiarInteiro(r.pastaInstrumento, r.pastaLocal, substituir, base, &copia);
+    r.links = copia.links;
+    if (copiada != Copia::Resultado::Copiada) {
         qDebug() << "ERRO: não foi possivel copiar os dados";
-        r.resultado = Resultado::FalhaCopia;
+        r.detalhe = copia.erro;
+        r.resultado = copiada == Copia::Resultado::DestinoEhLink ? Resultado::LocalEhLink
+                                                                 : Resultado::FalhaCopia;
         return r;
     }
-    r.resultado = avaliarECarimbar(r.pastaLocal, avaliador, idEquipamento) ? Resultado::Baixado
-                                                                            : Resultado::FalhaGravacao;
+    const CalculoExposicao::Resultado avaliacao = avaliarECarimbar(r.pastaLocal, avaliador, idEquipamento);
+    r.ignorados = avaliacao.ignorados;
+    r.detalhe = avaliacao.falhas.join(QLatin1Char('\n'));
+    r.resultado = avaliacao.gravou() ? Resultado::Baixado : Resultado::FalhaGravacao;
     return r;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "evaluation/calculoexposicao.h"
+
 #include <QString>
+#include <QStringList>
 
 // What a download or an import stamps into the exposure file.
 struct Avaliador {
@@ -19,6 +22,7 @@ enum class Resultado {
     FalhaCabecalho,    // the exposure file on the instrument could not be rewritten
     FalhaRenomear,     // the instrument folder or its file could not be renamed
     FalhaCopia,        // the copy did not complete; the store is as it was
+    LocalEhLink,       // refused: the store entry of its name is a link
     FalhaGravacao,     // copied, but the results could not all be written
 };
 
@@ -26,6 +30,9 @@ struct Relatorio {
     Resultado resultado = Resultado::FalhaCopia;
     QString pastaInstrumento; // the instrument folder after renaming
     QString pastaLocal;       // the local copy
+    QString detalhe;          // "PATH: reason" of the write that failed
+    QStringList links;        // links of the instrument folder, left out of the copy
+    QStringList ignorados;    // components the evaluation left out (no .dat or .res)
 };
 
 // The name a folder gets: one that an earlier download already gave
@@ -43,8 +50,8 @@ Relatorio baixar(const QString &pastaInstrumento, const QString &diretorioQT,
 
 // Evaluates a measurement folder of the store (both body parts) and
 // stamps the evaluator; with `idEquipamento` not null, the instrument
-// identity too. False when a file could not be written.
-bool avaliarECarimbar(const QString &pastaLocal, const Avaliador &avaliador,
-                      const QString &idEquipamento = QString());
+// identity too. What could not be written is in `falhas`.
+CalculoExposicao::Resultado avaliarECarimbar(const QString &pastaLocal, const Avaliador &avaliador,
+                                             const QString &idEquipamento = QString());
 
 } // namespace Download

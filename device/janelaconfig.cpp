@@ -143,7 +143,8 @@ void JanelaConfig::on_pushButton_Salvar_clicked()
     if (!acessarArquivo.salvarConfiguracao(caminho, completo)) {
         perguntador.informar(this, tr("Configuração de Instrumento"),
                              tr("Não foi possível gravar a configuração em %1. "
-                                "O instrumento não foi configurado.").arg(caminho));
+                                "O instrumento não foi configurado.").arg(caminho)
+                                 + QLatin1Char('\n') + acessarArquivo.erroGravacao());
         return;
     }
     close();

@@ -1,7 +1,7 @@
 #include "device/transferencia.h"
 
 #include "data/layoutmedida.h"
-#include "device/copia.h"
+#include "data/gravacaosegura.h"
 
 #include <QDebug>
 #include <QDir>
@@ -14,29 +14,53 @@ QString destinoImportacao(const QString &origem, const QString &diretorioQT)
     return diretorioQT + QLatin1Char('/') + LayoutMedida::nomePasta(origem);
 }
 
-Importacao importar(const QString &origem, const QString &diretorioQT, bool substituir,
-                    const Avaliador &avaliador)
+RelatoImportacao importar(const QString &origem, const QString &diretorioQT, bool substituir,
+                          const Avaliador &avaliador)
 {
-    if (!LayoutMedida::ehMedida(origem))
-        return Importacao::NaoEhMedida;
-    const QString destino = destinoImportacao(origem, diretorioQT);
-    if (!Copia::copiarInteiro(origem, destino, substituir, Copia::Base::CopiaAntiga))
-        return Importacao::FalhaCopia;
-    return Download::avaliarECarimbar(destino, avaliador) ? Importacao::Importada
-                                                          : Importacao::FalhaGravacao;
+    RelatoImportacao r;
+    r.destino = destinoImportacao(origem, diretorioQT);
+    if (!LayoutMedida::ehMedida(origem)) {
+        r.resultado = Importacao::NaoEhMedida;
+        return r;
+    }
+    switch (Copia::copiarInteiro(origem, r.destino, substituir, Copia::Base::CopiaAntiga, &r.copia)) {
+    case Copia::Resultado::DestinoEhLink:
+        r.resultado = Importacao::DestinoEhLink;
+        return r;
+    case Copia::Resultado::Falhou:
+        r.resultado = Importacao::FalhaCopia;
+        return r;
+    case Copia::Resultado::Copiada:
+        break;
+    }
+    r.avaliacao = Download::avaliarECarimbar(r.destino, avaliador);
+    r.resultado = r.avaliacao.gravou() ? Importacao::Importada : Importacao::FalhaGravacao;
+    return r;
 }
 
-bool exportar(const QString &origem, const QString &destino)
+QString destinoExportacao(const QString &origem, const QString &destino)
 {
-    const QString alvo = destino + QLatin1Char('/') + LayoutMedida::nomePasta(origem);
+    return destino + QLatin1Char('/') + LayoutMedida::nomePasta(origem);
+}
+
+Copia::Resultado exportar(const QString &origem, const QString &destino, Copia::Relato *relato)
+{
+    Copia::Relato local;
+    Copia::Relato &r = relato ? *relato : local;
+    const QString alvo = destinoExportacao(origem, destino);
     qDebug() << alvo;
-    if (!QFileInfo(origem).isDir())
-        return false;
     // A copy into the folder itself would go on copying its own copy.
     const QString dentro = QFileInfo(origem).canonicalFilePath() + QLatin1Char('/');
-    if ((QFileInfo(destino).canonicalFilePath() + QLatin1Char('/')).startsWith(dentro))
-        return false;
-    return Copia::copyDirectoryFiles(origem, alvo, true);
+    if (QFileInfo(origem).isDir() && QFileInfo(destino).isDir()
+        && (QFileInfo(destino).canonicalFilePath() + QLatin1Char('/')).startsWith(dentro)) {
+        r.erro = GravacaoSegura::falha(destino, GravacaoSegura::tr("fica dentro da própria medida"));
+        return Copia::Resultado::Falhou;
+    }
+    if (!QFileInfo(destino).isDir()) {
+        r.erro = GravacaoSegura::falha(destino, GravacaoSegura::tr("a pasta não existe"));
+        return Copia::Resultado::Falhou;
+    }
+    return Copia::copiarInteiro(origem, alvo, true, Copia::Base::CopiaAntiga, &r);
 }
 
 Apagamento apagarArquivosSoltos(const QString &caminhoDados)

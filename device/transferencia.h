@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/copia.h"
 #include "device/download.h"
 
 #include <QString>
@@ -12,7 +13,15 @@ enum class Importacao {
     Importada,
     NaoEhMedida,   // the folder holds no exposure file of its own name
     FalhaCopia,    // nothing of it stayed in the store
+    DestinoEhLink, // refused: the store entry of its name is a link
     FalhaGravacao, // copied, but the results could not all be written
+};
+
+struct RelatoImportacao {
+    Importacao resultado = Importacao::FalhaCopia;
+    QString destino;                        // the store folder
+    Copia::Relato copia;                    // links left out; what could not be copied
+    CalculoExposicao::Resultado avaliacao;  // files not written; components left out
 };
 
 // The store folder an import of `origem` goes to.
@@ -21,12 +30,15 @@ QString destinoImportacao(const QString &origem, const QString &diretorioQT);
 // Copies a measurement folder into the store under its own name (files
 // of an existing copy replaced when `substituir`), evaluates it and
 // stamps the evaluator. Never leaves a half copy in the store.
-Importacao importar(const QString &origem, const QString &diretorioQT, bool substituir,
-                    const Avaliador &avaliador);
+RelatoImportacao importar(const QString &origem, const QString &diretorioQT, bool substituir,
+                          const Avaliador &avaliador);
 
-// Copies a folder into `destino`/its name, replacing files there. False
-// when the copy did not complete, or `destino` lies inside the folder.
-bool exportar(const QString &origem, const QString &destino);
+// The folder an export of `origem` into `destino` makes.
+QString destinoExportacao(const QString &origem, const QString &destino);
+// Copies a folder into `destino`/its name, replacing the files there,
+// whole or not at all. Fails when `destino` lies inside the folder, and
+// is refused when `destino`/its name is a link.
+Copia::Resultado exportar(const QString &origem, const QString &destino, Copia::Relato *relato = nullptr);
 
 struct Apagamento {
     int apagados = 0;

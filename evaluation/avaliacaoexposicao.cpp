@@ -117,6 +117,8 @@ LeituraParte lerParte(const QString &pastaMedida, const QString &tipo)
         double somaVdv4[3] = {0, 0, 0};
         int componentes = 0;
         for (const QString &base : LayoutMedida::componentes(pasta)) {
+            if (!LayoutMedida::componenteCompleto(base))
+                continue; // left out of the stored results too
             AcessarArquivo c;
             c.lerDados(base + QStringLiteral(".dat"));
             c.lerDados(base + QStringLiteral(".res"));

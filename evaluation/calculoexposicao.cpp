@@ -25,7 +25,8 @@ CalculoExposicao::CalculoExposicao(const QString &arquivoExposicao, const QStrin
     acessarArquivo.lerExposicao(arquivoExposicao);
     for (const QString &p : pastas) {
         const QStringList pedacos = p.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-        if (pedacos.size() < 2 || pedacos.last() != tipo)
+        // Files reached through a link lie outside the measurement.
+        if (pedacos.size() < 2 || pedacos.last() != tipo || QFileInfo(p).isSymLink())
             continue;
         const QString arquivoParcial = p + QLatin1Char('/') + pedacos.at(pedacos.size() - 2)
             + QStringLiteral(".id");
@@ -39,6 +40,13 @@ CalculoExposicao::CalculoExposicao(const QString &arquivoExposicao, const QStrin
         acessarArquivo.lerExposicaoParcial(arquivoParcial);
         std::fill(std::begin(fcParcial), std::end(fcParcial), 0.0);
         for (const QString &base : LayoutMedida::componentesMaisNovosPrimeiro(p)) {
+            // Without its values the component would count as 0 and pull
+            // its task's mean down.
+            if (!LayoutMedida::componenteCompleto(base)) {
+                qDebug() << "Componente sem .dat ou .res, ignorado:" << base;
+                ignorados << base;
+                continue;
+            }
             ++numArquivosComponente;
             acessarArquivo.lerComponenteCompleto(base);
             acumularComponente();
@@ -48,21 +56,32 @@ CalculoExposicao::CalculoExposicao(const QString &arquivoExposicao, const QStrin
         qDebug() << arquivoParcial;
         avaliarParcial();
         contagem();
-        gravouTudo = acessarArquivo.salvarExposicaoParcial(arquivoParcial) && gravouTudo;
+        if (!acessarArquivo.salvarExposicaoParcial(arquivoParcial))
+            falhas << acessarArquivo.erroGravacao();
     }
     qDebug() << " -------------------------------- EXPOSIÇÃO  "
                 "-------------------------------- ";
     avaliarExposicao();
-    gravouTudo = acessarArquivo.salvarExposicao(arquivoExposicao) && gravouTudo;
+    if (!acessarArquivo.salvarExposicao(arquivoExposicao))
+        falhas << acessarArquivo.erroGravacao();
 }
 
-bool CalculoExposicao::avaliarMedida(const QString &pastaMedida)
+CalculoExposicao::Resultado CalculoExposicao::avaliarPastas(const QString &arquivoExposicao,
+                                                            const QStringList &pastas)
 {
-    const QString arquivo = LayoutMedida::arquivoExposicao(pastaMedida);
-    const QStringList pastas = LayoutMedida::pastasCorpo(pastaMedida);
-    const bool corpo = CalculoExposicao(arquivo, pastas, QStringLiteral("corpo")).gravou();
-    const bool mao = CalculoExposicao(arquivo, pastas, QStringLiteral("mao")).gravou();
-    return corpo && mao;
+    Resultado r;
+    for (const char *tipo : {"corpo", "mao"}) {
+        const CalculoExposicao run(arquivoExposicao, pastas, QLatin1String(tipo));
+        r.falhas += run.falhas;
+        r.ignorados += run.ignorados;
+    }
+    return r;
+}
+
+CalculoExposicao::Resultado CalculoExposicao::avaliarMedida(const QString &pastaMedida)
+{
+    return avaliarPastas(LayoutMedida::arquivoExposicao(pastaMedida),
+                         LayoutMedida::pastasCorpo(pastaMedida));
 }
 
 double CalculoExposicao::numero(const QString &texto)
@@ -72,6 +91,10 @@ double CalculoExposicao::numero(const QString &texto)
 
 double CalculoExposicao::segundosDeTexto(const QString &texto, int partes)
 {
+    // A time before its start ("-00:10:00", or any piece below 0) is no
+    // exposure at all; counted as such it cannot poison the day's sums.
+    if (texto.contains(QLatin1Char('-')))
+        return 0;
     const QStringList p = texto.split(QLatin1Char(':'), Qt::SkipEmptyParts);
     const auto parte = [&](int i) { return i < p.size() ? numero(p.at(i)) : 0.0; };
     double segundos = parte(0) * 60 * 60 + parte(1) * 60;
@@ -120,7 +143,7 @@ void CalculoExposicao::avaliarParcial()
     tempoExp = segundosDeTexto(acessarArquivo.getTempo_exp(), 3);
     bool ok = false;
     numRepeticao = acessarArquivo.getNum_repeticao().toInt(&ok, 10);
-    if (!ok)
+    if (!ok || numRepeticao < 0)
         numRepeticao = 0;
     somaEnergia += arep * arep * numRepeticao * tempoExp;
     somaAmr = 0;

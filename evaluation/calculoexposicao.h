@@ -20,16 +20,30 @@ public:
     CalculoExposicao(const QString &arquivoExposicao, const QStringList &pastas,
                      const QString &tipo);
 
+    // What both runs of a measurement left undone.
+    struct Resultado {
+        QStringList falhas;      // "PATH: reason" of each file not written
+        QStringList ignorados;   // components left out: their .dat or .res is missing
+        bool gravou() const { return falhas.isEmpty(); }
+        explicit operator bool() const { return gravou(); }
+    };
+    // Both runs, "corpo" then "mao", over a list of body folders.
+    static Resultado avaliarPastas(const QString &arquivoExposicao, const QStringList &pastas);
     // Both runs on a measurement folder of the local store, with its list
-    // of body folders. False when a file the runs meant to write was not
-    // written.
-    static bool avaliarMedida(const QString &pastaMedida);
+    // of body folders.
+    static Resultado avaliarMedida(const QString &pastaMedida);
 
     // True when every file the run meant to write was written.
-    bool gravou() const { return gravouTudo; }
+    bool gravou() const { return falhas.isEmpty(); }
+    // "PATH: reason" of each file the run could not write.
+    QStringList falhasDeGravacao() const { return falhas; }
+    // The components (paths without ".head") left out because their data
+    // or result file is missing.
+    QStringList componentesIgnorados() const { return ignorados; }
 
     // "hh:mm:ss" (three parts) or "hh:mm" (two) in seconds; a missing or
-    // unreadable piece counts as 0, pieces need not be in range.
+    // unreadable piece counts as 0, pieces need not be in range, and a
+    // negative time counts as 0.
     static double segundosDeTexto(const QString &texto, int partes);
     // The C-locale number of a text; 0 for anything that is not a finite
     // number, the unset blank included.
@@ -75,5 +89,6 @@ private:
     double fcParcial[3] = {0, 0, 0};
     double fcResultante[3] = {0, 0, 0};
     int numArquivosComponente = 0;
-    bool gravouTudo = true;
+    QStringList falhas;
+    QStringList ignorados;
 };

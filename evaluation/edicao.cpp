@@ -58,7 +58,20 @@ QString tempoTotal(const QString &tempoExp, const QString &repeticoes)
     return textoDuracao(duracao * repeticoes.toInt());
 }
 
-bool salvarIdentificacao(const QString &arquivoExposicao, const Identificacao &d)
+namespace {
+
+bool salvar(AcessarArquivo &a, const QString &arquivoExposicao, QString *erro)
+{
+    if (a.salvarExposicao(arquivoExposicao))
+        return true;
+    if (erro)
+        *erro = a.erroGravacao();
+    return false;
+}
+
+} // namespace
+
+bool salvarIdentificacao(const QString &arquivoExposicao, const Identificacao &d, QString *erro)
 {
     AcessarArquivo a;
     a.lerExposicao(arquivoExposicao);
@@ -68,26 +81,27 @@ bool salvarIdentificacao(const QString &arquivoExposicao, const Identificacao &d
     a.setFuncionario_avaliado(d.funcionarioAvaliado);
     a.setSetor(d.setor);
     a.setObservacoes(d.observacoes);
-    return a.salvarExposicao(arquivoExposicao);
+    return salvar(a, arquivoExposicao, erro);
 }
 
-bool salvarObservacoes(const QString &arquivoExposicao, const QString &observacoes)
+bool salvarObservacoes(const QString &arquivoExposicao, const QString &observacoes, QString *erro)
 {
     AcessarArquivo a;
     a.lerExposicao(arquivoExposicao);
     a.setObservacoes(observacoes);
-    return a.salvarExposicao(arquivoExposicao);
+    return salvar(a, arquivoExposicao, erro);
 }
 
-bool reavaliar(const QString &arquivoExposicao, const QStringList &pastasParciais)
+bool reavaliar(const QString &arquivoExposicao, const QStringList &pastasParciais, QString *erro)
 {
-    const bool corpo = CalculoExposicao(arquivoExposicao, pastasParciais, QStringLiteral("corpo")).gravou();
-    const bool mao = CalculoExposicao(arquivoExposicao, pastasParciais, QStringLiteral("mao")).gravou();
-    return corpo && mao;
+    const CalculoExposicao::Resultado r = CalculoExposicao::avaliarPastas(arquivoExposicao, pastasParciais);
+    if (erro)
+        *erro = r.falhas.join(QLatin1Char('\n'));
+    return r.gravou();
 }
 
 bool salvarParcial(const QString &pastaCorpo, const Parcial &d, const QString &arquivoExposicao,
-                   const QStringList &pastasParciais)
+                   const QStringList &pastasParciais, QString *erro)
 {
     const QString arquivo = LayoutMedida::arquivoParcial(pastaCorpo);
     AcessarArquivo a;
@@ -96,8 +110,13 @@ bool salvarParcial(const QString &pastaCorpo, const Parcial &d, const QString &a
     a.setTempo_exp(d.tempoExp);
     a.setTempo_exp_total(tempoTotal(d.tempoExp, d.repeticoes));
     a.setNome_exp_parcial(d.nome);
-    const bool gravou = a.salvarExposicaoParcial(arquivo);
-    return reavaliar(arquivoExposicao, pastasParciais) && gravou;
+    // Not written, nothing changed: no evaluation to run again.
+    if (!a.salvarExposicaoParcial(arquivo)) {
+        if (erro)
+            *erro = a.erroGravacao();
+        return false;
+    }
+    return reavaliar(arquivoExposicao, pastasParciais, erro);
 }
 
 Resultado apagarExposicao(const QString &diretorioQT, const QString &pasta)

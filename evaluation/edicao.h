@@ -25,11 +25,14 @@ struct Identificacao {
 };
 
 // Writes the identification and observations into the exposure file,
-// every other field as the file holds it. False when it was not written.
-bool salvarIdentificacao(const QString &arquivoExposicao, const Identificacao &dados);
+// every other field as the file holds it. False, with "PATH: reason" in
+// `erro`, when it was not written.
+bool salvarIdentificacao(const QString &arquivoExposicao, const Identificacao &dados,
+                         QString *erro = nullptr);
 
 // Writes only the observations into the exposure file.
-bool salvarObservacoes(const QString &arquivoExposicao, const QString &observacoes);
+bool salvarObservacoes(const QString &arquivoExposicao, const QString &observacoes,
+                       QString *erro = nullptr);
 
 struct Parcial {
     QString nome;
@@ -39,9 +42,11 @@ struct Parcial {
 
 // Writes a partial exposure's name, repetitions, mean and total time,
 // then evaluates the whole exposure again (both body parts, over
-// `pastasParciais`). False when a file was not written.
+// `pastasParciais`). False, with "PATH: reason" of each file not written
+// in `erro`, when a file was not written.
 bool salvarParcial(const QString &pastaCorpo, const Parcial &dados,
-                   const QString &arquivoExposicao, const QStringList &pastasParciais);
+                   const QString &arquivoExposicao, const QStringList &pastasParciais,
+                   QString *erro = nullptr);
 
 enum class Resultado {
     Feito,
@@ -62,7 +67,9 @@ Resultado apagarParcial(const QString &diretorioQT, const QString &pastaCorpo,
 Resultado apagarComponente(const QString &diretorioQT, const QString &base,
                            const QString &arquivoExposicao, const QStringList &pastasParciais);
 
-// Both evaluation runs over the viewer's list of body folders.
-bool reavaliar(const QString &arquivoExposicao, const QStringList &pastasParciais);
+// Both evaluation runs over the viewer's list of body folders; false,
+// with "PATH: reason" of each file not written in `erro`, when one was not.
+bool reavaliar(const QString &arquivoExposicao, const QStringList &pastasParciais,
+               QString *erro = nullptr);
 
 } // namespace Edicao

@@ -21,16 +21,23 @@ const double xDentroDoBlocoMao[4] = {0, 50, 80, 110};
 // A long line broken at blanks into pieces of at most `largura` characters.
 QStringList quebrar(const QString &linha, int largura)
 {
+    // Walks the line once: cutting the rest off a copy each time would make
+    // a long observation cost the square of its length.
     QStringList partes;
-    QString resto = linha;
-    while (resto.size() > largura) {
-        int corte = resto.lastIndexOf(QLatin1Char(' '), largura);
+    int inicio = 0;
+    int fim = int(linha.size());
+    while (fim - inicio > largura) {
+        int corte = int(linha.lastIndexOf(QLatin1Char(' '), inicio + largura)) - inicio;
         if (corte <= 0)
             corte = largura;
-        partes << resto.left(corte);
-        resto = resto.mid(corte).trimmed();
+        partes << linha.mid(inicio, corte);
+        inicio += corte;
+        while (inicio < fim && linha.at(inicio).isSpace())
+            ++inicio;
+        while (fim > inicio && linha.at(fim - 1).isSpace())
+            --fim;
     }
-    partes << resto;
+    partes << linha.mid(inicio, fim - inicio);
     return partes;
 }
 

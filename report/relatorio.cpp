@@ -3,6 +3,7 @@
 #include "app/areadetrabalho.h"
 #include "app/perguntador.h"
 #include "data/acessararquivo.h"
+#include "data/gravacaosegura.h"
 #include "report/graficos.h"
 #include "report/layoutrelatorio.h"
 
@@ -11,7 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
-#include <QPrinter>
+#include <QPdfWriter>
 
 #include <algorithm>
 
@@ -22,11 +23,11 @@ namespace {
 // Charts are rendered at this many pixels per point, for a sharp print.
 constexpr double escalaGrafico = 3.0;
 
-// Paints the layout on a PDF printer whose units are points.
+// Paints the layout on a PDF writer whose units are points.
 class PintorPdf : public DestinoRelatorio
 {
 public:
-    PintorPdf(QPrinter &impressora, QPainter &pintor)
+    PintorPdf(QPdfWriter &impressora, QPainter &pintor)
         : impressora(impressora)
         , pintor(pintor)
         , logo(QStringLiteral(":/icons/Logomarca_fundoBranco.png"))
@@ -67,21 +68,11 @@ public:
     }
 
 private:
-    QPrinter &impressora;
+    QPdfWriter &impressora;
     QPainter &pintor;
     QPixmap logo;
     QFont fontes[5];
 };
-
-// A PDF that was closed properly ends with its end-of-file marker.
-bool pdfCompleto(const QString &arquivo)
-{
-    QFile f(arquivo);
-    if (!f.open(QIODevice::ReadOnly) || f.size() < 32)
-        return false;
-    f.seek(f.size() - 32);
-    return f.read(32).contains("%%EOF");
-}
 
 } // namespace
 
@@ -106,35 +97,33 @@ QPixmap Relatorio::graficoBandas(const AcessarArquivo &componente)
     return plot.toPixmap(540, 210, escalaGrafico);
 }
 
-bool Relatorio::escrever(const QString &pastaExposicao, const QString &arquivo)
+bool Relatorio::escrever(const QString &pastaExposicao, const QString &arquivo, QString *erro)
 {
-    const QFileInfo info(arquivo);
-    if (arquivo.isEmpty() || info.isDir())
-        return false;
-    const QString temporario = info.absolutePath() + QStringLiteral("/.") + info.fileName()
-        + QStringLiteral(".parcial");
-    QPrinter impressora(QPrinter::PrinterResolution);
-    impressora.setOutputFormat(QPrinter::PdfFormat);
-    impressora.setPageSize(QPageSize(QPageSize::A4));
-    impressora.setFullPage(true);
-    impressora.setResolution(72); // page units are points
-    impressora.setOutputFileName(temporario);
-    QPainter pintor;
-    if (!pintor.begin(&impressora))
-        return false;
-    PintorPdf destino(impressora, pintor);
-    LayoutRelatorio::compor(pastaExposicao, destino);
-    const bool terminou = pintor.end();
-    if (!terminou || !pdfCompleto(temporario)) {
-        QFile::remove(temporario);
+    if (arquivo.isEmpty()) {
+        if (erro)
+            *erro = QObject::tr("Nenhum arquivo escolhido.");
         return false;
     }
-    if (QFileInfo::exists(arquivo) && !QFile::remove(arquivo)) {
-        QFile::remove(temporario);
+    // Written to a temporary file of a name nobody can foresee, renamed
+    // over `arquivo` only when every byte of it was written.
+    GravacaoSegura gravacao(arquivo);
+    if (!gravacao.abrir()) {
+        if (erro)
+            *erro = gravacao.erro();
         return false;
     }
-    if (!QFile::rename(temporario, arquivo)) {
-        QFile::remove(temporario);
+    {
+        QPdfWriter impressora(gravacao.dispositivo());
+        impressora.setPageSize(QPageSize(QPageSize::A4));
+        impressora.setPageMargins(QMarginsF(0, 0, 0, 0));
+        impressora.setResolution(72); // page units are points
+        QPainter pintor(&impressora);
+        PintorPdf destino(impressora, pintor);
+        LayoutRelatorio::compor(pastaExposicao, destino);
+    }
+    if (!gravacao.concluir()) {
+        if (erro)
+            *erro = gravacao.erro();
         return false;
     }
     return true;
@@ -150,9 +139,10 @@ Relatorio::Resultado Relatorio::gerarRelatorio(const QString &pastaExposicao,
         return Resultado::Cancelado;
     if (QFileInfo(arquivo).suffix().isEmpty())
         arquivo += QStringLiteral(".pdf");
-    if (!escrever(pastaExposicao, arquivo)) {
+    QString erro;
+    if (!escrever(pastaExposicao, arquivo, &erro)) {
         perguntador.informar(pai, QObject::tr("Gerar Relatório"),
-                             QObject::tr("Erro ao gerar relatório") + QStringLiteral("\n") + arquivo);
+                             QObject::tr("Erro ao gerar relatório") + QStringLiteral("\n") + erro);
         return Resultado::Falhou;
     }
     areaDeTrabalho.abrirUrl(QUrl::fromLocalFile(arquivo));

@@ -19,8 +19,10 @@ public:
 
     // Writes the report of `pastaExposicao` to `arquivo`. The PDF is
     // written beside it and renamed over it once complete: when it fails,
-    // nothing is left under that name (an older file there stays).
-    static bool escrever(const QString &pastaExposicao, const QString &arquivo);
+    // nothing is left under that name (an older file there stays), and
+    // `erro` says "PATH: reason".
+    static bool escrever(const QString &pastaExposicao, const QString &arquivo,
+                         QString *erro = nullptr);
 
     // The viewer's flow: asks for the destination (".pdf" is appended to a
     // name without a suffix), writes, and opens the file in the desktop's

@@ -20,6 +20,10 @@ inline QByteArray lerBytes(const QString &caminho)
 }
 
 #ifdef Q_OS_UNIX
+#include <QProcess>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utime.h>
 #endif
 
@@ -47,3 +51,76 @@ public:
         return caminho;
     }
 };
+
+#ifdef Q_OS_UNIX
+// A pipe where a file should be: nothing can be copied from it, not even
+// by root, as if the instrument were pulled out in the middle of a copy.
+inline bool criarFifo(const QString &caminho)
+{
+    return ::mkfifo(QFile::encodeName(caminho).constData(), 0600) == 0;
+}
+
+inline bool ehRoot()
+{
+    return ::geteuid() == 0;
+}
+
+// Makes a file or folder impossible to change while it lives, for root too
+// (`chattr +i`; for other users, write permission taken away).
+class Imutavel
+{
+public:
+    explicit Imutavel(const QString &caminho) : caminho(caminho)
+    {
+        if (ehRoot())
+            ok = QProcess::execute("chattr", {"+i", caminho}) == 0;
+        else
+            ok = QFile::setPermissions(caminho, QFile::permissions(caminho)
+                                                    & ~(QFile::WriteOwner | QFile::WriteUser
+                                                        | QFile::WriteGroup | QFile::WriteOther));
+    }
+    ~Imutavel()
+    {
+        if (ehRoot())
+            QProcess::execute("chattr", {"-i", caminho});
+        else
+            QFile::setPermissions(caminho, QFile::permissions(caminho) | QFile::WriteOwner);
+    }
+    bool ok = false;
+
+private:
+    QString caminho;
+};
+
+// A small file system that the test fills to the last block: every write
+// beyond what is on it fails with "No space left on device". Only root
+// can mount it; `ok` is false otherwise.
+class DiscoCheio
+{
+public:
+    explicit DiscoCheio(const QString &ponto) : ponto(ponto)
+    {
+        QDir().mkpath(ponto);
+        ok = ehRoot()
+            && ::mount("tmpfs", QFile::encodeName(ponto).constData(), "tmpfs", 0, "size=512k") == 0;
+    }
+    ~DiscoCheio()
+    {
+        if (ok)
+            ::umount2(QFile::encodeName(ponto).constData(), MNT_DETACH);
+    }
+    // Fills what is left, once the files the test needs are in place.
+    void encher()
+    {
+        QFile f(ponto + "/.enchimento");
+        f.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        const QByteArray bloco(4096, 'x');
+        while (f.write(bloco) == bloco.size()) {
+        }
+    }
+    bool ok = false;
+
+private:
+    QString ponto;
+};
+#endif

@@ -37,7 +37,12 @@ inline QMap<QString, QByteArray> conteudoDe(const QString &raiz)
     QDirIterator it(raiz, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString c = it.next();
-        arquivos.insert(QDir(raiz).relativeFilePath(c), lerBytes(c));
+        // A pipe would block the read; a link is told by where it leads.
+        const QFileInfo info(c);
+        const QByteArray bytes = info.isSymLink() ? "-> " + QFile::encodeName(info.symLinkTarget())
+                                 : info.isFile()   ? lerBytes(c)
+                                                   : QByteArray("<special>");
+        arquivos.insert(QDir(raiz).relativeFilePath(c), bytes);
     }
     return arquivos;
 }

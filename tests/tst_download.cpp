@@ -151,7 +151,7 @@ private slots:
         const auto r1 = Download::baixar(b.dados + "MED001", b.armazem, false, false, avaliador, b.id());
         const auto antes = conteudoDe(b.armazem);
         const QString corpo = LayoutMedida::pastasCorpo(r1.pastaInstrumento).at(0);
-        QVERIFY(QFile::link(b.dir.filePath("sumiu"), corpo + "/C99.dat"));
+        QVERIFY(criarFifo(corpo + "/C99.dat"));
         const auto r2 = Download::baixar(r1.pastaInstrumento, b.armazem, true, true, avaliador, b.id());
         QCOMPARE(int(r2.resultado), int(Download::Resultado::FalhaCopia));
         QCOMPARE(conteudoDe(b.armazem), antes);
@@ -159,7 +159,7 @@ private slots:
 
         // A first download that breaks off leaves no folder at all.
         const QString outra = b.dados + "MED002";
-        QVERIFY(QFile::link(b.dir.filePath("sumiu"), LayoutMedida::pastasCorpo(outra).at(1) + "/Z.dat"));
+        QVERIFY(criarFifo(LayoutMedida::pastasCorpo(outra).at(1) + "/Z.dat"));
         const auto r3 = Download::baixar(outra, b.armazem, false, false, avaliador, b.id());
         QCOMPARE(int(r3.resultado), int(Download::Resultado::FalhaCopia));
         QVERIFY(!QFileInfo::exists(r3.pastaLocal));

@@ -135,7 +135,8 @@ private slots:
         QVERIFY(!j.isVisible());
         QVERIFY(p.mensagens.isEmpty());
         const QStringList l = linhas(caminho);
-        QCOMPARE(l.size(), completo ? 30 : 27);
+        // The short set keeps the four keys of the long file it does not write.
+        QCOMPARE(l.size(), completo ? 30 : 31);
         for (const QString &e : esperadas)
             QVERIFY2(l.contains(e), qPrintable(e + " in\n" + l.join('\n')));
     }

@@ -320,8 +320,7 @@ private slots:
     void baixarTudoComFalha()
     {
         Janela j(3);
-        QVERIFY(QFile::link(j.bancada.dir.filePath("sumiu"),
-                            j.bancada.dados + "MED001/T1/corpo/Z.dat"));
+        QVERIFY(criarFifo(j.bancada.dados + "MED001/T1/corpo/Z.dat"));
         j.conectar();
         fecharCaixas();
         j.filho<QPushButton>("pushButton_BaixarTudo")->click();

@@ -15,6 +15,8 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <optional>
+
 // The PDF report as written: pages, texts and files on disk.
 class TstRelatorio : public QObject
 {
@@ -139,15 +141,45 @@ private slots:
         QCOMPARE(conteudoDe(a.dir.path()), antes);
     }
 
-    // A report that fails leaves an older file of that name as it was.
+    // A report that cannot be written whole leaves an older file of that
+    // name as it was, nothing beside it, and says where and why.
+    void falhaMantemArquivoAntigo_data()
+    {
+        QTest::addColumn<QString>("caso");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("folder cannot be written") << "imutavel" << "";
+        QTest::newRow("disk full") << "cheio" << "No space left on device";
+        QTest::newRow("the name is a link") << "link" << "link";
+    }
+
     void falhaMantemArquivoAntigo()
     {
-        Armazem a(1, 10);
-        const QString pdf = a.dir.filePath("r.pdf");
-        escreverBytes(pdf, "antigo");
-        QDir().mkpath(a.dir.filePath(".r.pdf.parcial")); // the temporary cannot be made
-        QVERIFY(!Relatorio::escrever(a.medidas.at(0), pdf));
-        QCOMPARE(lerBytes(pdf), QByteArray("antigo"));
+        QFETCH(QString, caso);
+        QFETCH(QString, motivo);
+        Armazem a(1, 60);
+        const QString pasta = a.dir.filePath("saida");
+        QDir().mkpath(pasta);
+        std::optional<DiscoCheio> disco;
+        if (caso == "cheio" && !disco.emplace(pasta).ok)
+            QSKIP("mounting a small file system needs root");
+        const QString pdf = pasta + "/r.pdf";
+        const QString outro = a.dir.filePath("outro.txt");
+        escreverBytes(outro, "de outro dono");
+        if (caso == "link")
+            QVERIFY(QFile::link(outro, pdf));
+        else
+            escreverBytes(pdf, "antigo");
+        if (disco)
+            disco->encher();
+        const auto antes = conteudoDe(pasta);
+        std::optional<Imutavel> protegida;
+        if (caso == "imutavel")
+            QVERIFY(protegida.emplace(pasta).ok);
+        QString erro;
+        QVERIFY(!Relatorio::escrever(a.medidas.at(0), pdf, &erro));
+        QVERIFY2(erro.startsWith(pdf + ": ") && erro.contains(motivo), qPrintable(erro));
+        QCOMPARE(conteudoDe(pasta), antes);
+        QCOMPARE(lerBytes(outro), QByteArray("de outro dono"));
     }
 
     void dialogo_data()

@@ -31,7 +31,7 @@ private slots:
                       "nome_exposicao;Prensa-230321142210;\nid_equipamento;KT-OUTRO;\n"
                       "data_criacao;21/03/2023;\njornada_de_trabalho;08:00;\n");
 
-        QCOMPARE(int(Transferencia::importar(origem, b.armazem, false, avaliador)),
+        QCOMPARE(int(Transferencia::importar(origem, b.armazem, false, avaliador).resultado),
                  int(Transferencia::Importacao::Importada));
         const QString local = b.armazem + "e_230321142210";
         AcessarArquivo a;
@@ -47,7 +47,7 @@ private slots:
         // Again, replacing: every file comes from the source once more.
         const QString componente = LayoutMedida::componentes(LayoutMedida::pastasCorpo(local).at(0)).at(0);
         escreverBytes(componente + ".res", "mexido");
-        QCOMPARE(int(Transferencia::importar(origem, b.armazem, true, avaliador)),
+        QCOMPARE(int(Transferencia::importar(origem, b.armazem, true, avaliador).resultado),
                  int(Transferencia::Importacao::Importada));
         QVERIFY(lerBytes(componente + ".res") != "mexido");
     }
@@ -55,9 +55,9 @@ private slots:
     void importarNaoMedida()
     {
         BancadaTeste b;
-        QCOMPARE(int(Transferencia::importar(b.dados + "MED001/T1", b.armazem, false, avaliador)),
+        QCOMPARE(int(Transferencia::importar(b.dados + "MED001/T1", b.armazem, false, avaliador).resultado),
                  int(Transferencia::Importacao::NaoEhMedida));
-        QCOMPARE(int(Transferencia::importar(b.dir.filePath("nada"), b.armazem, false, avaliador)),
+        QCOMPARE(int(Transferencia::importar(b.dir.filePath("nada"), b.armazem, false, avaliador).resultado),
                  int(Transferencia::Importacao::NaoEhMedida));
         QCOMPARE(pastasDe(b.armazem), QStringList());
     }
@@ -66,8 +66,8 @@ private slots:
     {
         BancadaTeste b;
         const QString origem = b.dados + "MED001";
-        QVERIFY(QFile::link(b.dir.filePath("sumiu"), origem + "/T1/corpo/X.dat"));
-        QCOMPARE(int(Transferencia::importar(origem, b.armazem, false, avaliador)),
+        QVERIFY(criarFifo(origem + "/T1/corpo/X.dat"));
+        QCOMPARE(int(Transferencia::importar(origem, b.armazem, false, avaliador).resultado),
                  int(Transferencia::Importacao::FalhaCopia));
         QCOMPARE(pastasDe(b.armazem), QStringList());
         QCOMPARE(conteudoDe(b.armazem), (QMap<QString, QByteArray>()));
@@ -78,11 +78,11 @@ private slots:
         BancadaTeste b;
         const QString destino = b.dir.filePath("pendrive");
         QDir().mkpath(destino);
-        QVERIFY(Transferencia::exportar(b.dados + "MED002", destino));
+        QVERIFY(Transferencia::exportar(b.dados + "MED002", destino) == Copia::Resultado::Copiada);
         QCOMPARE(conteudoDe(destino + "/MED002"), conteudoDe(b.dados + "MED002"));
         // Exported again over the first copy: replaced, not duplicated.
         escreverBytes(destino + "/MED002/MED002.id", "mexido");
-        QVERIFY(Transferencia::exportar(b.dados + "MED002", destino));
+        QVERIFY(Transferencia::exportar(b.dados + "MED002", destino) == Copia::Resultado::Copiada);
         QCOMPARE(conteudoDe(destino + "/MED002"), conteudoDe(b.dados + "MED002"));
     }
 
@@ -103,7 +103,7 @@ private slots:
         BancadaTeste b;
         QDir().mkpath(b.dir.filePath("pendrive"));
         const auto antes = conteudoDe(b.volume);
-        QVERIFY(!Transferencia::exportar(b.volume + "/" + origem, b.volume + "/" + destino));
+        QVERIFY(Transferencia::exportar(b.volume + "/" + origem, b.volume + "/" + destino) != Copia::Resultado::Copiada);
         QCOMPARE(conteudoDe(b.volume), antes);
     }
 

@@ -513,9 +513,11 @@ QString Medidas::observacaoMostrada()
 
 void Medidas::on_pushButton_GerarPDF_clicked()
 {
-    if (!Edicao::salvarObservacoes(arquivoExposicao, observacaoMostrada()))
+    QString erro;
+    if (!Edicao::salvarObservacoes(arquivoExposicao, observacaoMostrada(), &erro))
         servicos.perguntador->informar(this, tr("Gerar Relatorio"),
-                                       tr("Não foi possível salvar a observação em %1.").arg(arquivoExposicao));
+                                       tr("Não foi possível salvar a observação em %1.").arg(arquivoExposicao)
+                                           + QLatin1Char('\n') + erro);
     Relatorio().gerarRelatorio(pastaExposicao, *servicos.perguntador, *servicos.areaDeTrabalho, this);
 }
 
@@ -546,9 +548,11 @@ void Medidas::on_pushButton_Editar_Identificacao_toggled(bool checked)
         d.funcionarioAvaliado = ui->lineEdit_FuncAvaliado->text();
         d.setor = ui->lineEdit_Setor->text();
         d.observacoes = observacaoMostrada();
-        if (!Edicao::salvarIdentificacao(arquivoExposicao, d))
+        QString erro;
+        if (!Edicao::salvarIdentificacao(arquivoExposicao, d, &erro))
             servicos.perguntador->informar(this, tr("Editar Identificação"),
-                                           tr("Não foi possível salvar a identificação em %1.").arg(arquivoExposicao));
+                                           tr("Não foi possível salvar a identificação em %1.").arg(arquivoExposicao)
+                                               + QLatin1Char('\n') + erro);
     }
     acessarArquivo.lerExposicao(arquivoExposicao);
     setTabIdentificacao();
@@ -577,9 +581,11 @@ void Medidas::on_pushButton_Editar_ExpParcial_toggled(bool checked)
         d.nome = ui->lineEdit_NomeExpParcial->text();
         d.repeticoes = ui->lineEdit_NumRepeticaoParcial->text();
         d.tempoExp = ui->lineEdit_TempoExpParcial->text();
-        if (!Edicao::salvarParcial(pastaExposicaoParcial, d, arquivoExposicao, listaExposicoesParciais))
+        QString erro;
+        if (!Edicao::salvarParcial(pastaExposicaoParcial, d, arquivoExposicao, listaExposicoesParciais, &erro))
             servicos.perguntador->informar(this, tr("Editar Dados"),
-                                           tr("Não foi possível salvar os dados ou recalcular a medida."));
+                                           tr("Não foi possível salvar os dados ou recalcular a medida.")
+                                               + QLatin1Char('\n') + erro);
         acessarArquivo.lerExposicao(arquivoExposicao);
         setTabResultados();
     }
