@@ -4,12 +4,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
+#include "app/arquivolingua.h"
+#include "data/perfil.h"
 
 #include <functional>
 #include <map>
+#include <optional>
 
 // Reading and writing the exposure, partial-exposure and component files
 // through real files.
@@ -71,6 +71,10 @@ private slots:
         QTest::newRow("CR LF") << QByteArray("vdvr;1.5;\r\nenable_mao;2;\r\n") << "enable_mao"
                                << "2";
         QTest::newRow("no final line end") << QByteArray("vdvr;7;") << "vdvr" << "7";
+        QTest::newRow("lone CR") << QByteArray("vdvr;1.5;\renable_mao;2;\r") << "enable_mao" << "2";
+        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBFnome_exposicao;P-1;\n") << "nome_exposicao"
+                                         << "P-1";
+        QTest::newRow("observation, lone CR") << QByteArray("observacoes;a\rb;\r") << "observacoes" << "a\nb";
         QTest::newRow("blank and ; lines") << QByteArray("\n;;\nvdvr;4;\n\n") << "vdvr" << "4";
         QTest::newRow("free text with ;") << QByteArray("setor;Linha;2;\n") << "setor"
                                           << "Linha;2";
@@ -277,22 +281,74 @@ private slots:
         QCOMPARE(QDir(local.path()).entryList(QDir::Files), QStringList{"m.id"});
     }
 
-    void salvarEmPastaProtegida()
+    // Every save either replaces the file whole or leaves it as it was,
+    // with nothing beside it, and says which file and why: on a full disk,
+    // over a file or into a folder that cannot be changed (as root too),
+    // and never through a link.
+    void gravacaoFalha_data()
     {
-#ifdef Q_OS_UNIX
-        if (geteuid() == 0)
-            QSKIP("root writes through permissions");
-#endif
+        QTest::addColumn<QString>("gravador");
+        QTest::addColumn<QString>("caso");
+        QTest::addColumn<QString>("motivo");
+        const QStringList gravadores = {"exposure", "partial", "header", "long configuration",
+                                        "short configuration", "profile", "language"};
+        const QList<QPair<QString, QString>> casos = {
+            {"full disk", "No space left on device"}, {"immutable file", ""},
+            {"immutable folder", ""}, {"link", "link"}};
+        for (const QString &g : gravadores)
+            for (const auto &[caso, motivo] : casos)
+                QTest::newRow(qPrintable(g + ", " + caso)) << g << caso << motivo;
+    }
+
+    void gravacaoFalha()
+    {
+        QFETCH(QString, gravador);
+        QFETCH(QString, caso);
+        QFETCH(QString, motivo);
         QTemporaryDir local;
-        const QString caminho = local.filePath("m.id");
-        escreverBytes(caminho, "vdvr;1;\n");
-        QFile::setPermissions(local.path(), QFile::ReadOwner | QFile::ExeOwner);
-        QFile::setPermissions(caminho, QFile::ReadOwner);
+        const QString pasta = local.filePath("p");
+        QDir().mkpath(pasta);
+        std::optional<DiscoCheio> disco;
+        if (caso == "full disk" && !disco.emplace(pasta).ok)
+            QSKIP("mounting a small file system needs root");
+        const QString caminho = pasta + "/lingua.lg";
+        const QString fora = local.filePath("fora.txt");
+        escreverBytes(fora, "vdvr;9;\n");
+        if (caso == "link")
+            QVERIFY(QFile::link(fora, caminho));
+        else
+            escreverBytes(caminho, "vdvr;1;\n");
+        if (disco)
+            disco->encher();
+        std::optional<Imutavel> protegido;
+        if (caso.startsWith("immutable"))
+            QVERIFY(protegido.emplace(caso == "immutable file" ? caminho : pasta).ok);
+        const QStringList antes = QDir(pasta).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
+        const QByteArray bytes = lerBytes(caminho);
+
         AcessarArquivo a;
         a.setVdvr("2");
-        QVERIFY(!a.salvarExposicao(caminho));
-        QFile::setPermissions(local.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(lerBytes(caminho), QByteArray("vdvr;1;\n"));
+        QString erro;
+        bool gravou = true;
+        if (gravador == "exposure")
+            gravou = a.salvarExposicao(caminho);
+        else if (gravador == "partial")
+            gravou = a.salvarExposicaoParcial(caminho);
+        else if (gravador == "header")
+            gravou = a.salvarCabecalhoExposicao("n", caminho);
+        else if (gravador.endsWith("configuration"))
+            gravou = a.salvarConfiguracao(caminho, gravador.startsWith("long"));
+        else if (gravador == "profile")
+            gravou = Perfil{"Acme", "Ana", "Rui", 3}.gravar(caminho, &erro);
+        else
+            gravou = ArquivoLingua::gravar(pasta, ":/language/ingles.qm", &erro);
+        if (erro.isEmpty())
+            erro = a.erroGravacao();
+        QVERIFY(!gravou);
+        QVERIFY2(erro.startsWith(caminho + ": ") && erro.contains(motivo), qPrintable(erro));
+        QCOMPARE(lerBytes(caminho), bytes);
+        QCOMPARE(QDir(pasta).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), antes);
+        QCOMPARE(lerBytes(fora), QByteArray("vdvr;9;\n"));
     }
 };
 

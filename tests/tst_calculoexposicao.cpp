@@ -398,6 +398,110 @@ private slots:
         }
     }
 
+    // Line ends of other systems and a byte-order mark read as the
+    // instrument's own: the evaluation keeps every value it rewrites.
+    void finaisDeLinha_data()
+    {
+        QTest::addColumn<QByteArray>("fim");
+        QTest::addColumn<QByteArray>("inicio");
+        QTest::newRow("CR LF") << QByteArray("\r\n") << QByteArray();
+        QTest::newRow("CR only") << QByteArray("\r") << QByteArray();
+        QTest::newRow("byte-order mark") << QByteArray("\n") << QByteArray("\xEF\xBB\xBF");
+        QTest::newRow("CR only after a byte-order mark") << QByteArray("\r") << QByteArray("\xEF\xBB\xBF");
+    }
+
+    void finaisDeLinha()
+    {
+        QFETCH(QByteArray, fim);
+        QFETCH(QByteArray, inicio);
+        const auto comFim = [&](QByteArray texto) { return inicio + texto.replace("\n", fim); };
+        const MedidaTeste m = nova();
+        m.exposicao(comFim(exposicaoInstrumento + "setor;Prensas;\n"));
+        const QString c = m.parcial("T1", "mao", comFim(parcialInstrumento("Prensa", 4, "00:45:00", "03:00:00", "00:20:00")));
+        MedidaTeste::componente(c, "C1", comFim(dadosAmr(2.8)), "");
+        MedidaTeste::componente(c, "C2", comFim(dadosAmr(3.4)), "");
+        QVERIFY(CalculoExposicao::avaliarMedida(m.pasta));
+        const auto p = campos(c + "/T1.id");
+        QCOMPARE(p.value("nome_exp_parcial"), QByteArray("Prensa"));
+        QCOMPARE(p.value("num_repeticao"), QByteArray("4"));
+        QCOMPARE(p.value("tempo_exp"), QByteArray("00:45:00"));
+        QCOMPARE(p.value("tempo_exp_total"), QByteArray("03:00:00"));
+        QCOMPARE(p.value("arep"), QByteArray("3.1"));
+        const auto e = campos(m.arquivoExposicao());
+        QCOMPARE(e.value("nome_exposicao"), QByteArray("Operador-240102090507"));
+        QCOMPARE(e.value("jornada_de_trabalho"), QByteArray("08:00"));
+        QCOMPARE(e.value("setor"), QByteArray("Prensas"));
+        QCOMPARE(e.value("aren_mao"), QByteArray("1.89835")); // 3.1 for 3 h of 8
+    }
+
+    // A task whose repetitions or times cannot be used counts as no
+    // exposure, and a component without its data or result file is left
+    // out: every other task's contribution stands, exactly as in the same
+    // measurement with zeros in their place, or without that component.
+    void tarefaInutilizavel_data()
+    {
+        QTest::addColumn<QByteArray>("ruim");
+        QTest::addColumn<QByteArray>("referencia");
+        QTest::addColumn<QString>("semArquivo");
+        const QByteArray zero = parcialInstrumento("Ruim", 0, "00:10:00", "00:20:00", "00:10:00");
+        QTest::newRow("negative repetitions")
+            << parcialInstrumento("Ruim", -3, "00:10:00", "00:20:00", "00:10:00") << zero << "";
+        QTest::newRow("repetitions not a number")
+            << QByteArray(zero).replace("num_repeticao;0;", "num_repeticao;abc;") << zero << "";
+        QTest::newRow("negative mean time")
+            << parcialInstrumento("Ruim", 2, "-00:10:00", "00:20:00", "00:10:00")
+            << parcialInstrumento("Ruim", 2, "00:00:00", "00:20:00", "00:10:00") << "";
+        QTest::newRow("negative total time")
+            << parcialInstrumento("Ruim", 2, "00:10:00", "-00:20:00", "00:10:00")
+            << parcialInstrumento("Ruim", 2, "00:10:00", "00:00:00", "00:10:00") << "";
+        QTest::newRow("negative sampled time")
+            << parcialInstrumento("Ruim", 2, "00:10:00", "00:20:00", "-00:10:00")
+            << parcialInstrumento("Ruim", 2, "00:10:00", "00:20:00", "00:00:00") << "";
+        const QByteArray boa = parcialInstrumento("Boa", 2, "00:10:00", "00:20:00", "00:10:00");
+        QTest::newRow("component without .dat") << boa << boa << ".dat";
+        QTest::newRow("component without .res") << boa << boa << ".res";
+    }
+
+    void tarefaInutilizavel()
+    {
+        QFETCH(QByteArray, ruim);
+        QFETCH(QByteArray, referencia);
+        QFETCH(QString, semArquivo);
+        const auto montar = [&](const QByteArray &t2, bool comC3) {
+            const MedidaTeste m = nova();
+            m.exposicao(exposicaoInstrumento);
+            for (const char *tipo : {"corpo", "mao"}) {
+                const QString c1 = m.parcial("T1", tipo, parcialInstrumento("Prensa", 4, "00:45:00", "03:00:00", "00:20:00"));
+                MedidaTeste::componente(c1, "C1", dadosAmr(0.6), resultadoCorpo(1.8, 1.5, 2.6, 3.2, 4.1, 5.0));
+                MedidaTeste::componente(c1, "C2", dadosAmr(0.6), resultadoCorpo(2.1, 1.7, 3.0, 3.9, 3.6, 6.2));
+                if (comC3)
+                    MedidaTeste::componente(c1, "C3", dadosAmr(0.1), resultadoCorpo(9, 9, 9, 9, 9, 9));
+                const QString c2 = m.parcial("T2", tipo, t2);
+                MedidaTeste::componente(c2, "C1", dadosAmr(0.8), resultadoCorpo(2.4, 2.2, 3.9, 4.4, 3.1, 5.5));
+            }
+            return m;
+        };
+        const MedidaTeste m = montar(ruim, !semArquivo.isEmpty());
+        const MedidaTeste esperada = montar(referencia, false);
+        QStringList faltam;
+        if (!semArquivo.isEmpty()) {
+            for (const char *tipo : {"/T1/corpo/C3", "/T1/mao/C3"}) {
+                QVERIFY(QFile::remove(m.pasta + tipo + semArquivo));
+                faltam << m.pasta + tipo;
+            }
+        }
+        const CalculoExposicao::Resultado r = CalculoExposicao::avaliarMedida(m.pasta);
+        QVERIFY(r.gravou());
+        QCOMPARE(r.ignorados, faltam);
+        QVERIFY(CalculoExposicao::avaliarMedida(esperada.pasta));
+        QCOMPARE(lerBytes(m.arquivoExposicao()), lerBytes(esperada.arquivoExposicao()));
+        for (const char *tipo : {"/T1/corpo/T1.id", "/T1/mao/T1.id"})
+            QCOMPARE(lerBytes(m.pasta + tipo), lerBytes(esperada.pasta + tipo));
+        const auto e = campos(m.arquivoExposicao());
+        for (const char *chave : {"are_corpo", "aren_mao", "vdvexpx", "vdvr"})
+            QVERIFY2(CalculoExposicao::numero(e.value(chave)) > 0, chave);
+    }
+
     void milComponentes()
     {
         const MedidaTeste m = nova();
