@@ -2,6 +2,8 @@
 #include "device/simuladorinstrumento.h"
 #include "evaluation/avaliacaoexposicao.h"
 #include "evaluation/calculoexposicao.h"
+#include "data/acessararquivo.h"
+#include "instrumentoteste.h"
 #include "medidateste.h"
 
 #include <QDirIterator>
@@ -12,6 +14,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <optional>
 
 // The records of an RFC 4180 text: fields split at commas outside quotes,
 // doubled quotes inside them, records ended by CR LF. False when a record
@@ -384,6 +388,156 @@ private slots:
         QCOMPARE(lista.at(0).toObject().value("are_corpo").toString(), QString("0.5"));
 
         QCOMPARE(executar({"list", d.filePath("nao-existe")}).status, 1);
+    }
+
+    // download, import and export, each from a fresh instrument and store
+    // after the commands of `antes`: their lines, their exit status, and
+    // the stamp of the profile's company, first technician and instrument.
+    void transferencia_data()
+    {
+        QTest::addColumn<QStringList>("antes");
+        QTest::addColumn<QString>("comando");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("linhas"); // a pattern per line printed
+        const QString baixada = "downloaded MED00\\d -> .*/STORE/e_\\d{12}";
+        QTest::newRow("download all") << QStringList() << "download VOL STORE" << 0
+                                      << QStringList{baixada, baixada, baixada};
+        QTest::newRow("download one") << QStringList() << "download VOL STORE MED002" << 0
+                                      << QStringList{"downloaded MED002 -> .*"};
+        QTest::newRow("download, unknown name") << QStringList() << "download VOL STORE MED002 NADA" << 1
+                                                << QStringList{"downloaded MED002 -> .*", "failed NADA: no such measurement.*"};
+        QTest::newRow("download again keeps") << QStringList{"download VOL STORE"} << "download VOL STORE" << 0
+                                              << QStringList{"kept e_\\d{12}: already in the store.*", "kept .*", "kept .*"};
+        QTest::newRow("download again, replacing") << QStringList{"download VOL STORE"}
+                                                   << "download VOL STORE --replace" << 0
+                                                   << QStringList{"downloaded e_\\d{12} -> .*", "downloaded .*", "downloaded .*"};
+        QTest::newRow("download, no DATA folder") << QStringList() << "download STORE STORE" << 1 << QStringList();
+        QTest::newRow("download, store missing") << QStringList() << "download VOL VOL/NADA" << 1 << QStringList();
+        QTest::newRow("download usage") << QStringList() << "download VOL" << 2 << QStringList();
+        QTest::newRow("import") << QStringList() << "import VOL/DATA/MED001 STORE" << 0
+                                << QStringList{"imported MED001 -> .*/STORE/MED001"};
+        QTest::newRow("import again keeps") << QStringList{"import VOL/DATA/MED001 STORE"}
+                                            << "import VOL/DATA/MED001 STORE" << 0
+                                            << QStringList{"kept MED001: already in the store.*"};
+        QTest::newRow("import again, replacing") << QStringList{"import VOL/DATA/MED001 STORE"}
+                                                 << "import VOL/DATA/MED001 STORE --replace" << 0
+                                                 << QStringList{"imported MED001 -> .*"};
+        QTest::newRow("import, not a measurement") << QStringList() << "import VOL/DATA STORE" << 1
+                                                   << QStringList{"failed DATA: not a measurement.*"};
+        QTest::newRow("import usage") << QStringList() << "import VOL/DATA/MED001 STORE --json" << 2 << QStringList();
+        QTest::newRow("export") << QStringList{"import VOL/DATA/MED001 STORE"} << "export STORE/MED001 DEST" << 0
+                                << QStringList{"exported MED001 -> .*/DEST/MED001"};
+        QTest::newRow("export, destination missing") << QStringList{"import VOL/DATA/MED001 STORE"}
+                                                     << "export STORE/MED001 STORE/NADA" << 1
+                                                     << QStringList{"failed MED001: copy not completed.*"};
+        QTest::newRow("export usage") << QStringList() << "export STORE/MED001" << 2 << QStringList();
+    }
+
+    void transferencia()
+    {
+        QFETCH(QStringList, antes);
+        QFETCH(QString, comando);
+        QFETCH(int, status);
+        QFETCH(QStringList, linhas);
+        QTemporaryDir d;
+        OpcoesSimulacao o;
+        o.medidas = 3;
+        o.amostras = 20;
+        QString erro;
+        QVERIFY(simularInstrumento(d.filePath("VOL"), o, &erro));
+        QDir().mkpath(d.filePath("STORE/Perfil"));
+        QDir().mkpath(d.filePath("DEST"));
+        escreverBytes(d.filePath("STORE/Perfil/perfil.id"), "Acme;Ana;Rui");
+        const auto rodar = [&](const QString &linha) {
+            QStringList args = linha.split(' ');
+            for (QString &a : args) {
+                for (const char *lugar : {"VOL", "STORE", "DEST"})
+                    a.replace(QRegularExpression(QString("^%1").arg(lugar)), d.filePath(lugar));
+            }
+            return executar(args);
+        };
+        for (const QString &a : antes)
+            QCOMPARE(rodar(a).status, 0);
+        const Execucao e = rodar(comando);
+        QVERIFY2(e.status == status, e.saida + e.erros);
+        const QStringList impressas = QString::fromUtf8(e.saida).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(impressas.size(), linhas.size());
+        for (int i = 0; i < linhas.size(); ++i)
+            QVERIFY2(QRegularExpression("^" + linhas.at(i) + "$").match(impressas.at(i)).hasMatch(),
+                     qPrintable(impressas.at(i)));
+        const QString id = "KT" + lerBytes(d.filePath("VOL/DATA/Crv_vib.cfg")).split(';').at(1).mid(2);
+        for (const QString &medida : LayoutMedida::medidasDoArmazem(d.filePath("STORE"))) {
+            AcessarArquivo a;
+            a.lerExposicao(LayoutMedida::arquivoExposicao(medida));
+            QCOMPARE(a.getEmpresa_avaliadora(), QString("Acme"));
+            QCOMPARE(a.getResponsavel_tecnico(), QString("Ana"));
+            if (comando.startsWith("download"))
+                QCOMPARE(a.getId_equipamento(), id);
+            QVERIFY(a.getEnable_corpo().toInt() + a.getEnable_mao().toInt() > 0);
+        }
+    }
+
+    // What the commands write lands whole or not at all: on a full disk or
+    // an immutable file (as root too) the command says which file and
+    // why, exits 1, and leaves every file as it was.
+    void gravacaoFalha_data()
+    {
+        QTest::addColumn<QString>("comando");
+        QTest::addColumn<QString>("cheio"); // the folder on a full file system
+        QTest::addColumn<QString>("motivo");
+        QTest::addColumn<QString>("intocada"); // what stays as it was; empty: everything
+        QTest::newRow("evaluate on a full disk") << "evaluate STORE/MED001" << "STORE" << "No space left on device" << "";
+        QTest::newRow("evaluate, immutable exposure file") << "evaluate STORE/MED001" << "" << "MED001.id: " << "";
+        QTest::newRow("report onto a full disk") << "report STORE/MED001 DEST/r.pdf" << "DEST" << "No space left on device" << "";
+        QTest::newRow("csv into a full file") << "csv STORE" << "" << "No space left on device" << "";
+        QTest::newRow("download from a full instrument") << "download VOL STORE" << "VOL" << "No space left on device" << "";
+        // The instrument folder is renamed before the copy, as every download does.
+        QTest::newRow("download into a full store") << "download VOL STORE" << "STORE" << "No space left on device" << "STORE";
+        QTest::newRow("import into a full store") << "import VOL/DATA/MED002 STORE" << "STORE" << "No space left on device" << "";
+        QTest::newRow("export onto a full disk") << "export STORE/MED001 DEST" << "DEST" << "No space left on device" << "";
+    }
+
+    void gravacaoFalha()
+    {
+        QFETCH(QString, comando);
+        QFETCH(QString, cheio);
+        QFETCH(QString, motivo);
+        QFETCH(QString, intocada);
+        QTemporaryDir d;
+        std::optional<DiscoCheio> disco;
+        if (!cheio.isEmpty() && !disco.emplace(d.filePath(cheio)).ok)
+            QSKIP("mounting a small file system needs root");
+        OpcoesSimulacao o;
+        o.medidas = 2;
+        o.amostras = 20;
+        QString erro;
+        QVERIFY(simularInstrumento(d.filePath("VOL"), o, &erro));
+        QDir().mkpath(d.filePath("STORE"));
+        QDir().mkpath(d.filePath("DEST"));
+        QCOMPARE(executar({"import", d.filePath("VOL/DATA/MED001"), d.filePath("STORE")}).status, 0);
+        escreverBytes(d.filePath("DEST/r.pdf"), "antigo");
+        const QString exposicao = d.filePath("STORE/MED001/MED001.id");
+        escreverBytes(exposicao, lerBytes(exposicao).replace("enable_corpo;", "enable_corpo;9"));
+        if (disco)
+            disco->encher();
+        std::optional<Imutavel> protegido;
+        if (comando.startsWith("evaluate") && cheio.isEmpty())
+            QVERIFY(protegido.emplace(exposicao).ok);
+        const QString olhada = intocada.isEmpty() ? d.path() : d.filePath(intocada);
+        const auto antes = conteudoDe(olhada);
+
+        QProcess p;
+        if (comando.startsWith("csv"))
+            p.setStandardOutputFile("/dev/full");
+        QStringList args = comando.split(' ');
+        for (QString &a : args)
+            a.replace(QRegularExpression("^(STORE|VOL|DEST)"), d.path() + "/\\1");
+        p.start(KT_CLI, args);
+        QVERIFY(p.waitForFinished(120000));
+        const QString mensagens = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+        QVERIFY2(p.exitCode() == 1, qPrintable(mensagens));
+        QVERIFY2(mensagens.contains(motivo), qPrintable(mensagens));
+        QCOMPARE(conteudoDe(olhada), antes);
     }
 };
 
