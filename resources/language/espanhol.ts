@@ -25,6 +25,41 @@
     </message>
 </context>
 <context>
+    <name>GravacaoSegura</name>
+    <message>
+        <source>o arquivo não existe</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>é um link; nada é gravado através de links</source>
+        <translation>es un enlace; nada se escribe a través de enlaces</translation>
+    </message>
+    <message>
+        <source>é uma pasta</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>a pasta não pôde ser criada</source>
+        <translation>no se pudo crear la carpeta</translation>
+    </message>
+    <message>
+        <source>não é um arquivo comum</source>
+        <translation>no es un archivo común</translation>
+    </message>
+    <message>
+        <source>a pasta não existe</source>
+        <translation>la carpeta no existe</translation>
+    </message>
+    <message>
+        <source>a pasta não pôde ser substituída</source>
+        <translation>no se pudo reemplazar la carpeta</translation>
+    </message>
+    <message>
+        <source>fica dentro da própria medida</source>
+        <translation>está dentro de la propia medida</translation>
+    </message>
+</context>
+<context>
     <name>JanelaConfig</name>
     <message>
         <source>Configuração de Instrumento</source>
@@ -391,10 +426,6 @@ No fue posible descargar los datos</translation>
         <translation>¡Archivos exportados con éxito!</translation>
     </message>
     <message>
-        <source>A exportação não foi concluída; a pasta %1 pode estar incompleta.</source>
-        <translation>La exportación no se completó; la carpeta %1 puede estar incompleta.</translation>
-    </message>
-    <message>
         <source>Deletar Dados</source>
         <translation>Eliminar Datos</translation>
     </message>
@@ -430,6 +461,30 @@ No es posible eliminar los datos</translation>
             <numerusform>No fue posible eliminar %n archivo.</numerusform>
             <numerusform>No fue posible eliminar %n archivos.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar a escolha do idioma.</source>
+        <translation>No se pudo guardar la elección del idioma.</translation>
+    </message>
+    <message>
+        <source>%1: %2 é um link; nada foi gravado no computador.</source>
+        <translation>%1: %2 es un enlace; no se grabó nada en el ordenador.</translation>
+    </message>
+    <message>
+        <source>Links não são copiados; ficaram de fora:</source>
+        <translation>Los enlaces no se copian; quedaron fuera:</translation>
+    </message>
+    <message>
+        <source>%1 é um link; nada foi gravado no computador.</source>
+        <translation>%1 es un enlace; no se grabó nada en el ordenador.</translation>
+    </message>
+    <message>
+        <source>%1 é um link; nada foi exportado.</source>
+        <translation>%1 es un enlace; no se exportó nada.</translation>
+    </message>
+    <message>
+        <source>A exportação não foi concluída; nada foi gravado em %1.</source>
+        <translation>La exportación no se completó; no se grabó nada en %1.</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +1101,18 @@ del ordenador</translation>
     <message>
         <source>Erro ao gerar relatório</source>
         <translation>Error al generar informe</translation>
+    </message>
+    <message>
+        <source>Idioma</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar a escolha do idioma.</source>
+        <translation>No se pudo guardar la elección del idioma.</translation>
+    </message>
+    <message>
+        <source>Nenhum arquivo escolhido.</source>
+        <translation>Ningún archivo elegido.</translation>
     </message>
 </context>
 <context>

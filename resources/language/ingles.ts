@@ -25,6 +25,41 @@
     </message>
 </context>
 <context>
+    <name>GravacaoSegura</name>
+    <message>
+        <source>o arquivo não existe</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>é um link; nada é gravado através de links</source>
+        <translation>it is a link; nothing is written through links</translation>
+    </message>
+    <message>
+        <source>é uma pasta</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>a pasta não pôde ser criada</source>
+        <translation>the folder could not be created</translation>
+    </message>
+    <message>
+        <source>não é um arquivo comum</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>a pasta não existe</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>a pasta não pôde ser substituída</source>
+        <translation>the folder could not be replaced</translation>
+    </message>
+    <message>
+        <source>fica dentro da própria medida</source>
+        <translation>it lies inside the measurement itself</translation>
+    </message>
+</context>
+<context>
     <name>JanelaConfig</name>
     <message>
         <source>Configuração de Instrumento</source>
@@ -391,10 +426,6 @@ The data could not be downloaded</translation>
         <translation>Files exported successfully!</translation>
     </message>
     <message>
-        <source>A exportação não foi concluída; a pasta %1 pode estar incompleta.</source>
-        <translation>The export did not complete; the folder %1 may be incomplete.</translation>
-    </message>
-    <message>
         <source>Deletar Dados</source>
         <translation>Delete Data</translation>
     </message>
@@ -430,6 +461,30 @@ The data cannot be deleted</translation>
             <numerusform>%n file could not be deleted.</numerusform>
             <numerusform>%n files could not be deleted.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar a escolha do idioma.</source>
+        <translation>The language choice could not be saved.</translation>
+    </message>
+    <message>
+        <source>%1: %2 é um link; nada foi gravado no computador.</source>
+        <translation>%1: %2 is a link; nothing was written to the computer.</translation>
+    </message>
+    <message>
+        <source>Links não são copiados; ficaram de fora:</source>
+        <translation>Links are not copied; these were left out:</translation>
+    </message>
+    <message>
+        <source>%1 é um link; nada foi gravado no computador.</source>
+        <translation>%1 is a link; nothing was written to the computer.</translation>
+    </message>
+    <message>
+        <source>%1 é um link; nada foi exportado.</source>
+        <translation>%1 is a link; nothing was exported.</translation>
+    </message>
+    <message>
+        <source>A exportação não foi concluída; nada foi gravado em %1.</source>
+        <translation>The export did not complete; nothing was written to %1.</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +1101,18 @@ of the computer</translation>
     <message>
         <source>Erro ao gerar relatório</source>
         <translation>Error generating report</translation>
+    </message>
+    <message>
+        <source>Idioma</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar a escolha do idioma.</source>
+        <translation>The language choice could not be saved.</translation>
+    </message>
+    <message>
+        <source>Nenhum arquivo escolhido.</source>
+        <translation>No file chosen.</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,41 @@
     </message>
 </context>
 <context>
+    <name>GravacaoSegura</name>
+    <message>
+        <source>o arquivo não existe</source>
+        <translation>o arquivo não existe</translation>
+    </message>
+    <message>
+        <source>é um link; nada é gravado através de links</source>
+        <translation>é um link; nada é gravado através de links</translation>
+    </message>
+    <message>
+        <source>é uma pasta</source>
+        <translation>é uma pasta</translation>
+    </message>
+    <message>
+        <source>a pasta não pôde ser criada</source>
+        <translation>a pasta não pôde ser criada</translation>
+    </message>
+    <message>
+        <source>não é um arquivo comum</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>a pasta não existe</source>
+        <translation>a pasta não existe</translation>
+    </message>
+    <message>
+        <source>a pasta não pôde ser substituída</source>
+        <translation>a pasta não pôde ser substituída</translation>
+    </message>
+    <message>
+        <source>fica dentro da própria medida</source>
+        <translation>fica dentro da própria medida</translation>
+    </message>
+</context>
+<context>
     <name>JanelaConfig</name>
     <message>
         <source>Configuração de Instrumento</source>
@@ -391,10 +426,6 @@ Não foi possível baixar dados</translation>
         <translation>Arquivos exportados com sucesso!</translation>
     </message>
     <message>
-        <source>A exportação não foi concluída; a pasta %1 pode estar incompleta.</source>
-        <translation>A exportação não foi concluída; a pasta %1 pode estar incompleta.</translation>
-    </message>
-    <message>
         <source>Deletar Dados</source>
         <translation>Deletar Dados</translation>
     </message>
@@ -430,6 +461,30 @@ Não é possivel deletar dados</translation>
             <numerusform>%n arquivo não pôde ser deletado.</numerusform>
             <numerusform>%n arquivos não puderam ser deletados.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar a escolha do idioma.</source>
+        <translation>Não foi possível salvar a escolha do idioma.</translation>
+    </message>
+    <message>
+        <source>%1: %2 é um link; nada foi gravado no computador.</source>
+        <translation>%1: %2 é um link; nada foi gravado no computador.</translation>
+    </message>
+    <message>
+        <source>Links não são copiados; ficaram de fora:</source>
+        <translation>Links não são copiados; ficaram de fora:</translation>
+    </message>
+    <message>
+        <source>%1 é um link; nada foi gravado no computador.</source>
+        <translation>%1 é um link; nada foi gravado no computador.</translation>
+    </message>
+    <message>
+        <source>%1 é um link; nada foi exportado.</source>
+        <translation>%1 é um link; nada foi exportado.</translation>
+    </message>
+    <message>
+        <source>A exportação não foi concluída; nada foi gravado em %1.</source>
+        <translation>A exportação não foi concluída; nada foi gravado em %1.</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +1101,18 @@ do computador</translation>
     <message>
         <source>Erro ao gerar relatório</source>
         <translation>Erro ao gerar relatório</translation>
+    </message>
+    <message>
+        <source>Idioma</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar a escolha do idioma.</source>
+        <translation>Não foi possível salvar a escolha do idioma.</translation>
+    </message>
+    <message>
+        <source>Nenhum arquivo escolhido.</source>
+        <translation>Nenhum arquivo escolhido.</translation>
     </message>
 </context>
 <context>
