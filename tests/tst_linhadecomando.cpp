@@ -105,6 +105,17 @@ private:
         return d.filePath("DATA");
     }
 
+    // An instrument volume VOL, an empty store STORE and a folder DEST.
+    static bool bancada(const QTemporaryDir &d, int medidas)
+    {
+        OpcoesSimulacao o;
+        o.medidas = medidas;
+        o.amostras = 20;
+        QString erro;
+        return simularInstrumento(d.filePath("VOL"), o, &erro) && QDir().mkpath(d.filePath("STORE"))
+            && QDir().mkpath(d.filePath("DEST"));
+    }
+
 private slots:
     void avaliarTexto()
     {
@@ -440,13 +451,8 @@ private slots:
         QFETCH(int, status);
         QFETCH(QStringList, linhas);
         QTemporaryDir d;
-        OpcoesSimulacao o;
-        o.medidas = 3;
-        o.amostras = 20;
-        QString erro;
-        QVERIFY(simularInstrumento(d.filePath("VOL"), o, &erro));
+        QVERIFY(bancada(d, 3));
         QDir().mkpath(d.filePath("STORE/Perfil"));
-        QDir().mkpath(d.filePath("DEST"));
         escreverBytes(d.filePath("STORE/Perfil/perfil.id"), "Acme;Ana;Rui");
         const auto rodar = [&](const QString &linha) {
             QStringList args = linha.split(' ');
@@ -507,13 +513,7 @@ private slots:
         std::optional<DiscoCheio> disco;
         if (!cheio.isEmpty() && !disco.emplace(d.filePath(cheio)).ok)
             QSKIP("mounting a small file system needs root");
-        OpcoesSimulacao o;
-        o.medidas = 2;
-        o.amostras = 20;
-        QString erro;
-        QVERIFY(simularInstrumento(d.filePath("VOL"), o, &erro));
-        QDir().mkpath(d.filePath("STORE"));
-        QDir().mkpath(d.filePath("DEST"));
+        QVERIFY(bancada(d, 2));
         QCOMPARE(executar({"import", d.filePath("VOL/DATA/MED001"), d.filePath("STORE")}).status, 0);
         escreverBytes(d.filePath("DEST/r.pdf"), "antigo");
         const QString exposicao = d.filePath("STORE/MED001/MED001.id");

@@ -342,10 +342,12 @@ QString Medidas::splitByLines2(const QTextDocument *doc)
             texto += bloco.text() + QLatin1Char('\n');
             continue;
         }
+        // The block's text once: taken again for every line, a long
+        // observation would cost the square of its length.
+        const QString textoBloco = bloco.text();
         for (int i = 0; i < layout->lineCount(); ++i) {
             const QTextLine linha = layout->lineAt(i);
-            texto += bloco.text().mid(linha.textStart(), linha.textLength()) + QLatin1Char('\n');
-            qDebug() << bloco.text().mid(linha.textStart(), linha.textLength());
+            texto += textoBloco.midRef(linha.textStart(), linha.textLength()) + QLatin1Char('\n');
         }
     }
     return texto;
