@@ -277,11 +277,12 @@ QString MainWindow::textoFalha(const Download::Relatorio &r) const
     return r.detalhe.isEmpty() ? texto : texto + QLatin1Char('\n') + r.detalhe;
 }
 
-QString MainWindow::textoLinks(const QStringList &links)
+QString MainWindow::comLinks(const QString &texto, const QStringList &links)
 {
     if (links.isEmpty())
-        return QString();
-    return tr("Links não são copiados; ficaram de fora:") + QLatin1Char('\n') + links.join(QLatin1Char('\n'));
+        return texto;
+    return texto + (texto.isEmpty() ? QString() : QStringLiteral("\n"))
+        + tr("Links não são copiados; ficaram de fora:") + QLatin1Char('\n') + links.join(QLatin1Char('\n'));
 }
 
 Download::Relatorio MainWindow::baixar(const QString &diretorio, bool cobrir)
@@ -295,9 +296,7 @@ void MainWindow::baixarDado(QString nomePasta, QString diretorio, bool coverFile
     qDebug() << nomePasta << diretorio;
     const Download::Relatorio r = baixar(diretorio, coverFileIfExist);
     listarMedidas();
-    const QString texto = r.resultado == Download::Resultado::Baixado
-        ? textoLinks(r.links)
-        : textoFalha(r) + (r.links.isEmpty() ? QString() : QLatin1Char('\n') + textoLinks(r.links));
+    const QString texto = comLinks(textoFalha(r), r.links);
     if (!texto.isEmpty())
         servicos.perguntador->informar(nullptr, tr("Baixar Dado"), texto);
 }
@@ -363,14 +362,14 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
         listarMedidas();
     }
     dadosBaixados = falhas.isEmpty();
-    // Links left out must be read: the box then waits for its OK.
-    const QString ficaramDeFora = links.isEmpty() ? QString() : QLatin1Char('\n') + textoLinks(links);
     if (falhas.isEmpty()) {
-        caixa.concluir(tr("Download Concluído !") + ficaramDeFora, links.isEmpty());
+        // Links left out must be read: the box then waits for its OK.
+        caixa.concluir(comLinks(tr("Download Concluído !"), links), links.isEmpty());
         ui->statusBar->showMessage(tr("Dados do instrumento foram baixados no computador !!"), 2000);
     } else {
-        caixa.concluir(tr("%n medida(s) não foram baixadas:", "", falhas.size()) + QLatin1Char('\n')
-                           + falhas.join(QLatin1Char('\n')) + ficaramDeFora,
+        caixa.concluir(comLinks(tr("%n medida(s) não foram baixadas:", "", falhas.size()) + QLatin1Char('\n')
+                                    + falhas.join(QLatin1Char('\n')),
+                                links),
                        false);
         ui->statusBar->showMessage(tr("Nem todas as medidas foram baixadas."), 5000);
     }
@@ -417,9 +416,7 @@ void MainWindow::on_actionImportar_triggered()
             texto += QLatin1Char('\n') + r.copia.erro;
         break;
     }
-    if (!r.copia.links.isEmpty())
-        texto += QLatin1Char('\n') + textoLinks(r.copia.links);
-    servicos.perguntador->informar(nullptr, titulo, texto);
+    servicos.perguntador->informar(nullptr, titulo, comLinks(texto, r.copia.links));
 }
 
 void MainWindow::on_actionExportar_triggered()
@@ -450,9 +447,7 @@ void MainWindow::on_actionExportar_triggered()
             + relato.erro;
         break;
     }
-    if (!relato.links.isEmpty())
-        texto += QLatin1Char('\n') + textoLinks(relato.links);
-    servicos.perguntador->informar(nullptr, titulo, texto);
+    servicos.perguntador->informar(nullptr, titulo, comLinks(texto, relato.links));
 }
 
 void MainWindow::on_actionDeletar_Tudo_triggered()

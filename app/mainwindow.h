@@ -78,8 +78,9 @@ private:
     // Downloads one folder; false, after telling the user why, when it failed.
     Download::Relatorio baixar(const QString &diretorio, bool cobrir);
     QString textoFalha(const Download::Relatorio &r) const;
-    // What the user is told of links a copy left out; empty without any.
-    static QString textoLinks(const QStringList &links);
+    // `texto` followed by what the user is told of links a copy left
+    // out, if any.
+    static QString comLinks(const QString &texto, const QStringList &links);
 
     std::unique_ptr<Ui::MainWindow> ui;
     std::unique_ptr<sobre> dialogoSobre;

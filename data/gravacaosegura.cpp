@@ -61,8 +61,11 @@ bool GravacaoSegura::concluir()
 bool GravacaoSegura::gravar(const QString &caminho, const QByteArray &bytes, QString *erro)
 {
     GravacaoSegura g(caminho);
-    const bool ok = g.abrir() && (g.dispositivo()->write(bytes) == bytes.size() || g.falhou(g.arquivo.errorString()))
-        && g.concluir();
+    bool ok = g.abrir();
+    if (ok) {
+        g.dispositivo()->write(bytes); // a failure stays on the file, and concluir() sees it
+        ok = g.concluir();
+    }
     if (!ok && erro)
         *erro = g.erro();
     return ok;

@@ -49,15 +49,16 @@ Copia::Resultado exportar(const QString &origem, const QString &destino, Copia::
     Copia::Relato &r = relato ? *relato : local;
     const QString alvo = destinoExportacao(origem, destino);
     qDebug() << alvo;
-    // A copy into the folder itself would go on copying its own copy.
-    const QString dentro = QFileInfo(origem).canonicalFilePath() + QLatin1Char('/');
-    if (QFileInfo(origem).isDir() && QFileInfo(destino).isDir()
-        && (QFileInfo(destino).canonicalFilePath() + QLatin1Char('/')).startsWith(dentro)) {
-        r.erro = GravacaoSegura::falha(destino, GravacaoSegura::tr("fica dentro da própria medida"));
+    const QFileInfo de(origem);
+    const QFileInfo para(destino);
+    if (!para.isDir()) {
+        r.erro = GravacaoSegura::falha(destino, GravacaoSegura::tr("a pasta não existe"));
         return Copia::Resultado::Falhou;
     }
-    if (!QFileInfo(destino).isDir()) {
-        r.erro = GravacaoSegura::falha(destino, GravacaoSegura::tr("a pasta não existe"));
+    // A copy into the folder itself would go on copying its own copy.
+    if (de.isDir()
+        && (para.canonicalFilePath() + QLatin1Char('/')).startsWith(de.canonicalFilePath() + QLatin1Char('/'))) {
+        r.erro = GravacaoSegura::falha(destino, GravacaoSegura::tr("fica dentro da própria medida"));
         return Copia::Resultado::Falhou;
     }
     return Copia::copiarInteiro(origem, alvo, true, Copia::Base::CopiaAntiga, &r);

@@ -35,11 +35,6 @@ public:
 
     // True when every file the run meant to write was written.
     bool gravou() const { return falhas.isEmpty(); }
-    // "PATH: reason" of each file the run could not write.
-    QStringList falhasDeGravacao() const { return falhas; }
-    // The components (paths without ".head") left out because their data
-    // or result file is missing.
-    QStringList componentesIgnorados() const { return ignorados; }
 
     // "hh:mm:ss" (three parts) or "hh:mm" (two) in seconds; a missing or
     // unreadable piece counts as 0, pieces need not be in range, and a

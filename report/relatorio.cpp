@@ -107,26 +107,22 @@ bool Relatorio::escrever(const QString &pastaExposicao, const QString &arquivo, 
     // Written to a temporary file of a name nobody can foresee, renamed
     // over `arquivo` only when every byte of it was written.
     GravacaoSegura gravacao(arquivo);
-    if (!gravacao.abrir()) {
-        if (erro)
-            *erro = gravacao.erro();
-        return false;
+    if (gravacao.abrir()) {
+        {
+            QPdfWriter impressora(gravacao.dispositivo());
+            impressora.setPageSize(QPageSize(QPageSize::A4));
+            impressora.setPageMargins(QMarginsF(0, 0, 0, 0));
+            impressora.setResolution(72); // page units are points
+            QPainter pintor(&impressora);
+            PintorPdf destino(impressora, pintor);
+            LayoutRelatorio::compor(pastaExposicao, destino);
+        }
+        if (gravacao.concluir())
+            return true;
     }
-    {
-        QPdfWriter impressora(gravacao.dispositivo());
-        impressora.setPageSize(QPageSize(QPageSize::A4));
-        impressora.setPageMargins(QMarginsF(0, 0, 0, 0));
-        impressora.setResolution(72); // page units are points
-        QPainter pintor(&impressora);
-        PintorPdf destino(impressora, pintor);
-        LayoutRelatorio::compor(pastaExposicao, destino);
-    }
-    if (!gravacao.concluir()) {
-        if (erro)
-            *erro = gravacao.erro();
-        return false;
-    }
-    return true;
+    if (erro)
+        *erro = gravacao.erro();
+    return false;
 }
 
 Relatorio::Resultado Relatorio::gerarRelatorio(const QString &pastaExposicao,
