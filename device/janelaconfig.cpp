@@ -4,6 +4,8 @@
 
 #include "ui_janelaconfig.h"
 
+#include <QSignalBlocker>
+
 #include <cmath>
 
 namespace {
@@ -135,6 +137,8 @@ void JanelaConfig::on_pushButton_Salvar_clicked()
     acessarArquivo.setPeriodo_amostragemConfig(
         codigosPeriodo().value(ui->comboBox_PeridoAmos->currentIndex()));
     for (const Eixo &e : eixos) {
+        // A number still being typed counts as typed.
+        e.sensibilidade->interpretText();
         (acessarArquivo.*e.setPonderacao)(e.ponderacao->currentText().toLower());
         (acessarArquivo.*e.setFator)(e.fator->currentText());
         (acessarArquivo.*e.setSensibilidade)(QString::number(e.sensibilidade->value(), 'g', 6));
@@ -150,13 +154,18 @@ void JanelaConfig::on_pushButton_Salvar_clicked()
     close();
 }
 
+// Each side follows the other without answering back: set again from
+// the slider while the user types, the spin box would round "0.5" of
+// "0.57" and lose the rest of the number.
 #define KT_ACOPLAR(eixo, sensor, i)                                                           \
     void JanelaConfig::updateSpin_Sensib_##eixo##_##sensor(int posicao)                         \
     {                                                                                          \
+        const QSignalBlocker calado(eixos[i].sensibilidade);                                   \
         eixos[i].sensibilidade->setValue(posicao / 1000.0);                                    \
     }                                                                                          \
     void JanelaConfig::updateSlider_Sensib_##eixo##_##sensor(double valor)                     \
     {                                                                                          \
+        const QSignalBlocker calado(eixos[i].slider);                                          \
         eixos[i].slider->setValue(posicaoDoSlider(valor));                                    \
     }
 KT_ACOPLAR(x, mao, 0)

@@ -90,18 +90,40 @@ private slots:
         QTEST(filho<QComboBox>(&j, "comboBox_TempoProg")->currentText(), "item");
     }
 
+    // Typed into the spin box, key by key, the number is saved as typed and
+    // the slider follows; moved, the slider sets the spin box.
+    void acoplamento_data()
+    {
+        QTest::addColumn<QString>("teclas");
+        QTest::addColumn<int>("slider");
+        QTest::addColumn<QString>("gravada");
+        QTest::newRow("0.57") << "0.57" << 570 << "sensibilidade_z_corpo;0.57;";
+        QTest::newRow("1.23") << "1.23" << 1230 << "sensibilidade_z_corpo;1.23;";
+        QTest::newRow("2") << "2" << 2000 << "sensibilidade_z_corpo;2;";
+        QTest::newRow("slider moved") << "" << 850 << "sensibilidade_z_corpo;0.85;";
+    }
+
     void acoplamento()
     {
+        QFETCH(QString, teclas);
+        QFETCH(int, slider);
         PastaTeste d;
         PerguntadorTeste p;
-        JanelaConfig j(nullptr, d.arquivo("c.cfg", longo()), true, p);
-        auto *slider = filho<QSlider>(&j, "horizontalSlider_SensibZ_corpo");
+        const QString caminho = d.arquivo("c.cfg", longo());
+        JanelaConfig j(nullptr, caminho, true, p);
+        j.show();
+        auto *barra = filho<QSlider>(&j, "horizontalSlider_SensibZ_corpo");
         auto *spin = filho<QDoubleSpinBox>(&j, "doubleSpinBox_SensibZ_corpo");
-        slider->setValue(850);
-        QCOMPARE(spin->value(), 0.85);
-        spin->setValue(1.57);
-        QCOMPARE(slider->value(), 1570);
-        QCOMPARE(spin->value(), 1.57);
+        if (teclas.isEmpty()) {
+            barra->setValue(slider);
+        } else {
+            spin->setFocus();
+            spin->selectAll();
+            QTest::keyClicks(spin, teclas);
+        }
+        QCOMPARE(barra->value(), slider);
+        QTest::mouseClick(filho<QPushButton>(&j, "pushButton_Salvar"), Qt::LeftButton);
+        QTEST(linhas(caminho).filter("sensibilidade_z_corpo;").value(0), "gravada");
     }
 
     void salvar_data()
