@@ -4,8 +4,10 @@
 #include "data/layoutmedida.h"
 #include "evaluation/calculoexposicao.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace Edicao {
 
@@ -100,9 +102,34 @@ bool reavaliar(const QString &arquivoExposicao, const QStringList &pastasParciai
     return r.gravou();
 }
 
+QString problemaParcial(const Parcial &d)
+{
+    static const QRegularExpression inteiro(QStringLiteral("^[0-9]+$"));
+    static const QRegularExpression duracao(QStringLiteral("^[0-9]+:[0-5][0-9]:[0-5][0-9]$"));
+    QStringList problemas;
+    if (!inteiro.match(d.repeticoes).hasMatch())
+        problemas << QCoreApplication::translate(
+                         "Edicao", "N° de repetições: \"%1\" não é válido; digite um número inteiro igual ou maior que 0.")
+                         .arg(d.repeticoes);
+    if (!duracao.match(d.tempoExp).hasMatch())
+        problemas << QCoreApplication::translate(
+                         "Edicao", "Tempo Exposição Médio: \"%1\" não é válido; digite hh:mm:ss, com minutos "
+                                   "e segundos de 00 a 59.")
+                         .arg(d.tempoExp);
+    if (d.nome.contains(QLatin1Char(';')))
+        problemas << QCoreApplication::translate("Edicao", "Exposição Parcial: o nome não pode conter \";\".");
+    return problemas.join(QLatin1Char('\n'));
+}
+
 bool salvarParcial(const QString &pastaCorpo, const Parcial &d, const QString &arquivoExposicao,
                    const QStringList &pastasParciais, QString *erro)
 {
+    const QString problema = problemaParcial(d);
+    if (!problema.isEmpty()) {
+        if (erro)
+            *erro = problema;
+        return false;
+    }
     const QString arquivo = LayoutMedida::arquivoParcial(pastaCorpo);
     AcessarArquivo a;
     a.lerExposicaoParcial(arquivo);

@@ -40,7 +40,15 @@ struct Parcial {
     QString tempoExp;
 };
 
-// Writes a partial exposure's name, repetitions, mean and total time,
+// What keeps typed partial-exposure values from being saved, one line per
+// field, naming it and what it accepts; empty when they can be saved.
+// Repetitions are a whole number from 0, the mean time "hh:mm:ss" with
+// minutes and seconds below 60; the name cannot hold the ";" that ends a
+// value in the file.
+QString problemaParcial(const Parcial &dados);
+
+// Writes a partial exposure's name, repetitions, mean and total time
+// (refused, with problemaParcial() in `erro`, when they are not valid),
 // then evaluates the whole exposure again (both body parts, over
 // `pastasParciais`). False, with "PATH: reason" of each file not written
 // in `erro`, when a file was not written.

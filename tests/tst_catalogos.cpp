@@ -207,7 +207,8 @@ private slots:
         // The assessment of the first exposure, in English.
         auto *exposicoes = medidas->findChild<QTableView *>("tableView_ExpResultante");
         QVERIFY(exposicoes->model()->rowCount() > 0);
-        emit exposicoes->clicked(exposicoes->model()->index(0, 1));
+        exposicoes->setCurrentIndex(exposicoes->model()->index(0, 1));
+        QCoreApplication::processEvents();
         const QAbstractItemModel *avaliacao = medidas->findChild<QTableView *>("tableView_Avaliacao")->model();
         QCOMPARE(avaliacao->headerData(3, Qt::Horizontal).toString(), QString("Status"));
         QVERIFY(avaliacao->rowCount() > 0);

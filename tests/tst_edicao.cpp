@@ -57,26 +57,49 @@ private slots:
         QLoggingCategory::setFilterRules("default.debug=false");
     }
 
+    // The total of a task, and whether typed values may be saved at all.
     void tempoTotal_data()
     {
         QTest::addColumn<QString>("tempo");
         QTest::addColumn<QString>("repeticoes");
         QTest::addColumn<QString>("total");
-        QTest::newRow("6 x 10 min") << "00:10:00" << "6" << "01:00:00";
-        QTest::newRow("13 x 2 h, past a day") << "02:00:00" << "13" << "26:00:00";
-        QTest::newRow("no repetitions") << "01:00:00" << "0" << "00:00:00";
-        QTest::newRow("repetitions not a number") << "00:10:00" << "x" << "00:00:00";
-        QTest::newRow("duration not a number") << "abc" << "3" << "00:00:00";
-        QTest::newRow("hours and minutes only") << "1:30" << "2" << "03:00:00";
-        QTest::newRow("empty mask") << "  :  :  " << "2" << "00:00:00";
-        QTest::newRow("100 h") << "10:00:00" << "10" << "100:00:00";
+        QTest::addColumn<QString>("problema"); // the field named, "" when it may be saved
+        QTest::newRow("6 x 10 min") << "00:10:00" << "6" << "01:00:00" << "";
+        QTest::newRow("13 x 2 h, past a day") << "02:00:00" << "13" << "26:00:00" << "";
+        QTest::newRow("no repetitions") << "01:00:00" << "0" << "00:00:00" << "";
+        QTest::newRow("one-digit hour") << "1:05:07" << "2" << "02:10:14" << "";
+        QTest::newRow("100 h") << "10:00:00" << "10" << "100:00:00" << "";
+        QTest::newRow("repetitions not a number") << "00:10:00" << "x" << "00:00:00" << "repetições";
+        QTest::newRow("negative repetitions") << "00:10:00" << "-3" << "-00:30:00" << "repetições";
+        QTest::newRow("repetitions with a blank") << "00:10:00" << "3 " << "00:30:00" << "repetições";
+        QTest::newRow("duration not a number") << "abc" << "3" << "00:00:00" << "Tempo";
+        QTest::newRow("99:99:99") << "99:99:99" << "1" << "100:40:39" << "Tempo";
+        QTest::newRow("60 seconds") << "00:00:60" << "1" << "00:01:00" << "Tempo";
+        QTest::newRow("one-digit minutes") << "1:5:07" << "2" << "02:10:14" << "Tempo";
+        QTest::newRow("hours and minutes only") << "1:30" << "2" << "03:00:00" << "Tempo";
+        QTest::newRow("empty mask") << "::" << "2" << "00:00:00" << "Tempo";
     }
 
     void tempoTotal()
     {
         QFETCH(QString, tempo);
         QFETCH(QString, repeticoes);
+        QFETCH(QString, problema);
         QTEST(Edicao::tempoTotal(tempo, repeticoes), "total");
+        const QString texto = Edicao::problemaParcial({"Prensa", repeticoes, tempo});
+        QCOMPARE(texto.isEmpty(), problema.isEmpty());
+        QVERIFY2(texto.contains(problema), qPrintable(texto));
+        Armazem a;
+        const QString parcial = a.corpo + "/T.id";
+        const QByteArray antes = lerBytes(parcial);
+        QString erro;
+        QCOMPARE(Edicao::salvarParcial(a.corpo, {"Prensa", repeticoes, tempo}, a.m.arquivoExposicao(),
+                                       a.pastas(), &erro),
+                 problema.isEmpty());
+        if (!problema.isEmpty()) {
+            QCOMPARE(erro, texto);
+            QCOMPARE(lerBytes(parcial), antes);
+        }
     }
 
     // The total past 24 hours reaches the evaluation whole.

@@ -51,6 +51,8 @@ private:
                 QProcess::execute(KT_CLI, {"evaluate", raiz + nome});
             }
             w = std::make_unique<Medidas>(raiz, s.servicos());
+            w->resize(1366, 768);
+            w->show();
         }
         template<typename T> T *filho(const char *nome) const
         {
@@ -59,10 +61,14 @@ private:
         QTableView *tabela(const char *nome) const { return filho<QTableView>(nome); }
         QTabWidget *abas() const { return filho<QTabWidget>("tabWidget_Resultados"); }
         QString texto(const char *edicao) const { return filho<QLineEdit>(edicao)->text(); }
+        // A mouse click on a cell, and what the viewer does once the view is done with it.
         void clicar(const char *nome, int linha, int coluna) const
         {
             QTableView *t = tabela(nome);
-            emit t->clicked(t->model()->index(linha, coluna));
+            const QModelIndex i = t->model()->index(linha, coluna);
+            t->scrollTo(i);
+            QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualRect(i).center());
+            QCoreApplication::processEvents();
         }
         void sincronizar() const { filho<QPushButton>("pushButton_Sincronizar")->click(); }
         int linhas(const char *nome) const { return tabela(nome)->model()->rowCount(); }
@@ -77,6 +83,13 @@ private:
                 if (celula("tableView_ExpParcial", r, 1) == sensor)
                     return r;
             return -1;
+        }
+        // The listed store, its newest measurement and that one's whole-body task.
+        void selecionarCorpo() const
+        {
+            sincronizar();
+            clicar("tableView_ExpResultante", 0, 1);
+            clicar("tableView_ExpParcial", linhaParcial("corpo"), 0);
         }
         QString pastaDoEvento(int linha) const
         {
@@ -228,7 +241,9 @@ private slots:
         QVERIFY(!QFileInfo::exists(corpo));
         QVERIFY(QFileInfo::exists(pasta + "/T1/mao/T1.id"));
         QCOMPARE(v.linhas("tableView_ExpParcial"), linhasAntes - 1);
-        QCOMPARE(v.abas()->currentIndex(), 3);
+        // What was shown is gone: its tabs too.
+        QCOMPARE(v.abas()->currentIndex(), 0);
+        QVERIFY(!v.abas()->isTabEnabled(3));
     }
 
     void apagarExposicao()
@@ -300,36 +315,196 @@ private slots:
         }
     }
 
+    // Typed with the keys; a refused entry writes nothing and keeps the
+    // edit open with what was typed.
+    void editarParcial_data()
+    {
+        QTest::addColumn<QString>("repeticoes");
+        QTest::addColumn<QString>("tempo"); // keys typed into the "nn:nn:nn" mask
+        QTest::addColumn<QString>("nome");  // "" leaves the name as it is
+        QTest::addColumn<QString>("problema");
+        QTest::newRow("13 x 2 h") << "13" << "020000" << "" << "";
+        QTest::newRow("repetitions abc") << "abc" << "001000" << "" << QString::fromUtf8("N° de repetições: \"abc\"");
+        QTest::newRow("repetitions -3") << "-3" << "001000" << "" << QString::fromUtf8("N° de repetições: \"-3\"");
+        QTest::newRow("duration 99:99:99") << "2" << "999999" << ""
+                                           << QString::fromUtf8("Tempo Exposição Médio: \"99:99:99\"");
+        QTest::newRow("name with ;") << "2" << "001000" << "Prensa; turno 2"
+                                     << QString::fromUtf8("Exposição Parcial: o nome");
+    }
+
     void editarParcial()
     {
-        Visor v(1);
-        v.sincronizar();
-        v.clicar("tableView_ExpResultante", 0, 0);
-        v.clicar("tableView_ExpParcial", v.linhaParcial("corpo"), 0);
+        QFETCH(QString, repeticoes);
+        QFETCH(QString, tempo);
+        QFETCH(QString, nome);
+        QFETCH(QString, problema);
+        Visor v(3);
+        v.selecionarCorpo();
         const QString pasta = v.pastaDoEvento(0);
+        const QString parcial = pasta + "/T1/corpo/T1.id";
+        const auto antes = conteudoDe(pasta);
         AcessarArquivo e;
         e.lerExposicao(LayoutMedida::arquivoExposicao(pasta));
         const QString areAntes = e.getAre_corpo();
         auto *botao = v.filho<QPushButton>("pushButton_Editar_ExpParcial");
         botao->click();
-        QCOMPARE(v.filho<QLineEdit>("lineEdit_TempoExpParcial")->inputMask(), QString("nn:nn:nn"));
-        v.filho<QLineEdit>("lineEdit_NumRepeticaoParcial")->setText("13");
-        v.filho<QLineEdit>("lineEdit_TempoExpParcial")->setText("02:00:00");
+        auto digitar = [&](const char *edicao, const QString &teclas) {
+            auto *e = v.filho<QLineEdit>(edicao);
+            e->setFocus();
+            e->selectAll();
+            QTest::keyClicks(e, teclas);
+        };
+        digitar("lineEdit_NumRepeticaoParcial", repeticoes);
+        digitar("lineEdit_TempoExpParcial", tempo);
+        if (!nome.isEmpty())
+            digitar("lineEdit_NomeExpParcial", nome);
         v.s.perguntador.respostas = {true};
         botao->click();
         QCOMPARE(v.s.perguntador.perguntas.last(),
                  QString::fromUtf8("Editar Dados | Deseja alterar os dados para recalcular ? | Sim/Não"));
+        if (!problema.isEmpty()) {
+            QCOMPARE(v.s.perguntador.mensagens.size(), 1);
+            QVERIFY2(v.s.perguntador.mensagens.first().startsWith("Editar Dados | " + problema),
+                     qPrintable(v.s.perguntador.mensagens.first()));
+            QCOMPARE(conteudoDe(pasta), antes);
+            QVERIFY(botao->isChecked());
+            QCOMPARE(botao->text(), QString("Salvar"));
+            QVERIFY(v.filho<QLineEdit>("lineEdit_NumRepeticaoParcial")->isEnabled());
+            QCOMPARE(v.texto("lineEdit_NumRepeticaoParcial"), repeticoes);
+            return;
+        }
         QCOMPARE(v.texto("lineEdit_TempoExpParcialTotal"), QString("26:00:00"));
         AcessarArquivo p;
-        p.lerExposicaoParcial(pasta + "/T1/corpo/T1.id");
+        p.lerExposicaoParcial(parcial);
         QCOMPARE(p.getTempo_exp_total(), QString("26:00:00"));
+        // The table shows what the file now holds.
+        const int corpo = v.linhaParcial("corpo");
+        QCOMPARE(v.celula("tableView_ExpParcial", corpo, 2), QString("13"));
+        QCOMPARE(v.celula("tableView_ExpParcial", corpo, 3), QString("26:00:00"));
         e.lerExposicao(LayoutMedida::arquivoExposicao(pasta));
         QVERIFY(e.getAre_corpo() != areAntes);
         QCOMPARE(v.texto("lineEdit_Are_Corpo"), e.getAre_corpo());
         // The assessment follows the recalculation.
         const AvaliacaoExposicao a = AvaliacaoExposicao::avaliar(pasta);
-        QCOMPARE(v.celula("tableView_Avaliacao", 3, 1), QString::number(a.corpo.valor, 'g', 6));
-        QCOMPARE(v.celula("tableView_Avaliacao", 3, 4), QString::number(qRound64(a.corpo.pontos())));
+        QCOMPARE(v.celula("tableView_Avaliacao", 4, 1), QString::number(a.corpo.valor, 'g', 6));
+        QCOMPARE(v.celula("tableView_Avaliacao", 4, 4), QString::number(qRound64(a.corpo.pontos())));
+
+        // Another task chosen with the arrow keys while an edit is open:
+        // first the edit's question ("Não" discards), then the task shown.
+        const QByteArray salvo = lerBytes(parcial);
+        botao->click();
+        digitar("lineEdit_NumRepeticaoParcial", "5");
+        QTableView *t = v.tabela("tableView_ExpParcial");
+        t->setFocus();
+        QTest::keyClick(t, v.linhaParcial("mao") > corpo ? Qt::Key_Down : Qt::Key_Up);
+        QCoreApplication::processEvents();
+        QCOMPARE(v.s.perguntador.perguntas.last(),
+                 QString::fromUtf8("Editar Dados | Deseja alterar os dados para recalcular ? | Sim/Não"));
+        QCOMPARE(lerBytes(parcial), salvo);
+        QVERIFY(!botao->isChecked());
+        QCOMPARE(t->currentIndex().row(), v.linhaParcial("mao"));
+        QVERIFY(v.filho<QLineEdit>("lineEdit_VDViX")->isHidden()); // a hand-arm task
+        QCOMPARE(v.texto("lineEdit_NumRepeticaoParcial"), v.celula("tableView_ExpParcial", v.linhaParcial("mao"), 2));
+    }
+
+    // Declining a deletion on another row leaves the viewer as it was, and
+    // later edits still go to the measurement and task shown.
+    void deletarRecusado_data()
+    {
+        QTest::addColumn<QString>("tabela");
+        QTest::addColumn<int>("icone");
+        QTest::newRow("exposures") << "tableView_ExpResultante" << 3;
+        QTest::newRow("partial exposures") << "tableView_ExpParcial" << 4;
+        QTest::newRow("components") << "tableView_ComponenteExp" << 3;
+    }
+
+    void deletarRecusado()
+    {
+        QFETCH(QString, tabela);
+        QFETCH(int, icone);
+        Visor v(3);
+        v.selecionarCorpo();
+        v.clicar("tableView_ComponenteExp", 0, 0);
+        const QString pasta = v.pastaDoEvento(0);
+        const QString outra = v.pastaDoEvento(1);
+        const auto antes = conteudoDe(v.raiz);
+        const auto outraAntes = conteudoDe(outra);
+        const QByteArray mao = lerBytes(pasta + "/T1/mao/T1.id");
+        const QString componente = v.texto("lineEdit_NomeComponente");
+        QTableView *t = v.tabela(qPrintable(tabela));
+        const int linha = t->currentIndex().row();
+        v.clicar(qPrintable(tabela), linha == 0 ? 1 : 0, icone); // "Não"
+        QVERIFY(v.s.perguntador.perguntas.last().startsWith("Deletar"));
+        QCOMPARE(conteudoDe(v.raiz), antes);
+        QCOMPARE(t->currentIndex().row(), linha);
+        QCOMPARE(v.abas()->currentIndex(), 4);
+        QCOMPARE(v.texto("lineEdit_NomeComponente"), componente);
+
+        auto *identificacao = v.filho<QPushButton>("pushButton_Editar_Identificacao");
+        identificacao->click();
+        v.filho<QLineEdit>("lineEdit_Setor")->selectAll();
+        QTest::keyClicks(v.filho<QLineEdit>("lineEdit_Setor"), "Forjaria");
+        v.s.perguntador.respostas = {true};
+        identificacao->click();
+        auto *parcial = v.filho<QPushButton>("pushButton_Editar_ExpParcial");
+        parcial->click();
+        QTest::keyClicks(v.filho<QLineEdit>("lineEdit_NumRepeticaoParcial"), "7");
+        v.s.perguntador.respostas = {true};
+        parcial->click();
+        AcessarArquivo a;
+        a.lerExposicao(LayoutMedida::arquivoExposicao(pasta));
+        QCOMPARE(a.getSetor(), QString("Forjaria"));
+        a.lerExposicaoParcial(pasta + "/T1/corpo/T1.id");
+        QCOMPARE(a.getNum_repeticao(), QString("7"));
+        QCOMPARE(lerBytes(pasta + "/T1/mao/T1.id"), mao);
+        QCOMPARE(conteudoDe(outra), outraAntes);
+    }
+
+    // A stored value longer than the edit's limit is shown and saved whole.
+    void valoresLongos_data()
+    {
+        QTest::addColumn<QString>("edicao");
+        QTest::addColumn<QString>("chave");
+        QTest::addColumn<QString>("valor");
+        const QString empresa = QString::fromUtf8("Metalúrgica Exemplo de Componentes Automotivos do Vale Ltda.");
+        QTest::newRow("company") << "lineEdit_EmpAvaliadora" << "empresa_avaliadora" << empresa;
+        QTest::newRow("worker") << "lineEdit_FuncAvaliado" << "funcionario_avaliado"
+                                << QString::fromUtf8("Maria Aparecida dos Santos Oliveira de Souza e Albuquerque");
+        QTest::newRow("task") << "lineEdit_NomeExpParcial" << "nome_exp_parcial"
+                              << QString::fromUtf8("Operação de prensa");
+    }
+
+    void valoresLongos()
+    {
+        QFETCH(QString, edicao);
+        QFETCH(QString, chave);
+        QFETCH(QString, valor);
+        Visor v(3);
+        const QString pasta = LayoutMedida::medidasDoArmazem(v.raiz).at(0);
+        const bool tarefa = chave == "nome_exp_parcial";
+        const QString arquivo = tarefa ? pasta + "/T1/corpo/T1.id" : LayoutMedida::arquivoExposicao(pasta);
+        QByteArray bytes = lerBytes(arquivo);
+        const int i = bytes.indexOf(chave.toLatin1() + ';') + chave.size() + 1;
+        bytes.replace(i, bytes.indexOf(";\n", i) - i, valor.toLatin1());
+        escreverBytes(arquivo, bytes);
+        v.selecionarCorpo();
+        QCOMPARE(v.texto(qPrintable(edicao)), valor);
+        // Something else changed and saved: the long value stays whole.
+        auto *botao = v.filho<QPushButton>(tarefa ? "pushButton_Editar_ExpParcial" : "pushButton_Editar_Identificacao");
+        botao->click();
+        QLineEdit *outra = v.filho<QLineEdit>(tarefa ? "lineEdit_NumRepeticaoParcial" : "lineEdit_Setor");
+        outra->selectAll();
+        QTest::keyClicks(outra, "3");
+        v.s.perguntador.respostas = {true};
+        botao->click();
+        QVERIFY(v.s.perguntador.mensagens.isEmpty());
+        AcessarArquivo a;
+        a.lerExposicao(arquivo);
+        a.lerExposicaoParcial(arquivo);
+        QCOMPARE(tarefa ? a.getNome_exp_parcial() : chave == "empresa_avaliadora" ? a.getEmpresa_avaliadora()
+                                                                                   : a.getFuncionario_avaliado(),
+                 valor);
+        QCOMPARE(v.texto(qPrintable(edicao)), valor);
     }
 
     void avaliacao_data()
@@ -426,7 +601,7 @@ private slots:
         v.sincronizar();
         QCOMPARE(v.linhas("tableView_ExpResultante"), 2);
         v.clicar("tableView_ExpResultante", 0, 0);
-        QCOMPARE(v.texto("lineEdit_JornadaTrabalho_1"), QString("08")); // two characters at most
+        QCOMPARE(v.texto("lineEdit_JornadaTrabalho_1"), QString("0800")); // shown whole, past the limit
         QCOMPARE(v.texto("lineEdit_JornadaTrabalho_2"), QString());
         QVERIFY(!v.abas()->isTabEnabled(1));
         QVERIFY(v.abas()->isTabEnabled(2));
@@ -449,7 +624,8 @@ private slots:
         pilha.setCurrentIndex(1);
         medidas->findChild<QPushButton *>("pushButton_Sincronizar")->click();
         QTableView *t = medidas->findChild<QTableView *>("tableView_ExpResultante");
-        emit t->clicked(t->model()->index(0, 0));
+        t->setCurrentIndex(t->model()->index(0, 0));
+        QCoreApplication::processEvents();
         medidas->findChild<QToolButton *>("voltarMenu")->click();
         QCOMPARE(pilha.currentIndex(), 0);
         pilha.setCurrentIndex(1);

@@ -221,7 +221,8 @@ private slots:
         Medidas m(a.raiz, s.servicos());
         m.findChild<QPushButton *>("pushButton_Sincronizar")->click();
         QTableView *t = m.findChild<QTableView *>("tableView_ExpResultante");
-        emit t->clicked(t->model()->index(0, 0));
+        t->setCurrentIndex(t->model()->index(0, 0));
+        QCoreApplication::processEvents();
         m.findChild<QTextEdit *>("textEdit_Observacao")->setPlainText("Vibração alta na prensa");
         s.perguntador.pastas = {a.dir.filePath("visor.pdf")};
         m.findChild<QPushButton *>("pushButton_GerarPDF")->click();

@@ -12,6 +12,7 @@
 #include "ui_medidas.h"
 
 #include <QDebug>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStandardItemModel>
 #include <QTabBar>
@@ -69,9 +70,23 @@ Medidas::Medidas(const QString &diretorio, const Servicos &s, QWidget *parent)
         w->hide();
     for (QTableView *t : {ui->tableView_ExpResultante, ui->tableView_ExpParcial, ui->tableView_ComponenteExp})
         t->setModel(new QStandardItemModel(t));
-    connect(ui->tableView_ExpResultante, &QTableView::clicked, this, &Medidas::onTableClicked_Exposicao);
-    connect(ui->tableView_ExpParcial, &QTableView::clicked, this, &Medidas::onTableClicked_ExposicaoParcial);
-    connect(ui->tableView_ComponenteExp, &QTableView::clicked, this, &Medidas::onTableClicked_Componente);
+    // A row is selected when it becomes current (linhaEscolhida); a click
+    // matters only on the trash icon of the last column.
+    const std::pair<QTableView *, void (Medidas::*)(const QModelIndex &)> cliques[] = {
+        {ui->tableView_ExpResultante, &Medidas::onTableClicked_Exposicao},
+        {ui->tableView_ExpParcial, &Medidas::onTableClicked_ExposicaoParcial},
+        {ui->tableView_ComponenteExp, &Medidas::onTableClicked_Componente}};
+    for (const auto &[tabela, clique] : cliques) {
+        connect(tabela, &QTableView::clicked, this, [this, tabela = tabela, clique = clique](const QModelIndex &i) {
+            if (i.column() == tabela->model()->columnCount() - 1)
+                (this->*clique)(i);
+        });
+    }
+    // The form's limits stop typing only; stored values are shown whole.
+    for (QLineEdit *e : findChildren<QLineEdit *>()) {
+        if (e->maxLength() < QLineEdit().maxLength())
+            limites.insert(e, e->maxLength());
+    }
 }
 
 Medidas::~Medidas() = default;
@@ -101,6 +116,7 @@ QStandardItemModel *Medidas::novoModelo(QTableView *tabela, const QStringList &c
         "QTableView::enabled{color:white;}"));
     QAbstractItemModel *antigo = tabela->model();
     tabela->setModel(modelo);
+    marcados.remove(tabela);
     if (antigo)
         antigo->deleteLater(); // a click being handled may still hold an index of it
     return modelo;
@@ -123,10 +139,17 @@ void Medidas::estilizarTabela(QTableView *tabela, int larguraPrimeira, int colun
     tabela->setSelectionMode(QAbstractItemView::SingleSelection);
     tabela->setSortingEnabled(true);
     tabela->sortByColumn(0, Qt::AscendingOrder);
+    // Queued: handled once the view is done with the key or mouse press
+    // that moved the current row, so that it cannot undo what follows.
+    connect(tabela->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this, tabela](const QModelIndex &atual) { linhaEscolhida(tabela, atual); },
+            Qt::QueuedConnection);
 }
 
 void Medidas::on_pushButton_Sincronizar_clicked()
 {
+    if (!concluirEdicoesAbertas())
+        return;
     const QString sincronizando = tr("Sincronizando dados salvos no computador ...");
     ui->statusbar->showMessage(sincronizando);
     CaixaProgresso caixa(tr("Sincronizar dados do computador"), sincronizando);
@@ -206,119 +229,226 @@ void Medidas::sincronizarDadosComponentes()
     estilizarTabela(ui->tableView_ComponenteExp, 130, 3);
 }
 
-void Medidas::concluirEdicoesAbertas()
+bool Medidas::concluirEdicoesAbertas()
 {
-    if (ui->pushButton_Editar_ExpParcial->isChecked())
-        ui->pushButton_Editar_ExpParcial->click();
-    if (ui->pushButton_Editar_Identificacao->isChecked())
-        ui->pushButton_Editar_Identificacao->click();
+    for (QPushButton *b : {ui->pushButton_Editar_ExpParcial, ui->pushButton_Editar_Identificacao}) {
+        if (b->isChecked())
+            b->click();
+    }
+    // An entry that could not be saved keeps its edit open.
+    return !ui->pushButton_Editar_ExpParcial->isChecked() && !ui->pushButton_Editar_Identificacao->isChecked();
+}
+
+QString Medidas::caminhoDaLinha(const QTableView *tabela, int linha) const
+{
+    const QModelIndex chave = tabela->model()->index(linha, 0);
+    if (tabela == ui->tableView_ExpResultante)
+        return listaExposicoes.value(chave.data().toInt() - 1);
+    if (tabela == ui->tableView_ExpParcial)
+        return listaExposicoesParciais.value(chave.data().toInt());
+    return listaComponentes.value(chave.data().toString().toInt() - 1);
+}
+
+void Medidas::marcar(QTableView *tabela, const QString &mostrado)
+{
+    marcados.insert(tabela, mostrado);
+    for (int r = 0; !mostrado.isEmpty() && r < tabela->model()->rowCount(); ++r) {
+        if (caminhoDaLinha(tabela, r) == mostrado) {
+            tabela->setCurrentIndex(tabela->model()->index(r, 0));
+            return;
+        }
+    }
+    tabela->selectionModel()->clear();
+}
+
+void Medidas::marcarMostrados()
+{
+    marcar(ui->tableView_ExpResultante, pastaExposicao);
+    marcar(ui->tableView_ExpParcial, pastaExposicaoParcial);
+    marcar(ui->tableView_ComponenteExp, baseComponente);
+}
+
+void Medidas::linhaEscolhida(QTableView *tabela, const QModelIndex &atual)
+{
+    // Only a row the user selected, by mouse or keys, that is not the one
+    // shown already; a press on the trash icon is left to the click.
+    const int icone = tabela->model()->columnCount() - 1;
+    if (atual.model() != tabela->model() || tabela->currentIndex() != atual || atual.column() == icone
+        || !tabela->selectionModel()->isRowSelected(atual.row(), QModelIndex())
+        || caminhoDaLinha(tabela, atual.row()) == marcados.value(tabela))
+        return;
+    const QModelIndex linha = atual.sibling(atual.row(), 0);
+    if (tabela == ui->tableView_ExpResultante)
+        onTableClicked_Exposicao(linha);
+    else if (tabela == ui->tableView_ExpParcial)
+        onTableClicked_ExposicaoParcial(linha);
+    else
+        onTableClicked_Componente(linha);
+}
+
+void Medidas::esquecerExposicao()
+{
+    pastaExposicao.clear();
+    arquivoExposicao.clear();
+    indiceExposicao = -1;
+    esquecerParcial();
+    ui->tabWidget_Resultados->setEnabled(false);
+    ui->tabWidget_Resultados->setCurrentIndex(0);
+    ui->pushButton_GerarPDF->setEnabled(false);
+    sincronizarDadosExposicaoParcial();
+    sincronizarDadosComponentes();
+}
+
+void Medidas::esquecerParcial()
+{
+    pastaExposicaoParcial.clear();
+    indiceExposicaoParcial = -1;
+    esquecerComponente();
+    // Away from the tab first: a disabled current tab hands over to any other.
+    if (ui->tabWidget_Resultados->currentIndex() == 3)
+        ui->tabWidget_Resultados->setCurrentIndex(0);
+    ui->tabWidget_Resultados->setTabEnabled(3, false);
+}
+
+void Medidas::esquecerComponente()
+{
+    baseComponente.clear();
+    const int atual = ui->tabWidget_Resultados->currentIndex();
+    if (atual >= 4 && atual <= 7)
+        ui->tabWidget_Resultados->setCurrentIndex(ui->tabWidget_Resultados->isTabEnabled(3) ? 3 : 0);
+    for (int t = 4; t <= 7; ++t)
+        ui->tabWidget_Resultados->setTabEnabled(t, false);
+}
+
+void Medidas::lerMostrados()
+{
+    acessarArquivo = AcessarArquivo();
+    if (!arquivoExposicao.isEmpty())
+        acessarArquivo.lerExposicao(arquivoExposicao);
+    if (!pastaExposicaoParcial.isEmpty())
+        acessarArquivo.lerExposicaoParcial(LayoutMedida::arquivoParcial(pastaExposicaoParcial));
+    if (!baseComponente.isEmpty())
+        acessarArquivo.lerComponenteCompleto(baseComponente);
+}
+
+void Medidas::mostrarReavaliada()
+{
+    sincronizarDadosExposicaoParcial();
+    sincronizarDadosComponentes();
+    lerMostrados();
+    setTabResultados();
+    if (!pastaExposicaoParcial.isEmpty())
+        setTabExpParcial();
+    if (!baseComponente.isEmpty()) {
+        setTabConfiguracao();
+        setTabComponente();
+    }
+}
+
+void Medidas::avisarSeFalhou(Edicao::Resultado r, const QString &titulo, const QString &texto)
+{
+    if (r != Edicao::Resultado::Feito)
+        servicos.perguntador->informar(this, titulo, texto);
 }
 
 void Medidas::onTableClicked_Exposicao(const QModelIndex &index)
 {
-    if (ui->pushButton_Editar_Identificacao->isChecked())
-        ui->pushButton_Editar_Identificacao->click();
-    const int evento = index.sibling(index.row(), 0).data().toInt();
-    if (evento < 1 || evento > listaExposicoes.size())
+    // The row's folder is only a candidate: the viewer shows another one
+    // until the row is selected, and keeps it when a deletion is declined.
+    const QString pasta = caminhoDaLinha(ui->tableView_ExpResultante, index.row());
+    if (pasta.isEmpty() || !concluirEdicoesAbertas()) {
+        marcarMostrados();
         return;
-    indiceExposicao = evento - 1;
-    pastaExposicao = listaExposicoes.at(indiceExposicao);
-    arquivoExposicao = LayoutMedida::arquivoExposicao(pastaExposicao);
-
+    }
     if (index.column() == 3) {
         if (perguntar(tr("Deletar Exposição"),
                       tr("Tem certeza que deseja apagar esta exposição em seu computador?"))) {
-            const Edicao::Resultado r = Edicao::apagarExposicao(diretorioQT, pastaExposicao);
-            if (r != Edicao::Resultado::Feito)
-                servicos.perguntador->informar(this, tr("Deletar Exposição"),
-                                               tr("Não foi possível apagar a exposição %1.")
-                                                   .arg(LayoutMedida::nomePasta(pastaExposicao)));
-            pastaExposicao.clear();
-            pastaExposicaoParcial.clear();
-            ui->tabWidget_Resultados->setEnabled(false);
-            ui->pushButton_GerarPDF->setEnabled(false);
+            avisarSeFalhou(Edicao::apagarExposicao(diretorioQT, pasta), tr("Deletar Exposição"),
+                           tr("Não foi possível apagar a exposição %1.").arg(LayoutMedida::nomePasta(pasta)));
             sincronizarDadosExposicao();
-            sincronizarDadosExposicaoParcial();
-            sincronizarDadosComponentes();
+            if (pasta == pastaExposicao)
+                esquecerExposicao();
+            else
+                lerMostrados();
         }
-    } else {
-        ui->tabWidget_Resultados->setStyleSheet(QString::fromLatin1(estiloAbasAtivas));
-        ui->tabWidget_Resultados->setEnabled(true);
-        for (int t = 3; t <= 7; ++t)
-            ui->tabWidget_Resultados->setTabEnabled(t, false);
-        novoModelo(ui->tableView_ComponenteExp, {});
-        pastaExposicaoParcial.clear();
-        ui->pushButton_GerarPDF->setEnabled(true);
-        acessarArquivo = AcessarArquivo();
-        acessarArquivo.lerExposicao(arquivoExposicao);
-        setTabIdentificacao();
-        setTabResultados();
-        setTabObservacao();
-        sincronizarDadosExposicaoParcial();
+        marcarMostrados();
+        return;
     }
+    indiceExposicao = index.sibling(index.row(), 0).data().toInt() - 1;
+    pastaExposicao = pasta;
+    arquivoExposicao = LayoutMedida::arquivoExposicao(pastaExposicao);
+    ui->tabWidget_Resultados->setStyleSheet(QString::fromLatin1(estiloAbasAtivas));
+    ui->tabWidget_Resultados->setEnabled(true);
+    ui->pushButton_GerarPDF->setEnabled(true);
+    esquecerParcial();
+    acessarArquivo = AcessarArquivo();
+    acessarArquivo.lerExposicao(arquivoExposicao);
+    setTabIdentificacao();
+    setTabResultados();
+    setTabObservacao();
+    sincronizarDadosExposicaoParcial();
+    sincronizarDadosComponentes();
     ui->tabWidget_Resultados->setCurrentIndex(0);
+    marcarMostrados();
 }
 
 void Medidas::onTableClicked_ExposicaoParcial(const QModelIndex &index)
 {
-    concluirEdicoesAbertas();
-    ui->tabWidget_Resultados->setTabEnabled(3, true);
-    for (int t = 4; t <= 7; ++t)
-        ui->tabWidget_Resultados->setTabEnabled(t, false);
-    const int tarefa = index.sibling(index.row(), 0).data().toInt();
-    if (tarefa < 0 || tarefa >= listaExposicoesParciais.size())
+    const QString pasta = caminhoDaLinha(ui->tableView_ExpParcial, index.row());
+    if (pasta.isEmpty() || !concluirEdicoesAbertas()) {
+        marcarMostrados();
         return;
-    indiceExposicaoParcial = tarefa;
-    pastaExposicaoParcial = listaExposicoesParciais.at(tarefa);
-    sensorExposicaoParcial = index.sibling(index.row(), 1).data().toString();
-    qDebug() << index.row() << indiceExposicaoParcial;
-
+    }
     if (index.column() == 4) {
         if (perguntar(tr("Deletar Exposição"),
                       tr("Tem certeza que deseja apagar esta exposição em seu computador?"))) {
-            const QStringList pastas = listaExposicoesParciais;
-            const Edicao::Resultado r =
-                Edicao::apagarParcial(diretorioQT, pastaExposicaoParcial, arquivoExposicao, pastas);
-            if (r != Edicao::Resultado::Feito)
-                servicos.perguntador->informar(this, tr("Deletar Exposição"),
-                                               tr("Não foi possível apagar a exposição parcial ou recalcular a medida."));
-            sincronizarDadosExposicaoParcial();
-            acessarArquivo.lerExposicao(arquivoExposicao);
-            setTabExpParcial();
-            setTabResultados();
-            sincronizarDadosComponentes();
+            avisarSeFalhou(Edicao::apagarParcial(diretorioQT, pasta, arquivoExposicao, listaExposicoesParciais),
+                           tr("Deletar Exposição"),
+                           tr("Não foi possível apagar a exposição parcial ou recalcular a medida."));
+            if (pasta == pastaExposicaoParcial)
+                esquecerParcial();
+            mostrarReavaliada();
         }
-    } else {
-        acessarArquivo.limparExposicaoParcial();
-        acessarArquivo.lerExposicaoParcial(LayoutMedida::arquivoParcial(pastaExposicaoParcial));
-        setTabExpParcial();
-        sincronizarDadosComponentes();
+        marcarMostrados();
+        return;
     }
+    indiceExposicaoParcial = index.sibling(index.row(), 0).data().toInt();
+    pastaExposicaoParcial = pasta;
+    sensorExposicaoParcial = index.sibling(index.row(), 1).data().toString();
+    qDebug() << index.row() << indiceExposicaoParcial;
+    esquecerComponente();
+    ui->tabWidget_Resultados->setTabEnabled(3, true);
+    acessarArquivo.limparExposicaoParcial();
+    acessarArquivo.lerExposicaoParcial(LayoutMedida::arquivoParcial(pastaExposicaoParcial));
+    setTabExpParcial();
+    sincronizarDadosComponentes();
     ui->tabWidget_Resultados->setCurrentIndex(3);
+    marcarMostrados();
 }
 
 void Medidas::onTableClicked_Componente(const QModelIndex &index)
 {
-    concluirEdicoesAbertas();
+    const QString base = caminhoDaLinha(ui->tableView_ComponenteExp, index.row());
+    if (base.isEmpty() || !concluirEdicoesAbertas()) {
+        marcarMostrados();
+        return;
+    }
+    if (index.column() == 3) {
+        if (perguntar(tr("Deletar a Exposição Unificada"),
+                      tr("Tem certeza que deseja apagar essa exposição em seu computador ?"))) {
+            avisarSeFalhou(Edicao::apagarComponente(diretorioQT, base, arquivoExposicao, listaExposicoesParciais),
+                           tr("Deletar a Exposição Unificada"),
+                           tr("Não foi possível apagar a componente ou recalcular a medida."));
+            if (base == baseComponente)
+                esquecerComponente();
+            mostrarReavaliada();
+        }
+        marcarMostrados();
+        return;
+    }
+    baseComponente = base;
     for (int t = 4; t <= 6; ++t)
         ui->tabWidget_Resultados->setTabEnabled(t, true);
-    const int componente = index.sibling(index.row(), 0).data().toString().toInt();
-    if (componente < 1 || componente > listaComponentes.size())
-        return;
-    baseComponente = listaComponentes.at(componente - 1);
-
-    if (index.column() == 3
-        && perguntar(tr("Deletar a Exposição Unificada"),
-                     tr("Tem certeza que deseja apagar essa exposição em seu computador ?"))) {
-        const Edicao::Resultado r = Edicao::apagarComponente(diretorioQT, baseComponente,
-                                                             arquivoExposicao, listaExposicoesParciais);
-        if (r != Edicao::Resultado::Feito)
-            servicos.perguntador->informar(this, tr("Deletar a Exposição Unificada"),
-                                           tr("Não foi possível apagar a componente ou recalcular a medida."));
-        sincronizarDadosComponentes();
-        acessarArquivo.lerExposicao(arquivoExposicao);
-        setTabResultados();
-    }
     acessarArquivo.lerComponenteCompleto(baseComponente);
     setTabConfiguracao();
     setTabComponente();
@@ -328,6 +458,7 @@ void Medidas::onTableClicked_Componente(const QModelIndex &index)
     if (bandas)
         setTabGrafico2_banda();
     ui->tabWidget_Resultados->setCurrentIndex(4);
+    marcarMostrados();
 }
 
 QString Medidas::splitByLines2(const QTextDocument *doc)
@@ -356,15 +487,15 @@ QString Medidas::splitByLines2(const QTextDocument *doc)
 void Medidas::setTabIdentificacao()
 {
     const QStringList jornada = acessarArquivo.getJornada_de_trabalho().split(QLatin1Char(':'), Qt::SkipEmptyParts);
-    ui->lineEdit_JornadaTrabalho_1->setText(jornada.value(0));
-    ui->lineEdit_JornadaTrabalho_2->setText(jornada.value(1));
-    ui->lineEdit_EmpAvaliadora->setText(acessarArquivo.getEmpresa_avaliadora());
-    ui->lineEdit_ResponsavelTecnico->setText(acessarArquivo.getResponsavel_tecnico());
-    ui->lineEdit_EmpAvaliada->setText(acessarArquivo.getEmpresa_avaliada());
-    ui->lineEdit_FuncAvaliado->setText(acessarArquivo.getFuncionario_avaliado());
-    ui->lineEdit_Setor->setText(acessarArquivo.getSetor());
-    ui->lineEdit_NomeExp->setText(acessarArquivo.getNome_exposicao());
-    ui->lineEdit_DataCriacao->setText(acessarArquivo.getData_criacao());
+    mostrar(ui->lineEdit_JornadaTrabalho_1, jornada.value(0));
+    mostrar(ui->lineEdit_JornadaTrabalho_2, jornada.value(1));
+    mostrar(ui->lineEdit_EmpAvaliadora, acessarArquivo.getEmpresa_avaliadora());
+    mostrar(ui->lineEdit_ResponsavelTecnico, acessarArquivo.getResponsavel_tecnico());
+    mostrar(ui->lineEdit_EmpAvaliada, acessarArquivo.getEmpresa_avaliada());
+    mostrar(ui->lineEdit_FuncAvaliado, acessarArquivo.getFuncionario_avaliado());
+    mostrar(ui->lineEdit_Setor, acessarArquivo.getSetor());
+    mostrar(ui->lineEdit_NomeExp, acessarArquivo.getNome_exposicao());
+    mostrar(ui->lineEdit_DataCriacao, acessarArquivo.getData_criacao());
     ui->lineEdit_NumExpParciais->clear();
     ui->lineEdit_NumComponentes->clear();
 }
@@ -412,6 +543,13 @@ void Medidas::setTabAvaliacao()
     tabela->setSelectionMode(QAbstractItemView::NoSelection);
 }
 
+void Medidas::mostrar(QLineEdit *edicao, const QString &valor)
+{
+    if (limites.contains(edicao))
+        edicao->setMaxLength(qMax(limites.value(edicao), int(valor.size())));
+    edicao->setText(valor);
+}
+
 void Medidas::mostrarLinhasDeCorpo(const QList<QWidget *> &widgets, bool mostrar)
 {
     for (QWidget *w : widgets)
@@ -420,9 +558,9 @@ void Medidas::mostrarLinhasDeCorpo(const QList<QWidget *> &widgets, bool mostrar
 
 void Medidas::setTabExpParcial()
 {
-    ui->lineEdit_NomeExpParcial->setText(acessarArquivo.getNome_exp_parcial());
-    ui->lineEdit_NumRepeticaoParcial->setText(acessarArquivo.getNum_repeticao());
-    ui->lineEdit_TempoExpParcial->setText(acessarArquivo.getTempo_exp());
+    mostrar(ui->lineEdit_NomeExpParcial, acessarArquivo.getNome_exp_parcial());
+    mostrar(ui->lineEdit_NumRepeticaoParcial, acessarArquivo.getNum_repeticao());
+    mostrar(ui->lineEdit_TempoExpParcial, acessarArquivo.getTempo_exp());
     ui->lineEdit_TempoExpParcialTotal->setText(acessarArquivo.getTempo_exp_total());
     ui->lineEdit_TempoExpAmostrado->setText(acessarArquivo.getTempo_amostrado());
     ui->lineEdit_Arep->setText(acessarArquivo.getArep());
@@ -577,22 +715,30 @@ void Medidas::on_pushButton_Editar_ExpParcial_toggled(bool checked)
         ui->lineEdit_NumRepeticaoParcial->selectAll();
         return;
     }
-    const QString arquivoParcial = LayoutMedida::arquivoParcial(pastaExposicaoParcial);
     if (perguntar(tr("Editar Dados"), tr("Deseja alterar os dados para recalcular ?"))) {
         Edicao::Parcial d;
         d.nome = ui->lineEdit_NomeExpParcial->text();
         d.repeticoes = ui->lineEdit_NumRepeticaoParcial->text();
         d.tempoExp = ui->lineEdit_TempoExpParcial->text();
+        const QString problema = Edicao::problemaParcial(d);
+        if (!problema.isEmpty()) {
+            // Nothing written; the edit stays open with what was typed.
+            servicos.perguntador->informar(this, tr("Editar Dados"), problema);
+            const QSignalBlocker calado(ui->pushButton_Editar_ExpParcial);
+            ui->pushButton_Editar_ExpParcial->setChecked(true);
+            return;
+        }
         QString erro;
         if (!Edicao::salvarParcial(pastaExposicaoParcial, d, arquivoExposicao, listaExposicoesParciais, &erro))
             servicos.perguntador->informar(this, tr("Editar Dados"),
                                            tr("Não foi possível salvar os dados ou recalcular a medida.")
                                                + QLatin1Char('\n') + erro);
-        acessarArquivo.lerExposicao(arquivoExposicao);
-        setTabResultados();
+        // The table shows the new repetitions and time too.
+        sincronizarDadosExposicaoParcial();
+        marcarMostrados();
     }
-    acessarArquivo.limparExposicaoParcial();
-    acessarArquivo.lerExposicaoParcial(arquivoParcial);
+    lerMostrados();
+    setTabResultados();
     setTabExpParcial();
     for (QLineEdit *e : edicoes)
         e->setEnabled(false);

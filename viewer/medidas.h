@@ -2,7 +2,9 @@
 
 #include "app/servicos.h"
 #include "data/acessararquivo.h"
+#include "evaluation/edicao.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <QStringList>
 
@@ -11,6 +13,7 @@
 namespace Ui {
 class Medidas;
 }
+class QLineEdit;
 class QModelIndex;
 class QPushButton;
 class QStackedWidget;
@@ -60,7 +63,25 @@ private:
     // A new model for a table, the old one released.
     QStandardItemModel *novoModelo(QTableView *tabela, const QStringList &cabecalhos);
     void estilizarTabela(QTableView *tabela, int larguraPrimeira, int colunaIcone);
-    void concluirEdicoesAbertas();
+    // Asks the open edits' questions; false when one stays open.
+    bool concluirEdicoesAbertas();
+    // The folder or component base of a table row (by its key column).
+    QString caminhoDaLinha(const QTableView *tabela, int linha) const;
+    // Highlights the row whose data are shown, none when none is.
+    void marcar(QTableView *tabela, const QString &mostrado);
+    void marcarMostrados();
+    // A row made current by the user, with the mouse or the keys.
+    void linhaEscolhida(QTableView *tabela, const QModelIndex &atual);
+    void esquecerExposicao();
+    void esquecerParcial();
+    void esquecerComponente();
+    // The shown records read again: a table rebuild reads every row's
+    // record into the same accessor.
+    void lerMostrados();
+    // Tables and tabs after a deletion evaluated the measurement again.
+    void mostrarReavaliada();
+    void mostrar(QLineEdit *edicao, const QString &valor);
+    void avisarSeFalhou(Edicao::Resultado r, const QString &titulo, const QString &texto);
     bool perguntar(const QString &titulo, const QString &texto);
     void aparenciaDoBotao(QPushButton *botao, bool editando);
     void mostrarLinhasDeCorpo(const QList<QWidget *> &widgets, bool mostrar);
@@ -83,4 +104,6 @@ private:
     int indiceExposicaoParcial = -1;
     int indiceExposicao = -1;
     QString sensorExposicaoParcial = QStringLiteral(" ");
+    QHash<const QTableView *, QString> marcados; // what each table highlights
+    QHash<const QLineEdit *, int> limites;       // the form's length limits
 };
