@@ -8,6 +8,7 @@
 #include "app/reinicio.h"
 #include "app/sobre.h"
 #include "device/janelaconfig.h"
+#include "data/acessararquivo.h"
 #include "data/layoutmedida.h"
 #include "data/perfil.h"
 #include "device/copia.h"
@@ -321,11 +322,33 @@ void MainWindow::onTableClicked(const QModelIndex &index)
     }
     if (coluna != 2 || pasta.isEmpty())
         return;
-    const QString texto = jaSincronizado
-        ? tr("Ja existe uma medida com este nome deseja substituir? ")
-        : tr("Tem certeza que deseja baixar esta medida?");
+    QString texto = jaSincronizado ? tr("Ja existe uma medida com este nome deseja substituir? ")
+                                   : tr("Tem certeza que deseja baixar esta medida?");
+    const QString local = Download::copiaLocal(pasta, pastas.raiz);
+    if (!local.isEmpty())
+        texto += QStringLiteral("\n\n") + avisoDeSubstituicao({local});
     if (perguntar(tr("Baixar Dado !!"), texto))
         baixarDado(LayoutMedida::nomePasta(pasta), pasta, jaSincronizado);
+}
+
+QString MainWindow::avisoDeSubstituicao(const QStringList &locais) const
+{
+    // A long list would outgrow the screen; the first ones name the rest.
+    const int mostradas = 12;
+    QStringList nomes;
+    for (const QString &local : locais.mid(0, mostradas)) {
+        AcessarArquivo a;
+        a.lerExposicao(LayoutMedida::arquivoExposicao(local));
+        nomes << QStringLiteral("  %1 (%2)").arg(LayoutMedida::nomeMostrado(a.getNome_exposicao()).trimmed(),
+                                                 LayoutMedida::nomePasta(local));
+    }
+    if (locais.size() > mostradas)
+        nomes << tr("  … e mais %n.", "", int(locais.size()) - mostradas);
+    return tr("%n medida(s) já no computador será(ão) substituída(s) pela cópia do instrumento:", "",
+              int(locais.size()))
+        + QLatin1Char('\n') + nomes.join(QLatin1Char('\n')) + QStringLiteral("\n")
+        + tr("As alterações feitas no programa (identificação, observações, exposições parciais, "
+             "componentes apagados) serão perdidas.");
 }
 
 void MainWindow::on_pushButton_BaixarTudo_clicked()
@@ -337,38 +360,53 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
         listarMedidas();
         return;
     }
+    // One question for every measurement that has a local copy already;
+    // the others are downloaded whatever the answer.
+    QStringList lista;
+    QStringList existentes;
+    for (const QString &pasta : dadosTabelaMedidas) {
+        if (!LayoutMedida::ehMedida(pasta))
+            continue;
+        const QString local = Download::copiaLocal(pasta, pastas.raiz);
+        if (local.isEmpty())
+            lista << pasta;
+        else
+            existentes << local;
+    }
+    const bool substituir =
+        !existentes.isEmpty()
+        && perguntar(titulo, tr("Deseja substituir as medidas se ja estiveram baixadas?") + QStringLiteral("\n\n")
+                                 + avisoDeSubstituicao(existentes));
+    if (substituir)
+        lista = dadosTabelaMedidas;
     const QString baixando = tr("Baixando dados do instrumento...");
     CaixaProgresso caixa(titulo, baixando);
     ui->statusBar->showMessage(baixando);
 
-    bool cobrir = false;
-    QStringList lista = dadosTabelaMedidas;
-    if (!dadosIguais.isEmpty()
-        && perguntar(titulo,
-                                           tr("Deseja substituir as medidas se ja estiveram baixadas?"))) {
-        cobrir = true;
-        lista = linhasTabela.mid(0, modelo ? modelo->rowCount() : 0);
-    }
     // The folders as they are now: each is renamed only by its own download.
     QStringList falhas;
     QStringList links;
     for (const QString &pasta : lista) {
         if (!LayoutMedida::ehMedida(pasta))
             continue;
-        const Download::Relatorio r = baixar(pasta, cobrir);
+        const Download::Relatorio r = baixar(pasta, substituir);
         if (r.resultado != Download::Resultado::Baixado)
             falhas << textoFalha(r);
         links += r.links;
         listarMedidas();
     }
+    const QString mantidas = substituir || existentes.isEmpty()
+        ? QString()
+        : QLatin1Char('\n') + tr("%n medida(s) já no computador mantida(s) como estava(m).", "",
+                                  int(existentes.size()));
     dadosBaixados = falhas.isEmpty();
     if (falhas.isEmpty()) {
         // Links left out must be read: the box then waits for its OK.
-        caixa.concluir(comLinks(tr("Download Concluído !"), links), links.isEmpty());
+        caixa.concluir(comLinks(tr("Download Concluído !") + mantidas, links), links.isEmpty());
         ui->statusBar->showMessage(tr("Dados do instrumento foram baixados no computador !!"), 2000);
     } else {
         caixa.concluir(comLinks(tr("%n medida(s) não foram baixadas:", "", falhas.size()) + QLatin1Char('\n')
-                                    + falhas.join(QLatin1Char('\n')),
+                                    + falhas.join(QLatin1Char('\n')) + mantidas,
                                 links),
                        false);
         ui->statusBar->showMessage(tr("Nem todas as medidas foram baixadas."), 5000);

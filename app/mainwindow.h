@@ -78,6 +78,9 @@ private:
     // Downloads one folder; false, after telling the user why, when it failed.
     Download::Relatorio baixar(const QString &diretorio, bool cobrir);
     QString textoFalha(const Download::Relatorio &r) const;
+    // What the download questions add when local copies would be
+    // replaced: which ones, and that the program's changes are lost.
+    QString avisoDeSubstituicao(const QStringList &locais) const;
     // `texto` followed by what the user is told of links a copy left
     // out, if any.
     static QString comLinks(const QString &texto, const QStringList &links);

@@ -5,42 +5,77 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+namespace {
+
+// The dialogs are made without a parent: as children they would take on
+// the windows' dark style sheets (white labels on the dialogs' light
+// grey). Modal to the whole program, they are placed over the window that
+// asked.
+void sobreAJanela(QWidget *dialogo, QWidget *pai)
+{
+    dialogo->setWindowModality(Qt::ApplicationModal);
+    dialogo->adjustSize();
+    if (pai)
+        dialogo->move(pai->window()->frameGeometry().center() - dialogo->rect().center());
+}
+
+QString arquivoEscolhido(QFileDialog &dialogo, QWidget *pai)
+{
+    sobreAJanela(&dialogo, pai);
+    return dialogo.exec() == QDialog::Accepted ? dialogo.selectedFiles().value(0) : QString();
+}
+
+} // namespace
+
 bool PerguntadorDialogos::escolherItem(QWidget *pai, const QString &titulo,
                                        const QString &rotulo, const QStringList &itens,
                                        QString *escolhido)
 {
-    bool aceito = false;
-    const QString item = QInputDialog::getItem(pai, titulo, rotulo, itens, 0, false, &aceito);
-    if (aceito)
-        *escolhido = item;
-    return aceito;
+    QInputDialog dialogo;
+    dialogo.setWindowTitle(titulo);
+    dialogo.setLabelText(rotulo);
+    dialogo.setComboBoxItems(itens);
+    dialogo.setComboBoxEditable(false);
+    sobreAJanela(&dialogo, pai);
+    if (dialogo.exec() != QDialog::Accepted)
+        return false;
+    *escolhido = dialogo.textValue();
+    return true;
 }
 
 bool PerguntadorDialogos::perguntar(QWidget *pai, const QString &titulo, const QString &texto,
                                     const QString &sim, const QString &nao)
 {
-    QMessageBox caixa(QMessageBox::Question, titulo, texto, QMessageBox::NoButton, pai);
+    QMessageBox caixa(QMessageBox::Question, titulo, texto, QMessageBox::NoButton);
     QPushButton *botaoSim = caixa.addButton(sim, QMessageBox::YesRole);
     caixa.addButton(nao, QMessageBox::NoRole);
+    sobreAJanela(&caixa, pai);
     caixa.exec();
     return caixa.clickedButton() == botaoSim;
 }
 
 void PerguntadorDialogos::informar(QWidget *pai, const QString &titulo, const QString &texto)
 {
-    QMessageBox::information(pai, titulo, texto);
+    QMessageBox caixa(QMessageBox::Information, titulo, texto, QMessageBox::Ok);
+    sobreAJanela(&caixa, pai);
+    caixa.exec();
 }
 
 QString PerguntadorDialogos::escolherPasta(QWidget *pai, const QString &legenda,
                                            const QString &inicio)
 {
-    return QFileDialog::getExistingDirectory(pai, legenda, inicio,
-                                             QFileDialog::ShowDirsOnly
-                                                 | QFileDialog::DontResolveSymlinks);
+    QFileDialog dialogo(nullptr, legenda, inicio);
+    dialogo.setFileMode(QFileDialog::Directory);
+    dialogo.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    return arquivoEscolhido(dialogo, pai);
 }
 
 QString PerguntadorDialogos::escolherArquivoParaSalvar(QWidget *pai, const QString &legenda,
                                                        const QString &inicio, const QString &filtro)
 {
-    return QFileDialog::getSaveFileName(pai, legenda, inicio, filtro);
+    // `inicio` may name the suggested file in the folder to start in.
+    QFileDialog dialogo(nullptr, legenda, inicio, filtro);
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setFileMode(QFileDialog::AnyFile);
+    return arquivoEscolhido(dialogo, pai);
 }

@@ -119,8 +119,10 @@ int baixar(const QStringList &args, QTextStream &saida, QTextStream &erros)
         if (!LayoutMedida::ehMedida(pasta) || (p.size() > 2 && !pedidos.removeAll(nome)))
             continue;
         const bool sincronizado = c.dadosIguais.contains(pasta);
-        if (sincronizado && !substituir) {
-            saida << "kept " << nome << ": already in the store; --replace downloads it again\n";
+        const QString local = Download::copiaLocal(pasta, raiz);
+        if (!local.isEmpty() && !substituir) {
+            saida << "kept " << nome << ": " << QDir::toNativeSeparators(local)
+                  << " is in the store already; --replace downloads it again, losing the changes made to it\n";
             continue;
         }
         const Download::Relatorio r = Download::baixar(pasta, raiz, sincronizado, substituir, avaliador, id);

@@ -20,6 +20,12 @@ QString novoNome(const QString &pastaInstrumento)
     return LayoutMedida::nomeDownload(QFileInfo(pastaInstrumento).lastModified());
 }
 
+QString copiaLocal(const QString &pastaInstrumento, const QString &diretorioQT)
+{
+    const QFileInfo local(diretorioQT + novoNome(pastaInstrumento));
+    return local.exists() || local.isSymLink() ? local.filePath() : QString();
+}
+
 CalculoExposicao::Resultado avaliarECarimbar(const QString &pastaLocal, const Avaliador &avaliador,
                                              const QString &idEquipamento)
 {
@@ -47,7 +53,7 @@ Relatorio baixar(const QString &pastaInstrumento, const QString &diretorioQT, bo
     const QString carimbo = novaPasta.mid(2);
     qDebug() << pai << nome << pastaInstrumento << novaPasta;
     r.pastaInstrumento = pastaInstrumento;
-    r.pastaLocal = diretorioQT + novaPasta;
+    r.pastaLocal = diretorioQT + novaPasta; // what copiaLocal() names
 
     const QString exposicao = LayoutMedida::arquivoExposicao(pastaInstrumento);
     if (!QFileInfo(exposicao).isFile()) {

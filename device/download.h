@@ -40,6 +40,11 @@ struct Relatorio {
 // otherwise "e_" and the folder's modification time.
 QString novoNome(const QString &pastaInstrumento);
 
+// The local copy a download of this instrument folder would replace (or,
+// when `sincronizado` is false, delete first): the store entry of its new
+// name, empty when there is none.
+QString copiaLocal(const QString &pastaInstrumento, const QString &diretorioQT);
+
 // `sincronizado`: the instrument folder has an identical local copy (then
 // the copy is refreshed from it); otherwise an older local copy of the
 // same name is replaced as a whole. `substituir`: instrument files replace

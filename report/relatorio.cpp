@@ -4,6 +4,7 @@
 #include "app/perguntador.h"
 #include "data/acessararquivo.h"
 #include "data/gravacaosegura.h"
+#include "data/layoutmedida.h"
 #include "report/graficos.h"
 #include "report/layoutrelatorio.h"
 
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -125,12 +127,30 @@ bool Relatorio::escrever(const QString &pastaExposicao, const QString &arquivo, 
     return false;
 }
 
+QString Relatorio::arquivoSugerido(const QString &pastaExposicao)
+{
+    AcessarArquivo a;
+    a.lerExposicao(LayoutMedida::arquivoExposicao(pastaExposicao));
+    const QString nomeExposicao = a.getNome_exposicao();
+    // Characters that some file systems refuse become "_".
+    static const QRegularExpression proibidos(QStringLiteral("[\\x00-\\x1f/\\\\:*?\"<>|]"));
+    QString nome = LayoutMedida::nomeMostrado(nomeExposicao).replace(proibidos, QStringLiteral("_")).trimmed();
+    if (nome.isEmpty())
+        nome = LayoutMedida::nomePasta(pastaExposicao);
+    const QDateTime quando = QDateTime::fromString(LayoutMedida::dataMostrada(a.getData_criacao(), nomeExposicao),
+                                                   QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+    if (quando.isValid())
+        nome += quando.toString(QStringLiteral(" yyyy-MM-dd HH'h'mm"));
+    const QString raiz = QFileInfo(QFileInfo(pastaExposicao).absoluteFilePath()).absolutePath();
+    return raiz + QStringLiteral("/Arquivos PDF/") + nome + QStringLiteral(".pdf");
+}
+
 Relatorio::Resultado Relatorio::gerarRelatorio(const QString &pastaExposicao,
                                                Perguntador &perguntador,
                                                AreaDeTrabalho &areaDeTrabalho, QWidget *pai)
 {
     QString arquivo = perguntador.escolherArquivoParaSalvar(
-        pai, QObject::tr("Destino do Relatório - PDF"), QDir::homePath(), QStringLiteral("*.pdf"));
+        pai, QObject::tr("Destino do Relatório - PDF"), arquivoSugerido(pastaExposicao), QStringLiteral("*.pdf"));
     if (arquivo.isEmpty())
         return Resultado::Cancelado;
     if (QFileInfo(arquivo).suffix().isEmpty())

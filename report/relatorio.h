@@ -24,6 +24,11 @@ public:
     static bool escrever(const QString &pastaExposicao, const QString &arquivo,
                          QString *erro = nullptr);
 
+    // Where the save dialog starts: the store's "Arquivos PDF" folder and
+    // a name made of the measurement's name and recording time, such as
+    // "Arquivos PDF/Linha3 2024-01-15 08h30.pdf".
+    static QString arquivoSugerido(const QString &pastaExposicao);
+
     // The viewer's flow: asks for the destination (".pdf" is appended to a
     // name without a suffix), writes, and opens the file in the desktop's
     // viewer. A cancelled dialog writes and shows nothing.

@@ -45,10 +45,10 @@ public:
         perguntas << legenda;
         return pastas.isEmpty() ? QString() : pastas.takeFirst();
     }
-    QString escolherArquivoParaSalvar(QWidget *, const QString &legenda, const QString &,
+    QString escolherArquivoParaSalvar(QWidget *, const QString &legenda, const QString &inicio,
                                       const QString &) override
     {
-        perguntas << legenda;
+        perguntas << legenda + " | " + inicio;
         return pastas.isEmpty() ? QString() : pastas.takeFirst();
     }
 };

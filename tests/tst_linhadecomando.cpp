@@ -418,7 +418,8 @@ private slots:
         QTest::newRow("download, unknown name") << QStringList() << "download VOL STORE MED002 NADA" << 1
                                                 << QStringList{"downloaded MED002 -> .*", "failed NADA: no such measurement.*"};
         QTest::newRow("download again keeps") << QStringList{"download VOL STORE"} << "download VOL STORE" << 0
-                                              << QStringList{"kept e_\\d{12}: already in the store.*", "kept .*", "kept .*"};
+                                              << QStringList{"kept e_\\d{12}: .*/STORE/e_\\d{12} is in the store already; --replace .*",
+                                                             "kept .*", "kept .*"};
         QTest::newRow("download again, replacing") << QStringList{"download VOL STORE"}
                                                    << "download VOL STORE --replace" << 0
                                                    << QStringList{"downloaded e_\\d{12} -> .*", "downloaded .*", "downloaded .*"};

@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 #include "data/acessararquivo.h"
 #include "data/layoutmedida.h"
+#include "evaluation/edicao.h"
 #include "instrumentoteste.h"
 #include "servicosteste.h"
 
@@ -236,12 +237,77 @@ private slots:
         QCOMPARE(a.getEmpresa_avaliadora(), QString("Acme"));
         QCOMPARE(a.getResponsavel_tecnico(), QString("Bia"));
 
-        // Clicked again: the replacement question, "Não" changes nothing.
-        const auto antes = conteudoDe(j.w->getDiretorioQT());
-        j.clicar(0, 2);
-        QCOMPARE(j.s.perguntador.perguntas.last(),
-                 QString::fromUtf8("Baixar Dado !! | Ja existe uma medida com este nome deseja substituir?  | Sim/Não"));
-        QCOMPARE(conteudoDe(j.w->getDiretorioQT()), antes);
+    }
+
+    // A download that would replace a local copy says so, names it and
+    // warns that the program's changes are lost; "Não" keeps it as it is.
+    void substituicao_data()
+    {
+        QTest::addColumn<bool>("tudo");     // "Baixar Tudo", else the row's download icon
+        QTest::addColumn<bool>("alterada"); // a component deleted locally: no longer "Sincronizado"
+        QTest::addColumn<bool>("sim");
+        QTest::newRow("one, synchronised, Não") << false << false << false;
+        QTest::newRow("one, synchronised, Sim") << false << false << true;
+        QTest::newRow("one, changed, Não") << false << true << false;
+        QTest::newRow("one, changed, Sim") << false << true << true;
+        QTest::newRow("all, Não") << true << true << false;
+        QTest::newRow("all, Sim") << true << false << true;
+    }
+
+    void substituicao()
+    {
+        QFETCH(bool, tudo);
+        QFETCH(bool, alterada);
+        QFETCH(bool, sim);
+        Janela j(3);
+        j.conectar();
+        j.filho<QPushButton>("pushButton_BaixarTudo")->click();
+        fecharCaixas();
+        const QStringList locais = LayoutMedida::medidas(j.w->getDiretorioQT());
+        QCOMPARE(locais.size(), 3);
+        const QString editada = locais.at(0);
+        const QString id = LayoutMedida::arquivoExposicao(editada);
+        QVERIFY(Edicao::salvarIdentificacao(id, {"Acme", "Ana", "Cliente X", "Rui", "Prensas", "nota"}));
+        const QString corpo = LayoutMedida::pastasCorpo(editada).first();
+        const int componentes = LayoutMedida::componentes(corpo).size();
+        if (alterada) {
+            for (const char *ext : {".head", ".dat", ".res"})
+                QFile::remove(LayoutMedida::componentes(corpo).first() + ext);
+        }
+        QDir(locais.at(2)).removeRecursively(); // no local copy: downloaded either way
+        j.conectar();
+        const auto antes = conteudoDe(editada);
+        j.s.perguntador.respostas = {sim};
+        if (tudo) {
+            j.filho<QPushButton>("pushButton_BaixarTudo")->click();
+        } else {
+            AcessarArquivo a;
+            a.lerExposicao(id);
+            const QString data = LayoutMedida::dataMostrada(a.getData_criacao(), a.getNome_exposicao());
+            int linha = -1;
+            for (int r = 0; r < j.tabela()->rowCount(); ++r)
+                linha = j.tabela()->index(r, 1).data().toString() == data ? r : linha;
+            QCOMPARE(j.status(linha), alterada ? QString("------------") : QString("Sincronizado"));
+            j.clicar(linha, 2);
+        }
+        const QString pergunta = j.s.perguntador.perguntas.last();
+        QVERIFY2(pergunta.startsWith(tudo ? "Baixar todos os dados | Deseja substituir as medidas se ja estiveram baixadas?"
+                                     : alterada ? "Baixar Dado !! | Tem certeza que deseja baixar esta medida?"
+                                                : "Baixar Dado !! | Ja existe uma medida com este nome deseja substituir? "),
+                 qPrintable(pergunta));
+        QVERIFY(pergunta.contains(LayoutMedida::nomePasta(editada) + ")"));
+        QVERIFY(pergunta.contains(QString::fromUtf8("As alterações feitas no programa")));
+        QCOMPARE(pergunta.contains(LayoutMedida::nomePasta(locais.at(1))), tudo);
+        QVERIFY(!pergunta.contains(LayoutMedida::nomePasta(locais.at(2))));
+        AcessarArquivo a;
+        a.lerExposicao(id);
+        if (sim) {
+            QVERIFY(a.getEmpresa_avaliada() != "Cliente X");
+            QCOMPARE(LayoutMedida::componentes(corpo).size(), componentes);
+        } else {
+            QCOMPARE(conteudoDe(editada), antes);
+        }
+        QCOMPARE(QFileInfo::exists(locais.at(2)), tudo);
     }
 
     void baixarDesconectado()
@@ -293,12 +359,6 @@ private slots:
         QCOMPARE(j.tabela()->rowCount(), 4);
         for (int r = 0; r < 4; ++r)
             QCOMPARE(j.status(r), QString("Sincronizado"));
-        QCOMPARE(LayoutMedida::medidas(j.w->getDiretorioQT()).size(), 4);
-
-        // A second time asks whether to replace.
-        j.filho<QPushButton>("pushButton_BaixarTudo")->click();
-        QCOMPARE(j.s.perguntador.perguntas.last(),
-                 QString::fromUtf8("Baixar todos os dados | Deseja substituir as medidas se ja estiveram baixadas? | Sim/Não"));
         QCOMPARE(LayoutMedida::medidas(j.w->getDiretorioQT()).size(), 4);
 
         j.s.perguntador.respostas = {true};

@@ -201,9 +201,21 @@ private slots:
         ServicosTeste s;
         if (!escolhido.isEmpty())
             s.perguntador.pastas = {a.dir.filePath(escolhido)};
+        // The dialog starts in the store's PDF folder, on a name made of the
+        // measurement's name (a "/" it holds replaced) and time.
+        const QString id = LayoutMedida::arquivoExposicao(a.medidas.at(0));
+        QString exposicao = QString::fromLatin1(lerBytes(id));
+        const auto linha = [](const char *chave) {
+            return QRegularExpression(QString("^%1;[^\n]*").arg(chave), QRegularExpression::MultilineOption);
+        };
+        exposicao.replace(linha("nome_exposicao"), "nome_exposicao;Linha 3/B-240115083000;");
+        exposicao.replace(linha("data_criacao"), "data_criacao;15/01/2024;");
+        escreverBytes(id, exposicao.toLatin1());
         const int r = int(Relatorio().gerarRelatorio(a.medidas.at(0), s.perguntador, s.area));
         QTEST(r, "resultado");
-        QCOMPARE(s.perguntador.perguntas, QStringList{QString::fromUtf8("Destino do Relatório - PDF")});
+        QCOMPARE(s.perguntador.perguntas,
+                 QStringList{QString::fromUtf8("Destino do Relatório - PDF | ") + a.raiz
+                             + "Arquivos PDF/Linha 3_B 2024-01-15 08h30.pdf"});
         if (escrito.isEmpty()) {
             QVERIFY(s.area.abertas.isEmpty());
             QCOMPARE(s.perguntador.mensagens.size(), r == int(Relatorio::Resultado::Falhou) ? 1 : 0);
