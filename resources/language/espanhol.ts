@@ -25,6 +25,21 @@
     </message>
 </context>
 <context>
+    <name>Edicao</name>
+    <message>
+        <source>N° de repetições: &quot;%1&quot; não é válido; digite um número inteiro igual ou maior que 0.</source>
+        <translation>N° de repeticiones: &quot;%1&quot; no es válido; escriba un número entero igual o mayor que 0.</translation>
+    </message>
+    <message>
+        <source>Tempo Exposição Médio: &quot;%1&quot; não é válido; digite hh:mm:ss, com minutos e segundos de 00 a 59.</source>
+        <translation>Tiempo de Exposición Medio: &quot;%1&quot; no es válido; escriba hh:mm:ss, con minutos y segundos de 00 a 59.</translation>
+    </message>
+    <message>
+        <source>Exposição Parcial: o nome não pode conter &quot;;&quot;.</source>
+        <translation>Exposición Parcial: el nombre no puede contener &quot;;&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>GravacaoSegura</name>
     <message>
         <source>o arquivo não existe</source>
@@ -485,6 +500,31 @@ No es posible eliminar los datos</translation>
     <message>
         <source>A exportação não foi concluída; nada foi gravado em %1.</source>
         <translation>La exportación no se completó; no se grabó nada en %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>  … e mais %n.</source>
+        <translation>
+            <numerusform>  … y %n más.</numerusform>
+            <numerusform>  … y %n más.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n medida(s) já no computador será(ão) substituída(s) pela cópia do instrumento:</source>
+        <translation>
+            <numerusform>Esta medida ya está en la computadora y será reemplazada por la copia del instrumento:</numerusform>
+            <numerusform>Estas %n medidas ya están en la computadora y serán reemplazadas por la copia del instrumento:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>As alterações feitas no programa (identificação, observações, exposições parciais, componentes apagados) serão perdidas.</source>
+        <translation>Los cambios hechos en el programa (identificación, observaciones, exposiciones parciales, componentes borrados) se perderán.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n medida(s) já no computador mantida(s) como estava(m).</source>
+        <translation>
+            <numerusform>%n medida que ya estaba en la computadora se mantuvo como estaba.</numerusform>
+            <numerusform>%n medidas que ya estaban en la computadora se mantuvieron como estaban.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

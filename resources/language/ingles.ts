@@ -25,6 +25,21 @@
     </message>
 </context>
 <context>
+    <name>Edicao</name>
+    <message>
+        <source>N° de repetições: &quot;%1&quot; não é válido; digite um número inteiro igual ou maior que 0.</source>
+        <translation>Number of repetitions: &quot;%1&quot; is not valid; type a whole number, 0 or greater.</translation>
+    </message>
+    <message>
+        <source>Tempo Exposição Médio: &quot;%1&quot; não é válido; digite hh:mm:ss, com minutos e segundos de 00 a 59.</source>
+        <translation>Mean Exposure Time: &quot;%1&quot; is not valid; type hh:mm:ss, with minutes and seconds from 00 to 59.</translation>
+    </message>
+    <message>
+        <source>Exposição Parcial: o nome não pode conter &quot;;&quot;.</source>
+        <translation>Partial Exposure: the name cannot contain &quot;;&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>GravacaoSegura</name>
     <message>
         <source>o arquivo não existe</source>
@@ -485,6 +500,31 @@ The data cannot be deleted</translation>
     <message>
         <source>A exportação não foi concluída; nada foi gravado em %1.</source>
         <translation>The export did not complete; nothing was written to %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>  … e mais %n.</source>
+        <translation>
+            <numerusform>  … and %n more.</numerusform>
+            <numerusform>  … and %n more.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n medida(s) já no computador será(ão) substituída(s) pela cópia do instrumento:</source>
+        <translation>
+            <numerusform>This measurement is already on the computer and will be replaced by the instrument&apos;s copy:</numerusform>
+            <numerusform>These %n measurements are already on the computer and will be replaced by the instrument&apos;s copy:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>As alterações feitas no programa (identificação, observações, exposições parciais, componentes apagados) serão perdidas.</source>
+        <translation>The changes made in the program (identification, observations, partial exposures, deleted components) will be lost.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n medida(s) já no computador mantida(s) como estava(m).</source>
+        <translation>
+            <numerusform>%n measurement already on the computer was kept as it was.</numerusform>
+            <numerusform>%n measurements already on the computer were kept as they were.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,21 @@
     </message>
 </context>
 <context>
+    <name>Edicao</name>
+    <message>
+        <source>N° de repetições: &quot;%1&quot; não é válido; digite um número inteiro igual ou maior que 0.</source>
+        <translation>N° de repetições: &quot;%1&quot; não é válido; digite um número inteiro igual ou maior que 0.</translation>
+    </message>
+    <message>
+        <source>Tempo Exposição Médio: &quot;%1&quot; não é válido; digite hh:mm:ss, com minutos e segundos de 00 a 59.</source>
+        <translation>Tempo Exposição Médio: &quot;%1&quot; não é válido; digite hh:mm:ss, com minutos e segundos de 00 a 59.</translation>
+    </message>
+    <message>
+        <source>Exposição Parcial: o nome não pode conter &quot;;&quot;.</source>
+        <translation>Exposição Parcial: o nome não pode conter &quot;;&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>GravacaoSegura</name>
     <message>
         <source>o arquivo não existe</source>
@@ -485,6 +500,31 @@ Não é possivel deletar dados</translation>
     <message>
         <source>A exportação não foi concluída; nada foi gravado em %1.</source>
         <translation>A exportação não foi concluída; nada foi gravado em %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>  … e mais %n.</source>
+        <translation>
+            <numerusform>  … e mais %n.</numerusform>
+            <numerusform>  … e mais %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n medida(s) já no computador será(ão) substituída(s) pela cópia do instrumento:</source>
+        <translation>
+            <numerusform>Esta medida já está no computador e será substituída pela cópia do instrumento:</numerusform>
+            <numerusform>Estas %n medidas já estão no computador e serão substituídas pela cópia do instrumento:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>As alterações feitas no programa (identificação, observações, exposições parciais, componentes apagados) serão perdidas.</source>
+        <translation>As alterações feitas no programa (identificação, observações, exposições parciais, componentes apagados) serão perdidas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n medida(s) já no computador mantida(s) como estava(m).</source>
+        <translation>
+            <numerusform>%n medida que já estava no computador foi mantida como estava.</numerusform>
+            <numerusform>%n medidas que já estavam no computador foram mantidas como estavam.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
