@@ -140,10 +140,9 @@ void Medidas::estilizarTabela(QTableView *tabela, int larguraPrimeira, int colun
     tabela->setSortingEnabled(true);
     tabela->sortByColumn(0, Qt::AscendingOrder);
     // Queued: handled once the view is done with the key or mouse press
-    // that moved the current row, so that it cannot undo what follows.
-    connect(tabela->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this, tabela](const QModelIndex &atual) { linhaEscolhida(tabela, atual); },
-            Qt::QueuedConnection);
+    // that selected the row, so that it cannot undo what follows.
+    connect(tabela->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this, tabela]() { linhaEscolhida(tabela); }, Qt::QueuedConnection);
 }
 
 void Medidas::on_pushButton_Sincronizar_clicked()
@@ -268,12 +267,13 @@ void Medidas::marcarMostrados()
     marcar(ui->tableView_ComponenteExp, baseComponente);
 }
 
-void Medidas::linhaEscolhida(QTableView *tabela, const QModelIndex &atual)
+void Medidas::linhaEscolhida(QTableView *tabela)
 {
     // Only a row the user selected, by mouse or keys, that is not the one
-    // shown already; a press on the trash icon is left to the click.
-    const int icone = tabela->model()->columnCount() - 1;
-    if (atual.model() != tabela->model() || tabela->currentIndex() != atual || atual.column() == icone
+    // shown already; a press on the trash icon is left to the click. A
+    // table given the focus makes a row current without selecting it.
+    const QModelIndex atual = tabela->currentIndex();
+    if (!atual.isValid() || atual.column() == tabela->model()->columnCount() - 1
         || !tabela->selectionModel()->isRowSelected(atual.row(), QModelIndex())
         || caminhoDaLinha(tabela, atual.row()) == marcados.value(tabela))
         return;

@@ -70,8 +70,9 @@ private:
     // Highlights the row whose data are shown, none when none is.
     void marcar(QTableView *tabela, const QString &mostrado);
     void marcarMostrados();
-    // A row made current by the user, with the mouse or the keys.
-    void linhaEscolhida(QTableView *tabela, const QModelIndex &atual);
+    // The current row of a table, once the user selected it with the
+    // mouse or the keys.
+    void linhaEscolhida(QTableView *tabela);
     void esquecerExposicao();
     void esquecerParcial();
     void esquecerComponente();
