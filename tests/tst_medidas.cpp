@@ -478,6 +478,7 @@ private slots:
                                 << QString::fromUtf8("Maria Aparecida dos Santos Oliveira de Souza e Albuquerque");
         QTest::newRow("task") << "lineEdit_NomeExpParcial" << "nome_exp_parcial"
                               << QString::fromUtf8("Operação de prensa");
+        QTest::newRow("mean time past the mask") << "lineEdit_TempoExpParcial" << "tempo_exp" << "100:00:00";
     }
 
     void valoresLongos()
@@ -487,7 +488,7 @@ private slots:
         QFETCH(QString, valor);
         Visor v(3);
         const QString pasta = LayoutMedida::medidasDoArmazem(v.raiz).at(0);
-        const bool tarefa = chave == "nome_exp_parcial";
+        const bool tarefa = chave == "nome_exp_parcial" || chave == "tempo_exp";
         const QString arquivo = tarefa ? pasta + "/T1/corpo/T1.id" : LayoutMedida::arquivoExposicao(pasta);
         QByteArray bytes = lerBytes(arquivo);
         const int i = bytes.indexOf(chave.toLatin1() + ';') + chave.size() + 1;
@@ -507,9 +508,11 @@ private slots:
         AcessarArquivo a;
         a.lerExposicao(arquivo);
         a.lerExposicaoParcial(arquivo);
-        QCOMPARE(tarefa ? a.getNome_exp_parcial() : chave == "empresa_avaliadora" ? a.getEmpresa_avaliadora()
-                                                                                   : a.getFuncionario_avaliado(),
-                 valor);
+        const QMap<QString, QString> gravado = {{"nome_exp_parcial", a.getNome_exp_parcial()},
+                                                {"tempo_exp", a.getTempo_exp()},
+                                                {"empresa_avaliadora", a.getEmpresa_avaliadora()},
+                                                {"funcionario_avaliado", a.getFuncionario_avaliado()}};
+        QCOMPARE(gravado.value(chave), valor);
         QCOMPARE(v.texto(qPrintable(edicao)), valor);
     }
 

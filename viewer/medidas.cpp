@@ -12,6 +12,7 @@
 #include "ui_medidas.h"
 
 #include <QDebug>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStandardItemModel>
@@ -710,7 +711,11 @@ void Medidas::on_pushButton_Editar_ExpParcial_toggled(bool checked)
         aparenciaDoBotao(ui->pushButton_Editar_ExpParcial, true);
         for (QLineEdit *e : edicoes)
             e->setEnabled(true);
-        ui->lineEdit_TempoExpParcial->setInputMask(QStringLiteral("nn:nn:nn"));
+        // The mask helps typing but would cut a time it cannot hold
+        // ("100:00:00"); such a value is edited without it.
+        static const QRegularExpression cabeNaMascara(QStringLiteral("^[^:]{0,2}:[^:]{0,2}:[^:]{0,2}$"));
+        if (cabeNaMascara.match(ui->lineEdit_TempoExpParcial->text()).hasMatch())
+            ui->lineEdit_TempoExpParcial->setInputMask(QStringLiteral("nn:nn:nn"));
         ui->lineEdit_NumRepeticaoParcial->setFocus();
         ui->lineEdit_NumRepeticaoParcial->selectAll();
         return;
@@ -739,6 +744,7 @@ void Medidas::on_pushButton_Editar_ExpParcial_toggled(bool checked)
     }
     lerMostrados();
     setTabResultados();
+    ui->lineEdit_TempoExpParcial->setInputMask(QString());
     setTabExpParcial();
     for (QLineEdit *e : edicoes)
         e->setEnabled(false);
