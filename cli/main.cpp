@@ -1,3 +1,4 @@
+#include "app/arquivolingua.h"
 #include "app/inicio.h"
 #include "cli/comandos.h"
 
@@ -32,11 +33,16 @@ int main(int argc, char *argv[])
     }
     const QString comando = args.takeFirst();
     // What the assessment cannot compute is said in the catalogs' English;
-    // the report keeps the program's own language.
+    // the report is written in the program's language, as the viewer
+    // writes it: the one chosen in lingua.lg beside the program, else
+    // Portuguese.
     Inicio::registrarRecursos();
-    QTranslator ingles;
-    if (!relatorio && ingles.load(QStringLiteral(":/language/ingles.qm")))
-        QCoreApplication::installTranslator(&ingles);
+    QString catalogo = QStringLiteral(":/language/ingles.qm");
+    if (relatorio && !ArquivoLingua::ler(QCoreApplication::applicationDirPath(), &catalogo))
+        catalogo = QStringLiteral(":/language/portugues.qm");
+    QTranslator tradutor;
+    if (tradutor.load(catalogo))
+        QCoreApplication::installTranslator(&tradutor);
     if (comando == QLatin1String("--help") || comando == QLatin1String("-h")) {
         saida << Comandos::ajuda();
         return 0;

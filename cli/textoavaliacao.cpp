@@ -1,5 +1,7 @@
 #include "cli/textoavaliacao.h"
 
+#include "evaluation/tabelasavaliacao.h"
+
 #include <QJsonArray>
 #include <QStringList>
 
@@ -31,9 +33,9 @@ QString situacao(const Figura &f)
     case AvaliacaoExposicao::Situacao::AbaixoDaAcao:
         return QStringLiteral("below_action");
     case AvaliacaoExposicao::Situacao::AcimaDaAcao:
-        return QStringLiteral("above_action");
+        return QStringLiteral("action_reached");
     case AvaliacaoExposicao::Situacao::AcimaDoLimite:
-        return QStringLiteral("above_limit");
+        return QStringLiteral("limit_reached");
     case AvaliacaoExposicao::Situacao::NaoCalculada:
         break;
     }
@@ -47,9 +49,10 @@ TextoAvaliacao::Campos campos(const Figura &f, bool comEixo)
     if (comEixo)
         c.append({"axis", f.calculada() && f.eixo >= 0 && f.eixo < 3 ? QJsonValue(nomeEixo[f.eixo])
                                                                      : QJsonValue()});
-    c += {{"status", situacao(f)},
-          {"points", numero(f.pontos())},
-          {"exposure_time_h", f.temposCalculados() ? numero(f.tempoExposicao / 3600) : QJsonValue()},
+    c.append({"status", situacao(f)});
+    if (f.temPontos())
+        c.append({"points", numero(f.pontos())});
+    c += {{"exposure_time_h", f.temposCalculados() ? numero(f.tempoExposicao / 3600) : QJsonValue()},
           {"time_to_action_h", horas(f.tempoAteAcao())},
           {"time_to_limit_h", horas(f.tempoAteLimite())}};
     return c;
@@ -89,6 +92,35 @@ void anotar(QStringList *notas, const QString &onde, const Figura &f)
         *notas << onde + " times: " + AvaliacaoExposicao::motivo(f.problemaTempo);
 }
 
+QString faixa(AvaliacaoExposicao::Faixa f)
+{
+    switch (f) {
+    case AvaliacaoExposicao::Faixa::Aceitavel:
+        return QStringLiteral("aceitavel");
+    case AvaliacaoExposicao::Faixa::AcimaNivelAcao:
+        return QStringLiteral("acima_nivel_acao");
+    case AvaliacaoExposicao::Faixa::RegiaoIncerteza:
+        return QStringLiteral("regiao_incerteza");
+    case AvaliacaoExposicao::Faixa::AcimaLimite:
+        return QStringLiteral("acima_limite");
+    case AvaliacaoExposicao::Faixa::NaoCalculada:
+        break;
+    }
+    return QStringLiteral("nao_calculado");
+}
+
+QJsonObject objetoNr(const AvaliacaoExposicao::FiguraNr &f, const char *unidade)
+{
+    QJsonObject o{{"value", f.calculada() ? QJsonValue(f.valor) : QJsonValue()},
+                  {"unit", QString::fromUtf8(unidade)},
+                  {"band", faixa(f.faixa())},
+                  {"action", TabelasAvaliacao::acaoRecomendada(f.faixa())},
+                  {"bands", QJsonArray{f.limites[0], f.limites[1], f.limites[2]}}};
+    if (!f.calculada())
+        o.insert("cannot_compute", AvaliacaoExposicao::motivo(f.problema));
+    return o;
+}
+
 } // namespace
 
 namespace TextoAvaliacao {
@@ -107,6 +139,14 @@ QJsonObject json(const AvaliacaoExposicao &a)
         corpo.insert("vdv", objeto(a.vdv, true, "m/s^1.75"));
         o.insert("whole_body", corpo);
     }
+    QJsonObject nr;
+    if (a.temMao)
+        nr.insert("hand_arm", QJsonObject{{"aren", objetoNr(a.nrMao, "m/s²")}});
+    if (a.temCorpo)
+        nr.insert("whole_body", QJsonObject{{"aren", objetoNr(a.nrCorpo, "m/s²")},
+                                            {"vdvr", objetoNr(a.nrVdvr, "m/s^1.75")},
+                                            {"band", faixa(a.faixaCorpoInteiro())}});
+    o.insert("nr", nr);
     return o;
 }
 
@@ -121,6 +161,17 @@ Campos colunas(const AvaliacaoExposicao &a)
     acrescentar(&c, QStringLiteral("whole_body_a8"), a.corpo, true, a.temCorpo);
     acrescentar(&c, QStringLiteral("whole_body_vdv"), a.vdv, true, a.temCorpo);
     QStringList notas;
+    const auto colunaNr = [&](const char *nome, bool presente, AvaliacaoExposicao::Faixa f,
+                              const AvaliacaoExposicao::FiguraNr *figura) {
+        const QString coluna = QLatin1String(nome);
+        c.append({coluna, presente ? QJsonValue(faixa(f)) : QJsonValue()});
+        if (presente && figura && !figura->calculada())
+            notas << coluna + QStringLiteral(": ") + AvaliacaoExposicao::motivo(figura->problema);
+    };
+    colunaNr("nr_hand_arm_aren_band", a.temMao, a.nrMao.faixa(), &a.nrMao);
+    colunaNr("nr_whole_body_aren_band", a.temCorpo, a.nrCorpo.faixa(), &a.nrCorpo);
+    colunaNr("nr_whole_body_vdvr_band", a.temCorpo, a.nrVdvr.faixa(), &a.nrVdvr);
+    colunaNr("nr_whole_body_band", a.temCorpo, a.faixaCorpoInteiro(), nullptr);
     if (a.temMao)
         anotar(&notas, QStringLiteral("hand_arm_a8"), a.mao);
     if (a.temCorpo) {

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <limits>
@@ -75,7 +76,7 @@ void anotar(Problema *p, Falta falta, const QString &onde, const QString &chave 
 // What the assessment of one body part needs from its partial exposures
 // and components.
 struct LeituraParte {
-    double energia = 0; // Σ mean amr² × repetitions × time, as the evaluation sums it
+    double energia = 0; // Σ task amr² × repetitions × time
     double energiaEixo[3] = {0, 0, 0}; // whole body: the same of amx, amy, amz
     double somaVdvExp4[3] = {0, 0, 0}; // whole body: Σ partial exposure VDV⁴, axis factors applied
     double tempo = 0;      // Σ repetitions × tempo_exp
@@ -112,22 +113,30 @@ LeituraParte lerParte(const QString &pastaMedida, const QString &tipo)
         else if (corpo)
             anotar(&r.problemaVdv, Falta::TempoInvalido, nome);
 
-        double somaAmr = 0;
-        double somaAm[3] = {0, 0, 0};
+        // Each task's magnitude is the energy average of its components,
+        // weighted by their durations: Σ a² t / Σ t.
+        double somaAmr2t = 0;
+        double somaAm2t[3] = {0, 0, 0};
         double somaVdv4[3] = {0, 0, 0};
-        int componentes = 0;
+        double duracoes = 0;
         for (const QString &base : LayoutMedida::componentes(pasta)) {
             if (!LayoutMedida::componenteCompleto(base))
                 continue; // left out of the stored results too
             AcessarArquivo c;
+            c.lerComponente(base + QStringLiteral(".head"));
             c.lerDados(base + QStringLiteral(".dat"));
             c.lerDados(base + QStringLiteral(".res"));
             const QString componente = nome + QLatin1Char('/') + QFileInfo(base).fileName();
+            double duracao = 0;
+            if (!ArquivoRegistro::numeroFinito(c.getDuracao_comp(), &duracao) || !(duracao > 0)) {
+                anotar(&r.problemaA8, Falta::ComponenteSemValor, componente, QStringLiteral("duracao_comp"));
+                duracao = 0;
+            }
+            duracoes += duracao;
             double v = 0;
-            ++componentes;
             if (!corpo) {
                 if (ArquivoRegistro::numeroFinito(c.getAmr(), &v))
-                    somaAmr += v;
+                    somaAmr2t += v * v * duracao;
                 else
                     anotar(&r.problemaA8, Falta::ComponenteSemValor, componente, QStringLiteral("amr(acc)"));
                 continue;
@@ -136,7 +145,7 @@ LeituraParte lerParte(const QString &pastaMedida, const QString &tipo)
             const QString vdv[3] = {c.getVdvx(), c.getVdvy(), c.getVdvz()};
             for (int e = 0; e < 3; ++e) {
                 if (ArquivoRegistro::numeroFinito(am[e], &v))
-                    somaAm[e] += v;
+                    somaAm2t[e] += v * v * duracao;
                 else
                     anotar(&r.problemaA8, Falta::ComponenteSemValor, componente, QLatin1String(chaveAm[e]));
                 if (ArquivoRegistro::numeroFinito(vdv[e], &v))
@@ -145,13 +154,10 @@ LeituraParte lerParte(const QString &pastaMedida, const QString &tipo)
                     anotar(&r.problemaVdv, Falta::ComponenteSemValor, componente, QLatin1String(chaveVdv[e]));
             }
         }
-        if (componentes > 0 && tempoLido) {
-            const double media = somaAmr / componentes;
-            r.energia += media * media * n * tempoExp;
-            for (int e = 0; e < 3; ++e) {
-                const double mediaEixo = somaAm[e] / componentes;
-                r.energiaEixo[e] += mediaEixo * mediaEixo * n * tempoExp;
-            }
+        if (duracoes > 0 && tempoLido) {
+            r.energia += somaAmr2t / duracoes * n * tempoExp;
+            for (int e = 0; e < 3; ++e)
+                r.energiaEixo[e] += somaAm2t[e] / duracoes * n * tempoExp;
         }
         if (vdvLido) {
             for (int e = 0; e < 3; ++e)
@@ -208,7 +214,7 @@ AvaliacaoExposicao::Situacao AvaliacaoExposicao::Figura::situacao() const
 
 double AvaliacaoExposicao::Figura::pontos() const
 {
-    if (!calculada())
+    if (!calculada() || !temPontos())
         return std::numeric_limits<double>::quiet_NaN();
     const double r = exato / acao;
     return AvaliacaoExposicao::arredondado(100 * r * r);
@@ -228,6 +234,44 @@ double AvaliacaoExposicao::arredondado(double v)
     return QString::number(v, 'g', 6).toDouble();
 }
 
+AvaliacaoExposicao::Faixa AvaliacaoExposicao::FiguraNr::faixa() const
+{
+    if (!calculada())
+        return Faixa::NaoCalculada;
+    if (valor <= limites[0])
+        return Faixa::Aceitavel;
+    if (valor < limites[1])
+        return Faixa::AcimaNivelAcao;
+    if (valor <= limites[2])
+        return Faixa::RegiaoIncerteza;
+    return Faixa::AcimaLimite;
+}
+
+AvaliacaoExposicao::Faixa AvaliacaoExposicao::faixaCorpoInteiro() const
+{
+    const Faixa a = nrCorpo.faixa();
+    const Faixa b = nrVdvr.faixa();
+    if (a == Faixa::AcimaLimite || b == Faixa::AcimaLimite)
+        return Faixa::AcimaLimite;
+    if (a == Faixa::NaoCalculada || b == Faixa::NaoCalculada)
+        return Faixa::NaoCalculada;
+    return std::max(a, b);
+}
+
+namespace {
+
+AvaliacaoExposicao::FiguraNr figuraNr(const QString &texto, const char *chave, const double limites[3])
+{
+    AvaliacaoExposicao::FiguraNr f;
+    double v = 0;
+    f.problema = valorArmazenado(texto, chave, &v);
+    f.valor = AvaliacaoExposicao::arredondado(v);
+    std::copy(limites, limites + 3, f.limites);
+    return f;
+}
+
+} // namespace
+
 AvaliacaoExposicao AvaliacaoExposicao::avaliar(const QString &pastaMedida)
 {
     AcessarArquivo e;
@@ -236,17 +280,13 @@ AvaliacaoExposicao AvaliacaoExposicao::avaliar(const QString &pastaMedida)
     r.temMao = e.getEnable_mao().toInt() != 0;
     r.temCorpo = e.getEnable_corpo().toInt() != 0;
 
-    double jornada = 0;
-    Problema problemaJornada;
-    if (!segundos(e.getJornada_de_trabalho(), 2, &jornada) || !(jornada > 0))
-        problemaJornada = {Falta::Jornada, e.getJornada_de_trabalho().trimmed(), {}};
-
+    // The working day plays no part: A(8) refers the exposure times to
+    // 8 hours whatever the day's length.
     if (r.temMao) {
         const LeituraParte p = lerParte(pastaMedida, QStringLiteral("mao"));
-        double a8 = 0;
-        const Problema armazenado = valorArmazenado(e.getAren_mao(), "aren_mao", &a8);
-        r.mao = figura(a8, std::sqrt(p.energia / jornadaReferencia), acaoMao, limiteMao, p.tempo, 2,
-                       primeiro({problemaJornada, armazenado, p.problemaA8}));
+        const double a8 = std::sqrt(p.energia / jornadaReferencia);
+        r.mao = figura(a8, a8, acaoMao, limiteMao, p.tempo, 2, p.problemaA8);
+        r.nrMao = figuraNr(e.getAren_mao(), "aren_mao", faixasMao);
     }
     if (r.temCorpo) {
         const LeituraParte p = lerParte(pastaMedida, QStringLiteral("corpo"));
@@ -256,8 +296,8 @@ AvaliacaoExposicao AvaliacaoExposicao::avaliar(const QString &pastaMedida)
             r.a8Eixo[i] = arredondado(a8[i]);
         }
         const int dominante = maior(a8);
-        r.corpo = figura(a8[dominante], a8[dominante], acaoCorpo, limiteCorpo, p.tempo, 2,
-                         primeiro({problemaJornada, p.problemaA8}), dominante);
+        r.corpo = figura(a8[dominante], a8[dominante], acaoCorpo, limiteCorpo, p.tempo, 2, p.problemaA8,
+                         dominante);
 
         double vdvExp[3] = {0, 0, 0};
         const Problema armazenado =
@@ -266,8 +306,9 @@ AvaliacaoExposicao AvaliacaoExposicao::avaliar(const QString &pastaMedida)
                       valorArmazenado(e.getVdvexpz(), "vdvexpz", &vdvExp[2])});
         const int maiorVdv = maior(vdvExp);
         r.vdv = figura(vdvExp[maiorVdv], std::pow(p.somaVdvExp4[maiorVdv], 0.25), acaoVdv, limiteVdv,
-                       p.tempoTotal, 4, primeiro({problemaJornada, armazenado, p.problemaVdv}),
-                       maiorVdv);
+                       p.tempoTotal, 4, primeiro({armazenado, p.problemaVdv}), maiorVdv);
+        r.nrCorpo = figuraNr(e.getAren_corpo(), "aren_corpo", faixasCorpo);
+        r.nrVdvr = figuraNr(e.getVdvr(), "vdvr", faixasVdvr);
     }
     return r;
 }
@@ -275,13 +316,10 @@ AvaliacaoExposicao AvaliacaoExposicao::avaliar(const QString &pastaMedida)
 QString AvaliacaoExposicao::motivo(const Problema &p)
 {
     switch (p.falta) {
-    case Falta::Jornada:
-        return tr("a jornada de trabalho \"%1\" é 0 ou não é um horário: não há exposição diária")
-            .arg(p.onde);
     case Falta::ValorInvalido:
         return tr("o resultado armazenado %1 não é um número").arg(p.chave);
     case Falta::ComponenteSemValor:
-        return tr("a componente %1 não tem número em %2").arg(p.onde, p.chave);
+        return tr("a componente %1 não tem um número utilizável em %2").arg(p.onde, p.chave);
     case Falta::TempoInvalido:
         return tr("a exposição parcial %1 não tem repetições ou tempos utilizáveis").arg(p.onde);
     case Falta::SemTempoExposicao:

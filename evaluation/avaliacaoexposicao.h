@@ -3,15 +3,21 @@
 #include <QCoreApplication>
 #include <QString>
 
-// The assessment of an evaluated measurement against the exposure action
-// and limit values, computed from the files the evaluation wrote: what an
-// evaluator would otherwise work out by hand beside the stored results.
+// The assessment of an evaluated measurement, computed from the files the
+// evaluation wrote: what an evaluator would otherwise work out by hand
+// beside the stored results, under two criteria.
 //
-// Hand-arm: the daily exposure A(8) (the stored 8-hour value) against
-// 2.5 and 5 m/s². Whole body: the per-axis daily exposures 1.4·A(8)x,
-// 1.4·A(8)y and A(8)z from the components' per-axis accelerations, the
-// dominant axis against 0.5 and 1.15 m/s², and the largest per-axis
-// exposure VDV against 9.1 and 21 m/s^1.75.
+// Brazil (NR-09 Anexo I action levels, NR-15 Anexo 8 limits, the
+// FUNDACENTRO NHO 09 and NHO 10 decision tables): the stored aren_mao,
+// aren_corpo and vdvr, each placed in one of four bands.
+//
+// European Union (Directive 2002/44/EC): hand-arm A(8) against 2.5 and
+// 5 m/s²; whole body, the per-axis daily exposures 1.4·A(8)x, 1.4·A(8)y
+// and A(8)z, the dominant axis against 0.5 and 1.15 m/s², and the largest
+// per-axis exposure VDV against 9.1 and 21 m/s^1.75. A(8) is worked out
+// from the exposure times and the 8-hour reference (ISO 5349-1, ISO
+// 2631-1), each task's magnitude the energy average of its components
+// weighted by their durations.
 class AvaliacaoExposicao
 {
     Q_DECLARE_TR_FUNCTIONS(AvaliacaoExposicao)
@@ -22,9 +28,8 @@ public:
     // Why a figure, or the times to reach its values, cannot be computed.
     enum class Falta {
         Nenhuma,
-        Jornada,            // the working day is 0 or not a time (`onde`: its text)
         ValorInvalido,      // the stored result `chave` is not a number
-        ComponenteSemValor, // component `onde` ("P/corpo/C") has no number for `chave`
+        ComponenteSemValor, // component `onde` ("P/corpo/C") has no usable number for `chave`
         TempoInvalido,      // partial exposure `onde` has no usable repetitions or times
         SemTempoExposicao   // the partial exposures add up to no exposure time
     };
@@ -54,9 +59,13 @@ public:
 
         bool calculada() const { return problema.falta == Falta::Nenhuma; }
         bool temposCalculados() const { return problemaTempo.falta == Falta::Nenhuma; }
+        // At or above a value counts as reaching it.
         Situacao situacao() const;
-        // 100 at the action value, growing with the square of the value;
-        // six significant digits, as the value it comes from.
+        // Exposure points of a daily exposure A(8): 100 at the action value,
+        // growing with the square of the value; six significant digits, as
+        // the value it comes from. No standard gives points for a dose
+        // value (VDV): NaN for those.
+        bool temPontos() const { return expoenteTempo == 2; }
         double pontos() const;
         // Exposure time at the day's mean rate after which `alvo` is reached,
         // seconds; infinite when the value is 0, NaN when unknown.
@@ -72,6 +81,26 @@ public:
     static constexpr double acaoVdv = 9.1;
     static constexpr double limiteVdv = 21;
 
+    // The NHO 09 / NHO 10 bands, from the best to the worst.
+    enum class Faixa { Aceitavel, AcimaNivelAcao, RegiaoIncerteza, AcimaLimite, NaoCalculada };
+
+    // A stored result placed in its band.
+    struct FiguraNr {
+        double valor = 0; // as stored, six significant digits
+        // Up to the first limit: Aceitável; above it and below the second:
+        // above the action level; from the second to the third, both
+        // included: the uncertainty region; above the third: above the limit.
+        double limites[3] = {0, 0, 0};
+        Problema problema;
+
+        bool calculada() const { return problema.falta == Falta::Nenhuma; }
+        Faixa faixa() const;
+    };
+
+    static constexpr double faixasMao[3] = {2.5, 3.5, 5.0};       // aren, m/s²
+    static constexpr double faixasCorpo[3] = {0.5, 0.9, 1.1};     // aren, m/s²
+    static constexpr double faixasVdvr[3] = {9.1, 16.4, 21.0};    // VDVR, m/s^1.75
+
     // Reads the measurement folder of the local store.
     static AvaliacaoExposicao avaliar(const QString &pastaMedida);
 
@@ -79,7 +108,15 @@ public:
     bool temCorpo = false; // enable_corpo is not 0
     Figura mao;            // hand-arm A(8)
     Figura corpo;          // whole body, A(8) of the dominant axis
-    Figura vdv;            // whole body, the largest exposure VDV
+    // Whole body, the largest exposure VDV: a dose, also before it is
+    // assessed (the CSV header is made of an empty assessment).
+    Figura vdv{0, 0, acaoVdv, limiteVdv, 0, 4};
+    FiguraNr nrMao;        // aren_mao
+    FiguraNr nrCorpo;      // aren_corpo
+    FiguraNr nrVdvr;       // vdvr
+    // The worse band of the whole body's two figures; unknown when one of
+    // them is, unless the other is above the limit anyway.
+    Faixa faixaCorpoInteiro() const;
     // Whole body per-axis daily exposures, the axis factors applied; valid
     // when `corpo` is computed.
     double a8Eixo[3] = {0, 0, 0};

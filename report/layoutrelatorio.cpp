@@ -2,6 +2,7 @@
 
 #include "data/acessararquivo.h"
 #include "data/layoutmedida.h"
+#include "evaluation/tabelasavaliacao.h"
 
 #include <QDebug>
 #include <QDir>
@@ -92,6 +93,13 @@ private:
     // A new page of partial exposure n's components: header and title.
     void paginaDeComponente(bool corpo, int n);
     void titulosDaTabela(bool corpo, int n, int m);
+    // The last page: both criteria's verdicts on one page.
+    void paginaDeAvaliacao();
+    // Lines of small text from `y` on, a new page when the paper ends;
+    // returns the y below them.
+    double paragrafo(double y, const QString &texto, double x = 30);
+    double tabelaDeAvaliacao(double y, const TabelasAvaliacao::Tabela &t, const QVector<double> &colunas);
+    double continuar(double y, double altura);
 
     const QString pasta;
     DestinoRelatorio &destino;
@@ -119,6 +127,7 @@ void Composicao::compor()
         secao(true, pastasCorpo);
     if (mao)
         secao(false, pastasMao);
+    paginaDeAvaliacao();
 }
 
 void Composicao::primeiraPagina()
@@ -371,6 +380,95 @@ void Composicao::tabela(bool corpo, int n, int m)
 }
 
 } // namespace
+
+void Composicao::paginaDeAvaliacao()
+{
+    AcessarArquivo e;
+    e.lerExposicao(LayoutMedida::arquivoExposicao(pasta));
+    quebrarPagina();
+    cabecalho();
+    texto(215, 90, FonteRelatorio::Secao, QObject::tr("Avaliação da exposição"));
+    const QString pares[8][2] = {
+        {QObject::tr("Empresa Avaliadora: "), e.getEmpresa_avaliadora()},
+        {QObject::tr("Responsável Técnico: "), e.getResponsavel_tecnico()},
+        {QObject::tr("Empresa Avaliada: "), e.getEmpresa_avaliada()},
+        {QObject::tr("Funcionário Avaliado: "), e.getFuncionario_avaliado()},
+        {QObject::tr("Setor: "), e.getSetor()},
+        {QObject::tr("Jornada de Trabalho: "), e.getJornada_de_trabalho()},
+        {QObject::tr("Instrumento: "), e.getId_equipamento()},
+        {QObject::tr("Data de Criação: "), LayoutMedida::dataMostrada(e.getData_criacao(), e.getNome_exposicao())}};
+    double y = 112;
+    for (const auto &par : pares) {
+        texto(30, y, FonteRelatorio::CabecalhoTabela, par[0], 110);
+        texto(145, y, FonteRelatorio::CelulaTabela, par[1], 405);
+        y += 12;
+    }
+    const AvaliacaoExposicao avaliacao = AvaliacaoExposicao::avaliar(pasta);
+    const TabelasAvaliacao::Tabela nr = TabelasAvaliacao::nr(avaliacao);
+    const TabelasAvaliacao::Tabela ue = TabelasAvaliacao::ue(avaliacao);
+    y = tabelaDeAvaliacao(y + 8, nr, {30, 230, 290, 380, 550});
+    y = tabelaDeAvaliacao(y + 8, ue, {30, 212, 254, 318, 438, 472, 510, 550});
+    QStringList notas = nr.notas() + ue.notas();
+    if (!avaliacao.temMao && !avaliacao.temCorpo)
+        notas << QObject::tr("Esta medida não tem resultados avaliados de corpo inteiro nem de mãos e braços.");
+    if (!notas.isEmpty()) {
+        y = continuar(y + 8, 30);
+        separador(y);
+        texto(30, y + 16, FonteRelatorio::CabecalhoTabela, QObject::tr("Não calculado:"));
+        y += 28;
+        for (const QString &nota : notas)
+            y = paragrafo(y, nota);
+    }
+}
+
+double Composicao::continuar(double y, double altura)
+{
+    if (y + altura <= 815)
+        return y;
+    quebrarPagina();
+    cabecalho();
+    return 90;
+}
+
+double Composicao::paragrafo(double y, const QString &t, double x)
+{
+    for (const QString &linha : quebrar(t, 125)) {
+        y = continuar(y, 11);
+        texto(x, y, FonteRelatorio::CelulaTabela, linha);
+        y += 11;
+    }
+    return y;
+}
+
+double Composicao::tabelaDeAvaliacao(double y, const TabelasAvaliacao::Tabela &t,
+                                     const QVector<double> &colunas)
+{
+    if (t.linhas.isEmpty())
+        return y;
+    y = continuar(y, 60);
+    separador(y);
+    texto(30, y + 16, FonteRelatorio::Secao, t.titulo, 520);
+    y += 34;
+    // Every column but the one of sentences, which goes under its row.
+    QVector<int> mostradas;
+    for (int c = 0; c < t.cabecalhos.size(); ++c) {
+        if (c != t.colunaTexto)
+            mostradas << c;
+    }
+    const auto linha = [&](const QStringList &celulas, FonteRelatorio fonte) {
+        for (int i = 0; i < mostradas.size() && i + 1 < colunas.size(); ++i)
+            texto(colunas.at(i), y, fonte, celulas.value(mostradas.at(i)), colunas.at(i + 1) - colunas.at(i) - 3);
+        y += 12;
+    };
+    linha(t.cabecalhos, FonteRelatorio::CabecalhoTabela);
+    for (const TabelasAvaliacao::Linha &l : t.linhas) {
+        y = continuar(y, t.colunaTexto >= 0 ? 24 : 12);
+        linha(l.celulas, FonteRelatorio::CelulaTabela);
+        if (t.colunaTexto >= 0)
+            y = paragrafo(y, t.cabecalhos.at(t.colunaTexto) + QStringLiteral(": ") + l.celulas.value(t.colunaTexto), 45);
+    }
+    return paragrafo(y + 4, t.fonte);
+}
 
 int paginasDeTabela(int amostras, bool corpo)
 {

@@ -142,8 +142,9 @@ private slots:
         QTest::newRow("config_perfil corrected") << "config_perfil" << "Responsavel 1:" << QString::fromUtf8("Responsável 1:") << "Responsible 1:" << "Responsable 1:";
         QTest::newRow("sobre title") << "sobre" << "Sobre" << "Sobre" << "About" << "Acerca";
         QTest::newRow("Medidas Avaliação") << "Medidas" << QString::fromUtf8("Avaliação") << QString::fromUtf8("Avaliação") << "Assessment" << QString::fromUtf8("Evaluación");
-        QTest::newRow("TabelaAvaliacao limit") << "TabelaAvaliacao" << QString::fromUtf8("Limite de exposição atingido") << QString::fromUtf8("Limite de exposição atingido") << "Limit value reached" << QString::fromUtf8("Valor límite alcanzado");
+        QTest::newRow("TabelasAvaliacao limit") << "TabelasAvaliacao" << QString::fromUtf8("Limite de exposição atingido") << QString::fromUtf8("Limite de exposição atingido") << "Limit value reached" << QString::fromUtf8("Valor límite alcanzado");
         QTest::newRow("AvaliacaoExposicao reason") << "AvaliacaoExposicao" << QString::fromUtf8("o resultado armazenado %1 não é um número") << QString::fromUtf8("o resultado armazenado %1 não é um número") << "the stored result %1 is not a number" << QString::fromUtf8("el resultado almacenado %1 no es un número");
+        QTest::newRow("TabelasAvaliacao band") << "TabelasAvaliacao" << QString::fromUtf8("Região de incerteza") << QString::fromUtf8("Região de incerteza") << "Uncertainty region" << QString::fromUtf8("Región de incertidumbre");
         QTest::newRow("sobre standard, alike") << "sobre" << "NR-15" << "NR-15" << "NR-15" << "NR-15";
     }
 
@@ -216,6 +217,11 @@ private slots:
                      .contains(avaliacao->index(avaliacao->rowCount() - 1, 3).data().toString()),
                  qPrintable(avaliacao->index(avaliacao->rowCount() - 1, 3).data().toString()));
         QVERIFY(avaliacao->index(0, 0).data().toString().contains("A(8)"));
+        const QAbstractItemModel *nr = medidas->findChild<QTableView *>("tableView_AvaliacaoNr")->model();
+        QCOMPARE(nr->headerData(4, Qt::Horizontal).toString(), QString("Recommended action"));
+        QVERIFY2(QStringList({"Acceptable", "Above the action level", "Uncertainty region", "Above the exposure limit"})
+                     .contains(nr->index(nr->rowCount() - 1, 3).data().toString()),
+                 qPrintable(nr->index(nr->rowCount() - 1, 3).data().toString()));
         QVERIFY(!avaliacao->index(0, 0).data().toString().contains(QString::fromUtf8("ã")));
         fecharCaixas();
     }

@@ -137,26 +137,27 @@ private slots:
         QTest::addColumn<bool>("mao");
         QTest::addColumn<QStringList>("titulos");
         const QString id = QString::fromUtf8("Identificação: ");
+        const QString av = QString::fromUtf8("Avaliação da exposição");
         const QString resumoCorpo = QString::fromUtf8("Exposições Parciais de Corpo");
         const QString resumoMao = QString::fromUtf8("Exposições Parciais de Mãos e Braços");
         const auto comp = [](int n) { return QString::fromUtf8(" Componentes de Corpo - Exposição Parcial %1").arg(n); };
         const auto compMao = [](int n) { return QString::fromUtf8(" Componentes de Mãos e Braços - Exposição Parcial %1").arg(n); };
         QTest::newRow("four partials, one summary page")
             << 4 << 10 << true << false
-            << QStringList{id, resumoCorpo, comp(1), comp(1), comp(2), comp(2), comp(3), comp(3), comp(4), comp(4)};
+            << QStringList{id, resumoCorpo, comp(1), comp(1), comp(2), comp(2), comp(3), comp(3), comp(4), comp(4), av};
         QTest::newRow("five partials, two summary pages")
             << 5 << 10 << true << false
             << QStringList{id, resumoCorpo, resumoCorpo, comp(1), comp(1), comp(2), comp(2), comp(3),
-                           comp(3), comp(4), comp(4), comp(5), comp(5)};
+                           comp(3), comp(4), comp(4), comp(5), comp(5), av};
         QTest::newRow("106 samples") << 1 << 106 << true << false
-                                     << QStringList{id, resumoCorpo, comp(1), comp(1)};
+                                     << QStringList{id, resumoCorpo, comp(1), comp(1), av};
         QTest::newRow("107 samples") << 1 << 107 << true << false
-                                     << QStringList{id, resumoCorpo, comp(1), comp(1), comp(1)};
+                                     << QStringList{id, resumoCorpo, comp(1), comp(1), comp(1), av};
         QTest::newRow("hand-arm only") << 1 << 213 << false << true
-                                       << QStringList{id, resumoMao, compMao(1), compMao(1), compMao(1)};
+                                       << QStringList{id, resumoMao, compMao(1), compMao(1), compMao(1), av};
         QTest::newRow("both") << 1 << 10 << true << true
-                              << QStringList{id, resumoCorpo, comp(1), comp(1), resumoMao, compMao(1), compMao(1)};
-        QTest::newRow("no results") << 1 << 10 << false << false << QStringList{id};
+                              << QStringList{id, resumoCorpo, comp(1), comp(1), resumoMao, compMao(1), compMao(1), av};
+        QTest::newRow("no results") << 1 << 10 << false << false << QStringList{id, av};
     }
 
     void ordemDasPaginas()
@@ -192,10 +193,10 @@ private slots:
         QTemporaryDir d;
         Gravador g;
         LayoutRelatorio::compor(medida(d, 1, 107, true, false), g);
-        const Pagina &ultima = g.paginas.last();
+        const Pagina &ultima = g.paginas.at(g.paginas.size() - 2); // before the assessment
         QVERIFY(ultima.textos.contains("20,184:t106"));
         QVERIFY(!ultima.textos.contains("20,196:t107"));
-        QVERIFY(g.paginas.at(g.paginas.size() - 2).textos.contains("290,808:t105"));
+        QVERIFY(g.paginas.at(g.paginas.size() - 3).textos.contains("290,808:t105"));
     }
 
     void graficos_data()
@@ -229,7 +230,7 @@ private slots:
         QTemporaryDir d;
         Gravador g;
         LayoutRelatorio::compor(medida(d, 1, 10, false, false, "", longa), g);
-        QCOMPARE(g.paginas.size(), 2);
+        QCOMPARE(g.paginas.size(), 3); // and the assessment
         QVERIFY(g.paginas.at(0).posicoes.contains("linha 0"));
         QVERIFY(g.paginas.at(1).posicoes.contains("linha 29"));
         QVERIFY(g.paginas.at(1).posicoes.contains("Ana"));

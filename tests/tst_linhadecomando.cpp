@@ -178,12 +178,35 @@ private slots:
                  AvaliacaoExposicao::arredondado(esperada.corpo.tempoAteLimite() / 3600));
         QCOMPARE(corpo.value("a8_z").toDouble(), esperada.a8Eixo[2]);
         QCOMPARE(corpo.value("vdv").toObject().value("value").toDouble(), esperada.vdv.valor);
+        QVERIFY(!corpo.value("vdv").toObject().contains("points")); // a dose has none
         QVERIFY(!a8.contains("cannot_compute"));
 
-        // A measurement whose working day is 0 says so instead of a status.
+        // The Brazilian bands of the stored figures.
+        const QJsonObject nr = a.value("nr").toObject();
+        QVERIFY(!nr.contains("hand_arm"));
+        const QJsonObject vdvr = nr.value("whole_body").toObject().value("vdvr").toObject();
+        AcessarArquivo armazenada;
+        armazenada.lerExposicao(dados + "/MED001/MED001.id");
+        QCOMPARE(vdvr.value("value").toDouble(), armazenada.getVdvr().toDouble());
+        QCOMPARE(vdvr.value("unit").toString(), QString("m/s^1.75"));
+        QCOMPARE(vdvr.value("bands").toArray(), QJsonArray({9.1, 16.4, 21.0}));
+        const QMap<QString, QString> acoes = {
+            {"aceitavel", "At least maintain the present condition"},
+            {"acima_nivel_acao", "At least adopt preventive measures"},
+            {"regiao_incerteza", "Adopt preventive and corrective measures to reduce the daily exposure"},
+            {"acima_limite", "Adopt corrective measures at once"}};
+        QVERIFY(acoes.contains(vdvr.value("band").toString()));
+        QCOMPARE(vdvr.value("action").toString(), acoes.value(vdvr.value("band").toString()));
+        QVERIFY(acoes.contains(nr.value("whole_body").toObject().value("band").toString()));
+
+        // A working day of 0 leaves A(8) to the exposure times; a stored
+        // aren that is not a number cannot be placed in a band.
         QVERIFY(CalculoExposicao::avaliarMedida(dados + "/MED002"));
         const QString id = dados + "/MED002/MED002.id";
-        escreverBytes(id, lerBytes(id).replace("jornada_de_trabalho;08:00;", "jornada_de_trabalho;00:00;"));
+        QString exposicao = QString::fromLatin1(lerBytes(id));
+        exposicao.replace("jornada_de_trabalho;08:00;", "jornada_de_trabalho;00:00;");
+        exposicao.replace(QRegularExpression("aren_mao;[^;\\n]*;"), "aren_mao;abc;");
+        escreverBytes(id, exposicao.toLatin1());
         const Execucao j = executar({"list", dados, "--json"});
         QCOMPARE(j.status, 0);
         const QJsonArray lista = QJsonDocument::fromJson(j.saida).array();
@@ -195,14 +218,15 @@ private slots:
             if (o.value("measurement").toString() != "MED002")
                 continue;
             viu = true;
-            const QJsonObject mao = o.value("assessment").toObject().value("hand_arm").toObject()
-                                        .value("a8").toObject();
-            QCOMPARE(mao.value("status").toString(), QString("not_computed"));
-            QVERIFY(mao.value("value").isNull());
-            QVERIFY(mao.value("points").isNull());
-            QVERIFY(mao.value("time_to_action_h").isNull());
-            QVERIFY2(mao.value("cannot_compute").toString().contains("the working day \"00:00\" is 0"),
-                     qPrintable(mao.value("cannot_compute").toString()));
+            const QJsonObject av = o.value("assessment").toObject();
+            const QJsonObject mao = av.value("hand_arm").toObject().value("a8").toObject();
+            QVERIFY(QStringList({"below_action", "action_reached", "limit_reached"}).contains(mao.value("status").toString()));
+            QVERIFY(mao.value("value").toDouble() > 0);
+            const QJsonObject aren = av.value("nr").toObject().value("hand_arm").toObject().value("aren").toObject();
+            QCOMPARE(aren.value("band").toString(), QString("nao_calculado"));
+            QVERIFY(aren.value("value").isNull());
+            QVERIFY2(aren.value("cannot_compute").toString().contains("aren_mao"),
+                     qPrintable(aren.value("cannot_compute").toString()));
         }
         QVERIFY(viu);
     }
@@ -234,8 +258,10 @@ private slots:
                                    "hand_arm_a8_points", "hand_arm_a8_time_to_limit_h",
                                    "whole_body_a8_x", "whole_body_a8_axis", "whole_body_a8_status",
                                    "whole_body_vdv", "whole_body_vdv_time_to_action_h",
-                                   "assessment_notes"})
+                                   "nr_hand_arm_aren_band", "nr_whole_body_aren_band",
+                                   "nr_whole_body_vdvr_band", "nr_whole_body_band", "assessment_notes"})
             QVERIFY2(cabecalho.contains(coluna), coluna);
+        QVERIFY(!cabecalho.contains("whole_body_vdv_points"));
         const auto campo = [&](const QStringList &r, const char *coluna) {
             return r.value(cabecalho.indexOf(coluna));
         };
@@ -252,9 +278,13 @@ private slots:
             QCOMPARE(campo(r, "hand_arm_a8"), av.temMao ? QString::number(av.mao.valor, 'g', 6) : QString());
             QCOMPARE(campo(r, "whole_body_a8"),
                      av.temCorpo ? QString::number(av.corpo.valor, 'g', 6) : QString());
-            if (av.temCorpo)
-                QVERIFY(QStringList({"below_action", "above_action", "above_limit"})
+            if (av.temCorpo) {
+                QVERIFY(QStringList({"below_action", "action_reached", "limit_reached"})
                             .contains(campo(r, "whole_body_a8_status")));
+                QVERIFY(QStringList({"aceitavel", "acima_nivel_acao", "regiao_incerteza", "acima_limite"})
+                            .contains(campo(r, "nr_whole_body_band")));
+            }
+            QCOMPARE(campo(r, "nr_hand_arm_aren_band").isEmpty(), !av.temMao);
             for (const QString &f : r)
                 QVERIFY2(!QRegularExpression("^-?\\d+,\\d+$").match(f).hasMatch(), qPrintable(f));
         }

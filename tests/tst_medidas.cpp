@@ -516,24 +516,37 @@ private slots:
         QCOMPARE(v.texto(qPrintable(edicao)), valor);
     }
 
+    // Both criteria on the Avaliação tab: the Brazilian bands of the stored
+    // aren_mao, each on its colour with its action, then the European
+    // figures worked out from the components.
     void avaliacao_data()
     {
         QTest::addColumn<QByteArray>("arenMao");
-        QTest::addColumn<QString>("situacao");
+        QTest::addColumn<QString>("faixa");
+        QTest::addColumn<QString>("acao");
         QTest::addColumn<QString>("cor");
         QTest::addColumn<QString>("nota");
-        QTest::newRow("below") << QByteArray("1.5") << "Abaixo do nível de ação" << "verde" << "";
-        QTest::newRow("at the action value") << QByteArray("2.5") << "Nível de ação atingido" << "âmbar" << "";
-        QTest::newRow("above the limit") << QByteArray("6") << "Limite de exposição atingido" << "vermelho" << "";
+        QTest::newRow("acceptable") << QByteArray("1.5") << "Aceitável"
+                                    << "No mínimo manutenção da condição existente" << "verde" << "";
+        QTest::newRow("at the action level: still acceptable")
+            << QByteArray("2.5") << "Aceitável" << "No mínimo manutenção da condição existente" << "verde" << "";
+        QTest::newRow("above the action level") << QByteArray("3") << "Acima do nível de ação"
+                                                << "No mínimo adoção de medidas preventivas" << "âmbar" << "";
+        QTest::newRow("uncertainty region")
+            << QByteArray("3.5") << "Região de incerteza"
+            << "Adoção de medidas preventivas e corretivas visando à redução da exposição diária" << "laranja" << "";
+        QTest::newRow("above the limit") << QByteArray("6") << "Acima do limite de exposição"
+                                         << "Adoção imediata de medidas corretivas" << "vermelho" << "";
         QTest::newRow("not a number")
-            << QByteArray("abc") << "Não calculado" << "cinza"
-            << "Mãos e braços: A(8) [m/s²]: o resultado armazenado aren_mao não é um número";
+            << QByteArray("abc") << "Não calculado" << "—" << "cinza"
+            << "Mãos e braços: aren [m/s²]: o resultado armazenado aren_mao não é um número";
     }
 
     void avaliacao()
     {
         QFETCH(QByteArray, arenMao);
-        QFETCH(QString, situacao);
+        QFETCH(QString, faixa);
+        QFETCH(QString, acao);
         QFETCH(QString, cor);
         QFETCH(QString, nota);
         Visor v(3);
@@ -549,38 +562,44 @@ private slots:
         const AvaliacaoExposicao a = AvaliacaoExposicao::avaliar(pasta);
         QVERIFY(a.temMao && a.temCorpo);
 
-        // Hand-arm, the three axes, the dominant axis, the largest VDV.
-        QCOMPARE(v.linhas("tableView_Avaliacao"), 6);
-        QCOMPARE(v.celula("tableView_Avaliacao", 0, 0), QString::fromUtf8("Mãos e braços: A(8) [m/s²]"));
-        QCOMPARE(v.celula("tableView_Avaliacao", 0, 1), a.mao.calculada() ? QString(arenMao) : QString::fromUtf8("—"));
-        QCOMPARE(v.celula("tableView_Avaliacao", 0, 2), QString("2.5 / 5"));
-        QCOMPARE(v.celula("tableView_Avaliacao", 0, 3), situacao);
-        const QColor fundo = v.tabela("tableView_Avaliacao")->model()->index(0, 3)
+        // Brazil: hand-arm aren, whole-body aren and VDVR, the worse of those two.
+        QCOMPARE(v.linhas("tableView_AvaliacaoNr"), 4);
+        QCOMPARE(v.celula("tableView_AvaliacaoNr", 0, 0), QString::fromUtf8("Mãos e braços: aren [m/s²]"));
+        QCOMPARE(v.celula("tableView_AvaliacaoNr", 0, 1), faixa == "Não calculado" ? QString::fromUtf8("—") : QString(arenMao));
+        QCOMPARE(v.celula("tableView_AvaliacaoNr", 0, 2), QString("2.5 / 3.5 / 5.0"));
+        QCOMPARE(v.celula("tableView_AvaliacaoNr", 0, 3), faixa);
+        QCOMPARE(v.celula("tableView_AvaliacaoNr", 0, 4), acao);
+        const QColor fundo = v.tabela("tableView_AvaliacaoNr")->model()->index(0, 3)
                                  .data(Qt::BackgroundRole).value<QBrush>().color();
-        if (cor == "verde")
-            QVERIFY(fundo.green() > fundo.red() && fundo.green() > fundo.blue());
-        else if (cor == "âmbar")
-            QVERIFY(fundo.red() > fundo.green() && fundo.green() > 100 && fundo.blue() < 50);
-        else if (cor == "vermelho")
-            QVERIFY(fundo.red() > 150 && fundo.green() < 50 && fundo.blue() < 50);
-        else
-            QVERIFY(fundo.red() == fundo.green() && fundo.green() == fundo.blue());
-        if (a.mao.calculada()) {
-            QCOMPARE(v.celula("tableView_Avaliacao", 0, 4), QString::number(qRound64(a.mao.pontos())));
-            const qint64 minutos = qRound64(a.mao.tempoAteLimite() / 60);
-            QCOMPARE(v.celula("tableView_Avaliacao", 0, 6),
-                     QString("%1:%2").arg(minutos / 60, 2, 10, QChar('0')).arg(minutos % 60, 2, 10, QChar('0')));
-        } else {
-            QCOMPARE(v.celula("tableView_Avaliacao", 0, 4), QString::fromUtf8("—"));
-            QCOMPARE(v.celula("tableView_Avaliacao", 0, 5), QString::fromUtf8("—"));
-        }
+        const QMap<QString, QColor> cores = {{"verde", QColor(0, 140, 60)}, {"âmbar", QColor(230, 150, 0)},
+                                             {"laranja", QColor(200, 80, 0)}, {"vermelho", QColor(190, 0, 0)},
+                                             {"cinza", QColor(110, 110, 110)}};
+        QCOMPARE(fundo, cores.value(cor));
+        QSet<QString> distintas;
+        for (const QColor &c : cores)
+            distintas << c.name();
+        QCOMPARE(distintas.size(), 5); // each band its own colour
+        QCOMPARE(v.celula("tableView_AvaliacaoNr", 2, 1), a.nrVdvr.calculada() ? QString::number(a.nrVdvr.valor, 'g', 6) : QString());
+        QCOMPARE(v.celula("tableView_AvaliacaoNr", 3, 0), QString::fromUtf8("Corpo inteiro: a pior das duas"));
+        QVERIFY(v.filho<QLabel>("label_AvaliacaoNr")->text().contains("NR-15, Anexo 8"));
         QCOMPARE(v.filho<QLabel>("label_AvaliacaoNotas")->text(), nota);
 
+        // European Union: hand-arm, the three axes, the dominant axis, the largest VDV.
+        QCOMPARE(v.linhas("tableView_Avaliacao"), 6);
+        QCOMPARE(v.celula("tableView_Avaliacao", 0, 0), QString::fromUtf8("Mãos e braços: A(8) [m/s²]"));
+        QCOMPARE(v.celula("tableView_Avaliacao", 0, 1), QString::number(a.mao.valor, 'g', 6));
+        QCOMPARE(v.celula("tableView_Avaliacao", 0, 2), QString("2.5 / 5"));
+        QCOMPARE(v.celula("tableView_Avaliacao", 0, 4), QString::number(qRound64(a.mao.pontos())));
+        const qint64 minutos = qRound64(a.mao.tempoAteLimite() / 60);
+        QCOMPARE(v.celula("tableView_Avaliacao", 0, 6),
+                 QString("%1:%2").arg(minutos / 60, 2, 10, QChar('0')).arg(minutos % 60, 2, 10, QChar('0')));
         QCOMPARE(v.celula("tableView_Avaliacao", 3, 1), QString::number(a.a8Eixo[2], 'g', 6));
         QCOMPARE(v.celula("tableView_Avaliacao", 4, 0),
                  QString::fromUtf8("Corpo inteiro: A(8), eixo dominante %1 [m/s²]").arg(QChar('x' + a.corpo.eixo)));
         QCOMPARE(v.celula("tableView_Avaliacao", 5, 1), QString::number(a.vdv.valor, 'g', 6));
         QCOMPARE(v.celula("tableView_Avaliacao", 5, 2), QString("9.1 / 21"));
+        QCOMPARE(v.celula("tableView_Avaliacao", 5, 4), QString()); // no points for a dose
+        QVERIFY(v.filho<QLabel>("label_AvaliacaoUe")->text().contains("2002/44/CE"));
 
         // Selecting a partial exposure and a component leaves it enabled.
         v.clicar("tableView_ExpParcial", v.linhaParcial("corpo"), 0);

@@ -2,6 +2,7 @@
 #include "data/acessararquivo.h"
 #include "data/layoutmedida.h"
 #include "evaluation/calculoexposicao.h"
+#include "evaluation/tabelasavaliacao.h"
 #include "instrumentoteste.h"
 #include "report/relatorio.h"
 #include "servicosteste.h"
@@ -101,7 +102,8 @@ private slots:
         const int parciais = LayoutMedida::parciaisDaExposicao(a.medidas.at(2)).size() / 2;
         // first page, a summary and per component a details and 2 table pages (120 > 106)
         // for the body; a summary and per component 2 pages for hand-arm (120 <= 212).
-        QCOMPARE(paginas(pdf), 1 + 1 + parciais * 2 * 3 + 1 + parciais * 2 * 2);
+        // ... and the assessment page last.
+        QCOMPARE(paginas(pdf), 1 + 1 + parciais * 2 * 3 + 1 + parciais * 2 * 2 + 1);
         const QString p1 = pagina(pdf, 1);
         QVERIFY(p1.contains(QString::fromUtf8("Relatório Medidor de Vibração - KT9400 - ") + e.getId_equipamento()));
         QVERIFY(p1.contains(QString::fromUtf8("Identificação:")));
@@ -121,6 +123,22 @@ private slots:
         QVERIFY(pagina(pdf, maoInicio + 1).contains(QString::fromUtf8("Componentes de Mãos e Braços")));
         QVERIFY(!pagina(pdf, maoInicio + 2).contains("VDVexpX"));
         QCOMPARE(QDir(a.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"r.pdf"});
+
+        // The last page: the identification, both criteria with their
+        // figures, bands, statuses and actions, and their sources.
+        const QString ultima = pagina(pdf, paginas(pdf));
+        const AvaliacaoExposicao av = AvaliacaoExposicao::avaliar(a.medidas.at(2));
+        QVERIFY(av.temMao && av.temCorpo);
+        for (const QString &t : {QString::fromUtf8("Avaliação da exposição"), QString("Instrumento:"),
+                                 e.getId_equipamento(), QString::fromUtf8("Brasil: NR-09 e NR-15"),
+                                 QString::fromUtf8("Mãos e braços: aren [m/s²]"), e.getAren_mao(), e.getVdvr(),
+                                 TabelasAvaliacao::textoFaixa(av.nrMao.faixa()),
+                                 TabelasAvaliacao::textoFaixa(av.faixaCorpoInteiro()),
+                                 QString::fromUtf8("Ação recomendada: ") + TabelasAvaliacao::acaoRecomendada(av.nrVdvr.faixa()),
+                                 QString("NR-15, Anexo 8"), QString::fromUtf8("União Europeia: Diretiva 2002/44/CE"),
+                                 QString::number(av.mao.valor, 'g', 6), TabelasAvaliacao::textoSituacao(av.vdv.situacao()),
+                                 QString("ISO 2631-1")})
+            QVERIFY2(ultima.contains(t), qPrintable(t + " not in\n" + ultima));
     }
 
     void destinoImpossivel_data()
@@ -257,6 +275,22 @@ private slots:
         };
         QCOMPARE(executar({"report", a.medidas.at(0), a.dir.filePath("cli.pdf")}), 0);
         QVERIFY(pagina(a.dir.filePath("cli.pdf"), 1).contains(QString::fromUtf8("Identificação:")));
+        // In the program's language, as the viewer writes it: the
+        // Portuguese catalog's texts without a language file...
+        QVERIFY(pagina(a.dir.filePath("cli.pdf"), 3).contains("Periodo de Amostragem:"));
+        QVERIFY(pagina(a.dir.filePath("cli.pdf"), paginas(a.dir.filePath("cli.pdf")))
+                    .contains(QString::fromUtf8("Avaliação da exposição")));
+        // ... and the chosen one with it (lingua.lg beside the program).
+        QDir().mkpath(a.dir.filePath("bin"));
+        const QString copia = a.dir.filePath("bin/kt9400-cli");
+        QVERIFY(QFile::copy(KT_CLI, copia));
+        escreverBytes(a.dir.filePath("bin/lingua.lg"), ":/language/ingles.qm");
+        QProcess ingles;
+        ingles.start(copia, {"report", a.medidas.at(0), a.dir.filePath("en.pdf")});
+        QVERIFY(ingles.waitForFinished(60000));
+        QCOMPARE(ingles.exitCode(), 0);
+        const QString ultima = pagina(a.dir.filePath("en.pdf"), paginas(a.dir.filePath("en.pdf")));
+        QVERIFY2(ultima.contains("Exposure assessment") && ultima.contains("Brazil: NR-09 and NR-15"), qPrintable(ultima));
         QCOMPARE(executar({"report", a.dir.filePath("vol"), a.dir.filePath("x.pdf")}), 1);
         QCOMPARE(executar({"report", a.medidas.at(0), a.dir.filePath("nao/x.pdf")}), 1);
         QCOMPARE(executar({"report", a.medidas.at(0)}), 2);

@@ -528,20 +528,29 @@ void Medidas::setTabResultados()
 
 void Medidas::setTabAvaliacao()
 {
-    QTableView *tabela = ui->tableView_Avaliacao;
-    QStandardItemModel *modelo = novoModelo(tabela, {});
-    const QStringList notas =
-        TabelaAvaliacao::preencher(modelo, AvaliacaoExposicao::avaliar(pastaExposicao));
+    const AvaliacaoExposicao a = AvaliacaoExposicao::avaliar(pastaExposicao);
+    const TabelasAvaliacao::Tabela nr = TabelasAvaliacao::nr(a);
+    const TabelasAvaliacao::Tabela ue = TabelasAvaliacao::ue(a);
+    const auto mostrarTabela = [this](QTableView *tabela, QLabel *rotulo, const TabelasAvaliacao::Tabela &t) {
+        rotulo->setText(QStringLiteral("<b>%1</b><br>%2").arg(t.titulo.toHtmlEscaped(), t.fonte.toHtmlEscaped()));
+        TabelaAvaliacao::preencher(novoModelo(tabela, {}), t);
+        QHeaderView *h = tabela->horizontalHeader();
+        h->setStyleSheet(QStringLiteral("color:white;background-color:  transparent;"));
+        h->setSectionResizeMode(QHeaderView::ResizeToContents);
+        h->setSectionResizeMode(t.colunaTexto >= 0 ? t.colunaTexto : 0, QHeaderView::Stretch);
+        tabela->verticalHeader()->hide();
+        tabela->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        // Only the recommended actions wrap; names and figures keep one line.
+        tabela->setWordWrap(t.colunaTexto >= 0);
+        tabela->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        tabela->setSelectionMode(QAbstractItemView::NoSelection);
+    };
+    mostrarTabela(ui->tableView_AvaliacaoNr, ui->label_AvaliacaoNr, nr);
+    mostrarTabela(ui->tableView_Avaliacao, ui->label_AvaliacaoUe, ue);
+    QStringList notas = nr.notas() + ue.notas();
+    if (!a.temMao && !a.temCorpo)
+        notas << tr("Esta medida não tem resultados avaliados de corpo inteiro nem de mãos e braços.");
     ui->label_AvaliacaoNotas->setText(notas.join(QLatin1Char('\n')));
-    QHeaderView *h = tabela->horizontalHeader();
-    h->setStyleSheet(QStringLiteral("color:white;background-color:  transparent;"));
-    h->setSectionResizeMode(QHeaderView::ResizeToContents);
-    h->setSectionResizeMode(0, QHeaderView::Stretch);
-    tabela->verticalHeader()->hide();
-    tabela->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tabela->setWordWrap(false);
-    tabela->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tabela->setSelectionMode(QAbstractItemView::NoSelection);
 }
 
 void Medidas::mostrar(QLineEdit *edicao, const QString &valor)

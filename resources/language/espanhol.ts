@@ -4,16 +4,8 @@
 <context>
     <name>AvaliacaoExposicao</name>
     <message>
-        <source>a jornada de trabalho &quot;%1&quot; é 0 ou não é um horário: não há exposição diária</source>
-        <translation>la jornada de trabajo &quot;%1&quot; es 0 o no es una hora: no hay exposición diaria</translation>
-    </message>
-    <message>
         <source>o resultado armazenado %1 não é um número</source>
         <translation>el resultado almacenado %1 no es un número</translation>
-    </message>
-    <message>
-        <source>a componente %1 não tem número em %2</source>
-        <translation>el componente %1 no tiene número en %2</translation>
     </message>
     <message>
         <source>a exposição parcial %1 não tem repetições ou tempos utilizáveis</source>
@@ -22,6 +14,10 @@
     <message>
         <source>as exposições parciais não somam tempo de exposição</source>
         <translation>las exposiciones parciales no suman tiempo de exposición</translation>
+    </message>
+    <message>
+        <source>a componente %1 não tem um número utilizável em %2</source>
+        <translation>el componente %1 no tiene un número utilizable en %2</translation>
     </message>
 </context>
 <context>
@@ -928,8 +924,8 @@ del ordenador</translation>
         <translation>Evaluación</translation>
     </message>
     <message>
-        <source>Valores de ação e limite da exposição diária: mãos e braços A(8) 2.5 e 5 m/s²; corpo inteiro A(8) 0.5 e 1.15 m/s², VDV 9.1 e 21 m/s^1.75. Pontos: 100 no valor de ação, crescendo com o quadrado da aceleração. Tempos: exposição, no ritmo médio do dia, após a qual cada valor é atingido (hh:mm).</source>
-        <translation>Valores de acción y límite de la exposición diaria: mano-brazo A(8) 2.5 y 5 m/s²; cuerpo entero A(8) 0.5 y 1.15 m/s², VDV 9.1 y 21 m/s^1.75. Puntos: 100 en el valor de acción, creciendo con el cuadrado de la aceleración. Tiempos: exposición, al ritmo medio del día, tras la cual se alcanza cada valor (hh:mm).</translation>
+        <source>Esta medida não tem resultados avaliados de corpo inteiro nem de mãos e braços.</source>
+        <translation>Esta medición no tiene resultados evaluados de cuerpo entero ni de mano-brazo.</translation>
     </message>
 </context>
 <context>
@@ -1154,28 +1150,28 @@ del ordenador</translation>
         <source>Nenhum arquivo escolhido.</source>
         <translation>Ningún archivo elegido.</translation>
     </message>
+    <message>
+        <source>Avaliação da exposição</source>
+        <translation>Evaluación de la exposición</translation>
+    </message>
+    <message>
+        <source>Instrumento: </source>
+        <translation>Instrumento: </translation>
+    </message>
+    <message>
+        <source>Esta medida não tem resultados avaliados de corpo inteiro nem de mãos e braços.</source>
+        <translation>Esta medición no tiene resultados evaluados de cuerpo entero ni de mano-brazo.</translation>
+    </message>
+    <message>
+        <source>Não calculado:</source>
+        <translation>No calculado:</translation>
+    </message>
 </context>
 <context>
-    <name>TabelaAvaliacao</name>
+    <name>TabelasAvaliacao</name>
     <message>
-        <source>Abaixo do nível de ação</source>
-        <translation>Por debajo del valor de acción</translation>
-    </message>
-    <message>
-        <source>Nível de ação atingido</source>
-        <translation>Valor de acción alcanzado</translation>
-    </message>
-    <message>
-        <source>Limite de exposição atingido</source>
-        <translation>Valor límite alcanzado</translation>
-    </message>
-    <message>
-        <source>Não calculado</source>
-        <translation>No calculado</translation>
-    </message>
-    <message>
-        <source>nunca</source>
-        <translation>nunca</translation>
+        <source>Brasil: NR-09 e NR-15, com a NHO 09 e a NHO 10 da FUNDACENTRO</source>
+        <translation>Brasil: NR-09 y NR-15, con la NHO 09 y la NHO 10 de FUNDACENTRO</translation>
     </message>
     <message>
         <source>Grandeza</source>
@@ -1186,12 +1182,44 @@ del ordenador</translation>
         <translation>Valor</translation>
     </message>
     <message>
-        <source>Ação / Limite</source>
-        <translation>Acción / Límite</translation>
+        <source>Faixas</source>
+        <translation>Franjas</translation>
     </message>
     <message>
         <source>Situação</source>
         <translation>Situación</translation>
+    </message>
+    <message>
+        <source>Ação recomendada</source>
+        <translation>Acción recomendada</translation>
+    </message>
+    <message>
+        <source>Níveis de ação: NR-09, Anexo I (mãos e braços aren 2.5 m/s²; corpo inteiro aren 0.5 m/s² e VDVR 9.1 m/s^1.75). Limites de exposição: NR-15, Anexo 8 (5.0 m/s²; 1.1 m/s² e 21.0 m/s^1.75). Região de incerteza e ações recomendadas: tabelas de decisão da NHO 10 (mãos e braços, 3.5 a 5.0 m/s²) e da NHO 09 (corpo inteiro, 0.9 a 1.1 m/s² e 16.4 a 21.0 m/s^1.75). Valores como armazenados na medida.</source>
+        <translation>Niveles de acción: NR-09, Anexo I (mano-brazo aren 2.5 m/s²; cuerpo entero aren 0.5 m/s² y VDVR 9.1 m/s^1.75). Límites de exposición: NR-15, Anexo 8 (5.0 m/s²; 1.1 m/s² y 21.0 m/s^1.75). Región de incertidumbre y acciones recomendadas: tablas de decisión de la NHO 10 (mano-brazo, 3.5 a 5.0 m/s²) y de la NHO 09 (cuerpo entero, 0.9 a 1.1 m/s² y 16.4 a 21.0 m/s^1.75). Valores tal como están almacenados en la medición.</translation>
+    </message>
+    <message>
+        <source>Mãos e braços: aren [m/s²]</source>
+        <translation>Mano-brazo: aren [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: aren [m/s²]</source>
+        <translation>Cuerpo entero: aren [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: VDVR [m/s^1.75]</source>
+        <translation>Cuerpo entero: VDVR [m/s^1.75]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: a pior das duas</source>
+        <translation>Cuerpo entero: la peor de las dos</translation>
+    </message>
+    <message>
+        <source>União Europeia: Diretiva 2002/44/CE</source>
+        <translation>Unión Europea: Directiva 2002/44/CE</translation>
+    </message>
+    <message>
+        <source>Ação / Limite</source>
+        <translation>Acción / Límite</translation>
     </message>
     <message>
         <source>Pontos</source>
@@ -1204,6 +1232,10 @@ del ordenador</translation>
     <message>
         <source>Limite após</source>
         <translation>Límite tras</translation>
+    </message>
+    <message>
+        <source>Valores de ação e limite da exposição diária: Diretiva 2002/44/CE, artigo 3 (mãos e braços A(8) 2.5 e 5 m/s²; corpo inteiro A(8) 0.5 e 1.15 m/s², VDV 9.1 e 21 m/s^1.75). A(8) a partir dos tempos de exposição e da referência de 8 h, cada tarefa pela média de energia das componentes ponderada pela duração (ISO 5349-1; ISO 2631-1, com os fatores 1.4, 1.4 e 1 dos eixos x, y e z). VDV estendido ao tempo de exposição pela quarta potência (ISO 2631-1). Pontos: 100 no valor de ação, crescendo com o quadrado de A(8). Tempos: exposição, no ritmo médio do dia, após a qual cada valor é atingido (hh:mm).</source>
+        <translation>Valores de acción y límite de la exposición diaria: Directiva 2002/44/CE, artículo 3 (mano-brazo A(8) 2.5 y 5 m/s²; cuerpo entero A(8) 0.5 y 1.15 m/s², VDV 9.1 y 21 m/s^1.75). A(8) a partir de los tiempos de exposición y de la referencia de 8 h, cada tarea por la media de energía de sus componentes ponderada por la duración (ISO 5349-1; ISO 2631-1, con los factores 1.4, 1.4 y 1 de los ejes x, y y z). VDV extendido al tiempo de exposición por la cuarta potencia (ISO 2631-1). Puntos: 100 en el valor de acción, creciendo con el cuadrado de A(8). Tiempos: exposición, al ritmo medio del día, tras la cual se alcanza cada valor (hh:mm).</translation>
     </message>
     <message>
         <source>tempos não calculados: %1</source>
@@ -1234,8 +1266,56 @@ del ordenador</translation>
         <translation>Cuerpo entero: mayor VDVexp, eje %1 [m/s^1.75]</translation>
     </message>
     <message>
-        <source>Esta medida não tem resultados avaliados de corpo inteiro nem de mãos e braços.</source>
-        <translation>Esta medición no tiene resultados evaluados de cuerpo entero ni de mano-brazo.</translation>
+        <source>Aceitável</source>
+        <translation>Aceptable</translation>
+    </message>
+    <message>
+        <source>Acima do nível de ação</source>
+        <translation>Por encima del nivel de acción</translation>
+    </message>
+    <message>
+        <source>Região de incerteza</source>
+        <translation>Región de incertidumbre</translation>
+    </message>
+    <message>
+        <source>Acima do limite de exposição</source>
+        <translation>Por encima del límite de exposición</translation>
+    </message>
+    <message>
+        <source>Não calculado</source>
+        <translation>No calculado</translation>
+    </message>
+    <message>
+        <source>No mínimo manutenção da condição existente</source>
+        <translation>Como mínimo, mantener la condición existente</translation>
+    </message>
+    <message>
+        <source>No mínimo adoção de medidas preventivas</source>
+        <translation>Como mínimo, adoptar medidas preventivas</translation>
+    </message>
+    <message>
+        <source>Adoção de medidas preventivas e corretivas visando à redução da exposição diária</source>
+        <translation>Adoptar medidas preventivas y correctivas para reducir la exposición diaria</translation>
+    </message>
+    <message>
+        <source>Adoção imediata de medidas corretivas</source>
+        <translation>Adoptar medidas correctivas de inmediato</translation>
+    </message>
+    <message>
+        <source>Abaixo do nível de ação</source>
+        <translation>Por debajo del valor de acción</translation>
+    </message>
+    <message>
+        <source>Nível de ação atingido</source>
+        <translation>Valor de acción alcanzado</translation>
+    </message>
+    <message>
+        <source>Limite de exposição atingido</source>
+        <translation>Valor límite alcanzado</translation>
+    </message>
+    <message>
+        <source>nunca</source>
+        <translation>nunca</translation>
     </message>
 </context>
 <context>

@@ -4,16 +4,8 @@
 <context>
     <name>AvaliacaoExposicao</name>
     <message>
-        <source>a jornada de trabalho &quot;%1&quot; é 0 ou não é um horário: não há exposição diária</source>
-        <translation>the working day &quot;%1&quot; is 0 or not a time: there is no daily exposure</translation>
-    </message>
-    <message>
         <source>o resultado armazenado %1 não é um número</source>
         <translation>the stored result %1 is not a number</translation>
-    </message>
-    <message>
-        <source>a componente %1 não tem número em %2</source>
-        <translation>component %1 has no number for %2</translation>
     </message>
     <message>
         <source>a exposição parcial %1 não tem repetições ou tempos utilizáveis</source>
@@ -22,6 +14,10 @@
     <message>
         <source>as exposições parciais não somam tempo de exposição</source>
         <translation>the partial exposures add up to no exposure time</translation>
+    </message>
+    <message>
+        <source>a componente %1 não tem um número utilizável em %2</source>
+        <translation>component %1 has no usable number for %2</translation>
     </message>
 </context>
 <context>
@@ -928,8 +924,8 @@ of the computer</translation>
         <translation>Assessment</translation>
     </message>
     <message>
-        <source>Valores de ação e limite da exposição diária: mãos e braços A(8) 2.5 e 5 m/s²; corpo inteiro A(8) 0.5 e 1.15 m/s², VDV 9.1 e 21 m/s^1.75. Pontos: 100 no valor de ação, crescendo com o quadrado da aceleração. Tempos: exposição, no ritmo médio do dia, após a qual cada valor é atingido (hh:mm).</source>
-        <translation>Daily exposure action and limit values: hand-arm A(8) 2.5 and 5 m/s²; whole body A(8) 0.5 and 1.15 m/s², VDV 9.1 and 21 m/s^1.75. Points: 100 at the action value, growing with the square of the acceleration. Times: exposure, at the day&apos;s mean rate, after which each value is reached (hh:mm).</translation>
+        <source>Esta medida não tem resultados avaliados de corpo inteiro nem de mãos e braços.</source>
+        <translation>This measurement has no evaluated whole-body or hand-arm results.</translation>
     </message>
 </context>
 <context>
@@ -1154,28 +1150,28 @@ of the computer</translation>
         <source>Nenhum arquivo escolhido.</source>
         <translation>No file chosen.</translation>
     </message>
+    <message>
+        <source>Avaliação da exposição</source>
+        <translation>Exposure assessment</translation>
+    </message>
+    <message>
+        <source>Instrumento: </source>
+        <translation>Instrument: </translation>
+    </message>
+    <message>
+        <source>Esta medida não tem resultados avaliados de corpo inteiro nem de mãos e braços.</source>
+        <translation>This measurement has no evaluated whole-body or hand-arm results.</translation>
+    </message>
+    <message>
+        <source>Não calculado:</source>
+        <translation>Not computed:</translation>
+    </message>
 </context>
 <context>
-    <name>TabelaAvaliacao</name>
+    <name>TabelasAvaliacao</name>
     <message>
-        <source>Abaixo do nível de ação</source>
-        <translation>Below the action value</translation>
-    </message>
-    <message>
-        <source>Nível de ação atingido</source>
-        <translation>Action value reached</translation>
-    </message>
-    <message>
-        <source>Limite de exposição atingido</source>
-        <translation>Limit value reached</translation>
-    </message>
-    <message>
-        <source>Não calculado</source>
-        <translation>Not computed</translation>
-    </message>
-    <message>
-        <source>nunca</source>
-        <translation>never</translation>
+        <source>Brasil: NR-09 e NR-15, com a NHO 09 e a NHO 10 da FUNDACENTRO</source>
+        <translation>Brazil: NR-09 and NR-15, with FUNDACENTRO&apos;s NHO 09 and NHO 10</translation>
     </message>
     <message>
         <source>Grandeza</source>
@@ -1186,12 +1182,44 @@ of the computer</translation>
         <translation>Value</translation>
     </message>
     <message>
-        <source>Ação / Limite</source>
-        <translation>Action / Limit</translation>
+        <source>Faixas</source>
+        <translation>Bands</translation>
     </message>
     <message>
         <source>Situação</source>
         <translation>Status</translation>
+    </message>
+    <message>
+        <source>Ação recomendada</source>
+        <translation>Recommended action</translation>
+    </message>
+    <message>
+        <source>Níveis de ação: NR-09, Anexo I (mãos e braços aren 2.5 m/s²; corpo inteiro aren 0.5 m/s² e VDVR 9.1 m/s^1.75). Limites de exposição: NR-15, Anexo 8 (5.0 m/s²; 1.1 m/s² e 21.0 m/s^1.75). Região de incerteza e ações recomendadas: tabelas de decisão da NHO 10 (mãos e braços, 3.5 a 5.0 m/s²) e da NHO 09 (corpo inteiro, 0.9 a 1.1 m/s² e 16.4 a 21.0 m/s^1.75). Valores como armazenados na medida.</source>
+        <translation>Action levels: NR-09, Annex I (hand-arm aren 2.5 m/s²; whole body aren 0.5 m/s² and VDVR 9.1 m/s^1.75). Exposure limits: NR-15, Annex 8 (5.0 m/s²; 1.1 m/s² and 21.0 m/s^1.75). Uncertainty region and recommended actions: the decision tables of NHO 10 (hand-arm, 3.5 to 5.0 m/s²) and NHO 09 (whole body, 0.9 to 1.1 m/s² and 16.4 to 21.0 m/s^1.75). Values as stored in the measurement.</translation>
+    </message>
+    <message>
+        <source>Mãos e braços: aren [m/s²]</source>
+        <translation>Hand-arm: aren [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: aren [m/s²]</source>
+        <translation>Whole body: aren [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: VDVR [m/s^1.75]</source>
+        <translation>Whole body: VDVR [m/s^1.75]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: a pior das duas</source>
+        <translation>Whole body: the worse of the two</translation>
+    </message>
+    <message>
+        <source>União Europeia: Diretiva 2002/44/CE</source>
+        <translation>European Union: Directive 2002/44/EC</translation>
+    </message>
+    <message>
+        <source>Ação / Limite</source>
+        <translation>Action / Limit</translation>
     </message>
     <message>
         <source>Pontos</source>
@@ -1204,6 +1232,10 @@ of the computer</translation>
     <message>
         <source>Limite após</source>
         <translation>Limit after</translation>
+    </message>
+    <message>
+        <source>Valores de ação e limite da exposição diária: Diretiva 2002/44/CE, artigo 3 (mãos e braços A(8) 2.5 e 5 m/s²; corpo inteiro A(8) 0.5 e 1.15 m/s², VDV 9.1 e 21 m/s^1.75). A(8) a partir dos tempos de exposição e da referência de 8 h, cada tarefa pela média de energia das componentes ponderada pela duração (ISO 5349-1; ISO 2631-1, com os fatores 1.4, 1.4 e 1 dos eixos x, y e z). VDV estendido ao tempo de exposição pela quarta potência (ISO 2631-1). Pontos: 100 no valor de ação, crescendo com o quadrado de A(8). Tempos: exposição, no ritmo médio do dia, após a qual cada valor é atingido (hh:mm).</source>
+        <translation>Daily exposure action and limit values: Directive 2002/44/EC, article 3 (hand-arm A(8) 2.5 and 5 m/s²; whole body A(8) 0.5 and 1.15 m/s², VDV 9.1 and 21 m/s^1.75). A(8) from the exposure times and the 8-hour reference, each task by the energy average of its components weighted by their durations (ISO 5349-1; ISO 2631-1, with the factors 1.4, 1.4 and 1 of the x, y and z axes). VDV extended to the exposure time by the fourth power (ISO 2631-1). Points: 100 at the action value, growing with the square of A(8). Times: exposure, at the day&apos;s mean rate, after which each value is reached (hh:mm).</translation>
     </message>
     <message>
         <source>tempos não calculados: %1</source>
@@ -1234,8 +1266,56 @@ of the computer</translation>
         <translation>Whole body: largest VDVexp, axis %1 [m/s^1.75]</translation>
     </message>
     <message>
-        <source>Esta medida não tem resultados avaliados de corpo inteiro nem de mãos e braços.</source>
-        <translation>This measurement has no evaluated whole-body or hand-arm results.</translation>
+        <source>Aceitável</source>
+        <translation>Acceptable</translation>
+    </message>
+    <message>
+        <source>Acima do nível de ação</source>
+        <translation>Above the action level</translation>
+    </message>
+    <message>
+        <source>Região de incerteza</source>
+        <translation>Uncertainty region</translation>
+    </message>
+    <message>
+        <source>Acima do limite de exposição</source>
+        <translation>Above the exposure limit</translation>
+    </message>
+    <message>
+        <source>Não calculado</source>
+        <translation>Not computed</translation>
+    </message>
+    <message>
+        <source>No mínimo manutenção da condição existente</source>
+        <translation>At least maintain the present condition</translation>
+    </message>
+    <message>
+        <source>No mínimo adoção de medidas preventivas</source>
+        <translation>At least adopt preventive measures</translation>
+    </message>
+    <message>
+        <source>Adoção de medidas preventivas e corretivas visando à redução da exposição diária</source>
+        <translation>Adopt preventive and corrective measures to reduce the daily exposure</translation>
+    </message>
+    <message>
+        <source>Adoção imediata de medidas corretivas</source>
+        <translation>Adopt corrective measures at once</translation>
+    </message>
+    <message>
+        <source>Abaixo do nível de ação</source>
+        <translation>Below the action value</translation>
+    </message>
+    <message>
+        <source>Nível de ação atingido</source>
+        <translation>Action value reached</translation>
+    </message>
+    <message>
+        <source>Limite de exposição atingido</source>
+        <translation>Limit value reached</translation>
+    </message>
+    <message>
+        <source>nunca</source>
+        <translation>never</translation>
     </message>
 </context>
 <context>

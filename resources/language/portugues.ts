@@ -4,16 +4,8 @@
 <context>
     <name>AvaliacaoExposicao</name>
     <message>
-        <source>a jornada de trabalho &quot;%1&quot; é 0 ou não é um horário: não há exposição diária</source>
-        <translation>a jornada de trabalho &quot;%1&quot; é 0 ou não é um horário: não há exposição diária</translation>
-    </message>
-    <message>
         <source>o resultado armazenado %1 não é um número</source>
         <translation>o resultado armazenado %1 não é um número</translation>
-    </message>
-    <message>
-        <source>a componente %1 não tem número em %2</source>
-        <translation>a componente %1 não tem número em %2</translation>
     </message>
     <message>
         <source>a exposição parcial %1 não tem repetições ou tempos utilizáveis</source>
@@ -22,6 +14,10 @@
     <message>
         <source>as exposições parciais não somam tempo de exposição</source>
         <translation>as exposições parciais não somam tempo de exposição</translation>
+    </message>
+    <message>
+        <source>a componente %1 não tem um número utilizável em %2</source>
+        <translation>a componente %1 não tem um número utilizável em %2</translation>
     </message>
 </context>
 <context>
@@ -928,8 +924,8 @@ do computador</translation>
         <translation>Avaliação</translation>
     </message>
     <message>
-        <source>Valores de ação e limite da exposição diária: mãos e braços A(8) 2.5 e 5 m/s²; corpo inteiro A(8) 0.5 e 1.15 m/s², VDV 9.1 e 21 m/s^1.75. Pontos: 100 no valor de ação, crescendo com o quadrado da aceleração. Tempos: exposição, no ritmo médio do dia, após a qual cada valor é atingido (hh:mm).</source>
-        <translation>Valores de ação e limite da exposição diária: mãos e braços A(8) 2.5 e 5 m/s²; corpo inteiro A(8) 0.5 e 1.15 m/s², VDV 9.1 e 21 m/s^1.75. Pontos: 100 no valor de ação, crescendo com o quadrado da aceleração. Tempos: exposição, no ritmo médio do dia, após a qual cada valor é atingido (hh:mm).</translation>
+        <source>Esta medida não tem resultados avaliados de corpo inteiro nem de mãos e braços.</source>
+        <translation>Esta medida não tem resultados avaliados de corpo inteiro nem de mãos e braços.</translation>
     </message>
 </context>
 <context>
@@ -1154,28 +1150,28 @@ do computador</translation>
         <source>Nenhum arquivo escolhido.</source>
         <translation>Nenhum arquivo escolhido.</translation>
     </message>
+    <message>
+        <source>Avaliação da exposição</source>
+        <translation>Avaliação da exposição</translation>
+    </message>
+    <message>
+        <source>Instrumento: </source>
+        <translation>Instrumento: </translation>
+    </message>
+    <message>
+        <source>Esta medida não tem resultados avaliados de corpo inteiro nem de mãos e braços.</source>
+        <translation>Esta medida não tem resultados avaliados de corpo inteiro nem de mãos e braços.</translation>
+    </message>
+    <message>
+        <source>Não calculado:</source>
+        <translation>Não calculado:</translation>
+    </message>
 </context>
 <context>
-    <name>TabelaAvaliacao</name>
+    <name>TabelasAvaliacao</name>
     <message>
-        <source>Abaixo do nível de ação</source>
-        <translation>Abaixo do nível de ação</translation>
-    </message>
-    <message>
-        <source>Nível de ação atingido</source>
-        <translation>Nível de ação atingido</translation>
-    </message>
-    <message>
-        <source>Limite de exposição atingido</source>
-        <translation>Limite de exposição atingido</translation>
-    </message>
-    <message>
-        <source>Não calculado</source>
-        <translation>Não calculado</translation>
-    </message>
-    <message>
-        <source>nunca</source>
-        <translation>nunca</translation>
+        <source>Brasil: NR-09 e NR-15, com a NHO 09 e a NHO 10 da FUNDACENTRO</source>
+        <translation>Brasil: NR-09 e NR-15, com a NHO 09 e a NHO 10 da FUNDACENTRO</translation>
     </message>
     <message>
         <source>Grandeza</source>
@@ -1186,12 +1182,44 @@ do computador</translation>
         <translation>Valor</translation>
     </message>
     <message>
-        <source>Ação / Limite</source>
-        <translation>Ação / Limite</translation>
+        <source>Faixas</source>
+        <translation>Faixas</translation>
     </message>
     <message>
         <source>Situação</source>
         <translation>Situação</translation>
+    </message>
+    <message>
+        <source>Ação recomendada</source>
+        <translation>Ação recomendada</translation>
+    </message>
+    <message>
+        <source>Níveis de ação: NR-09, Anexo I (mãos e braços aren 2.5 m/s²; corpo inteiro aren 0.5 m/s² e VDVR 9.1 m/s^1.75). Limites de exposição: NR-15, Anexo 8 (5.0 m/s²; 1.1 m/s² e 21.0 m/s^1.75). Região de incerteza e ações recomendadas: tabelas de decisão da NHO 10 (mãos e braços, 3.5 a 5.0 m/s²) e da NHO 09 (corpo inteiro, 0.9 a 1.1 m/s² e 16.4 a 21.0 m/s^1.75). Valores como armazenados na medida.</source>
+        <translation>Níveis de ação: NR-09, Anexo I (mãos e braços aren 2.5 m/s²; corpo inteiro aren 0.5 m/s² e VDVR 9.1 m/s^1.75). Limites de exposição: NR-15, Anexo 8 (5.0 m/s²; 1.1 m/s² e 21.0 m/s^1.75). Região de incerteza e ações recomendadas: tabelas de decisão da NHO 10 (mãos e braços, 3.5 a 5.0 m/s²) e da NHO 09 (corpo inteiro, 0.9 a 1.1 m/s² e 16.4 a 21.0 m/s^1.75). Valores como armazenados na medida.</translation>
+    </message>
+    <message>
+        <source>Mãos e braços: aren [m/s²]</source>
+        <translation>Mãos e braços: aren [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: aren [m/s²]</source>
+        <translation>Corpo inteiro: aren [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: VDVR [m/s^1.75]</source>
+        <translation>Corpo inteiro: VDVR [m/s^1.75]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: a pior das duas</source>
+        <translation>Corpo inteiro: a pior das duas</translation>
+    </message>
+    <message>
+        <source>União Europeia: Diretiva 2002/44/CE</source>
+        <translation>União Europeia: Diretiva 2002/44/CE</translation>
+    </message>
+    <message>
+        <source>Ação / Limite</source>
+        <translation>Ação / Limite</translation>
     </message>
     <message>
         <source>Pontos</source>
@@ -1204,6 +1232,10 @@ do computador</translation>
     <message>
         <source>Limite após</source>
         <translation>Limite após</translation>
+    </message>
+    <message>
+        <source>Valores de ação e limite da exposição diária: Diretiva 2002/44/CE, artigo 3 (mãos e braços A(8) 2.5 e 5 m/s²; corpo inteiro A(8) 0.5 e 1.15 m/s², VDV 9.1 e 21 m/s^1.75). A(8) a partir dos tempos de exposição e da referência de 8 h, cada tarefa pela média de energia das componentes ponderada pela duração (ISO 5349-1; ISO 2631-1, com os fatores 1.4, 1.4 e 1 dos eixos x, y e z). VDV estendido ao tempo de exposição pela quarta potência (ISO 2631-1). Pontos: 100 no valor de ação, crescendo com o quadrado de A(8). Tempos: exposição, no ritmo médio do dia, após a qual cada valor é atingido (hh:mm).</source>
+        <translation>Valores de ação e limite da exposição diária: Diretiva 2002/44/CE, artigo 3 (mãos e braços A(8) 2.5 e 5 m/s²; corpo inteiro A(8) 0.5 e 1.15 m/s², VDV 9.1 e 21 m/s^1.75). A(8) a partir dos tempos de exposição e da referência de 8 h, cada tarefa pela média de energia das componentes ponderada pela duração (ISO 5349-1; ISO 2631-1, com os fatores 1.4, 1.4 e 1 dos eixos x, y e z). VDV estendido ao tempo de exposição pela quarta potência (ISO 2631-1). Pontos: 100 no valor de ação, crescendo com o quadrado de A(8). Tempos: exposição, no ritmo médio do dia, após a qual cada valor é atingido (hh:mm).</translation>
     </message>
     <message>
         <source>tempos não calculados: %1</source>
@@ -1234,8 +1266,56 @@ do computador</translation>
         <translation>Corpo inteiro: maior VDVexp, eixo %1 [m/s^1.75]</translation>
     </message>
     <message>
-        <source>Esta medida não tem resultados avaliados de corpo inteiro nem de mãos e braços.</source>
-        <translation>Esta medida não tem resultados avaliados de corpo inteiro nem de mãos e braços.</translation>
+        <source>Aceitável</source>
+        <translation>Aceitável</translation>
+    </message>
+    <message>
+        <source>Acima do nível de ação</source>
+        <translation>Acima do nível de ação</translation>
+    </message>
+    <message>
+        <source>Região de incerteza</source>
+        <translation>Região de incerteza</translation>
+    </message>
+    <message>
+        <source>Acima do limite de exposição</source>
+        <translation>Acima do limite de exposição</translation>
+    </message>
+    <message>
+        <source>Não calculado</source>
+        <translation>Não calculado</translation>
+    </message>
+    <message>
+        <source>No mínimo manutenção da condição existente</source>
+        <translation>No mínimo manutenção da condição existente</translation>
+    </message>
+    <message>
+        <source>No mínimo adoção de medidas preventivas</source>
+        <translation>No mínimo adoção de medidas preventivas</translation>
+    </message>
+    <message>
+        <source>Adoção de medidas preventivas e corretivas visando à redução da exposição diária</source>
+        <translation>Adoção de medidas preventivas e corretivas visando à redução da exposição diária</translation>
+    </message>
+    <message>
+        <source>Adoção imediata de medidas corretivas</source>
+        <translation>Adoção imediata de medidas corretivas</translation>
+    </message>
+    <message>
+        <source>Abaixo do nível de ação</source>
+        <translation>Abaixo do nível de ação</translation>
+    </message>
+    <message>
+        <source>Nível de ação atingido</source>
+        <translation>Nível de ação atingido</translation>
+    </message>
+    <message>
+        <source>Limite de exposição atingido</source>
+        <translation>Limite de exposição atingido</translation>
+    </message>
+    <message>
+        <source>nunca</source>
+        <translation>nunca</translation>
     </message>
 </context>
 <context>
