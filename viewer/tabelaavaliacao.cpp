@@ -43,7 +43,8 @@ void preencher(QStandardItemModel *modelo, const TabelasAvaliacao::Tabela &tabel
             item->setTextAlignment(texto ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
             if (c == l.colunaCor) {
                 item->setBackground(fundo(l.cor));
-                item->setForeground(QBrush(Qt::white));
+                // White reads poorly on amber.
+                item->setForeground(QBrush(l.cor == Cor::Ambar ? Qt::black : Qt::white));
                 item->setToolTip(l.nota);
             }
             itens << item;
