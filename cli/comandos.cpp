@@ -11,9 +11,12 @@
 #include "report/relatorio.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QTextStream>
+
+#include <cstdio>
 
 namespace {
 
@@ -292,13 +295,27 @@ int csv(const QStringList &args, QTextStream &saida, QTextStream &erros)
     if (QFileInfo(alvo).isDir())
         return csvArmazem(alvo, saida);
     const QString sufixo = QStringLiteral(".head");
-    QString tabela;
-    if (!alvo.endsWith(sufixo) || !Csv::tabelaComponente(alvo.chopped(sufixo.size()), &tabela)) {
+    if (!alvo.endsWith(sufixo)) {
         erros << "kt9400-cli csv: " << alvo << " is neither a folder nor a component file (.head)\n";
         return 1;
     }
-    saida << tabela;
-    return 0;
+    // Straight to the standard output, row by row: a 10-day recording
+    // would not fit in one string.
+    saida.flush();
+    std::fflush(stdout);
+    QFile padrao;
+    padrao.open(1, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    switch (Csv::escreverTabelaComponente(alvo.chopped(sufixo.size()), &padrao)) {
+    case Csv::Tabela::Escrita:
+        return 0;
+    case Csv::Tabela::SemComponente:
+        erros << "kt9400-cli csv: " << alvo << " is neither a folder nor a component file (.head)\n";
+        return 1;
+    case Csv::Tabela::FalhaGravacao:
+        break;
+    }
+    erros << "kt9400-cli csv: cannot write the standard output: " << padrao.errorString() << '\n';
+    return 1;
 }
 
 int relatorio(const QStringList &args, QTextStream &saida, QTextStream &erros)

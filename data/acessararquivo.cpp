@@ -201,7 +201,38 @@ void AcessarArquivo::lerComponenteCompleto(const QString &base)
     lerDados(base + QStringLiteral(".res"));
 }
 
-void AcessarArquivo::lerDados(const QString &arquivo)
+void AcessarArquivo::lerValoresComponente(const QString &base)
+{
+    limparComponente();
+    lerComponente(base + QStringLiteral(".head"));
+    lerValoresDados(base + QStringLiteral(".dat"));
+    lerDados(base + QStringLiteral(".res"));
+}
+
+namespace {
+
+// A LeitorLinhas or a LeitorArquivo as the header reading walks them.
+bool proximaLinha(LeitorLinhas &leitor, QString *linha)
+{
+    if (leitor.fim())
+        return false;
+    *linha = leitor.proxima();
+    return true;
+}
+
+bool proximaLinha(ArquivoRegistro::LeitorArquivo &leitor, QString *linha)
+{
+    const char *inicio = nullptr;
+    int tamanho = 0;
+    if (!leitor.proxima(&inicio, &tamanho))
+        return false;
+    *linha = Codificacao::decodificar(inicio, tamanho);
+    return true;
+}
+
+} // namespace
+
+template<typename Leitor> bool AcessarArquivo::lerCabecalhoDados(Leitor &leitor)
 {
     static const Campo campos[] = {
         {"amr(acc)", &AcessarArquivo::amr},   {"amx(acc)", &AcessarArquivo::amx},
@@ -213,15 +244,11 @@ void AcessarArquivo::lerDados(const QString &arquivo)
         {"vdvz(acc)", &AcessarArquivo::vdvz}, {"FC_x", &AcessarArquivo::FC_x},
         {"FC_y", &AcessarArquivo::FC_y},      {"FC_z", &AcessarArquivo::FC_z},
     };
-    QByteArray dados;
-    if (!ArquivoRegistro::ler(arquivo, &dados))
-        return;
     freq.clear();
     vibracao.clear();
-    LeitorLinhas leitor(dados);
-    bool tabela = false;
-    while (!leitor.fim() && !tabela) {
-        QStringList pedacos = ArquivoRegistro::pedacos(leitor.proxima());
+    QString linha;
+    while (proximaLinha(leitor, &linha)) {
+        QStringList pedacos = ArquivoRegistro::pedacos(linha);
         if (pedacos.isEmpty())
             continue;
         const QString chave = pedacos.takeFirst();
@@ -230,14 +257,31 @@ void AcessarArquivo::lerDados(const QString &arquivo)
         } else if (chave == QLatin1String("vibracao")) {
             vibracao = pedacos;
         } else if (chave == QLatin1String("Tempo")) {
-            tabela = true;
+            return true;
         } else if (!pedacos.isEmpty()) {
             atribuir({chave, pedacos.last()}, {campos, int(std::size(campos))});
         } else {
             atribuir({chave}, {campos, int(std::size(campos))});
         }
     }
-    if (!tabela)
+    return false;
+}
+
+void AcessarArquivo::lerValoresDados(const QString &arquivo)
+{
+    ArquivoRegistro::LeitorArquivo leitor(arquivo);
+    if (!leitor.aberto())
+        return;
+    lerCabecalhoDados(leitor);
+}
+
+void AcessarArquivo::lerDados(const QString &arquivo)
+{
+    QByteArray dados;
+    if (!ArquivoRegistro::ler(arquivo, &dados))
+        return;
+    LeitorLinhas leitor(dados);
+    if (!lerCabecalhoDados(leitor))
         return;
 
     // A table line carries eight values; a shorter one (a recording cut
@@ -255,27 +299,27 @@ void AcessarArquivo::lerDados(const QString &arquivo)
         const char *linha = nullptr;
         int n = 0;
         leitor.proximaBruta(&linha, &n);
-        if (separarLinha(linha, n, inicio, tamanho) == 8)
+        if (ArquivoRegistro::separarLinhaTabela(linha, n, inicio, tamanho) == 8)
             linhasTabela.append({int(linha - tabelaBruta.constData()), n});
     }
 }
 
-int AcessarArquivo::separarLinha(const char *linha, int n, const char *inicio[8], int tamanho[8])
+int AcessarArquivo::amostras() const
 {
-    int achados = 0;
-    int i = 0;
-    while (i < n && achados < 8) {
-        const int comeco = i;
-        while (i < n && linha[i] != ';')
-            ++i;
-        if (i > comeco) {
-            inicio[achados] = linha + comeco;
-            tamanho[achados] = i - comeco;
-            ++achados;
-        }
-        ++i;
-    }
-    return achados;
+    return colunasProntas ? int(coluna[0].size()) : int(linhasTabela.size());
+}
+
+QString AcessarArquivo::celula(int linha, int c) const
+{
+    if (colunasProntas)
+        return coluna[c].value(linha);
+    if (linha < 0 || linha >= linhasTabela.size() || c < 0 || c >= 8)
+        return QString();
+    const char *inicio[8];
+    int tamanho[8];
+    const auto &l = linhasTabela.at(linha);
+    ArquivoRegistro::separarLinhaTabela(tabelaBruta.constData() + l.first, l.second, inicio, tamanho);
+    return Codificacao::decodificar(inicio[c], tamanho[c]);
 }
 
 const QStringList &AcessarArquivo::colunaPronta(int i) const
@@ -286,7 +330,7 @@ const QStringList &AcessarArquivo::colunaPronta(int i) const
         const char *inicio[8];
         int tamanho[8];
         for (const auto &l : linhasTabela) {
-            separarLinha(tabelaBruta.constData() + l.first, l.second, inicio, tamanho);
+            ArquivoRegistro::separarLinhaTabela(tabelaBruta.constData() + l.first, l.second, inicio, tamanho);
             for (int c = 0; c < 8; ++c)
                 coluna[c].append(Codificacao::decodificar(inicio[c], tamanho[c]));
         }

@@ -42,6 +42,17 @@ public:
     // ".dat" and its result file ".res" (whose values stand where both
     // carry a key).
     void lerComponenteCompleto(const QString &base);
+    // The same without the sample table: the data file is read only up to
+    // it, whatever the recording's length. All the evaluation needs.
+    void lerValoresComponente(const QString &base);
+    // A data file's values above its sample table; the table is not read.
+    void lerValoresDados(const QString &caminho);
+
+    // The sample table last read: its complete rows, and one cell (column
+    // 0 the time, then amx, amy, amz, amr, vdvx, vdvy, vdvz) decoded on
+    // demand, so that a long recording is never turned into 8 x rows texts.
+    int amostras() const;
+    QString celula(int linha, int coluna) const;
 
 #define KT_GETTER(membro, chave, Nome) \
     QString get##Nome() const { return membro; }
@@ -109,10 +120,10 @@ private:
     KT_CAMPOS_CONFIGURACAO(KT_MEMBRO, KT_MEMBRO, KT_MEMBRO)
 #undef KT_MEMBRO
 
-    // Splits a table line into its first eight non-empty pieces; returns
-    // how many it found.
-    static int separarLinha(const char *linha, int n, const char *inicio[8], int tamanho[8]);
     const QStringList &colunaPronta(int i) const;
+    // The values above a data file's sample table; true when the table
+    // starts (the reader then stands at its first row).
+    template<typename Leitor> bool lerCabecalhoDados(Leitor &leitor);
 
     QStringList freq;
     QStringList vibracao;

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ArquivoRegistro {
@@ -63,6 +64,77 @@ bool numeroFinito(const QString &texto, double *valor)
 QStringList pedacos(const QString &linha)
 {
     return linha.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+}
+
+int separarLinhaTabela(const char *linha, int n, const char *inicio[8], int tamanho[8])
+{
+    int achados = 0;
+    int i = 0;
+    while (i < n && achados < 8) {
+        const int comeco = i;
+        while (i < n && linha[i] != ';')
+            ++i;
+        if (i > comeco) {
+            inicio[achados] = linha + comeco;
+            tamanho[achados] = i - comeco;
+            ++achados;
+        }
+        ++i;
+    }
+    return achados;
+}
+
+LeitorArquivo::LeitorArquivo(const QString &caminho)
+    : arquivo(caminho)
+{
+    if (caminho.isEmpty() || !QFileInfo(caminho).isFile() || !arquivo.open(QIODevice::ReadOnly))
+        return;
+    encher();
+    if (bloco.startsWith("\xEF\xBB\xBF"))
+        pos = 3;
+}
+
+bool LeitorArquivo::encher()
+{
+    constexpr qint64 tamanhoBloco = 1 << 18;
+    bloco.remove(0, pos);
+    pos = 0;
+    const int antes = bloco.size();
+    bloco.resize(antes + int(tamanhoBloco));
+    const qint64 lidos = arquivo.read(bloco.data() + antes, tamanhoBloco);
+    bloco.resize(antes + int(std::max<qint64>(lidos, 0)));
+    if (lidos <= 0)
+        acabou = true;
+    return lidos > 0;
+}
+
+bool LeitorArquivo::proxima(const char **inicio, int *tamanho)
+{
+    if (!arquivo.isOpen())
+        return false;
+    for (;;) {
+        const char *base = bloco.constData() + pos;
+        const int restante = bloco.size() - pos;
+        int n = 0;
+        while (n < restante && base[n] != '\n' && base[n] != '\r')
+            ++n;
+        // A line end, or a CR that may be followed by an LF, must be seen
+        // whole before the line is handed out.
+        const bool completa = n < restante && (base[n] == '\n' || n + 1 < restante || acabou);
+        if (!completa && !acabou) {
+            encher();
+            continue;
+        }
+        if (restante == 0)
+            return false;
+        int fim = n;
+        if (fim < restante)
+            fim += base[fim] == '\r' && fim + 1 < restante && base[fim + 1] == '\n' ? 2 : 1;
+        pos += fim;
+        *inicio = base;
+        *tamanho = n;
+        return true;
+    }
 }
 
 LeitorLinhas::LeitorLinhas(const QByteArray &dados)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -29,6 +30,32 @@ bool numeroFinito(const QString &texto, double *valor);
 
 // The pieces of a line split at ';', empty pieces dropped.
 QStringList pedacos(const QString &linha);
+
+// A sample-table line's first eight non-empty pieces, split at ';' (start
+// and length of each); returns how many it found. A line with fewer than
+// eight is not a sample.
+int separarLinhaTabela(const char *linha, int n, const char *inicio[8], int tamanho[8]);
+
+// Walks the lines of a file block by block, ended as LeitorLinhas ends
+// them, so that a recording of any length takes a fixed amount of memory.
+class LeitorArquivo
+{
+public:
+    explicit LeitorArquivo(const QString &caminho);
+
+    bool aberto() const { return arquivo.isOpen(); }
+    // The next line's bytes without its end, valid until the next call;
+    // false at the end of the file.
+    bool proxima(const char **inicio, int *tamanho);
+
+private:
+    bool encher();
+
+    QFile arquivo;
+    QByteArray bloco;
+    int pos = 0;
+    bool acabou = false;
+};
 
 // Walks the lines of a file's content; LF, CR LF and a lone CR each end a
 // line, and a UTF-8 byte-order mark at the start is skipped.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 
@@ -11,8 +12,11 @@ namespace Csv {
 QString campo(const QString &texto);
 QString linha(const QStringList &campos);
 
-// The sample table of a component (its path without ".head"), header row
-// first; false when the component file does not exist.
-bool tabelaComponente(const QString &base, QString *csv);
+enum class Tabela { Escrita, SemComponente, FalhaGravacao };
+
+// Writes the sample table of a component (its path without ".head") to
+// `saida` in UTF-8, header row first, as it reads it: row by row, in a
+// fixed amount of memory whatever the recording's length.
+Tabela escreverTabelaComponente(const QString &base, QIODevice *saida);
 
 } // namespace Csv

@@ -123,9 +123,7 @@ LeituraParte lerParte(const QString &pastaMedida, const QString &tipo)
             if (!LayoutMedida::componenteCompleto(base))
                 continue; // left out of the stored results too
             AcessarArquivo c;
-            c.lerComponente(base + QStringLiteral(".head"));
-            c.lerDados(base + QStringLiteral(".dat"));
-            c.lerDados(base + QStringLiteral(".res"));
+            c.lerValoresComponente(base);
             const QString componente = nome + QLatin1Char('/') + QFileInfo(base).fileName();
             double duracao = 0;
             if (!ArquivoRegistro::numeroFinito(c.getDuracao_comp(), &duracao) || !(duracao > 0)) {

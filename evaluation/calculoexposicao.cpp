@@ -48,7 +48,7 @@ CalculoExposicao::CalculoExposicao(const QString &arquivoExposicao, const QStrin
                 continue;
             }
             ++numArquivosComponente;
-            acessarArquivo.lerComponenteCompleto(base);
+            acessarArquivo.lerValoresComponente(base);
             acumularComponente();
         }
         qDebug() << " -------------------------------- EXPOSIÇÃO PARCIAL "

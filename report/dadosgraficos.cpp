@@ -46,13 +46,8 @@ QVector<int> desbastar(int n)
 
 DadosLinhas linhas(const AcessarArquivo &a)
 {
-    const QStringList tempo = a.getColuna1();
-    const QStringList colunas[4] = {a.getColuna2(), a.getColuna3(), a.getColuna4(),
-                                    a.getColuna5()};
-    int total = int(colunas[0].size());
-    for (const QStringList &c : colunas)
-        total = std::min(total, int(c.size()));
-    const QVector<int> kept = desbastar(total);
+    // Only the kept rows are decoded: a 10-day recording has 864,000.
+    const QVector<int> kept = desbastar(a.amostras());
     const int n = kept.size();
 
     DadosLinhas d;
@@ -60,7 +55,7 @@ DadosLinhas linhas(const AcessarArquivo &a)
     for (int s = 0; s < 4; ++s) {
         d.series[s].reserve(n);
         for (int linha : kept) {
-            const double v = ArquivoRegistro::numero(colunas[s].at(linha));
+            const double v = ArquivoRegistro::numero(a.celula(linha, s + 1));
             d.series[s].append(v);
             minimo = std::min(minimo, v);
             maximo = std::max(maximo, v);
@@ -78,7 +73,7 @@ DadosLinhas linhas(const AcessarArquivo &a)
         const int q = n / 4, h = n / 2;
         for (int i : {q, h, h + q}) {
             if (i > 1 && i < n)
-                d.rotulos[i] = tempo.value(kept.at(i));
+                d.rotulos[i] = a.celula(kept.at(i), 0);
         }
         if (n - 1 > 1)
             d.rotulos[n - 1] = a.getFim_comp();

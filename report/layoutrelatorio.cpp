@@ -361,12 +361,11 @@ void Composicao::titulosDaTabela(bool corpo, int n, int m)
 
 void Composicao::tabela(bool corpo, int n, int m)
 {
-    const QStringList colunas[7] = {a.getColuna1(), a.getColuna2(), a.getColuna3(), a.getColuna4(),
-                                    a.getColuna6(), a.getColuna7(), a.getColuna8()};
+    // Time, amx, amy, amz and the three VDVs; amr is not printed. Cells are
+    // decoded one at a time: the table may have 864,000 rows.
+    const int colunas[7] = {0, 1, 2, 3, 5, 6, 7};
     const int nColunas = corpo ? 7 : 4;
-    int linhas = int(colunas[0].size());
-    for (int c = 0; c < nColunas; ++c)
-        linhas = std::min(linhas, int(colunas[c].size()));
+    const int linhas = a.amostras();
     titulosDaTabela(corpo, n, m);
     const int porPagina = corpo ? linhasPorPaginaCorpo : linhasPorPaginaMao;
     for (int l = 0; l < linhas; ++l) {
@@ -374,7 +373,7 @@ void Composicao::tabela(bool corpo, int n, int m)
             titulosDaTabela(corpo, n, m);
         for (int c = 0; c < nColunas; ++c) {
             const QPointF p = celula(l, c, corpo);
-            texto(p.x(), p.y(), FonteRelatorio::CelulaTabela, colunas[c].at(l));
+            texto(p.x(), p.y(), FonteRelatorio::CelulaTabela, a.celula(l, colunas[c]));
         }
     }
 }

@@ -40,6 +40,8 @@ public:
         fontes[int(FonteRelatorio::Secao)] = QFont(arial, 12, QFont::Bold);
         fontes[int(FonteRelatorio::CabecalhoTabela)] = QFont(arial, 8, QFont::Bold);
         fontes[int(FonteRelatorio::CelulaTabela)] = QFont(arial, 8);
+        for (const QFont &f : fontes)
+            metricas.append(QFontMetrics(f, &impressora));
         pintor.setPen(QPen(Qt::black, 1));
     }
 
@@ -47,12 +49,21 @@ public:
     void texto(const QPointF &base, FonteRelatorio fonte, const QString &texto,
                double largura) override
     {
-        QFont f = fontes[int(fonte)];
-        pintor.setFont(f);
-        const double medida = pintor.fontMetrics().horizontalAdvance(texto);
-        if (largura > 0 && medida > largura) {
-            f.setPointSizeF(std::max(6.0, f.pointSizeF() * largura / medida));
-            pintor.setFont(f);
+        // A table page holds hundreds of cells in one font: it is set when
+        // it changes, and a text is measured only where it has a width.
+        const int f = int(fonte);
+        if (f != fonteAtual) {
+            pintor.setFont(fontes[f]);
+            fonteAtual = f;
+        }
+        if (largura > 0) {
+            const double medida = metricas[f].horizontalAdvance(texto);
+            if (medida > largura) {
+                QFont menor = fontes[f];
+                menor.setPointSizeF(std::max(6.0, menor.pointSizeF() * largura / medida));
+                pintor.setFont(menor);
+                fonteAtual = -1;
+            }
         }
         pintor.drawText(base, texto);
     }
@@ -74,6 +85,8 @@ private:
     QPainter &pintor;
     QPixmap logo;
     QFont fontes[5];
+    QVector<QFontMetrics> metricas; // of each font on the PDF's device
+    int fonteAtual = -1;
 };
 
 } // namespace
