@@ -222,7 +222,7 @@ void MainWindow::listarMedidas()
             linhasTabela.append(l.pasta);
         QStandardItem *status = itemCentrado(l.sincronizado ? sincronizado : QStringLiteral("------------"));
         if (!l.sincronizado)
-            status->setIcon(QIcon(QStringLiteral(":/icons/baixar.png")));
+            status->setIcon(iconeBaixar);
         novo->appendRow({itemCentrado(l.nome), itemCentrado(l.data), status});
     }
     ui->tableView->setModel(novo);
@@ -393,7 +393,6 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
         if (r.resultado != Download::Resultado::Baixado)
             falhas << textoFalha(r);
         links += r.links;
-        listarMedidas();
     }
     const QString mantidas = substituir || existentes.isEmpty()
         ? QString()

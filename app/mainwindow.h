@@ -5,6 +5,7 @@
 #include "device/deteccao.h"
 #include "device/download.h"
 
+#include <QIcon>
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
@@ -99,6 +100,8 @@ private:
     QStringList dadosTabelaMedidas;
     QStringList linhasTabela;
     QStandardItemModel *modelo = nullptr;
+    // Decoded once, not for every row of every rebuild.
+    const QIcon iconeBaixar{QStringLiteral(":/icons/baixar.png")};
     // Whether a "Baixar Tudo" completed since the last erase.
     bool dadosBaixados = false;
 };

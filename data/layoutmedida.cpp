@@ -186,12 +186,13 @@ QVector<LinhaParcial> parciaisDaExposicao(const QString &pastaExposicao)
 
 int contarArquivosHead(const QString &medida)
 {
+    // Matched by hand: a name filter would build a pattern matcher per call,
+    // and pairing calls this for every measurement on both sides.
     int n = 0;
-    QDirIterator it(medida, {QStringLiteral("*.head")}, QDir::Files,
-                    QDirIterator::Subdirectories);
+    QDirIterator it(medida, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         it.next();
-        ++n;
+        n += it.fileName().endsWith(QLatin1String(".head"), Qt::CaseInsensitive);
     }
     return n;
 }

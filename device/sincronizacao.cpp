@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 
 namespace Sincronizacao {
 
@@ -52,9 +53,9 @@ Comparacao compararDiretorios(const QString &caminhoDados, const QString &direto
 
 QVector<LinhaMedida> linhas(const QString &caminhoDados, const QStringList &dadosIguais)
 {
-    QStringList nomesIguais;
+    QSet<QString> nomesIguais;
     for (const QString &p : dadosIguais)
-        nomesIguais << LayoutMedida::nomePasta(p);
+        nomesIguais.insert(LayoutMedida::nomePasta(p));
     QVector<LinhaMedida> resultado;
     for (const auto &[f, momento] : LayoutMedida::maisNovasPrimeiro(subpastas(caminhoDados, QDir::Name))) {
         const QString exposicao = LayoutMedida::arquivoExposicao(f.filePath());

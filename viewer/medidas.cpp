@@ -44,9 +44,9 @@ QStandardItem *centrado(const QVariant &valor)
     return item;
 }
 
-QStandardItem *lixeira()
+QStandardItem *lixeira(const QIcon &icone)
 {
-    return new QStandardItem(QIcon(QStringLiteral(":/icons/Picture3.png")), QString());
+    return new QStandardItem(icone, QString());
 }
 
 } // namespace
@@ -56,6 +56,7 @@ Medidas::Medidas(const QString &diretorio, const Servicos &s, QWidget *parent)
     , ui(std::make_unique<Ui::Medidas>())
     , servicos(s)
     , diretorioQT(diretorio)
+    , iconeLixeira(QStringLiteral(":/icons/Picture3.png"))
 {
     ui->setupUi(this);
     setWindowTitle(tr("Corvalendis - Medidor de Vibração"));
@@ -179,7 +180,7 @@ void Medidas::sincronizarDadosExposicao()
             LayoutMedida::dataMostrada(acessarArquivo.getData_criacao(), nome),
             QStringLiteral("dd/MM/yyyy HH:mm:ss"));
         modelo->appendRow({centrado(n + 1), centrado(LayoutMedida::nomeMostrado(nome)),
-                           centrado(data.isValid() ? QVariant(data) : QVariant()), lixeira()});
+                           centrado(data.isValid() ? QVariant(data) : QVariant()), lixeira(iconeLixeira)});
     }
     estilizarTabela(ui->tableView_ExpResultante, 90, 3);
 }
@@ -200,7 +201,7 @@ void Medidas::sincronizarDadosExposicaoParcial()
         acessarArquivo.lerExposicaoParcial(linhas.at(t).arquivoParcial);
         modelo->appendRow({centrado(t), centrado(linhas.at(t).sensor),
                            centrado(acessarArquivo.getNum_repeticao()),
-                           centrado(acessarArquivo.getTempo_exp_total()), lixeira()});
+                           centrado(acessarArquivo.getTempo_exp_total()), lixeira(iconeLixeira)});
     }
     estilizarTabela(ui->tableView_ExpParcial, 70, 4);
 }
@@ -224,7 +225,7 @@ void Medidas::sincronizarDadosComponentes()
         const QDate data = QDate::fromString(acessarArquivo.getData_comp(), QStringLiteral("dd/MM/yyyy"));
         modelo->appendRow({centrado(QString::number(c + 1)),
                            centrado(data.isValid() ? QVariant(data) : QVariant()),
-                           centrado(acessarArquivo.getDuracao_comp()), lixeira()});
+                           centrado(acessarArquivo.getDuracao_comp()), lixeira(iconeLixeira)});
     }
     estilizarTabela(ui->tableView_ComponenteExp, 130, 3);
 }

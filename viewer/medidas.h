@@ -5,6 +5,7 @@
 #include "evaluation/edicao.h"
 
 #include <QHash>
+#include <QIcon>
 #include <QMainWindow>
 #include <QStringList>
 
@@ -93,6 +94,8 @@ private:
     Servicos servicos;
     QStackedWidget *pilha = nullptr;
     const QString diretorioQT;
+    // Decoded once: a store of thousands of measurements has as many rows.
+    const QIcon iconeLixeira;
     QString raizListada; // empty until "Sincronizar" is pressed
     AcessarArquivo acessarArquivo;
     QStringList listaExposicoes;
