@@ -1,44 +1,85 @@
-// lerDados on a data file of 86,400 sample rows (24 h at 1 s), next to
-// `wc -l` on the same file, and the reader's peak memory.
+// Reading long recordings through the command-line tool, each figure the
+// median of 5 runs of a whole process, next to a baseline run in the same
+// program run on the same files.
 //
-//   build/bench/bench_lerdados [FILE.dat]
+//   build/bench/bench_lerdados
 //
-// Without a file, one is written by `kt9400-cli simulate` in a child
-// process, so that the peak memory below is the reader's own.
+// 1. `csv COMPONENT.head` of 86,400 and 864,000 samples against `wc -l` on
+//    the component's files, and its peak memory.
+// 2. `list STORE --json` and `csv STORE` of 20 measurements of 86,400
+//    samples against 20 of 60.
+// 3. `evaluate` of a measurement with 5 components of 28,800 samples on
+//    both body parts against `cat` of its files.
 
-#include "data/acessararquivo.h"
+#include "medicao.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
-#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
-
-#include <algorithm>
 #include <cstdio>
 
 namespace {
 
-long picoKb()
+using Medicao::executarMediana;
+
+QString simular(const QTemporaryDir &d, const QString &nome, int medidas, int componentes, int amostras)
 {
-    rusage uso{};
-    getrusage(RUSAGE_SELF, &uso);
-    return uso.ru_maxrss;
+    const QString vol = d.filePath(nome);
+    QProcess::execute(KT_CLI, {"simulate", vol, "--measurements", QString::number(medidas), "--components",
+                               QString::number(componentes), "--samples", QString::number(amostras)});
+    return vol + "/DATA";
 }
 
-double msWc(const QString &arquivo, qint64 *linhas)
+QStringList arquivos(const QString &pasta, const QStringList &filtros = {})
 {
-    QElapsedTimer t;
-    t.start();
-    QProcess wc;
-    wc.start("wc", {"-l", arquivo});
-    wc.waitForFinished(-1);
-    const double ms = t.nsecsElapsed() / 1e6;
-    *linhas = QString::fromLatin1(wc.readAllStandardOutput()).section(' ', 0, 0).toLongLong();
-    return ms;
+    QStringList lista;
+    QDirIterator it(pasta, filtros, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        lista << it.next();
+    lista.sort();
+    return lista;
+}
+
+void csvComponente(const QTemporaryDir &d, int amostras)
+{
+    const QString dados = simular(d, QString("c%1").arg(amostras), 1, 1, amostras);
+    const QString head = arquivos(dados, {"*.head"}).value(0);
+    const QString base = head.chopped(5);
+    const auto csv = executarMediana(5, KT_CLI, {"csv", head});
+    const auto wc = executarMediana(5, "wc", {"-l", head, base + ".dat", base + ".res"});
+    std::printf("csv COMPONENT.head, %d samples: %.1f ms, peak %.1f MB; wc -l %.1f ms; ratio %.1f\n", amostras,
+                csv.ms, csv.picoMb, wc.ms, csv.ms / wc.ms);
+}
+
+void armazem(const QTemporaryDir &d)
+{
+    double ms[2][2];
+    const int amostras[2] = {60, 86400};
+    for (int i = 0; i < 2; ++i) {
+        const QString dados = simular(d, QString("a%1").arg(amostras[i]), 20, 1, amostras[i]);
+        QProcess::execute(KT_CLI, {"evaluate", dados + "/MED001"}); // one evaluated, all listed
+        ms[i][0] = executarMediana(5, KT_CLI, {"list", dados, "--json"}).ms;
+        ms[i][1] = executarMediana(5, KT_CLI, {"csv", dados}).ms;
+    }
+    std::printf("list STORE --json, 20 measurements: %.1f ms at 60 samples, %.1f ms at 86,400; ratio %.2f\n",
+                ms[0][0], ms[1][0], ms[1][0] / ms[0][0]);
+    std::printf("csv STORE, 20 measurements: %.1f ms at 60 samples, %.1f ms at 86,400; ratio %.2f\n", ms[0][1],
+                ms[1][1], ms[1][1] / ms[0][1]);
+}
+
+void avaliacao(const QTemporaryDir &d)
+{
+    // MED003 of the simulator records both body parts.
+    const QString medida = simular(d, "e", 3, 5, 28800) + "/MED003";
+    const QStringList todos = arquivos(medida);
+    const auto evaluate = executarMediana(5, KT_CLI, {"evaluate", medida});
+    const auto cat = executarMediana(5, "cat", todos);
+    std::printf("evaluate, 5 components x 28,800 samples, both body parts (%d files): %.1f ms; cat %.1f ms; "
+                "ratio %.2f\n",
+                int(todos.size()), evaluate.ms, cat.ms, evaluate.ms / cat.ms);
 }
 
 } // namespace
@@ -46,66 +87,10 @@ double msWc(const QString &arquivo, qint64 *linhas)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    QString arquivo = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (arquivo.isEmpty()) {
-        QProcess::execute(KT_CLI, {"simulate", dir.path(), "--measurements", "1",
-                                   "--components", "1", "--samples", "86400"});
-        QDirIterator it(dir.path(), {"*.dat"}, QDir::Files, QDirIterator::Subdirectories);
-        arquivo = it.hasNext() ? it.next() : QString();
-    }
-    if (!QFileInfo(arquivo).isFile()) {
-        std::fprintf(stderr, "no data file\n");
-        return 1;
-    }
-
-    const long antes = picoKb();
-    double melhor = 1e9, primeiro = 0;
-    for (int i = 0; i < 5; ++i) {
-        QElapsedTimer t;
-        t.start();
-        AcessarArquivo a;
-        a.lerDados(arquivo);
-        const double ms = t.nsecsElapsed() / 1e6;
-        if (i == 0)
-            primeiro = ms;
-        melhor = std::min(melhor, ms);
-    }
-    const long depoisLeitura = picoKb();
-
-    // What a chart or the report pays: the read and all eight text columns.
-    double melhorColunas = 1e9;
-    int linhas = 0;
-    for (int i = 0; i < 5; ++i) {
-        QElapsedTimer t;
-        t.start();
-        AcessarArquivo a;
-        a.lerDados(arquivo);
-        qsizetype total = 0;
-        for (const QStringList &c : {a.getColuna1(), a.getColuna2(), a.getColuna3(),
-                                     a.getColuna4(), a.getColuna5(), a.getColuna6(),
-                                     a.getColuna7(), a.getColuna8()})
-            total += c.size();
-        melhorColunas = std::min(melhorColunas, t.nsecsElapsed() / 1e6);
-        linhas = int(total / 8);
-    }
-    const long depois = picoKb();
-
-    double melhorWc = 1e9;
-    qint64 linhasWc = 0;
-    for (int i = 0; i < 5; ++i)
-        melhorWc = std::min(melhorWc, msWc(arquivo, &linhasWc));
-
-    std::printf("file: %s (%.1f MB, %lld lines by wc -l)\n", qPrintable(arquivo),
-                QFileInfo(arquivo).size() / 1e6, static_cast<long long>(linhasWc));
-    std::printf("lerDados: first %.1f ms, best of 5 %.1f ms\n", primeiro, melhor);
-    std::printf("lerDados and the eight columns (%d rows): best of 5 %.1f ms\n", linhas,
-                melhorColunas);
-    std::printf("wc -l (process, best of 5): %.1f ms\n", melhorWc);
-    std::printf("ratio lerDados / wc -l: %.1f; with the columns: %.1f\n", melhor / melhorWc,
-                melhorColunas / melhorWc);
-    std::printf("peak memory: %.1f MB before, %.1f MB after lerDados, %.1f MB after the "
-                "columns\n",
-                antes / 1024.0, depoisLeitura / 1024.0, depois / 1024.0);
+    QTemporaryDir d;
+    csvComponente(d, 86400);
+    csvComponente(d, 864000);
+    armazem(d);
+    avaliacao(d);
     return 0;
 }

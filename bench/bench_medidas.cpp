@@ -1,10 +1,15 @@
-// The viewer at scale, offscreen.
+// The viewer at scale, offscreen; each figure the median of several runs.
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_medidas
 //
-// 1. Selecting a component of 86,400 samples (24 h at 1 s): reading its
-//    files, thinning, plotting and replotting both charts.
-// 2. "Sincronizar" on a store of 2,000 measurements.
+// 1. Selecting a component of 86,400 and of 864,000 samples (24 hours and
+//    10 days at 1 s): reading its files, thinning, plotting both charts.
+//    Each run is a child process of its own (this program with
+//    --componente STORE), so that its peak memory is that of a whole
+//    process doing only that.
+// 2. "Sincronizar" on a store of 5,000 measurements.
+
+#include "medicao.h"
 
 #include "app/inicio.h"
 #include "app/servicos.h"
@@ -40,57 +45,71 @@ void armazem(const QString &raiz, const OpcoesSimulacao &o, bool avaliar)
     }
 }
 
-void clicar(QTableView *t, int linha, int coluna)
+// A row chosen as the user chooses it; the viewer acts once events run.
+void selecionar(QTableView *t, int linha)
 {
-    emit t->clicked(t->model()->index(linha, coluna));
+    t->setCurrentIndex(t->model()->index(linha, 0));
+    QCoreApplication::processEvents();
 }
 
-double componente()
+// The child: the time to select the first component of the store's first
+// measurement, on the standard output.
+int componente(const QString &raiz)
 {
-    QTemporaryDir d;
-    const QString raiz = d.filePath("Z2registros/");
-    OpcoesSimulacao o;
-    o.medidas = 1;
-    o.componentes = 1;
-    o.amostras = 86400;
-    armazem(raiz, o, true);
     Medidas m(raiz, Servicos{});
     m.resize(1600, 900);
     m.show();
     m.findChild<QPushButton *>("pushButton_Sincronizar")->click();
-    clicar(m.findChild<QTableView *>("tableView_ExpResultante"), 0, 0);
-    clicar(m.findChild<QTableView *>("tableView_ExpParcial"), 0, 0);
-    QTableView *componentes = m.findChild<QTableView *>("tableView_ComponenteExp");
-    double melhor = 1e9;
-    for (int i = 0; i < 5; ++i) {
-        QElapsedTimer t;
-        t.start();
-        clicar(componentes, 0, 0);
-        QCoreApplication::processEvents();
-        melhor = std::min(melhor, t.nsecsElapsed() / 1e6);
-    }
-    return melhor;
+    selecionar(m.findChild<QTableView *>("tableView_ExpResultante"), 0);
+    selecionar(m.findChild<QTableView *>("tableView_ExpParcial"), 0);
+    QElapsedTimer t;
+    t.start();
+    selecionar(m.findChild<QTableView *>("tableView_ComponenteExp"), 0);
+    std::printf("%.3f\n", t.nsecsElapsed() / 1e6);
+    return 0;
 }
 
-double sincronizar(int *linhas)
+void componentes(const char *programa)
+{
+    for (const int amostras : {86400, 864000}) {
+        QTemporaryDir d;
+        const QString raiz = d.filePath("Z2registros/");
+        OpcoesSimulacao o;
+        o.medidas = 1;
+        o.componentes = 1;
+        o.amostras = amostras;
+        armazem(raiz, o, true);
+        QVector<double> tempos;
+        double pico = 0;
+        for (int i = 0; i < 5; ++i) {
+            const Medicao::Processo p = Medicao::executar(QString::fromLocal8Bit(programa), {"--componente", raiz}, true);
+            tempos << QString::fromLatin1(p.saida).trimmed().toDouble();
+            pico = std::max(pico, p.picoMb);
+        }
+        std::printf("select a component of %d samples: %.1f ms (median of 5), peak %.1f MB\n", amostras,
+                    Medicao::mediana(tempos), pico);
+    }
+}
+
+void sincronizar()
 {
     QTemporaryDir d;
     const QString raiz = d.filePath("Z2registros/");
     OpcoesSimulacao o;
-    o.medidas = 2000;
+    o.medidas = 5000;
     o.componentes = 1;
     o.amostras = 5;
     armazem(raiz, o, false);
     Medidas m(raiz, Servicos{});
     m.resize(1600, 900);
     m.show();
-    QElapsedTimer t;
-    t.start();
-    m.findChild<QPushButton *>("pushButton_Sincronizar")->click();
-    QCoreApplication::processEvents();
-    const double ms = t.nsecsElapsed() / 1e6;
-    *linhas = m.findChild<QTableView *>("tableView_ExpResultante")->model()->rowCount();
-    return ms;
+    auto *botao = m.findChild<QPushButton *>("pushButton_Sincronizar");
+    const double ms = Medicao::msMediana(5, [&] {
+        botao->click();
+        QCoreApplication::processEvents();
+    });
+    std::printf("Sincronizar, store of 5,000 measurements: %.1f ms (median of 5; %d rows)\n", ms,
+                m.findChild<QTableView *>("tableView_ExpResultante")->model()->rowCount());
 }
 
 } // namespace
@@ -101,10 +120,9 @@ int main(int argc, char *argv[])
     Inicio::registrarRecursos();
     Inicio::instalarFonte();
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
-    std::printf("select a component of 86,400 samples (read, thin, plot, replot): best of 5 %.0f ms\n",
-                componente());
-    int linhas = 0;
-    const double ms = sincronizar(&linhas);
-    std::printf("Sincronizar, store of 2,000 measurements: %.0f ms (%d rows)\n", ms, linhas);
+    if (argc == 3 && qstrcmp(argv[1], "--componente") == 0)
+        return componente(QString::fromLocal8Bit(argv[2]));
+    componentes(argv[0]);
+    sincronizar();
     return 0;
 }

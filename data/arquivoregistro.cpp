@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace ArquivoRegistro {
 
@@ -115,9 +116,11 @@ bool LeitorArquivo::proxima(const char **inicio, int *tamanho)
     for (;;) {
         const char *base = bloco.constData() + pos;
         const int restante = bloco.size() - pos;
-        int n = 0;
-        while (n < restante && base[n] != '\n' && base[n] != '\r')
-            ++n;
+        // The line ends at the first LF or CR, whichever comes first.
+        const void *lf = std::memchr(base, '\n', size_t(restante));
+        int n = lf ? int(static_cast<const char *>(lf) - base) : restante;
+        if (const void *cr = std::memchr(base, '\r', size_t(n)))
+            n = int(static_cast<const char *>(cr) - base);
         // A line end, or a CR that may be followed by an LF, must be seen
         // whole before the line is handed out.
         const bool completa = n < restante && (base[n] == '\n' || n + 1 < restante || acabou);

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace Csv {
 
@@ -32,18 +34,58 @@ QString linha(const QStringList &campos)
 
 namespace {
 
-// A table cell as a CSV field in UTF-8. The instrument writes plain ASCII
-// numbers and times, copied as they are; anything else takes the long way.
-void acrescentarCampo(QByteArray *saida, const char *inicio, int tamanho)
+// A table row as a CSV record in UTF-8, appended at `saida` (which has room
+// for the line and ten bytes more); returns the bytes written, 0 for a line
+// that is no sample (fewer than eight pieces). The instrument writes plain
+// ASCII numbers and times, copied in one pass; anything else (a decimal
+// comma, a quote, a letter of the code page) takes the long way.
+int registro(const char *linha, int n, char *saida)
 {
-    for (int i = 0; i < tamanho; ++i) {
-        const unsigned char c = static_cast<unsigned char>(inicio[i]);
-        if (c >= 0x80 || c == ',' || c == '"') {
-            saida->append(campo(Codificacao::decodificar(inicio, tamanho)).toUtf8());
-            return;
+    // 0 a plain byte, 1 the separator, 2 a byte that needs the long way.
+    static const auto classe = [] {
+        std::array<unsigned char, 256> c{};
+        for (int b = 0x80; b < 256; ++b)
+            c[size_t(b)] = 2;
+        c[size_t(',')] = 2;
+        c[size_t('"')] = 2;
+        c[size_t(';')] = 1;
+        return c;
+    }();
+    char *d = saida;
+    int pecas = 0;
+    int i = 0;
+    while (i < n && pecas < 8) {
+        const int comeco = i;
+        while (i < n && classe[static_cast<unsigned char>(linha[i])] == 0)
+            ++i;
+        if (i < n && linha[i] != ';')
+            return -1;
+        if (i > comeco) {
+            if (pecas++ > 0)
+                *d++ = ',';
+            std::memcpy(d, linha + comeco, size_t(i - comeco));
+            d += i - comeco;
         }
+        ++i;
     }
-    saida->append(inicio, tamanho);
+    if (pecas < 8)
+        return 0;
+    *d++ = '\r';
+    *d++ = '\n';
+    return int(d - saida);
+}
+
+// The long way: each piece decoded from the code page and quoted as needed.
+QByteArray registroDecodificado(const char *linha, int n)
+{
+    const char *inicio[8];
+    int tamanho[8];
+    if (ArquivoRegistro::separarLinhaTabela(linha, n, inicio, tamanho) != 8)
+        return QByteArray();
+    QStringList campos;
+    for (int c = 0; c < 8; ++c)
+        campos << Codificacao::decodificar(inicio[c], tamanho[c]);
+    return Csv::linha(campos).toUtf8();
 }
 
 } // namespace
@@ -52,11 +94,13 @@ Tabela escreverTabelaComponente(const QString &base, QIODevice *saida)
 {
     if (!QFileInfo(base + QStringLiteral(".head")).isFile())
         return Tabela::SemComponente;
-    QByteArray bloco = linha({QStringLiteral("time (hh:mm:ss)"), QStringLiteral("amx (m/s²)"),
-                              QStringLiteral("amy (m/s²)"), QStringLiteral("amz (m/s²)"),
-                              QStringLiteral("amr (m/s²)"), QStringLiteral("vdvx (m/s^1.75)"),
-                              QStringLiteral("vdvy (m/s^1.75)"), QStringLiteral("vdvz (m/s^1.75)")})
-                           .toUtf8();
+    const QByteArray cabecalho =
+        linha({QStringLiteral("time (hh:mm:ss)"), QStringLiteral("amx (m/s²)"), QStringLiteral("amy (m/s²)"),
+               QStringLiteral("amz (m/s²)"), QStringLiteral("amr (m/s²)"), QStringLiteral("vdvx (m/s^1.75)"),
+               QStringLiteral("vdvy (m/s^1.75)"), QStringLiteral("vdvz (m/s^1.75)")})
+            .toUtf8();
+    if (saida->write(cabecalho) != cabecalho.size())
+        return Tabela::FalhaGravacao;
     ArquivoRegistro::LeitorArquivo leitor(base + QStringLiteral(".dat"));
     const char *texto = nullptr;
     int n = 0;
@@ -67,25 +111,29 @@ Tabela escreverTabelaComponente(const QString &base, QIODevice *saida)
         tabela = !pedacos.isEmpty() && pedacos.first() == QLatin1String("Tempo");
     }
     constexpr int limiteBloco = 1 << 18;
-    const char *inicio[8];
-    int tamanho[8];
+    QByteArray bloco;
+    int usado = 0;
+    const auto esvaziar = [&] {
+        const bool ok = saida->write(bloco.constData(), usado) == usado;
+        usado = 0;
+        return ok;
+    };
     while (tabela && leitor.proxima(&texto, &n)) {
-        // A row cut short (a recording stopped midway) is no sample.
-        if (ArquivoRegistro::separarLinhaTabela(texto, n, inicio, tamanho) != 8)
-            continue;
-        for (int c = 0; c < 8; ++c) {
-            if (c > 0)
-                bloco.append(',');
-            acrescentarCampo(&bloco, inicio[c], tamanho[c]);
+        if (bloco.size() < usado + n + 16)
+            bloco.resize(std::max(usado + n + 16, limiteBloco + limiteBloco / 2));
+        int escritos = registro(texto, n, bloco.data() + usado);
+        if (escritos < 0) {
+            const QByteArray longo = registroDecodificado(texto, n);
+            if (bloco.size() < usado + longo.size())
+                bloco.resize(usado + int(longo.size()));
+            std::memcpy(bloco.data() + usado, longo.constData(), size_t(longo.size()));
+            escritos = int(longo.size());
         }
-        bloco.append("\r\n");
-        if (bloco.size() >= limiteBloco) {
-            if (saida->write(bloco) != bloco.size())
-                return Tabela::FalhaGravacao;
-            bloco.clear();
-        }
+        usado += escritos;
+        if (usado >= limiteBloco && !esvaziar())
+            return Tabela::FalhaGravacao;
     }
-    return saida->write(bloco) == bloco.size() ? Tabela::Escrita : Tabela::FalhaGravacao;
+    return esvaziar() ? Tabela::Escrita : Tabela::FalhaGravacao;
 }
 
 } // namespace Csv

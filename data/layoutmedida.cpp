@@ -18,12 +18,47 @@ QString nomeDownload(const QDateTime &modificacao)
     return QStringLiteral("e_") + carimbo(modificacao);
 }
 
+QDateTime lerDataHora(const QString &texto, const QString &formato)
+{
+    // Each form: its length, the position of every number, and the
+    // separators in between; the year of "yy" is 19yy, as Qt reads it.
+    struct Forma {
+        const char *formato;
+        int posicoes[6];
+        int larguras[6];
+        int seculo;
+    };
+    static const Forma formas[] = {
+        {"yyMMddHHmmss", {0, 2, 4, 6, 8, 10}, {2, 2, 2, 2, 2, 2}, 1900},
+        {"dd/MM/yyyy HH:mm:ss", {6, 3, 0, 11, 14, 17}, {4, 2, 2, 2, 2, 2}, 0},
+    };
+    for (const Forma &f : formas) {
+        const QLatin1String modelo(f.formato);
+        if (formato != modelo || texto.size() != modelo.size())
+            continue;
+        int v[6] = {0, 0, 0, 0, 0, 0};
+        for (int i = 0; i < texto.size(); ++i) {
+            const QChar m = modelo.at(i);
+            const bool digito = m.isLetter();
+            if (digito != (texto.at(i) >= QLatin1Char('0') && texto.at(i) <= QLatin1Char('9'))
+                || (!digito && texto.at(i) != m))
+                return QDateTime::fromString(texto, formato);
+        }
+        for (int k = 0; k < 6; ++k)
+            v[k] = QStringView(texto).mid(f.posicoes[k], f.larguras[k]).toInt();
+        const QDate data(f.seculo + v[0], v[1], v[2]);
+        const QTime hora(v[3], v[4], v[5]);
+        return data.isValid() && hora.isValid() ? QDateTime(data, hora) : QDateTime();
+    }
+    return QDateTime::fromString(texto, formato);
+}
+
 QDateTime momentoDaPasta(const QFileInfo &pasta)
 {
     const QString nome = pasta.fileName();
     if (nome.size() == 14 && nome.startsWith(QLatin1String("e_"))) {
         const QDateTime carimbado =
-            QDateTime::fromString(nome.mid(2), QStringLiteral("yyMMddHHmmss"));
+            lerDataHora(nome.mid(2), QStringLiteral("yyMMddHHmmss"));
         if (carimbado.isValid())
             return carimbado.addYears(carimbado.date().year() < 2000 ? 100 : 0);
     }
@@ -57,10 +92,11 @@ QString dataMostrada(const QString &dataCriacao, const QString &nomeExposicao)
     const QStringList pedacos = nomeExposicao.split(QLatin1Char('-'), Qt::SkipEmptyParts);
     if (pedacos.size() < 2)
         return dataCriacao;
-    const QDateTime momento = QDateTime::fromString(pedacos.last(), QStringLiteral("yyMMddHHmmss"));
+    const QDateTime momento = lerDataHora(pedacos.last(), QStringLiteral("yyMMddHHmmss"));
     if (!momento.isValid())
         return dataCriacao;
-    return dataCriacao + momento.toString(QStringLiteral(" HH:mm:ss"));
+    const QTime hora = momento.time();
+    return dataCriacao + QString::asprintf(" %02d:%02d:%02d", hora.hour(), hora.minute(), hora.second());
 }
 
 QString nomePasta(const QString &pasta)

@@ -20,6 +20,11 @@ QString nomeDownload(const QDateTime &modificacao);
 // modification time on some file systems); otherwise its modification
 // time.
 QDateTime momentoDaPasta(const QFileInfo &pasta);
+
+// QDateTime::fromString(texto, formato), read by hand for the two forms
+// the store uses most, "yyMMddHHmmss" and "dd/MM/yyyy HH:mm:ss": the
+// general parser takes tens of microseconds, and a store lists thousands.
+QDateTime lerDataHora(const QString &texto, const QString &formato);
 // Folders with their recording times, newest first (by name among equals).
 QVector<QPair<QFileInfo, QDateTime>> maisNovasPrimeiro(const QFileInfoList &pastas);
 // The exposure name's first non-empty piece at "-", then "-" and the stamp.

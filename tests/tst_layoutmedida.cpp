@@ -60,6 +60,28 @@ private slots:
         QTEST(LayoutMedida::momentoDaPasta(QFileInfo(d.filePath(nome))), "esperado");
     }
 
+    // The hand-made reading gives what Qt's parser gives, wrong texts included.
+    void lerDataHora_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("formato");
+        const QString carimbo = "yyMMddHHmmss", data = "dd/MM/yyyy HH:mm:ss";
+        for (const char *t : {"240102090507", "991231235959", "000229120000", "010229120000", "241301090507",
+                              "240102250000", "24010209050", "2401020905071", "24010209050a", " 40102090507"})
+            QTest::addRow("%s %s", t, "stamp") << QString(t) << carimbo;
+        for (const char *t : {"02/01/2024 09:05:07", "29/02/2023 09:05:07", "31/12/1999 23:59:59",
+                              "2/01/2024 09:05:07", "02-01-2024 09:05:07", "02/01/2024 24:00:00", "", "02/01/2024"})
+            QTest::addRow("%s %s", t, "date") << QString(t) << data;
+        QTest::newRow("other format") << "2024-01-02" << "yyyy-MM-dd";
+    }
+
+    void lerDataHora()
+    {
+        QFETCH(QString, texto);
+        QFETCH(QString, formato);
+        QCOMPARE(LayoutMedida::lerDataHora(texto, formato), QDateTime::fromString(texto, formato));
+    }
+
     void renomearExposicao_data()
     {
         QTest::addColumn<QString>("nome");

@@ -176,7 +176,7 @@ void Medidas::sincronizarDadosExposicao()
         acessarArquivo = AcessarArquivo();
         acessarArquivo.lerExposicao(LayoutMedida::arquivoExposicao(medidas.at(n)));
         const QString nome = acessarArquivo.getNome_exposicao();
-        const QDateTime data = QDateTime::fromString(
+        const QDateTime data = LayoutMedida::lerDataHora(
             LayoutMedida::dataMostrada(acessarArquivo.getData_criacao(), nome),
             QStringLiteral("dd/MM/yyyy HH:mm:ss"));
         modelo->appendRow({centrado(n + 1), centrado(LayoutMedida::nomeMostrado(nome)),
