@@ -322,6 +322,24 @@ QString AcessarArquivo::celula(int linha, int c) const
     return Codificacao::decodificar(inicio[c], tamanho[c]);
 }
 
+QStringList AcessarArquivo::celulas(int linha) const
+{
+    QStringList r;
+    r.reserve(8);
+    if (colunasProntas || linha < 0 || linha >= linhasTabela.size()) {
+        for (int c = 0; c < 8; ++c)
+            r << celula(linha, c);
+        return r;
+    }
+    const char *inicio[8];
+    int tamanho[8];
+    const auto &l = linhasTabela.at(linha);
+    ArquivoRegistro::separarLinhaTabela(tabelaBruta.constData() + l.first, l.second, inicio, tamanho);
+    for (int c = 0; c < 8; ++c)
+        r << Codificacao::decodificar(inicio[c], tamanho[c]);
+    return r;
+}
+
 const QStringList &AcessarArquivo::colunaPronta(int i) const
 {
     if (!colunasProntas) {

@@ -53,6 +53,8 @@ public:
     // demand, so that a long recording is never turned into 8 x rows texts.
     int amostras() const;
     QString celula(int linha, int coluna) const;
+    // The eight cells of a row at once.
+    QStringList celulas(int linha) const;
 
 #define KT_GETTER(membro, chave, Nome) \
     QString get##Nome() const { return membro; }

@@ -361,8 +361,8 @@ void Composicao::titulosDaTabela(bool corpo, int n, int m)
 
 void Composicao::tabela(bool corpo, int n, int m)
 {
-    // Time, amx, amy, amz and the three VDVs; amr is not printed. Cells are
-    // decoded one at a time: the table may have 864,000 rows.
+    // Time, amx, amy, amz and the three VDVs; amr is not printed. Rows are
+    // decoded one at a time: the table may have 864,000.
     const int colunas[7] = {0, 1, 2, 3, 5, 6, 7};
     const int nColunas = corpo ? 7 : 4;
     const int linhas = a.amostras();
@@ -371,9 +371,10 @@ void Composicao::tabela(bool corpo, int n, int m)
     for (int l = 0; l < linhas; ++l) {
         if (l > 0 && l % porPagina == 0)
             titulosDaTabela(corpo, n, m);
+        const QStringList celulas = a.celulas(l);
         for (int c = 0; c < nColunas; ++c) {
             const QPointF p = celula(l, c, corpo);
-            texto(p.x(), p.y(), FonteRelatorio::CelulaTabela, a.celula(l, colunas[c]));
+            texto(p.x(), p.y(), FonteRelatorio::CelulaTabela, celulas.at(colunas[c]));
         }
     }
 }

@@ -12,9 +12,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGlyphRun>
+#include <QHash>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRawFont>
 #include <QRegularExpression>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -43,12 +47,20 @@ public:
         for (const QFont &f : fontes)
             metricas.append(QFontMetrics(f, &impressora));
         pintor.setPen(QPen(Qt::black, 1));
+        prepararCelulas();
     }
+    ~PintorPdf() override { descarregarCelulas(); }
 
-    void novaPagina() override { impressora.newPage(); }
+    void novaPagina() override
+    {
+        descarregarCelulas();
+        impressora.newPage();
+    }
     void texto(const QPointF &base, FonteRelatorio fonte, const QString &texto,
                double largura) override
     {
+        if (fonte == FonteRelatorio::CelulaTabela && largura <= 0 && guardarCelula(base, texto))
+            return;
         // A table page holds hundreds of cells in one font: it is set when
         // it changes, and a text is measured only where it has a width.
         const int f = int(fonte);
@@ -81,12 +93,68 @@ public:
     }
 
 private:
+    // The sample tables are numbers and times. Their glyphs are shaped once,
+    // and a page's cells are drawn as one glyph run when the page ends:
+    // the PDF engine's cost is per text drawn, and a 24-hour recording
+    // has 600,000 cells.
+    void prepararCelulas()
+    {
+        const QString caracteres = QStringLiteral("0123456789.,:+-eE");
+        QTextLayout layout(caracteres, fontes[int(FonteRelatorio::CelulaTabela)], &impressora);
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        const QList<QGlyphRun> corridas = layout.glyphRuns();
+        // A character drawn from a fallback font, or as more than one glyph,
+        // leaves every cell to the ordinary path.
+        if (corridas.size() != 1 || corridas.first().glyphIndexes().size() != caracteres.size())
+            return;
+        fonteCelulas = corridas.first().rawFont();
+        const QVector<quint32> indices = corridas.first().glyphIndexes();
+        const QVector<QPointF> avancos = fonteCelulas.advancesForGlyphIndexes(indices);
+        for (int i = 0; i < caracteres.size(); ++i)
+            glifos.insert(caracteres.at(i), {indices.at(i), avancos.at(i).x()});
+    }
+    bool guardarCelula(const QPointF &base, const QString &texto)
+    {
+        if (glifos.isEmpty())
+            return false;
+        for (const QChar c : texto) {
+            if (!glifos.contains(c))
+                return false;
+        }
+        double x = base.x();
+        for (const QChar c : texto) {
+            const auto &g = glifos[c];
+            indicesPendentes.append(g.first);
+            posicoesPendentes.append(QPointF(x, base.y()));
+            x += g.second;
+        }
+        return true;
+    }
+    void descarregarCelulas()
+    {
+        if (indicesPendentes.isEmpty())
+            return;
+        QGlyphRun corrida;
+        corrida.setRawFont(fonteCelulas);
+        corrida.setGlyphIndexes(indicesPendentes);
+        corrida.setPositions(posicoesPendentes);
+        pintor.drawGlyphRun(QPointF(), corrida);
+        indicesPendentes.clear();
+        posicoesPendentes.clear();
+    }
+
     QPdfWriter &impressora;
     QPainter &pintor;
     QPixmap logo;
     QFont fontes[5];
     QVector<QFontMetrics> metricas; // of each font on the PDF's device
     int fonteAtual = -1;
+    QRawFont fonteCelulas;
+    QHash<QChar, QPair<quint32, double>> glifos; // glyph index and advance
+    QVector<quint32> indicesPendentes;           // the page's cells not yet drawn
+    QVector<QPointF> posicoesPendentes;
 };
 
 } // namespace
