@@ -1,130 +1,165 @@
-// The instrument link at scale.
+// The instrument link at scale, offscreen; figures are medians.
 //
-//   build/bench/bench_instrumento
+//   QT_QPA_PLATFORM=offscreen build/bench/bench_instrumento
 //
-// 1. Listing and pairing 2,000 instrument measurements against a store
-//    holding a copy of each (every pair has equal names, the worst case),
-//    next to a bare QDirIterator walk of the same two trees.
-// 2. Downloading all of 50 simulated measurements (2 components of 1,800
-//    samples per body folder), with the share of copying and evaluating.
+// 1. "Baixar Tudo" in the main window, and `kt9400-cli download` as a whole
+//    process, of 100 and of 1,000 small measurements: the cost per
+//    measurement at both sizes.
+// 2. "Conectar" with 2,000 measurements on the instrument and a copy of
+//    each in the store, warm cache.
 
+#include "medicao.h"
+
+#include "app/perguntador.h"
+#include "app/servicos.h"
+#include "app/mainwindow.h"
+#include "data/pastaslocais.h"
 #include "device/copia.h"
-#include "device/download.h"
-#include "device/simuladorinstrumento.h"
-#include "device/sincronizacao.h"
-#include "data/layoutmedida.h"
+#include "device/volumes.h"
 
-#include <QCoreApplication>
-#include <QDirIterator>
-#include <QElapsedTimer>
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QDir>
 #include <QLoggingCategory>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <cstdio>
 
 namespace {
 
-double ms(const QElapsedTimer &t)
+// Answers "Sim" to everything and shows nothing.
+class PerguntadorSim : public Perguntador
 {
-    return t.nsecsElapsed() / 1e6;
-}
-
-int caminhar(const QString &raiz)
-{
-    int n = 0;
-    QDirIterator it(raiz, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        ++n;
+public:
+    bool escolherItem(QWidget *, const QString &, const QString &, const QStringList &, QString *) override
+    {
+        return false;
     }
-    return n;
+    bool perguntar(QWidget *, const QString &, const QString &, const QString &, const QString &) override
+    {
+        return true;
+    }
+    void informar(QWidget *, const QString &, const QString &) override {}
+    QString escolherPasta(QWidget *, const QString &, const QString &) override { return QString(); }
+    QString escolherArquivoParaSalvar(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return QString();
+    }
+};
+
+void simular(const QString &volume, int medidas)
+{
+    QProcess::execute(KT_CLI, {"simulate", volume, "--measurements", QString::number(medidas), "--components", "1",
+                               "--samples", "5"});
 }
 
-void pareamento()
+void fecharCaixas()
 {
-    QTemporaryDir d;
-    OpcoesSimulacao o;
-    o.medidas = 2000;
-    o.componentes = 1;
-    o.amostras = 5;
-    QString erro;
-    simularInstrumento(d.filePath("vol"), o, &erro);
-    const QString dados = d.filePath("vol/DATA/");
-    const QString armazem = d.filePath("Z2registros/");
-    Copia::copyDirectoryFiles(dados, armazem, false);
-    const QString id = "KT15845";
-
-    QElapsedTimer t;
-    t.start();
-    const int entradas = caminhar(dados) + caminhar(armazem);
-    const double tWalk = ms(t);
-
-    t.restart();
-    const auto c = Sincronizacao::compararDiretorios(dados, armazem, id);
-    const auto linhas = Sincronizacao::linhas(dados, c.dadosIguais);
-    const double tLista = ms(t);
-
-    std::printf("pairing: %d instrument folders, %d local; %d rows, %d paired\n",
-                int(c.dadosTabelaMedidas.size()), int(LayoutMedida::subpastas(armazem).size()),
-                int(linhas.size()), int(c.dadosIguais.size()));
-    std::printf("  list and pair: %.0f ms; QDirIterator walk of both trees (%d entries): %.0f ms;"
-                " ratio %.1f\n",
-                tLista, entradas, tWalk, tLista / tWalk);
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMessageBox *>(w))
+            delete w;
+    }
 }
 
-void download()
+// One "Baixar Tudo" of `medidas` fresh measurements, in milliseconds.
+double baixarTudo(int medidas, int *sincronizadas)
 {
     QTemporaryDir d;
-    OpcoesSimulacao o;
-    o.medidas = 50;
-    o.componentes = 2;
-    o.amostras = 1800;
-    QString erro;
-    simularInstrumento(d.filePath("vol"), o, &erro);
-    const QString dados = d.filePath("vol/DATA/");
-    const Avaliador avaliador{"Bench", "Bench"};
-
-    // The same folders twice more, for timing the two halves apart.
-    Copia::copyDirectoryFiles(dados, d.filePath("copia-a"), false);
-
+    simular(d.filePath("KT9400"), medidas);
+    qputenv("KT9400_VOLUME", d.filePath("KT9400").toLocal8Bit());
+    QDir().mkpath(d.filePath("app"));
+    PastasLocais::de(d.filePath("app")).criar(); // as the program's start does
+    PerguntadorSim perguntador;
+    const FonteVolumesSistema volumes;
+    MainWindow w(d.filePath("app"), Servicos{&perguntador, &volumes, nullptr, nullptr});
+    w.findChild<QPushButton *>("pushButton_3")->click();
+    fecharCaixas();
     QElapsedTimer t;
     t.start();
-    const QString armazem = d.filePath("Z2registros/");
-    QDir().mkpath(armazem);
-    int baixadas = 0;
-    for (const QString &m : LayoutMedida::medidas(dados))
-        baixadas += Download::baixar(m, armazem, false, false, avaliador, "KT15845").resultado
-            == Download::Resultado::Baixado;
-    const double tTotal = ms(t);
+    w.findChild<QPushButton *>("pushButton_BaixarTudo")->click();
+    const double ms = t.nsecsElapsed() / 1e6;
+    fecharCaixas();
+    const QAbstractItemModel *m = w.findChild<QTableView *>("tableView")->model();
+    *sincronizadas = 0;
+    for (int r = 0; r < m->rowCount(); ++r)
+        *sincronizadas += m->index(r, 2).data().toString() == QLatin1String("Sincronizado");
+    return ms;
+}
 
-    const QString so = d.filePath("so-copia/");
-    QDir().mkpath(so);
-    const QStringList origens = LayoutMedida::medidas(d.filePath("copia-a"));
-    t.restart();
-    for (const QString &m : origens)
-        Copia::copiarInteiro(m, so + LayoutMedida::nomePasta(m), false, Copia::Base::Vazia);
-    const double tCopia = ms(t);
-    t.restart();
-    for (const QString &m : LayoutMedida::medidas(so))
-        Download::avaliarECarimbar(m, avaliador, "KT15845");
-    const double tAvaliacao = ms(t);
+double downloadCli(int medidas)
+{
+    QTemporaryDir d;
+    simular(d.filePath("KT9400"), medidas);
+    QDir().mkpath(d.filePath("store"));
+    return Medicao::executar(KT_CLI, {"download", d.filePath("KT9400"), d.filePath("store")}).ms;
+}
 
-    std::printf("download: %d of 50 measurements in %.0f ms (%.1f ms each)\n", baixadas, tTotal,
-                tTotal / qMax(1, baixadas));
-    std::printf("  copying alone %.0f ms, evaluating and stamping alone %.0f ms: %.0f%% copy, "
-                "%.0f%% evaluation\n",
-                tCopia, tAvaliacao, 100 * tCopia / (tCopia + tAvaliacao),
-                100 * tAvaliacao / (tCopia + tAvaliacao));
+void linear()
+{
+    for (const bool janela : {true, false}) {
+        double porMedida[2];
+        int i = 0;
+        for (const int medidas : {100, 1000}) {
+            QVector<double> tempos;
+            int sincronizadas = 0;
+            for (int vez = 0; vez < 3; ++vez)
+                tempos << (janela ? baixarTudo(medidas, &sincronizadas) : downloadCli(medidas));
+            const double ms = Medicao::mediana(tempos);
+            porMedida[i++] = ms / medidas;
+            if (janela)
+                std::printf("Baixar Tudo, %d measurements: %.0f ms (median of 3), %.2f ms each; %d rows "
+                            "\"Sincronizado\"\n",
+                            medidas, ms, ms / medidas, sincronizadas);
+            else
+                std::printf("kt9400-cli download, %d measurements: %.0f ms (median of 3), %.2f ms each\n", medidas,
+                            ms, ms / medidas);
+        }
+        std::printf("  cost per measurement at 1,000 / at 100: %.2f\n", porMedida[1] / porMedida[0]);
+    }
+}
+
+void conectar()
+{
+    QTemporaryDir d;
+    simular(d.filePath("KT9400"), 2000);
+    QDir().mkpath(d.filePath("app"));
+    PastasLocais::de(d.filePath("app")).criar();
+    Copia::copyDirectoryFiles(d.filePath("KT9400/DATA"), d.filePath("app/Z2registros"), false);
+    qputenv("KT9400_VOLUME", d.filePath("KT9400").toLocal8Bit());
+    PerguntadorSim perguntador;
+    const FonteVolumesSistema volumes;
+    // A new window each time: a connected one does not list again.
+    int linhas = 0;
+    const auto uma = [&] {
+        MainWindow w(d.filePath("app"), Servicos{&perguntador, &volumes, nullptr, nullptr});
+        QElapsedTimer t;
+        t.start();
+        w.findChild<QPushButton *>("pushButton_3")->click();
+        const double ms = t.nsecsElapsed() / 1e6;
+        linhas = w.findChild<QTableView *>("tableView")->model()->rowCount();
+        fecharCaixas();
+        return ms;
+    };
+    uma(); // the cache warmed
+    QVector<double> tempos;
+    for (int i = 0; i < 5; ++i)
+        tempos << uma();
+    std::printf("Conectar, 2,000 measurements on the instrument and in the store: %.0f ms (median of 5, warm); "
+                "%d rows\n",
+                Medicao::mediana(tempos), linhas);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
-    pareamento();
-    download();
+    conectar();
+    linear();
     return 0;
 }

@@ -10,6 +10,8 @@
 #include <QHash>
 #include <QSet>
 
+#include <future>
+
 namespace Sincronizacao {
 
 namespace {
@@ -33,20 +35,40 @@ Comparacao compararDiretorios(const QString &caminhoDados, const QString &direto
     for (const QFileInfo &l : locais)
         localPorNome.insert(l.fileName(), l.absoluteFilePath());
     Comparacao c;
+    QVector<QPair<QString, QString>> pares; // instrument folder, local folder of its name
     for (const QFileInfo &i : instrumento) {
         const QString pastaI = i.absoluteFilePath();
         c.dadosTabelaMedidas << pastaI;
         const QString pastaL = localPorNome.value(i.fileName());
-        if (pastaL.isEmpty()
-            || LayoutMedida::contarArquivosHead(pastaI) != LayoutMedida::contarArquivosHead(pastaL))
-            continue;
-        // A fresh reader per file: a missing file must read as unset, not
-        // as the previous file's values.
-        AcessarArquivo a, b;
-        a.lerExposicao(LayoutMedida::arquivoExposicao(pastaI));
-        b.lerExposicao(LayoutMedida::arquivoExposicao(pastaL));
-        if (a.getData_criacao() == b.getData_criacao() && b.getId_equipamento() == idEquipamento)
-            c.dadosIguais << pastaI;
+        if (!pastaL.isEmpty())
+            pares.append({pastaI, pastaL});
+    }
+    // Each pair costs a walk of both folders; with thousands of them the
+    // walks are shared between two threads, each on its own files.
+    const auto iguais = [&](int de, int ate) {
+        QVector<bool> r;
+        for (int k = de; k < ate; ++k) {
+            const auto &[pastaI, pastaL] = pares.at(k);
+            bool igual = false;
+            if (LayoutMedida::contarArquivosHead(pastaI) == LayoutMedida::contarArquivosHead(pastaL)) {
+                // A fresh reader per file: a missing file must read as
+                // unset, not as the previous file's values.
+                AcessarArquivo a, b;
+                a.lerExposicao(LayoutMedida::arquivoExposicao(pastaI));
+                b.lerExposicao(LayoutMedida::arquivoExposicao(pastaL));
+                igual = a.getData_criacao() == b.getData_criacao() && b.getId_equipamento() == idEquipamento;
+            }
+            r << igual;
+        }
+        return r;
+    };
+    const int metade = int(pares.size()) / 2;
+    auto primeira = std::async(pares.size() > 100 ? std::launch::async : std::launch::deferred, iguais, 0, metade);
+    const QVector<bool> segunda = iguais(metade, int(pares.size()));
+    const QVector<bool> todos = primeira.get() + segunda;
+    for (int k = 0; k < pares.size(); ++k) {
+        if (todos.at(k))
+            c.dadosIguais << pares.at(k).first;
     }
     return c;
 }
