@@ -1,5 +1,8 @@
 #include "arquivos.h"
 #include "data/acessararquivo.h"
+#include "data/csv.h"
+
+#include <QBuffer>
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -107,6 +110,22 @@ private slots:
             << QStringList{"00:00:01"} << QStringList{"7"};
         QTest::newRow("no final line end") << QByteArray("Tempo;\n00:00:01;1;2;3;4;5;6;7;")
                                            << QStringList{"00:00:01"} << QStringList{"7"};
+        QTest::newRow("lone CR, byte-order mark")
+            << QByteArray("\xEF\xBB\xBFTempo;\r00:00:01;1;2;3;4;5;6;7;\r00:00:02;1;2;3;4;5;6;8;\r")
+            << QStringList{"00:00:01", "00:00:02"} << QStringList{"7", "8"};
+        QTest::newRow("comma, quote and code-page letter")
+            << QByteArray("Tempo;\n00:00:01;1,5;\"2\";\xe7;4;5;6;7;\n") << QStringList{"00:00:01"}
+            << QStringList{"7"};
+        // CR LF pairs falling across the blocks a long recording is read in.
+        QByteArray longa = "amr(acc);0.5;\r\nTempo;\r\n";
+        QStringList tempos, ultimas;
+        for (int i = 0; i < 12000; ++i) {
+            const QByteArray t = QByteArray::number(i);
+            longa += t + ";0.1;0.2;0.3;0.4;0.5;0.6;" + QByteArray::number(i % 7) + ";\r\n";
+            tempos << QString(t);
+            ultimas << QString::number(i % 7);
+        }
+        QTest::newRow("12,000 rows in CR LF") << longa << tempos << ultimas;
     }
 
     void tabela()
@@ -115,6 +134,30 @@ private slots:
         AcessarArquivo a;
         a.lerDados(arquivo("Tempo;\n1;1;1;1;1;1;1;1;\n9;9;9;9;9;9;9;9;\n9;9;9;9;9;9;9;9;\n"));
         a.lerDados(arquivo(conteudo));
+        // Cell by cell, as the charts and the report read the table.
+        QFETCH(QStringList, coluna1);
+        QCOMPARE(a.amostras(), coluna1.size());
+        QStringList registros{Csv::linha({"time (hh:mm:ss)", QString::fromUtf8("amx (m/s²)"),
+                                          QString::fromUtf8("amy (m/s²)"), QString::fromUtf8("amz (m/s²)"),
+                                          QString::fromUtf8("amr (m/s²)"), "vdvx (m/s^1.75)",
+                                          "vdvy (m/s^1.75)", "vdvz (m/s^1.75)"})};
+        for (int l = 0; l < a.amostras(); ++l) {
+            QCOMPARE(a.celula(l, 0), coluna1.at(l));
+            registros << Csv::linha(a.celulas(l));
+        }
+        // Streamed as CSV, the same rows.
+        const QString base = dir.filePath(QString("d%1").arg(n));
+        escreverBytes(base + ".head", "nome_componente;C;\n");
+        QBuffer csv;
+        csv.open(QIODevice::WriteOnly);
+        QCOMPARE(Csv::escreverTabelaComponente(base, &csv), Csv::Tabela::Escrita);
+        QCOMPARE(QString::fromUtf8(csv.data()), registros.join(QString()));
+        // The values above the table alone, without the table.
+        AcessarArquivo valores;
+        valores.lerValoresDados(base + ".dat");
+        QCOMPARE(valores.getAmr(), AcessarArquivo(a).getAmr());
+        QCOMPARE(valores.amostras(), 0);
+
         QTEST(a.getColuna1(), "coluna1");
         QTEST(a.getColuna8(), "coluna8");
         const int linhas = a.getColuna1().size();
