@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGlyphRun>
-#include <QHash>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRawFont>
@@ -21,6 +20,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <array>
 
 #include <qcustomplot.h>
 
@@ -113,22 +113,23 @@ private:
         const QVector<quint32> indices = corridas.first().glyphIndexes();
         const QVector<QPointF> avancos = fonteCelulas.advancesForGlyphIndexes(indices);
         for (int i = 0; i < caracteres.size(); ++i)
-            glifos.insert(caracteres.at(i), {indices.at(i), avancos.at(i).x()});
+            glifos[caracteres.at(i).unicode()] = {indices.at(i), avancos.at(i).x(), true};
+        temGlifos = true;
     }
     bool guardarCelula(const QPointF &base, const QString &texto)
     {
-        if (glifos.isEmpty())
+        if (!temGlifos)
             return false;
         for (const QChar c : texto) {
-            if (!glifos.contains(c))
+            if (c.unicode() >= glifos.size() || !glifos[c.unicode()].conhecido)
                 return false;
         }
         double x = base.x();
         for (const QChar c : texto) {
-            const auto &g = glifos[c];
-            indicesPendentes.append(g.first);
+            const Glifo &g = glifos[c.unicode()];
+            indicesPendentes.append(g.indice);
             posicoesPendentes.append(QPointF(x, base.y()));
-            x += g.second;
+            x += g.avanco;
         }
         return true;
     }
@@ -152,7 +153,13 @@ private:
     QVector<QFontMetrics> metricas; // of each font on the PDF's device
     int fonteAtual = -1;
     QRawFont fonteCelulas;
-    QHash<QChar, QPair<quint32, double>> glifos; // glyph index and advance
+    struct Glifo {
+        quint32 indice = 0;
+        double avanco = 0;
+        bool conhecido = false;
+    };
+    std::array<Glifo, 128> glifos{}; // by character code, ASCII only
+    bool temGlifos = false;
     QVector<quint32> indicesPendentes;           // the page's cells not yet drawn
     QVector<QPointF> posicoesPendentes;
 };
