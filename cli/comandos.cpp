@@ -8,12 +8,13 @@
 #include "device/simuladorinstrumento.h"
 #include "evaluation/avaliacaoexposicao.h"
 #include "evaluation/calculoexposicao.h"
-#include "report/relatorio.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QProcess>
 #include <QTextStream>
 
 #include <cstdio>
@@ -331,13 +332,18 @@ int relatorio(const QStringList &args, QTextStream &saida, QTextStream &erros)
               << LayoutMedida::arquivoExposicao(pasta) << ")\n";
         return 1;
     }
-    QString erro;
-    if (!Relatorio::escrever(pasta, args.at(1), &erro)) {
-        erros << "kt9400-cli report: cannot write " << erro << '\n';
+    // Written by kt9400-relatorio beside this program, which alone loads
+    // the GUI classes the report draws with.
+    saida.flush();
+    QProcess relatorio;
+    relatorio.setProcessChannelMode(QProcess::ForwardedChannels);
+    relatorio.start(QCoreApplication::applicationDirPath() + QStringLiteral("/kt9400-relatorio"),
+                    {pasta, args.at(1)});
+    if (!relatorio.waitForFinished(-1) || relatorio.exitStatus() != QProcess::NormalExit) {
+        erros << "kt9400-cli report: kt9400-relatorio did not run: " << relatorio.errorString() << '\n';
         return 1;
     }
-    saida << "Wrote " << args.at(1) << '\n';
-    return 0;
+    return relatorio.exitCode();
 }
 
 } // namespace Comandos

@@ -1,8 +1,5 @@
-#include "app/arquivolingua.h"
-#include "app/inicio.h"
 #include "cli/comandos.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QTextStream>
@@ -10,17 +7,17 @@
 #include <QTranslator>
 
 #include <cstdio>
-#include <memory>
+
+// The catalogs live in a static library; they must be registered by hand,
+// outside any namespace.
+static void registrarCatalogos()
+{
+    Q_INIT_RESOURCE(language);
+}
 
 int main(int argc, char *argv[])
 {
-    // The report draws its charts and pages with the GUI classes, on no
-    // screen at all.
-    const bool relatorio = argc > 1 && qstrcmp(argv[1], "report") == 0;
-    if (relatorio && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::unique_ptr<QCoreApplication> app(relatorio ? new QApplication(argc, argv)
-                                                    : new QCoreApplication(argc, argv));
+    QCoreApplication app(argc, argv);
     // The evaluation's trace goes to the debug stream; QT_LOGGING_RULES=
     // "default.debug=true" shows it.
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
@@ -32,17 +29,12 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QString comando = args.takeFirst();
-    // What the assessment cannot compute is said in the catalogs' English;
-    // the report is written in the program's language, as the viewer
-    // writes it: the one chosen in lingua.lg beside the program, else
-    // Portuguese.
-    Inicio::registrarRecursos();
-    QString catalogo = QStringLiteral(":/language/ingles.qm");
-    if (relatorio && !ArquivoLingua::ler(QCoreApplication::applicationDirPath(), &catalogo))
-        catalogo = QStringLiteral(":/language/portugues.qm");
-    QTranslator tradutor;
-    if (tradutor.load(catalogo))
-        QCoreApplication::installTranslator(&tradutor);
+    // What the assessment cannot compute is said in the catalogs' English
+    // (the report, written by kt9400-relatorio, keeps the program's language).
+    registrarCatalogos();
+    QTranslator ingles;
+    if (ingles.load(QStringLiteral(":/language/ingles.qm")))
+        QCoreApplication::installTranslator(&ingles);
     if (comando == QLatin1String("--help") || comando == QLatin1String("-h")) {
         saida << Comandos::ajuda();
         return 0;

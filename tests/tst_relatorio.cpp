@@ -284,6 +284,7 @@ private slots:
         QDir().mkpath(a.dir.filePath("bin"));
         const QString copia = a.dir.filePath("bin/kt9400-cli");
         QVERIFY(QFile::copy(KT_CLI, copia));
+        QVERIFY(QFile::copy(KT_RELATORIO, a.dir.filePath("bin/kt9400-relatorio")));
         escreverBytes(a.dir.filePath("bin/lingua.lg"), ":/language/ingles.qm");
         QProcess ingles;
         ingles.start(copia, {"report", a.medidas.at(0), a.dir.filePath("en.pdf")});
