@@ -47,4 +47,13 @@ QString catalogoDoItem(const QString &item)
     return QStringLiteral(":/language/portugues.qm");
 }
 
+QString catalogoDoQt(const QString &catalogo)
+{
+    if (catalogo == QLatin1String(":/language/portugues.qm"))
+        return QStringLiteral(":/language/qtbase_pt_BR.qm");
+    if (catalogo == QLatin1String(":/language/espanhol.qm"))
+        return QStringLiteral(":/language/qtbase_es.qm");
+    return QString();
+}
+
 } // namespace ArquivoLingua

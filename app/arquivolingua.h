@@ -20,5 +20,8 @@ QStringList itensIdioma();
 // The catalog for a chosen item: "Español" and "English" have their own,
 // anything else is Portuguese.
 QString catalogoDoItem(const QString &item);
+// Qt's own catalog for a program catalog (the texts of Qt's dialogs and
+// buttons); empty for English, Qt's own language.
+QString catalogoDoQt(const QString &catalogo);
 
 } // namespace ArquivoLingua

@@ -1,4 +1,5 @@
 #include "app/areadetrabalho.h"
+#include "app/arquivolingua.h"
 #include "app/inicio.h"
 #include "app/perguntadordialogos.h"
 #include "app/reinicio.h"
@@ -17,6 +18,10 @@ int main(int argc, char *argv[])
     PerguntadorDialogos perguntador;
     Inicio::carregarIdioma(&tradutor, QCoreApplication::applicationDirPath(), perguntador);
     QCoreApplication::installTranslator(&tradutor);
+    // Qt's own buttons and dialogs in the same language.
+    QTranslator tradutorQt;
+    if (tradutorQt.load(ArquivoLingua::catalogoDoQt(tradutor.filePath())))
+        QCoreApplication::installTranslator(&tradutorQt);
 
     const FonteVolumesSistema volumes;
     AreaDeTrabalhoSistema areaDeTrabalho;

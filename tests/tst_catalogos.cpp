@@ -1,3 +1,4 @@
+#include "app/arquivolingua.h"
 #include "app/config_perfil.h"
 #include "app/inicio.h"
 #include "app/mainwindow.h"
@@ -11,6 +12,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QPushButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -172,6 +176,35 @@ private slots:
 
     // No window shown in English keeps a Portuguese text, but those the
     // catalogs leave alike in every language.
+    // Qt's own dialogs and buttons follow the chosen language.
+    void textosDoQt_data()
+    {
+        QTest::addColumn<QString>("catalogo");
+        QTest::addColumn<QString>("procurarEm");
+        QTest::addColumn<QString>("cancelar");
+        QTest::newRow("Portuguese") << ":/language/portugues.qm" << "Procurar em:" << "Cancelar";
+        QTest::newRow("Spanish") << ":/language/espanhol.qm" << "Ver en:" << "Cancelar";
+        QTest::newRow("English") << ":/language/ingles.qm" << "Look in:" << "Cancel";
+    }
+
+    void textosDoQt()
+    {
+        QFETCH(QString, catalogo);
+        QTranslator qt;
+        const QString doQt = ArquivoLingua::catalogoDoQt(catalogo);
+        QCOMPARE(doQt.isEmpty(), catalogo.contains("ingles"));
+        if (!doQt.isEmpty()) {
+            QVERIFY(qt.load(doQt));
+            QCoreApplication::installTranslator(&qt);
+        }
+        QFileDialog dialogo;
+        dialogo.setOption(QFileDialog::DontUseNativeDialog);
+        QTEST(dialogo.findChild<QLabel *>("lookInLabel")->text(), "procurarEm");
+        QDialogButtonBox botoes(QDialogButtonBox::Cancel);
+        QTEST(botoes.button(QDialogButtonBox::Cancel)->text(), "cancelar");
+        QCoreApplication::removeTranslator(&qt);
+    }
+
     void janelasEmIngles()
     {
         instalar(":/language/ingles.qm");
