@@ -10,7 +10,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QObject>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTranslator>
 
@@ -75,8 +77,19 @@ std::unique_ptr<QStackedWidget> montarJanela(const QString &diretorioAplicacao,
     medidas->setStackedWidget(pilha.get());
     pilha->setWindowTitle(QStringLiteral("Medidor de Vibração - Corvalendis"));
     pilha->setCurrentIndex(0);
-    pilha->setGeometry(0, 0, 1600, 900);
+    const QScreen *tela = QGuiApplication::primaryScreen();
+    pilha->setGeometry(geometriaInicial(tela ? tela->availableGeometry() : QRect(0, 0, 1600, 900)));
     return pilha;
+}
+
+QRect geometriaInicial(const QRect &disponivel)
+{
+    const QSize preferido(1600, 900);
+    if (disponivel.width() < preferido.width() || disponivel.height() < preferido.height())
+        return disponivel;
+    QRect r(QPoint(0, 0), preferido);
+    r.moveCenter(disponivel.center());
+    return r;
 }
 
 } // namespace Inicio

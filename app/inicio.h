@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 #include <memory>
@@ -25,7 +26,12 @@ QString instalarFonte();
 void carregarIdioma(QTranslator *tradutor, const QString &diretorioAplicacao,
                     Perguntador &perguntador);
 
-// The only top-level window: page 0 the main window, page 1 the viewer.
+// Where the window opens on a screen whose free area is `disponivel`:
+// 1600 x 900 in its middle where that fits, else the whole free area.
+QRect geometriaInicial(const QRect &disponivel);
+
+// The only top-level window: page 0 the main window, page 1 the viewer,
+// placed by geometriaInicial on the primary screen.
 std::unique_ptr<QStackedWidget> montarJanela(const QString &diretorioAplicacao,
                                              const Servicos &servicos);
 

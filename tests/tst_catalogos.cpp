@@ -19,7 +19,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTableView>
 #include <QTextDocument>
 #include <QTranslator>
@@ -203,6 +205,36 @@ private slots:
         QDialogButtonBox botoes(QDialogButtonBox::Cancel);
         QTEST(botoes.button(QDialogButtonBox::Cancel)->text(), "cancelar");
         QCoreApplication::removeTranslator(&qt);
+    }
+
+    // At 1280 x 720 every tab of the viewer is in sight, in each language.
+    void abasA1280_data()
+    {
+        QTest::addColumn<QString>("catalogo");
+        QTest::newRow("Portuguese") << ":/language/portugues.qm";
+        QTest::newRow("English") << ":/language/ingles.qm";
+        QTest::newRow("Spanish") << ":/language/espanhol.qm";
+    }
+
+    void abasA1280()
+    {
+        QFETCH(QString, catalogo);
+        instalar(catalogo);
+        ServicosTeste s;
+        Medidas m(QDir::tempPath(), s.servicos());
+        m.resize(1280, 720);
+        m.show();
+        QCoreApplication::processEvents();
+        QVERIFY2(m.width() <= 1280 && m.height() <= 720, qPrintable(QString("%1 x %2").arg(m.width()).arg(m.height())));
+        const QTabBar *abas = m.findChild<QTabWidget *>("tabWidget_Resultados")->tabBar();
+        QCOMPARE(abas->count(), 10);
+        for (int t = 0; t < abas->count(); ++t)
+            QVERIFY2(abas->rect().contains(abas->tabRect(t)), qPrintable(abas->tabText(t)));
+        for (const QToolButton *seta : abas->findChildren<QToolButton *>())
+            QVERIFY(!seta->isVisible());
+        // A shortened title is whole in its tooltip.
+        for (int t = 0; t < abas->count(); ++t)
+            QVERIFY(!abas->tabToolTip(t).isEmpty());
     }
 
     void janelasEmIngles()

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QTranslator>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QtTest>
 
 // Start-up: font, language file and catalog, the page stack and the store.
@@ -78,6 +80,24 @@ private slots:
         QCOMPARE(lerBytes(app.filePath("lingua.lg")), QByteArray("\n:/language/ingles.qm"));
     }
 
+    // 1600 x 900 in the middle of a screen that has room, else the screen.
+    void geometriaInicial_data()
+    {
+        QTest::addColumn<QRect>("disponivel");
+        QTest::addColumn<QRect>("janela");
+        QTest::newRow("1920 x 1080") << QRect(0, 0, 1920, 1080) << QRect(160, 90, 1600, 900);
+        QTest::newRow("1600 x 900") << QRect(0, 0, 1600, 900) << QRect(0, 0, 1600, 900);
+        QTest::newRow("1366 x 768, a panel on top") << QRect(0, 28, 1366, 740) << QRect(0, 28, 1366, 740);
+        QTest::newRow("1280 x 720") << QRect(0, 0, 1280, 720) << QRect(0, 0, 1280, 720);
+        QTest::newRow("second screen, wide but short") << QRect(1920, 0, 2560, 800) << QRect(1920, 0, 2560, 800);
+    }
+
+    void geometriaInicial()
+    {
+        QFETCH(QRect, disponivel);
+        QTEST(Inicio::geometriaInicial(disponivel), "janela");
+    }
+
     void janela()
     {
         QTemporaryDir app;
@@ -89,7 +109,7 @@ private slots:
         QCOMPARE(pilha->windowTitle(), QString::fromUtf8("Medidor de Vibração - Corvalendis"));
         QCOMPARE(pilha->count(), 2);
         QCOMPARE(pilha->currentIndex(), 0);
-        QCOMPARE(pilha->size(), QSize(1600, 900));
+        QCOMPARE(pilha->geometry(), Inicio::geometriaInicial(QGuiApplication::primaryScreen()->availableGeometry()));
         auto *principal = qobject_cast<MainWindow *>(pilha->widget(0));
         QVERIFY(principal);
         QVERIFY(qobject_cast<Medidas *>(pilha->widget(1)));

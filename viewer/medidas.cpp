@@ -65,7 +65,14 @@ Medidas::Medidas(const QString &diretorio, const Servicos &s, QWidget *parent)
     // A smaller font and padding (in the styles above) let the ten tabs fit.
     QFont fonteAbas = ui->tabWidget_Resultados->tabBar()->font();
     fonteAbas.setPointSize(9);
-    ui->tabWidget_Resultados->tabBar()->setFont(fonteAbas);
+    QTabBar *abas = ui->tabWidget_Resultados->tabBar();
+    abas->setFont(fonteAbas);
+    // On a narrow screen every tab stays in sight, its title shortened
+    // (whole in its tooltip), rather than behind scroll arrows.
+    abas->setUsesScrollButtons(false);
+    abas->setElideMode(Qt::ElideRight);
+    for (int t = 0; t < abas->count(); ++t)
+        abas->setTabToolTip(t, abas->tabText(t));
     Graficos::posicionarLegenda(ui->customPlot_1);
     for (QWidget *w : {static_cast<QWidget *>(ui->label_NumComponentes), static_cast<QWidget *>(ui->lineEdit_NumComponentes),
                        static_cast<QWidget *>(ui->label_NumExpParciais), static_cast<QWidget *>(ui->lineEdit_NumExpParciais)})
