@@ -548,7 +548,8 @@ void Medidas::setTabAvaliacao()
         h->setSectionResizeMode(t.colunaTexto >= 0 ? t.colunaTexto : 0, QHeaderView::Stretch);
         tabela->verticalHeader()->hide();
         tabela->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-        // Only the recommended actions wrap; names and figures keep one line.
+        // Only the recommended actions wrap; names keep one line (whole in
+        // their tooltips where a narrow screen shortens them).
         tabela->setWordWrap(t.colunaTexto >= 0);
         tabela->setEditTriggers(QAbstractItemView::NoEditTriggers);
         tabela->setSelectionMode(QAbstractItemView::NoSelection);

@@ -41,6 +41,8 @@ void preencher(QStandardItemModel *modelo, const TabelasAvaliacao::Tabela &tabel
             // Names and recommended actions read from the left, figures centred.
             const bool texto = c == 0 || c == tabela.colunaTexto;
             item->setTextAlignment(texto ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+            if (c == 0)
+                item->setToolTip(l.celulas.at(c));
             if (c == l.colunaCor) {
                 item->setBackground(fundo(l.cor));
                 // White reads poorly on amber.
