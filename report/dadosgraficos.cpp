@@ -3,6 +3,8 @@
 #include "data/acessararquivo.h"
 #include "data/arquivoregistro.h"
 
+#include <QTime>
+
 #include <algorithm>
 #include <cmath>
 
@@ -28,20 +30,20 @@ QPair<double, double> faixaComFolga(double minimo, double maximo, double folgaBa
 
 QVector<int> desbastar(int n)
 {
-    QVector<int> linhas(n);
-    for (int i = 0; i < n; ++i)
-        linhas[i] = i;
-    while (linhas.size() > maximoAmostrasGrafico) {
-        const int k = int(linhas.size()) / 3 + 1;
-        QVector<int> ficam;
-        ficam.reserve(linhas.size() - k);
-        for (int i = 1; i < 2 * (k - 1); i += 2)
-            ficam.append(linhas.at(i));
-        for (int i = 2 * k - 1; i < linhas.size(); ++i)
-            ficam.append(linhas.at(i));
-        linhas = ficam;
-    }
+    QVector<int> linhas;
+    if (n <= 0)
+        return linhas;
+    const int passo = n <= maximoAmostrasGrafico ? 1 : (n - 1 + maximoAmostrasGrafico - 2) / (maximoAmostrasGrafico - 1);
+    for (int i = 0; i < n - 1; i += passo)
+        linhas.append(i);
+    linhas.append(n - 1);
     return linhas;
+}
+
+int segundosDoDia(const QString &hora)
+{
+    const QTime t = QTime::fromString(hora.trimmed(), QStringLiteral("HH:mm:ss"));
+    return t.isValid() ? t.msecsSinceStartOfDay() / 1000 : -1;
 }
 
 DadosLinhas linhas(const AcessarArquivo &a)
@@ -61,24 +63,24 @@ DadosLinhas linhas(const AcessarArquivo &a)
             maximo = std::max(maximo, v);
         }
     }
+    // Times of day, a later day counted on: a time earlier than the one
+    // before it starts the next day; one that is not a time is drawn a
+    // second after the sample before it.
     d.chaves.reserve(n);
-    for (int i = 1; i <= n; ++i)
-        d.chaves.append(i);
-
-    d.rotulos.reserve(n);
-    for (int i = 0; i < n; ++i)
-        d.rotulos.append(QStringLiteral(" "));
-    if (n > 1) {
-        d.rotulos[0] = a.getInicio_comp();
-        const int q = n / 4, h = n / 2;
-        for (int i : {q, h, h + q}) {
-            if (i > 1 && i < n)
-                d.rotulos[i] = a.celula(kept.at(i), 0);
+    double dia = 0;
+    for (int i = 0; i < n; ++i) {
+        const double anterior = i > 0 ? d.chaves.at(i - 1) : -1;
+        const int s = segundosDoDia(a.celula(kept.at(i), 0));
+        if (s < 0) {
+            d.chaves.append(anterior + 1);
+            continue;
         }
-        if (n - 1 > 1)
-            d.rotulos[n - 1] = a.getFim_comp();
+        if (dia + s < anterior)
+            dia += 86400 * std::ceil((anterior - dia - s) / 86400);
+        d.chaves.append(dia + s);
     }
-    d.faixaX = {0.5, n + 0.5};
+    d.faixaX = n > 0 ? qMakePair(d.chaves.first(), std::max(d.chaves.last(), d.chaves.first() + 1))
+                     : qMakePair(0.0, 1.0);
     d.faixaY = faixaComFolga(minimo, maximo, 0.1, 0.1);
     return d;
 }

@@ -15,10 +15,11 @@ class AcessarArquivo;
 constexpr int maximoAmostrasGrafico = 1000;
 
 struct DadosLinhas {
-    QVector<double> chaves;       // 1, 2, ... n
+    // Each kept sample's time of day in seconds (the next day's times go
+    // on past 86,400), so that the axis shows true times.
+    QVector<double> chaves;
     QVector<double> series[4];    // amx, amy, amz, amr
-    QStringList rotulos;          // one per key; blank where no time is shown
-    QPair<double, double> faixaX;
+    QPair<double, double> faixaX; // the first and the last sample's time
     QPair<double, double> faixaY;
 };
 
@@ -32,14 +33,16 @@ struct DadosBandas {
 
 namespace DadosGraficos {
 
-// The row positions kept by thinning n samples: each pass over N rows
-// drops the rows 0, 2, 4, ... 2(K - 1) with K = N / 3 + 1, until at most
-// 1000 remain, so the end of the recording keeps its full density.
+// The row positions kept by thinning n samples: every k-th row from the
+// first, with k as small as keeps at most 1000, and the last row, so that
+// the kept samples are spread evenly over the recording's time.
 QVector<int> desbastar(int n);
 
+// Seconds since midnight of an "hh:mm:ss" sample time; -1 for anything else.
+int segundosDoDia(const QString &hora);
+
 // The acceleration chart of the sample table last read into `a`: every
-// kept sample is drawn; the time axis is labelled at the start, the
-// quarters and the end of the recording.
+// kept sample drawn at its time.
 DadosLinhas linhas(const AcessarArquivo &a);
 
 // The band chart: one bar per band centre that has a value.

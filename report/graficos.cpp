@@ -39,6 +39,17 @@ QSharedPointer<QCPAxisTickerText> ticker(const QVector<double> &chaves, const QS
     return t;
 }
 
+// Round times of day, equally spaced: the keys are seconds since the first
+// midnight, read as a UTC date-time of 1 January 1970.
+QSharedPointer<QCPAxisTickerDateTime> tickerDeHoras()
+{
+    QSharedPointer<QCPAxisTickerDateTime> t(new QCPAxisTickerDateTime);
+    t->setDateTimeFormat(QStringLiteral("HH:mm:ss"));
+    t->setDateTimeSpec(Qt::UTC);
+    t->setTickCount(5);
+    return t;
+}
+
 void estiloDoEixo(QCPAxis *eixo, const AparenciaGrafico &a)
 {
     const QFont fonte(a.familia, a.pontosRotulos);
@@ -74,7 +85,7 @@ void desenharLinhas(QCustomPlot *plot, const DadosLinhas &d, const AparenciaGraf
         g->setName(QString::fromLatin1(series[s].nome));
         g->setPen(QPen(series[s].cor, 1, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
     }
-    plot->xAxis->setTicker(ticker(d.chaves, d.rotulos));
+    plot->xAxis->setTicker(tickerDeHoras());
     plot->xAxis->setTickLabelRotation(0.0001);
     estiloDoEixo(plot->xAxis, a);
     plot->xAxis->setTickPen(QPen(Qt::black, 0));
@@ -82,7 +93,7 @@ void desenharLinhas(QCustomPlot *plot, const DadosLinhas &d, const AparenciaGraf
     estiloDoEixo(plot->yAxis, a);
     plot->yAxis->setTickPen(QPen(a.texto, 1));
     plot->yAxis->setSubTickPen(QPen(a.texto, 1));
-    plot->yAxis->setLabel(QObject::tr("Aceleração Total dos Eixos"));
+    plot->yAxis->setLabel(QObject::tr("Aceleração Total dos Eixos") + QStringLiteral(" [m/s²]"));
     for (QCPAxis *eixo : {plot->xAxis, plot->yAxis}) {
         eixo->grid()->setVisible(false);
         eixo->setUpperEnding(QCPLineEnding(QCPLineEnding::esSpikeArrow, 8, 10));
@@ -96,6 +107,17 @@ void desenharLinhas(QCustomPlot *plot, const DadosLinhas &d, const AparenciaGraf
     plot->xAxis->setRange(d.faixaX.first, d.faixaX.second);
     plot->yAxis->setRange(d.faixaY.first, d.faixaY.second);
     plot->replot();
+}
+
+void permitirZoom(QCustomPlot *plot)
+{
+    plot->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
+    plot->axisRect()->setRangeDrag(Qt::Horizontal);
+    plot->axisRect()->setRangeZoom(Qt::Horizontal);
+    QObject::connect(plot, &QCustomPlot::mouseDoubleClick, plot, [plot] {
+        plot->xAxis->rescale();
+        plot->replot();
+    });
 }
 
 void desenharBandas(QCustomPlot *plot, const DadosBandas &d, const AparenciaGrafico &a)

@@ -31,7 +31,11 @@ namespace Graficos {
 // centred, taking only the width it needs. Done once per plot.
 void posicionarLegenda(QCustomPlot *plot);
 
+// The acceleration chart on a time axis of round times of day.
 void desenharLinhas(QCustomPlot *plot, const DadosLinhas &dados, const AparenciaGrafico &a);
+// On screen: the wheel zooms and dragging pans the time axis; a
+// double-click shows the whole recording again.
+void permitirZoom(QCustomPlot *plot);
 void desenharBandas(QCustomPlot *plot, const DadosBandas &dados, const AparenciaGrafico &a);
 
 } // namespace Graficos

@@ -10,14 +10,16 @@ class TstDadosGraficos : public QObject
     Q_OBJECT
 
 private:
-    // A component read from a data file of n samples with the given values.
-    static AcessarArquivo componente(int n, const std::function<QString(int)> &valor)
+    // A component read from a data file of n samples with the given values,
+    // one a second from 08:00:00 unless `hora` says otherwise.
+    static AcessarArquivo componente(int n, const std::function<QString(int)> &valor,
+                                     const std::function<QString(int)> &hora = {})
     {
         PastaTeste d;
         QByteArray dat = "Tempo;\n";
         for (int i = 0; i < n; ++i) {
             const QByteArray v = valor(i).toLatin1();
-            dat += QTime(8, 0).addSecs(i).toString("HH:mm:ss").toLatin1() + ';' + v + ';' + v
+            dat += (hora ? hora(i) : QTime(8, 0).addSecs(i).toString("HH:mm:ss")).toLatin1() + ';' + v + ';' + v
                 + ';' + v + ';' + v + ";0;0;0;\n";
         }
         AcessarArquivo a;
@@ -27,75 +29,62 @@ private:
     }
 
 private slots:
+    // At most 1000 rows kept, evenly spaced from the first, the last kept.
     void desbastar_data()
     {
         QTest::addColumn<int>("n");
         QTest::addColumn<int>("ficam");
-        QTest::addColumn<QVector<int>>("inicio");
-        QTest::addColumn<int>("ultima");
-        QTest::newRow("none") << 0 << 0 << QVector<int>{} << -1;
-        QTest::newRow("600: not thinned") << 600 << 600 << QVector<int>{0, 1, 2} << 599;
-        QTest::newRow("1000: not thinned") << 1000 << 1000 << QVector<int>{0, 1} << 999;
-        QTest::newRow("1001: one pass") << 1001 << 667 << QVector<int>{1, 3, 5} << 1000;
-        QTest::newRow("1500: one pass") << 1500 << 999 << QVector<int>{1, 3, 5} << 1499;
-        QTest::newRow("2000: two passes") << 2000 << 888 << QVector<int>{} << 1999;
-        QTest::newRow("24 h at 1 s") << 86400 << -1 << QVector<int>{} << 86399;
+        QTest::addColumn<int>("passo");
+        QTest::newRow("none") << 0 << 0 << 0;
+        QTest::newRow("600: not thinned") << 600 << 600 << 1;
+        QTest::newRow("1000: not thinned") << 1000 << 1000 << 1;
+        QTest::newRow("1001: every other") << 1001 << 501 << 2;
+        QTest::newRow("24 h at 1 s") << 86400 << 995 << 87;
+        QTest::newRow("10 days at 1 s") << 864000 << 1000 << 865;
     }
 
     void desbastar()
     {
         QFETCH(int, n);
-        QFETCH(int, ficam);
-        QFETCH(QVector<int>, inicio);
-        QFETCH(int, ultima);
+        QFETCH(int, passo);
         const QVector<int> k = DadosGraficos::desbastar(n);
-        if (ficam >= 0)
-            QCOMPARE(k.size(), ficam);
+        QTEST(int(k.size()), "ficam");
         QVERIFY(k.size() <= maximoAmostrasGrafico);
-        QCOMPARE(k.mid(0, inicio.size()), inicio);
-        QCOMPARE(k.isEmpty() ? -1 : k.last(), ultima);
-        for (int i = 1; i < k.size(); ++i)
-            QVERIFY(k.at(i - 1) < k.at(i));
-    }
-
-    // 1500 samples keep the samples 1, 3, ... 999, then the last 499.
-    void desbastar1500()
-    {
-        const QVector<int> k = DadosGraficos::desbastar(1500);
-        QCOMPARE(k.at(499), 999);
-        QCOMPARE(k.at(500), 1001);
-        QCOMPARE(k.size() - 500, 499);
-    }
-
-    void rotulos_data()
-    {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<QList<int>>("rotulados");
-        QTest::newRow("600") << 600 << QList<int>{0, 150, 300, 450, 599};
-        QTest::newRow("3") << 3 << QList<int>{0, 2};
-        QTest::newRow("2") << 2 << QList<int>{0};
-        QTest::newRow("1") << 1 << QList<int>{};
-    }
-
-    void rotulos()
-    {
-        QFETCH(int, n);
-        QFETCH(QList<int>, rotulados);
-        const DadosLinhas d = DadosGraficos::linhas(componente(n, [](int) { return "0.5"; }));
-        QCOMPARE(d.chaves.size(), n);
-        QCOMPARE(d.rotulos.size(), n);
-        for (int i = 0; i < n; ++i) {
-            if (!rotulados.contains(i))
-                QCOMPARE(d.rotulos.at(i), QString(" "));
-        }
-        if (rotulados.isEmpty())
+        if (k.isEmpty())
             return;
-        QCOMPARE(d.rotulos.at(0), QString("08:00:00"));
-        if (rotulados.size() > 1)
-            QCOMPARE(d.rotulos.at(rotulados.last()), QString("FIM"));
-        for (int i : rotulados.mid(1, rotulados.size() - 2))
-            QCOMPARE(d.rotulos.at(i), QTime(8, 0).addSecs(i).toString("HH:mm:ss"));
-        QCOMPARE(d.faixaX, qMakePair(0.5, n + 0.5));
+        QCOMPARE(k.first(), 0);
+        QCOMPARE(k.last(), n - 1);
+        for (int i = 1; i + 1 < k.size(); ++i)
+            QCOMPARE(k.at(i) - k.at(i - 1), passo);
+        QVERIFY(k.size() < 2 || k.last() - k.at(k.size() - 2) <= passo);
+    }
+
+    // The keys are the samples' times of day in seconds, so that the axis
+    // is true to time; the next day goes on past 86,400.
+    void chaves_data()
+    {
+        QTest::addColumn<QStringList>("horas");
+        QTest::addColumn<QVector<double>>("chaves");
+        QTest::addColumn<double>("fim");
+        QTest::newRow("one a second") << QStringList{"08:00:00", "08:00:01", "08:00:02"}
+                                      << QVector<double>{28800, 28801, 28802} << 28802.0;
+        QTest::newRow("uneven") << QStringList{"08:35:26", "08:48:45", "09:05:26"}
+                                << QVector<double>{30926, 31725, 32726} << 32726.0;
+        QTest::newRow("across midnight") << QStringList{"23:59:58", "23:59:59", "00:00:00", "00:00:01"}
+                                         << QVector<double>{86398, 86399, 86400, 86401} << 86401.0;
+        QTest::newRow("not a time") << QStringList{"08:00:00", "x", "08:00:05"}
+                                    << QVector<double>{28800, 28801, 28805} << 28805.0;
+        QTest::newRow("one sample") << QStringList{"10:00:00"} << QVector<double>{36000} << 36001.0;
+    }
+
+    void chaves()
+    {
+        QFETCH(QStringList, horas);
+        const DadosLinhas d = DadosGraficos::linhas(
+            componente(int(horas.size()), [](int) { return "0.5"; }, [&](int i) { return horas.at(i); }));
+        QTEST(d.chaves, "chaves");
+        QCOMPARE(d.faixaX.first, d.chaves.first());
+        QTEST(d.faixaX.second, "fim");
     }
 
     void faixas_data()
@@ -126,7 +115,7 @@ private slots:
         const DadosLinhas d = DadosGraficos::linhas(componente(4, [](int i) { return QString::number(i); }));
         for (int s = 0; s < 4; ++s)
             QCOMPARE(d.series[s], QVector<double>({0, 1, 2, 3}));
-        QCOMPARE(d.chaves, QVector<double>({1, 2, 3, 4}));
+        QCOMPARE(d.chaves, QVector<double>({28800, 28801, 28802, 28803}));
     }
 
     void bandas_data()

@@ -195,13 +195,38 @@ private slots:
         QCOMPARE(linhas->graph(0)->name(), QString("amx"));
         QCOMPARE(linhas->graph(3)->name(), QString("amr"));
         QCOMPARE(linhas->graph(0)->dataCount(), 60);
-        QCOMPARE(linhas->xAxis->range().upper, 60.5);
+        // A time axis: from the first sample's time of day to the last's,
+        // ticks at round times equally spaced, the unit on the y label.
+        const QRegularExpression horaRe("^(\\d\\d):(\\d\\d):(\\d\\d)$");
+        const auto segundos = [&](const QString &h) {
+            const auto m = horaRe.match(h);
+            return m.captured(1).toInt() * 3600 + m.captured(2).toInt() * 60 + m.captured(3).toInt();
+        };
+        QCOMPARE(linhas->xAxis->range().lower, double(segundos(v.texto("lineEdit_InicioComponente"))));
+        QCOMPARE(linhas->xAxis->range().upper, linhas->graph(0)->data()->at(59)->key);
+        QCOMPARE(linhas->xAxis->range().upper - linhas->xAxis->range().lower, 59.0); // 60 samples a second apart
         QVERIFY(linhas->yAxis->range().lower < linhas->yAxis->range().upper);
-        QCOMPARE(linhas->yAxis->label(), QString::fromUtf8("Aceleração Total dos Eixos"));
-        auto *texto = dynamic_cast<QCPAxisTickerText *>(linhas->xAxis->ticker().data());
-        QVERIFY(texto);
-        QCOMPARE(texto->ticks().value(1), v.filho<QLineEdit>("lineEdit_InicioComponente")->text());
-        QCOMPARE(texto->ticks().value(60), v.filho<QLineEdit>("lineEdit_FimComponente")->text());
+        QCOMPARE(linhas->yAxis->label(), QString::fromUtf8("Aceleração Total dos Eixos [m/s²]"));
+        auto *horas = dynamic_cast<QCPAxisTickerDateTime *>(linhas->xAxis->ticker().data());
+        QVERIFY(horas);
+        QVector<double> ticks, subTicks;
+        QVector<QString> rotulos;
+        horas->generate(linhas->xAxis->range(), QLocale::c(), 'g', 6, ticks, &subTicks, &rotulos);
+        QVERIFY(ticks.size() >= 3);
+        const double passo = ticks.at(1) - ticks.at(0);
+        for (int i = 0; i < ticks.size(); ++i) {
+            QCOMPARE(std::fmod(ticks.at(i), passo), 0.0);
+            QCOMPARE(segundos(rotulos.at(i)), int(std::fmod(ticks.at(i), 86400)));
+            if (i > 0)
+                QCOMPARE(ticks.at(i) - ticks.at(i - 1), passo);
+        }
+        // Zoomed in, a double-click shows the whole recording again.
+        QVERIFY(linhas->interactions().testFlag(QCP::iRangeZoom) && linhas->interactions().testFlag(QCP::iRangeDrag));
+        const QCPRange inteira = linhas->xAxis->range();
+        linhas->xAxis->setRange(inteira.lower + 10, inteira.lower + 20);
+        QMouseEvent duplo(QEvent::MouseButtonDblClick, QPointF(5, 5), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        emit linhas->mouseDoubleClick(&duplo);
+        QCOMPARE(linhas->xAxis->range(), inteira);
 
         auto *bandas = v.filho<QCustomPlot>("customPlot_2");
         QCOMPARE(bandas->plottableCount(), 1);

@@ -74,6 +74,7 @@ Medidas::Medidas(const QString &diretorio, const Servicos &s, QWidget *parent)
     for (int t = 0; t < abas->count(); ++t)
         abas->setTabToolTip(t, abas->tabText(t));
     Graficos::posicionarLegenda(ui->customPlot_1);
+    Graficos::permitirZoom(ui->customPlot_1);
     for (QWidget *w : {static_cast<QWidget *>(ui->label_NumComponentes), static_cast<QWidget *>(ui->lineEdit_NumComponentes),
                        static_cast<QWidget *>(ui->label_NumExpParciais), static_cast<QWidget *>(ui->lineEdit_NumExpParciais)})
         w->hide();
