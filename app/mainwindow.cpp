@@ -20,9 +20,14 @@
 #include <QApplication>
 #include <QDebug>
 #include <QDir>
+#include <QEventLoop>
+#include <QProgressDialog>
+#include <QThread>
 #include <QStackedWidget>
 #include <QStandardItemModel>
 #include <QTranslator>
+
+#include <atomic>
 
 namespace {
 
@@ -380,32 +385,78 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
     if (substituir)
         lista = dadosTabelaMedidas;
     const QString baixando = tr("Baixando dados do instrumento...");
-    CaixaProgresso caixa(titulo, baixando);
     ui->statusBar->showMessage(baixando);
-
-    // The folders as they are now: each is renamed only by its own download.
+    QStringList medidas;
+    for (const QString &pasta : lista) {
+        if (LayoutMedida::ehMedida(pasta))
+            medidas << pasta;
+    }
+    // The downloads run on a worker thread, so that the window keeps
+    // painting; what they need from the window is taken here. The folders
+    // as they are now: each is renamed only by its own download.
+    const Avaliador quem = avaliador();
+    const QString raiz = pastas.raiz;
+    const QStringList iguais = dadosIguais;
+    const QString id = idEquipamento;
+    QProgressDialog progresso(baixando, tr("Cancelar"), 0, int(medidas.size()), this);
+    progresso.setWindowTitle(titulo);
+    progresso.setWindowModality(Qt::WindowModal);
+    progresso.setMinimumDuration(0);
+    progresso.setAutoClose(false);
+    progresso.setAutoReset(false);
+    progresso.setValue(0);
+    // Cancelar stops after the measurement at hand, which ends whole.
+    std::atomic<bool> cancelado{false};
     QStringList falhas;
     QStringList links;
-    for (const QString &pasta : lista) {
-        if (!LayoutMedida::ehMedida(pasta))
-            continue;
-        const Download::Relatorio r = baixar(pasta, substituir);
-        if (r.resultado != Download::Resultado::Baixado)
-            falhas << textoFalha(r);
-        links += r.links;
-    }
+    int baixadas = 0;
+    std::unique_ptr<QThread> trabalho(QThread::create([&] {
+        for (int i = 0; i < medidas.size() && !cancelado; ++i) {
+            const QString nome = LayoutMedida::nomePasta(medidas.at(i));
+            const int total = int(medidas.size());
+            QMetaObject::invokeMethod(&progresso, [&progresso, i, total, nome] {
+                progresso.setLabelText(tr("Baixando %1 de %2: %3").arg(i + 1).arg(total).arg(nome));
+            });
+            const Download::Relatorio r = Download::baixar(medidas.at(i), raiz, iguais.contains(medidas.at(i)),
+                                                           substituir, quem, id);
+            if (r.resultado != Download::Resultado::Baixado)
+                falhas << textoFalha(r);
+            links += r.links;
+            ++baixadas;
+            // Waits for the window to show it: a Cancelar clicked meanwhile
+            // is seen before the next measurement starts.
+            QMetaObject::invokeMethod(
+                this,
+                [this, &progresso, &cancelado, i, total] {
+                    progresso.setValue(i + 1);
+                    emit medidaBaixada(i + 1, total);
+                    cancelado = progresso.wasCanceled();
+                },
+                Qt::BlockingQueuedConnection);
+        }
+    }));
+    QEventLoop espera;
+    connect(trabalho.get(), &QThread::finished, &espera, &QEventLoop::quit);
+    trabalho->start();
+    espera.exec();
+    progresso.close();
+    CaixaProgresso caixa(titulo, baixando);
+    const QString interrompido = cancelado && baixadas < medidas.size()
+        ? QLatin1Char('\n') + tr("Interrompido: %1 de %2 medidas baixadas.").arg(baixadas).arg(medidas.size())
+        : QString();
     const QString mantidas = substituir || existentes.isEmpty()
         ? QString()
         : QLatin1Char('\n') + tr("%n medida(s) já no computador mantida(s) como estava(m).", "",
                                   int(existentes.size()));
-    dadosBaixados = falhas.isEmpty();
+    dadosBaixados = falhas.isEmpty() && interrompido.isEmpty();
     if (falhas.isEmpty()) {
         // Links left out must be read: the box then waits for its OK.
-        caixa.concluir(comLinks(tr("Download Concluído !") + mantidas, links), links.isEmpty());
+        caixa.concluir(comLinks(tr("Download Concluído !") + interrompido + mantidas, links),
+                       links.isEmpty() && interrompido.isEmpty());
         ui->statusBar->showMessage(tr("Dados do instrumento foram baixados no computador !!"), 2000);
     } else {
         caixa.concluir(comLinks(tr("%n medida(s) não foram baixadas:", "", falhas.size()) + QLatin1Char('\n')
-                                    + falhas.join(QLatin1Char('\n')) + mantidas,
+                                    + falhas.join(QLatin1Char('\n')) + interrompido + mantidas,
                                 links),
                        false);
         ui->statusBar->showMessage(tr("Nem todas as medidas foram baixadas."), 5000);

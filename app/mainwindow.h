@@ -43,6 +43,10 @@ public:
     QString getCaminhoDados() const { return caminhoDados; }
     QString getCaminhoPenDrive() const { return estado.caminhoPenDrive; }
 
+signals:
+    // "Baixar Tudo" has finished the measurement `feitas` of `total`.
+    void medidaBaixada(int feitas, int total);
+
 public slots:
     bool copyDirectoryFiles(QString fromDir, QString toDir, bool coverFileIfExist);
     void onTableClicked(const QModelIndex &index);

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QProgressDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -375,6 +376,33 @@ private slots:
         j.filho<QAction>("actionDeletar_Tudo")->trigger();
         QVERIFY(j.s.perguntador.perguntas.last().contains(QString::fromUtf8("Seus dados não foram baixados")));
         QVERIFY(QFileInfo::exists(j.bancada.dados + "B.dat"));
+    }
+
+    // Cancelar stops after the measurement at hand: what was downloaded is
+    // whole, the rest is left on the instrument, nothing half copied.
+    void baixarTudoCancelado()
+    {
+        Janela j(4);
+        j.conectar();
+        fecharCaixas();
+        QObject::connect(j.w.get(), &MainWindow::medidaBaixada, j.w.get(), [&](int feitas, int total) {
+            QCOMPARE(total, 4);
+            if (feitas == 1)
+                j.w->findChild<QProgressDialog *>()->cancel();
+        });
+        j.filho<QPushButton>("pushButton_BaixarTudo")->click();
+        QVERIFY2(textoDaCaixa().contains(QString::fromUtf8("Interrompido:")), qPrintable(textoDaCaixa()));
+        const QStringList locais = LayoutMedida::medidas(j.w->getDiretorioQT());
+        QVERIFY(locais.size() >= 1 && locais.size() < 4);
+        for (const QString &local : locais)
+            QCOMPARE(LayoutMedida::contarArquivosHead(local),
+                     LayoutMedida::contarArquivosHead(j.bancada.dados + LayoutMedida::nomePasta(local)));
+        QCOMPARE(QDir(j.w->getDiretorioQT()).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot).filter(".copiando"),
+                 QStringList());
+        int sincronizados = 0;
+        for (int r = 0; r < j.tabela()->rowCount(); ++r)
+            sincronizados += j.status(r) == "Sincronizado";
+        QCOMPARE(sincronizados, int(locais.size()));
     }
 
     void baixarTudoComFalha()

@@ -522,6 +522,18 @@ No es posible eliminar los datos</translation>
             <numerusform>%n medidas que ya estaban en la computadora se mantuvieron como estaban.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Baixando %1 de %2: %3</source>
+        <translation>Descargando %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>Interrompido: %1 de %2 medidas baixadas.</source>
+        <translation>Interrumpido: %1 de %2 mediciones descargadas.</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>

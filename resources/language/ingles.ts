@@ -522,6 +522,18 @@ The data cannot be deleted</translation>
             <numerusform>%n measurements already on the computer were kept as they were.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Baixando %1 de %2: %3</source>
+        <translation>Downloading %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>Interrompido: %1 de %2 medidas baixadas.</source>
+        <translation>Interrupted: %1 of %2 measurements downloaded.</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>

@@ -522,6 +522,18 @@ Não é possivel deletar dados</translation>
             <numerusform>%n medidas que já estavam no computador foram mantidas como estavam.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Baixando %1 de %2: %3</source>
+        <translation>Baixando %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>Interrompido: %1 de %2 medidas baixadas.</source>
+        <translation>Interrompido: %1 de %2 medidas baixadas.</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>
