@@ -21,6 +21,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QEventLoop>
+#include <QLabel>
 #include <QProgressDialog>
 #include <QThread>
 #include <QStackedWidget>
@@ -400,6 +401,10 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
     const QString id = idEquipamento;
     QProgressDialog progresso(baixando, tr("Cancelar"), 0, int(medidas.size()), this);
     progresso.setWindowTitle(titulo);
+    // The window's white labels would vanish on the dialog's light grey.
+    auto *rotulo = new QLabel(baixando, &progresso);
+    rotulo->setStyleSheet(QStringLiteral("color: black;"));
+    progresso.setLabel(rotulo);
     progresso.setWindowModality(Qt::WindowModal);
     progresso.setMinimumDuration(0);
     progresso.setAutoClose(false);
@@ -442,7 +447,7 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
     progresso.close();
     CaixaProgresso caixa(titulo, baixando);
     const QString interrompido = cancelado && baixadas < medidas.size()
-        ? QLatin1Char('\n') + tr("Interrompido: %1 de %2 medidas baixadas.").arg(baixadas).arg(medidas.size())
+        ? tr("Interrompido: %1 de %2 medidas baixadas.").arg(baixadas).arg(medidas.size())
         : QString();
     const QString mantidas = substituir || existentes.isEmpty()
         ? QString()
@@ -451,12 +456,15 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
     dadosBaixados = falhas.isEmpty() && interrompido.isEmpty();
     if (falhas.isEmpty()) {
         // Links left out must be read: the box then waits for its OK.
-        caixa.concluir(comLinks(tr("Download Concluído !") + interrompido + mantidas, links),
+        caixa.concluir(comLinks((interrompido.isEmpty() ? tr("Download Concluído !") : interrompido) + mantidas,
+                                links),
                        links.isEmpty() && interrompido.isEmpty());
         ui->statusBar->showMessage(tr("Dados do instrumento foram baixados no computador !!"), 2000);
     } else {
         caixa.concluir(comLinks(tr("%n medida(s) não foram baixadas:", "", falhas.size()) + QLatin1Char('\n')
-                                    + falhas.join(QLatin1Char('\n')) + interrompido + mantidas,
+                                    + falhas.join(QLatin1Char('\n'))
+                                    + (interrompido.isEmpty() ? QString() : QLatin1Char('\n') + interrompido)
+                                    + mantidas,
                                 links),
                        false);
         ui->statusBar->showMessage(tr("Nem todas as medidas foram baixadas."), 5000);
