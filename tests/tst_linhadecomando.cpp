@@ -527,6 +527,8 @@ private slots:
         QTest::newRow("evaluate, immutable exposure file") << "evaluate STORE/MED001" << "" << "MED001.id: " << "";
         QTest::newRow("report onto a full disk") << "report STORE/MED001 DEST/r.pdf" << "DEST" << "No space left on device" << "";
         QTest::newRow("csv into a full file") << "csv STORE" << "" << "No space left on device" << "";
+        QTest::newRow("component csv into a full file")
+            << "csv STORE/MED001/T1/corpo/C01.head" << "" << "No space left on device" << "";
         QTest::newRow("download from a full instrument") << "download VOL STORE" << "VOL" << "No space left on device" << "";
         // The instrument folder is renamed before the copy, as every download does.
         QTest::newRow("download into a full store") << "download VOL STORE" << "STORE" << "No space left on device" << "STORE";
