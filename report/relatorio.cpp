@@ -8,19 +8,24 @@
 #include "report/graficos.h"
 #include "report/layoutrelatorio.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QGlyphRun>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QProgressDialog>
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QTextLayout>
+#include <QThread>
 
 #include <algorithm>
 #include <array>
+#include <memory>
 
 #include <qcustomplot.h>
 
@@ -80,19 +85,31 @@ public:
         pintor.drawText(base, texto);
     }
     void linha(const QPointF &de, const QPointF &ate) override { pintor.drawLine(de, ate); }
-    void logotipo(const QRectF &onde) override { pintor.drawPixmap(onde, logo, logo.rect()); }
+    void logotipo(const QRectF &onde) override { pintor.drawImage(onde, logo, logo.rect()); }
     void graficoLinhas(const AcessarArquivo &componente, const QPointF &canto) override
     {
-        pintor.drawPixmap(QRectF(canto, QSizeF(530, 180)), Relatorio::graficoLinhas(componente),
-                          QRectF());
+        pintor.drawImage(QRectF(canto, QSizeF(530, 180)),
+                         naJanela([&] { return Relatorio::graficoLinhas(componente).toImage(); }));
     }
     void graficoBandas(const AcessarArquivo &componente, const QPointF &canto) override
     {
-        pintor.drawPixmap(QRectF(canto, QSizeF(540, 210)), Relatorio::graficoBandas(componente),
-                          QRectF());
+        pintor.drawImage(QRectF(canto, QSizeF(540, 210)),
+                         naJanela([&] { return Relatorio::graficoBandas(componente).toImage(); }));
     }
 
 private:
+    // A chart is a widget, drawn on the program's main thread; a report
+    // written on a worker thread waits for it there.
+    template<typename F> static QImage naJanela(F desenhar)
+    {
+        if (QThread::currentThread() == QCoreApplication::instance()->thread())
+            return desenhar();
+        QImage imagem;
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [&] { imagem = desenhar(); },
+                                  Qt::BlockingQueuedConnection);
+        return imagem;
+    }
+
     // The sample tables are numbers and times. Their glyphs are shaped once,
     // and a page's cells are drawn as one glyph run when the page ends:
     // the PDF engine's cost is per text drawn, and a 24-hour recording
@@ -148,7 +165,7 @@ private:
 
     QPdfWriter &impressora;
     QPainter &pintor;
-    QPixmap logo;
+    QImage logo;
     QFont fontes[5];
     QVector<QFontMetrics> metricas; // of each font on the PDF's device
     int fonteAtual = -1;
@@ -243,8 +260,22 @@ Relatorio::Resultado Relatorio::gerarRelatorio(const QString &pastaExposicao,
         return Resultado::Cancelado;
     if (QFileInfo(arquivo).suffix().isEmpty())
         arquivo += QStringLiteral(".pdf");
+    // Written on a worker thread, the window painting meanwhile behind a
+    // busy note.
     QString erro;
-    if (!escrever(pastaExposicao, arquivo, &erro)) {
+    bool escrito = false;
+    QProgressDialog progresso(QObject::tr("Gerando o relatório..."), QString(), 0, 0, pai);
+    progresso.setWindowTitle(QObject::tr("Gerar Relatório"));
+    progresso.setWindowModality(Qt::WindowModal);
+    progresso.setMinimumDuration(500);
+    std::unique_ptr<QThread> trabalho(
+        QThread::create([&] { escrito = escrever(pastaExposicao, arquivo, &erro); }));
+    QEventLoop espera;
+    QObject::connect(trabalho.get(), &QThread::finished, &espera, &QEventLoop::quit);
+    trabalho->start();
+    espera.exec();
+    progresso.close();
+    if (!escrito) {
         perguntador.informar(pai, QObject::tr("Gerar Relatório"),
                              QObject::tr("Erro ao gerar relatório") + QStringLiteral("\n") + erro);
         return Resultado::Falhou;

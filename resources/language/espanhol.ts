@@ -1178,6 +1178,10 @@ del ordenador</translation>
         <source>Não calculado:</source>
         <translation>No calculado:</translation>
     </message>
+    <message>
+        <source>Gerando o relatório...</source>
+        <translation>Generando el informe...</translation>
+    </message>
 </context>
 <context>
     <name>TabelasAvaliacao</name>

@@ -1178,6 +1178,10 @@ of the computer</translation>
         <source>Não calculado:</source>
         <translation>Not computed:</translation>
     </message>
+    <message>
+        <source>Gerando o relatório...</source>
+        <translation>Writing the report...</translation>
+    </message>
 </context>
 <context>
     <name>TabelasAvaliacao</name>

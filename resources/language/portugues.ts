@@ -1178,6 +1178,10 @@ do computador</translation>
         <source>Não calculado:</source>
         <translation>Não calculado:</translation>
     </message>
+    <message>
+        <source>Gerando o relatório...</source>
+        <translation>Gerando o relatório...</translation>
+    </message>
 </context>
 <context>
     <name>TabelasAvaliacao</name>
