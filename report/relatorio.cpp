@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGlyphRun>
+#include <QLabel>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProgressDialog>
@@ -264,10 +265,15 @@ Relatorio::Resultado Relatorio::gerarRelatorio(const QString &pastaExposicao,
     // busy note.
     QString erro;
     bool escrito = false;
-    QProgressDialog progresso(QObject::tr("Gerando o relatório..."), QString(), 0, 0, pai);
+    QProgressDialog progresso(QString(), QString(), 0, 0, pai);
     progresso.setWindowTitle(QObject::tr("Gerar Relatório"));
+    // Its own colour: the viewer's white text would vanish on the grey.
+    auto *rotulo = new QLabel(QObject::tr("Gerando o relatório..."), &progresso);
+    rotulo->setStyleSheet(QStringLiteral("color: black;"));
+    progresso.setLabel(rotulo);
     progresso.setWindowModality(Qt::WindowModal);
     progresso.setMinimumDuration(500);
+    progresso.setValue(0); // shown if the work lasts past half a second
     std::unique_ptr<QThread> trabalho(
         QThread::create([&] { escrito = escrever(pastaExposicao, arquivo, &erro); }));
     QEventLoop espera;
