@@ -7,6 +7,7 @@
 #include "app/arquivolingua.h"
 #include "app/reinicio.h"
 #include "app/sobre.h"
+#include "app/trabalhoaolado.h"
 #include "device/janelaconfig.h"
 #include "data/acessararquivo.h"
 #include "data/layoutmedida.h"
@@ -21,7 +22,6 @@
 #include <QDebug>
 #include <QDir>
 #include <QEventLoop>
-#include <QLabel>
 #include <QProgressDialog>
 #include <QThread>
 #include <QStackedWidget>
@@ -399,13 +399,8 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
     const QString raiz = pastas.raiz;
     const QStringList iguais = dadosIguais;
     const QString id = idEquipamento;
-    QProgressDialog progresso(baixando, tr("Cancelar"), 0, int(medidas.size()), this);
-    progresso.setWindowTitle(titulo);
-    // The window's white labels would vanish on the dialog's light grey.
-    auto *rotulo = new QLabel(baixando, &progresso);
-    rotulo->setStyleSheet(QStringLiteral("color: black;"));
-    progresso.setLabel(rotulo);
-    progresso.setWindowModality(Qt::WindowModal);
+    QProgressDialog progresso(QString(), tr("Cancelar"), 0, int(medidas.size()), this);
+    TrabalhoAoLado::preparar(&progresso, titulo, baixando, true);
     progresso.setMinimumDuration(0);
     progresso.setAutoClose(false);
     progresso.setAutoReset(false);
@@ -491,8 +486,11 @@ void MainWindow::on_actionImportar_triggered()
         && !perguntar(tr("Importar Arquivos"),
                                             tr("Esta medida ja existe, deseja substitui-la no seu computador ?")))
         return;
-    const Transferencia::RelatoImportacao r =
-        Transferencia::importar(escolhida, pastas.raiz, existe, avaliador());
+    Transferencia::RelatoImportacao r;
+    const Avaliador quem = avaliador();
+    TrabalhoAoLado::executar(this, titulo, tr("Importando a medida..."), [&] {
+        r = Transferencia::importar(escolhida, pastas.raiz, existe, quem);
+    });
     QString texto;
     switch (r.resultado) {
     case Transferencia::Importacao::Importada:
@@ -530,8 +528,11 @@ void MainWindow::on_actionExportar_triggered()
     const QString titulo = tr("Exportar Arquivo");
     const QString alvo = Transferencia::destinoExportacao(origem, destino);
     Copia::Relato relato;
+    Copia::Resultado resultado = Copia::Resultado::Falhou;
+    TrabalhoAoLado::executar(this, titulo, tr("Exportando a medida..."),
+                             [&] { resultado = Transferencia::exportar(origem, destino, &relato); });
     QString texto;
-    switch (Transferencia::exportar(origem, destino, &relato)) {
+    switch (resultado) {
     case Copia::Resultado::Copiada:
         texto = tr("Arquivos exportados com sucesso!");
         break;

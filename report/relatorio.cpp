@@ -2,6 +2,7 @@
 
 #include "app/areadetrabalho.h"
 #include "app/perguntador.h"
+#include "app/trabalhoaolado.h"
 #include "data/acessararquivo.h"
 #include "data/gravacaosegura.h"
 #include "data/layoutmedida.h"
@@ -11,14 +12,11 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QGlyphRun>
-#include <QLabel>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QProgressDialog>
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QTextLayout>
@@ -26,7 +24,6 @@
 
 #include <algorithm>
 #include <array>
-#include <memory>
 
 #include <qcustomplot.h>
 
@@ -261,26 +258,11 @@ Relatorio::Resultado Relatorio::gerarRelatorio(const QString &pastaExposicao,
         return Resultado::Cancelado;
     if (QFileInfo(arquivo).suffix().isEmpty())
         arquivo += QStringLiteral(".pdf");
-    // Written on a worker thread, the window painting meanwhile behind a
-    // busy note.
+    // Written on a worker thread, the window painting meanwhile.
     QString erro;
     bool escrito = false;
-    QProgressDialog progresso(QString(), QString(), 0, 0, pai);
-    progresso.setWindowTitle(QObject::tr("Gerar Relatório"));
-    // Its own colour: the viewer's white text would vanish on the grey.
-    auto *rotulo = new QLabel(QObject::tr("Gerando o relatório..."), &progresso);
-    rotulo->setStyleSheet(QStringLiteral("color: black;"));
-    progresso.setLabel(rotulo);
-    progresso.setWindowModality(Qt::WindowModal);
-    progresso.setMinimumDuration(500);
-    progresso.setValue(0); // shown if the work lasts past half a second
-    std::unique_ptr<QThread> trabalho(
-        QThread::create([&] { escrito = escrever(pastaExposicao, arquivo, &erro); }));
-    QEventLoop espera;
-    QObject::connect(trabalho.get(), &QThread::finished, &espera, &QEventLoop::quit);
-    trabalho->start();
-    espera.exec();
-    progresso.close();
+    TrabalhoAoLado::executar(pai, QObject::tr("Gerar Relatório"), QObject::tr("Gerando o relatório..."),
+                             [&] { escrito = escrever(pastaExposicao, arquivo, &erro); });
     if (!escrito) {
         perguntador.informar(pai, QObject::tr("Gerar Relatório"),
                              QObject::tr("Erro ao gerar relatório") + QStringLiteral("\n") + erro);

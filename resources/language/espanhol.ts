@@ -534,6 +534,14 @@ No es posible eliminar los datos</translation>
         <source>Interrompido: %1 de %2 medidas baixadas.</source>
         <translation>Interrumpido: %1 de %2 mediciones descargadas.</translation>
     </message>
+    <message>
+        <source>Importando a medida...</source>
+        <translation>Importando la medición...</translation>
+    </message>
+    <message>
+        <source>Exportando a medida...</source>
+        <translation>Exportando la medición...</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>

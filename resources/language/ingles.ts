@@ -534,6 +534,14 @@ The data cannot be deleted</translation>
         <source>Interrompido: %1 de %2 medidas baixadas.</source>
         <translation>Interrupted: %1 of %2 measurements downloaded.</translation>
     </message>
+    <message>
+        <source>Importando a medida...</source>
+        <translation>Importing the measurement...</translation>
+    </message>
+    <message>
+        <source>Exportando a medida...</source>
+        <translation>Exporting the measurement...</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>

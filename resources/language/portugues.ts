@@ -534,6 +534,14 @@ Não é possivel deletar dados</translation>
         <source>Interrompido: %1 de %2 medidas baixadas.</source>
         <translation>Interrompido: %1 de %2 medidas baixadas.</translation>
     </message>
+    <message>
+        <source>Importando a medida...</source>
+        <translation>Importando a medida...</translation>
+    </message>
+    <message>
+        <source>Exportando a medida...</source>
+        <translation>Exportando a medida...</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>
