@@ -309,16 +309,23 @@ int AcessarArquivo::amostras() const
     return colunasProntas ? int(coluna[0].size()) : int(linhasTabela.size());
 }
 
+bool AcessarArquivo::separarAmostra(int linha, const char *inicio[8], int tamanho[8]) const
+{
+    if (linha < 0 || linha >= linhasTabela.size())
+        return false;
+    const auto &l = linhasTabela.at(linha);
+    ArquivoRegistro::separarLinhaTabela(tabelaBruta.constData() + l.first, l.second, inicio, tamanho);
+    return true;
+}
+
 QString AcessarArquivo::celula(int linha, int c) const
 {
     if (colunasProntas)
         return coluna[c].value(linha);
-    if (linha < 0 || linha >= linhasTabela.size() || c < 0 || c >= 8)
-        return QString();
     const char *inicio[8];
     int tamanho[8];
-    const auto &l = linhasTabela.at(linha);
-    ArquivoRegistro::separarLinhaTabela(tabelaBruta.constData() + l.first, l.second, inicio, tamanho);
+    if (c < 0 || c >= 8 || !separarAmostra(linha, inicio, tamanho))
+        return QString();
     return Codificacao::decodificar(inicio[c], tamanho[c]);
 }
 
@@ -326,17 +333,11 @@ QStringList AcessarArquivo::celulas(int linha) const
 {
     QStringList r;
     r.reserve(8);
-    if (colunasProntas || linha < 0 || linha >= linhasTabela.size()) {
-        for (int c = 0; c < 8; ++c)
-            r << celula(linha, c);
-        return r;
-    }
     const char *inicio[8];
     int tamanho[8];
-    const auto &l = linhasTabela.at(linha);
-    ArquivoRegistro::separarLinhaTabela(tabelaBruta.constData() + l.first, l.second, inicio, tamanho);
+    const bool bruta = !colunasProntas && separarAmostra(linha, inicio, tamanho);
     for (int c = 0; c < 8; ++c)
-        r << Codificacao::decodificar(inicio[c], tamanho[c]);
+        r << (bruta ? Codificacao::decodificar(inicio[c], tamanho[c]) : celula(linha, c));
     return r;
 }
 
@@ -347,8 +348,7 @@ const QStringList &AcessarArquivo::colunaPronta(int i) const
             c.reserve(linhasTabela.size());
         const char *inicio[8];
         int tamanho[8];
-        for (const auto &l : linhasTabela) {
-            ArquivoRegistro::separarLinhaTabela(tabelaBruta.constData() + l.first, l.second, inicio, tamanho);
+        for (int l = 0; separarAmostra(l, inicio, tamanho); ++l) {
             for (int c = 0; c < 8; ++c)
                 coluna[c].append(Codificacao::decodificar(inicio[c], tamanho[c]));
         }

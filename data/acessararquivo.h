@@ -123,6 +123,8 @@ private:
 #undef KT_MEMBRO
 
     const QStringList &colunaPronta(int i) const;
+    // The pieces of the sample table's row `linha`; false past its rows.
+    bool separarAmostra(int linha, const char *inicio[8], int tamanho[8]) const;
     // The values above a data file's sample table; true when the table
     // starts (the reader then stands at its first row).
     template<typename Leitor> bool lerCabecalhoDados(Leitor &leitor);

@@ -85,6 +85,30 @@ int separarLinhaTabela(const char *linha, int n, const char *inicio[8], int tama
     return achados;
 }
 
+namespace {
+
+// LF, CR LF and a lone CR each end a line, in both readers.
+
+// The length of the line at `base` without its end: up to the first LF or
+// CR, whichever comes first.
+int tamanhoLinha(const char *base, int restante)
+{
+    const void *lf = std::memchr(base, '\n', size_t(restante));
+    const int n = lf ? int(static_cast<const char *>(lf) - base) : restante;
+    const void *cr = std::memchr(base, '\r', size_t(n));
+    return cr ? int(static_cast<const char *>(cr) - base) : n;
+}
+
+// The bytes the line of length `n` takes with its end.
+int comFinal(const char *base, int n, int restante)
+{
+    if (n >= restante)
+        return n;
+    return n + (base[n] == '\r' && n + 1 < restante && base[n + 1] == '\n' ? 2 : 1);
+}
+
+} // namespace
+
 LeitorArquivo::LeitorArquivo(const QString &caminho)
     : arquivo(caminho)
 {
@@ -116,11 +140,7 @@ bool LeitorArquivo::proxima(const char **inicio, int *tamanho)
     for (;;) {
         const char *base = bloco.constData() + pos;
         const int restante = bloco.size() - pos;
-        // The line ends at the first LF or CR, whichever comes first.
-        const void *lf = std::memchr(base, '\n', size_t(restante));
-        int n = lf ? int(static_cast<const char *>(lf) - base) : restante;
-        if (const void *cr = std::memchr(base, '\r', size_t(n)))
-            n = int(static_cast<const char *>(cr) - base);
+        const int n = tamanhoLinha(base, restante);
         // A line end, or a CR that may be followed by an LF, must be seen
         // whole before the line is handed out.
         const bool completa = n < restante && (base[n] == '\n' || n + 1 < restante || acabou);
@@ -130,10 +150,7 @@ bool LeitorArquivo::proxima(const char **inicio, int *tamanho)
         }
         if (restante == 0)
             return false;
-        int fim = n;
-        if (fim < restante)
-            fim += base[fim] == '\r' && fim + 1 < restante && base[fim + 1] == '\n' ? 2 : 1;
-        pos += fim;
+        pos += comFinal(base, n, restante);
         *inicio = base;
         *tamanho = n;
         return true;
@@ -151,13 +168,8 @@ void LeitorLinhas::proximaBruta(const char **inicio, int *tamanho)
 {
     const char *base = dados.constData() + pos;
     const int restante = dados.size() - pos;
-    int n = 0;
-    while (n < restante && base[n] != '\n' && base[n] != '\r')
-        ++n;
-    int fim = n;
-    if (fim < restante)
-        fim += base[fim] == '\r' && fim + 1 < restante && base[fim + 1] == '\n' ? 2 : 1;
-    pos += fim;
+    const int n = tamanhoLinha(base, restante);
+    pos += comFinal(base, n, restante);
     *inicio = base;
     *tamanho = n;
 }

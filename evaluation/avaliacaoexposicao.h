@@ -54,8 +54,8 @@ public:
         // proportional to time (2 for rms values, 4 for dose values).
         double expoenteTempo = 2;
         int eixo = -1; // 0, 1, 2 for x, y, z where a figure picks an axis
-        Problema problema;      // set: the value is unknown
-        Problema problemaTempo; // set: the times to reach the values are unknown
+        Problema problema{};      // set: the value is unknown
+        Problema problemaTempo{}; // set: the times to reach the values are unknown
 
         bool calculada() const { return problema.falta == Falta::Nenhuma; }
         bool temposCalculados() const { return problemaTempo.falta == Falta::Nenhuma; }
