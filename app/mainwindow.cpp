@@ -481,7 +481,7 @@ void MainWindow::on_actionImportar_triggered()
                                        tr("Esta pasta não é uma medida, selecione a medida correta."));
         return;
     }
-    const bool existe = QFileInfo(Transferencia::destinoImportacao(escolhida, pastas.raiz)).exists();
+    const bool existe = QFileInfo(Transferencia::destinoCopia(escolhida, pastas.raiz)).exists();
     if (existe
         && !perguntar(tr("Importar Arquivos"),
                                             tr("Esta medida ja existe, deseja substitui-la no seu computador ?")))
@@ -526,7 +526,7 @@ void MainWindow::on_actionExportar_triggered()
     if (destino.isEmpty())
         return;
     const QString titulo = tr("Exportar Arquivo");
-    const QString alvo = Transferencia::destinoExportacao(origem, destino);
+    const QString alvo = Transferencia::destinoCopia(origem, destino);
     Copia::Relato relato;
     Copia::Resultado resultado = Copia::Resultado::Falhou;
     TrabalhoAoLado::executar(this, titulo, tr("Exportando a medida..."),

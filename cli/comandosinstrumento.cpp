@@ -165,7 +165,7 @@ int importar(const QStringList &args, QTextStream &saida, QTextStream &erros)
               << ")\n";
         return 1;
     }
-    const QFileInfo destino(Transferencia::destinoImportacao(origem, raiz));
+    const QFileInfo destino(Transferencia::destinoCopia(origem, raiz));
     if ((destino.exists() || destino.isSymLink()) && !substituir) {
         saida << "kept " << nome << ": already in the store; --replace replaces it\n";
         return 0;
@@ -206,7 +206,7 @@ int exportar(const QStringList &args, QTextStream &saida, QTextStream &erros)
               << ")\n";
         return 1;
     }
-    const QString alvo = Transferencia::destinoExportacao(origem, args.at(1));
+    const QString alvo = Transferencia::destinoCopia(origem, args.at(1));
     Copia::Relato relato;
     const Copia::Resultado r = Transferencia::exportar(origem, args.at(1), &relato);
     avisos(erros, QStringLiteral("export"), relato.links, {});

@@ -9,16 +9,16 @@
 
 namespace Transferencia {
 
-QString destinoImportacao(const QString &origem, const QString &diretorioQT)
+QString destinoCopia(const QString &origem, const QString &pasta)
 {
-    return diretorioQT + QLatin1Char('/') + LayoutMedida::nomePasta(origem);
+    return pasta + QLatin1Char('/') + LayoutMedida::nomePasta(origem);
 }
 
 RelatoImportacao importar(const QString &origem, const QString &diretorioQT, bool substituir,
                           const Avaliador &avaliador)
 {
     RelatoImportacao r;
-    r.destino = destinoImportacao(origem, diretorioQT);
+    r.destino = destinoCopia(origem, diretorioQT);
     if (!LayoutMedida::ehMedida(origem)) {
         r.resultado = Importacao::NaoEhMedida;
         return r;
@@ -38,16 +38,11 @@ RelatoImportacao importar(const QString &origem, const QString &diretorioQT, boo
     return r;
 }
 
-QString destinoExportacao(const QString &origem, const QString &destino)
-{
-    return destino + QLatin1Char('/') + LayoutMedida::nomePasta(origem);
-}
-
 Copia::Resultado exportar(const QString &origem, const QString &destino, Copia::Relato *relato)
 {
     Copia::Relato local;
     Copia::Relato &r = relato ? *relato : local;
-    const QString alvo = destinoExportacao(origem, destino);
+    const QString alvo = destinoCopia(origem, destino);
     qDebug() << alvo;
     const QFileInfo de(origem);
     const QFileInfo para(destino);

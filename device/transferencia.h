@@ -24,8 +24,9 @@ struct RelatoImportacao {
     CalculoExposicao::Resultado avaliacao;  // files not written; components left out
 };
 
-// The store folder an import of `origem` goes to.
-QString destinoImportacao(const QString &origem, const QString &diretorioQT);
+// The folder a copy of `origem` into `pasta` makes, import or export:
+// the measurement keeps its folder name.
+QString destinoCopia(const QString &origem, const QString &pasta);
 
 // Copies a measurement folder into the store under its own name (files
 // of an existing copy replaced when `substituir`), evaluates it and
@@ -33,8 +34,6 @@ QString destinoImportacao(const QString &origem, const QString &diretorioQT);
 RelatoImportacao importar(const QString &origem, const QString &diretorioQT, bool substituir,
                           const Avaliador &avaliador);
 
-// The folder an export of `origem` into `destino` makes.
-QString destinoExportacao(const QString &origem, const QString &destino);
 // Copies a folder into `destino`/its name, replacing the files there,
 // whole or not at all. Fails when `destino` lies inside the folder, and
 // is refused when `destino`/its name is a link.
