@@ -21,9 +21,7 @@
 #include <QApplication>
 #include <QDebug>
 #include <QDir>
-#include <QEventLoop>
 #include <QProgressDialog>
-#include <QThread>
 #include <QStackedWidget>
 #include <QStandardItemModel>
 #include <QTranslator>
@@ -410,7 +408,7 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
     QStringList falhas;
     QStringList links;
     int baixadas = 0;
-    std::unique_ptr<QThread> trabalho(QThread::create([&] {
+    TrabalhoAoLado::esperar([&] {
         for (int i = 0; i < medidas.size() && !cancelado; ++i) {
             const QString nome = LayoutMedida::nomePasta(medidas.at(i));
             const int total = int(medidas.size());
@@ -434,11 +432,7 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
                 },
                 Qt::BlockingQueuedConnection);
         }
-    }));
-    QEventLoop espera;
-    connect(trabalho.get(), &QThread::finished, &espera, &QEventLoop::quit);
-    trabalho->start();
-    espera.exec();
+    });
     progresso.close();
     CaixaProgresso caixa(titulo, baixando);
     const QString interrompido = cancelado && baixadas < medidas.size()

@@ -27,12 +27,17 @@ void executar(QWidget *janela, const QString &titulo, const QString &texto, cons
     preparar(&nota, titulo, texto, false);
     nota.setMinimumDuration(500);
     nota.setValue(0); // shown if the work lasts past half a second
+    esperar(trabalho);
+    nota.close();
+}
+
+void esperar(const std::function<void()> &trabalho)
+{
     std::unique_ptr<QThread> fio(QThread::create(trabalho));
     QEventLoop espera;
     QObject::connect(fio.get(), &QThread::finished, &espera, &QEventLoop::quit);
     fio->start();
     espera.exec();
-    nota.close();
 }
 
 } // namespace TrabalhoAoLado

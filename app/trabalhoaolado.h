@@ -20,4 +20,9 @@ void preparar(QProgressDialog *nota, const QString &titulo, const QString &texto
 
 void executar(QWidget *janela, const QString &titulo, const QString &texto, const std::function<void()> &trabalho);
 
+// The same behind the caller's own progress dialog: runs `trabalho` on a
+// worker thread and returns when it is done, the window's events handled
+// meanwhile.
+void esperar(const std::function<void()> &trabalho);
+
 } // namespace TrabalhoAoLado
