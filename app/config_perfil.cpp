@@ -1,6 +1,6 @@
 #include "app/config_perfil.h"
 
-#include "app/perguntador.h"
+#include "platform/perguntador.h"
 #include "data/perfil.h"
 
 #include "ui_config_perfil.h"

@@ -2,7 +2,7 @@
 
 #include "app/arquivolingua.h"
 #include "app/mainwindow.h"
-#include "app/perguntador.h"
+#include "platform/perguntador.h"
 #include "viewer/medidas.h"
 
 #include <QApplication>

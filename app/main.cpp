@@ -1,9 +1,9 @@
-#include "app/areadetrabalho.h"
+#include "platform/areadetrabalho.h"
 #include "app/arquivolingua.h"
 #include "app/inicio.h"
 #include "app/perguntadordialogos.h"
 #include "app/reinicio.h"
-#include "app/servicos.h"
+#include "platform/servicos.h"
 #include "device/volumes.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/servicos.h"
+#include "platform/servicos.h"
 #include "data/pastaslocais.h"
 #include "device/deteccao.h"
 #include "device/download.h"

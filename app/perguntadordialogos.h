@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/perguntador.h"
+#include "platform/perguntador.h"
 
 // Asks through the toolkit's standard dialogs.
 class PerguntadorDialogos : public Perguntador

@@ -12,8 +12,8 @@
 
 #include "medicao.h"
 
-#include "app/perguntador.h"
-#include "app/servicos.h"
+#include "platform/perguntador.h"
+#include "platform/servicos.h"
 #include "app/mainwindow.h"
 #include "data/pastaslocais.h"
 #include "device/copia.h"

@@ -12,7 +12,7 @@
 #include "medicao.h"
 
 #include "app/inicio.h"
-#include "app/servicos.h"
+#include "platform/servicos.h"
 #include "data/layoutmedida.h"
 #include "device/simuladorinstrumento.h"
 #include "evaluation/calculoexposicao.h"

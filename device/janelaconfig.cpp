@@ -1,6 +1,6 @@
 #include "device/janelaconfig.h"
 
-#include "app/perguntador.h"
+#include "platform/perguntador.h"
 
 #include "ui_janelaconfig.h"
 

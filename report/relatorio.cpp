@@ -1,8 +1,8 @@
 #include "report/relatorio.h"
 
-#include "app/areadetrabalho.h"
-#include "app/perguntador.h"
-#include "app/trabalhoaolado.h"
+#include "platform/areadetrabalho.h"
+#include "platform/perguntador.h"
+#include "platform/trabalhoaolado.h"
 #include "data/acessararquivo.h"
 #include "data/gravacaosegura.h"
 #include "data/layoutmedida.h"

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/areadetrabalho.h"
-#include "app/perguntador.h"
+#include "platform/areadetrabalho.h"
+#include "platform/perguntador.h"
 #include "app/reinicio.h"
-#include "app/servicos.h"
+#include "platform/servicos.h"
 #include "device/volumes.h"
 
 #include <QApplication>

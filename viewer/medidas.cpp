@@ -1,7 +1,7 @@
 #include "viewer/medidas.h"
 
-#include "app/caixaprogresso.h"
-#include "app/perguntador.h"
+#include "platform/caixaprogresso.h"
+#include "platform/perguntador.h"
 #include "data/layoutmedida.h"
 #include "evaluation/edicao.h"
 #include "report/dadosgraficos.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/servicos.h"
+#include "platform/servicos.h"
 #include "data/acessararquivo.h"
 #include "evaluation/edicao.h"
 

@@ -1,4 +1,4 @@
-#include "app/caixaprogresso.h"
+#include "platform/caixaprogresso.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "app/areadetrabalho.h"
+#include "platform/areadetrabalho.h"
 
 #include <QDesktopServices>
 

@@ -1,4 +1,4 @@
-#include "app/trabalhoaolado.h"
+#include "platform/trabalhoaolado.h"
 
 #include <QEventLoop>
 #include <QLabel>
