@@ -2,6 +2,7 @@
 
 #include "app/arquivolingua.h"
 #include "app/mainwindow.h"
+#include "platform/guardasaida.h"
 #include "platform/perguntador.h"
 #include "viewer/medidas.h"
 
@@ -75,6 +76,7 @@ std::unique_ptr<QStackedWidget> montarJanela(const QString &diretorioAplicacao,
     auto *medidas = new Medidas(principal->getDiretorioQT(), servicos);
     pilha->addWidget(medidas);
     medidas->setStackedWidget(pilha.get());
+    new GuardaSaida(pilha.get(), *servicos.perguntador);
     pilha->setWindowTitle(QStringLiteral("Medidor de Vibração - Corvalendis"));
     pilha->setCurrentIndex(0);
     const QScreen *tela = QGuiApplication::primaryScreen();

@@ -125,14 +125,12 @@ void MainWindow::set_Id_Equipamento()
 
 void MainWindow::on_pushButton_3_clicked()
 {
-    const QString procurando = tr("Procurando e conectando com o instrumento...");
-    CaixaProgresso caixa(tr("Conectar"), procurando, false);
-    ui->statusBar->showMessage(procurando, 1000);
+    ui->statusBar->showMessage(tr("Procurando e conectando com o instrumento..."), 1000);
     const bool conectado = verificaPenDrive();
     QString texto = conectado ? tr("Dispositivo conectado!") : tr("Dispositivo desconectado!");
     if (conectado && !QFileInfo(caminhoDados).isDir())
         texto += QLatin1Char('\n') + tr("A pasta DATA não foi encontrada no instrumento.");
-    caixa.concluir(texto, true);
+    CaixaProgresso(tr("Conectar"), texto, false).concluir(texto, true);
 }
 
 void MainWindow::on_actionConfigurar_triggered()
@@ -200,10 +198,21 @@ void MainWindow::on_toolButton_Configurar_clicked()
     on_actionConfigurar_triggered();
 }
 
+void MainWindow::lerAoLado(const std::function<void()> &leitura)
+{
+    // An instrument on a slow stick with thousands of measurements takes
+    // a while to read.
+    TrabalhoAoLado::executar(this, tr("Medidas"), tr("Lendo as medidas do instrumento e do computador..."),
+                             leitura);
+}
+
 void MainWindow::compararDiretorios()
 {
-    const Sincronizacao::Comparacao c =
-        Sincronizacao::compararDiretorios(caminhoDados, pastas.raiz, idEquipamento);
+    Sincronizacao::Comparacao c;
+    const QString dados = caminhoDados;
+    const QString raiz = pastas.raiz;
+    const QString id = idEquipamento;
+    lerAoLado([&] { c = Sincronizacao::compararDiretorios(dados, raiz, id); });
     dadosIguais = c.dadosIguais;
     dadosTabelaMedidas = c.dadosTabelaMedidas;
 }
@@ -216,8 +225,10 @@ void MainWindow::listarMedidas()
         "QHeaderView::section:enabled { background-color: rgb(230, 0, 0);font-weight: bold }"
         "QTableView::enabled{color:white}"));
     compararDiretorios();
-    const QVector<Sincronizacao::LinhaMedida> linhas =
-        Sincronizacao::linhas(caminhoDados, dadosIguais);
+    QVector<Sincronizacao::LinhaMedida> linhas;
+    const QString dados = caminhoDados;
+    const QStringList iguais = dadosIguais;
+    lerAoLado([&] { linhas = Sincronizacao::linhas(dados, iguais); });
     for (int r = 0; r < linhas.size(); ++r) {
         const Sincronizacao::LinhaMedida &l = linhas.at(r);
         if (r < linhasTabela.size())
@@ -290,16 +301,15 @@ QString MainWindow::comLinks(const QString &texto, const QStringList &links)
         + tr("Links não são copiados; ficaram de fora:") + QLatin1Char('\n') + links.join(QLatin1Char('\n'));
 }
 
-Download::Relatorio MainWindow::baixar(const QString &diretorio, bool cobrir)
-{
-    return Download::baixar(diretorio, pastas.raiz, dadosIguais.contains(diretorio), cobrir,
-                            avaliador(), idEquipamento);
-}
-
 void MainWindow::baixarDado(QString nomePasta, QString diretorio, bool coverFileIfExist)
 {
     qDebug() << nomePasta << diretorio;
-    const Download::Relatorio r = baixar(diretorio, coverFileIfExist);
+    Download::Relatorio r;
+    const Avaliador quem = avaliador();
+    const bool igual = dadosIguais.contains(diretorio);
+    TrabalhoAoLado::executar(this, tr("Baixar Dado"), tr("Baixando %1...").arg(nomePasta), [&] {
+        r = Download::baixar(diretorio, pastas.raiz, igual, coverFileIfExist, quem, idEquipamento);
+    });
     listarMedidas();
     const QString texto = comLinks(textoFalha(r), r.links);
     if (!texto.isEmpty())
@@ -397,7 +407,7 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
     const QString raiz = pastas.raiz;
     const QStringList iguais = dadosIguais;
     const QString id = idEquipamento;
-    QProgressDialog progresso(QString(), tr("Cancelar"), 0, int(medidas.size()), this);
+    QProgressDialog progresso(QString(), tr("Cancelar"), 0, int(medidas.size()), window());
     TrabalhoAoLado::preparar(&progresso, titulo, baixando, true);
     progresso.setMinimumDuration(0);
     progresso.setAutoClose(false);
@@ -405,11 +415,14 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
     progresso.setValue(0);
     // Cancelar stops after the measurement at hand, which ends whole.
     std::atomic<bool> cancelado{false};
+    connect(&progresso, &QProgressDialog::canceled, &progresso, [&progresso] {
+        progresso.setLabelText(tr("Interrompendo: a medida em andamento termina inteira..."));
+    });
     QStringList falhas;
     QStringList links;
     int baixadas = 0;
-    TrabalhoAoLado::esperar([&] {
-        for (int i = 0; i < medidas.size() && !cancelado; ++i) {
+    TrabalhoAoLado::esperar(&progresso, [&] {
+        for (int i = 0; i < medidas.size() && !cancelado && !TrabalhoAoLado::paradaPedida(); ++i) {
             const QString nome = LayoutMedida::nomePasta(medidas.at(i));
             const int total = int(medidas.size());
             QMetaObject::invokeMethod(&progresso, [&progresso, i, total, nome] {
@@ -435,7 +448,7 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
     });
     progresso.close();
     CaixaProgresso caixa(titulo, baixando);
-    const QString interrompido = cancelado && baixadas < medidas.size()
+    const QString interrompido = baixadas < medidas.size()
         ? tr("Interrompido: %1 de %2 medidas baixadas.").arg(baixadas).arg(medidas.size())
         : QString();
     const QString mantidas = substituir || existentes.isEmpty()
@@ -556,8 +569,10 @@ void MainWindow::on_actionDeletar_Tudo_triggered()
         return;
     const QString deletando = tr("Deletando dados do Instrumento ...");
     ui->statusBar->showMessage(deletando);
+    Transferencia::Apagamento r;
+    const QString dados = caminhoDados;
+    TrabalhoAoLado::executar(this, titulo, deletando, [&] { r = Transferencia::apagarArquivosSoltos(dados); });
     CaixaProgresso caixa(titulo, deletando);
-    const Transferencia::Apagamento r = Transferencia::apagarArquivosSoltos(caminhoDados);
     dadosBaixados = false;
     if (r.falhas == 0) {
         caixa.concluir(tr("Dados deletados!"), false);

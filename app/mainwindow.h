@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -80,8 +81,8 @@ private:
     // A question with the "Sim" and "Não" buttons; true for "Sim".
     bool perguntar(const QString &titulo, const QString &texto);
     Avaliador avaliador() const;
-    // Downloads one folder; false, after telling the user why, when it failed.
-    Download::Relatorio baixar(const QString &diretorio, bool cobrir);
+    // Reads folders on a worker thread behind the listing's note.
+    void lerAoLado(const std::function<void()> &leitura);
     QString textoFalha(const Download::Relatorio &r) const;
     // What the download questions add when local copies would be
     // replaced: which ones, and that the program's changes are lost.

@@ -1,13 +1,26 @@
 #include "platform/trabalhoaolado.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QLabel>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QThread>
+#include <QTimer>
 
+#include <atomic>
 #include <memory>
+#include <utility>
 
 namespace TrabalhoAoLado {
+
+namespace {
+
+int emCurso = 0; // on the window's thread only
+std::atomic<bool> parada{false};
+std::function<void()> depoisDoTrabalho;
+
+} // namespace
 
 void preparar(QProgressDialog *nota, const QString &titulo, const QString &texto, bool cancelar)
 {
@@ -17,27 +30,77 @@ void preparar(QProgressDialog *nota, const QString &titulo, const QString &texto
     nota->setLabel(rotulo);
     if (!cancelar)
         nota->setCancelButton(nullptr);
-    nota->setWindowModality(Qt::WindowModal);
 }
 
 void executar(QWidget *janela, const QString &titulo, const QString &texto, const std::function<void()> &trabalho)
 {
-    QProgressDialog nota(janela);
+    QProgressDialog nota(janela ? janela->window() : nullptr);
     nota.setRange(0, 0);
     preparar(&nota, titulo, texto, false);
     nota.setMinimumDuration(500);
     nota.setValue(0); // shown if the work lasts past half a second
-    esperar(trabalho);
+    esperar(&nota, trabalho);
     nota.close();
 }
 
-void esperar(const std::function<void()> &trabalho)
+void esperar(QProgressDialog *nota, const std::function<void()> &trabalho)
 {
+    if (++emCurso == 1)
+        parada = false;
+    QWidget *janela = nota->parentWidget();
+    const QPointer<QWidget> foco = QApplication::focusWidget();
+    QList<QPointer<QWidget>> desativados;
+    if (janela) {
+        for (QWidget *w : janela->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (w != nota && w->isEnabled()) {
+                w->setEnabled(false);
+                desativados << w;
+            }
+        }
+    }
     std::unique_ptr<QThread> fio(QThread::create(trabalho));
     QEventLoop espera;
     QObject::connect(fio.get(), &QThread::finished, &espera, &QEventLoop::quit);
+    // Closed or cancelled, the note comes back: the window stays disabled
+    // until the work has ended, and says why.
+    const auto emCursoAqui = std::make_shared<bool>(true);
+    const auto reabrir = [nota, emCursoAqui] {
+        QTimer::singleShot(0, nota, [nota, emCursoAqui] {
+            if (*emCursoAqui)
+                nota->show();
+        });
+    };
+    const QMetaObject::Connection c1 = QObject::connect(nota, &QProgressDialog::canceled, nota, reabrir);
+    const QMetaObject::Connection c2 = QObject::connect(nota, &QDialog::rejected, nota, reabrir);
     fio->start();
     espera.exec();
+    *emCursoAqui = false;
+    QObject::disconnect(c1);
+    QObject::disconnect(c2);
+    for (const QPointer<QWidget> &w : desativados) {
+        if (w)
+            w->setEnabled(true);
+    }
+    if (foco)
+        foco->setFocus();
+    if (--emCurso == 0 && depoisDoTrabalho)
+        QTimer::singleShot(0, qApp, std::exchange(depoisDoTrabalho, nullptr));
+}
+
+bool emAndamento()
+{
+    return emCurso > 0;
+}
+
+bool paradaPedida()
+{
+    return parada;
+}
+
+void pararEDepois(const std::function<void()> &depois)
+{
+    parada = true;
+    depoisDoTrabalho = depois;
 }
 
 } // namespace TrabalhoAoLado

@@ -4,6 +4,7 @@
 #include "data/layoutmedida.h"
 #include "evaluation/edicao.h"
 #include "instrumentoteste.h"
+#include "platform/guardasaida.h"
 #include "servicosteste.h"
 
 #include <QAction>
@@ -378,22 +379,50 @@ private slots:
         QVERIFY(QFileInfo::exists(j.bancada.dados + "B.dat"));
     }
 
-    // Cancelar stops after the measurement at hand: what was downloaded is
-    // whole, the rest is left on the instrument, nothing half copied.
-    void baixarTudoCancelado()
+    // Cancelar, or closing the program with "Sim", stops after the
+    // measurement at hand: what was downloaded is whole, the rest is left
+    // on the instrument, nothing half copied. Meanwhile the window is
+    // disabled and its note stays up; "Não" lets the work run to its end.
+    void baixarTudoInterrompido_data()
     {
+        QTest::addColumn<QString>("como");
+        QTest::addColumn<int>("baixadas");
+        QTest::newRow("Cancelar") << "cancelar" << 1;
+        QTest::newRow("fechar, Sim") << "sim" << 1;
+        QTest::newRow("fechar, Não") << "nao" << 4;
+    }
+    void baixarTudoInterrompido()
+    {
+        QFETCH(QString, como);
+        QFETCH(int, baixadas);
         Janela j(4);
+        new GuardaSaida(j.w.get(), j.s.perguntador);
+        j.w->show();
         j.conectar();
         fecharCaixas();
+        bool ativaDurante = true;
+        bool notaVisivel = false;
         QObject::connect(j.w.get(), &MainWindow::medidaBaixada, j.w.get(), [&](int feitas, int total) {
             QCOMPARE(total, 4);
-            if (feitas == 1)
-                j.w->findChild<QProgressDialog *>()->cancel();
+            ativaDurante = ativaDurante && j.w->centralWidget()->isEnabled();
+            if (feitas != 1)
+                return;
+            auto *nota = j.w->findChild<QProgressDialog *>();
+            if (como == "cancelar") {
+                nota->findChild<QPushButton *>()->click();
+            } else {
+                j.s.perguntador.respostas = {como == "sim"};
+                j.w->close();
+            }
+            QCoreApplication::processEvents();
+            notaVisivel = nota->isVisible();
         });
         j.filho<QPushButton>("pushButton_BaixarTudo")->click();
-        QVERIFY2(textoDaCaixa().contains(QString::fromUtf8("Interrompido:")), qPrintable(textoDaCaixa()));
+        QVERIFY(!ativaDurante);
+        QVERIFY(notaVisivel);
+        QCOMPARE(textoDaCaixa().contains(QString::fromUtf8("Interrompido: 1 de 4")), baixadas == 1);
         const QStringList locais = LayoutMedida::medidas(j.w->getDiretorioQT());
-        QVERIFY(locais.size() >= 1 && locais.size() < 4);
+        QCOMPARE(locais.size(), baixadas);
         for (const QString &local : locais)
             QCOMPARE(LayoutMedida::contarArquivosHead(local),
                      LayoutMedida::contarArquivosHead(j.bancada.dados + LayoutMedida::nomePasta(local)));
@@ -402,7 +431,11 @@ private slots:
         int sincronizados = 0;
         for (int r = 0; r < j.tabela()->rowCount(); ++r)
             sincronizados += j.status(r) == "Sincronizado";
-        QCOMPARE(sincronizados, int(locais.size()));
+        QCOMPARE(sincronizados, baixadas);
+        QVERIFY(j.w->centralWidget()->isEnabled());
+        // Closed once the work has ended, and only on "Sim".
+        QTRY_COMPARE(j.w->isVisible(), como != "sim");
+        QCOMPARE(j.s.perguntador.perguntas.filter("Sair | ").size(), como == "cancelar" ? 0 : 1);
     }
 
     void baixarTudoComFalha()

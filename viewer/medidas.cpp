@@ -1,6 +1,7 @@
 #include "viewer/medidas.h"
 
 #include "platform/caixaprogresso.h"
+#include "platform/trabalhoaolado.h"
 #include "platform/perguntador.h"
 #include "data/layoutmedida.h"
 #include "evaluation/edicao.h"
@@ -161,9 +162,9 @@ void Medidas::on_pushButton_Sincronizar_clicked()
         return;
     const QString sincronizando = tr("Sincronizando dados salvos no computador ...");
     ui->statusbar->showMessage(sincronizando);
-    CaixaProgresso caixa(tr("Sincronizar dados do computador"), sincronizando);
     raizListada = diretorioQT;
     sincronizarDadosExposicao();
+    CaixaProgresso caixa(tr("Sincronizar dados do computador"), sincronizando);
     novoModelo(ui->tableView_ExpParcial, {});
     novoModelo(ui->tableView_ComponenteExp, {});
     ui->statusbar->showMessage(tr("Dados salvos no computador sincronizados"), 3000);
@@ -174,20 +175,33 @@ void Medidas::sincronizarDadosExposicao()
 {
     QStandardItemModel *modelo = novoModelo(ui->tableView_ExpResultante,
                                             {tr("Evento"), tr("Nome"), tr("Data"), QString()});
-    const QStringList medidas = raizListada.isEmpty() ? QStringList()
-                                                      : LayoutMedida::medidasDoArmazem(raizListada);
+    struct Linha {
+        QString nome;
+        QDateTime data;
+    };
+    QStringList medidas;
+    QVector<Linha> linhas;
+    const QString raiz = raizListada;
+    // A store of thousands of measurements is read on a worker thread.
+    TrabalhoAoLado::executar(this, tr("Sincronizar dados do computador"),
+                             tr("Sincronizando dados salvos no computador ..."), [&] {
+        medidas = raiz.isEmpty() ? QStringList() : LayoutMedida::medidasDoArmazem(raiz);
+        for (const QString &medida : qAsConst(medidas)) {
+            AcessarArquivo a;
+            a.lerExposicao(LayoutMedida::arquivoExposicao(medida));
+            const QString nome = a.getNome_exposicao();
+            linhas.append({LayoutMedida::nomeMostrado(nome),
+                           LayoutMedida::lerDataHora(LayoutMedida::dataMostrada(a.getData_criacao(), nome),
+                                                     QStringLiteral("dd/MM/yyyy HH:mm:ss"))});
+        }
+    });
     for (int n = 0; n < medidas.size(); ++n) {
         if (n < listaExposicoes.size())
             listaExposicoes[n] = medidas.at(n);
         else
             listaExposicoes.append(medidas.at(n));
-        acessarArquivo = AcessarArquivo();
-        acessarArquivo.lerExposicao(LayoutMedida::arquivoExposicao(medidas.at(n)));
-        const QString nome = acessarArquivo.getNome_exposicao();
-        const QDateTime data = LayoutMedida::lerDataHora(
-            LayoutMedida::dataMostrada(acessarArquivo.getData_criacao(), nome),
-            QStringLiteral("dd/MM/yyyy HH:mm:ss"));
-        modelo->appendRow({centrado(n + 1), centrado(LayoutMedida::nomeMostrado(nome)),
+        const QDateTime &data = linhas.at(n).data;
+        modelo->appendRow({centrado(n + 1), centrado(linhas.at(n).nome),
                            centrado(data.isValid() ? QVariant(data) : QVariant()), lixeira(iconeLixeira)});
     }
     estilizarTabela(ui->tableView_ExpResultante, 90, 3);
@@ -355,8 +369,11 @@ void Medidas::mostrarReavaliada()
     }
 }
 
-void Medidas::avisarSeFalhou(Edicao::Resultado r, const QString &titulo, const QString &texto)
+void Medidas::alterar(const std::function<Edicao::Resultado()> &alteracao, const QString &titulo,
+                      const QString &texto)
 {
+    Edicao::Resultado r = Edicao::Resultado::Feito;
+    TrabalhoAoLado::executar(this, titulo, tr("Gravando e recalculando a medida..."), [&] { r = alteracao(); });
     if (r != Edicao::Resultado::Feito)
         servicos.perguntador->informar(this, titulo, texto);
 }
@@ -373,7 +390,7 @@ void Medidas::onTableClicked_Exposicao(const QModelIndex &index)
     if (index.column() == 3) {
         if (perguntar(tr("Deletar Exposição"),
                       tr("Tem certeza que deseja apagar esta exposição em seu computador?"))) {
-            avisarSeFalhou(Edicao::apagarExposicao(diretorioQT, pasta), tr("Deletar Exposição"),
+            alterar([&] { return Edicao::apagarExposicao(diretorioQT, pasta); }, tr("Deletar Exposição"),
                            tr("Não foi possível apagar a exposição %1.").arg(LayoutMedida::nomePasta(pasta)));
             sincronizarDadosExposicao();
             if (pasta == pastaExposicao)
@@ -412,9 +429,9 @@ void Medidas::onTableClicked_ExposicaoParcial(const QModelIndex &index)
     if (index.column() == 4) {
         if (perguntar(tr("Deletar Exposição"),
                       tr("Tem certeza que deseja apagar esta exposição em seu computador?"))) {
-            avisarSeFalhou(Edicao::apagarParcial(diretorioQT, pasta, arquivoExposicao, listaExposicoesParciais),
-                           tr("Deletar Exposição"),
-                           tr("Não foi possível apagar a exposição parcial ou recalcular a medida."));
+            alterar([&] { return Edicao::apagarParcial(diretorioQT, pasta, arquivoExposicao, listaExposicoesParciais); },
+                    tr("Deletar Exposição"),
+                    tr("Não foi possível apagar a exposição parcial ou recalcular a medida."));
             if (pasta == pastaExposicaoParcial)
                 esquecerParcial();
             mostrarReavaliada();
@@ -446,9 +463,9 @@ void Medidas::onTableClicked_Componente(const QModelIndex &index)
     if (index.column() == 3) {
         if (perguntar(tr("Deletar a Exposição Unificada"),
                       tr("Tem certeza que deseja apagar essa exposição em seu computador ?"))) {
-            avisarSeFalhou(Edicao::apagarComponente(diretorioQT, base, arquivoExposicao, listaExposicoesParciais),
-                           tr("Deletar a Exposição Unificada"),
-                           tr("Não foi possível apagar a componente ou recalcular a medida."));
+            alterar([&] { return Edicao::apagarComponente(diretorioQT, base, arquivoExposicao, listaExposicoesParciais); },
+                    tr("Deletar a Exposição Unificada"),
+                    tr("Não foi possível apagar a componente ou recalcular a medida."));
             if (base == baseComponente)
                 esquecerComponente();
             mostrarReavaliada();
@@ -753,7 +770,11 @@ void Medidas::on_pushButton_Editar_ExpParcial_toggled(bool checked)
             return;
         }
         QString erro;
-        if (!Edicao::salvarParcial(pastaExposicaoParcial, d, arquivoExposicao, listaExposicoesParciais, &erro))
+        bool salvo = false;
+        TrabalhoAoLado::executar(this, tr("Editar Dados"), tr("Gravando e recalculando a medida..."), [&] {
+            salvo = Edicao::salvarParcial(pastaExposicaoParcial, d, arquivoExposicao, listaExposicoesParciais, &erro);
+        });
+        if (!salvo)
             servicos.perguntador->informar(this, tr("Editar Dados"),
                                            tr("Não foi possível salvar os dados ou recalcular a medida.")
                                                + QLatin1Char('\n') + erro);

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -83,7 +84,9 @@ private:
     // Tables and tabs after a deletion evaluated the measurement again.
     void mostrarReavaliada();
     void mostrar(QLineEdit *edicao, const QString &valor);
-    void avisarSeFalhou(Edicao::Resultado r, const QString &titulo, const QString &texto);
+    // Runs a change that evaluates the measurement again on a worker
+    // thread; tells `texto` when it failed.
+    void alterar(const std::function<Edicao::Resultado()> &alteracao, const QString &titulo, const QString &texto);
     bool perguntar(const QString &titulo, const QString &texto);
     void aparenciaDoBotao(QPushButton *botao, bool editando);
     void mostrarLinhasDeCorpo(const QList<QWidget *> &widgets, bool mostrar);
