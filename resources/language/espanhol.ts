@@ -71,6 +71,27 @@
     </message>
 </context>
 <context>
+    <name>GuardaSaida</name>
+    <message>
+        <source>Sair</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Um trabalho ainda está em andamento. Deseja sair assim que ele terminar?
+A medida em andamento termina inteira; as seguintes não são iniciadas.</source>
+        <translation>Todavía hay un trabajo en curso. ¿Desea salir en cuanto termine?
+La medición en curso termina completa; las siguientes no se inician.</translation>
+    </message>
+    <message>
+        <source>Sim</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Não</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
     <name>JanelaConfig</name>
     <message>
         <source>Configuração de Instrumento</source>
@@ -542,6 +563,22 @@ No es posible eliminar los datos</translation>
         <source>Exportando a medida...</source>
         <translation>Exportando la medición...</translation>
     </message>
+    <message>
+        <source>Medidas</source>
+        <translation>Mediciones</translation>
+    </message>
+    <message>
+        <source>Lendo as medidas do instrumento e do computador...</source>
+        <translation>Leyendo las mediciones del instrumento y del ordenador...</translation>
+    </message>
+    <message>
+        <source>Baixando %1...</source>
+        <translation>Descargando %1...</translation>
+    </message>
+    <message>
+        <source>Interrompendo: a medida em andamento termina inteira...</source>
+        <translation>Interrumpiendo: la medición en curso termina completa...</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>
@@ -946,6 +983,10 @@ del ordenador</translation>
     <message>
         <source>Esta medida não tem resultados avaliados de corpo inteiro nem de mãos e braços.</source>
         <translation>Esta medición no tiene resultados evaluados de cuerpo entero ni de mano-brazo.</translation>
+    </message>
+    <message>
+        <source>Gravando e recalculando a medida...</source>
+        <translation>Guardando y recalculando la medición...</translation>
     </message>
 </context>
 <context>

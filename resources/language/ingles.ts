@@ -71,6 +71,27 @@
     </message>
 </context>
 <context>
+    <name>GuardaSaida</name>
+    <message>
+        <source>Sair</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Um trabalho ainda está em andamento. Deseja sair assim que ele terminar?
+A medida em andamento termina inteira; as seguintes não são iniciadas.</source>
+        <translation>Work is still in progress. Quit as soon as it ends?
+The measurement at hand is finished whole; the next ones are not started.</translation>
+    </message>
+    <message>
+        <source>Sim</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Não</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
     <name>JanelaConfig</name>
     <message>
         <source>Configuração de Instrumento</source>
@@ -542,6 +563,22 @@ The data cannot be deleted</translation>
         <source>Exportando a medida...</source>
         <translation>Exporting the measurement...</translation>
     </message>
+    <message>
+        <source>Medidas</source>
+        <translation>Measurements</translation>
+    </message>
+    <message>
+        <source>Lendo as medidas do instrumento e do computador...</source>
+        <translation>Reading the measurements on the instrument and the computer...</translation>
+    </message>
+    <message>
+        <source>Baixando %1...</source>
+        <translation>Downloading %1...</translation>
+    </message>
+    <message>
+        <source>Interrompendo: a medida em andamento termina inteira...</source>
+        <translation>Stopping: the measurement at hand is finished whole...</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>
@@ -946,6 +983,10 @@ of the computer</translation>
     <message>
         <source>Esta medida não tem resultados avaliados de corpo inteiro nem de mãos e braços.</source>
         <translation>This measurement has no evaluated whole-body or hand-arm results.</translation>
+    </message>
+    <message>
+        <source>Gravando e recalculando a medida...</source>
+        <translation>Saving and recalculating the measurement...</translation>
     </message>
 </context>
 <context>

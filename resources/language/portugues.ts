@@ -71,6 +71,27 @@
     </message>
 </context>
 <context>
+    <name>GuardaSaida</name>
+    <message>
+        <source>Sair</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Um trabalho ainda está em andamento. Deseja sair assim que ele terminar?
+A medida em andamento termina inteira; as seguintes não são iniciadas.</source>
+        <translation>Um trabalho ainda está em andamento. Deseja sair assim que ele terminar?
+A medida em andamento termina inteira; as seguintes não são iniciadas.</translation>
+    </message>
+    <message>
+        <source>Sim</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>Não</source>
+        <translation>Não</translation>
+    </message>
+</context>
+<context>
     <name>JanelaConfig</name>
     <message>
         <source>Configuração de Instrumento</source>
@@ -542,6 +563,22 @@ Não é possivel deletar dados</translation>
         <source>Exportando a medida...</source>
         <translation>Exportando a medida...</translation>
     </message>
+    <message>
+        <source>Medidas</source>
+        <translation>Medidas</translation>
+    </message>
+    <message>
+        <source>Lendo as medidas do instrumento e do computador...</source>
+        <translation>Lendo as medidas do instrumento e do computador...</translation>
+    </message>
+    <message>
+        <source>Baixando %1...</source>
+        <translation>Baixando %1...</translation>
+    </message>
+    <message>
+        <source>Interrompendo: a medida em andamento termina inteira...</source>
+        <translation>Interrompendo: a medida em andamento termina inteira...</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>
@@ -946,6 +983,10 @@ do computador</translation>
     <message>
         <source>Esta medida não tem resultados avaliados de corpo inteiro nem de mãos e braços.</source>
         <translation>Esta medida não tem resultados avaliados de corpo inteiro nem de mãos e braços.</translation>
+    </message>
+    <message>
+        <source>Gravando e recalculando a medida...</source>
+        <translation>Gravando e recalculando a medida...</translation>
     </message>
 </context>
 <context>
