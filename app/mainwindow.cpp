@@ -461,7 +461,9 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
         caixa.concluir(comLinks((interrompido.isEmpty() ? tr("Download Concluído !") : interrompido) + mantidas,
                                 links),
                        links.isEmpty() && interrompido.isEmpty());
-        ui->statusBar->showMessage(tr("Dados do instrumento foram baixados no computador !!"), 2000);
+        ui->statusBar->showMessage(interrompido.isEmpty() ? tr("Dados do instrumento foram baixados no computador !!")
+                                                          : interrompido,
+                                   interrompido.isEmpty() ? 2000 : 5000);
     } else {
         caixa.concluir(comLinks(tr("%n medida(s) não foram baixadas:", "", falhas.size()) + QLatin1Char('\n')
                                     + falhas.join(QLatin1Char('\n'))

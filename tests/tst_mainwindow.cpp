@@ -421,6 +421,7 @@ private slots:
         QVERIFY(!ativaDurante);
         QVERIFY(notaVisivel);
         QCOMPARE(textoDaCaixa().contains(QString::fromUtf8("Interrompido: 1 de 4")), baixadas == 1);
+        QCOMPARE(j.w->statusBar()->currentMessage().startsWith("Interrompido"), baixadas == 1);
         const QStringList locais = LayoutMedida::medidas(j.w->getDiretorioQT());
         QCOMPARE(locais.size(), baixadas);
         for (const QString &local : locais)
