@@ -1,7 +1,6 @@
 #include "arquivos.h"
 #include "data/acessararquivo.h"
 
-#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -61,8 +60,6 @@ private slots:
         const QString caminho = dir.filePath("ruim");
         QVERIFY(escreverBytes(caminho, conteudo));
         AcessarArquivo a;
-        QElapsedTimer relogio;
-        relogio.start();
         lerTudo(a, caminho);
         // Whatever was read must go back out whole and read again the same.
         QVERIFY(a.salvarExposicao(caminho));

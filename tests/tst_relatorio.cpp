@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QPushButton>
 #include <QTableView>
 #include <QTextEdit>
@@ -24,34 +25,34 @@ class TstRelatorio : public QObject
     Q_OBJECT
 
 private:
-    // The text of one page of a PDF, by pdftotext.
-    static QString pagina(const QString &pdf, int n)
+    // What a poppler tool printed about a PDF.
+    static QString poppler(const QString &ferramenta, const QStringList &argumentos)
     {
         QProcess p;
-        p.start("pdftotext", {"-layout", "-f", QString::number(n), "-l", QString::number(n), pdf, "-"});
+        p.start(ferramenta, argumentos);
         p.waitForFinished(60000);
         return QString::fromUtf8(p.readAllStandardOutput());
     }
 
+    static QString pagina(const QString &pdf, int n)
+    {
+        const QString k = QString::number(n);
+        return poppler("pdftotext", {"-layout", "-f", k, "-l", k, pdf, "-"});
+    }
+
     static int imagens(const QString &pdf, int n)
     {
-        QProcess p;
-        p.start("pdfimages", {"-list", "-f", QString::number(n), "-l", QString::number(n), pdf});
-        p.waitForFinished(60000);
-        const QStringList linhas = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-        int n2 = 0;
+        const QString k = QString::number(n);
+        const QStringList linhas = poppler("pdfimages", {"-list", "-f", k, "-l", k, pdf}).split('\n');
+        int total = 0;
         for (const QString &l : linhas.mid(2))
-            n2 += l.section(' ', 0, 0, QString::SectionSkipEmpty) == QString::number(n)
-                && l.contains(" image ");
-        return n2;
+            total += l.section(' ', 0, 0, QString::SectionSkipEmpty) == k && l.contains(" image ");
+        return total;
     }
 
     static int paginas(const QString &pdf)
     {
-        QProcess p;
-        p.start("pdfinfo", {pdf});
-        p.waitForFinished(60000);
-        for (const QString &l : QString::fromUtf8(p.readAllStandardOutput()).split('\n'))
+        for (const QString &l : poppler("pdfinfo", {pdf}).split('\n'))
             if (l.startsWith("Pages:"))
                 return l.mid(6).trimmed().toInt();
         return -1;
@@ -84,6 +85,12 @@ private slots:
     {
         Inicio::registrarRecursos();
         QLoggingCategory::setFilterRules("default.debug=false");
+        // The report is read back with poppler's tools: without them every
+        // check would fail on an empty text.
+        for (const char *ferramenta : {"pdftotext", "pdfimages", "pdfinfo"})
+            QVERIFY2(!QStandardPaths::findExecutable(ferramenta).isEmpty(),
+                     qPrintable(QString("%1 is missing: install poppler-utils (scripts/instalar-dependencias)")
+                                    .arg(ferramenta)));
     }
 
     void cleanup()
