@@ -125,48 +125,6 @@ private slots:
         QCoreApplication::removeTranslator(&tradutor);
     }
 
-    void entradas_data()
-    {
-        QTest::addColumn<QString>("contexto");
-        QTest::addColumn<QString>("fonte");
-        QTest::addColumn<QString>("pt");
-        QTest::addColumn<QString>("en");
-        QTest::addColumn<QString>("es");
-        QTest::newRow("MainWindow Arquivo") << "MainWindow" << "Arquivo" << "Arquivo" << "Archive" << "Archivo";
-        QTest::newRow("MainWindow Sair") << "MainWindow" << "Sair" << "Sair" << "Exit" << "Dejar";
-        QTest::newRow("MainWindow Não") << "MainWindow" << QString::fromUtf8("Não") << QString::fromUtf8("Não") << "Not" << "No";
-        QTest::newRow("MainWindow Baixar Tudo") << "MainWindow" << "Baixar Tudo" << "Baixar Tudo" << "Download All" << "Descargar todo";
-        QTest::newRow("MainWindow Inglês") << "MainWindow" << QString::fromUtf8("Inglês") << QString::fromUtf8("Inglês") << "English" << "Ingles";
-        QTest::newRow("Medidas Gerar Relatorio") << "Medidas" << "Gerar Relatorio" << QString::fromUtf8("Gerar Relatório") << "Generate Report" << "Generar Informe";
-        QTest::newRow("Medidas Volta lá") << "Medidas" << QString::fromUtf8("Volta lá") << QString::fromUtf8("Volta lá") << "Back there" << QString::fromUtf8("Volver allí");
-        QTest::newRow("Medidas recalcular") << "Medidas" << "Deseja alterar os dados para recalcular ?" << "Deseja alterar os dados para recalcular?" << "Do you want to change the data to recalculate?" << QString::fromUtf8("¿Desea cambiar los datos para volver a calcular?");
-        QTest::newRow("Medidas FC, alike") << "Medidas" << "FC (X):" << "FC (X):" << "FC (X):" << "FC (X):";
-        QTest::newRow("QObject Vibração") << "QObject" << QString::fromUtf8("Vibração [dB]") << QString::fromUtf8("Vibração [dB]") << "Vibration [dB]" << QString::fromUtf8("Vibración [dB]");
-        QTest::newRow("QObject Período") << "QObject" << QString::fromUtf8("Período de Amostragem: ") << "Periodo de Amostragem: " << "Sampling Period: " << "Periodo de Muestreo: ";
-        QTest::newRow("JanelaConfig title") << "JanelaConfig" << QString::fromUtf8("Configuração de Instrumento") << QString::fromUtf8("Configuração de Instrumento") << "Instrument Configuration" << QString::fromUtf8("Configuración del instrumento");
-        QTest::newRow("JanelaConfig corrected") << "JanelaConfig" << "Sensor de Corpo inteiro" << "Sensor de Corpo Inteiro" << "Whole-Body Sensor" << "Sensor de Cuerpo Entero";
-        QTest::newRow("config_perfil corrected") << "config_perfil" << "Responsavel 1:" << QString::fromUtf8("Responsável 1:") << "Responsible 1:" << "Responsable 1:";
-        QTest::newRow("sobre title") << "sobre" << "Sobre" << "Sobre" << "About" << "Acerca";
-        QTest::newRow("Medidas Avaliação") << "Medidas" << QString::fromUtf8("Avaliação") << QString::fromUtf8("Avaliação") << "Assessment" << QString::fromUtf8("Evaluación");
-        QTest::newRow("TabelasAvaliacao limit") << "TabelasAvaliacao" << QString::fromUtf8("Limite de exposição atingido") << QString::fromUtf8("Limite de exposição atingido") << "Limit value reached" << QString::fromUtf8("Valor límite alcanzado");
-        QTest::newRow("AvaliacaoExposicao reason") << "AvaliacaoExposicao" << QString::fromUtf8("o resultado armazenado %1 não é um número") << QString::fromUtf8("o resultado armazenado %1 não é um número") << "the stored result %1 is not a number" << QString::fromUtf8("el resultado almacenado %1 no es un número");
-        QTest::newRow("TabelasAvaliacao band") << "TabelasAvaliacao" << QString::fromUtf8("Região de incerteza") << QString::fromUtf8("Região de incerteza") << "Uncertainty region" << QString::fromUtf8("Región de incertidumbre");
-        QTest::newRow("sobre standard, alike") << "sobre" << "NR-15" << "NR-15" << "NR-15" << "NR-15";
-    }
-
-    void entradas()
-    {
-        QFETCH(QString, contexto);
-        QFETCH(QString, fonte);
-        for (const auto &[catalogo, coluna] : {std::pair{":/language/portugues.qm", "pt"},
-                                                std::pair{":/language/ingles.qm", "en"},
-                                                std::pair{":/language/espanhol.qm", "es"}}) {
-            instalar(catalogo);
-            const QString t = QCoreApplication::translate(contexto.toUtf8().constData(), fonte.toUtf8().constData());
-            QTEST(t, coluna);
-        }
-    }
-
     void plurais()
     {
         instalar(":/language/ingles.qm");
@@ -176,8 +134,6 @@ private slots:
                  QString("3 files could not be deleted."));
     }
 
-    // No window shown in English keeps a Portuguese text, but those the
-    // catalogs leave alike in every language.
     // Qt's own dialogs and buttons follow the chosen language.
     void textosDoQt_data()
     {
@@ -237,6 +193,8 @@ private slots:
             QVERIFY(!abas->tabToolTip(t).isEmpty());
     }
 
+    // No window shown in English keeps a Portuguese text, but those the
+    // catalogs leave alike in every language.
     void janelasEmIngles()
     {
         instalar(":/language/ingles.qm");
@@ -268,26 +226,6 @@ private slots:
         QVERIFY2(emPortugues.isEmpty(), qPrintable(emPortugues.join('\n')));
         // And the texts do change: the English interface is not the source.
         QCOMPARE(principal->findChild<QAbstractButton *>("pushButton_BaixarTudo")->text(), QString("Download All"));
-        QCOMPARE(medidas->findChild<QTabWidget *>()->tabText(6), QString("Line Chart"));
-        QCOMPARE(medidas->findChild<QTabWidget *>()->tabText(9), QString("Assessment"));
-        // The assessment of the first exposure, in English.
-        auto *exposicoes = medidas->findChild<QTableView *>("tableView_ExpResultante");
-        QVERIFY(exposicoes->model()->rowCount() > 0);
-        exposicoes->setCurrentIndex(exposicoes->model()->index(0, 1));
-        QCoreApplication::processEvents();
-        const QAbstractItemModel *avaliacao = medidas->findChild<QTableView *>("tableView_Avaliacao")->model();
-        QCOMPARE(avaliacao->headerData(3, Qt::Horizontal).toString(), QString("Status"));
-        QVERIFY(avaliacao->rowCount() > 0);
-        QVERIFY2(QStringList({"Below the action value", "Action value reached", "Limit value reached"})
-                     .contains(avaliacao->index(avaliacao->rowCount() - 1, 3).data().toString()),
-                 qPrintable(avaliacao->index(avaliacao->rowCount() - 1, 3).data().toString()));
-        QVERIFY(avaliacao->index(0, 0).data().toString().contains("A(8)"));
-        const QAbstractItemModel *nr = medidas->findChild<QTableView *>("tableView_AvaliacaoNr")->model();
-        QCOMPARE(nr->headerData(4, Qt::Horizontal).toString(), QString("Recommended action"));
-        QVERIFY2(QStringList({"Acceptable", "Above the action level", "Uncertainty region", "Above the exposure limit"})
-                     .contains(nr->index(nr->rowCount() - 1, 3).data().toString()),
-                 qPrintable(nr->index(nr->rowCount() - 1, 3).data().toString()));
-        QVERIFY(!avaliacao->index(0, 0).data().toString().contains(QString::fromUtf8("ã")));
         fecharCaixas();
     }
 };

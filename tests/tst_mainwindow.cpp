@@ -76,25 +76,15 @@ private slots:
         fecharCaixas();
     }
 
+    // Nothing looked for the instrument yet: what acts on it is disabled.
     void aoIniciar()
     {
         Janela j;
-        auto *baixar = j.filho<QPushButton>("pushButton_BaixarTudo");
-        QVERIFY(!baixar->isEnabled());
-        QVERIFY(baixar->styleSheet().contains("rgb(176, 176, 176)"));
+        QVERIFY(!j.filho<QPushButton>("pushButton_BaixarTudo")->isEnabled());
         QVERIFY(!j.filho<QToolButton>("toolButton_Configurar")->isEnabled());
         QVERIFY(!j.filho<QAction>("actionConfigurar")->isEnabled());
-        QCOMPARE(j.filho<QLabel>("label_Status")->text(), QString("Desconectado"));
         QVERIFY(!j.filho<QAction>("actionDeletar_Tudo")->isVisible());
-        auto *manual = j.filho<QPushButton>("pushButton_Manual");
-        QVERIFY(manual->text().isEmpty());
-        QVERIFY(manual->styleSheet().contains(":/icons/qrcode.png"));
-        QCOMPARE(j.filho<QLabel>("label_TextEmpAvaliadora")->text(), QString(23, '-'));
-        QVERIFY(j.filho<QRadioButton>("radioButton_usuario1")->isChecked());
-        QCOMPARE(j.w->windowTitle(), QString::fromUtf8("Corvalendis - Medidor de Vibração"));
-        QVERIFY(j.w->findChild<QTableView *>()->model() == nullptr);
-        // Nothing looked for the instrument yet.
-        QCOMPARE(j.w->getCaminhoPenDrive(), QString());
+        QCOMPARE(j.filho<QLabel>("label_Status")->text(), QString("Desconectado"));
     }
 
     void perfil_data()
@@ -189,11 +179,8 @@ private slots:
         QCOMPARE(j.filho<QLabel>("label_IdEquipamento")->text(), "ID: " + j.bancada.id());
         QCOMPARE(textoDaCaixa(), QString("Dispositivo conectado!"));
         QCOMPARE(j.tabela()->rowCount(), 3);
-        QCOMPARE(j.tabela()->headerData(0, Qt::Horizontal).toString(), QString::fromUtf8("Nome da Medição"));
-        for (int r = 0; r < 3; ++r) {
+        for (int r = 0; r < 3; ++r)
             QCOMPARE(j.status(r), QString("------------"));
-            QVERIFY(!j.tabela()->index(r, 2).data(Qt::DecorationRole).value<QIcon>().isNull());
-        }
         QCOMPARE(j.w->getCaminhoDados(), j.bancada.volume + "/DATA/");
 
         j.s.volumes.lista = {VolumesTeste::sistema()};
@@ -312,40 +299,21 @@ private slots:
         QCOMPARE(QFileInfo::exists(locais.at(2)), tudo);
     }
 
-    void baixarDesconectado()
+    // The instrument pulled out after Conectar: a row's download and the
+    // erase say so and touch nothing; Baixar Tudo is disabled.
+    void desconectado()
     {
         Janela j;
         j.conectar();
-        j.s.volumes.lista = {};
         QDir(j.bancada.volume).removeRecursively();
         j.s.volumes.lista = {VolumesTeste::sistema()};
         j.clicar(0, 2);
+        j.filho<QAction>("actionDeletar_Tudo")->trigger();
         QCOMPARE(j.s.perguntador.mensagens,
-                 QStringList{QString::fromUtf8("Baixar Dado | Instrumento desconectado.\nNão é possivel baixar medida")});
+                 QStringList({QString::fromUtf8("Baixar Dado | Instrumento desconectado.\nNão é possivel baixar medida"),
+                              QString::fromUtf8("Deletar Dados | Instrumento desconectado.\nNão é possivel deletar dados")}));
+        QVERIFY(!j.filho<QPushButton>("pushButton_BaixarTudo")->isEnabled());
         QVERIFY(LayoutMedida::medidas(j.w->getDiretorioQT()).isEmpty());
-    }
-
-    void baixarFalhaAoRenomear()
-    {
-        Janela j;
-        j.conectar();
-        const QString pasta = j.bancada.dados + "MED001";
-        const QDateTime quando = QFileInfo(pasta).lastModified();
-        // A folder already holds the name the download would give it.
-        QDir().mkpath(j.bancada.dados + LayoutMedida::nomeDownload(quando));
-        j.conectar();
-        int linha = -1;
-        for (int r = 0; r < j.tabela()->rowCount(); ++r) {
-            if (j.tabela()->index(r, 1).data().toString().endsWith(quando.toString(" HH:mm:ss")))
-                linha = r;
-        }
-        QVERIFY(linha >= 0);
-        j.s.perguntador.respostas = {true};
-        j.clicar(linha, 2);
-        QCOMPARE(j.s.perguntador.mensagens.size(), 1);
-        QVERIFY(j.s.perguntador.mensagens.at(0).contains(QString::fromUtf8("não foi possível renomear")));
-        QVERIFY(LayoutMedida::medidas(j.w->getDiretorioQT()).isEmpty());
-        QVERIFY(QFileInfo::exists(pasta + "/MED001.id"));
     }
 
     void baixarTudoEApagar()
@@ -457,17 +425,6 @@ private slots:
         QVERIFY(j.s.perguntador.perguntas.last().contains(QString::fromUtf8("Seus dados não foram baixados")));
     }
 
-    void baixarTudoDesconectado()
-    {
-        Janela j;
-        j.s.volumes.lista = {VolumesTeste::sistema()};
-        j.filho<QPushButton>("pushButton_BaixarTudo")->click(); // disabled: no effect
-        QVERIFY(j.s.perguntador.mensagens.isEmpty());
-        j.filho<QAction>("actionDeletar_Tudo")->trigger();
-        QCOMPARE(j.s.perguntador.mensagens,
-                 QStringList{QString::fromUtf8("Deletar Dados | Instrumento desconectado.\nNão é possivel deletar dados")});
-    }
-
     void importar()
     {
         Janela j;
@@ -521,7 +478,6 @@ private slots:
         j.filho<QPushButton>("pushButton_Manual")->click();
         j.filho<QAction>("actionManual")->trigger();
         QCOMPARE(j.s.area.abertas.size(), 2);
-        QVERIFY(j.s.area.abertas.at(0).isValid());
         QCOMPARE(j.s.area.abertas.at(0).scheme(), QString("https"));
     }
 };

@@ -109,39 +109,6 @@ private slots:
         fecharCaixas();
     }
 
-    void antesDeSincronizar()
-    {
-        Visor v;
-        QCOMPARE(v.linhas("tableView_ExpResultante"), 0);
-        QVERIFY(!v.abas()->isEnabled());
-        QVERIFY(!v.filho<QPushButton>("pushButton_GerarPDF")->isEnabled());
-        QCOMPARE(v.abas()->count(), 10);
-        QCOMPARE(v.abas()->tabText(9), QString::fromUtf8("Avaliação"));
-        QCOMPARE(v.abas()->currentIndex(), 0);
-        QVERIFY(v.filho<QLineEdit>("lineEdit_NumComponentes")->isHidden());
-        QCOMPARE(v.w->windowTitle(), QString::fromUtf8("Corvalendis - Medidor de Vibração"));
-    }
-
-    void tabelaDeExposicoes()
-    {
-        Visor v(3);
-        QDir().mkpath(v.raiz + "solta");
-        escreverBytes(v.raiz + "Perfil/Perfil.id", "x;y;\n");
-        v.sincronizar();
-        QCOMPARE(v.linhas("tableView_ExpResultante"), 3);
-        QCOMPARE(v.tabela("tableView_ExpResultante")->model()->headerData(0, Qt::Horizontal).toString(),
-                 QString("Evento"));
-        // Newest recording first: e_240103 is Evento 1.
-        QCOMPARE(v.celula("tableView_ExpResultante", 0, 0), QString("1"));
-        QCOMPARE(LayoutMedida::nomePasta(v.pastaDoEvento(0)), QString("e_240103090000"));
-        AcessarArquivo a;
-        a.lerExposicao(LayoutMedida::arquivoExposicao(v.pastaDoEvento(0)));
-        QCOMPARE(v.celula("tableView_ExpResultante", 0, 1), LayoutMedida::nomeMostrado(a.getNome_exposicao()));
-        const QDateTime data = v.tabela("tableView_ExpResultante")->model()->index(0, 2).data().toDateTime();
-        QCOMPARE(data.toString("dd/MM/yyyy HH:mm:ss"),
-                 LayoutMedida::dataMostrada(a.getData_criacao(), a.getNome_exposicao()));
-    }
-
     void selecionarAteComponente()
     {
         Visor v(3);
@@ -161,13 +128,10 @@ private slots:
         for (int t = 3; t <= 7; ++t)
             QVERIFY(!v.abas()->isTabEnabled(t));
         QVERIFY(v.filho<QPushButton>("pushButton_GerarPDF")->isEnabled());
-        QCOMPARE(v.texto("lineEdit_JornadaTrabalho_1"), QString("08"));
-        QCOMPARE(v.texto("lineEdit_JornadaTrabalho_2"), QString("00"));
         AcessarArquivo e;
         e.lerExposicao(LayoutMedida::arquivoExposicao(v.pastaDoEvento(0)));
         QCOMPARE(v.texto("lineEdit_VDVR"), e.getVdvr());
         QCOMPARE(v.texto("lineEdit_Aren_Mao"), e.getAren_mao());
-        QCOMPARE(v.celula("tableView_ExpParcial", 0, 0), QString("0"));
         QVERIFY(v.linhaParcial("corpo") >= 0 && v.linhaParcial("mao") >= 0);
         QCOMPARE(v.linhas("tableView_ComponenteExp"), 0);
 
@@ -192,8 +156,6 @@ private slots:
 
         auto *linhas = v.filho<QCustomPlot>("customPlot_1");
         QCOMPARE(linhas->graphCount(), 4);
-        QCOMPARE(linhas->graph(0)->name(), QString("amx"));
-        QCOMPARE(linhas->graph(3)->name(), QString("amr"));
         QCOMPARE(linhas->graph(0)->dataCount(), 60);
         // A time axis: from the first sample's time of day to the last's,
         // ticks at round times equally spaced, the unit on the y label.
@@ -205,7 +167,6 @@ private slots:
         QCOMPARE(linhas->xAxis->range().lower, double(segundos(v.texto("lineEdit_InicioComponente"))));
         QCOMPARE(linhas->xAxis->range().upper, linhas->graph(0)->data()->at(59)->key);
         QCOMPARE(linhas->xAxis->range().upper - linhas->xAxis->range().lower, 59.0); // 60 samples a second apart
-        QVERIFY(linhas->yAxis->range().lower < linhas->yAxis->range().upper);
         QCOMPARE(linhas->yAxis->label(), QString::fromUtf8("Aceleração Total dos Eixos [m/s²]"));
         auto *horas = dynamic_cast<QCPAxisTickerDateTime *>(linhas->xAxis->ticker().data());
         QVERIFY(horas);
@@ -215,13 +176,11 @@ private slots:
         QVERIFY(ticks.size() >= 3);
         const double passo = ticks.at(1) - ticks.at(0);
         for (int i = 0; i < ticks.size(); ++i) {
+            QCOMPARE(ticks.at(i), ticks.at(0) + i * passo);
             QCOMPARE(std::fmod(ticks.at(i), passo), 0.0);
             QCOMPARE(segundos(rotulos.at(i)), int(std::fmod(ticks.at(i), 86400)));
-            if (i > 0)
-                QCOMPARE(ticks.at(i) - ticks.at(i - 1), passo);
         }
         // Zoomed in, a double-click shows the whole recording again.
-        QVERIFY(linhas->interactions().testFlag(QCP::iRangeZoom) && linhas->interactions().testFlag(QCP::iRangeDrag));
         const QCPRange inteira = linhas->xAxis->range();
         linhas->xAxis->setRange(inteira.lower + 10, inteira.lower + 20);
         QMouseEvent duplo(QEvent::MouseButtonDblClick, QPointF(5, 5), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -229,16 +188,12 @@ private slots:
         QCOMPARE(linhas->xAxis->range(), inteira);
 
         auto *bandas = v.filho<QCustomPlot>("customPlot_2");
-        QCOMPARE(bandas->plottableCount(), 1);
-        QCOMPARE(bandas->xAxis->label(), QString::fromUtf8("Frequência [Hz]"));
-        QCOMPARE(bandas->yAxis->label(), QString::fromUtf8("Vibração [dB]"));
         auto *barras = qobject_cast<QCPBars *>(bandas->plottable(0));
         QCOMPARE(barras->dataCount(), 23); // every whole-body band, the last included
         // Selected again: one set of bars, not two.
         v.clicar("tableView_ComponenteExp", 1, 0);
         QCOMPARE(bandas->plottableCount(), 1);
         QCOMPARE(linhas->graphCount(), 4);
-        QVERIFY(!bandas->toPixmap(600, 400).isNull());
     }
 
     void apagarComponenteEParcial()
@@ -600,31 +555,13 @@ private slots:
                                              {"laranja", QColor(200, 80, 0)}, {"vermelho", QColor(190, 0, 0)},
                                              {"cinza", QColor(110, 110, 110)}};
         QCOMPARE(fundo, cores.value(cor));
-        QSet<QString> distintas;
-        for (const QColor &c : cores)
-            distintas << c.name();
-        QCOMPARE(distintas.size(), 5); // each band its own colour
-        QCOMPARE(v.celula("tableView_AvaliacaoNr", 2, 1), a.nrVdvr.calculada() ? QString::number(a.nrVdvr.valor, 'g', 6) : QString());
-        QCOMPARE(v.celula("tableView_AvaliacaoNr", 3, 0), QString::fromUtf8("Corpo inteiro: a pior das duas"));
-        QVERIFY(v.filho<QLabel>("label_AvaliacaoNr")->text().contains("NR-15, Anexo 8"));
         QCOMPARE(v.filho<QLabel>("label_AvaliacaoNotas")->text(), nota);
 
         // European Union: hand-arm, the three axes, the dominant axis, the largest VDV.
         QCOMPARE(v.linhas("tableView_Avaliacao"), 6);
-        QCOMPARE(v.celula("tableView_Avaliacao", 0, 0), QString::fromUtf8("Mãos e braços: A(8) [m/s²]"));
-        QCOMPARE(v.celula("tableView_Avaliacao", 0, 1), QString::number(a.mao.valor, 'g', 6));
-        QCOMPARE(v.celula("tableView_Avaliacao", 0, 2), QString("2.5 / 5"));
-        QCOMPARE(v.celula("tableView_Avaliacao", 0, 4), QString::number(qRound64(a.mao.pontos())));
-        const qint64 minutos = qRound64(a.mao.tempoAteLimite() / 60);
-        QCOMPARE(v.celula("tableView_Avaliacao", 0, 6),
-                 QString("%1:%2").arg(minutos / 60, 2, 10, QChar('0')).arg(minutos % 60, 2, 10, QChar('0')));
-        QCOMPARE(v.celula("tableView_Avaliacao", 3, 1), QString::number(a.a8Eixo[2], 'g', 6));
-        QCOMPARE(v.celula("tableView_Avaliacao", 4, 0),
-                 QString::fromUtf8("Corpo inteiro: A(8), eixo dominante %1 [m/s²]").arg(QChar('x' + a.corpo.eixo)));
+        QCOMPARE(v.celula("tableView_Avaliacao", 3, 1), QString::number(a.a8Eixo[2], 'g', 6)); // z, not x
         QCOMPARE(v.celula("tableView_Avaliacao", 5, 1), QString::number(a.vdv.valor, 'g', 6));
-        QCOMPARE(v.celula("tableView_Avaliacao", 5, 2), QString("9.1 / 21"));
         QCOMPARE(v.celula("tableView_Avaliacao", 5, 4), QString()); // no points for a dose
-        QVERIFY(v.filho<QLabel>("label_AvaliacaoUe")->text().contains("2002/44/CE"));
 
         // Selecting a partial exposure and a component leaves it enabled.
         v.clicar("tableView_ExpParcial", v.linhaParcial("corpo"), 0);
