@@ -47,9 +47,14 @@ QStringList quebrar(const QString &linha, int largura)
 class Composicao
 {
 public:
-    Composicao(const QString &pasta, DestinoRelatorio &d) : pasta(pasta), destino(d) {}
+    Composicao(const QString &pasta, DestinoRelatorio &d, const Progresso &p)
+        : pasta(pasta)
+        , destino(d)
+        , progresso(p)
+    {
+    }
 
-    void compor();
+    bool compor();
 
 private:
     void quebrarPagina() { quebraPendente = true; }
@@ -103,11 +108,15 @@ private:
 
     const QString pasta;
     DestinoRelatorio &destino;
+    const Progresso &progresso;
     AcessarArquivo a;
     bool quebraPendente = false;
+    int feitos = 0;
+    int total = 0;
+    bool parado = false;
 };
 
-void Composicao::compor()
+bool Composicao::compor()
 {
     a.lerExposicao(LayoutMedida::arquivoExposicao(pasta));
     primeiraPagina();
@@ -123,11 +132,18 @@ void Composicao::compor()
     }
     const bool corpo = a.getEnable_corpo().toInt() > 0;
     const bool mao = a.getEnable_mao().toInt() > 0;
+    for (const auto &[usada, pastas] : {std::pair{corpo, &pastasCorpo}, std::pair{mao, &pastasMao}}) {
+        for (const QString &p : *pastas)
+            total += usada ? int(LayoutMedida::componentes(p).size()) : 0;
+    }
     if (corpo)
         secao(true, pastasCorpo);
-    if (mao)
+    if (mao && !parado)
         secao(false, pastasMao);
+    if (parado)
+        return false;
     paginaDeAvaliacao();
+    return true;
 }
 
 void Composicao::primeiraPagina()
@@ -195,8 +211,14 @@ void Composicao::secao(bool corpo, const QStringList &pastasCorpo)
     resumo(corpo, pastasCorpo);
     for (int n = 0; n < pastasCorpo.size(); ++n) {
         const QStringList bases = LayoutMedida::componentesMaisNovosPrimeiro(pastasCorpo.at(n));
-        for (int m = 0; m < bases.size(); ++m)
+        for (int m = 0; m < bases.size(); ++m) {
+            if (progresso && !progresso(feitos, total)) {
+                parado = true;
+                return;
+            }
             componente(corpo, n + 1, m + 1, bases.at(m));
+            ++feitos;
+        }
     }
     quebrarPagina();
 }
@@ -491,9 +513,9 @@ QPointF celula(int linha, int coluna, bool corpo)
     return QPointF(x, y);
 }
 
-void compor(const QString &pastaExposicao, DestinoRelatorio &destino)
+bool compor(const QString &pastaExposicao, DestinoRelatorio &destino, const Progresso &progresso)
 {
-    Composicao(pastaExposicao, destino).compor();
+    return Composicao(pastaExposicao, destino, progresso).compor();
 }
 
 } // namespace LayoutRelatorio

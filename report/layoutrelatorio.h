@@ -4,6 +4,8 @@
 #include <QRectF>
 #include <QString>
 
+#include <functional>
+
 class AcessarArquivo;
 
 // Where everything of the PDF report goes, in points from the top-left
@@ -56,7 +58,11 @@ int paginaDaLinha(int linha, bool corpo);
 // stays on the paper.
 constexpr int caracteresPorLinhaObservacao = 80;
 
-// The whole report of an exposure folder.
-void compor(const QString &pastaExposicao, DestinoRelatorio &destino);
+// Called before each component's pages with the components done and
+// their total; false stops the report there.
+using Progresso = std::function<bool(int feitos, int total)>;
+
+// The whole report of an exposure folder; false when `progresso` stopped it.
+bool compor(const QString &pastaExposicao, DestinoRelatorio &destino, const Progresso &progresso = {});
 
 } // namespace LayoutRelatorio

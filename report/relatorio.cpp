@@ -17,6 +17,7 @@
 #include <QGlyphRun>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QProgressDialog>
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QTextLayout>
@@ -24,6 +25,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 
 #include <qcustomplot.h>
 
@@ -202,7 +204,8 @@ QPixmap Relatorio::graficoBandas(const AcessarArquivo &componente)
     return plot.toPixmap(540, 210, escalaGrafico);
 }
 
-bool Relatorio::escrever(const QString &pastaExposicao, const QString &arquivo, QString *erro)
+bool Relatorio::escrever(const QString &pastaExposicao, const QString &arquivo, QString *erro,
+                         const LayoutRelatorio::Progresso &progresso)
 {
     if (arquivo.isEmpty()) {
         if (erro)
@@ -213,6 +216,7 @@ bool Relatorio::escrever(const QString &pastaExposicao, const QString &arquivo, 
     // over `arquivo` only when every byte of it was written.
     GravacaoSegura gravacao(arquivo);
     if (gravacao.abrir()) {
+        bool inteiro = false;
         {
             QPdfWriter impressora(gravacao.dispositivo());
             impressora.setPageSize(QPageSize(QPageSize::A4));
@@ -220,7 +224,12 @@ bool Relatorio::escrever(const QString &pastaExposicao, const QString &arquivo, 
             impressora.setResolution(72); // page units are points
             QPainter pintor(&impressora);
             PintorPdf destino(impressora, pintor);
-            LayoutRelatorio::compor(pastaExposicao, destino);
+            inteiro = LayoutRelatorio::compor(pastaExposicao, destino, progresso);
+        }
+        if (!inteiro) {
+            if (erro)
+                *erro = GravacaoSegura::falha(arquivo, QObject::tr("interrompido"));
+            return false;
         }
         if (gravacao.concluir())
             return true;
@@ -258,11 +267,31 @@ Relatorio::Resultado Relatorio::gerarRelatorio(const QString &pastaExposicao,
         return Resultado::Cancelado;
     if (QFileInfo(arquivo).suffix().isEmpty())
         arquivo += QStringLiteral(".pdf");
-    // Written on a worker thread, the window painting meanwhile.
+    // Written on a worker thread, the window painting meanwhile; Cancelar
+    // (or closing the program) stops before the next component.
     QString erro;
     bool escrito = false;
-    TrabalhoAoLado::executar(pai, QObject::tr("Gerar Relatório"), QObject::tr("Gerando o relatório..."),
-                             [&] { escrito = escrever(pastaExposicao, arquivo, &erro); });
+    std::atomic<bool> cancelado{false};
+    QProgressDialog nota(QString(), QObject::tr("Cancelar"), 0, 0, pai ? pai->window() : nullptr);
+    TrabalhoAoLado::preparar(&nota, QObject::tr("Gerar Relatório"), QObject::tr("Gerando o relatório..."), true);
+    nota.setMinimumDuration(500);
+    nota.setValue(0);
+    QObject::connect(&nota, &QProgressDialog::canceled, &nota, [&cancelado] { cancelado = true; });
+    TrabalhoAoLado::esperar(&nota, [&] {
+        escrito = escrever(pastaExposicao, arquivo, &erro, [&](int feitos, int total) {
+            QMetaObject::invokeMethod(&nota, [&nota, feitos, total] {
+                nota.setMaximum(total);
+                nota.setValue(feitos);
+                nota.setLabelText(QObject::tr("Gerando o relatório: componente %1 de %2").arg(feitos + 1).arg(total));
+            });
+            return !cancelado && !TrabalhoAoLado::paradaPedida();
+        });
+    });
+    // Read before the note closes: closing it counts as Cancelar.
+    const bool parado = cancelado || TrabalhoAoLado::paradaPedida();
+    nota.close();
+    if (!escrito && parado)
+        return Resultado::Cancelado;
     if (!escrito) {
         perguntador.informar(pai, QObject::tr("Gerar Relatório"),
                              QObject::tr("Erro ao gerar relatório") + QStringLiteral("\n") + erro);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/layoutrelatorio.h"
+
 #include <QPixmap>
 #include <QString>
 
@@ -20,9 +22,10 @@ public:
     // Writes the report of `pastaExposicao` to `arquivo`. The PDF is
     // written beside it and renamed over it once complete: when it fails,
     // nothing is left under that name (an older file there stays), and
-    // `erro` says "PATH: reason".
-    static bool escrever(const QString &pastaExposicao, const QString &arquivo,
-                         QString *erro = nullptr);
+    // `erro` says "PATH: reason". `progresso` is told of each component
+    // and may stop the report, which then fails the same way.
+    static bool escrever(const QString &pastaExposicao, const QString &arquivo, QString *erro = nullptr,
+                         const LayoutRelatorio::Progresso &progresso = {});
 
     // Where the save dialog starts: the store's "Arquivos PDF" folder and
     // a name made of the measurement's name and recording time, such as
@@ -31,7 +34,8 @@ public:
 
     // The viewer's flow: asks for the destination (".pdf" is appended to a
     // name without a suffix), writes, and opens the file in the desktop's
-    // viewer. A cancelled dialog writes and shows nothing.
+    // viewer, the window painting meanwhile behind a note that counts the
+    // components. A cancelled dialog or note writes and shows nothing.
     Resultado gerarRelatorio(const QString &pastaExposicao, Perguntador &perguntador,
                              AreaDeTrabalho &areaDeTrabalho, QWidget *pai = nullptr);
 

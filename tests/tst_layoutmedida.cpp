@@ -1,7 +1,6 @@
 #include "app/arquivolingua.h"
 #include "arquivos.h"
 #include "data/layoutmedida.h"
-#include "data/pastaslocais.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -37,7 +36,6 @@ private slots:
     {
         QFETCH(QDateTime, momento);
         QTEST(LayoutMedida::nomeDownload(momento), "pasta");
-        QCOMPARE(LayoutMedida::carimbo(momento).size(), 12);
     }
 
     void momentoDaPasta_data()
@@ -133,23 +131,6 @@ private slots:
         QVERIFY(LayoutMedida::componentes(m + "/T1/mao").isEmpty());
         QCOMPARE(LayoutMedida::contarArquivosHead(m), 4);
         QCOMPARE(LayoutMedida::contarArquivosHead(d.filePath("nada")), 0);
-    }
-
-    void pastasLocais()
-    {
-        QTemporaryDir d;
-        const PastasLocais p = PastasLocais::de(d.path());
-        QCOMPARE(p.raiz, d.path() + "/Z2registros/");
-        QCOMPARE(p.pdf, d.path() + "/Z2registros/Arquivos PDF/");
-        QCOMPARE(p.perfil, d.path() + "/Z2registros//Perfil");
-        // An existing store keeps its measurements; missing folders are made.
-        criar(p.raiz, {"e_1/e_1.id"});
-        QVERIFY(p.criar());
-        QVERIFY(p.criar());
-        QVERIFY(QFileInfo(d.filePath("Z2registros/Arquivos PDF")).isDir());
-        QVERIFY(QFileInfo(d.filePath("Z2registros/Perfil")).isDir());
-        QCOMPARE(lerBytes(d.filePath("Z2registros/e_1/e_1.id")), QByteArray("x;y;\n"));
-        QVERIFY(!PastasLocais::de(d.filePath("nao/existe")).criar());
     }
 
     void arquivoLingua_data()

@@ -172,6 +172,37 @@ private slots:
         QTEST(g.titulos(), "titulos");
     }
 
+    // Told of each component before its pages; stopped, the report ends
+    // there, without the assessment page.
+    void progresso_data()
+    {
+        QTest::addColumn<int>("paraEm");
+        QTest::addColumn<QStringList>("titulos");
+        const QString id = QString::fromUtf8("Identificação: ");
+        const QString resumo = QString::fromUtf8("Exposições Parciais de Corpo");
+        const auto comp = [](int n) { return QString::fromUtf8(" Componentes de Corpo - Exposição Parcial %1").arg(n); };
+        QTest::newRow("to the end") << -1
+                                    << QStringList{id, resumo, comp(1), comp(1), comp(2), comp(2),
+                                                   QString::fromUtf8("Avaliação da exposição")};
+        QTest::newRow("before the first") << 0 << QStringList{id, resumo};
+        QTest::newRow("before the second") << 1 << QStringList{id, resumo, comp(1), comp(1)};
+    }
+
+    void progresso()
+    {
+        QFETCH(int, paraEm);
+        QTemporaryDir d;
+        Gravador g;
+        QVector<QPoint> chamadas;
+        const bool inteiro = LayoutRelatorio::compor(medida(d, 2, 10, true, false), g, [&](int feitos, int total) {
+            chamadas << QPoint(feitos, total);
+            return feitos != paraEm;
+        });
+        QCOMPARE(inteiro, paraEm < 0);
+        QTEST(g.titulos(), "titulos");
+        QCOMPARE(chamadas, (paraEm == 0 ? QVector<QPoint>{{0, 2}} : QVector<QPoint>{{0, 2}, {1, 2}}));
+    }
+
     void primeiraPagina()
     {
         QTemporaryDir d;

@@ -1231,6 +1231,18 @@ del ordenador</translation>
         <source>Gerando o relatório...</source>
         <translation>Generando el informe...</translation>
     </message>
+    <message>
+        <source>interrompido</source>
+        <translation>interrumpido</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Gerando o relatório: componente %1 de %2</source>
+        <translation>Generando el informe: componente %1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>TabelasAvaliacao</name>

@@ -1231,6 +1231,18 @@ of the computer</translation>
         <source>Gerando o relatório...</source>
         <translation>Writing the report...</translation>
     </message>
+    <message>
+        <source>interrompido</source>
+        <translation>stopped</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Gerando o relatório: componente %1 de %2</source>
+        <translation>Generating the report: component %1 of %2</translation>
+    </message>
 </context>
 <context>
     <name>TabelasAvaliacao</name>

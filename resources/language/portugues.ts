@@ -1231,6 +1231,18 @@ do computador</translation>
         <source>Gerando o relatório...</source>
         <translation>Gerando o relatório...</translation>
     </message>
+    <message>
+        <source>interrompido</source>
+        <translation>interrompido</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Gerando o relatório: componente %1 de %2</source>
+        <translation>Gerando o relatório: componente %1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>TabelasAvaliacao</name>
