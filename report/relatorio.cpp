@@ -276,10 +276,15 @@ Relatorio::Resultado Relatorio::gerarRelatorio(const QString &pastaExposicao,
     TrabalhoAoLado::preparar(&nota, QObject::tr("Gerar Relatório"), QObject::tr("Gerando o relatório..."), true);
     nota.setMinimumDuration(500);
     nota.setValue(0);
-    QObject::connect(&nota, &QProgressDialog::canceled, &nota, [&cancelado] { cancelado = true; });
+    QObject::connect(&nota, &QProgressDialog::canceled, &nota, [&] {
+        cancelado = true;
+        nota.setLabelText(QObject::tr("Interrompendo: o relatório não será gravado..."));
+    });
     TrabalhoAoLado::esperar(&nota, [&] {
         escrito = escrever(pastaExposicao, arquivo, &erro, [&](int feitos, int total) {
-            QMetaObject::invokeMethod(&nota, [&nota, feitos, total] {
+            QMetaObject::invokeMethod(&nota, [&nota, &cancelado, feitos, total] {
+                if (cancelado)
+                    return;
                 nota.setMaximum(total);
                 nota.setValue(feitos);
                 nota.setLabelText(QObject::tr("Gerando o relatório: componente %1 de %2").arg(feitos + 1).arg(total));

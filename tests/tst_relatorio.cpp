@@ -13,6 +13,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QPushButton>
+#include <QProgressDialog>
+#include <QTimer>
 #include <QTableView>
 #include <QTextEdit>
 #include <QtTest>
@@ -231,6 +233,28 @@ private slots:
             QCOMPARE(s.area.abertas, QList<QUrl>{QUrl::fromLocalFile(a.dir.filePath(escrito))});
             QVERIFY(s.perguntador.mensagens.isEmpty());
         }
+    }
+
+    // Cancelar on the note stops before the next component: nothing is
+    // written, an older file of that name stays, nothing is opened.
+    void cancelarNaNota()
+    {
+        Armazem a(1, 20000);
+        ServicosTeste s;
+        const QString pdf = a.dir.filePath("c.pdf");
+        escreverBytes(pdf, "antigo");
+        s.perguntador.pastas = {pdf};
+        QTimer clique;
+        QObject::connect(&clique, &QTimer::timeout, [] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *nota = qobject_cast<QProgressDialog *>(w))
+                    nota->findChild<QPushButton *>()->click();
+        });
+        clique.start(0);
+        QCOMPARE(Relatorio().gerarRelatorio(a.medidas.at(0), s.perguntador, s.area), Relatorio::Resultado::Cancelado);
+        QCOMPARE(lerBytes(pdf), QByteArray("antigo"));
+        QCOMPARE(QDir(a.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"c.pdf"});
+        QVERIFY(s.area.abertas.isEmpty() && s.perguntador.mensagens.isEmpty());
     }
 
     void botaoDoVisor()

@@ -1243,6 +1243,10 @@ del ordenador</translation>
         <source>Gerando o relatório: componente %1 de %2</source>
         <translation>Generando el informe: componente %1 de %2</translation>
     </message>
+    <message>
+        <source>Interrompendo: o relatório não será gravado...</source>
+        <translation>Interrumpiendo: el informe no se guardará...</translation>
+    </message>
 </context>
 <context>
     <name>TabelasAvaliacao</name>

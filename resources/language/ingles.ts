@@ -1243,6 +1243,10 @@ of the computer</translation>
         <source>Gerando o relatório: componente %1 de %2</source>
         <translation>Generating the report: component %1 of %2</translation>
     </message>
+    <message>
+        <source>Interrompendo: o relatório não será gravado...</source>
+        <translation>Stopping: the report will not be written...</translation>
+    </message>
 </context>
 <context>
     <name>TabelasAvaliacao</name>

@@ -1243,6 +1243,10 @@ do computador</translation>
         <source>Gerando o relatório: componente %1 de %2</source>
         <translation>Gerando o relatório: componente %1 de %2</translation>
     </message>
+    <message>
+        <source>Interrompendo: o relatório não será gravado...</source>
+        <translation>Interrompendo: o relatório não será gravado...</translation>
+    </message>
 </context>
 <context>
     <name>TabelasAvaliacao</name>
