@@ -228,6 +228,22 @@ private slots:
 
     }
 
+    // A download that fails says which measurement and why, and leaves
+    // nothing in the store.
+    void baixarUmaQueFalha()
+    {
+        Janela j;
+        for (const QString &m : LayoutMedida::medidas(j.bancada.dados))
+            QVERIFY(criarFifo(m + "/Z.dat"));
+        j.conectar();
+        j.s.perguntador.respostas = {true};
+        j.clicar(0, 2);
+        QCOMPARE(j.s.perguntador.mensagens.size(), 1);
+        QVERIFY2(j.s.perguntador.mensagens.at(0).contains(QString::fromUtf8("a cópia não foi concluída")),
+                 qPrintable(j.s.perguntador.mensagens.at(0)));
+        QVERIFY(LayoutMedida::medidas(j.w->getDiretorioQT()).isEmpty());
+    }
+
     // A download that would replace a local copy says so, names it and
     // warns that the program's changes are lost; "Não" keeps it as it is.
     void substituicao_data()
