@@ -79,24 +79,6 @@ private slots:
         QTEST(a.getPonderacao_fx_mao(), "esperado");
     }
 
-    void quantidadeDeLinhas_data()
-    {
-        QTest::addColumn<bool>("completo");
-        QTest::addColumn<int>("linhas");
-        QTest::newRow("long") << true << 30;
-        QTest::newRow("short") << false << 27;
-    }
-
-    void quantidadeDeLinhas()
-    {
-        QFETCH(bool, completo);
-        const QString caminho = arquivo("q.cfg", "id_equip;1;\n");
-        AcessarArquivo a;
-        a.lerConfiguracao(caminho);
-        QVERIFY(a.salvarConfiguracao(caminho, completo));
-        QTEST(int(linhas(caminho).size()), "linhas");
-    }
-
     // Everything the dialog does not edit goes back as it was read.
     void idaEVolta_data()
     {
@@ -145,22 +127,6 @@ private slots:
         a.lerConfiguracao(caminho);
         QVERIFY(a.salvarConfiguracao(caminho, completo));
         QCOMPARE(lerBytes(caminho), conteudo);
-    }
-
-    void setters()
-    {
-        const QString caminho = arquivo("s.cfg", "id_equip;KT3;\ntempo_programado;0;\n");
-        AcessarArquivo a;
-        a.lerConfiguracao(caminho);
-        QCOMPARE(a.getId_equipamentoConfig(), QString("KT3"));
-        a.setTempo_programado("3600");
-        a.setPeriodo_amostragemConfig("10");
-        a.setSensibilidade_z_corpo("1.25");
-        QVERIFY(a.salvarConfiguracao(caminho, false));
-        const QList<QByteArray> l = linhas(caminho);
-        QVERIFY(l.contains("tempo_programado;3600;"));
-        QVERIFY(l.contains("periodo_de_amostragem;10;"));
-        QVERIFY(l.contains("sensibilidade_z_corpo;1.25;"));
     }
 };
 

@@ -6,7 +6,6 @@
 #include "instrumentoteste.h"
 #include "medidateste.h"
 
-#include <QDirIterator>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -81,18 +80,6 @@ private:
         e.saida = p.readAllStandardOutput();
         e.erros = p.readAllStandardError();
         return e;
-    }
-
-    // Every file below a folder with its bytes.
-    static QMap<QString, QByteArray> conteudo(const QString &raiz)
-    {
-        QMap<QString, QByteArray> arquivos;
-        QDirIterator it(raiz, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString c = it.next();
-            arquivos.insert(c, lerBytes(c));
-        }
-        return arquivos;
     }
 
     // An instrument volume VOL with `medidas` measurements of 20 samples,
@@ -292,7 +279,7 @@ private slots:
             if (a.startsWith("DATA"))
                 a = d.filePath("VOL/" + a);
         }
-        const auto antes = conteudo(d.path());
+        const auto antes = conteudoDe(d.path());
         const Execucao e = executar(args);
         QCOMPARE(e.status, status);
         QVERIFY(e.saida.isEmpty());
@@ -300,7 +287,7 @@ private slots:
         if (status == 1)
             QCOMPARE(e.erros.count('\n'), 1);
         QVERIFY(e.erros.contains(motivo.toUtf8()));
-        QCOMPARE(conteudo(d.path()), antes);
+        QCOMPARE(conteudoDe(d.path()), antes);
     }
 
     void csvArmazemVazio()
