@@ -72,26 +72,6 @@ private slots:
         QCOMPARE(a.getColuna8().size(), linhas);
     }
 
-    void pastaNoLugarDoArquivo()
-    {
-        QTemporaryDir local;
-        QDir(local.path()).mkdir("M.id");
-        AcessarArquivo a;
-        lerTudo(a, local.filePath("M.id"));
-        QCOMPARE(a.getVdvr(), QString(" "));
-        QVERIFY(!a.salvarExposicao(local.filePath("M.id")));
-        QVERIFY(QFileInfo(local.filePath("M.id")).isDir());
-    }
-
-    void latin1Lido()
-    {
-        const QString caminho = dir.filePath("latin1.id");
-        escreverBytes(caminho, "setor;Manuten\xe7\xe3o \xc1rea;\n");
-        AcessarArquivo a;
-        a.lerExposicao(caminho);
-        QCOMPARE(a.getSetor(), QString::fromUtf8("Manutenção Área"));
-    }
-
     // Every byte value a free-text or plain field can hold, the five that
     // Windows-1252 leaves undefined included, comes back unchanged.
     void todosOsBytesSobrevivem()
