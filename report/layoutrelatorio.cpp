@@ -47,28 +47,38 @@ QStringList quebrar(const QString &linha, int largura)
 class Composicao
 {
 public:
-    Composicao(const QString &pasta, DestinoRelatorio &d, const Progresso &p)
+    // Only pages [de, ate) reach `d`; with none, nothing is drawn and
+    // `paginas()` tells how many there are.
+    Composicao(const QString &pasta, DestinoRelatorio *d, const Progresso &p, int de, int ate)
         : pasta(pasta)
         , destino(d)
         , progresso(p)
+        , de(de)
+        , ate(ate)
     {
     }
 
     bool compor();
+    int paginas() const { return pagina + 1; }
 
 private:
     void quebrarPagina() { quebraPendente = true; }
-    void prepararPagina()
+    // Starts the page something is drawn on; true when it is one to draw.
+    bool prepararPagina()
     {
         if (quebraPendente) {
-            destino.novaPagina();
+            ++pagina;
+            if (pagina > de && pagina < ate)
+                destino->novaPagina();
             quebraPendente = false;
         }
+        return naFaixa();
     }
+    bool naFaixa() const { return pagina >= de && pagina < ate; }
     void texto(double x, double y, FonteRelatorio f, const QString &t, double largura = 0)
     {
-        prepararPagina();
-        destino.texto(QPointF(x, y), f, t, largura);
+        if (prepararPagina())
+            destino->texto(QPointF(x, y), f, t, largura);
     }
     void normal(double x, double y, const QString &t) { texto(x, y, FonteRelatorio::Normal, t); }
     void par(double xRotulo, double xValor, double y, const QString &rotulo, const QString &valor)
@@ -78,16 +88,16 @@ private:
     }
     void separador(double y)
     {
-        prepararPagina();
-        destino.linha(QPointF(25, y), QPointF(550, y));
+        if (prepararPagina())
+            destino->linha(QPointF(25, y), QPointF(550, y));
     }
     void cabecalho()
     {
-        prepararPagina();
-        destino.logotipo(QRectF(25, 25, 100, 30));
+        if (prepararPagina())
+            destino->logotipo(QRectF(25, 25, 100, 30));
         texto(170, 50, FonteRelatorio::Titulo,
               QObject::tr("Relatório Medidor de Vibração - KT9400 - ") + a.getId_equipamento());
-        destino.linha(QPointF(25, 65), QPointF(550, 65));
+        separador(65);
     }
 
     void primeiraPagina();
@@ -107,10 +117,13 @@ private:
     double continuar(double y, double altura);
 
     const QString pasta;
-    DestinoRelatorio &destino;
+    DestinoRelatorio *const destino;
     const Progresso &progresso;
+    const int de;
+    const int ate;
     AcessarArquivo a;
     bool quebraPendente = false;
+    int pagina = 0;
     int feitos = 0;
     int total = 0;
     bool parado = false;
@@ -200,8 +213,8 @@ void Composicao::primeiraPagina()
             yLinha += 20;
         }
     }
-    prepararPagina();
-    destino.linha(QPointF(350, 760), QPointF(530, 760));
+    if (prepararPagina())
+        destino->linha(QPointF(350, 760), QPointF(530, 760));
     normal(350, 775, a.getResponsavel_tecnico());
     quebrarPagina();
 }
@@ -340,9 +353,11 @@ void Composicao::componente(bool corpo, int n, int m, const QString &base)
     }
 
     texto(255, 410, FonteRelatorio::Secao, QObject::tr("Graficos:"));
-    destino.graficoLinhas(a, QPointF(25, 420));
-    if (a.getFreq().size() > 1)
-        destino.graficoBandas(a, QPointF(25, 600));
+    if (prepararPagina()) {
+        destino->graficoLinhas(a, QPointF(25, 420));
+        if (a.getFreq().size() > 1)
+            destino->graficoBandas(a, QPointF(25, 600));
+    }
     tabela(corpo, n, m);
 }
 
@@ -393,6 +408,12 @@ void Composicao::tabela(bool corpo, int n, int m)
     for (int l = 0; l < linhas; ++l) {
         if (l > 0 && l % porPagina == 0)
             titulosDaTabela(corpo, n, m);
+        // A page drawn by another part, or only counted: its rows are not
+        // decoded at all.
+        if (!naFaixa()) {
+            l = (l / porPagina + 1) * porPagina - 1;
+            continue;
+        }
         const QStringList celulas = a.celulas(l);
         for (int c = 0; c < nColunas; ++c) {
             const QPointF p = celula(l, c, corpo);
@@ -513,9 +534,16 @@ QPointF celula(int linha, int coluna, bool corpo)
     return QPointF(x, y);
 }
 
-bool compor(const QString &pastaExposicao, DestinoRelatorio &destino, const Progresso &progresso)
+bool compor(const QString &pastaExposicao, DestinoRelatorio &destino, const Progresso &progresso, int de, int ate)
 {
-    return Composicao(pastaExposicao, destino, progresso).compor();
+    return Composicao(pastaExposicao, &destino, progresso, de, ate).compor();
+}
+
+int contarPaginas(const QString &pastaExposicao)
+{
+    Composicao c(pastaExposicao, nullptr, {}, 0, 0);
+    c.compor();
+    return c.paginas();
 }
 
 } // namespace LayoutRelatorio

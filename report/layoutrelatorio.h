@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <limits>
 
 class AcessarArquivo;
 
@@ -62,7 +63,12 @@ constexpr int caracteresPorLinhaObservacao = 80;
 // their total; false stops the report there.
 using Progresso = std::function<bool(int feitos, int total)>;
 
-// The whole report of an exposure folder; false when `progresso` stopped it.
-bool compor(const QString &pastaExposicao, DestinoRelatorio &destino, const Progresso &progresso = {});
+// The report of an exposure folder, whole or only its pages [de, ate)
+// (counted from 0 in the order they are drawn); false when `progresso`
+// stopped it.
+bool compor(const QString &pastaExposicao, DestinoRelatorio &destino, const Progresso &progresso = {}, int de = 0,
+            int ate = std::numeric_limits<int>::max());
+// How many pages the report has, worked out without drawing.
+int contarPaginas(const QString &pastaExposicao);
 
 } // namespace LayoutRelatorio

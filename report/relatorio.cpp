@@ -7,9 +7,12 @@
 #include "data/gravacaosegura.h"
 #include "data/layoutmedida.h"
 #include "report/graficos.h"
+#include "report/juncaopdf.h"
 #include "report/layoutrelatorio.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -26,6 +29,9 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <limits>
+#include <memory>
+#include <vector>
 
 #include <qcustomplot.h>
 
@@ -204,8 +210,77 @@ QPixmap Relatorio::graficoBandas(const AcessarArquivo &componente)
     return plot.toPixmap(540, 210, escalaGrafico);
 }
 
+namespace {
+
+// The pages [de, ate) of the report, as a PDF written to `saida`; false
+// when `progresso` stopped it.
+bool desenhar(const QString &pastaExposicao, QIODevice *saida, int de, int ate,
+              const LayoutRelatorio::Progresso &progresso)
+{
+    QPdfWriter impressora(saida);
+    impressora.setPageSize(QPageSize(QPageSize::A4));
+    impressora.setPageMargins(QMarginsF(0, 0, 0, 0));
+    impressora.setResolution(72); // page units are points
+    QPainter pintor(&impressora);
+    PintorPdf destino(impressora, pintor);
+    return LayoutRelatorio::compor(pastaExposicao, destino, progresso, de, ate);
+}
+
+// Reports this long are worth drawing in parts: the PDF engine's time goes
+// into every glyph and the compression of every page, one core each.
+constexpr int paginasParaDividir = 64;
+
+// The report of `total` pages drawn in `partes` parts at once and joined
+// into `saida`. The last part tells `progresso`; when it says stop, every
+// part stops.
+bool desenharEmPartes(const QString &pastaExposicao, QIODevice *saida, int total, int partes,
+                      const LayoutRelatorio::Progresso &progresso, bool *interrompido, QString *motivo)
+{
+    QVector<QByteArray> pdfs(partes);
+    std::atomic<bool> parar{false};
+    std::vector<std::unique_ptr<QThread>> fios;
+    for (int i = 0; i < partes; ++i) {
+        const int de = total * i / partes;
+        const int ate = i + 1 == partes ? std::numeric_limits<int>::max() : total * (i + 1) / partes;
+        fios.emplace_back(QThread::create([&, i, de, ate] {
+            QBuffer buffer(&pdfs[i]);
+            buffer.open(QIODevice::WriteOnly);
+            const bool inteira = desenhar(pastaExposicao, &buffer, de, ate, [&](int feitos, int componentes) {
+                if (i + 1 == partes && progresso && !progresso(feitos, componentes))
+                    parar = true;
+                return !parar;
+            });
+            if (!inteira)
+                parar = true;
+        }));
+    }
+    // The charts are drawn on the program's main thread: waiting there, its
+    // events go on.
+    const bool naPrincipal = QThread::currentThread() == QCoreApplication::instance()->thread();
+    QEventLoop espera;
+    int terminados = 0;
+    for (const auto &fio : fios) {
+        QObject::connect(fio.get(), &QThread::finished, &espera, [&] {
+            if (++terminados == partes)
+                espera.quit();
+        });
+        fio->start();
+    }
+    if (naPrincipal)
+        espera.exec();
+    for (const auto &fio : fios)
+        fio->wait();
+    if (parar) {
+        *interrompido = true;
+        return false;
+    }
+    return JuncaoPdf::juntar(pdfs, saida, motivo);
+}
+
+} // namespace
+
 bool Relatorio::escrever(const QString &pastaExposicao, const QString &arquivo, QString *erro,
-                         const LayoutRelatorio::Progresso &progresso)
+                         const LayoutRelatorio::Progresso &progresso, int partes)
 {
     if (arquivo.isEmpty()) {
         if (erro)
@@ -216,19 +291,19 @@ bool Relatorio::escrever(const QString &pastaExposicao, const QString &arquivo, 
     // over `arquivo` only when every byte of it was written.
     GravacaoSegura gravacao(arquivo);
     if (gravacao.abrir()) {
-        bool inteiro = false;
-        {
-            QPdfWriter impressora(gravacao.dispositivo());
-            impressora.setPageSize(QPageSize(QPageSize::A4));
-            impressora.setPageMargins(QMarginsF(0, 0, 0, 0));
-            impressora.setResolution(72); // page units are points
-            QPainter pintor(&impressora);
-            PintorPdf destino(impressora, pintor);
-            inteiro = LayoutRelatorio::compor(pastaExposicao, destino, progresso);
-        }
+        const int total = partes == 1 ? 0 : LayoutRelatorio::contarPaginas(pastaExposicao);
+        if (partes <= 0)
+            partes = QThread::idealThreadCount() > 1 && total >= paginasParaDividir ? 2 : 1;
+        bool interrompido = false;
+        QString motivo;
+        const bool inteiro = partes == 1
+            ? desenhar(pastaExposicao, gravacao.dispositivo(), 0, std::numeric_limits<int>::max(), progresso)
+            : desenharEmPartes(pastaExposicao, gravacao.dispositivo(), total, partes, progresso, &interrompido,
+                               &motivo);
         if (!inteiro) {
             if (erro)
-                *erro = GravacaoSegura::falha(arquivo, QObject::tr("interrompido"));
+                *erro = GravacaoSegura::falha(arquivo, partes == 1 || interrompido ? QObject::tr("interrompido")
+                                                                                   : motivo);
             return false;
         }
         if (gravacao.concluir())

@@ -23,9 +23,12 @@ public:
     // written beside it and renamed over it once complete: when it fails,
     // nothing is left under that name (an older file there stays), and
     // `erro` says "PATH: reason". `progresso` is told of each component
-    // and may stop the report, which then fails the same way.
+    // and may stop the report, which then fails the same way. A long
+    // report is drawn in `partes` parts at once, on as many threads, and
+    // joined (0: two on a machine of more than one core when the report
+    // has 64 pages or more, else one).
     static bool escrever(const QString &pastaExposicao, const QString &arquivo, QString *erro = nullptr,
-                         const LayoutRelatorio::Progresso &progresso = {});
+                         const LayoutRelatorio::Progresso &progresso = {}, int partes = 0);
 
     // Where the save dialog starts: the store's "Arquivos PDF" folder and
     // a name made of the measurement's name and recording time, such as

@@ -203,6 +203,40 @@ private slots:
         QCOMPARE(chamadas, (paraEm == 0 ? QVector<QPoint>{{0, 2}} : QVector<QPoint>{{0, 2}, {1, 2}}));
     }
 
+    // A report drawn in two parts, split at any page, has the pages of the
+    // whole one; the count comes without drawing.
+    void partes_data()
+    {
+        QTest::addColumn<int>("corte");
+        QTest::newRow("after the first page") << 1;
+        QTest::newRow("within a table") << 4;
+        QTest::newRow("before the last page") << -1;
+    }
+
+    void partes()
+    {
+        QFETCH(int, corte);
+        QTemporaryDir d;
+        const QString pasta = medida(d, 2, 107, true, true);
+        Gravador inteiro;
+        LayoutRelatorio::compor(pasta, inteiro);
+        const int total = int(inteiro.paginas.size());
+        QCOMPARE(LayoutRelatorio::contarPaginas(pasta), total);
+        if (corte < 0)
+            corte += total;
+        Gravador primeira, segunda;
+        QVERIFY(LayoutRelatorio::compor(pasta, primeira, {}, 0, corte));
+        QVERIFY(LayoutRelatorio::compor(pasta, segunda, {}, corte, total));
+        QCOMPARE(primeira.paginas.size(), corte);
+        QCOMPARE(primeira.titulos() + segunda.titulos(), inteiro.titulos());
+        for (int p = 0; p < total; ++p) {
+            const Pagina &parte = p < corte ? primeira.paginas.at(p) : segunda.paginas.at(p - corte);
+            QCOMPARE(parte.textos, inteiro.paginas.at(p).textos);
+            QCOMPARE(parte.linhas, inteiro.paginas.at(p).linhas);
+            QCOMPARE(parte.graficosLinhas, inteiro.paginas.at(p).graficosLinhas);
+        }
+    }
+
     void primeiraPagina()
     {
         QTemporaryDir d;

@@ -235,6 +235,25 @@ private slots:
         }
     }
 
+    // A long report drawn in two parts at once and joined has the pages,
+    // the text and the pictures of the one drawn whole.
+    void emPartes()
+    {
+        Armazem a(1, 600);
+        const QString uma = a.dir.filePath("uma.pdf");
+        const QString duas = a.dir.filePath("duas.pdf");
+        QVERIFY(Relatorio::escrever(a.medidas.at(0), uma, nullptr, {}, 1));
+        QVERIFY(Relatorio::escrever(a.medidas.at(0), duas, nullptr, {}, 2));
+        QVERIFY2(paginas(uma) > 10, qPrintable(QString::number(paginas(uma))));
+        QCOMPARE(paginas(duas), paginas(uma));
+        const QString texto = poppler("pdftotext", {"-layout", uma, "-"});
+        QVERIFY(texto.contains("Tabela da Componente"));
+        QCOMPARE(poppler("pdftotext", {"-layout", duas, "-"}), texto);
+        for (int p : {1, 3, paginas(uma) / 2, paginas(uma) / 2 + 1, paginas(uma)})
+            QCOMPARE(imagens(duas, p), imagens(uma, p));
+        QCOMPARE(QDir(a.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"duas.pdf", "uma.pdf"}));
+    }
+
     // Cancelar on the note stops before the next component: nothing is
     // written, an older file of that name stays, nothing is opened.
     void cancelarNaNota()
