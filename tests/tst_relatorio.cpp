@@ -146,19 +146,23 @@ private slots:
     {
         QTest::addColumn<QString>("caso");
         QTest::addColumn<QString>("motivo");
-        QTest::newRow("folder cannot be written") << "imutavel" << "";
-        QTest::newRow("disk full") << "cheio" << "No space left on device";
-        QTest::newRow("the name is a link") << "link" << "link";
-        QTest::newRow("missing folder") << "nao/existe" << "";
-        QTest::newRow("the name is a folder") << "pasta" << "";
-        QTest::newRow("under a file") << "arquivo" << "";
-        QTest::newRow("stopped by the user") << "parado" << "interrompido";
+        QTest::addColumn<int>("partes"); // drawn whole, or in two parts joined
+        QTest::newRow("folder cannot be written") << "imutavel" << "" << 1;
+        QTest::newRow("disk full") << "cheio" << "No space left on device" << 1;
+        QTest::newRow("disk full, in two parts") << "cheio" << "No space left on device" << 2;
+        QTest::newRow("the name is a link") << "link" << "link" << 1;
+        QTest::newRow("missing folder") << "nao/existe" << "" << 1;
+        QTest::newRow("the name is a folder") << "pasta" << "" << 1;
+        QTest::newRow("under a file") << "arquivo" << "" << 1;
+        QTest::newRow("stopped by the user") << "parado" << "interrompido" << 1;
+        QTest::newRow("stopped by the user, in two parts") << "parado" << "interrompido" << 2;
     }
 
     void falhaMantemArquivoAntigo()
     {
         QFETCH(QString, caso);
         QFETCH(QString, motivo);
+        QFETCH(int, partes);
         Armazem a(1, 60);
         const QString pasta = a.dir.filePath("saida");
         QDir().mkpath(pasta);
@@ -185,7 +189,8 @@ private slots:
         if (caso == "imutavel")
             QVERIFY(protegida.emplace(pasta).ok);
         QString erro;
-        QVERIFY(!Relatorio::escrever(a.medidas.at(0), pdf, &erro, [&](int feitos, int) { return caso != "parado" || feitos < 1; }));
+        QVERIFY(!Relatorio::escrever(
+            a.medidas.at(0), pdf, &erro, [&](int feitos, int) { return caso != "parado" || feitos < 1; }, partes));
         QVERIFY2(erro.startsWith(pdf + ": ") && erro.contains(motivo), qPrintable(erro));
         QCOMPARE(conteudoDe(pasta), antes);
         QCOMPARE(lerBytes(outro), QByteArray("de outro dono"));
