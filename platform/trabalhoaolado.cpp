@@ -99,6 +99,11 @@ bool paradaPedida()
 
 void pararEDepois(const std::function<void()> &depois)
 {
+    // The work may have ended while the user was being asked.
+    if (emCurso == 0) {
+        QTimer::singleShot(0, qApp, depois);
+        return;
+    }
     parada = true;
     depoisDoTrabalho = depois;
 }

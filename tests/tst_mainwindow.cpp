@@ -6,6 +6,7 @@
 #include "evaluation/edicao.h"
 #include "instrumentoteste.h"
 #include "platform/guardasaida.h"
+#include "platform/trabalhoaolado.h"
 #include "servicosteste.h"
 
 #include <QAction>
@@ -424,6 +425,15 @@ private slots:
         // Closed once the work has ended, and only on "Sim".
         QTRY_COMPARE(j.w->isVisible(), como != "sim");
         QCOMPARE(j.s.perguntador.perguntas.filter("Sair | ").size(), como == "cancelar" ? 0 : 1);
+    }
+
+    // "Sim" to the closing question given after the work had already
+    // ended still closes the window.
+    void fecharAposOTrabalho()
+    {
+        bool chamado = false;
+        TrabalhoAoLado::pararEDepois([&] { chamado = true; });
+        QTRY_VERIFY(chamado);
     }
 
     void baixarTudoComFalha()
