@@ -13,9 +13,9 @@ class QWidget;
 // what it needs from them is taken before.
 namespace TrabalhoAoLado {
 
-// A progress dialog with readable text (the windows' white labels would
-// vanish on its grey); `maximo` 0 for a busy note, and a Cancelar button
-// when `cancelar` is set.
+// Dresses a progress dialog: its title, a readable label (the windows'
+// white labels would vanish on its grey) and, with `cancelar`, its
+// Cancelar button.
 void preparar(QProgressDialog *nota, const QString &titulo, const QString &texto, bool cancelar);
 
 // Behind a busy note over `janela`'s window that shows if the work lasts
