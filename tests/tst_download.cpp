@@ -166,41 +166,41 @@ private slots:
         QCOMPARE(conteudoDe(b.armazem), antes);
     }
 
-    void armazemImpossivel()
+    // A download that cannot be made leaves the store without anything of
+    // it: a store that is a file, an instrument folder that cannot take its
+    // new name (the exposure file gets its old name back), a folder that is
+    // not a measurement.
+    void falhas_data()
     {
-        BancadaTeste b;
-        escreverBytes(b.dir.filePath("arquivo"), "x");
-        const auto r = Download::baixar(b.dados + "MED001", b.dir.filePath("arquivo") + "/",
-                                        false, false, avaliador, b.id());
-        QCOMPARE(int(r.resultado), int(Download::Resultado::FalhaCopia));
+        QTest::addColumn<QString>("caso");
+        QTest::addColumn<int>("resultado");
+        QTest::newRow("store is a file") << "armazem" << int(Download::Resultado::FalhaCopia);
+        QTest::newRow("new name taken on the instrument") << "nome" << int(Download::Resultado::FalhaRenomear);
+        QTest::newRow("not a measurement") << "vazia" << int(Download::Resultado::SemExposicao);
     }
 
-    // The folder cannot take its new name on the instrument (one of that
-    // name is there): the download stops, the exposure file is given its
-    // old name back and nothing is made in the store.
-    void renomearFalha()
+    void falhas()
     {
+        QFETCH(QString, caso);
         BancadaTeste b;
-        const QString pasta = b.dados + "MED001";
+        QString pasta = b.dados + "MED001";
+        QString armazem = b.armazem;
         const QString novo = nomeDeDownload(pasta);
-        QDir().mkpath(b.dados + novo);
-        datarPasta(pasta, QFileInfo(pasta).lastModified());
-        const auto r = Download::baixar(pasta, b.armazem, false, false, avaliador, b.id());
-        QCOMPARE(int(r.resultado), int(Download::Resultado::FalhaRenomear));
-        QVERIFY(QFileInfo::exists(pasta + "/MED001.id"));
-        QVERIFY(!QFileInfo::exists(pasta + "/" + novo + ".id"));
-        QCOMPARE(conteudoDe(b.armazem), (QMap<QString, QByteArray>()));
-        QCOMPARE(pastasDe(b.armazem), QStringList());
-    }
-
-    void naoEhMedida()
-    {
-        BancadaTeste b;
-        QDir().mkpath(b.dados + "vazia");
-        const auto r = Download::baixar(b.dados + "vazia", b.armazem, false, false, avaliador, b.id());
-        QCOMPARE(int(r.resultado), int(Download::Resultado::SemExposicao));
-        QVERIFY(QFileInfo::exists(b.dados + "vazia"));
-        QCOMPARE(pastasDe(b.armazem), QStringList());
+        if (caso == "armazem") {
+            escreverBytes(b.dir.filePath("arquivo"), "x");
+            armazem = b.dir.filePath("arquivo") + "/";
+        } else if (caso == "nome") {
+            QDir().mkpath(b.dados + novo);
+            datarPasta(pasta, QFileInfo(pasta).lastModified());
+        } else {
+            pasta = b.dados + "vazia";
+            QDir().mkpath(pasta);
+        }
+        QTEST(int(Download::baixar(pasta, armazem, false, false, avaliador, b.id()).resultado), "resultado");
+        QVERIFY(pastasDe(b.armazem).isEmpty() && conteudoDe(b.armazem).isEmpty());
+        if (caso == "nome")
+            QVERIFY(QFileInfo::exists(pasta + "/MED001.id") && !QFileInfo::exists(pasta + "/" + novo + ".id"));
+        QVERIFY(QFileInfo::exists(pasta) || caso == "armazem");
     }
 
     void nomeComEspacosEAcentos()
