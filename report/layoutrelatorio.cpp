@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QObject>
 
+#include <numeric>
+
 namespace LayoutRelatorio {
 
 namespace {
@@ -60,6 +62,8 @@ public:
 
     bool compor();
     int paginas() const { return pagina + 1; }
+    // The pages (from 0) that hold a component's charts.
+    QVector<int> paginasDeGraficos;
 
 private:
     void quebrarPagina() { quebraPendente = true; }
@@ -353,6 +357,7 @@ void Composicao::componente(bool corpo, int n, int m, const QString &base)
     }
 
     texto(255, 410, FonteRelatorio::Secao, QObject::tr("Graficos:"));
+    paginasDeGraficos.append(pagina);
     if (prepararPagina()) {
         destino->graficoLinhas(a, QPointF(25, 420));
         if (a.getFreq().size() > 1)
@@ -539,11 +544,36 @@ bool compor(const QString &pastaExposicao, DestinoRelatorio &destino, const Prog
     return Composicao(pastaExposicao, &destino, progresso, de, ate).compor();
 }
 
-int contarPaginas(const QString &pastaExposicao)
+int contarPaginas(const QString &pastaExposicao, QVector<int> *comGraficos)
 {
     Composicao c(pastaExposicao, nullptr, {}, 0, 0);
     c.compor();
+    if (comGraficos)
+        *comGraficos = c.paginasDeGraficos;
     return c.paginas();
+}
+
+QVector<int> cortes(int total, const QVector<int> &comGraficos, int partes)
+{
+    QVector<int> peso(total, 1);
+    for (const int p : comGraficos) {
+        if (p >= 0 && p < total)
+            peso[p] += pesoDosGraficos;
+    }
+    const qint64 pesoTotal = std::accumulate(peso.cbegin(), peso.cend(), qint64(0));
+    QVector<int> limites{0};
+    qint64 acumulado = 0;
+    int pagina = 0;
+    for (int i = 1; i < partes; ++i) {
+        // Each part after the first starts where the pages before it reach
+        // its share of the work (but never empty).
+        while (pagina < total && acumulado + peso.at(pagina) <= pesoTotal * i / partes)
+            acumulado += peso.at(pagina++);
+        pagina = qMax(pagina, limites.last() + 1);
+        limites.append(qMin(pagina, total));
+    }
+    limites.append(total);
+    return limites;
 }
 
 } // namespace LayoutRelatorio

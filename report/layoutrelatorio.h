@@ -3,6 +3,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <QVector>
 
 #include <functional>
 #include <limits>
@@ -68,7 +69,18 @@ using Progresso = std::function<bool(int feitos, int total)>;
 // stopped it.
 bool compor(const QString &pastaExposicao, DestinoRelatorio &destino, const Progresso &progresso = {}, int de = 0,
             int ate = std::numeric_limits<int>::max());
-// How many pages the report has, worked out without drawing.
-int contarPaginas(const QString &pastaExposicao);
+// How many pages the report has, worked out without drawing, and which of
+// them (from 0) hold a component's charts.
+int contarPaginas(const QString &pastaExposicao, QVector<int> *comGraficos = nullptr);
+
+// A page with a component's two charts takes about as long to draw and
+// compress as this many table pages: the charts are pictures of 1590 x 540
+// pixels (seen on a report of 86,400 samples).
+constexpr int pesoDosGraficos = 300;
+
+// Where `partes` parts of a report of `total` pages start so that each has
+// about the same work, the chart pages weighing `pesoDosGraficos`: the
+// first part starts at 0, the last ends at `total` (the last value).
+QVector<int> cortes(int total, const QVector<int> &comGraficos, int partes);
 
 } // namespace LayoutRelatorio

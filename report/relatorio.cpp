@@ -230,18 +230,19 @@ bool desenhar(const QString &pastaExposicao, QIODevice *saida, int de, int ate,
 // into every glyph and the compression of every page, one core each.
 constexpr int paginasParaDividir = 64;
 
-// The report of `total` pages drawn in `partes` parts at once and joined
-// into `saida`. The last part tells `progresso`; when it says stop, every
-// part stops.
-bool desenharEmPartes(const QString &pastaExposicao, QIODevice *saida, int total, int partes,
+// The report drawn in parts at once, starting at the pages of `limites`
+// (the last value is where the last part ends), and joined into `saida`.
+// The last part tells `progresso`; when it says stop, every part stops.
+bool desenharEmPartes(const QString &pastaExposicao, QIODevice *saida, const QVector<int> &limites,
                       const LayoutRelatorio::Progresso &progresso, bool *interrompido, QString *motivo)
 {
+    const int partes = int(limites.size()) - 1;
     QVector<QByteArray> pdfs(partes);
     std::atomic<bool> parar{false};
     std::vector<std::unique_ptr<QThread>> fios;
     for (int i = 0; i < partes; ++i) {
-        const int de = total * i / partes;
-        const int ate = i + 1 == partes ? std::numeric_limits<int>::max() : total * (i + 1) / partes;
+        const int de = limites.at(i);
+        const int ate = i + 1 == partes ? std::numeric_limits<int>::max() : limites.at(i + 1);
         fios.emplace_back(QThread::create([&, i, de, ate] {
             QBuffer buffer(&pdfs[i]);
             buffer.open(QIODevice::WriteOnly);
@@ -291,14 +292,18 @@ bool Relatorio::escrever(const QString &pastaExposicao, const QString &arquivo, 
     // over `arquivo` only when every byte of it was written.
     GravacaoSegura gravacao(arquivo);
     if (gravacao.abrir()) {
-        const int total = partes == 1 ? 0 : LayoutRelatorio::contarPaginas(pastaExposicao);
+        QVector<int> comGraficos;
+        const int total = partes == 1 ? 0 : LayoutRelatorio::contarPaginas(pastaExposicao, &comGraficos);
         if (partes <= 0)
             partes = QThread::idealThreadCount() > 1 && total >= paginasParaDividir ? 2 : 1;
+        // No part without a page of its own: it would add a blank one.
+        partes = qMax(1, qMin(partes, total));
         bool interrompido = false;
         QString motivo;
         const bool inteiro = partes == 1
             ? desenhar(pastaExposicao, gravacao.dispositivo(), 0, std::numeric_limits<int>::max(), progresso)
-            : desenharEmPartes(pastaExposicao, gravacao.dispositivo(), total, partes, progresso, &interrompido,
+            : desenharEmPartes(pastaExposicao, gravacao.dispositivo(),
+                               LayoutRelatorio::cortes(total, comGraficos, partes), progresso, &interrompido,
                                &motivo);
         if (!inteiro) {
             if (erro)

@@ -221,7 +221,11 @@ private slots:
         Gravador inteiro;
         LayoutRelatorio::compor(pasta, inteiro);
         const int total = int(inteiro.paginas.size());
-        QCOMPARE(LayoutRelatorio::contarPaginas(pasta), total);
+        QVector<int> comGraficos;
+        QCOMPARE(LayoutRelatorio::contarPaginas(pasta, &comGraficos), total);
+        QCOMPARE(comGraficos.size(), 4); // one details page per component
+        for (const int p : comGraficos)
+            QCOMPARE(inteiro.paginas.at(p).graficosLinhas, 1);
         if (corte < 0)
             corte += total;
         Gravador primeira, segunda;
@@ -235,6 +239,30 @@ private slots:
             QCOMPARE(parte.linhas, inteiro.paginas.at(p).linhas);
             QCOMPARE(parte.graficosLinhas, inteiro.paginas.at(p).graficosLinhas);
         }
+    }
+
+    // Where the parts of a report drawn at once start: about the same work
+    // each, a chart page weighing pesoDosGraficos, no part empty.
+    void cortes_data()
+    {
+        QTest::addColumn<int>("total");
+        QTest::addColumn<QVector<int>>("comGraficos");
+        QTest::addColumn<int>("partes");
+        QTest::addColumn<QVector<int>>("limites");
+        QTest::newRow("no charts, halves") << 10 << QVector<int>{} << 2 << QVector<int>{0, 5, 10};
+        QTest::newRow("three parts") << 9 << QVector<int>{} << 3 << QVector<int>{0, 3, 6, 9};
+        // 820 + 300 = 1,120: the first part ends once its pages weigh 560.
+        QTest::newRow("charts on page 2 shorten the first part")
+            << 820 << QVector<int>{2} << 2 << QVector<int>{0, 260, 820};
+        QTest::newRow("never an empty part") << 2 << QVector<int>{0} << 2 << QVector<int>{0, 1, 2};
+    }
+
+    void cortes()
+    {
+        QFETCH(int, total);
+        QFETCH(QVector<int>, comGraficos);
+        QFETCH(int, partes);
+        QTEST(LayoutRelatorio::cortes(total, comGraficos, partes), "limites");
     }
 
     void primeiraPagina()
