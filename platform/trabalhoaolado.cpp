@@ -20,6 +20,22 @@ int emCurso = 0; // on the window's thread only
 std::atomic<bool> parada{false};
 std::function<void()> depoisDoTrabalho;
 
+// Runs `f` on the window's thread once no work runs; work that starts before
+// it is called (a listing after a download, say) puts it off again.
+void quandoLivre(const std::function<void()> &f)
+{
+    if (emCurso > 0) {
+        depoisDoTrabalho = f;
+        return;
+    }
+    QTimer::singleShot(0, qApp, [f] {
+        if (emCurso > 0)
+            depoisDoTrabalho = f;
+        else
+            f();
+    });
+}
+
 } // namespace
 
 void preparar(QProgressDialog *nota, const QString &titulo, const QString &texto, bool cancelar)
@@ -84,7 +100,7 @@ void esperar(QProgressDialog *nota, const std::function<void()> &trabalho)
     if (foco)
         foco->setFocus();
     if (--emCurso == 0 && depoisDoTrabalho)
-        QTimer::singleShot(0, qApp, std::exchange(depoisDoTrabalho, nullptr));
+        quandoLivre(std::exchange(depoisDoTrabalho, nullptr));
 }
 
 bool emAndamento()
@@ -100,12 +116,9 @@ bool paradaPedida()
 void pararEDepois(const std::function<void()> &depois)
 {
     // The work may have ended while the user was being asked.
-    if (emCurso == 0) {
-        QTimer::singleShot(0, qApp, depois);
-        return;
-    }
-    parada = true;
-    depoisDoTrabalho = depois;
+    if (emCurso > 0)
+        parada = true;
+    quandoLivre(depois);
 }
 
 } // namespace TrabalhoAoLado
