@@ -1,7 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "platform/areadetrabalho.h"
-#include "platform/caixaprogresso.h"
+#include "platform/avisofinal.h"
 #include "app/config_perfil.h"
 #include "platform/perguntador.h"
 #include "app/arquivolingua.h"
@@ -130,7 +130,7 @@ void MainWindow::on_pushButton_3_clicked()
     QString texto = conectado ? tr("Dispositivo conectado!") : tr("Dispositivo desconectado!");
     if (conectado && !QFileInfo(caminhoDados).isDir())
         texto += QLatin1Char('\n') + tr("A pasta DATA não foi encontrada no instrumento.");
-    CaixaProgresso(tr("Conectar"), texto, false).concluir(texto, true);
+    AvisoFinal::mostrar(tr("Conectar"), texto, true, false);
 }
 
 void MainWindow::on_actionConfigurar_triggered()
@@ -447,7 +447,6 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
         }
     });
     progresso.close();
-    CaixaProgresso caixa(titulo, baixando);
     const QString interrompido = baixadas < medidas.size()
         ? tr("Interrompido: %1 de %2 medidas baixadas.").arg(baixadas).arg(medidas.size())
         : QString();
@@ -458,19 +457,21 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
     dadosBaixados = falhas.isEmpty() && interrompido.isEmpty();
     if (falhas.isEmpty()) {
         // Links left out must be read: the box then waits for its OK.
-        caixa.concluir(comLinks((interrompido.isEmpty() ? tr("Download Concluído !") : interrompido) + mantidas,
-                                links),
-                       links.isEmpty() && interrompido.isEmpty());
+        AvisoFinal::mostrar(titulo,
+                            comLinks((interrompido.isEmpty() ? tr("Download Concluído !") : interrompido) + mantidas,
+                                     links),
+                            links.isEmpty() && interrompido.isEmpty());
         ui->statusBar->showMessage(interrompido.isEmpty() ? tr("Dados do instrumento foram baixados no computador !!")
                                                           : interrompido,
                                    interrompido.isEmpty() ? 2000 : 5000);
     } else {
-        caixa.concluir(comLinks(tr("%n medida(s) não foram baixadas:", "", falhas.size()) + QLatin1Char('\n')
-                                    + falhas.join(QLatin1Char('\n'))
-                                    + (interrompido.isEmpty() ? QString() : QLatin1Char('\n') + interrompido)
-                                    + mantidas,
-                                links),
-                       false);
+        AvisoFinal::mostrar(titulo,
+                            comLinks(tr("%n medida(s) não foram baixadas:", "", falhas.size()) + QLatin1Char('\n')
+                                         + falhas.join(QLatin1Char('\n'))
+                                         + (interrompido.isEmpty() ? QString() : QLatin1Char('\n') + interrompido)
+                                         + mantidas,
+                                     links),
+                            false);
         ui->statusBar->showMessage(tr("Nem todas as medidas foram baixadas."), 5000);
     }
     listarMedidas();
@@ -574,14 +575,13 @@ void MainWindow::on_actionDeletar_Tudo_triggered()
     Transferencia::Apagamento r;
     const QString dados = caminhoDados;
     TrabalhoAoLado::executar(this, titulo, deletando, [&] { r = Transferencia::apagarArquivosSoltos(dados); });
-    CaixaProgresso caixa(titulo, deletando);
     dadosBaixados = false;
     if (r.falhas == 0) {
-        caixa.concluir(tr("Dados deletados!"), false);
+        AvisoFinal::mostrar(titulo, tr("Dados deletados!"), false);
         ui->statusBar->showMessage(tr("Dados deletados!"), 2000);
     } else {
         const QString falha = tr("%n arquivo(s) não puderam ser deletados.", "", r.falhas);
-        caixa.concluir(falha, false);
+        AvisoFinal::mostrar(titulo, falha, false);
         ui->statusBar->showMessage(falha, 5000);
     }
     listarMedidas();

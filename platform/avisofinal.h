@@ -1,20 +1,13 @@
 #pragma once
 
-#include <QPointer>
 #include <QString>
 
-class QMessageBox;
+// The box that says how long work ended: a message box of its own (without
+// a parent, so that the windows' dark style does not reach it) that
+// deletes itself when closed.
+namespace AvisoFinal {
 
-// The note shown while a long operation runs: a message box without
-// buttons, painted once before the work starts; at the end its text
-// changes and an OK button closes it.
-class CaixaProgresso
-{
-public:
-    CaixaProgresso(const QString &titulo, const QString &texto, bool comIcone = true);
-    // With `fecharSozinha` the OK button clicks itself after 1.5 s.
-    void concluir(const QString &texto, bool fecharSozinha);
+// With `fecharSozinha` its OK button clicks itself after 1.5 s.
+void mostrar(const QString &titulo, const QString &texto, bool fecharSozinha, bool comIcone = true);
 
-private:
-    QPointer<QMessageBox> caixa;
-};
+} // namespace AvisoFinal

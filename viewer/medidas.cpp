@@ -1,6 +1,6 @@
 #include "viewer/medidas.h"
 
-#include "platform/caixaprogresso.h"
+#include "platform/avisofinal.h"
 #include "platform/trabalhoaolado.h"
 #include "platform/perguntador.h"
 #include "data/layoutmedida.h"
@@ -164,11 +164,10 @@ void Medidas::on_pushButton_Sincronizar_clicked()
     ui->statusbar->showMessage(sincronizando);
     raizListada = diretorioQT;
     sincronizarDadosExposicao();
-    CaixaProgresso caixa(tr("Sincronizar dados do computador"), sincronizando);
     novoModelo(ui->tableView_ExpParcial, {});
     novoModelo(ui->tableView_ComponenteExp, {});
     ui->statusbar->showMessage(tr("Dados salvos no computador sincronizados"), 3000);
-    caixa.concluir(tr("Dados do computador Sincronizados !!"), true);
+    AvisoFinal::mostrar(tr("Sincronizar dados do computador"), tr("Dados do computador Sincronizados !!"), true);
 }
 
 void Medidas::sincronizarDadosExposicao()
