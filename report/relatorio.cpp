@@ -246,13 +246,12 @@ bool desenharEmPartes(const QString &pastaExposicao, QIODevice *saida, const QVe
         fios.emplace_back(QThread::create([&, i, de, ate] {
             QBuffer buffer(&pdfs[i]);
             buffer.open(QIODevice::WriteOnly);
-            const bool inteira = desenhar(pastaExposicao, &buffer, de, ate, [&](int feitos, int componentes) {
+            // A part stops only when its callback says so, which sets `parar`.
+            desenhar(pastaExposicao, &buffer, de, ate, [&](int feitos, int componentes) {
                 if (i + 1 == partes && progresso && !progresso(feitos, componentes))
                     parar = true;
                 return !parar;
             });
-            if (!inteira)
-                parar = true;
         }));
     }
     // The charts are drawn on the program's main thread: waiting there, its
