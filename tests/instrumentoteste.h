@@ -5,6 +5,7 @@
 
 #include <QDirIterator>
 #include <QMap>
+#include <QProcess>
 #include <QTemporaryDir>
 
 // A simulated instrument volume and an empty local store side by side.
@@ -57,4 +58,24 @@ inline QStringList pastasDe(const QString &raiz)
         pastas << QDir(raiz).relativeFilePath(it.next());
     pastas.sort();
     return pastas;
+}
+
+// kt9400-cli run as the user runs it: its exit status (-1 when it crashed)
+// and what it printed on each stream.
+struct ExecucaoCli {
+    int status = -1;
+    QByteArray saida;
+    QByteArray erros;
+};
+
+inline ExecucaoCli executarCli(const QStringList &args, const QString &programa = QStringLiteral(KT_CLI))
+{
+    QProcess p;
+    p.start(programa, args);
+    p.waitForFinished(120000);
+    ExecucaoCli e;
+    e.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    e.saida = p.readAllStandardOutput();
+    e.erros = p.readAllStandardError();
+    return e;
 }

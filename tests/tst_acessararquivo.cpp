@@ -14,7 +14,8 @@
 #include <optional>
 
 // Reading and writing the record files (exposure, partial exposure,
-// component, data and result files) through real files, sound or damaged.
+// component, data, result and configuration files) through real files,
+// sound or damaged.
 class TstAcessarArquivo : public QObject
 {
     Q_OBJECT
@@ -165,6 +166,8 @@ private slots:
             QVERIFY(a.salvarExposicao(caminho));
             QCOMPARE(lerBytes(caminho), primeiro);
         }
+        // Written beside the file and renamed over it: nothing left beside it.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter("obs"), QStringList{"obs.id"});
     }
 
     void salvarExposicaoCompleta()
@@ -222,17 +225,6 @@ private slots:
                          "FC_x_parcial; ;\nFC_y_parcial; ;\nFC_z_parcial;3.000;\n"));
     }
 
-    void parcialNovoObjetoGravaBrancos()
-    {
-        const QString caminho = arquivo("T2.id", "arep;1;\n");
-        AcessarArquivo a;
-        QVERIFY(a.salvarExposicaoParcial(caminho));
-        const QList<QByteArray> linhas = lerBytes(caminho).split('\n');
-        QCOMPARE(linhas.size(), 16); // 15 lines and the empty rest after the last
-        for (int i = 0; i < 15; ++i)
-            QVERIFY2(linhas.at(i).endsWith("; ;"), linhas.at(i).constData());
-    }
-
     void componente()
     {
         const QString head = arquivo("C1.head", "nome_componente;C1;\nchave_nova;x;\n"
@@ -252,24 +244,6 @@ private slots:
         // The exposure's own fields stay apart from the component's.
         QCOMPARE(a.getTipo_de_sensor(), QString(" "));
         QCOMPARE(a.getPeriodo_amostragemConfig(), QString(" "));
-    }
-
-    void limpar()
-    {
-        AcessarArquivo a;
-        a.lerExposicaoParcial(arquivo("L.id", "arep;1;\nnome_exp_parcial;A;\n"));
-        a.lerComponente(arquivo("L.head", "nome_componente;C;\n"));
-        a.lerDados(arquivo("L.dat", "amr(acc);0.5;\nfreq;1;2;3;\nTempo;a;\n1;2;3;4;5;6;7;8;\n"));
-        a.lerExposicao(arquivo("L2.id", "vdvr;2;\n"));
-        a.limparExposicaoParcial();
-        a.limparComponente();
-        QCOMPARE(a.getArep(), QString(" "));
-        QCOMPARE(a.getNome_exp_parcial(), QString(" "));
-        QCOMPARE(a.getNome_componente(), QString(" "));
-        QCOMPARE(a.getAmr(), QString(" "));
-        QVERIFY(a.getFreq().isEmpty());
-        QVERIFY(a.getColuna1().isEmpty());
-        QCOMPARE(a.getVdvr(), QString("2"));
     }
 
     void escritaNuncaCria_data()
@@ -292,19 +266,6 @@ private slots:
         QVERIFY(!a.salvarConfiguracao(caminho, false));
         if (!caminho.isEmpty() && caminho != dir.path())
             QVERIFY(!QFileInfo::exists(caminho));
-    }
-
-    // The new text is written beside the file and renamed over it: nothing
-    // is left beside it, and the file is never seen half written.
-    void salvarSemRestos()
-    {
-        QTemporaryDir local;
-        const QString caminho = local.filePath("m.id");
-        escreverBytes(caminho, "vdvr;1;\n");
-        AcessarArquivo a;
-        a.lerExposicao(caminho);
-        QVERIFY(a.salvarExposicao(caminho));
-        QCOMPARE(QDir(local.path()).entryList(QDir::Files), QStringList{"m.id"});
     }
 
     // Every save either replaces the file whole or leaves it as it was,
@@ -599,16 +560,6 @@ private slots:
             QCOMPARE(c.size(), linhas);
     }
 
-    // A file without a table keeps the columns of the file read before it.
-    void semTabelaMantemColunas()
-    {
-        AcessarArquivo a;
-        a.lerDados(arquivoDados("Tempo;\n00:00:01;1;2;3;4;5;6;7;\n"));
-        a.lerDados(arquivoDados("amr(acc);1;\nfreq;1;2;\n"));
-        QCOMPARE(a.getColuna1(), QStringList{"00:00:01"});
-        QCOMPARE(a.getColuna5(), QStringList{"4"});
-    }
-
     // The table is turned into text on first use; a copy taken before that
     // keeps its own table whatever the original reads next.
     void copiaMantemTabela()
@@ -633,6 +584,100 @@ private slots:
         QCOMPARE(a.getAmr(), QString("1"));
         QCOMPARE(a.getFreq().size(), 2);
         QCOMPARE(a.getColuna1().size(), 1);
+    }
+
+    // The instrument's configuration file, in its long and short key sets.
+    void configuracaoChaves_data()
+    {
+        QTest::addColumn<QByteArray>("conteudo");
+        QTest::addColumn<bool>("completo");
+        QTest::addColumn<QByteArray>("linhaEsperada");
+        QTest::newRow("short key into long set") << QByteArray("id_equip;1234;\n") << true
+                                                 << QByteArray("id_equipamento;1234;");
+        QTest::newRow("long key into short set") << QByteArray("id_equipamento;77;\n") << false
+                                                 << QByteArray("id_equip;77;");
+        QTest::newRow("sampling alias into long set")
+            << QByteArray("periodo_de_amostragem;3;\n") << true
+            << QByteArray("periodo_amostragem;3;");
+        QTest::newRow("weighting alias into long set") << QByteArray("wz_corpo;wk;\n") << true
+                                                       << QByteArray("ponderacao_fz_corpo;wk;");
+        QTest::newRow("weighting into short set") << QByteArray("ponderacao_fx_mao;wh;\n")
+                                                  << false << QByteArray("wx_mao;wh;");
+        QTest::newRow("workday, long set") << QByteArray("jornada_de_trabalho;06:00;\n") << true
+                                           << QByteArray("jornada_de_trabalhoConfig;06:00;");
+        QTest::newRow("workday read back from long set")
+            << QByteArray("jornada_de_trabalhoConfig;07:30;\n") << true
+            << QByteArray("jornada_de_trabalhoConfig;07:30;");
+        QTest::newRow("default workday") << QByteArray("idioma;pt;\n") << false
+                                         << QByteArray("jornada_de_trabalho;08:00;");
+        QTest::newRow("missing switch-off time") << QByteArray("idioma;pt;\n") << false
+                                                 << QByteArray("tempo_desligamento; ;");
+        QTest::newRow("alias last wins") << QByteArray("ponderacao_fx_mao;wh;\nwx_mao;wb;\n") << true
+                                         << QByteArray("ponderacao_fx_mao;wb;");
+        QTest::newRow("key last wins") << QByteArray("wx_mao;wb;\nponderacao_fx_mao;wh;\n") << false
+                                       << QByteArray("wx_mao;wh;");
+    }
+
+    void configuracaoChaves()
+    {
+        QFETCH(QByteArray, conteudo);
+        QFETCH(bool, completo);
+        QFETCH(QByteArray, linhaEsperada);
+        const QString caminho = arquivo("c.cfg", conteudo);
+        AcessarArquivo a;
+        a.lerConfiguracao(caminho);
+        QVERIFY(a.salvarConfiguracao(caminho, completo));
+        QVERIFY2(lerBytes(caminho).split('\n').contains(linhaEsperada), lerBytes(caminho).constData());
+    }
+
+    // Everything the dialog does not edit goes back as it was read.
+    void configuracaoIdaEVolta_data()
+    {
+        QTest::addColumn<bool>("completo");
+        QTest::addColumn<QByteArray>("conteudo");
+        const QByteArray longo(
+            "id_equipamento;KT1;\nid_medicao;5;\nidioma;pt;\n"
+            "jornada_de_trabalhoConfig;07:00;\ntempo_programado;30;\n"
+            "periodo_amostragem;1;\nunidade;m/s2;\nid_sensor_mao;SM;\n"
+            "ponderacao_fx_mao;wh;\nponderacao_fy_mao;wh;\n"
+            "ponderacao_fz_mao;wh;\nkx_mao;1.0;\nky_mao;1.0;\n"
+            "kz_mao;1.0;\nsensibilidade_x_mao;1.1;\n"
+            "sensibilidade_y_mao;1.2;\nsensibilidade_z_mao;1.3;\n"
+            "id_sensor_corpo;SC;\nponderacao_fx_corpo;wd;\n"
+            "ponderacao_fy_corpo;wd;\nponderacao_fz_corpo;wk;\n"
+            "kx_corpo;1.4;\nky_corpo;1.4;\nkz_corpo;1.0;\n"
+            "sensibilidade_x_corpo;0.9;\nsensibilidade_y_corpo;0.8;\n"
+            "sensibilidade_z_corpo;0.7;\nbanda_oitava;1/3;\n"
+            "canal_oitava;2;\neixo_oitava;z;\n");
+        const QByteArray curto(
+            "id_equip;KT2;\nidioma;es;\ntempo_programado;1800;\n"
+            "unidade;g;\njornada_de_trabalho;06:30;\n"
+            "periodo_de_amostragem;60;\nwx_mao;wh;\nwy_mao;wh;\n"
+            "wz_mao;wh;\nkx_mao;1.0;\nky_mao;1.0;\nkz_mao;1.0;\n"
+            "sensibilidade_x_mao;1;\nsensibilidade_y_mao;1;\n"
+            "sensibilidade_z_mao;1;\nwx_corpo;wd;\nwy_corpo;wd;\n"
+            "wz_corpo;wk;\nkx_corpo;1.4;\nky_corpo;1.4;\n"
+            "kz_corpo;1.0;\nsensibilidade_x_corpo;2;\n"
+            "sensibilidade_y_corpo;0;\nsensibilidade_z_corpo;1.5;\n"
+            "banda_oitava;1/1;\neixo_oitava;x;\n"
+            "tempo_desligamento;10;\n");
+        QTest::newRow("long") << true << longo;
+        QTest::newRow("short") << false << curto;
+        // Keys this program does not write stay, in their place.
+        QTest::newRow("long, switch-off time and a newer key")
+            << true << QByteArray(longo).replace("idioma;pt;\n", "idioma;pt;\nmodo_novo;x;\n") + "tempo_desligamento;30;\n";
+        QTest::newRow("short, a newer key first") << false << "versao;2;\n" + curto;
+    }
+
+    void configuracaoIdaEVolta()
+    {
+        QFETCH(bool, completo);
+        QFETCH(QByteArray, conteudo);
+        const QString caminho = arquivo("r.cfg", conteudo);
+        AcessarArquivo a;
+        a.lerConfiguracao(caminho);
+        QVERIFY(a.salvarConfiguracao(caminho, completo));
+        QCOMPARE(lerBytes(caminho), conteudo);
     }
 };
 

@@ -11,6 +11,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -58,29 +59,13 @@ static bool lerCsv(const QByteArray &bytes, QVector<QStringList> *registros)
     return !aspas && campo.isEmpty() && registro.isEmpty();
 }
 
-// kt9400-cli evaluate, list and csv, run as the user runs them.
+// kt9400-cli run as the user runs it, and the simulated instrument it writes.
 class TstLinhaDeComando : public QObject
 {
     Q_OBJECT
 
 private:
-    struct Execucao {
-        int status = -1;
-        QByteArray saida;
-        QByteArray erros;
-    };
-
-    static Execucao executar(const QStringList &args)
-    {
-        QProcess p;
-        p.start(KT_CLI, args);
-        p.waitForFinished(120000);
-        Execucao e;
-        e.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        e.saida = p.readAllStandardOutput();
-        e.erros = p.readAllStandardError();
-        return e;
-    }
+    QTemporaryDir sessao;
 
     // An instrument volume VOL with `medidas` measurements of 20 samples,
     // an empty store STORE and a folder DEST; returns VOL's DATA folder.
@@ -97,11 +82,18 @@ private:
     }
 
 private slots:
+    // As in a desktop session: without it Qt adds a warning to what the
+    // report prints.
+    void initTestCase()
+    {
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(sessao.path()));
+    }
+
     void avaliarTexto()
     {
         QTemporaryDir d;
         const QString dados = bancada(d, 3);
-        const Execucao e = executar({"evaluate", dados + "/MED003"});
+        const ExecucaoCli e = executarCli({"evaluate", dados + "/MED003"});
         QCOMPARE(e.status, 0);
         QVERIFY2(e.erros.isEmpty(), e.erros.constData()); // no trace by default
         QVERIFY(e.saida.startsWith("enable_corpo="));
@@ -116,7 +108,7 @@ private slots:
     {
         QTemporaryDir d;
         const QString dados = bancada(d, 2);
-        const Execucao e = executar({"evaluate", dados + "/MED001", "--json"});
+        const ExecucaoCli e = executarCli({"evaluate", dados + "/MED001", "--json"});
         QCOMPARE(e.status, 0);
         const QJsonObject a = QJsonDocument::fromJson(e.saida).object().value("assessment").toObject();
         const AvaliacaoExposicao esperada = AvaliacaoExposicao::avaliar(dados + "/MED001");
@@ -146,7 +138,7 @@ private slots:
         exposicao.replace("jornada_de_trabalho;08:00;", "jornada_de_trabalho;00:00;");
         exposicao.replace(QRegularExpression("aren_mao;[^;\\n]*;"), "aren_mao;abc;");
         escreverBytes(id, exposicao.toLatin1());
-        const Execucao j = executar({"list", dados, "--json"});
+        const ExecucaoCli j = executarCli({"list", dados, "--json"});
         QCOMPARE(j.status, 0);
         const QJsonArray lista = QJsonDocument::fromJson(j.saida).array();
         QCOMPARE(lista.size(), 2);
@@ -182,7 +174,7 @@ private slots:
         exposicao.replace(i, exposicao.indexOf('-', i) - i, "Lixa, \"fina\" \xe7\xe3o");
         escreverBytes(id, exposicao);
 
-        const Execucao e = executar({"csv", dados});
+        const ExecucaoCli e = executarCli({"csv", dados});
         QCOMPARE(e.status, 0);
         QVERIFY2(e.erros.isEmpty(), e.erros.constData());
         QVERIFY(e.saida.contains("\"Lixa, \"\"fina\"\" \xc3\xa7\xc3\xa3o\"")); // UTF-8, quoted
@@ -221,7 +213,7 @@ private slots:
         const QString dados = bancada(d, 1);
         const QString base = LayoutMedida::componentes(dados + "/MED001/T1/corpo").value(0);
         QVERIFY(!base.isEmpty());
-        const Execucao e = executar({"csv", base + ".head"});
+        const ExecucaoCli e = executarCli({"csv", base + ".head"});
         QCOMPARE(e.status, 0);
         QVector<QStringList> registros;
         QVERIFY(lerCsv(e.saida, &registros));
@@ -257,6 +249,16 @@ private slots:
         QTest::newRow("evaluate, two DIRs") << QStringList{"evaluate", "a", "b"} << 2 << "";
         QTest::newRow("evaluate, unknown option") << QStringList{"evaluate", "a", "--xml"} << 2 << "";
         QTest::newRow("list without STORE") << QStringList{"list", "--json"} << 2 << "";
+        QTest::newRow("report without OUT") << QStringList{"report", "DATA/MED001"} << 2 << "";
+        QTest::newRow("nothing") << QStringList{} << 2 << "";
+        QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << "";
+        QTest::newRow("simulate without DIR") << QStringList{"simulate"} << 2 << "";
+        QTest::newRow("simulate, not a number") << QStringList{"simulate", "x", "--samples", "many"} << 2 << "";
+        QTest::newRow("simulate, negative") << QStringList{"simulate", "x", "--measurements", "-1"} << 2 << "";
+        QTest::newRow("simulate, missing value") << QStringList{"simulate", "x", "--seed"} << 2 << "";
+        QTest::newRow("simulate, unknown option") << QStringList{"simulate", "x", "--fast"} << 2 << "";
+        QTest::newRow("simulate, two DIRs") << QStringList{"simulate", "x", "y"} << 2 << "";
+        QTest::newRow("simulate into a file") << QStringList{"simulate", "DATA/Crv_vib.cfg"} << 1 << "cannot";
         QTest::newRow("csv, missing") << QStringList{"csv", "nao/existe"} << 1 << "";
         QTest::newRow("csv, missing component") << QStringList{"csv", "DATA/MED001/T1/corpo/X.head"} << 1 << "";
         QTest::newRow("csv, a data file") << QStringList{"csv", "DATA/MED001/T1/corpo/C01.dat"} << 1 << "";
@@ -266,6 +268,8 @@ private slots:
         QTest::newRow("evaluate, the data folder") << QStringList{"evaluate", "DATA"} << 1 << medida;
         QTest::newRow("evaluate, missing") << QStringList{"evaluate", "nao/existe"} << 1 << medida;
         QTest::newRow("evaluate, a file") << QStringList{"evaluate", "DATA/Crv_vib.cfg"} << 1 << medida;
+        QTest::newRow("report of the data folder") << QStringList{"report", "DATA", "DATA/x.pdf"} << 1 << "";
+        QTest::newRow("report into a missing folder") << QStringList{"report", "DATA/MED001", "DATA/nao/x.pdf"} << 1 << "";
     }
 
     void recusado()
@@ -280,12 +284,14 @@ private slots:
                 a = d.filePath("VOL/" + a);
         }
         const auto antes = conteudoDe(d.path());
-        const Execucao e = executar(args);
+        const ExecucaoCli e = executarCli(args);
         QCOMPARE(e.status, status);
         QVERIFY(e.saida.isEmpty());
         QVERIFY(!e.erros.isEmpty());
         if (status == 1)
             QCOMPARE(e.erros.count('\n'), 1);
+        else
+            QVERIFY(e.erros.contains("Usage: kt9400-cli"));
         QVERIFY(e.erros.contains(motivo.toUtf8()));
         QCOMPARE(conteudoDe(d.path()), antes);
     }
@@ -293,7 +299,7 @@ private slots:
     void csvArmazemVazio()
     {
         QTemporaryDir d;
-        const Execucao e = executar({"csv", d.path()});
+        const ExecucaoCli e = executarCli({"csv", d.path()});
         QCOMPARE(e.status, 0);
         QCOMPARE(e.saida.count("\r\n"), 1); // the header row alone
         QVERIFY(e.saida.startsWith("measurement,name,date,"));
@@ -316,7 +322,7 @@ private slots:
         QVERIFY(datarPasta(antiga.pasta, QDateTime::currentDateTime().addDays(-3)));
         QVERIFY(datarPasta(nova.pasta, QDateTime::currentDateTime().addDays(-1)));
 
-        const Execucao e = executar({"list", d.path()});
+        const ExecucaoCli e = executarCli({"list", d.path()});
         QCOMPARE(e.status, 0);
         QVERIFY2(e.saida.startsWith("measurement=e_240115083000\nname=Linha3\n"
                                     "date=15/01/2024 08:30:00\n"),
@@ -325,13 +331,13 @@ private slots:
         QVERIFY(!e.saida.contains("Perfil"));
         QVERIFY(!e.saida.contains("solta"));
 
-        const Execucao j = executar({"list", d.path(), "--json"});
+        const ExecucaoCli j = executarCli({"list", d.path(), "--json"});
         const QJsonArray lista = QJsonDocument::fromJson(j.saida).array();
         QCOMPARE(lista.size(), 2);
         QCOMPARE(lista.at(1).toObject().value("are_mao").toString(), QString("1.5"));
         QCOMPARE(lista.at(0).toObject().value("are_corpo").toString(), QString("0.5"));
 
-        QCOMPARE(executar({"list", d.filePath("nao-existe")}).status, 1);
+        QCOMPARE(executarCli({"list", d.filePath("nao-existe")}).status, 1);
     }
 
     // download, import and export, each from a fresh instrument and store
@@ -394,11 +400,11 @@ private slots:
                 for (const char *lugar : {"VOL", "STORE", "DEST"})
                     a.replace(QRegularExpression(QString("^%1").arg(lugar)), d.filePath(lugar));
             }
-            return executar(args);
+            return executarCli(args);
         };
         for (const QString &a : antes)
             QCOMPARE(rodar(a).status, 0);
-        const Execucao e = rodar(comando);
+        const ExecucaoCli e = rodar(comando);
         QVERIFY2(e.status == status, e.saida + e.erros);
         const QStringList impressas = QString::fromUtf8(e.saida).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(impressas.size(), linhas.size());
@@ -450,7 +456,7 @@ private slots:
         if (!cheio.isEmpty() && !disco.emplace(d.filePath(cheio)).ok)
             QSKIP("mounting a small file system needs root");
         QVERIFY(!bancada(d, 2).isEmpty());
-        QCOMPARE(executar({"import", d.filePath("VOL/DATA/MED001"), d.filePath("STORE")}).status, 0);
+        QCOMPARE(executarCli({"import", d.filePath("VOL/DATA/MED001"), d.filePath("STORE")}).status, 0);
         escreverBytes(d.filePath("DEST/r.pdf"), "antigo");
         const QString exposicao = d.filePath("STORE/MED001/MED001.id");
         escreverBytes(exposicao, lerBytes(exposicao).replace("enable_corpo;", "enable_corpo;9"));
@@ -474,6 +480,62 @@ private slots:
         QVERIFY2(p.exitCode() == 1, qPrintable(mensagens));
         QVERIFY2(mensagens.contains(motivo), qPrintable(mensagens));
         QCOMPARE(conteudoDe(olhada), antes);
+    }
+
+    // The simulated instrument writes what the instrument writes: five
+    // measurements under distinct download names, both body parts, every
+    // component with its table, its results and its bands.
+    void simulador()
+    {
+        QTemporaryDir d;
+        OpcoesSimulacao o;
+        o.medidas = 5;
+        o.componentes = 3;
+        o.amostras = 120;
+        QString erro;
+        QVERIFY2(simularInstrumento(d.path(), o, &erro), qPrintable(erro));
+        const QStringList medidas = LayoutMedida::medidas(d.filePath("DATA"));
+        QCOMPARE(medidas.size(), 5);
+        QSet<QString> nomesDownload;
+        QSet<QString> sensores;
+        for (const QString &m : medidas) {
+            nomesDownload << LayoutMedida::nomeDownload(QFileInfo(m).lastModified());
+            for (const QString &corpo : LayoutMedida::pastasCorpo(m)) {
+                for (const QString &base : LayoutMedida::componentes(corpo)) {
+                    AcessarArquivo c;
+                    c.lerComponente(base + ".head");
+                    c.lerDados(base + ".dat");
+                    c.lerDados(base + ".res");
+                    QCOMPARE(c.getTipo_de_sensor_comp(), corpo.section('/', -1));
+                    sensores << c.getTipo_de_sensor_comp();
+                    QCOMPARE(c.getColuna8().size(), 120);
+                    QVERIFY2(c.getAmr().toDouble() > 0, qPrintable(c.getAmr()));
+                    QVERIFY(c.getFreq().size() >= 3 && c.getFreq().size() == c.getVibracao().size());
+                }
+            }
+        }
+        QCOMPARE(nomesDownload.size(), 5);
+        QCOMPARE(sensores, QSet<QString>({"corpo", "mao"}));
+
+        // The same seed writes the same bytes, another seed others.
+        QTemporaryDir a, b, c;
+        o = OpcoesSimulacao();
+        o.semente = 42;
+        QVERIFY(simularInstrumento(a.path(), o, &erro) && simularInstrumento(b.path(), o, &erro));
+        o.semente = 43;
+        QVERIFY(simularInstrumento(c.path(), o, &erro));
+        QCOMPARE(conteudoDe(a.path()), conteudoDe(b.path()));
+        QVERIFY(conteudoDe(a.path()) != conteudoDe(c.path()));
+
+        // From the command line, with the short configuration file.
+        QCOMPARE(executarCli({"simulate", d.filePath("cli"), "--measurements", "2", "--components", "1",
+                              "--samples", "10", "--short-config", "--seed", "5"}).status,
+                 0);
+        QVERIFY(lerBytes(d.filePath("cli/DATA/KT9400.cfg")).startsWith("id_equip;KT"));
+        QVERIFY(!QFileInfo::exists(d.filePath("cli/DATA/Crv_vib.cfg")));
+        QCOMPARE(LayoutMedida::medidas(d.filePath("cli/DATA")).size(), 2);
+        const ExecucaoCli ajuda = executarCli({"--help"});
+        QVERIFY(ajuda.status == 0 && ajuda.saida.startsWith("Usage: kt9400-cli"));
     }
 };
 
