@@ -19,6 +19,26 @@ inline QByteArray lerBytes(const QString &caminho)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// Sets `chave` to `valor` in a record file, or drops its line when `valor`
+// is null; a key the file lacks is added at the end.
+inline bool trocarCampo(const QString &caminho, const QByteArray &chave, const QByteArray &valor)
+{
+    QByteArray novo;
+    bool achou = false;
+    for (const QByteArray &linha : lerBytes(caminho).split('\n')) {
+        if (linha.startsWith(chave + ';')) {
+            achou = true;
+            if (!valor.isNull())
+                novo += chave + ';' + valor + ";\n";
+        } else if (!linha.isEmpty()) {
+            novo += linha + '\n';
+        }
+    }
+    if (!achou && !valor.isNull())
+        novo += chave + ';' + valor + ";\n";
+    return escreverBytes(caminho, novo);
+}
+
 #ifdef Q_OS_UNIX
 #include <QProcess>
 #include <sys/mount.h>

@@ -5,7 +5,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <cfloat>
 #include <cmath>
 
 namespace {
@@ -93,27 +92,6 @@ private slots:
         QTEST(CalculoExposicao::numero(texto), "valor");
     }
 
-    void formas_data()
-    {
-        QTest::addColumn<double>("valor");
-        QTest::addColumn<QString>("resultado");
-        QTest::addColumn<QString>("fator");
-        QTest::newRow("six digits") << 0.123456789 << "0.123457" << "0.123";
-        QTest::newRow("short") << 12.5 << "12.5" << "12.500";
-        QTest::newRow("large") << 1234567.0 << "1.23457e+06" << "1234567.000";
-        QTest::newRow("zero") << 0.0 << "0" << "0.000";
-        QTest::newRow("small") << 1.2e-05 << "1.2e-05" << "0.000";
-        QTest::newRow("inf") << double(INFINITY) << "1.79769e+308" << "0.000";
-        QTest::newRow("nan") << double(NAN) << "0" << "0.000";
-    }
-
-    void formas()
-    {
-        QFETCH(double, valor);
-        QTEST(CalculoExposicao::textoResultado(valor), "resultado");
-        QTEST(CalculoExposicao::textoFatorDeCrista(valor), "fator");
-    }
-
     // One partial exposure with arep 0.5 and six repetitions of ten minutes.
     void jornada_data()
     {
@@ -144,29 +122,6 @@ private slots:
         QTEST(e.value("aren_mao"), "aren");
         QCOMPARE(e.value("enable_mao"), QByteArray("2"));
         QCOMPARE(campos(corpo + "/T1.id").value("arep"), QByteArray("0.5"));
-    }
-
-    void doseDeVibracao()
-    {
-        const MedidaTeste m = nova();
-        m.exposicao(exposicaoInstrumento);
-        const QString corpo =
-            m.parcial("T1", "corpo", parcialInstrumento("T", 1, "08:00:00", "08:00:00", "00:30:00"));
-        MedidaTeste::componente(corpo, "C1", dadosAmr(0.4), resultadoCorpo(2, 2, 2, 3, 3, 3));
-        QVERIFY(CalculoExposicao::avaliarMedida(m.pasta));
-        const auto p = campos(corpo + "/T1.id");
-        QCOMPARE(p.value("vdvix"), QByteArray("2"));
-        QCOMPARE(p.value("vdvexpx"), QByteArray("5.6"));
-        QCOMPARE(p.value("vdvexpy"), QByteArray("5.6"));
-        QCOMPARE(p.value("vdvexpz"), QByteArray("4"));
-        QCOMPARE(p.value("FC_x_parcial"), QByteArray("3.000"));
-        const auto e = campos(m.arquivoExposicao());
-        QCOMPARE(e.value("vdvexpx"), QByteArray("5.6"));
-        QCOMPARE(e.value("vdvexpz"), QByteArray("4"));
-        QCOMPARE(e.value("vdvr"), QByteArray("6.86641"));
-        QCOMPARE(e.value("FC_z_resultante"), QByteArray("3.000"));
-        QCOMPARE(e.value("enable_corpo"), QByteArray("1"));
-        QCOMPARE(e.value("enable_mao"), QByteArray(" ")); // no hand-arm recording
     }
 
     // Three whole-body and three hand-arm partial exposures; every value

@@ -133,30 +133,6 @@ private slots:
         QCOMPARE(LayoutMedida::contarArquivosHead(d.filePath("nada")), 0);
     }
 
-    void arquivoLingua_data()
-    {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QByteArray>("gravado");
-        QTest::newRow("English") << "English" << QByteArray(":/language/ingles.qm");
-        QTest::newRow("Spanish") << QString::fromUtf8("Español")
-                                 << QByteArray(":/language/espanhol.qm");
-        QTest::newRow("Portuguese") << QString::fromUtf8("Português")
-                                    << QByteArray(":/language/portugues.qm");
-        QTest::newRow("anything else") << "Klingon" << QByteArray(":/language/portugues.qm");
-    }
-
-    void arquivoLingua()
-    {
-        QFETCH(QString, item);
-        QFETCH(QByteArray, gravado);
-        QTemporaryDir d;
-        QVERIFY(ArquivoLingua::gravar(d.path(), ArquivoLingua::catalogoDoItem(item)));
-        QCOMPARE(lerBytes(d.filePath("lingua.lg")), gravado);
-        QString lido;
-        QVERIFY(ArquivoLingua::ler(d.path(), &lido));
-        QCOMPARE(lido, QString::fromLatin1(gravado));
-    }
-
     void arquivoLinguaPrimeiraLinha_data()
     {
         QTest::addColumn<QByteArray>("conteudo");

@@ -501,14 +501,6 @@ private slots:
         QVERIFY(p.mensagens.last().contains(QString::fromUtf8("não foi concluída")));
     }
 
-    void manualEPaginas()
-    {
-        Janela j;
-        j.filho<QPushButton>("pushButton_Manual")->click();
-        j.filho<QAction>("actionManual")->trigger();
-        QCOMPARE(j.s.area.abertas.size(), 2);
-        QCOMPARE(j.s.area.abertas.at(0).scheme(), QString("https"));
-    }
 };
 
 QTEST_MAIN(TstMainWindow)
