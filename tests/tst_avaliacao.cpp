@@ -1,0 +1,1099 @@
+#include "data/acessararquivo.h"
+#include "data/layoutmedida.h"
+#include "evaluation/avaliacaoexposicao.h"
+#include "evaluation/calculoexposicao.h"
+#include "evaluation/edicao.h"
+#include "instrumentoteste.h"
+#include "medidateste.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+Q_DECLARE_METATYPE(AvaliacaoExposicao::Situacao)
+Q_DECLARE_METATYPE(AvaliacaoExposicao::Falta)
+
+namespace {
+
+// The key;value; lines of a written file, read byte-wise and independently
+// of the program's reader.
+QMap<QByteArray, QByteArray> campos(const QString &caminho)
+{
+    QMap<QByteArray, QByteArray> m;
+    for (const QByteArray &linha : lerBytes(caminho).split('\n')) {
+        const int p = linha.indexOf(';');
+        if (p > 0 && linha.endsWith(';'))
+            m.insert(linha.left(p), linha.mid(p + 1, linha.size() - p - 2));
+    }
+    return m;
+}
+
+const QByteArray exposicaoInstrumento = "nome_exposicao;Operador-240102090507;\n"
+                                        "id_equipamento;KT1;\ntipo_de_sensor;corpo;\n"
+                                        "data_criacao;02/01/2024;\njornada_de_trabalho;08:00;\n";
+
+using Avaliacao = AvaliacaoExposicao;
+using Falta = AvaliacaoExposicao::Falta;
+using Situacao = AvaliacaoExposicao::Situacao;
+
+double segundos(const QString &hhmmss)
+{
+    const QStringList p = hhmmss.split(':');
+    return p.at(0).toDouble() * 3600 + p.at(1).toDouble() * 60 + p.at(2).toDouble();
+}
+
+// A task written as "COMPONENTS@REPSxTIME[@TOTAL/SAMPLED]": components
+// separated by "+", each a list of numbers separated by "," (hand-arm:
+// amr; whole body: amx, amy, amz and optionally vdvx, vdvy, vdvz) and
+// optionally "~SECONDS", its duration (600 when left out). Without the
+// last part the total time is the repetitions times the time and the
+// sampled time one repetition.
+struct Tarefa {
+    QVector<QVector<double>> componentes;
+    QVector<double> duracoes;
+    int repeticoes = 0;
+    QString tempo;
+    QString total;
+    QString amostrado;
+};
+
+QVector<Tarefa> tarefas(const QString &texto)
+{
+    QVector<Tarefa> lista;
+    for (const QString &t : texto.split(';', Qt::SkipEmptyParts)) {
+        const QStringList partes = t.trimmed().split('@');
+        Tarefa tarefa;
+        for (const QString &c : partes.at(0).split('+')) {
+            QVector<double> valores;
+            for (const QString &v : c.section('~', 0, 0).split(','))
+                valores << v.toDouble();
+            tarefa.componentes << valores;
+            tarefa.duracoes << (c.contains('~') ? c.section('~', 1).toDouble() : 600);
+        }
+        const QStringList rt = partes.at(1).split('x');
+        tarefa.repeticoes = rt.at(0).toInt();
+        tarefa.tempo = rt.at(1);
+        if (partes.size() > 2) {
+            tarefa.total = partes.at(2).section('/', 0, 0);
+            tarefa.amostrado = partes.at(2).section('/', 1, 1);
+        } else {
+            const qint64 total = qint64(segundos(tarefa.tempo)) * tarefa.repeticoes;
+            tarefa.total = QTime(0, 0).addSecs(int(total)).toString("hh:mm:ss");
+            tarefa.amostrado = tarefa.tempo;
+        }
+        lista << tarefa;
+    }
+    return lista;
+}
+
+QByteArray numero(double v)
+{
+    return QByteArray::number(v, 'g', 17);
+}
+
+// A measurement with the given whole-body and hand-arm tasks (folders T1,
+// T2, ... in that order, components C1, C2, ...), evaluated as a download
+// evaluates it.
+QString medida(const QString &pasta, const QString &corpo, const QString &maos,
+               const QByteArray &jornada = "08:00")
+{
+    MedidaTeste m(pasta);
+    m.exposicao("nome_exposicao;Teste-240102090507;\ndata_criacao;02/01/2024;\n"
+                "jornada_de_trabalho;" + jornada + ";\n");
+    int n = 0;
+    for (const auto &[texto, sensor] : {std::pair{corpo, "corpo"}, std::pair{maos, "mao"}}) {
+        for (const Tarefa &t : tarefas(texto)) {
+            const QString nome = QString("T%1").arg(++n);
+            const QString dir = m.parcial(nome, sensor,
+                                          parcialInstrumento(nome.toUtf8().constData(), t.repeticoes,
+                                                             t.tempo.toUtf8().constData(),
+                                                             t.total.toUtf8().constData(),
+                                                             t.amostrado.toUtf8().constData()));
+            for (int c = 0; c < t.componentes.size(); ++c) {
+                const QVector<double> &v = t.componentes.at(c);
+                QByteArray dat = "amr(acc);" + numero(v.at(0)) + ";\n";
+                QByteArray res;
+                if (v.size() >= 3) {
+                    dat = "amr(acc);" + numero(std::hypot(1.4 * v.at(0), 1.4 * v.at(1), v.at(2)))
+                        + ";\namx(acc);" + numero(v.at(0)) + ";\namy(acc);" + numero(v.at(1))
+                        + ";\namz(acc);" + numero(v.at(2)) + ";\n";
+                    res = v.size() >= 6 ? resultadoCorpo(v.at(3), v.at(4), v.at(5), 3, 3, 3)
+                                        : resultadoCorpo(1, 1, 1, 3, 3, 3);
+                }
+                dat += "Tempo;amx;amy;amz;amr;vdvx;vdvy;vdvz;\n00:00:01;1;1;1;1;1;1;1;\n";
+                const QString nomeComponente = QString("C%1").arg(c + 1);
+                MedidaTeste::componente(dir, nomeComponente, dat, res, c + 1);
+                trocarCampo(dir + '/' + nomeComponente + ".head", "duracao_comp", numero(t.duracoes.at(c)));
+            }
+        }
+    }
+    CalculoExposicao::avaliarMedida(pasta);
+    return pasta;
+}
+
+// Within the six significant digits the stored results carry.
+#define COMPARAR(real, esperado)                                                              \
+    do {                                                                                      \
+        const double r_ = (real), e_ = (esperado);                                            \
+        QVERIFY2(r_ == e_ || std::abs(r_ - e_) <= 1e-5 * std::max(1.0, std::abs(e_)),        \
+                 qPrintable(QString("%1 is %2, expected %3").arg(#real).arg(r_, 0, 'g', 10)    \
+                                .arg(e_, 0, 'g', 10)));                                       \
+    } while (false)
+
+} // namespace
+
+// The evaluation of measurement folders, the assessment of its results
+// against the action and limit values, and the viewer's edits and
+// deletions with recalculation, all through real folders.
+class TstAvaliacao : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+    int n = 0;
+    MedidaTeste nova()
+    {
+        return MedidaTeste(dir.filePath(QString("M%1").arg(++n)));
+    }
+    QString novaPasta() { return dir.filePath(QString("M%1").arg(++n)); }
+
+    // A store with one measurement M of one whole-body partial exposure T.
+    struct Armazem {
+        QTemporaryDir dir;
+        QString raiz;
+        MedidaTeste m;
+        QString corpo;
+        Armazem()
+            : raiz(dir.filePath("Z2registros") + "/")
+            , m(raiz + "M")
+        {
+            QDir().mkpath(raiz + "Perfil");
+            QDir().mkpath(raiz + "Arquivos PDF");
+            escreverBytes(raiz + "Perfil/perfil.id", "A;B;C");
+            m.exposicao("nome_exposicao;M-240102090507;\njornada_de_trabalho;08:00;\n"
+                        "observacoes;nota;\n");
+            corpo = m.parcial("T", "corpo", parcialInstrumento("T", 1, "00:10:00", "00:10:00", "00:30:00"));
+            MedidaTeste::componente(corpo, "C1", dadosAmr(0.5), resultadoCorpo(2, 2, 2, 3, 3, 3));
+            MedidaTeste::componente(corpo, "C2", dadosAmr(0.5), resultadoCorpo(2, 2, 2, 3, 3, 3));
+            avaliar();
+        }
+        QStringList pastas() const { return LayoutMedida::pastasCorpo(m.pasta); }
+        void avaliar() { Edicao::reavaliar(m.arquivoExposicao(), pastas()); }
+        QString campo(const QString &arquivo, const char *chave) const
+        {
+            AcessarArquivo a;
+            a.lerExposicao(arquivo);
+            a.lerExposicaoParcial(arquivo);
+            const QMap<QString, QString> v = {
+                {"tempo_exp_total", a.getTempo_exp_total()}, {"are_corpo", a.getAre_corpo()},
+                {"enable_corpo", a.getEnable_corpo()}, {"vdvexpx", a.getVdvexpx()},
+                {"setor", a.getSetor()}, {"observacoes", a.getObservacoes()},
+                {"nome_exposicao", a.getNome_exposicao()}};
+            return v.value(chave);
+        }
+    };
+
+private slots:
+    void initTestCase()
+    {
+        QLoggingCategory::setFilterRules("default.debug=false");
+    }
+
+    void segundosDeTexto_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<int>("partes");
+        QTest::addColumn<double>("segundos");
+        QTest::newRow("10 min") << "00:10:00" << 3 << 600.0;
+        QTest::newRow("out of range") << "1:90:00" << 3 << 9000.0;
+        QTest::newRow("workday") << "8:00" << 2 << 28800.0;
+        QTest::newRow("workday, seconds ignored") << "08:30:59" << 2 << 30600.0;
+        QTest::newRow("beyond a day") << "26:00:00" << 3 << 93600.0;
+        QTest::newRow("hours only") << "08" << 3 << 28800.0;
+        QTest::newRow("empty") << "" << 3 << 0.0;
+        QTest::newRow("unset blank") << " " << 2 << 0.0;
+        QTest::newRow("letters") << "a:b:c" << 3 << 0.0;
+        QTest::newRow("blanks around") << " 01 : 02 : 03 " << 3 << 3723.0;
+    }
+
+    void segundosDeTexto()
+    {
+        QFETCH(QString, texto);
+        QFETCH(int, partes);
+        QTEST(CalculoExposicao::segundosDeTexto(texto, partes), "segundos");
+    }
+
+    void numero_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<double>("valor");
+        QTest::newRow("plain") << "0.5" << 0.5;
+        QTest::newRow("blanks") << " 0.5 " << 0.5;
+        QTest::newRow("decimal comma") << "0,5" << 0.0;
+        QTest::newRow("unset") << " " << 0.0;
+        QTest::newRow("exponent") << "1e3" << 1000.0;
+        QTest::newRow("negative") << "-2" << -2.0;
+        QTest::newRow("nan") << "nan" << 0.0;
+        QTest::newRow("inf") << "inf" << 0.0;
+        QTest::newRow("overflow") << "1e999" << 0.0;
+    }
+
+    void numero()
+    {
+        QFETCH(QString, texto);
+        QTEST(CalculoExposicao::numero(texto), "valor");
+    }
+
+    // One partial exposure with arep 0.5 and six repetitions of ten minutes.
+    void jornada_data()
+    {
+        QTest::addColumn<QByteArray>("jornada");
+        QTest::addColumn<QByteArray>("are");
+        QTest::addColumn<QByteArray>("aren");
+        QTest::newRow("08:00") << QByteArray("08:00") << QByteArray("0.176777")
+                               << QByteArray("0.176777");
+        QTest::newRow("04:00") << QByteArray("04:00") << QByteArray("0.25")
+                               << QByteArray("0.176777");
+        QTest::newRow("00:00") << QByteArray("00:00") << QByteArray("0")
+                               << QByteArray("0.176777");
+        QTest::newRow("unset") << QByteArray(" ") << QByteArray("0") << QByteArray("0.176777");
+    }
+
+    void jornada()
+    {
+        QFETCH(QByteArray, jornada);
+        const MedidaTeste m = nova();
+        m.exposicao("jornada_de_trabalho;" + jornada + ";\n");
+        const QString corpo =
+            m.parcial("T1", "mao", parcialInstrumento("T", 6, "00:10:00", "01:00:00", "00:20:00"));
+        MedidaTeste::componente(corpo, "C1", dadosAmr(0.3), "");
+        MedidaTeste::componente(corpo, "C2", dadosAmr(0.7), "");
+        QVERIFY(CalculoExposicao::avaliarMedida(m.pasta));
+        const auto e = campos(m.arquivoExposicao());
+        QTEST(e.value("are_mao"), "are");
+        QTEST(e.value("aren_mao"), "aren");
+        QCOMPARE(e.value("enable_mao"), QByteArray("2"));
+        QCOMPARE(campos(corpo + "/T1.id").value("arep"), QByteArray("0.5"));
+    }
+
+    // Three whole-body and three hand-arm partial exposures; every value
+    // below was worked out from the formulas by hand (arep = mean amr;
+    // vdvi = fourth root of the sum of fourth powers; vdvexp = 1.4 x vdvi x
+    // (total / sampled)^(1/4) on x and y, 1 x on z; are = sqrt(sum arep^2 x
+    // repetitions x time / workday); aren = are x sqrt(workday / 8 h)).
+    void medidaCompleta()
+    {
+        const MedidaTeste m = nova();
+        m.exposicao(exposicaoInstrumento + "setor;Produ\xe7\xe3o;\nobservacoes;Linha 1\nLinha 2;\n");
+        const QString c1 = m.parcial("T1", "corpo", parcialInstrumento("Prensa", 4, "00:45:00", "03:00:00", "00:20:00"));
+        MedidaTeste::componente(c1, "C1", dadosAmr(0.42), resultadoCorpo(1.8, 1.5, 2.6, 3.2, 4.1, 5.0), 30);
+        MedidaTeste::componente(c1, "C2", dadosAmr(0.55), resultadoCorpo(2.1, 1.7, 3.0, 3.9, 3.6, 6.2), 20);
+        const QString m1 = m.parcial("T1", "mao", parcialInstrumento("Prensa", 4, "00:45:00", "03:00:00", "00:20:00"));
+        MedidaTeste::componente(m1, "C1", dadosAmr(2.8), "");
+        MedidaTeste::componente(m1, "C2", dadosAmr(3.4), "");
+        const QString c2 = m.parcial("T2", "corpo", parcialInstrumento("Empilhadeira", 1, "02:30:00", "02:30:00", "00:40:00"));
+        MedidaTeste::componente(c2, "C1", dadosAmr(0.61), resultadoCorpo(2.4, 2.2, 3.9, 4.4, 3.1, 5.5));
+        const QString m2 = m.parcial("T2", "mao", parcialInstrumento("Empilhadeira", 1, "02:30:00", "02:30:00", "00:40:00"));
+        MedidaTeste::componente(m2, "C1", dadosAmr(1.9), "");
+        MedidaTeste::componente(m2, "C2", dadosAmr(1.6), "");
+        MedidaTeste::componente(m2, "C3", dadosAmr(2.2), "");
+        const QString c3 = m.parcial("T3", "corpo", parcialInstrumento("Lixadeira", 10, "00:06:00", "01:00:00", "00:12:00"));
+        MedidaTeste::componente(c3, "C1", dadosAmr(0.30), resultadoCorpo(1.1, 1.0, 1.6, 2.5, 2.8, 7.1));
+        MedidaTeste::componente(c3, "C2", dadosAmr(0.35), resultadoCorpo(1.2, 1.3, 1.9, 2.6, 2.9, 3.3));
+        MedidaTeste::componente(c3, "C3", dadosAmr(0.28), resultadoCorpo(0.9, 1.1, 1.4, 8.2, 2.2, 2.0));
+        const QString m3 = m.parcial("T3", "mao", parcialInstrumento("Lixadeira", 10, "00:06:00", "01:00:00", "00:12:00"));
+        MedidaTeste::componente(m3, "C1", dadosAmr(5.1), "");
+
+        QVERIFY(CalculoExposicao::avaliarMedida(m.pasta));
+
+        const auto parcialCorpo = [](const char *nome, const char *reps, const char *texp,
+                                     const char *total, const char *amostrado, QByteArrayList r) {
+            QByteArray s = QByteArray("nome_exp_parcial;") + nome + ";\nnum_repeticao;" + reps
+                + ";\ntempo_exp;" + texp + ";\ntempo_exp_total;" + total + ";\ntempo_amostrado;"
+                + amostrado + ";\n";
+            const char *chaves[] = {"arep", "vdvix", "vdviy", "vdviz", "vdvexpx", "vdvexpy",
+                                    "vdvexpz", "FC_x_parcial", "FC_y_parcial", "FC_z_parcial"};
+            for (int i = 0; i < 10; ++i)
+                s += QByteArray(chaves[i]) + ';' + r.value(i, " ") + ";\n";
+            return s;
+        };
+        QCOMPARE(lerBytes(c1 + "/T1.id"),
+                 parcialCorpo("Prensa", "4", "00:45:00", "03:00:00", "00:20:00",
+                              {"0.485", "2.33929", "1.91379", "3.355", "5.67247", "4.6407",
+                               "5.81102", "3.900", "4.100", "6.200"}));
+        QCOMPARE(lerBytes(c2 + "/T2.id"),
+                 parcialCorpo("Empilhadeira", "1", "02:30:00", "02:30:00", "00:40:00",
+                              {"0.61", "2.4", "2.2", "3.9", "4.6757", "4.28606", "5.42716",
+                               "4.400", "3.100", "5.500"}));
+        QCOMPARE(lerBytes(c3 + "/T3.id"),
+                 parcialCorpo("Lixadeira", "10", "00:06:00", "01:00:00", "00:12:00",
+                              {"0.31", "1.43104", "1.51873", "2.20004", "2.99587", "3.17945",
+                               "3.28983", "8.200", "2.900", "7.100"}));
+        QCOMPARE(lerBytes(m1 + "/T1.id"),
+                 parcialCorpo("Prensa", "4", "00:45:00", "03:00:00", "00:20:00", {"3.1"}));
+        QCOMPARE(lerBytes(m2 + "/T2.id"),
+                 parcialCorpo("Empilhadeira", "1", "02:30:00", "02:30:00", "00:40:00", {"1.9"}));
+        QCOMPARE(lerBytes(m3 + "/T3.id"),
+                 parcialCorpo("Lixadeira", "10", "00:06:00", "01:00:00", "00:12:00", {"5.1"}));
+        QCOMPARE(lerBytes(m.arquivoExposicao()),
+                 QByteArray(exposicaoInstrumento
+                            + "empresa_avaliadora; ;\nresponsavel_tecnico; ;\n"
+                              "empresa_avaliada; ;\nfuncionario_avaliado; ;\n"
+                              "setor;Produ\xe7\xe3o;\nenable_corpo;6;\nenable_mao;6;\n"
+                              "are_corpo;0.465299;\nare_mao;2.82544;\naren_corpo;0.465299;\n"
+                              "aren_mao;2.82544;\nFC_x_resultante;8.200;\n"
+                              "FC_y_resultante;4.100;\nFC_z_resultante;7.100;\n"
+                              "vdvexpx;6.31848;\nvdvexpy;5.48248;\nvdvexpz;6.78949;\n"
+                              "vdvr;8.24545;\nobservacoes;Linha 1\nLinha 2;\n"));
+
+        // Evaluating again changes nothing.
+        const QByteArray antes = lerBytes(m.arquivoExposicao());
+        QVERIFY(CalculoExposicao::avaliarMedida(m.pasta));
+        QCOMPARE(lerBytes(m.arquivoExposicao()), antes);
+    }
+
+    // What the evaluation counts and reads in a measurement's folders: the
+    // components with a .head, folders named exactly "corpo" and "mao", each
+    // partial-exposure file and component starting from unset fields (nothing
+    // of one leaks into the next), the result file's values over the data
+    // file's, the hand-arm run leaving the VDV fields as read.
+    void pastasEArquivos()
+    {
+        const MedidaTeste m = nova();
+        m.exposicao(exposicaoInstrumento + "vdvr;9.9;\n");
+        const auto tarefa = [&](const char *nome, const char *corpo) {
+            return m.parcial(nome, corpo, parcialInstrumento(nome, 1, "01:00:00", "01:00:00", "00:10:00"));
+        };
+        const QString a = tarefa("A", "corpo");
+        MedidaTeste::componente(a, "C1", dadosAmr(0.5), resultadoCorpo(1, 1, 1, 2, 2, 2));
+        MedidaTeste::componente(a, "C2", dadosAmr(0.5), resultadoCorpo(1, 1, 1, 2, 2, 2));
+        escreverBytes(a + "/y.dat", "amr(acc);100;\n"); // no y.head: not a component
+        const QString b = tarefa("B", "corpo");
+        for (const char *c : {"C1", "C2", "C3"})
+            MedidaTeste::componente(b, c, dadosAmr(0.5), resultadoCorpo(1, 1, 1, 2, 2, 2));
+        const QString vazio = tarefa("C", "corpo");
+        const QString maiuscula = tarefa("D", "Corpo");
+        MedidaTeste::componente(maiuscula, "C1", dadosAmr(9), "");
+        const QString e = tarefa("E", "corpo");
+        MedidaTeste::componente(e, "C1", "amr(acc);0.2;\nvdvx;1;\nFC_y;9;\n", "amr(acc);0.8;\nvdvy(acc);2;\n");
+        const QString f = m.parcial("F", "mao", parcialInstrumento("F", 1, "01:00:00", "01:00:00", "00:10:00")
+                                                  + "FC_x_parcial;9.000;\nvdvix;7;\n");
+        MedidaTeste::componente(f, "C1", dadosAmr(1), "");
+        const QString g = m.parcial("G", "mao", "nome_exp_parcial;G;\nnum_repeticao;1;\n");
+        MedidaTeste::componente(g, "C1", dadosAmr(0.6), "", 10);
+        MedidaTeste::componente(g, "C2", "Tempo;\n", "FC_x;3;\n", 0); // no amr(acc)
+        const QString head = tarefa("old.head", "mao");
+        MedidaTeste::componente(head, "c", dadosAmr(1.25), "");
+
+        QVERIFY(CalculoExposicao::avaliarMedida(m.pasta));
+        const auto exp = campos(m.arquivoExposicao());
+        QCOMPARE(exp.value("enable_corpo"), QByteArray("6"));
+        QCOMPARE(exp.value("enable_mao"), QByteArray("4"));
+        QCOMPARE(campos(a + "/A.id").value("arep"), QByteArray("0.5"));
+        QCOMPARE(campos(vazio + "/C.id").value("arep"), QByteArray("0"));
+        QCOMPARE(campos(vazio + "/C.id").value("vdvix"), QByteArray("0"));
+        QCOMPARE(lerBytes(maiuscula + "/D.id"), parcialInstrumento("D", 1, "01:00:00", "01:00:00", "00:10:00"));
+        const auto pe = campos(e + "/E.id");
+        QCOMPARE(pe.value("arep"), QByteArray("0.8"));
+        QCOMPARE(pe.value("vdvix"), QByteArray("1"));
+        QCOMPARE(pe.value("vdviy"), QByteArray("2"));
+        QCOMPARE(pe.value("FC_y_parcial"), QByteArray("9.000"));
+        QCOMPARE(campos(f + "/F.id").value("FC_x_parcial"), QByteArray("9.000"));
+        const auto pg = campos(g + "/G.id");
+        QCOMPARE(pg.value("FC_x_parcial"), QByteArray(" "));
+        QCOMPARE(pg.value("vdvix"), QByteArray(" "));
+        QCOMPARE(pg.value("tempo_exp"), QByteArray(" "));
+        QCOMPARE(pg.value("arep"), QByteArray("0.3"));
+        QCOMPARE(campos(head + "/old.head.id").value("arep"), QByteArray("1.25"));
+    }
+
+    void semParcialDeCorpo()
+    {
+        const MedidaTeste m = nova();
+        m.exposicao(exposicaoInstrumento + "enable_corpo;3;\nvdvr;9.9;\nFC_x_resultante;4.000;\n");
+        const QString mao = m.parcial("T1", "mao", parcialInstrumento("T", 2, "01:00:00", "02:00:00", "00:30:00"));
+        MedidaTeste::componente(mao, "C1", dadosAmr(2.0), resultadoCorpo(5, 5, 5, 5, 5, 5));
+        QVERIFY(CalculoExposicao::avaliarMedida(m.pasta));
+        const auto e = campos(m.arquivoExposicao());
+        QCOMPARE(e.value("enable_corpo"), QByteArray("3"));
+        QCOMPARE(e.value("vdvexpx"), QByteArray("0"));
+        QCOMPARE(e.value("vdvr"), QByteArray("0"));
+        QCOMPARE(e.value("FC_x_resultante"), QByteArray("0.000"));
+        QCOMPARE(e.value("are_mao"), QByteArray("1"));
+        // The hand-arm run uses amr only and leaves the VDV fields as read.
+        const auto p = campos(mao + "/T1.id");
+        QCOMPARE(p.value("arep"), QByteArray("2"));
+        QCOMPARE(p.value("vdvix"), QByteArray(" "));
+        QCOMPARE(p.value("FC_x_parcial"), QByteArray(" "));
+    }
+
+    void semArquivoDeExposicao()
+    {
+        QTemporaryDir d;
+        MedidaTeste m(d.filePath("X"));
+        const QString c = m.parcial("T", "mao", parcialInstrumento("T", 1, "01:00:00", "01:00:00", "01:00:00"));
+        MedidaTeste::componente(c, "C1", dadosAmr(2), "");
+        const QStringList pastas = LayoutMedida::pastasCorpo(m.pasta);
+        QVERIFY(!CalculoExposicao(m.arquivoExposicao(), pastas, "mao").gravou());
+        QVERIFY(!QFileInfo::exists(m.arquivoExposicao()));
+        QCOMPARE(campos(c + "/T.id").value("arep"), QByteArray("2"));
+    }
+
+    void valoresRuins_data()
+    {
+        QTest::addColumn<QByteArray>("dat");
+        QTest::addColumn<QByteArray>("res");
+        QTest::addColumn<QByteArray>("parcial");
+        QTest::newRow("not numbers") << QByteArray("amr(acc);abc;\n")
+                                     << QByteArray("vdvx;x;\nFC_x;?;\n")
+                                     << parcialInstrumento("T", 2, "00:10:00", "00:20:00", "00:05:00");
+        QTest::newRow("nan and inf") << QByteArray("amr(acc);nan;\n")
+                                     << QByteArray("vdvx;inf;\nvdvy;-inf;\nFC_z;nan;\n")
+                                     << parcialInstrumento("T", 2, "00:10:00", "00:20:00", "00:05:00");
+        QTest::newRow("negative") << QByteArray("amr(acc);-0.5;\n")
+                                  << QByteArray("vdvx;-2;\nFC_x;-3;\n")
+                                  << parcialInstrumento("T", 2, "00:10:00", "00:20:00", "00:05:00");
+        QTest::newRow("huge") << QByteArray("amr(acc);1e300;\n")
+                              << QByteArray("vdvx;1e300;\nvdvy;1e200;\nFC_x;1e300;\n")
+                              << parcialInstrumento("T", 2, "00:10:00", "00:20:00", "00:05:00");
+        QTest::newRow("negative times") << QByteArray("amr(acc);0.5;\n") << QByteArray("vdvx;2;\n")
+                                        << parcialInstrumento("T", -3, "-00:10:00", "00:20:00", "-00:05:00");
+        QTest::newRow("huge times") << QByteArray("amr(acc);0.5;\n") << QByteArray("vdvx;2;\n")
+                                    << parcialInstrumento("T", 2147483647, "1e300:00:00", "1e300:00:00", "00:00:01");
+    }
+
+    void valoresRuins()
+    {
+        QFETCH(QByteArray, dat);
+        QFETCH(QByteArray, res);
+        QFETCH(QByteArray, parcial);
+        for (const char *tipo : {"corpo", "mao"}) {
+            const MedidaTeste m = nova();
+            m.exposicao(exposicaoInstrumento + "setor;S;\nobservacoes;o;\n");
+            const QString c = m.parcial("T", tipo, parcial);
+            MedidaTeste::componente(c, "C1", dat, res);
+            QVERIFY(CalculoExposicao::avaliarMedida(m.pasta));
+            for (const QString &arquivo : {m.arquivoExposicao(), c + "/T.id"}) {
+                const QByteArray escrito = lerBytes(arquivo).toLower();
+                QVERIFY2(!escrito.contains("nan") && !escrito.contains("inf"), escrito.constData());
+            }
+            const auto e = campos(m.arquivoExposicao());
+            QCOMPARE(e.value("setor"), QByteArray("S"));
+            QCOMPARE(e.value("data_criacao"), QByteArray("02/01/2024"));
+            QCOMPARE(lerBytes(m.arquivoExposicao()).right(15), QByteArray("observacoes;o;\n"));
+            const auto p = campos(c + "/T.id");
+            QCOMPARE(p.value("tempo_exp_total"), parcial.split('\n').at(3).split(';').at(1));
+        }
+    }
+
+    // Line ends of other systems and a byte-order mark read as the
+    // instrument's own: the evaluation keeps every value it rewrites.
+    void finaisDeLinha_data()
+    {
+        QTest::addColumn<QByteArray>("fim");
+        QTest::addColumn<QByteArray>("inicio");
+        QTest::newRow("CR LF") << QByteArray("\r\n") << QByteArray();
+        QTest::newRow("CR only") << QByteArray("\r") << QByteArray();
+        QTest::newRow("byte-order mark") << QByteArray("\n") << QByteArray("\xEF\xBB\xBF");
+        QTest::newRow("CR only after a byte-order mark") << QByteArray("\r") << QByteArray("\xEF\xBB\xBF");
+    }
+
+    void finaisDeLinha()
+    {
+        QFETCH(QByteArray, fim);
+        QFETCH(QByteArray, inicio);
+        const auto comFim = [&](QByteArray texto) { return inicio + texto.replace("\n", fim); };
+        const MedidaTeste m = nova();
+        m.exposicao(comFim(exposicaoInstrumento + "setor;Prensas;\n"));
+        const QString c = m.parcial("T1", "mao", comFim(parcialInstrumento("Prensa", 4, "00:45:00", "03:00:00", "00:20:00")));
+        MedidaTeste::componente(c, "C1", comFim(dadosAmr(2.8)), "");
+        MedidaTeste::componente(c, "C2", comFim(dadosAmr(3.4)), "");
+        QVERIFY(CalculoExposicao::avaliarMedida(m.pasta));
+        const auto p = campos(c + "/T1.id");
+        QCOMPARE(p.value("nome_exp_parcial"), QByteArray("Prensa"));
+        QCOMPARE(p.value("num_repeticao"), QByteArray("4"));
+        QCOMPARE(p.value("tempo_exp"), QByteArray("00:45:00"));
+        QCOMPARE(p.value("tempo_exp_total"), QByteArray("03:00:00"));
+        QCOMPARE(p.value("arep"), QByteArray("3.1"));
+        const auto e = campos(m.arquivoExposicao());
+        QCOMPARE(e.value("nome_exposicao"), QByteArray("Operador-240102090507"));
+        QCOMPARE(e.value("jornada_de_trabalho"), QByteArray("08:00"));
+        QCOMPARE(e.value("setor"), QByteArray("Prensas"));
+        QCOMPARE(e.value("aren_mao"), QByteArray("1.89835")); // 3.1 for 3 h of 8
+    }
+
+    // A task whose repetitions or times cannot be used counts as no
+    // exposure, and a component without its data or result file is left
+    // out: every other task's contribution stands, exactly as in the same
+    // measurement with zeros in their place, or without that component.
+    void tarefaInutilizavel_data()
+    {
+        QTest::addColumn<QByteArray>("ruim");
+        QTest::addColumn<QByteArray>("referencia");
+        QTest::addColumn<QString>("semArquivo");
+        const QByteArray zero = parcialInstrumento("Ruim", 0, "00:10:00", "00:20:00", "00:10:00");
+        QTest::newRow("negative repetitions")
+            << parcialInstrumento("Ruim", -3, "00:10:00", "00:20:00", "00:10:00") << zero << "";
+        QTest::newRow("repetitions not a number")
+            << QByteArray(zero).replace("num_repeticao;0;", "num_repeticao;abc;") << zero << "";
+        QTest::newRow("negative mean time")
+            << parcialInstrumento("Ruim", 2, "-00:10:00", "00:20:00", "00:10:00")
+            << parcialInstrumento("Ruim", 2, "00:00:00", "00:20:00", "00:10:00") << "";
+        QTest::newRow("negative total time")
+            << parcialInstrumento("Ruim", 2, "00:10:00", "-00:20:00", "00:10:00")
+            << parcialInstrumento("Ruim", 2, "00:10:00", "00:00:00", "00:10:00") << "";
+        QTest::newRow("negative sampled time")
+            << parcialInstrumento("Ruim", 2, "00:10:00", "00:20:00", "-00:10:00")
+            << parcialInstrumento("Ruim", 2, "00:10:00", "00:20:00", "00:00:00") << "";
+        const QByteArray boa = parcialInstrumento("Boa", 2, "00:10:00", "00:20:00", "00:10:00");
+        QTest::newRow("component without .dat") << boa << boa << ".dat";
+        QTest::newRow("component without .res") << boa << boa << ".res";
+    }
+
+    void tarefaInutilizavel()
+    {
+        QFETCH(QByteArray, ruim);
+        QFETCH(QByteArray, referencia);
+        QFETCH(QString, semArquivo);
+        const auto montar = [&](const QByteArray &t2, bool comC3) {
+            const MedidaTeste m = nova();
+            m.exposicao(exposicaoInstrumento);
+            for (const char *tipo : {"corpo", "mao"}) {
+                const QString c1 = m.parcial("T1", tipo, parcialInstrumento("Prensa", 4, "00:45:00", "03:00:00", "00:20:00"));
+                MedidaTeste::componente(c1, "C1", dadosAmr(0.6), resultadoCorpo(1.8, 1.5, 2.6, 3.2, 4.1, 5.0));
+                MedidaTeste::componente(c1, "C2", dadosAmr(0.6), resultadoCorpo(2.1, 1.7, 3.0, 3.9, 3.6, 6.2));
+                if (comC3)
+                    MedidaTeste::componente(c1, "C3", dadosAmr(0.1), resultadoCorpo(9, 9, 9, 9, 9, 9));
+                const QString c2 = m.parcial("T2", tipo, t2);
+                MedidaTeste::componente(c2, "C1", dadosAmr(0.8), resultadoCorpo(2.4, 2.2, 3.9, 4.4, 3.1, 5.5));
+            }
+            return m;
+        };
+        const MedidaTeste m = montar(ruim, !semArquivo.isEmpty());
+        const MedidaTeste esperada = montar(referencia, false);
+        QStringList faltam;
+        if (!semArquivo.isEmpty()) {
+            for (const char *tipo : {"/T1/corpo/C3", "/T1/mao/C3"}) {
+                QVERIFY(QFile::remove(m.pasta + tipo + semArquivo));
+                faltam << m.pasta + tipo;
+            }
+        }
+        const CalculoExposicao::Resultado r = CalculoExposicao::avaliarMedida(m.pasta);
+        QVERIFY(r.gravou());
+        QCOMPARE(r.ignorados, faltam);
+        QVERIFY(CalculoExposicao::avaliarMedida(esperada.pasta));
+        QCOMPARE(lerBytes(m.arquivoExposicao()), lerBytes(esperada.arquivoExposicao()));
+        for (const char *tipo : {"/T1/corpo/T1.id", "/T1/mao/T1.id"})
+            QCOMPARE(lerBytes(m.pasta + tipo), lerBytes(esperada.pasta + tipo));
+        const auto e = campos(m.arquivoExposicao());
+        for (const char *chave : {"are_corpo", "aren_mao", "vdvexpx", "vdvr"})
+            QVERIFY2(CalculoExposicao::numero(e.value(chave)) > 0, chave);
+    }
+
+    void milComponentes()
+    {
+        const MedidaTeste m = nova();
+        m.exposicao(exposicaoInstrumento);
+        const QString c = m.parcial("T", "corpo", parcialInstrumento("T", 1, "08:00:00", "08:00:00", "08:00:00"));
+        for (int i = 0; i < 1000; ++i)
+            MedidaTeste::componente(c, QString("C%1").arg(i, 4, 10, QChar('0')),
+                                    dadosAmr(i % 2 ? 0.75 : 0.25), resultadoCorpo(1, 1, 1, 2, 2, 2));
+        QVERIFY(CalculoExposicao::avaliarMedida(m.pasta));
+        const auto p = campos(c + "/T.id");
+        QCOMPARE(p.value("arep"), QByteArray("0.5"));
+        QCOMPARE(p.value("vdvix"), QByteArray(CalculoExposicao::textoResultado(std::pow(1000.0, 0.25)).toLatin1()));
+        QCOMPARE(campos(m.arquivoExposicao()).value("enable_corpo"), QByteArray("1000"));
+    }
+
+    // Hand-arm A(8), points and hours until the action and limit values,
+    // worked out by hand: from the exposure times and the 8-hour reference
+    // whatever the working day, each task the energy average of its
+    // components weighted by their durations. Rounded as published, the
+    // figures are those of ISO 5349-2 and the HSE.
+    void maos_data()
+    {
+        QTest::addColumn<QString>("tarefas");
+        QTest::addColumn<QByteArray>("jornada");
+        QTest::addColumn<Situacao>("situacao");
+        QTest::addColumn<QVector<double>>("figuras"); // A(8), points, hours to action, to limit
+        const QByteArray oito = "08:00";
+        // ISO 5349-2, Annex E.3: three tools over the day, A(8) 3.6.
+        QTest::newRow("ISO 5349-2 E.3") << "4.6@1x02:00:00; 6.0@1x01:00:00; 3.6@1x02:00:00" << oito
+                                        << Situacao::AcimaDaAcao << QVector<double>{3.60971, 208.48, 2.39831, 9.59325};
+        QTest::newRow("HSE: 5 m/s² for 3 h, 3.06") << "5@1x03:00:00" << oito << Situacao::AcimaDaAcao
+                                                  << QVector<double>{3.06186, 150, 2, 8};
+        QTest::newRow("HSE: 2, 6 and 3.5 m/s² for 15, 30 and 90 min, 2.2")
+            << "2@1x00:15:00; 6@1x00:30:00; 3.5@1x01:30:00" << oito << Situacao::AbaixoDaAcao
+            << QVector<double>{2.16145, 74.75, 3.01003, 12.0401};
+        QTest::newRow("working day 00:00") << "5@1x03:00:00" << QByteArray("00:00") << Situacao::AcimaDaAcao
+                                          << QVector<double>{3.06186, 150, 2, 8};
+        QTest::newRow("working day not a time") << "5@1x03:00:00" << QByteArray("oito") << Situacao::AcimaDaAcao
+                                                << QVector<double>{3.06186, 150, 2, 8};
+        QTest::newRow("components by duration: 60 s at 3, 540 s at 5") << "3~60+5~540@1x08:00:00" << oito
+                                                                      << Situacao::AcimaDaAcao
+                                                                      << QVector<double>{4.83735, 374.4, 2.13675, 8.54701};
+        QTest::newRow("10 m/s² reaches the limit after 2 h") << "10@1x01:00:00" << oito << Situacao::AcimaDaAcao
+                                                            << QVector<double>{3.53553, 200, 0.5, 2};
+        QTest::newRow("at the limit: 10 m/s², 4 × 30 min") << "10@4x00:30:00" << oito << Situacao::AcimaDoLimite
+                                                          << QVector<double>{5, 400, 0.5, 2};
+        QTest::newRow("at the action value: 5 m/s² for 2 h") << "5@1x02:00:00" << oito << Situacao::AcimaDaAcao
+                                                            << QVector<double>{2.5, 100, 2, 8};
+        QTest::newRow("below: two components, their energy average") << "1+3@1x08:00:00" << oito
+                                                                     << Situacao::AbaixoDaAcao
+                                                                     << QVector<double>{2.23607, 80, 10, 40};
+    }
+
+    void maos()
+    {
+        QFETCH(QString, tarefas);
+        QFETCH(QByteArray, jornada);
+        QFETCH(QVector<double>, figuras);
+        const Avaliacao a = Avaliacao::avaliar(medida(novaPasta(), {}, tarefas, jornada));
+        QVERIFY(a.temMao && !a.temCorpo);
+        QTEST(a.mao.situacao(), "situacao");
+        COMPARAR(a.mao.valor, figuras.at(0));
+        COMPARAR(a.mao.pontos(), figuras.at(1));
+        COMPARAR(a.mao.tempoAteAcao() / 3600, figuras.at(2));
+        COMPARAR(a.mao.tempoAteLimite() / 3600, figuras.at(3));
+    }
+
+    // Whole body: the three axes' A(8) with their factors, the dominant
+    // axis, its points and hours until the action and limit values.
+    void corpo_data()
+    {
+        QTest::addColumn<QString>("tarefas");
+        QTest::addColumn<QVector<double>>("eixos");
+        QTest::addColumn<int>("eixo");
+        QTest::addColumn<Situacao>("situacao");
+        QTest::addColumn<QVector<double>>("figuras"); // points, hours to action, to limit
+        const double nunca = std::numeric_limits<double>::infinity();
+        QTest::newRow("z dominant, below") << "0.3,0.2,0.6@1x04:00:00" << QVector<double>{0.296985, 0.19799, 0.424264}
+                                           << 2 << Situacao::AbaixoDaAcao << QVector<double>{72, 5.55556, 29.3889};
+        QTest::newRow("x dominant by its factor 1.4") << "0.5,0.1,0.6@1x08:00:00" << QVector<double>{0.7, 0.14, 0.6}
+                                                      << 0 << Situacao::AcimaDaAcao << QVector<double>{196, 4.08163, 21.5918};
+        QTest::newRow("y dominant") << "0.1,0.9,0.6@1x08:00:00" << QVector<double>{0.14, 1.26, 0.6} << 1
+                                    << Situacao::AcimaDoLimite << QVector<double>{635.04, 1.25976, 6.66415};
+        QTest::newRow("components averaged, two tasks")
+            << "0.2,0,0.8+0.4,0,1.0@2x01:00:00; 0.3,0.3,1.2@1x02:00:00" << QVector<double>{0.305123, 0.21, 0.751665}
+            << 2 << Situacao::AcimaDaAcao << QVector<double>{226, 1.76991, 9.36283};
+        QTest::newRow("z at the limit") << "0,0,1.15@1x08:00:00" << QVector<double>{0, 0, 1.15} << 2
+                                        << Situacao::AcimaDoLimite << QVector<double>{529, 1.51229, 8};
+        QTest::newRow("no vibration: never reached") << "0,0,0@1x08:00:00" << QVector<double>{0, 0, 0} << 0
+                                                     << Situacao::AbaixoDaAcao << QVector<double>{0, nunca, nunca};
+    }
+
+    void corpo()
+    {
+        QFETCH(QString, tarefas);
+        QFETCH(QVector<double>, eixos);
+        QFETCH(QVector<double>, figuras);
+        const Avaliacao a = Avaliacao::avaliar(medida(novaPasta(), tarefas, {}));
+        QVERIFY(a.temCorpo && !a.temMao);
+        for (int e = 0; e < 3; ++e)
+            COMPARAR(a.a8Eixo[e], eixos.at(e));
+        QTEST(a.corpo.eixo, "eixo");
+        QCOMPARE(a.corpo.valor, a.a8Eixo[a.corpo.eixo]);
+        QTEST(a.corpo.situacao(), "situacao");
+        COMPARAR(a.corpo.pontos(), figuras.at(0));
+        COMPARAR(a.corpo.tempoAteAcao() / 3600, figuras.at(1));
+        COMPARAR(a.corpo.tempoAteLimite() / 3600, figuras.at(2));
+    }
+
+    // The largest exposure VDV: each task's grows with the fourth root of
+    // its total over its sampled time, the tasks add up as fourth powers;
+    // no points (no standard gives points for a dose) and hours until the
+    // action and limit values, VDV⁴ growing in proportion to the time.
+    void vdv_data()
+    {
+        QTest::addColumn<QString>("tarefas");
+        QTest::addColumn<int>("eixo");
+        QTest::addColumn<Situacao>("situacao");
+        QTest::addColumn<QVector<double>>("figuras"); // VDV, hours to action, to limit
+        // ISO 2631-1, 6.3.2: 8.5 over 2 h of an 8-hour exposure, 8.5 × (8 h / 2 h)^¼ = 12.0.
+        QTest::newRow("ISO 2631-1: 8.5 over 2 h of 8") << "0.1,0.1,0.1,1,1,8.5@1x08:00:00@08:00:00/02:00:00" << 2
+                                                     << Situacao::AcimaDaAcao << QVector<double>{12.0208, 2.62736, 74.5129};
+        // VDV 4 and 10 over 30 min sampled of 8 h: 4 × 1.4 × 2 on x, 10 × 2 on z.
+        QTest::newRow("z, above the action value") << "0.1,0.1,0.1,4,4,10@1x08:00:00@08:00:00/00:30:00" << 2
+                                                   << Situacao::AcimaDaAcao << QVector<double>{20, 0.342875, 9.72405};
+        QTest::newRow("x by its factor 1.4, below") << "0.1,0.1,0.1,3,1,4@1x01:00:00@01:00:00/01:00:00" << 0
+                                                    << Situacao::AbaixoDaAcao << QVector<double>{4.2, 22.0378, 625};
+        QTest::newRow("two tasks add up to the limit") << "0.1,0.1,0.1,1,1,17.66@1x04:00:00@04:00:00/04:00:00;"
+                                                          "0.1,0.1,0.1,1,1,17.66@1x04:00:00@04:00:00/04:00:00"
+                                                       << 2 << Situacao::AcimaDoLimite
+                                                       << QVector<double>{21.0014, 0.282009, 7.99787};
+    }
+
+    void vdv()
+    {
+        QFETCH(QString, tarefas);
+        QFETCH(QVector<double>, figuras);
+        const Avaliacao a = Avaliacao::avaliar(medida(novaPasta(), tarefas, {}));
+        QVERIFY(a.vdv.calculada());
+        QTEST(a.vdv.eixo, "eixo");
+        QTEST(a.vdv.situacao(), "situacao");
+        COMPARAR(a.vdv.valor, figuras.at(0));
+        QVERIFY(!a.vdv.temPontos() && std::isnan(a.vdv.pontos()));
+        COMPARAR(a.vdv.tempoAteAcao() / 3600, figuras.at(1));
+        COMPARAR(a.vdv.tempoAteLimite() / 3600, figuras.at(2));
+    }
+
+    // Every band boundary of both criteria, just below, at and just above
+    // it: the Brazilian bands on the stored aren and VDVR (six significant
+    // digits), the European statuses on the assessment's own figures.
+    void faixas_data()
+    {
+        QTest::addColumn<QString>("grandeza");
+        QTest::addColumn<double>("valor");
+        QTest::addColumn<QString>("esperado");
+        const QString nr[4] = {"aceitavel", "acima_nivel_acao", "regiao_incerteza", "acima_limite"};
+        // At each limit: the first closes Aceitável, the second opens the
+        // uncertainty region, the third closes it.
+        const struct {
+            const char *grandeza;
+            double limites[3];
+        } brasil[] = {{"aren_mao", {2.5, 3.5, 5.0}}, {"aren_corpo", {0.5, 0.9, 1.1}}, {"vdvr", {9.1, 16.4, 21.0}}};
+        for (const auto &g : brasil) {
+            for (int i = 0; i < 3; ++i) {
+                const double l = g.limites[i];
+                const int noLimite = i == 1 ? 2 : i;
+                // One unit of the sixth significant digit away.
+                const double passo = l * 1e-5;
+                QTest::addRow("%s %g", g.grandeza, l - passo) << g.grandeza << l - passo << nr[i];
+                QTest::addRow("%s %g", g.grandeza, l) << g.grandeza << l << nr[noLimite];
+                QTest::addRow("%s %g", g.grandeza, l + passo) << g.grandeza << l + passo << nr[i + 1];
+            }
+        }
+        const QString ue[3] = {"below_action", "action_reached", "limit_reached"};
+        const struct {
+            const char *grandeza;
+            double limites[2];
+        } europa[] = {{"A(8) mao", {2.5, 5}}, {"A(8)z corpo", {0.5, 1.15}}, {"VDVz corpo", {9.1, 21}}};
+        for (const auto &g : europa) {
+            for (int i = 0; i < 2; ++i) {
+                const double l = g.limites[i];
+                QTest::addRow("%s %g", g.grandeza, l - 0.001) << g.grandeza << l - 0.001 << ue[i];
+                QTest::addRow("%s %g", g.grandeza, l) << g.grandeza << l << ue[i + 1];
+                QTest::addRow("%s %g", g.grandeza, l + 0.001) << g.grandeza << l + 0.001 << ue[i + 1];
+            }
+        }
+    }
+
+    void faixas()
+    {
+        QFETCH(QString, grandeza);
+        QFETCH(double, valor);
+        QFETCH(QString, esperado);
+        const QString v = QString::number(valor, 'g', 17);
+        // Over 8 hours, sampled whole: A(8) and VDV are the component's own.
+        const QString pasta = grandeza == "A(8) mao" ? medida(novaPasta(), {}, v + "@1x08:00:00")
+            : grandeza == "A(8)z corpo"              ? medida(novaPasta(), "0,0," + v + "@1x08:00:00", {})
+            : grandeza == "VDVz corpo" ? medida(novaPasta(), "0,0,0.1,0,0," + v + "@1x08:00:00@08:00:00/08:00:00", {})
+                                       : medida(novaPasta(), "0.1,0.1,0.1@1x08:00:00", "1@1x08:00:00");
+        const QString id = pasta + '/' + QFileInfo(pasta).fileName() + ".id";
+        if (grandeza.startsWith("aren") || grandeza == "vdvr")
+            QVERIFY(trocarCampo(id, grandeza.toLatin1(), QByteArray::number(valor, 'g', 6)));
+        const Avaliacao a = Avaliacao::avaliar(pasta);
+        const QMap<Avaliacao::Faixa, QString> faixas = {
+            {Avaliacao::Faixa::Aceitavel, "aceitavel"}, {Avaliacao::Faixa::AcimaNivelAcao, "acima_nivel_acao"},
+            {Avaliacao::Faixa::RegiaoIncerteza, "regiao_incerteza"}, {Avaliacao::Faixa::AcimaLimite, "acima_limite"}};
+        const QMap<Situacao, QString> situacoes = {{Situacao::AbaixoDaAcao, "below_action"},
+                                                   {Situacao::AcimaDaAcao, "action_reached"},
+                                                   {Situacao::AcimaDoLimite, "limit_reached"}};
+        const QMap<QString, QString> obtido = {
+            {"aren_mao", faixas.value(a.nrMao.faixa())},  {"aren_corpo", faixas.value(a.nrCorpo.faixa())},
+            {"vdvr", faixas.value(a.nrVdvr.faixa())},     {"A(8) mao", situacoes.value(a.mao.situacao())},
+            {"A(8)z corpo", situacoes.value(a.corpo.situacao())},
+            {"VDVz corpo", situacoes.value(a.vdv.situacao())}};
+        QCOMPARE(obtido.value(grandeza), esperado);
+    }
+
+    // The whole body's band is the worse of its aren's and its VDVR's; one
+    // unknown leaves it unknown unless the other is above the limit.
+    void faixaCorpoInteiro_data()
+    {
+        QTest::addColumn<QByteArray>("aren");
+        QTest::addColumn<QByteArray>("vdvr");
+        QTest::addColumn<int>("faixa");
+        QTest::newRow("both acceptable") << QByteArray("0.5") << QByteArray("9.1") << int(Avaliacao::Faixa::Aceitavel);
+        QTest::newRow("VDVR above the action level")
+            << QByteArray("0.431") << QByteArray("10.46") << int(Avaliacao::Faixa::AcimaNivelAcao);
+        QTest::newRow("aren uncertain, VDVR above the action level")
+            << QByteArray("1.0") << QByteArray("12") << int(Avaliacao::Faixa::RegiaoIncerteza);
+        QTest::newRow("VDVR above the limit") << QByteArray("0.2") << QByteArray("21.1") << int(Avaliacao::Faixa::AcimaLimite);
+        QTest::newRow("VDVR unknown") << QByteArray("0.2") << QByteArray("abc") << int(Avaliacao::Faixa::NaoCalculada);
+        QTest::newRow("VDVR unknown, aren above the limit")
+            << QByteArray("1.2") << QByteArray("abc") << int(Avaliacao::Faixa::AcimaLimite);
+    }
+
+    void faixaCorpoInteiro()
+    {
+        QFETCH(QByteArray, aren);
+        QFETCH(QByteArray, vdvr);
+        const QString pasta = medida(novaPasta(), "0.1,0.1,0.1@1x08:00:00", {});
+        const QString id = pasta + '/' + QFileInfo(pasta).fileName() + ".id";
+        QVERIFY(trocarCampo(id, "aren_corpo", aren) && trocarCampo(id, "vdvr", vdvr));
+        QTEST(int(Avaliacao::avaliar(pasta).faixaCorpoInteiro()), "faixa");
+    }
+
+    // One value of a sound measurement spoiled: only the figures that need
+    // it cannot be computed (or only their times), each saying where and
+    // which key.
+    void entradaRuim_data()
+    {
+        QTest::addColumn<QString>("arquivo"); // spoiled file; the others are evaluated again
+        QTest::addColumn<QByteArray>("chave");
+        QTest::addColumn<QByteArray>("valor"); // null: the line removed
+        QTest::addColumn<QString>("figura");   // "mao", "corpo", "vdv", "nr-mao" or "nr-vdvr"
+        QTest::addColumn<bool>("soTempos");
+        QTest::addColumn<Falta>("falta");
+        QTest::addColumn<QString>("problema"); // "where|key"
+        const QString exp = "M.id";
+        const QByteArray nada;
+        QTest::newRow("hand-arm aren not a number") << exp << QByteArray("aren_mao") << QByteArray("abc") << "nr-mao"
+                                                    << false << Falta::ValorInvalido << "|aren_mao";
+        QTest::newRow("hand-arm aren nan") << exp << QByteArray("aren_mao") << QByteArray("nan") << "nr-mao" << false
+                                           << Falta::ValorInvalido << "|aren_mao";
+        QTest::newRow("hand-arm aren with a decimal comma") << exp << QByteArray("aren_mao") << QByteArray("3,5")
+                                                            << "nr-mao" << false << Falta::ValorInvalido << "|aren_mao";
+        QTest::newRow("VDVR missing") << exp << QByteArray("vdvr") << nada << "nr-vdvr" << false
+                                      << Falta::ValorInvalido << "|vdvr";
+        QTest::newRow("VDV inf") << exp << QByteArray("vdvexpz") << QByteArray("inf") << "vdv" << false
+                                 << Falta::ValorInvalido << "|vdvexpz";
+        QTest::newRow("component without duration") << "T2/mao/C1.head" << QByteArray("duracao_comp") << nada << "mao"
+                                                    << false << Falta::ComponenteSemValor << "T2/mao/C1|duracao_comp";
+        QTest::newRow("component of 0 s") << "T1/corpo/C1.head" << QByteArray("duracao_comp") << QByteArray("0")
+                                          << "corpo" << false << Falta::ComponenteSemValor << "T1/corpo/C1|duracao_comp";
+        QTest::newRow("component without amx") << "T1/corpo/C1.dat" << QByteArray("amx(acc)") << nada << "corpo"
+                                               << false << Falta::ComponenteSemValor << "T1/corpo/C1|amx(acc)";
+        QTest::newRow("component VDV not a number") << "T1/corpo/C1.res" << QByteArray("vdvy(acc)") << QByteArray("x")
+                                                    << "vdv" << false << Falta::ComponenteSemValor << "T1/corpo/C1|vdvy";
+        QTest::newRow("hand-arm component without amr") << "T2/mao/C1.dat" << QByteArray("amr(acc)") << nada << "mao"
+                                                        << false << Falta::ComponenteSemValor << "T2/mao/C1|amr(acc)";
+        QTest::newRow("repetitions not a number") << "T2/mao/T2.id" << QByteArray("num_repeticao") << QByteArray("dois")
+                                                  << "mao" << false << Falta::TempoInvalido << "T2/mao|";
+        QTest::newRow("time of a repetition not a time") << "T1/corpo/T1.id" << QByteArray("tempo_exp")
+                                                         << QByteArray("abc") << "corpo" << false
+                                                         << Falta::TempoInvalido << "T1/corpo|";
+        QTest::newRow("sampled time 0") << "T1/corpo/T1.id" << QByteArray("tempo_amostrado") << QByteArray("00:00:00")
+                                        << "vdv" << false << Falta::TempoInvalido << "T1/corpo|";
+        QTest::newRow("no repetitions: no time to reach anything") << "T2/mao/T2.id" << QByteArray("num_repeticao")
+                                                                   << QByteArray("0") << "mao" << true
+                                                                   << Falta::SemTempoExposicao << "|";
+    }
+
+    void entradaRuim()
+    {
+        QFETCH(QString, arquivo);
+        QFETCH(QByteArray, chave);
+        QFETCH(QByteArray, valor);
+        QFETCH(QString, figura);
+        QFETCH(bool, soTempos);
+        QFETCH(Falta, falta);
+        QFETCH(QString, problema);
+        const QString pasta = novaPasta();
+        medida(pasta, "0.3,0.2,0.6,4,4,10@1x04:00:00", "3@1x02:00:00");
+        QVERIFY(trocarCampo(pasta + '/' + (arquivo == "M.id" ? QFileInfo(pasta).fileName() + ".id" : arquivo), chave,
+                            valor));
+        if (arquivo != "M.id")
+            CalculoExposicao::avaliarMedida(pasta);
+        const Avaliacao a = Avaliacao::avaliar(pasta);
+        QVERIFY(a.temMao && a.temCorpo);
+        const auto texto = [](const Avaliacao::Problema &p) { return p.onde + '|' + p.chave; };
+        const QMap<QString, const Avaliacao::FiguraNr *> figurasNr = {
+            {"nr-mao", &a.nrMao}, {"nr-corpo", &a.nrCorpo}, {"nr-vdvr", &a.nrVdvr}};
+        for (auto i = figurasNr.cbegin(); i != figurasNr.cend(); ++i) {
+            const bool afetada = figura == i.key();
+            QCOMPARE(i.value()->faixa() == Avaliacao::Faixa::NaoCalculada, afetada);
+            if (afetada) {
+                QCOMPARE(i.value()->problema.falta, falta);
+                QCOMPARE(texto(i.value()->problema), problema);
+            }
+        }
+        const QMap<QString, const Avaliacao::Figura *> figuras = {{"mao", &a.mao}, {"corpo", &a.corpo}, {"vdv", &a.vdv}};
+        for (auto i = figuras.cbegin(); i != figuras.cend(); ++i) {
+            const Avaliacao::Figura &f = *i.value();
+            if (figura != i.key()) {
+                QVERIFY2(f.calculada() && f.temposCalculados(), qPrintable(i.key()));
+                continue;
+            }
+            const Avaliacao::Problema &p = soTempos ? f.problemaTempo : f.problema;
+            QCOMPARE(f.calculada(), soTempos);
+            QCOMPARE(p.falta, falta);
+            QCOMPARE(texto(p), problema);
+            QCOMPARE(f.situacao() == Situacao::NaoCalculada, !soTempos);
+            QVERIFY(std::isnan(f.tempoAteAcao()) && std::isnan(f.tempoAteLimite()));
+        }
+    }
+
+    void semResultados_data()
+    {
+        QTest::addColumn<QByteArray>("exposicao");
+        QTest::newRow("counts 0") << QByteArray("enable_corpo;0;\nenable_mao;0;\njornada_de_trabalho;08:00;\n");
+        QTest::newRow("counts unset") << QByteArray("jornada_de_trabalho;08:00;\n");
+        QTest::newRow("binary") << QByteArray("\x00\xff\x01;\x02\n", 6);
+        QTest::newRow("no exposure file") << QByteArray();
+    }
+
+    void semResultados()
+    {
+        QFETCH(QByteArray, exposicao);
+        MedidaTeste m(novaPasta());
+        if (!exposicao.isNull())
+            m.exposicao(exposicao);
+        const Avaliacao a = Avaliacao::avaliar(m.pasta);
+        QVERIFY(!a.temMao);
+        QVERIFY(!a.temCorpo);
+    }
+
+    // The total of a task, and whether typed values may be saved at all.
+    void tempoTotal_data()
+    {
+        QTest::addColumn<QString>("tempo");
+        QTest::addColumn<QString>("repeticoes");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("problema"); // the field named, "" when it may be saved
+        QTest::newRow("6 x 10 min") << "00:10:00" << "6" << "01:00:00" << "";
+        QTest::newRow("13 x 2 h, past a day") << "02:00:00" << "13" << "26:00:00" << "";
+        QTest::newRow("no repetitions") << "01:00:00" << "0" << "00:00:00" << "";
+        QTest::newRow("one-digit hour") << "1:05:07" << "2" << "02:10:14" << "";
+        QTest::newRow("100 h") << "10:00:00" << "10" << "100:00:00" << "";
+        QTest::newRow("repetitions not a number") << "00:10:00" << "x" << "00:00:00" << "repetições";
+        QTest::newRow("negative repetitions") << "00:10:00" << "-3" << "-00:30:00" << "repetições";
+        QTest::newRow("repetitions with a blank") << "00:10:00" << "3 " << "00:30:00" << "repetições";
+        QTest::newRow("duration not a number") << "abc" << "3" << "00:00:00" << "Tempo";
+        QTest::newRow("99:99:99") << "99:99:99" << "1" << "100:40:39" << "Tempo";
+        QTest::newRow("60 seconds") << "00:00:60" << "1" << "00:01:00" << "Tempo";
+        QTest::newRow("one-digit minutes") << "1:5:07" << "2" << "02:10:14" << "Tempo";
+        QTest::newRow("hours and minutes only") << "1:30" << "2" << "03:00:00" << "Tempo";
+        QTest::newRow("empty mask") << "::" << "2" << "00:00:00" << "Tempo";
+    }
+
+    void tempoTotal()
+    {
+        QFETCH(QString, tempo);
+        QFETCH(QString, repeticoes);
+        QFETCH(QString, problema);
+        QTEST(Edicao::tempoTotal(tempo, repeticoes), "total");
+        const QString texto = Edicao::problemaParcial({"Prensa", repeticoes, tempo});
+        QCOMPARE(texto.isEmpty(), problema.isEmpty());
+        QVERIFY2(texto.contains(problema), qPrintable(texto));
+        Armazem a;
+        const QString parcial = a.corpo + "/T.id";
+        const QByteArray antes = lerBytes(parcial);
+        QString erro;
+        QCOMPARE(Edicao::salvarParcial(a.corpo, {"Prensa", repeticoes, tempo}, a.m.arquivoExposicao(),
+                                       a.pastas(), &erro),
+                 problema.isEmpty());
+        if (!problema.isEmpty()) {
+            QCOMPARE(erro, texto);
+            QCOMPARE(lerBytes(parcial), antes);
+        }
+    }
+
+    // The total past 24 hours reaches the evaluation whole.
+    void recalculoComTotalLongo()
+    {
+        Armazem a;
+        QVERIFY(Edicao::salvarParcial(a.corpo, {"Prensa", "13", "02:00:00"}, a.m.arquivoExposicao(),
+                                      a.pastas()));
+        const QString parcial = a.corpo + "/T.id";
+        QCOMPARE(a.campo(parcial, "tempo_exp_total"), QString("26:00:00"));
+        // are = sqrt(0.5² x 13 x 7200 / 28800); vdvexp x = 1.4 x (2⁴ + 2⁴)^¼ x (93600 / 1800)^¼
+        QCOMPARE(a.campo(a.m.arquivoExposicao(), "are_corpo"),
+                 QString::number(std::sqrt(0.25 * 13 * 7200 / 28800.0), 'g', 6));
+        QCOMPARE(a.campo(a.m.arquivoExposicao(), "vdvexpx"),
+                 QString::number(1.4 * std::pow(32.0, 0.25) * std::pow(93600 / 1800.0, 0.25), 'g', 6));
+        AcessarArquivo p;
+        p.lerExposicaoParcial(parcial);
+        QCOMPARE(p.getNome_exp_parcial(), QString("Prensa"));
+        QCOMPARE(p.getNum_repeticao(), QString("13"));
+    }
+
+    void identificacao()
+    {
+        Armazem a;
+        const QByteArray antes = lerBytes(a.m.arquivoExposicao());
+        Edicao::Identificacao d{"Acme", "Ana", "Fabrica; Sul", QString::fromUtf8("José"), "Prensas",
+                                "linha 1\nlinha 2"};
+        QVERIFY(Edicao::salvarIdentificacao(a.m.arquivoExposicao(), d));
+        QCOMPARE(a.campo(a.m.arquivoExposicao(), "setor"), QString("Prensas"));
+        QCOMPARE(a.campo(a.m.arquivoExposicao(), "observacoes"), QString("linha 1\nlinha 2"));
+        QCOMPARE(a.campo(a.m.arquivoExposicao(), "are_corpo"), QString("0.0721688"));
+        AcessarArquivo e;
+        e.lerExposicao(a.m.arquivoExposicao());
+        QCOMPARE(e.getEmpresa_avaliada(), QString("Fabrica; Sul"));
+        QVERIFY(lerBytes(a.m.arquivoExposicao()) != antes);
+        QVERIFY(!Edicao::salvarIdentificacao(a.raiz + "X/X.id", d));
+        QVERIFY(!QFileInfo::exists(a.raiz + "X"));
+    }
+
+    void apagarExposicao_data()
+    {
+        QTest::addColumn<QString>("alvo");
+        QTest::addColumn<int>("resultado");
+        QTest::newRow("a measurement") << "M" << int(Edicao::Resultado::Feito);
+        QTest::newRow("the store") << "" << int(Edicao::Resultado::Recusado);
+        QTest::newRow("the store, as .") << "." << int(Edicao::Resultado::Recusado);
+        QTest::newRow("Perfil") << "Perfil" << int(Edicao::Resultado::Recusado);
+        QTest::newRow("Arquivos PDF") << "Arquivos PDF" << int(Edicao::Resultado::Recusado);
+        QTest::newRow("above the store") << ".." << int(Edicao::Resultado::Recusado);
+        QTest::newRow("outside through ..") << "M/../../fora" << int(Edicao::Resultado::Recusado);
+        QTest::newRow("a partial folder") << "M/T" << int(Edicao::Resultado::Recusado);
+        QTest::newRow("a link out of the store") << "link" << int(Edicao::Resultado::Recusado);
+        QTest::newRow("missing") << "nada" << int(Edicao::Resultado::Recusado);
+    }
+
+    void apagarExposicao()
+    {
+        QFETCH(QString, alvo);
+        Armazem a;
+        const QString fora = a.dir.filePath("fora");
+        QDir().mkpath(fora);
+        escreverBytes(fora + "/importante", "x");
+        QFile::link(fora, a.raiz + "link");
+        const auto antes = conteudoDe(a.dir.path());
+        const int r = int(Edicao::apagarExposicao(a.raiz, a.raiz + alvo));
+        QTEST(r, "resultado");
+        QCOMPARE(lerBytes(fora + "/importante"), QByteArray("x"));
+        QVERIFY(QFileInfo(a.raiz + "Perfil/perfil.id").isFile());
+        if (r == int(Edicao::Resultado::Feito))
+            QVERIFY(!QFileInfo::exists(a.m.pasta));
+        else
+            QCOMPARE(conteudoDe(a.dir.path()), antes);
+    }
+
+    void apagarParcialEComponente()
+    {
+        Armazem a;
+        const QString mao = a.m.parcial("T", "mao", parcialInstrumento("T", 1, "00:10:00", "00:10:00", "00:30:00"));
+        MedidaTeste::componente(mao, "C1", dadosAmr(2), "");
+        a.avaliar();
+        QCOMPARE(a.campo(a.m.arquivoExposicao(), "enable_corpo"), QString("2"));
+
+        QCOMPARE(int(Edicao::apagarComponente(a.raiz, a.corpo + "/C1", a.m.arquivoExposicao(), a.pastas())),
+                 int(Edicao::Resultado::Feito));
+        for (const char *ext : {".head", ".dat", ".res"})
+            QVERIFY(!QFileInfo::exists(a.corpo + "/C1" + ext));
+        QCOMPARE(a.campo(a.m.arquivoExposicao(), "enable_corpo"), QString("1"));
+
+        QCOMPARE(int(Edicao::apagarComponente(a.raiz, a.dir.filePath("x/C1"), a.m.arquivoExposicao(), a.pastas())),
+                 int(Edicao::Resultado::Recusado));
+        QCOMPARE(int(Edicao::apagarParcial(a.raiz, a.m.pasta + "/T", a.m.arquivoExposicao(), a.pastas())),
+                 int(Edicao::Resultado::Recusado));
+        QCOMPARE(int(Edicao::apagarParcial(a.raiz, a.raiz + "Perfil", a.m.arquivoExposicao(), a.pastas())),
+                 int(Edicao::Resultado::Recusado));
+
+        QCOMPARE(int(Edicao::apagarParcial(a.raiz, a.corpo, a.m.arquivoExposicao(), a.pastas())),
+                 int(Edicao::Resultado::Feito));
+        QVERIFY(!QFileInfo::exists(a.corpo));
+        QVERIFY(QFileInfo::exists(mao + "/T.id"));
+        // The whole-body results are those of no partial exposure now; the
+        // count stays as the last evaluation left it.
+        QCOMPARE(a.campo(a.m.arquivoExposicao(), "vdvexpx"), QString("0"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstAvaliacao)
+#include "tst_avaliacao.moc"

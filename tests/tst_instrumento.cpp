@@ -1,0 +1,569 @@
+#include "data/acessararquivo.h"
+#include "data/layoutmedida.h"
+#include "device/deteccao.h"
+#include "device/download.h"
+#include "device/sincronizacao.h"
+#include "device/transferencia.h"
+#include "evaluation/calculoexposicao.h"
+#include "instrumentoteste.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(QList<Volume>)
+
+using Aparencia = EstadoConexao::Aparencia;
+
+// The instrument found among the volumes; pairing, download, import,
+// export and erase, on a simulated instrument and a real store.
+class TstInstrumento : public QObject
+{
+    Q_OBJECT
+
+private:
+    const Avaliador avaliador{"Acme Higiene", QString::fromUtf8("João Técnico")};
+
+    static QString nomeDeDownload(const QString &pasta)
+    {
+        return LayoutMedida::nomeDownload(QFileInfo(pasta).lastModified());
+    }
+
+    static Volume v(const QString &nome, const QString &raiz, bool pronto = true,
+                    bool leitura = false)
+    {
+        return {nome, raiz, true, pronto, leitura};
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QLoggingCategory::setFilterRules("default.debug=false");
+    }
+
+    void baixarNovaMedida()
+    {
+        BancadaTeste b;
+        const QString pasta = b.dados + "MED001";
+        const QString novo = nomeDeDownload(pasta);
+        const Download::Relatorio r =
+            Download::baixar(pasta, b.armazem, false, false, avaliador, b.id());
+        QCOMPARE(int(r.resultado), int(Download::Resultado::Baixado));
+        QCOMPARE(r.pastaLocal, b.armazem + novo);
+        QCOMPARE(r.pastaInstrumento, QDir(b.dados).absoluteFilePath(novo));
+
+        // On the instrument: new folder and file names, five header lines.
+        QVERIFY(!QFileInfo::exists(pasta));
+        const QByteArray cabecalho = lerBytes(r.pastaInstrumento + "/" + novo + ".id");
+        QCOMPARE(cabecalho.count('\n'), 5);
+        QVERIFY(cabecalho.startsWith("nome_exposicao;"));
+        QVERIFY(cabecalho.contains("-" + novo.mid(2).toLatin1() + ";\n"));
+
+        // In the store: the whole folder, evaluated and stamped.
+        AcessarArquivo a;
+        a.lerExposicao(LayoutMedida::arquivoExposicao(r.pastaLocal));
+        QCOMPARE(a.getEmpresa_avaliadora(), QString("Acme Higiene"));
+        QCOMPARE(a.getResponsavel_tecnico(), QString::fromUtf8("João Técnico"));
+        QCOMPARE(a.getId_equipamento(), b.id());
+        QVERIFY(a.getEnable_corpo().toInt() > 0);
+        QVERIFY(a.getAre_corpo().toDouble() > 0);
+        QCOMPARE(LayoutMedida::contarArquivosHead(r.pastaLocal),
+                 LayoutMedida::contarArquivosHead(r.pastaInstrumento));
+        QCOMPARE(pastasDe(b.armazem).filter(QRegularExpression("^\\.")), QStringList());
+
+        // Paired from now on; a second download keeps the name.
+        const auto c = Sincronizacao::compararDiretorios(b.dados, b.armazem, b.id());
+        QCOMPARE(c.dadosIguais, QStringList{r.pastaInstrumento});
+        QCOMPARE(Download::novoNome(r.pastaInstrumento), novo);
+        const auto outro = Sincronizacao::compararDiretorios(b.dados, b.armazem, "KT-OUTRO");
+        QVERIFY(outro.dadosIguais.isEmpty());
+    }
+
+    void pareamento()
+    {
+        BancadaTeste b;
+        const auto r = Download::baixar(b.dados + "MED002", b.armazem, false, false, avaliador, b.id());
+        QCOMPARE(int(r.resultado), int(Download::Resultado::Baixado));
+        // A component lost in the local copy breaks the pairing.
+        const QString head = LayoutMedida::componentes(LayoutMedida::pastasCorpo(r.pastaLocal).at(1)).value(0);
+        QVERIFY(QFile::remove(head + ".head"));
+        QVERIFY(Sincronizacao::compararDiretorios(b.dados, b.armazem, b.id()).dadosIguais.isEmpty());
+
+        const auto linhas = Sincronizacao::linhas(b.dados, {});
+        QCOMPARE(linhas.size(), 3);
+        // Newest recording first: the downloaded MED002 keeps its place and
+        // its time although renaming touched its folder.
+        QCOMPARE(LayoutMedida::nomePasta(linhas.at(0).pasta), QString("MED003"));
+        QCOMPARE(linhas.at(1).pasta, r.pastaInstrumento);
+        QCOMPARE(LayoutMedida::nomePasta(linhas.at(2).pasta), QString("MED001"));
+        QVERIFY(linhas.at(1).data.endsWith(
+            QDateTime::fromString(r.pastaInstrumento.right(12), "yyMMddHHmmss").toString(" HH:mm:ss")));
+        QVERIFY(Sincronizacao::linhas(b.dir.filePath("nada/DATA/"), {}).isEmpty());
+        QVERIFY(Sincronizacao::compararDiretorios(" /DATA/", b.armazem, "").dadosTabelaMedidas.isEmpty());
+    }
+
+    void linhasDaTabela()
+    {
+        QTemporaryDir d;
+        const QString dados = d.filePath("DATA");
+        QDir().mkpath(dados + "/X1");
+        QDir().mkpath(dados + "/sem-exposicao");
+        escreverBytes(dados + "/X1/X1.id",
+                      QString::fromUtf8("nome_exposicao;Ruído-Prensa;\ndata_criacao;15/01/2024;\n").toLatin1());
+        escreverBytes(dados + "/solto.dat", "amr(acc);1;\n");
+        QVERIFY(datarPasta(dados + "/X1", QDateTime(QDate(2024, 1, 15), QTime(8, 30, 5))));
+        const auto linhas = Sincronizacao::linhas(dados, {dados + "/X1"});
+        QCOMPARE(linhas.size(), 1);
+        QCOMPARE(linhas.at(0).nome, QString::fromUtf8("Ruído"));
+        QCOMPARE(linhas.at(0).data, QString("15/01/2024 08:30:05"));
+        QVERIFY(linhas.at(0).sincronizado);
+        QCOMPARE(Sincronizacao::compararDiretorios(dados, d.path(), "").dadosTabelaMedidas.size(), 2);
+    }
+
+    void copiaAntigaSubstituida()
+    {
+        BancadaTeste b;
+        const QString pasta = b.dados + "MED001";
+        const QString novo = nomeDeDownload(pasta);
+        // An older, different local copy of the same name (not paired).
+        QDir().mkpath(b.armazem + novo);
+        escreverBytes(b.armazem + novo + "/" + novo + ".id", "nome_exposicao;Velha-1;\n");
+        escreverBytes(b.armazem + novo + "/lixo.txt", "x");
+        const auto r = Download::baixar(pasta, b.armazem, false, false, avaliador, b.id());
+        QCOMPARE(int(r.resultado), int(Download::Resultado::Baixado));
+        QVERIFY(!QFileInfo::exists(b.armazem + novo + "/lixo.txt"));
+        QVERIFY(!lerBytes(b.armazem + novo + "/" + novo + ".id").contains("Velha"));
+    }
+
+    void atualizarCopiaPareada_data()
+    {
+        QTest::addColumn<bool>("substituir");
+        QTest::newRow("replace files") << true;
+        QTest::newRow("keep files") << false;
+    }
+
+    void atualizarCopiaPareada()
+    {
+        QFETCH(bool, substituir);
+        BancadaTeste b;
+        const auto r1 = Download::baixar(b.dados + "MED001", b.armazem, false, false, avaliador, b.id());
+        const QString corpo = LayoutMedida::pastasCorpo(r1.pastaLocal).at(0);
+        const QString componente = LayoutMedida::componentes(corpo).at(0) + ".res";
+        escreverBytes(componente, "FC_x;1.5;\n");
+        escreverBytes(r1.pastaLocal + "/nota.txt", "do avaliador");
+        const auto r2 = Download::baixar(r1.pastaInstrumento, b.armazem, true, substituir,
+                                         avaliador, b.id());
+        QCOMPARE(int(r2.resultado), int(Download::Resultado::Baixado));
+        QCOMPARE(r2.pastaLocal, r1.pastaLocal);
+        QCOMPARE(lerBytes(componente) == "FC_x;1.5;\n", !substituir);
+        QCOMPARE(lerBytes(r1.pastaLocal + "/nota.txt"), QByteArray("do avaliador"));
+    }
+
+    // The copy breaks off midway (a file vanishes as the instrument is
+    // pulled out): the old local copy stays whole, nothing half-made stays.
+    void copiaInterrompida()
+    {
+        BancadaTeste b;
+        const auto r1 = Download::baixar(b.dados + "MED001", b.armazem, false, false, avaliador, b.id());
+        const auto antes = conteudoDe(b.armazem);
+        const QString corpo = LayoutMedida::pastasCorpo(r1.pastaInstrumento).at(0);
+        QVERIFY(criarFifo(corpo + "/C99.dat"));
+        const auto r2 = Download::baixar(r1.pastaInstrumento, b.armazem, true, true, avaliador, b.id());
+        QCOMPARE(int(r2.resultado), int(Download::Resultado::FalhaCopia));
+        QCOMPARE(conteudoDe(b.armazem), antes);
+        QCOMPARE(pastasDe(b.armazem).filter(QRegularExpression("(^|/)\\.")), QStringList());
+
+        // A first download that breaks off leaves no folder at all.
+        const QString outra = b.dados + "MED002";
+        QVERIFY(criarFifo(LayoutMedida::pastasCorpo(outra).at(1) + "/Z.dat"));
+        const auto r3 = Download::baixar(outra, b.armazem, false, false, avaliador, b.id());
+        QCOMPARE(int(r3.resultado), int(Download::Resultado::FalhaCopia));
+        QVERIFY(!QFileInfo::exists(r3.pastaLocal));
+        QCOMPARE(conteudoDe(b.armazem), antes);
+    }
+
+    // A download that cannot be made leaves the store without anything of
+    // it: a store that is a file, an instrument folder that cannot take its
+    // new name (the exposure file gets its old name back), a folder that is
+    // not a measurement.
+    void falhas_data()
+    {
+        QTest::addColumn<QString>("caso");
+        QTest::addColumn<int>("resultado");
+        QTest::newRow("store is a file") << "armazem" << int(Download::Resultado::FalhaCopia);
+        QTest::newRow("new name taken on the instrument") << "nome" << int(Download::Resultado::FalhaRenomear);
+        QTest::newRow("not a measurement") << "vazia" << int(Download::Resultado::SemExposicao);
+    }
+
+    void falhas()
+    {
+        QFETCH(QString, caso);
+        BancadaTeste b;
+        QString pasta = b.dados + "MED001";
+        QString armazem = b.armazem;
+        const QString novo = nomeDeDownload(pasta);
+        if (caso == "armazem") {
+            escreverBytes(b.dir.filePath("arquivo"), "x");
+            armazem = b.dir.filePath("arquivo") + "/";
+        } else if (caso == "nome") {
+            QDir().mkpath(b.dados + novo);
+            datarPasta(pasta, QFileInfo(pasta).lastModified());
+        } else {
+            pasta = b.dados + "vazia";
+            QDir().mkpath(pasta);
+        }
+        QTEST(int(Download::baixar(pasta, armazem, false, false, avaliador, b.id()).resultado), "resultado");
+        QVERIFY(pastasDe(b.armazem).isEmpty() && conteudoDe(b.armazem).isEmpty());
+        if (caso == "nome")
+            QVERIFY(QFileInfo::exists(pasta + "/MED001.id") && !QFileInfo::exists(pasta + "/" + novo + ".id"));
+        QVERIFY(QFileInfo::exists(pasta) || caso == "armazem");
+    }
+
+    void nomeComEspacosEAcentos()
+    {
+        BancadaTeste b;
+        const QString nome = QString::fromUtf8("Medição de prensa 1");
+        QVERIFY(QDir(b.dados).rename("MED001", nome));
+        QVERIFY(QFile::rename(b.dados + nome + "/MED001.id", b.dados + nome + "/" + nome + ".id"));
+        const auto r = Download::baixar(b.dados + nome, b.armazem, false, false, avaliador, b.id());
+        QCOMPARE(int(r.resultado), int(Download::Resultado::Baixado));
+        QVERIFY(LayoutMedida::ehMedida(r.pastaLocal));
+        QVERIFY(LayoutMedida::nomePasta(r.pastaLocal).startsWith("e_"));
+    }
+
+    void importar()
+    {
+        BancadaTeste b;
+        const QString origem = b.dir.filePath("fora/e_230321142210");
+        QDir().mkpath(QFileInfo(origem).path());
+        QVERIFY(QDir().rename(b.dados + "MED001", origem));
+        QVERIFY(QFile::rename(origem + "/MED001.id", origem + "/e_230321142210.id"));
+        escreverBytes(origem + "/e_230321142210.id",
+                      "nome_exposicao;Prensa-230321142210;\nid_equipamento;KT-OUTRO;\n"
+                      "data_criacao;21/03/2023;\njornada_de_trabalho;08:00;\n");
+
+        // Read-only files (a write-protected stick), and what a save killed
+        // midway left beside a file.
+        escreverBytes(origem + "/e_230321142210.id.Ab3xYz", "nome_exposicao;");
+        QDirIterator arquivos(origem, QDir::Files, QDirIterator::Subdirectories);
+        while (arquivos.hasNext())
+            QFile::setPermissions(arquivos.next(), QFile::ReadOwner | QFile::ReadGroup);
+        QCOMPARE(int(Transferencia::importar(origem, b.armazem, false, avaliador).resultado),
+                 int(Transferencia::Importacao::Importada));
+        const QString local = b.armazem + "e_230321142210";
+        QVERIFY(!QFileInfo::exists(local + "/e_230321142210.id.Ab3xYz"));
+        for (const QString &arquivo : conteudoDe(local).keys())
+            QVERIFY2(QFile::permissions(local + "/" + arquivo) & QFile::WriteOwner, qPrintable(arquivo));
+        AcessarArquivo a;
+        a.lerExposicao(local + "/e_230321142210.id");
+        QCOMPARE(a.getEmpresa_avaliadora(), avaliador.empresa);
+        QCOMPARE(a.getResponsavel_tecnico(), avaliador.responsavel);
+        QCOMPARE(a.getId_equipamento(), QString("KT-OUTRO"));
+        QCOMPARE(a.getNome_exposicao(), QString("Prensa-230321142210"));
+        QVERIFY(a.getEnable_corpo().toInt() > 0);
+        QCOMPARE(LayoutMedida::contarArquivosHead(local), LayoutMedida::contarArquivosHead(origem));
+        QCOMPARE(pastasDe(b.armazem).filter(QRegularExpression("(^|/)\\.")), QStringList());
+
+        // Again, replacing: every file comes from the source once more.
+        const QString componente = LayoutMedida::componentes(LayoutMedida::pastasCorpo(local).at(0)).at(0);
+        escreverBytes(componente + ".res", "mexido");
+        QCOMPARE(int(Transferencia::importar(origem, b.armazem, true, avaliador).resultado),
+                 int(Transferencia::Importacao::Importada));
+        QVERIFY(lerBytes(componente + ".res") != "mexido");
+    }
+
+    // An import that cannot be made leaves the store empty: not a
+    // measurement, missing, or a copy that breaks off.
+    void importarFalha_data()
+    {
+        QTest::addColumn<QString>("origem");
+        QTest::addColumn<int>("resultado");
+        QTest::newRow("a task folder") << "DATA/MED001/T1" << int(Transferencia::Importacao::NaoEhMedida);
+        QTest::newRow("missing") << "nada" << int(Transferencia::Importacao::NaoEhMedida);
+        QTest::newRow("copy breaks off") << "DATA/MED001" << int(Transferencia::Importacao::FalhaCopia);
+    }
+
+    void importarFalha()
+    {
+        QFETCH(QString, origem);
+        BancadaTeste b;
+        if (QTest::currentDataTag() == QLatin1String("copy breaks off"))
+            QVERIFY(criarFifo(b.dados + "MED001/T1/corpo/X.dat"));
+        QTEST(int(Transferencia::importar(b.volume + "/" + origem, b.armazem, false, avaliador).resultado),
+              "resultado");
+        QVERIFY(pastasDe(b.armazem).isEmpty() && conteudoDe(b.armazem).isEmpty());
+    }
+
+    void exportar()
+    {
+        BancadaTeste b;
+        const QString destino = b.dir.filePath("pendrive");
+        QDir().mkpath(destino);
+        QVERIFY(Transferencia::exportar(b.dados + "MED002", destino) == Copia::Resultado::Copiada);
+        QCOMPARE(conteudoDe(destino + "/MED002"), conteudoDe(b.dados + "MED002"));
+        // Exported again over the first copy: replaced, not duplicated.
+        escreverBytes(destino + "/MED002/MED002.id", "mexido");
+        QVERIFY(Transferencia::exportar(b.dados + "MED002", destino) == Copia::Resultado::Copiada);
+        QCOMPARE(conteudoDe(destino + "/MED002"), conteudoDe(b.dados + "MED002"));
+    }
+
+    void exportarFalha_data()
+    {
+        QTest::addColumn<QString>("origem");
+        QTest::addColumn<QString>("destino");
+        QTest::newRow("into itself") << "DATA/MED001" << "DATA/MED001";
+        QTest::newRow("into a sub-folder of itself") << "DATA/MED001" << "DATA/MED001/T1";
+        QTest::newRow("missing source") << "DATA/NADA" << "pendrive";
+        QTest::newRow("destination under a file") << "DATA/MED001" << "DATA/Crv_vib.cfg/x";
+    }
+
+    void exportarFalha()
+    {
+        QFETCH(QString, origem);
+        QFETCH(QString, destino);
+        BancadaTeste b;
+        QDir().mkpath(b.dir.filePath("pendrive"));
+        const auto antes = conteudoDe(b.volume);
+        QVERIFY(Transferencia::exportar(b.volume + "/" + origem, b.volume + "/" + destino) != Copia::Resultado::Copiada);
+        QCOMPARE(conteudoDe(b.volume), antes);
+    }
+
+    // Nothing outside the store or the measurement is ever deleted,
+    // rewritten or copied through a link: a store entry that is a link is
+    // refused, a leftover hidden entry that is a link is removed itself,
+    // and a link inside a measurement is left out of a copy and named.
+    void links_data()
+    {
+        QTest::addColumn<QString>("operacao");
+        QTest::addColumn<QString>("link");     // where the link to the outside folder is planted
+        QTest::addColumn<bool>("feito");       // the operation completes
+        QTest::addColumn<QString>("omitido");  // what the copy names as left out
+        QTest::newRow("import replacing a store entry that is a link")
+            << "import" << "store/MED001" << false << "";
+        QTest::newRow("download over a synchronised entry that is a link")
+            << "download" << "store/e_230321142210" << false << "";
+        QTest::newRow("leftover copy folder that is a link")
+            << "import" << "store/.copiando-MED001" << true << "";
+        QTest::newRow("leftover old folder that is a link")
+            << "import" << "store/.antiga-MED001" << true << "";
+        QTest::newRow("import, a linked file inside") << "import" << "source/T1/corpo/privado.dat" << true
+                                                      << "T1/corpo/privado.dat";
+        QTest::newRow("import, a linked task folder inside") << "import" << "source/T9" << true << "T9";
+        QTest::newRow("download, a linked file inside")
+            << "download" << "source/T1/corpo/privado.dat" << true << "T1/corpo/privado.dat";
+        QTest::newRow("export into an entry that is a link") << "export" << "dest/MED001" << false << "";
+        QTest::newRow("export, a linked file inside") << "export" << "source/privado.dat" << true
+                                                      << "privado.dat";
+        QTest::newRow("evaluation, a linked task folder inside") << "evaluate" << "source/T9" << true << "";
+    }
+
+    void links()
+    {
+        QFETCH(QString, operacao);
+        QFETCH(QString, link);
+        QFETCH(bool, feito);
+        QFETCH(QString, omitido);
+        BancadaTeste b;
+        // Outside: a folder that looks like a task and a measurement, with a
+        // private file in it.
+        const QString fora = b.dir.filePath("fora");
+        QDir().mkpath(fora + "/corpo");
+        escreverBytes(fora + "/corpo/T9.id", "nome_exp_parcial;Fora;\nnum_repeticao;1;\n");
+        escreverBytes(fora + "/MED001.id", "nome_exposicao;Fora;\n");
+        escreverBytes(fora + "/e_230321142210.id", "nome_exposicao;Fora;\n");
+        escreverBytes(fora + "/privado.dat", "senha");
+        const auto foraAntes = conteudoDe(fora);
+
+        const QString destino = b.dir.filePath("dest");
+        QDir().mkpath(destino);
+        QString origem = b.dados + "MED001";
+        if (operacao == "download") {
+            QVERIFY(QDir().rename(origem, b.dados + "e_230321142210"));
+            QVERIFY(QFile::rename(b.dados + "e_230321142210/MED001.id", b.dados + "e_230321142210/e_230321142210.id"));
+            origem = b.dados + "e_230321142210";
+        } else if (operacao == "evaluate") {
+            QVERIFY(QDir().rename(origem, b.armazem + "MED001"));
+            origem = b.armazem + "MED001";
+        }
+        const QString ponto = QString(link).replace("store/", b.armazem).replace("source/", origem + "/")
+                                  .replace("dest/", destino + "/");
+        QVERIFY(QFile::link(link.endsWith(".dat") ? fora + "/privado.dat" : fora, ponto));
+
+        Copia::Relato relato;
+        bool completo = false;
+        if (operacao == "import") {
+            const auto r = Transferencia::importar(origem, b.armazem, true, avaliador);
+            completo = r.resultado == Transferencia::Importacao::Importada;
+            relato = r.copia;
+            QCOMPARE(int(r.resultado), int(feito ? Transferencia::Importacao::Importada
+                                                 : Transferencia::Importacao::DestinoEhLink));
+        } else if (operacao == "download") {
+            const auto r = Download::baixar(origem, b.armazem, true, true, avaliador, b.id());
+            completo = r.resultado == Download::Resultado::Baixado;
+            relato.links = r.links;
+            QCOMPARE(int(r.resultado), int(feito ? Download::Resultado::Baixado
+                                                 : Download::Resultado::LocalEhLink));
+        } else if (operacao == "export") {
+            completo = Transferencia::exportar(origem, destino, &relato) == Copia::Resultado::Copiada;
+        } else {
+            completo = CalculoExposicao::avaliarMedida(origem).gravou();
+        }
+        QCOMPARE(completo, feito);
+        QCOMPARE(conteudoDe(fora), foraAntes);
+        QCOMPARE(relato.links, omitido.isEmpty() ? QStringList() : QStringList{origem + "/" + omitido});
+        // The copies hold no link and nothing of the outside folder.
+        for (const QString &pasta : {b.armazem, destino}) {
+            const auto copias = conteudoDe(pasta);
+            for (auto it = copias.cbegin(); it != copias.cend(); ++it) {
+                if (QDir(pasta).filePath(it.key()).startsWith(ponto))
+                    continue; // the planted link itself
+                QVERIFY2(!QFileInfo(QDir(pasta).filePath(it.key())).isSymLink() && it.value() != "senha",
+                         qPrintable(it.key()));
+            }
+        }
+        if (link.contains("/."))
+            QVERIFY(!QFileInfo(ponto).isSymLink() && !QFileInfo::exists(ponto));
+        else if (!feito)
+            QVERIFY(QFileInfo(ponto).isSymLink());
+    }
+
+    void apagar()
+    {
+        BancadaTeste b;
+        // A DATA folder that is a link is refused whole; a missing one has nothing to delete.
+        escreverBytes(b.dados + "B.dat", "x");
+        QVERIFY(QFile::link(b.dados, b.dir.filePath("DATA-link")));
+        const Transferencia::Apagamento l = Transferencia::apagarArquivosSoltos(b.dir.filePath("DATA-link") + "/");
+        QVERIFY(l.apagados == 0 && l.falhas == 1 && QFileInfo::exists(b.dados + "B.dat"));
+        QCOMPARE(Transferencia::apagarArquivosSoltos(b.dir.filePath("nada")).apagados, 0);
+
+        for (const char *solto : {"A.head", "A.dat", "A.res"})
+            escreverBytes(b.dados + solto, "x");
+        escreverBytes(b.dados + "leia.txt", "fica");
+        escreverBytes(b.dados + "C.head.bak", "fica");
+        QDir().mkpath(b.dados + "pasta.dat");
+        const QString fora = b.dir.filePath("fora.dat");
+        escreverBytes(fora, "de outro lugar");
+        QVERIFY(QFile::link(fora, b.dados + "link.dat"));
+        const auto medidasAntes = conteudoDe(b.dados + "MED001");
+
+        const Transferencia::Apagamento r = Transferencia::apagarArquivosSoltos(b.dados);
+        QCOMPARE(r.apagados, 4);
+        QCOMPARE(r.falhas, 0);
+        for (const char *solto : {"A.head", "A.dat", "A.res", "B.dat"})
+            QVERIFY(!QFileInfo::exists(b.dados + solto));
+        QCOMPARE(lerBytes(b.dados + "leia.txt"), QByteArray("fica"));
+        QVERIFY(QFileInfo::exists(b.dados + "C.head.bak"));
+        QVERIFY(QFileInfo(b.dados + "pasta.dat").isDir());
+        QVERIFY(QFileInfo(b.dados + "Crv_vib.cfg").isFile());
+        QCOMPARE(lerBytes(fora), QByteArray("de outro lugar"));
+        QCOMPARE(conteudoDe(b.dados + "MED001"), medidasAntes);
+    }
+
+    void verificar_data()
+    {
+        QTest::addColumn<QList<Volume>>("volumes");
+        QTest::addColumn<bool>("conectado");
+        QTest::addColumn<int>("aparencia");
+        QTest::addColumn<QString>("caminho");
+        QTest::addColumn<bool>("pendente");
+        QTest::addColumn<int>("instrumentos");
+        const Volume sis = v("", "/");
+        const Volume kt = v("KT9400", "/media/KT9400");
+        QTest::newRow("system first, instrument second")
+            << QList<Volume>{sis, kt} << true << int(Aparencia::Conectada) << "/media/KT9400"
+            << true << 1;
+        QTest::newRow("instrument alone") << QList<Volume>{kt} << true << int(Aparencia::Conectada)
+                                          << "/media/KT9400" << false << 1;
+        QTest::newRow("instrument, then others ignored")
+            << QList<Volume>{kt, sis} << true << int(Aparencia::Conectada) << "/media/KT9400"
+            << false << 1;
+        QTest::newRow("read-only instrument, then system")
+            << QList<Volume>{v("KT9400", "/ro", true, true), sis} << false
+            << int(Aparencia::Desconectada) << " " << true << 0;
+        QTest::newRow("read-only instrument alone")
+            << QList<Volume>{v("KT9400", "/ro", true, true)} << false << int(Aparencia::Inalterada)
+            << "/ro" << false << 0;
+        QTest::newRow("other capitals") << QList<Volume>{v("kt9400", "/k")} << false
+                                        << int(Aparencia::Desconectada) << " " << true << 0;
+        QTest::newRow("not ready") << QList<Volume>{v("KT9400", "/k", false)} << false
+                                   << int(Aparencia::Desconectada) << " " << true << 0;
+        QTest::newRow("no volumes") << QList<Volume>{} << false << int(Aparencia::Inalterada) << ""
+                                    << false << 0;
+        QTest::newRow("two instruments")
+            << QList<Volume>{sis, kt, v("KT9400", "/media/outro")} << true
+            << int(Aparencia::Conectada) << "/media/KT9400" << true << 2;
+    }
+
+    void verificar()
+    {
+        QFETCH(QList<Volume>, volumes);
+        EstadoConexao anterior;
+        anterior.atualizacaoPendente = false;
+        const EstadoConexao e = Deteccao::verificar(volumes, anterior);
+        QTEST(e.conectado, "conectado");
+        QTEST(int(e.aparencia), "aparencia");
+        QTEST(e.caminhoPenDrive, "caminho");
+        QTEST(e.atualizacaoPendente, "pendente");
+        QTEST(e.instrumentos, "instrumentos");
+    }
+
+    void identidade_data()
+    {
+        QTest::addColumn<QByteArray>("longo");
+        QTest::addColumn<QByteArray>("curto");
+        QTest::addColumn<QString>("id");
+        QTest::newRow("long file") << QByteArray("idioma;pt;\nid_equipamento;KT555;\n")
+                                   << QByteArray() << "KT555";
+        QTest::newRow("short file, id_equip") << QByteArray() << QByteArray("id_equip;1234;\n")
+                                              << "1234";
+        QTest::newRow("both: the long one") << QByteArray("id_equip;A;\n")
+                                            << QByteArray("id_equip;B;\n") << "A";
+        QTest::newRow("first identity line") << QByteArray("id_equip;A;\nid_equipamento;B;\n")
+                                             << QByteArray() << "A";
+        QTest::newRow("no identity line") << QByteArray("idioma;pt;\n") << QByteArray() << "";
+        QTest::newRow("no file") << QByteArray() << QByteArray() << "";
+        QTest::newRow("binary") << QByteArray("\x01\xff;\x00\x00;\n", 8) << QByteArray() << "";
+    }
+
+    void identidade()
+    {
+        QFETCH(QByteArray, longo);
+        QFETCH(QByteArray, curto);
+        PastaTeste d;
+        if (!longo.isEmpty())
+            d.arquivo("Crv_vib.cfg", longo);
+        if (!curto.isEmpty())
+            d.arquivo("KT9400.cfg", curto);
+        QTEST(Deteccao::lerIdentidade(d.path() + "/"), "id");
+    }
+
+    void configuracaoQueEhPasta()
+    {
+        PastaTeste d;
+        QDir(d.path()).mkdir("Crv_vib.cfg");
+        d.arquivo("KT9400.cfg", "id_equip;77;\n");
+        QCOMPARE(Deteccao::arquivoConfiguracao(d.path()), d.path() + "/KT9400.cfg");
+        QCOMPARE(Deteccao::lerIdentidade(d.path()), QString("77"));
+    }
+
+    void volumeSimulado()
+    {
+        PastaTeste d;
+        qputenv("KT9400_VOLUME", d.path().toLocal8Bit());
+        QList<Volume> lista = FonteVolumesSistema().volumes();
+        QVERIFY(!lista.isEmpty());
+        QCOMPARE(lista.first().nome, QString("KT9400"));
+        QCOMPARE(lista.first().raiz, d.path());
+        QVERIFY(lista.first().valido && lista.first().pronto && !lista.first().somenteLeitura);
+        QVERIFY(Deteccao::verificar(lista, {}).conectado);
+
+        qputenv("KT9400_VOLUME", d.filePath("nao-existe").toLocal8Bit());
+        lista = FonteVolumesSistema().volumes();
+        QVERIFY(!lista.first().valido);
+        qunsetenv("KT9400_VOLUME");
+        for (const Volume &v : FonteVolumesSistema().volumes())
+            QVERIFY(v.raiz != d.path());
+    }
+};
+
+QTEST_GUILESS_MAIN(TstInstrumento)
+#include "tst_instrumento.moc"
