@@ -86,17 +86,6 @@ private slots:
         fecharCaixas();
     }
 
-    // Nothing looked for the instrument yet: what acts on it is disabled.
-    void aoIniciar()
-    {
-        Janela j;
-        QVERIFY(!j.filho<QPushButton>("pushButton_BaixarTudo")->isEnabled());
-        QVERIFY(!j.filho<QToolButton>("toolButton_Configurar")->isEnabled());
-        QVERIFY(!j.filho<QAction>("actionConfigurar")->isEnabled());
-        QVERIFY(!j.filho<QAction>("actionDeletar_Tudo")->isVisible());
-        QCOMPARE(j.filho<QLabel>("label_Status")->text(), QString("Desconectado"));
-    }
-
     void perfil_data()
     {
         QTest::addColumn<QByteArray>("conteudo");
@@ -179,79 +168,154 @@ private slots:
         QCOMPARE(j.filho<QLabel>("label_TextEmpAvaliadora")->text(), QString(23, '-'));
     }
 
-    void conectarEDesconectar()
+    // Nothing looked for yet, the instrument found (with or without its DATA
+    // folder), then gone: the status, what acts on the instrument, the box,
+    // the table.
+    void conectar_data()
     {
+        QTest::addColumn<QString>("instrumento");
+        QTest::addColumn<QString>("caixa");
+        QTest::addColumn<int>("linhas");
+        QTest::newRow("connected") << "ligado" << "Dispositivo conectado!" << 3;
+        QTest::newRow("without its DATA folder") << "sem DATA"
+                                                   << QString::fromUtf8("Dispositivo conectado!\nA pasta DATA não foi encontrada no instrumento.") << 0;
+        QTest::newRow("disconnected after") << "desligado" << "Dispositivo desconectado!" << 0;
+    }
+
+    void conectar()
+    {
+        QFETCH(QString, instrumento);
         Janela j;
+        const auto habilitado = [&](bool sim) {
+            QCOMPARE(j.filho<QLabel>("label_Status")->text(), QString(sim ? "Conectado" : "Desconectado"));
+            QCOMPARE(j.filho<QPushButton>("pushButton_BaixarTudo")->isEnabled(), sim);
+            QCOMPARE(j.filho<QToolButton>("toolButton_Configurar")->isEnabled(), sim);
+            QCOMPARE(j.filho<QAction>("actionConfigurar")->isEnabled(), sim);
+        };
+        habilitado(false);
+        QVERIFY(!j.filho<QAction>("actionDeletar_Tudo")->isVisible());
+        const QString id = instrumento == "sem DATA" ? QString() : j.bancada.id(); // read from DATA
+        if (instrumento == "sem DATA")
+            QVERIFY(QDir(j.bancada.dados).removeRecursively());
         j.conectar();
-        QCOMPARE(j.filho<QLabel>("label_Status")->text(), QString("Conectado"));
-        QVERIFY(j.filho<QPushButton>("pushButton_BaixarTudo")->isEnabled());
-        QVERIFY(j.filho<QToolButton>("toolButton_Configurar")->isEnabled());
-        QCOMPARE(j.filho<QLabel>("label_IdEquipamento")->text(), "ID: " + j.bancada.id());
-        QCOMPARE(textoDaCaixa(), QString("Dispositivo conectado!"));
-        QCOMPARE(j.tabela()->rowCount(), 3);
-        for (int r = 0; r < 3; ++r)
+        habilitado(true);
+        QCOMPARE(j.filho<QLabel>("label_IdEquipamento")->text(), "ID: " + id);
+        if (instrumento == "desligado") {
+            j.s.volumes.lista = {VolumesTeste::sistema()};
+            fecharCaixas();
+            j.conectar();
+            habilitado(false);
+            QCOMPARE(j.filho<QLabel>("label_IdEquipamento")->text(), QString("ID: "));
+        }
+        QTEST(textoDaCaixa(), "caixa");
+        QTEST(j.tabela()->rowCount(), "linhas");
+        for (int r = 0; r < j.tabela()->rowCount(); ++r)
             QCOMPARE(j.status(r), QString("------------"));
-        QCOMPARE(j.w->getCaminhoDados(), j.bancada.volume + "/DATA/");
-
-        j.s.volumes.lista = {VolumesTeste::sistema()};
-        fecharCaixas();
-        j.conectar();
-        QCOMPARE(j.filho<QLabel>("label_Status")->text(), QString("Desconectado"));
-        QVERIFY(!j.filho<QPushButton>("pushButton_BaixarTudo")->isEnabled());
-        QCOMPARE(j.filho<QLabel>("label_IdEquipamento")->text(), QString("ID: "));
-        QCOMPARE(j.tabela()->rowCount(), 0);
-        QCOMPARE(textoDaCaixa(), QString("Dispositivo desconectado!"));
     }
 
-    void instrumentoSemDados()
+    // Each operation through its icon, button or menu, the questions
+    // answered and the dialogs filled by the script: the last question,
+    // what the program said, what reached the store (stamped with the
+    // profile's company and the chosen technician) or the destination.
+    void operacoes_data()
     {
-        Janela j;
-        QVERIFY(QDir(j.bancada.dados).removeRecursively());
-        j.conectar();
-        QCOMPARE(j.filho<QLabel>("label_Status")->text(), QString("Conectado"));
-        QCOMPARE(j.tabela()->rowCount(), 0);
-        QVERIFY(textoDaCaixa().contains(QString::fromUtf8("A pasta DATA não foi encontrada")));
+        QTest::addColumn<QString>("acao");        // "linha" (row 0's download icon), "tudo", "apagar", "importar", "exportar"
+        QTest::addColumn<QString>("preparo");     // "", "fifo" (copies break), "desligado" (pulled out after Conectar)
+        QTest::addColumn<QStringList>("pastas");  // the dialogs' answers, DATA/ on the instrument, DEST a folder
+        QTest::addColumn<int>("perguntas");       // how many questions and dialogs
+        QTest::addColumn<QString>("dito");        // what the last message or the box left open says, "" nothing
+        QTest::addColumn<int>("locais");          // measurements in the store
+        const QStringList nada;
+        QTest::newRow("download a row") << "linha" << "" << nada << 1 << "" << 1;
+        QTest::newRow("download a row, the copy breaks") << "linha" << "fifo" << nada << 1
+                                                         << QString::fromUtf8("a cópia não foi concluída") << 0;
+        QTest::newRow("download a row, pulled out")
+            << "linha" << "desligado" << nada << 0
+            << QString::fromUtf8("Baixar Dado | Instrumento desconectado.\nNão é possivel baixar medida") << 0;
+        QTest::newRow("Baixar Tudo, one copy breaks") << "tudo" << "fifo1" << nada << 0
+                                                      << QString::fromUtf8("não foram baixadas") << 2;
+        QTest::newRow("erase, pulled out")
+            << "apagar" << "desligado" << nada << 0
+            << QString::fromUtf8("Deletar Dados | Instrumento desconectado.\nNão é possivel deletar dados") << 0;
+        QTest::newRow("import cancelled") << "importar" << "" << nada << 1 << "" << 0;
+        QTest::newRow("import a task folder")
+            << "importar" << "" << QStringList{"DATA/MED001/T1"} << 1
+            << QString::fromUtf8("Importar Arquivo | Esta pasta não é uma medida, selecione a medida correta.") << 0;
+        QTest::newRow("import") << "importar" << "" << QStringList{"DATA/MED002"} << 1
+                                << "Importar Arquivo | Medida importada com sucesso!" << 1;
+        QTest::newRow("import again, Não") << "importar" << "" << QStringList{"DATA/MED002", "DATA/MED002"} << 3
+                                           << "Importar Arquivo | Medida importada com sucesso!" << 1;
+        QTest::newRow("export cancelled") << "exportar" << "" << nada << 1 << "" << 0;
+        QTest::newRow("export, no destination") << "exportar" << "" << QStringList{"DATA/MED001"} << 2 << "" << 0;
+        QTest::newRow("export") << "exportar" << "" << QStringList{"DATA/MED001", "DEST"} << 2
+                                << "Exportar Arquivo | Arquivos exportados com sucesso!" << 0;
+        QTest::newRow("export into itself") << "exportar" << "" << QStringList{"DATA/MED001", "DATA/MED001/T1"} << 2
+                                            << QString::fromUtf8("não foi concluída") << 0;
     }
 
-    void baixarUmaMedida()
+    void operacoes()
     {
+        QFETCH(QString, acao);
+        QFETCH(QString, preparo);
+        QFETCH(QStringList, pastas);
+        QFETCH(int, locais);
         Janela j;
         escreverBytes(j.w->getDiretorioPerfil() + "/perfil.id", "Acme;Ana;Bia");
         j.w->listarPerfil();
         j.filho<QRadioButton>("radioButton_usuario2")->setChecked(true);
+        const QString destino = j.bancada.dir.filePath("DEST");
+        QDir().mkpath(destino);
+        const QStringList medidas = LayoutMedida::medidas(j.bancada.dados);
+        for (int m = 0; preparo.startsWith("fifo") && m < (preparo == "fifo1" ? 1 : 3); ++m)
+            QVERIFY(criarFifo(medidas.at(m) + "/Z.dat"));
         j.conectar();
-        j.clicar(0, 0); // not the status column: nothing happens
+        fecharCaixas();
+        if (preparo == "desligado") {
+            QDir(j.bancada.volume).removeRecursively();
+            j.s.volumes.lista = {VolumesTeste::sistema()};
+        }
+        for (const QString &p : pastas)
+            j.s.perguntador.pastas << QString(p).replace("DATA/", j.bancada.dados).replace("DEST", destino);
+        if (acao == "linha")
+            j.clicar(0, 0); // not the status column: nothing happens
         QVERIFY(j.s.perguntador.perguntas.isEmpty());
-
-        j.s.perguntador.respostas = {true};
-        j.clicar(0, 2);
-        QCOMPARE(j.s.perguntador.perguntas.last(),
-                 QString::fromUtf8("Baixar Dado !! | Tem certeza que deseja baixar esta medida? | Sim/Não"));
-        QCOMPARE(j.status(0), QString("Sincronizado"));
-        QVERIFY(j.s.perguntador.mensagens.isEmpty());
-        const QStringList locais = LayoutMedida::medidas(j.w->getDiretorioQT());
-        QCOMPARE(locais.size(), 1);
-        AcessarArquivo a;
-        a.lerExposicao(LayoutMedida::arquivoExposicao(locais.at(0)));
-        QCOMPARE(a.getEmpresa_avaliadora(), QString("Acme"));
-        QCOMPARE(a.getResponsavel_tecnico(), QString("Bia"));
-
-    }
-
-    // A download that fails says which measurement and why, and leaves
-    // nothing in the store.
-    void baixarUmaQueFalha()
-    {
-        Janela j;
-        for (const QString &m : LayoutMedida::medidas(j.bancada.dados))
-            QVERIFY(criarFifo(m + "/Z.dat"));
-        j.conectar();
-        j.s.perguntador.respostas = {true};
-        j.clicar(0, 2);
-        QCOMPARE(j.s.perguntador.mensagens.size(), 1);
-        QVERIFY2(j.s.perguntador.mensagens.at(0).contains(QString::fromUtf8("a cópia não foi concluída")),
-                 qPrintable(j.s.perguntador.mensagens.at(0)));
-        QVERIFY(LayoutMedida::medidas(j.w->getDiretorioQT()).isEmpty());
+        j.s.perguntador.respostas = {acao != "importar"}; // an import asks only when it would replace
+        const auto acionar = [&] {
+            if (acao == "linha")
+                j.clicar(0, 2);
+            else if (acao == "tudo")
+                j.filho<QPushButton>("pushButton_BaixarTudo")->click();
+            else
+                j.filho<QAction>(acao == "apagar"     ? "actionDeletar_Tudo"
+                                 : acao == "importar" ? "actionImportar"
+                                                      : "actionExportar")
+                    ->trigger();
+        };
+        acionar();
+        if (pastas.size() == 2 && acao == "importar") { // changed on the instrument, then "Não" to replacing
+            escreverBytes(j.bancada.dados + "MED002/MED002.id", "nome_exposicao;Outra-1;\n");
+            acionar();
+        }
+        QTEST(int(j.s.perguntador.perguntas.size()), "perguntas");
+        QFETCH(QString, dito);
+        const QString visto = j.s.perguntador.mensagens.value(j.s.perguntador.mensagens.size() - 1, textoDaCaixa());
+        QVERIFY2(dito.isEmpty() ? j.s.perguntador.mensagens.isEmpty() : visto.contains(dito), qPrintable(visto));
+        const QStringList armazem = LayoutMedida::medidas(j.w->getDiretorioQT());
+        QCOMPARE(int(armazem.size()), locais);
+        for (const QString &local : armazem) {
+            AcessarArquivo a;
+            a.lerExposicao(LayoutMedida::arquivoExposicao(local));
+            QCOMPARE(a.getEmpresa_avaliadora() + "/" + a.getResponsavel_tecnico(), QString("Acme/Bia"));
+            QVERIFY(a.getNome_exposicao() != "Outra-1");
+        }
+        int sincronizados = 0;
+        for (int r = 0; r < j.tabela()->rowCount(); ++r)
+            sincronizados += j.status(r) == "Sincronizado";
+        QCOMPARE(sincronizados, acao == "importar" ? 0 : locais);
+        QCOMPARE(j.filho<QPushButton>("pushButton_BaixarTudo")->isEnabled(), preparo != "desligado");
+        QCOMPARE(QFileInfo::exists(destino + "/MED001"), dito.contains("exportados"));
+        if (QFileInfo::exists(destino + "/MED001"))
+            QCOMPARE(conteudoDe(destino + "/MED001"), conteudoDe(j.bancada.dados + "MED001"));
     }
 
     // A download that would replace a local copy says so, names it and
@@ -323,23 +387,6 @@ private slots:
             QCOMPARE(conteudoDe(editada), antes);
         }
         QCOMPARE(QFileInfo::exists(locais.at(2)), tudo);
-    }
-
-    // The instrument pulled out after Conectar: a row's download and the
-    // erase say so and touch nothing; Baixar Tudo is disabled.
-    void desconectado()
-    {
-        Janela j;
-        j.conectar();
-        QDir(j.bancada.volume).removeRecursively();
-        j.s.volumes.lista = {VolumesTeste::sistema()};
-        j.clicar(0, 2);
-        j.filho<QAction>("actionDeletar_Tudo")->trigger();
-        QCOMPARE(j.s.perguntador.mensagens,
-                 QStringList({QString::fromUtf8("Baixar Dado | Instrumento desconectado.\nNão é possivel baixar medida"),
-                              QString::fromUtf8("Deletar Dados | Instrumento desconectado.\nNão é possivel deletar dados")}));
-        QVERIFY(!j.filho<QPushButton>("pushButton_BaixarTudo")->isEnabled());
-        QVERIFY(LayoutMedida::medidas(j.w->getDiretorioQT()).isEmpty());
     }
 
     void baixarTudoEApagar()
@@ -442,71 +489,6 @@ private slots:
         bool chamado = false;
         TrabalhoAoLado::pararEDepois([&] { chamado = true; });
         QTRY_VERIFY(chamado);
-    }
-
-    void baixarTudoComFalha()
-    {
-        Janela j(3);
-        QVERIFY(criarFifo(j.bancada.dados + "MED001/T1/corpo/Z.dat"));
-        j.conectar();
-        fecharCaixas();
-        j.filho<QPushButton>("pushButton_BaixarTudo")->click();
-        QVERIFY(textoDaCaixa().contains(QString::fromUtf8("não foram baixadas")));
-        QVERIFY(textoDaCaixa().contains(QString::fromUtf8("a cópia não foi concluída")));
-        QCOMPARE(LayoutMedida::medidas(j.w->getDiretorioQT()).size(), 2);
-        int sincronizados = 0;
-        for (int r = 0; r < 3; ++r)
-            sincronizados += j.status(r) == "Sincronizado";
-        QCOMPARE(sincronizados, 2);
-        j.filho<QAction>("actionDeletar_Tudo")->trigger();
-        QVERIFY(j.s.perguntador.perguntas.last().contains(QString::fromUtf8("Seus dados não foram baixados")));
-    }
-
-    void importar()
-    {
-        Janela j;
-        auto &p = j.s.perguntador;
-        j.filho<QAction>("actionImportar")->trigger(); // cancelled
-        QCOMPARE(p.perguntas.size(), 1);
-        QVERIFY(p.mensagens.isEmpty());
-
-        p.pastas = {j.bancada.dados + "MED001/T1"};
-        j.filho<QAction>("actionImportar")->trigger();
-        QCOMPARE(p.mensagens.last(),
-                 QString::fromUtf8("Importar Arquivo | Esta pasta não é uma medida, selecione a medida correta."));
-
-        p.pastas = {j.bancada.dados + "MED002"};
-        j.filho<QAction>("actionImportar")->trigger();
-        QCOMPARE(p.mensagens.last(), QString("Importar Arquivo | Medida importada com sucesso!"));
-        QVERIFY(LayoutMedida::ehMedida(j.w->getDiretorioQT() + "MED002"));
-
-        const auto antes = conteudoDe(j.w->getDiretorioQT());
-        escreverBytes(j.bancada.dados + "MED002/MED002.id", "nome_exposicao;Outra-1;\n");
-        p.pastas = {j.bancada.dados + "MED002"};
-        j.filho<QAction>("actionImportar")->trigger(); // exists: "Não"
-        QVERIFY(p.perguntas.last().contains("Esta medida ja existe"));
-        QCOMPARE(conteudoDe(j.w->getDiretorioQT()), antes);
-    }
-
-    void exportar()
-    {
-        Janela j;
-        auto &p = j.s.perguntador;
-        j.filho<QAction>("actionExportar")->trigger();
-        QCOMPARE(p.perguntas.size(), 1); // the second dialog is not shown
-        const QString destino = j.bancada.dir.filePath("destino");
-        QDir().mkpath(destino);
-        p.pastas = {j.bancada.dados + "MED001"};
-        j.filho<QAction>("actionExportar")->trigger();
-        QCOMPARE(p.perguntas.size(), 3);
-        QVERIFY(!QFileInfo::exists(destino + "/MED001"));
-        p.pastas = {j.bancada.dados + "MED001", destino};
-        j.filho<QAction>("actionExportar")->trigger();
-        QCOMPARE(p.mensagens.last(), QString("Exportar Arquivo | Arquivos exportados com sucesso!"));
-        QCOMPARE(conteudoDe(destino + "/MED001"), conteudoDe(j.bancada.dados + "MED001"));
-        p.pastas = {j.bancada.dados + "MED001", j.bancada.dados + "MED001/T1"};
-        j.filho<QAction>("actionExportar")->trigger();
-        QVERIFY(p.mensagens.last().contains(QString::fromUtf8("não foi concluída")));
     }
 
     void fonte()
