@@ -104,6 +104,10 @@ private slots:
             "\nvdvr;" + e.saida.split('\n').at(6).mid(5) + ";\n"));
     }
 
+    // The assessment in JSON: the core's figures under their keys, no points
+    // for a dose, the Brazilian bands of the stored figures; a working day of
+    // 0 leaves A(8) to the exposure times, a stored aren that is not a
+    // number has no band and says why.
     void avaliacaoJson()
     {
         QTemporaryDir d;
@@ -113,61 +117,45 @@ private slots:
         const QJsonObject a = QJsonDocument::fromJson(e.saida).object().value("assessment").toObject();
         const AvaliacaoExposicao esperada = AvaliacaoExposicao::avaliar(dados + "/MED001");
         QVERIFY(esperada.temCorpo && esperada.corpo.calculada());
-        QVERIFY(!a.contains("hand_arm")); // the simulated MED001 has no hand-arm results
+        // The simulated MED001 has no hand-arm results.
+        QVERIFY(!a.contains("hand_arm") && !a.value("nr").toObject().contains("hand_arm"));
         const QJsonObject corpo = a.value("whole_body").toObject();
-        const QJsonObject a8 = corpo.value("a8").toObject();
-        QCOMPARE(a8.value("value").toDouble(), esperada.corpo.valor);
-        QCOMPARE(a8.value("axis").toString(), QString(QChar('x' + esperada.corpo.eixo)));
+        QCOMPARE(corpo.value("a8").toObject().value("value").toDouble(), esperada.corpo.valor);
+        QCOMPARE(corpo.value("a8").toObject().value("axis").toString(), QString(QChar('x' + esperada.corpo.eixo)));
         QCOMPARE(corpo.value("a8_z").toDouble(), esperada.a8Eixo[2]);
-        QVERIFY(!corpo.value("vdv").toObject().contains("points")); // a dose has none
-
-        // The Brazilian bands of the stored figures.
-        const QJsonObject nr = a.value("nr").toObject();
-        QVERIFY(!nr.contains("hand_arm"));
-        const QJsonObject vdvr = nr.value("whole_body").toObject().value("vdvr").toObject();
-        AcessarArquivo armazenada;
-        armazenada.lerExposicao(dados + "/MED001/MED001.id");
-        QCOMPARE(vdvr.value("value").toDouble(), armazenada.getVdvr().toDouble());
+        QVERIFY(!corpo.value("vdv").toObject().contains("points"));
+        const QJsonObject vdvr = a.value("nr").toObject().value("whole_body").toObject().value("vdvr").toObject();
+        QCOMPARE(vdvr.value("value").toDouble(),
+                 QString(lerBytes(dados + "/MED001/MED001.id")).section("\nvdvr;", 1).section(';', 0, 0).toDouble());
         QCOMPARE(vdvr.value("bands").toArray(), QJsonArray({9.1, 16.4, 21.0}));
 
-        // A working day of 0 leaves A(8) to the exposure times; a stored
-        // aren that is not a number cannot be placed in a band.
         QVERIFY(CalculoExposicao::avaliarMedida(dados + "/MED002"));
         const QString id = dados + "/MED002/MED002.id";
-        QString exposicao = QString::fromLatin1(lerBytes(id));
-        exposicao.replace("jornada_de_trabalho;08:00;", "jornada_de_trabalho;00:00;");
-        exposicao.replace(QRegularExpression("aren_mao;[^;\\n]*;"), "aren_mao;abc;");
-        escreverBytes(id, exposicao.toLatin1());
-        const ExecucaoCli j = executarCli({"list", dados, "--json"});
-        QCOMPARE(j.status, 0);
-        const QJsonArray lista = QJsonDocument::fromJson(j.saida).array();
+        QVERIFY(trocarCampo(id, "jornada_de_trabalho", "00:00") && trocarCampo(id, "aren_mao", "abc"));
+        const QJsonArray lista = QJsonDocument::fromJson(executarCli({"list", dados, "--json"}).saida).array();
         QCOMPARE(lista.size(), 2);
-        bool viu = false;
-        for (const QJsonValue &m : lista) {
-            const QJsonObject o = m.toObject();
-            QVERIFY(o.contains("assessment"));
-            if (o.value("measurement").toString() != "MED002")
-                continue;
-            viu = true;
-            const QJsonObject av = o.value("assessment").toObject();
-            QVERIFY(av.value("hand_arm").toObject().value("a8").toObject().value("value").toDouble() > 0);
-            const QJsonObject aren = av.value("nr").toObject().value("hand_arm").toObject().value("aren").toObject();
-            QCOMPARE(aren.value("band").toString(), QString("nao_calculado"));
-            QVERIFY(aren.value("value").isNull());
-            QVERIFY2(aren.value("cannot_compute").toString().contains("aren_mao"),
-                     qPrintable(aren.value("cannot_compute").toString()));
-        }
-        QVERIFY(viu);
+        const int i = lista.at(0).toObject().value("measurement") == "MED002" ? 0 : 1;
+        const QJsonObject av = lista.at(i).toObject().value("assessment").toObject();
+        QVERIFY(lista.at(1 - i).toObject().contains("assessment"));
+        QVERIFY(av.value("hand_arm").toObject().value("a8").toObject().value("value").toDouble() > 0);
+        const QJsonObject aren = av.value("nr").toObject().value("hand_arm").toObject().value("aren").toObject();
+        QCOMPARE(aren.value("band").toString(), QString("nao_calculado"));
+        QVERIFY(aren.value("value").isNull());
+        QVERIFY2(aren.value("cannot_compute").toString().contains("aren_mao"),
+                 qPrintable(aren.value("cannot_compute").toString()));
     }
 
-    void csvArmazem()
+    // A store as CSV: RFC 4180 read independently, newest first, the stored
+    // values and the assessment's, a name with a comma, quotes and letters
+    // outside ASCII (held in the record's 8-bit code page) quoted in UTF-8,
+    // no decimal commas. A component as CSV: its header, then every row
+    // after "Tempo" in the data file, in order.
+    void csv()
     {
         QTemporaryDir d;
         const QString dados = bancada(d, 3);
         for (const QString &m : LayoutMedida::medidas(dados))
             QVERIFY(CalculoExposicao::avaliarMedida(m));
-        // A name with a comma, quotes and letters outside ASCII (the record
-        // holds them in its 8-bit code page).
         const QString id = dados + "/MED002/MED002.id";
         QByteArray exposicao = lerBytes(id);
         const int i = exposicao.indexOf("nome_exposicao;") + 15;
@@ -177,7 +165,7 @@ private slots:
         const ExecucaoCli e = executarCli({"csv", dados});
         QCOMPARE(e.status, 0);
         QVERIFY2(e.erros.isEmpty(), e.erros.constData());
-        QVERIFY(e.saida.contains("\"Lixa, \"\"fina\"\" \xc3\xa7\xc3\xa3o\"")); // UTF-8, quoted
+        QVERIFY(e.saida.contains("\"Lixa, \"\"fina\"\" \xc3\xa7\xc3\xa3o\""));
         QVector<QStringList> registros;
         QVERIFY(lerCsv(e.saida, &registros));
         QCOMPARE(registros.size(), 4);
@@ -193,46 +181,33 @@ private slots:
             vistas << campo(r, "measurement");
             AcessarArquivo a;
             a.lerExposicao(LayoutMedida::arquivoExposicao(pasta));
-            QCOMPARE(campo(r, "aren_corpo"), a.getAren_corpo().trimmed());
-            QCOMPARE(campo(r, "aren_mao"), a.getAren_mao().trimmed());
+            QCOMPARE(campo(r, "aren_corpo") + '|' + campo(r, "aren_mao"),
+                     a.getAren_corpo().trimmed() + '|' + a.getAren_mao().trimmed());
             const AvaliacaoExposicao av = AvaliacaoExposicao::avaliar(pasta);
             QCOMPARE(campo(r, "hand_arm_a8"), av.temMao ? QString::number(av.mao.valor, 'g', 6) : QString());
-            QCOMPARE(campo(r, "whole_body_a8"),
-                     av.temCorpo ? QString::number(av.corpo.valor, 'g', 6) : QString());
+            QCOMPARE(campo(r, "whole_body_a8"), av.temCorpo ? QString::number(av.corpo.valor, 'g', 6) : QString());
             QCOMPARE(campo(r, "nr_hand_arm_aren_band").isEmpty(), !av.temMao);
             for (const QString &f : r)
                 QVERIFY2(!QRegularExpression("^-?\\d+,\\d+$").match(f).hasMatch(), qPrintable(f));
         }
-        QCOMPARE(vistas, QStringList({"MED003", "MED002", "MED001"})); // newest first
+        QCOMPARE(vistas, QStringList({"MED003", "MED002", "MED001"}));
         QCOMPARE(campo(registros.at(2), "name"), QString::fromUtf8("Lixa, \"fina\" ção"));
-    }
 
-    void csvComponente()
-    {
-        QTemporaryDir d;
-        const QString dados = bancada(d, 1);
         const QString base = LayoutMedida::componentes(dados + "/MED001/T1/corpo").value(0);
-        QVERIFY(!base.isEmpty());
-        const ExecucaoCli e = executarCli({"csv", base + ".head"});
-        QCOMPARE(e.status, 0);
-        QVector<QStringList> registros;
-        QVERIFY(lerCsv(e.saida, &registros));
-        QCOMPARE(registros.at(0).join('|'),
+        const ExecucaoCli c = executarCli({"csv", base + ".head"});
+        registros.clear();
+        QVERIFY(c.status == 0 && lerCsv(c.saida, &registros));
+        QCOMPARE(registros.takeFirst().join('|'),
                  QString::fromUtf8("time (hh:mm:ss)|amx (m/s²)|amy (m/s²)|amz (m/s²)|amr (m/s²)|"
                                    "vdvx (m/s^1.75)|vdvy (m/s^1.75)|vdvz (m/s^1.75)"));
-        // Every line after "Tempo" in the data file, in order, eight values.
-        const QList<QByteArray> linhas = lerBytes(base + ".dat").split('\n');
-        int tempo = 0;
-        while (!linhas.at(tempo).startsWith("Tempo;"))
-            ++tempo;
+        const QByteArray dat = lerBytes(base + ".dat");
         QVector<QStringList> esperados;
-        for (const QByteArray &l : linhas.mid(tempo + 1)) {
-            const QStringList p = QString::fromLatin1(l).trimmed().split(';', Qt::SkipEmptyParts);
-            if (!p.isEmpty())
-                esperados << p;
+        for (const QByteArray &l : dat.mid(dat.indexOf("\nTempo;") + 1).split('\n').mid(1)) {
+            if (!l.trimmed().isEmpty())
+                esperados << QString::fromLatin1(l).trimmed().split(';', Qt::SkipEmptyParts);
         }
         QCOMPARE(esperados.size(), 20);
-        QCOMPARE(registros.mid(1), esperados);
+        QCOMPARE(registros, esperados);
     }
 
     // Bad usage exits 2; a target that is not what the command reads exits
@@ -260,6 +235,7 @@ private slots:
         QTest::newRow("simulate, two DIRs") << QStringList{"simulate", "x", "y"} << 2 << "";
         QTest::newRow("simulate into a file") << QStringList{"simulate", "DATA/Crv_vib.cfg"} << 1 << "cannot";
         QTest::newRow("csv, missing") << QStringList{"csv", "nao/existe"} << 1 << "";
+        QTest::newRow("list, missing") << QStringList{"list", "nao/existe"} << 1 << "";
         QTest::newRow("csv, missing component") << QStringList{"csv", "DATA/MED001/T1/corpo/X.head"} << 1 << "";
         QTest::newRow("csv, a data file") << QStringList{"csv", "DATA/MED001/T1/corpo/C01.dat"} << 1 << "";
         QTest::newRow("csv, the configuration") << QStringList{"csv", "DATA/Crv_vib.cfg"} << 1 << "";
@@ -296,18 +272,13 @@ private slots:
         QCOMPARE(conteudoDe(d.path()), antes);
     }
 
-    void csvArmazemVazio()
-    {
-        QTemporaryDir d;
-        const ExecucaoCli e = executarCli({"csv", d.path()});
-        QCOMPARE(e.status, 0);
-        QCOMPARE(e.saida.count("\r\n"), 1); // the header row alone
-        QVERIFY(e.saida.startsWith("measurement,name,date,"));
-    }
-
     void listar()
     {
         QTemporaryDir d;
+        const ExecucaoCli vazio = executarCli({"csv", d.path()});
+        QCOMPARE(vazio.status, 0);
+        QCOMPARE(vazio.saida.count("\r\n"), 1); // the header row alone
+        QVERIFY(vazio.saida.startsWith("measurement,name,date,"));
         MedidaTeste nova(d.filePath("e_240115083000"));
         nova.exposicao("nome_exposicao;Linha3-240115083000;\ndata_criacao;15/01/2024;\n"
                        "are_corpo;0.5;\n");
@@ -336,8 +307,6 @@ private slots:
         QCOMPARE(lista.size(), 2);
         QCOMPARE(lista.at(1).toObject().value("are_mao").toString(), QString("1.5"));
         QCOMPARE(lista.at(0).toObject().value("are_corpo").toString(), QString("0.5"));
-
-        QCOMPARE(executarCli({"list", d.filePath("nao-existe")}).status, 1);
     }
 
     // download, import and export, each from a fresh instrument and store
@@ -482,19 +451,21 @@ private slots:
         QCOMPARE(conteudoDe(olhada), antes);
     }
 
-    // The simulated instrument writes what the instrument writes: five
-    // measurements under distinct download names, both body parts, every
-    // component with its table, its results and its bands.
+    // The simulated instrument writes what the instrument writes: distinct
+    // download names, both body parts, every component with its table, its
+    // results and its bands; the same seed the same bytes, another seed
+    // others; the short configuration file on request.
     void simulador()
     {
         QTemporaryDir d;
-        OpcoesSimulacao o;
-        o.medidas = 5;
-        o.componentes = 3;
-        o.amostras = 120;
-        QString erro;
-        QVERIFY2(simularInstrumento(d.path(), o, &erro), qPrintable(erro));
-        const QStringList medidas = LayoutMedida::medidas(d.filePath("DATA"));
+        const auto simular = [&](const QString &pasta, const QString &opcoes) {
+            return executarCli(QStringList{"simulate", d.filePath(pasta)} + opcoes.split(' ')).status;
+        };
+        const QString opcoes = "--measurements 5 --components 3 --samples 120 --seed";
+        QCOMPARE(simular("a", opcoes + " 42") + simular("b", opcoes + " 42") + simular("c", opcoes + " 43"), 0);
+        QCOMPARE(conteudoDe(d.filePath("a")), conteudoDe(d.filePath("b")));
+        QVERIFY(conteudoDe(d.filePath("a")) != conteudoDe(d.filePath("c")));
+        const QStringList medidas = LayoutMedida::medidas(d.filePath("a/DATA"));
         QCOMPARE(medidas.size(), 5);
         QSet<QString> nomesDownload;
         QSet<QString> sensores;
@@ -516,24 +487,9 @@ private slots:
         }
         QCOMPARE(nomesDownload.size(), 5);
         QCOMPARE(sensores, QSet<QString>({"corpo", "mao"}));
-
-        // The same seed writes the same bytes, another seed others.
-        QTemporaryDir a, b, c;
-        o = OpcoesSimulacao();
-        o.semente = 42;
-        QVERIFY(simularInstrumento(a.path(), o, &erro) && simularInstrumento(b.path(), o, &erro));
-        o.semente = 43;
-        QVERIFY(simularInstrumento(c.path(), o, &erro));
-        QCOMPARE(conteudoDe(a.path()), conteudoDe(b.path()));
-        QVERIFY(conteudoDe(a.path()) != conteudoDe(c.path()));
-
-        // From the command line, with the short configuration file.
-        QCOMPARE(executarCli({"simulate", d.filePath("cli"), "--measurements", "2", "--components", "1",
-                              "--samples", "10", "--short-config", "--seed", "5"}).status,
-                 0);
-        QVERIFY(lerBytes(d.filePath("cli/DATA/KT9400.cfg")).startsWith("id_equip;KT"));
-        QVERIFY(!QFileInfo::exists(d.filePath("cli/DATA/Crv_vib.cfg")));
-        QCOMPARE(LayoutMedida::medidas(d.filePath("cli/DATA")).size(), 2);
+        QCOMPARE(simular("curto", "--measurements 1 --short-config"), 0);
+        QVERIFY(lerBytes(d.filePath("curto/DATA/KT9400.cfg")).startsWith("id_equip;KT"));
+        QVERIFY(!QFileInfo::exists(d.filePath("curto/DATA/Crv_vib.cfg")));
         const ExecucaoCli ajuda = executarCli({"--help"});
         QVERIFY(ajuda.status == 0 && ajuda.saida.startsWith("Usage: kt9400-cli"));
     }
