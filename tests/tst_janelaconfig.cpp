@@ -306,26 +306,6 @@ private slots:
                  QString::fromUtf8("Configurar Equipamento | Equipamento desconectado.\nNão foi possível abrir as configurações"));
     }
 
-    void dialogoSobre()
-    {
-        ServicosTeste s;
-        QTemporaryDir d;
-        MainWindow w(d.path(), s.servicos());
-        w.findChild<QAction *>("actionSobre")->trigger();
-        w.findChild<QAction *>("actionSobre")->trigger();
-        QDialog *dialogo = nullptr;
-        int abertos = 0;
-        for (QWidget *t : QApplication::topLevelWidgets()) {
-            if (t->objectName() == "sobre" && t->isVisible()) {
-                dialogo = qobject_cast<QDialog *>(t);
-                ++abertos;
-            }
-        }
-        QCOMPARE(abertos, 1); // asked twice, shown once
-        QVERIFY(!dialogo->isModal());
-        dialogo->close();
-    }
-
     void mudarIdioma_data()
     {
         QTest::addColumn<bool>("aceitar");

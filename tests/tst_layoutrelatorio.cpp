@@ -101,20 +101,25 @@ private:
     }
 
 private slots:
+    // Where a table row goes: its first cell, its page; and how many pages
+    // a table of that many rows takes (one, without rows).
     void numeros_data()
     {
         QTest::addColumn<int>("linha");
         QTest::addColumn<bool>("corpo");
         QTest::addColumn<QPointF>("primeiraColuna");
         QTest::addColumn<int>("pagina");
-        QTest::newRow("first row") << 0 << true << QPointF(20, 184) << 0;
-        QTest::newRow("53rd row, bottom of the left half") << 52 << true << QPointF(20, 808) << 0;
-        QTest::newRow("54th row, top of the right half") << 53 << true << QPointF(290, 184) << 0;
-        QTest::newRow("106th row") << 105 << true << QPointF(290, 808) << 0;
-        QTest::newRow("107th row, next page") << 106 << true << QPointF(20, 184) << 1;
-        QTest::newRow("hand-arm, second block") << 53 << false << QPointF(152, 184) << 0;
-        QTest::newRow("hand-arm, fourth block") << 159 << false << QPointF(441, 184) << 0;
-        QTest::newRow("hand-arm, 213th row") << 212 << false << QPointF(10, 184) << 1;
+        QTest::addColumn<int>("paginas"); // of a table ending at this row
+        QTest::newRow("first row") << 0 << true << QPointF(20, 184) << 0 << 1;
+        QTest::newRow("53rd row, bottom of the left half") << 52 << true << QPointF(20, 808) << 0 << 1;
+        QTest::newRow("54th row, top of the right half") << 53 << true << QPointF(290, 184) << 0 << 1;
+        QTest::newRow("106th row") << 105 << true << QPointF(290, 808) << 0 << 1;
+        QTest::newRow("107th row, next page") << 106 << true << QPointF(20, 184) << 1 << 2;
+        QTest::newRow("86,400th row") << 86399 << true << QPointF(20, 292) << 815 << 816;
+        QTest::newRow("hand-arm, second block") << 53 << false << QPointF(152, 184) << 0 << 1;
+        QTest::newRow("hand-arm, fourth block") << 159 << false << QPointF(441, 184) << 0 << 1;
+        QTest::newRow("hand-arm, 212th row") << 211 << false << QPointF(441, 808) << 0 << 1;
+        QTest::newRow("hand-arm, 213th row") << 212 << false << QPointF(10, 184) << 1 << 2;
     }
 
     void numeros()
@@ -123,27 +128,8 @@ private slots:
         QFETCH(bool, corpo);
         QTEST(LayoutRelatorio::celula(linha, 0, corpo), "primeiraColuna");
         QTEST(LayoutRelatorio::paginaDaLinha(linha, corpo), "pagina");
-        QVERIFY(LayoutRelatorio::celula(linha, 0, corpo).y() <= 819);
-    }
-
-    void paginasDeTabela_data()
-    {
-        QTest::addColumn<int>("amostras");
-        QTest::addColumn<bool>("corpo");
-        QTest::addColumn<int>("paginas");
-        QTest::newRow("none") << 0 << true << 1;
-        QTest::newRow("106") << 106 << true << 1;
-        QTest::newRow("107") << 107 << true << 2;
-        QTest::newRow("86,400") << 86400 << true << 816;
-        QTest::newRow("hand-arm 212") << 212 << false << 1;
-        QTest::newRow("hand-arm 213") << 213 << false << 2;
-    }
-
-    void paginasDeTabela()
-    {
-        QFETCH(int, amostras);
-        QFETCH(bool, corpo);
-        QTEST(LayoutRelatorio::paginasDeTabela(amostras, corpo), "paginas");
+        QTEST(LayoutRelatorio::paginasDeTabela(linha + 1, corpo), "paginas");
+        QCOMPARE(LayoutRelatorio::paginasDeTabela(0, corpo), 1);
     }
 
     // Page order: first page, summaries, then per component its details
