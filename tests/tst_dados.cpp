@@ -678,7 +678,8 @@ private slots:
         QTEST(LayoutMedida::renomearExposicao(nome, "240102090507"), "esperado");
     }
 
-    void reconhecerMedidas()
+    // What is a measurement folder, and what in it the evaluation reads.
+    void pastasDaMedida()
     {
         QTemporaryDir d;
         criar(d.path(), {"M1/M1.id", "M1/T1/corpo/T1.id", "Sem/outro.id",
@@ -688,15 +689,10 @@ private slots:
         QCOMPARE(LayoutMedida::medidas(d.path()),
                  QStringList({d.filePath(QString::fromUtf8("Com espaço e ção")), d.filePath("M1")}));
         QVERIFY(LayoutMedida::ehMedida(d.filePath("M1") + "/"));
-        QVERIFY(!LayoutMedida::ehMedida(d.filePath("Perfil")));
-        QVERIFY(!LayoutMedida::ehMedida(d.filePath("nao-existe")));
+        QVERIFY(!LayoutMedida::ehMedida(d.filePath("Perfil")) && !LayoutMedida::ehMedida(d.filePath("nao-existe")));
         QCOMPARE(LayoutMedida::arquivoExposicao(d.filePath("M1")), d.filePath("M1/M1.id"));
         QVERIFY(LayoutMedida::medidas(d.filePath("nao-existe")).isEmpty());
-    }
 
-    void pastasCorpoEComponentes()
-    {
-        QTemporaryDir d;
         const QString m = d.filePath("M");
         criar(m, {"M.id", "T2/mao/T2.id", "T2/mao/C1.head", "T1/corpo/T1.id", "T1/corpo/C2.head",
                   "T1/corpo/C2.dat", "T1/corpo/C1.head", "T1/corpo/C1.res", "T1/corpo/x.head.bak",
@@ -704,8 +700,7 @@ private slots:
         QCOMPARE(LayoutMedida::pastasCorpo(m),
                  QStringList({m + "/T1/corpo", m + "/T1/mao", m + "/T2/corpo", m + "/T2/mao"}));
         QCOMPARE(LayoutMedida::arquivoParcial(m + "/T1/corpo"), m + "/T1/corpo/T1.id");
-        QCOMPARE(LayoutMedida::componentes(m + "/T1/corpo"),
-                 QStringList({m + "/T1/corpo/C1", m + "/T1/corpo/C2"}));
+        QCOMPARE(LayoutMedida::componentes(m + "/T1/corpo"), QStringList({m + "/T1/corpo/C1", m + "/T1/corpo/C2"}));
         QVERIFY(LayoutMedida::componentes(m + "/T1/mao").isEmpty());
         QCOMPARE(LayoutMedida::contarArquivosHead(m), 4);
         QCOMPARE(LayoutMedida::contarArquivosHead(d.filePath("nada")), 0);

@@ -226,25 +226,20 @@ private slots:
             QVERIFY2(l.contains(e), qPrintable(e + " in\n" + l.join('\n')));
     }
 
-    void cancelarNaoGrava()
+    // Cancelar writes nothing; a configuration that could not be written is
+    // reported, and the dialog stays open with the user's choices.
+    void naoGrava()
     {
         PastaTeste d;
         PerguntadorTeste p;
         const QString caminho = d.arquivo("c.cfg", longo());
-        JanelaConfig j(nullptr, caminho, true, p);
-        j.show();
-        filho<QComboBox>(&j, "comboBox_PeridoAmos")->setCurrentIndex(4);
-        filho<QPushButton>(&j, "pushButton_2")->click();
-        QVERIFY(!j.isVisible());
+        JanelaConfig cancelada(nullptr, caminho, true, p);
+        cancelada.show();
+        filho<QComboBox>(&cancelada, "comboBox_PeridoAmos")->setCurrentIndex(4);
+        filho<QPushButton>(&cancelada, "pushButton_2")->click();
+        QVERIFY(!cancelada.isVisible());
         QCOMPARE(lerBytes(caminho), longo());
-    }
 
-    // A configuration that could not be written is reported, and the dialog
-    // stays open with the user's choices.
-    void salvarSemArquivo()
-    {
-        PastaTeste d;
-        PerguntadorTeste p;
         JanelaConfig j(nullptr, d.filePath("KT9400.cfg"), false, p);
         j.show();
         QCOMPARE(filho<QComboBox>(&j, "comboBox_FatorKX_mao")->currentText(), QString("1.4"));
@@ -313,15 +308,6 @@ private slots:
     void cleanupTestCase()
     {
         QCoreApplication::removeTranslator(&tradutor);
-    }
-
-    void plurais()
-    {
-        instalar(":/language/ingles.qm");
-        QCOMPARE(QCoreApplication::translate("MainWindow", "%n arquivo(s) não puderam ser deletados.", "", 1),
-                 QString("1 file could not be deleted."));
-        QCOMPARE(QCoreApplication::translate("MainWindow", "%n arquivo(s) não puderam ser deletados.", "", 3),
-                 QString("3 files could not be deleted."));
     }
 
     // Qt's own dialogs and buttons follow the chosen language.
@@ -417,6 +403,9 @@ private slots:
         QVERIFY2(emPortugues.isEmpty(), qPrintable(emPortugues.join('\n')));
         // And the texts do change: the English interface is not the source.
         QCOMPARE(principal->findChild<QAbstractButton *>("pushButton_BaixarTudo")->text(), QString("Download All"));
+        const char *plural = "%n arquivo(s) não puderam ser deletados.";
+        QCOMPARE(QCoreApplication::translate("MainWindow", plural, "", 1), QString("1 file could not be deleted."));
+        QCOMPARE(QCoreApplication::translate("MainWindow", plural, "", 3), QString("3 files could not be deleted."));
         fecharCaixas();
     }
 };

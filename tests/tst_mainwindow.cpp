@@ -491,13 +491,6 @@ private slots:
         QTRY_VERIFY(chamado);
     }
 
-    void fonte()
-    {
-        const QString familia = Inicio::instalarFonte();
-        QCOMPARE(familia, QString("Liberation Sans"));
-        QCOMPARE(QApplication::font().family(), familia);
-    }
-
     void primeiroInicio_data()
     {
         QTest::addColumn<bool>("aceitar");
@@ -572,6 +565,8 @@ private slots:
 
     void janela()
     {
+        QCOMPARE(Inicio::instalarFonte(), QString("Liberation Sans"));
+        QCOMPARE(QApplication::font().family(), QString("Liberation Sans"));
         QTemporaryDir app;
         escreverBytes(app.filePath("marca"), "");
         QDir(app.path()).mkpath("Z2registros/e_1");
