@@ -4,6 +4,7 @@
 #include "data/csv.h"
 #include "data/layoutmedida.h"
 #include "data/perfil.h"
+#include "device/simuladorinstrumento.h"
 
 #include <QBuffer>
 #include <QRandomGenerator>
@@ -559,50 +560,37 @@ private slots:
         QVERIFY2(lerBytes(caminho).split('\n').contains(linhaEsperada), lerBytes(caminho).constData());
     }
 
-    // Everything the dialog does not edit goes back as it was read.
+    // Everything the dialog does not edit goes back as it was read, keys
+    // this program does not write included, in their place: the simulated
+    // instrument's files, the long one's workday under the key the program
+    // writes it under.
     void configuracaoIdaEVolta_data()
     {
         QTest::addColumn<bool>("completo");
-        QTest::addColumn<QByteArray>("conteudo");
-        const QByteArray longo(
-            "id_equipamento;KT1;\nid_medicao;5;\nidioma;pt;\n"
-            "jornada_de_trabalhoConfig;07:00;\ntempo_programado;30;\n"
-            "periodo_amostragem;1;\nunidade;m/s2;\nid_sensor_mao;SM;\n"
-            "ponderacao_fx_mao;wh;\nponderacao_fy_mao;wh;\n"
-            "ponderacao_fz_mao;wh;\nkx_mao;1.0;\nky_mao;1.0;\n"
-            "kz_mao;1.0;\nsensibilidade_x_mao;1.1;\n"
-            "sensibilidade_y_mao;1.2;\nsensibilidade_z_mao;1.3;\n"
-            "id_sensor_corpo;SC;\nponderacao_fx_corpo;wd;\n"
-            "ponderacao_fy_corpo;wd;\nponderacao_fz_corpo;wk;\n"
-            "kx_corpo;1.4;\nky_corpo;1.4;\nkz_corpo;1.0;\n"
-            "sensibilidade_x_corpo;0.9;\nsensibilidade_y_corpo;0.8;\n"
-            "sensibilidade_z_corpo;0.7;\nbanda_oitava;1/3;\n"
-            "canal_oitava;2;\neixo_oitava;z;\n");
-        const QByteArray curto(
-            "id_equip;KT2;\nidioma;es;\ntempo_programado;1800;\n"
-            "unidade;g;\njornada_de_trabalho;06:30;\n"
-            "periodo_de_amostragem;60;\nwx_mao;wh;\nwy_mao;wh;\n"
-            "wz_mao;wh;\nkx_mao;1.0;\nky_mao;1.0;\nkz_mao;1.0;\n"
-            "sensibilidade_x_mao;1;\nsensibilidade_y_mao;1;\n"
-            "sensibilidade_z_mao;1;\nwx_corpo;wd;\nwy_corpo;wd;\n"
-            "wz_corpo;wk;\nkx_corpo;1.4;\nky_corpo;1.4;\n"
-            "kz_corpo;1.0;\nsensibilidade_x_corpo;2;\n"
-            "sensibilidade_y_corpo;0;\nsensibilidade_z_corpo;1.5;\n"
-            "banda_oitava;1/1;\neixo_oitava;x;\n"
-            "tempo_desligamento;10;\n");
-        QTest::newRow("long") << true << longo;
-        QTest::newRow("short") << false << curto;
-        // Keys this program does not write stay, in their place.
-        QTest::newRow("long, switch-off time and a newer key")
-            << true << QByteArray(longo).replace("idioma;pt;\n", "idioma;pt;\nmodo_novo;x;\n") + "tempo_desligamento;30;\n";
-        QTest::newRow("short, a newer key first") << false << "versao;2;\n" + curto;
+        QTest::addColumn<QByteArray>("de"); // replaced in the file by `por`
+        QTest::addColumn<QByteArray>("por");
+        QTest::newRow("long, switch-off time") << true << QByteArray("jornada_de_trabalho;")
+                                               << QByteArray("jornada_de_trabalhoConfig;");
+        QTest::newRow("short") << false << QByteArray() << QByteArray();
+        QTest::newRow("long, a newer key") << true << QByteArray("jornada_de_trabalho;")
+                                           << QByteArray("modo_novo;x;\njornada_de_trabalhoConfig;");
+        QTest::newRow("short, a newer key first") << false << QByteArray("id_equip;") << QByteArray("versao;2;\nid_equip;");
     }
 
     void configuracaoIdaEVolta()
     {
         QFETCH(bool, completo);
-        QFETCH(QByteArray, conteudo);
-        const QString caminho = arquivo("r.cfg", conteudo);
+        QFETCH(QByteArray, de);
+        QFETCH(QByteArray, por);
+        QTemporaryDir d;
+        OpcoesSimulacao o;
+        o.medidas = 0;
+        o.configuracaoCurta = !completo;
+        QString erro;
+        QVERIFY(simularInstrumento(d.path(), o, &erro));
+        const QString caminho = d.filePath(completo ? "DATA/Crv_vib.cfg" : "DATA/KT9400.cfg");
+        const QByteArray conteudo = de.isEmpty() ? lerBytes(caminho) : lerBytes(caminho).replace(de, por);
+        escreverBytes(caminho, conteudo);
         AcessarArquivo a;
         a.lerConfiguracao(caminho);
         QVERIFY(a.salvarConfiguracao(caminho, completo));
