@@ -86,86 +86,75 @@ private slots:
         fecharCaixas();
     }
 
+    // The profile as the window shows it, from the file or typed into its
+    // dialog, which writes the file and shows it when opened again; a file
+    // that cannot be written is said so, and the dialog stays open.
     void perfil_data()
     {
-        QTest::addColumn<QByteArray>("conteudo");
+        QTest::addColumn<QStringList>("digitado"); // empty: the file as the test writes it
+        QTest::addColumn<QByteArray>("arquivo");   // null when typed: the file cannot be written
         QTest::addColumn<QStringList>("mostrado");
         const QString h(23, '-');
-        QTest::newRow("three") << QByteArray("Acme;Ana;Bia") << QStringList{"Acme", "Ana", "Bia"};
-        QTest::newRow("company only") << QByteArray("Acme") << QStringList{"Acme", h, h};
-        QTest::newRow("more pieces") << QByteArray("A;B;C;D") << QStringList{"A", "B", "C"};
-        QTest::newRow("empty") << QByteArray() << QStringList{h, h, h};
-        QTest::newRow("; in the company") << QByteArray("Em;presa;Ana;Bia")
-                                          << QStringList{"Em", "presa", "Ana"};
-        QTest::newRow("accents") << QByteArray("Higiene S\xe3o Jo\xe3o; ; ")
+        const QStringList arquivo;
+        QTest::newRow("three") << arquivo << QByteArray("Acme;Ana;Bia") << QStringList{"Acme", "Ana", "Bia"};
+        QTest::newRow("company only") << arquivo << QByteArray("Acme") << QStringList{"Acme", h, h};
+        QTest::newRow("more pieces") << arquivo << QByteArray("A;B;C;D") << QStringList{"A", "B", "C"};
+        QTest::newRow("empty") << arquivo << QByteArray("") << QStringList{h, h, h};
+        QTest::newRow("; in the company") << arquivo << QByteArray("Em;presa;Ana;Bia") << QStringList{"Em", "presa", "Ana"};
+        QTest::newRow("accents") << arquivo << QByteArray("Higiene S\xe3o Jo\xe3o; ; ")
                                  << QStringList{QString::fromUtf8("Higiene São João"), " ", " "};
+        QTest::newRow("typed") << QStringList{"Acme", "Ana", "Bia"} << QByteArray("Acme;Ana;Bia")
+                               << QStringList{"Acme", "Ana", "Bia"};
+        QTest::newRow("typed, company only") << QStringList{"Acme", "", ""} << QByteArray("Acme; ; ")
+                                             << QStringList{"Acme", " ", " "};
+        QTest::newRow("typed, nothing") << QStringList{"", "", ""} << QByteArray(" ; ; ") << QStringList{" ", " ", " "};
+        QTest::newRow("typed, cannot be written") << QStringList{"Acme", "", ""} << QByteArray() << QStringList{h, h, h};
     }
 
     void perfil()
     {
-        QFETCH(QByteArray, conteudo);
+        QFETCH(QStringList, digitado);
+        QFETCH(QByteArray, arquivo);
         QFETCH(QStringList, mostrado);
         Janela j;
-        escreverBytes(j.w->getDiretorioPerfil() + "/perfil.id", conteudo);
-        j.w->listarPerfil();
+        const QString caminho = j.w->getDiretorioPerfil() + "/perfil.id";
+        const char *campos[] = {"lineEdit_EmpAvaliadora", "lineEdit_RealizadoPor", "lineEdit_RealizadoPor_2"};
+        if (digitado.isEmpty()) {
+            escreverBytes(caminho, arquivo);
+            j.w->listarPerfil();
+        } else {
+            if (arquivo.isNull())
+                QDir().mkpath(caminho); // a folder where the file goes
+            bool ficouAberto = false;
+            QTimer::singleShot(0, [&] {
+                QWidget *d = QApplication::activeModalWidget();
+                QCOMPARE(d->windowTitle(), QString("Cadastro de Perfil"));
+                for (int i = 0; i < 3; ++i)
+                    d->findChild<QLineEdit *>(campos[i])->setText(digitado.at(i));
+                d->findChild<QPushButton *>("pushButton_Salvar")->click();
+                ficouAberto = d->isVisible();
+                d->findChild<QPushButton *>("pushButton_Cancelar")->click();
+            });
+            j.filho<QPushButton>("pushButton")->click();
+            QCOMPARE(ficouAberto, arquivo.isNull());
+            QCOMPARE(j.s.perguntador.mensagens.filter(QString::fromUtf8("Não foi possível salvar o perfil")).size(),
+                     arquivo.isNull() ? 1 : 0);
+            if (!arquivo.isNull())
+                QCOMPARE(lerBytes(caminho), arquivo);
+        }
         QCOMPARE(j.filho<QLabel>("label_TextEmpAvaliadora")->text(), mostrado.at(0));
         QCOMPARE(j.filho<QRadioButton>("radioButton_usuario1")->text(), mostrado.at(1));
         QCOMPARE(j.filho<QRadioButton>("radioButton_usuario2")->text(), mostrado.at(2));
-    }
-
-    void dialogoDoPerfil_data()
-    {
-        QTest::addColumn<QStringList>("campos");
-        QTest::addColumn<QByteArray>("gravado");
-        QTest::newRow("filled") << QStringList{"Acme", "Ana", "Bia"} << QByteArray("Acme;Ana;Bia");
-        QTest::newRow("only company") << QStringList{"Acme", "", ""} << QByteArray("Acme; ; ");
-        QTest::newRow("all empty") << QStringList{"", "", ""} << QByteArray(" ; ; ");
-    }
-
-    void dialogoDoPerfil()
-    {
-        QFETCH(QStringList, campos);
-        Janela j;
+        if (digitado.isEmpty() || arquivo.isNull())
+            return;
+        QString mostradoNoDialogo;
         QTimer::singleShot(0, [&] {
             QWidget *d = QApplication::activeModalWidget();
-            QVERIFY(d);
-            QCOMPARE(d->windowTitle(), QString("Cadastro de Perfil"));
-            d->findChild<QLineEdit *>("lineEdit_EmpAvaliadora")->setText(campos.at(0));
-            d->findChild<QLineEdit *>("lineEdit_RealizadoPor")->setText(campos.at(1));
-            d->findChild<QLineEdit *>("lineEdit_RealizadoPor_2")->setText(campos.at(2));
-            d->findChild<QPushButton *>("pushButton_Salvar")->click();
-        });
-        j.filho<QPushButton>("pushButton")->click();
-        QTEST(lerBytes(j.w->getDiretorioPerfil() + "/perfil.id"), "gravado");
-        const QString empresa = campos.at(0).isEmpty() ? " " : campos.at(0);
-        QCOMPARE(j.filho<QLabel>("label_TextEmpAvaliadora")->text(), empresa);
-
-        // Opened again, the dialog shows what was stored.
-        QTimer::singleShot(0, [&] {
-            QWidget *d = QApplication::activeModalWidget();
-            QCOMPARE(d->findChild<QLineEdit *>("lineEdit_EmpAvaliadora")->text(), empresa);
+            mostradoNoDialogo = d->findChild<QLineEdit *>(campos[0])->text();
             d->findChild<QPushButton *>("pushButton_Cancelar")->click();
         });
         j.filho<QAction>("actionAdicionar_Perfil")->trigger();
-    }
-
-    void perfilQueNaoGrava()
-    {
-        Janela j;
-        QDir().mkpath(j.w->getDiretorioPerfil() + "/perfil.id"); // a folder where the file goes
-        bool ficouAberto = false;
-        QTimer::singleShot(0, [&] {
-            QWidget *d = QApplication::activeModalWidget();
-            d->findChild<QLineEdit *>("lineEdit_EmpAvaliadora")->setText("Acme");
-            d->findChild<QPushButton *>("pushButton_Salvar")->click();
-            ficouAberto = d->isVisible();
-            d->findChild<QPushButton *>("pushButton_Cancelar")->click();
-        });
-        j.filho<QPushButton>("pushButton")->click();
-        QVERIFY(ficouAberto);
-        QCOMPARE(j.s.perguntador.mensagens.size(), 1);
-        QVERIFY(j.s.perguntador.mensagens.at(0).contains(QString::fromUtf8("Não foi possível salvar o perfil")));
-        QCOMPARE(j.filho<QLabel>("label_TextEmpAvaliadora")->text(), QString(23, '-'));
+        QCOMPARE(mostradoNoDialogo, mostrado.at(0));
     }
 
     // Nothing looked for yet, the instrument found (with or without its DATA
@@ -491,58 +480,53 @@ private slots:
         QTRY_VERIFY(chamado);
     }
 
+    // The language asked at the first start and stored; the next start
+    // takes the stored choice and asks nothing, after a cancel it asks
+    // again; a language file whose first line is empty is a choice too.
     void primeiroInicio_data()
     {
+        QTest::addColumn<QByteArray>("antes"); // lingua.lg before, null: none
         QTest::addColumn<bool>("aceitar");
         QTest::addColumn<QString>("item");
         QTest::addColumn<QByteArray>("gravado");
         QTest::addColumn<QString>("sair");
-        QTest::newRow("cancelled") << false << "" << QByteArray() << "";
-        QTest::newRow("English") << true << "English" << QByteArray(":/language/ingles.qm")
-                                 << "Exit";
-        QTest::newRow("Spanish") << true << QString::fromUtf8("Español")
+        const QByteArray nenhum;
+        QTest::newRow("cancelled") << nenhum << false << "" << QByteArray() << "";
+        QTest::newRow("English") << nenhum << true << "English" << QByteArray(":/language/ingles.qm") << "Exit";
+        QTest::newRow("Spanish") << nenhum << true << QString::fromUtf8("Español")
                                  << QByteArray(":/language/espanhol.qm") << "Dejar";
-        QTest::newRow("Portuguese") << true << QString::fromUtf8("Português")
+        QTest::newRow("Portuguese") << nenhum << true << QString::fromUtf8("Português")
                                     << QByteArray(":/language/portugues.qm") << "Sair";
+        QTest::newRow("first line empty") << QByteArray("\n:/language/ingles.qm") << false << ""
+                                          << QByteArray("\n:/language/ingles.qm") << "";
     }
 
     void primeiroInicio()
     {
+        QFETCH(QByteArray, antes);
         QFETCH(bool, aceitar);
         QFETCH(QString, item);
         QFETCH(QByteArray, gravado);
         QTemporaryDir app;
+        if (!antes.isNull())
+            escreverBytes(app.filePath("lingua.lg"), antes);
         PerguntadorTeste p;
         p.aceitar = aceitar;
         p.item = item;
         QTranslator t;
         Inicio::carregarIdioma(&t, app.path(), p);
-        QCOMPARE(p.perguntas,
-                 QStringList{QString::fromUtf8("Selecione o Idioma | Idioma: | Português,English,Español")});
-        QCOMPARE(QFileInfo::exists(app.filePath("lingua.lg")), aceitar);
+        QCOMPARE(p.perguntas, antes.isNull() ? QStringList{QString::fromUtf8("Selecione o Idioma | Idioma: | Português,English,Español")}
+                                             : QStringList());
+        QCOMPARE(QFileInfo::exists(app.filePath("lingua.lg")), !gravado.isNull());
         QCOMPARE(lerBytes(app.filePath("lingua.lg")), gravado);
         QTEST(t.translate("MainWindow", "Sair"), "sair");
 
-        // The next start takes the stored choice and asks nothing; after a
-        // cancel it asks again.
         PerguntadorTeste depois;
         depois.aceitar = false;
         QTranslator t2;
         Inicio::carregarIdioma(&t2, app.path(), depois);
-        QCOMPARE(depois.perguntas.size(), aceitar ? 0 : 1);
+        QCOMPARE(depois.perguntas.size(), gravado.isNull() ? 1 : 0);
         QTEST(t2.translate("MainWindow", "Sair"), "sair");
-    }
-
-    void linguaComPrimeiraLinhaVazia()
-    {
-        QTemporaryDir app;
-        escreverBytes(app.filePath("lingua.lg"), "\n:/language/ingles.qm");
-        PerguntadorTeste p;
-        QTranslator t;
-        Inicio::carregarIdioma(&t, app.path(), p);
-        QVERIFY(p.perguntas.isEmpty());
-        QVERIFY(t.isEmpty());
-        QCOMPARE(lerBytes(app.filePath("lingua.lg")), QByteArray("\n:/language/ingles.qm"));
     }
 
     // 1600 x 900 in the middle of a screen that has room, else the screen.
