@@ -114,72 +114,51 @@ private slots:
         QVERIFY(Sincronizacao::compararDiretorios(" /DATA/", b.armazem, "").dadosTabelaMedidas.isEmpty());
     }
 
-    void copiaAntigaSubstituida()
+    // A download over a local copy: an older one of the same name, not
+    // paired, is replaced whole; a paired one is updated, its files replaced
+    // or kept as asked, the evaluator's own files kept.
+    void copiaLocal_data()
     {
-        BancadaTeste b;
-        const QString pasta = b.dados + "MED001";
-        const QString novo = nomeDeDownload(pasta);
-        // An older, different local copy of the same name (not paired).
-        QDir().mkpath(b.armazem + novo);
-        escreverBytes(b.armazem + novo + "/" + novo + ".id", "nome_exposicao;Velha-1;\n");
-        escreverBytes(b.armazem + novo + "/lixo.txt", "x");
-        const auto r = Download::baixar(pasta, b.armazem, false, false, avaliador, b.id());
-        QCOMPARE(int(r.resultado), int(Download::Resultado::Baixado));
-        QVERIFY(!QFileInfo::exists(b.armazem + novo + "/lixo.txt"));
-        QVERIFY(!lerBytes(b.armazem + novo + "/" + novo + ".id").contains("Velha"));
-    }
-
-    void atualizarCopiaPareada_data()
-    {
+        QTest::addColumn<bool>("pareada");
         QTest::addColumn<bool>("substituir");
-        QTest::newRow("replace files") << true;
-        QTest::newRow("keep files") << false;
+        QTest::newRow("an older copy of the same name, not paired") << false << false;
+        QTest::newRow("paired, files replaced") << true << true;
+        QTest::newRow("paired, files kept") << true << false;
     }
 
-    void atualizarCopiaPareada()
+    void copiaLocal()
     {
+        QFETCH(bool, pareada);
         QFETCH(bool, substituir);
         BancadaTeste b;
-        const auto r1 = Download::baixar(b.dados + "MED001", b.armazem, false, false, avaliador, b.id());
-        const QString corpo = LayoutMedida::pastasCorpo(r1.pastaLocal).at(0);
-        const QString componente = LayoutMedida::componentes(corpo).at(0) + ".res";
-        escreverBytes(componente, "FC_x;1.5;\n");
-        escreverBytes(r1.pastaLocal + "/nota.txt", "do avaliador");
-        const auto r2 = Download::baixar(r1.pastaInstrumento, b.armazem, true, substituir,
-                                         avaliador, b.id());
-        QCOMPARE(int(r2.resultado), int(Download::Resultado::Baixado));
-        QCOMPARE(r2.pastaLocal, r1.pastaLocal);
-        QCOMPARE(lerBytes(componente) == "FC_x;1.5;\n", !substituir);
-        QCOMPARE(lerBytes(r1.pastaLocal + "/nota.txt"), QByteArray("do avaliador"));
+        QString pasta = b.dados + "MED001";
+        const QString local = b.armazem + nomeDeDownload(pasta);
+        const QString exposicao = local + "/" + LayoutMedida::nomePasta(local) + ".id";
+        QString componente;
+        if (pareada) {
+            pasta = Download::baixar(pasta, b.armazem, false, false, avaliador, b.id()).pastaInstrumento;
+            componente = LayoutMedida::componentes(LayoutMedida::pastasCorpo(local).at(0)).at(0) + ".res";
+            escreverBytes(componente, "FC_x;1.5;\n");
+        } else {
+            QDir().mkpath(local);
+            escreverBytes(exposicao, "nome_exposicao;Velha-1;\n");
+        }
+        escreverBytes(local + "/nota.txt", "do avaliador");
+        const auto r = Download::baixar(pasta, b.armazem, pareada, substituir, avaliador, b.id());
+        QCOMPARE(int(r.resultado), int(Download::Resultado::Baixado));
+        QCOMPARE(r.pastaLocal, local);
+        QVERIFY(!lerBytes(exposicao).contains("Velha"));
+        QCOMPARE(lerBytes(local + "/nota.txt") == "do avaliador", pareada);
+        if (pareada)
+            QCOMPARE(lerBytes(componente) == "FC_x;1.5;\n", !substituir);
     }
 
-    // The copy breaks off midway (a file vanishes as the instrument is
-    // pulled out): the old local copy stays whole, nothing half-made stays.
-    void copiaInterrompida()
-    {
-        BancadaTeste b;
-        const auto r1 = Download::baixar(b.dados + "MED001", b.armazem, false, false, avaliador, b.id());
-        const auto antes = conteudoDe(b.armazem);
-        const QString corpo = LayoutMedida::pastasCorpo(r1.pastaInstrumento).at(0);
-        QVERIFY(criarFifo(corpo + "/C99.dat"));
-        const auto r2 = Download::baixar(r1.pastaInstrumento, b.armazem, true, true, avaliador, b.id());
-        QCOMPARE(int(r2.resultado), int(Download::Resultado::FalhaCopia));
-        QCOMPARE(conteudoDe(b.armazem), antes);
-        QCOMPARE(pastasDe(b.armazem).filter(QRegularExpression("(^|/)\\.")), QStringList());
-
-        // A first download that breaks off leaves no folder at all.
-        const QString outra = b.dados + "MED002";
-        QVERIFY(criarFifo(LayoutMedida::pastasCorpo(outra).at(1) + "/Z.dat"));
-        const auto r3 = Download::baixar(outra, b.armazem, false, false, avaliador, b.id());
-        QCOMPARE(int(r3.resultado), int(Download::Resultado::FalhaCopia));
-        QVERIFY(!QFileInfo::exists(r3.pastaLocal));
-        QCOMPARE(conteudoDe(b.armazem), antes);
-    }
-
-    // A download that cannot be made leaves the store without anything of
-    // it: a store that is a file, an instrument folder that cannot take its
-    // new name (the exposure file gets its old name back), a folder that is
-    // not a measurement.
+    // A download that cannot be made leaves the store as it was, nothing
+    // half-made in it, and the instrument's measurements where they were: a
+    // store that is a file, an instrument folder that cannot take its new
+    // name (the exposure file gets its old name back), a folder that is not
+    // a measurement, a copy that breaks off midway as the instrument is
+    // pulled out, the first or over a paired copy.
     void falhas_data()
     {
         QTest::addColumn<QString>("caso");
@@ -187,6 +166,8 @@ private slots:
         QTest::newRow("store is a file") << "armazem" << int(Download::Resultado::FalhaCopia);
         QTest::newRow("new name taken on the instrument") << "nome" << int(Download::Resultado::FalhaRenomear);
         QTest::newRow("not a measurement") << "vazia" << int(Download::Resultado::SemExposicao);
+        QTest::newRow("a first copy breaks off") << "fifo" << int(Download::Resultado::FalhaCopia);
+        QTest::newRow("the copy over a paired one breaks off") << "pareada" << int(Download::Resultado::FalhaCopia);
     }
 
     void falhas()
@@ -202,15 +183,23 @@ private slots:
         } else if (caso == "nome") {
             QDir().mkpath(b.dados + novo);
             datarPasta(pasta, QFileInfo(pasta).lastModified());
-        } else {
+        } else if (caso == "vazia") {
             pasta = b.dados + "vazia";
             QDir().mkpath(pasta);
+        } else {
+            if (caso == "pareada")
+                pasta = Download::baixar(pasta, armazem, false, false, avaliador, b.id()).pastaInstrumento;
+            QVERIFY(criarFifo(pasta + "/Z.dat"));
         }
-        QTEST(int(Download::baixar(pasta, armazem, false, false, avaliador, b.id()).resultado), "resultado");
-        QVERIFY(pastasDe(b.armazem).isEmpty() && conteudoDe(b.armazem).isEmpty());
+        const auto antes = conteudoDe(b.armazem);
+        QTEST(int(Download::baixar(pasta, armazem, caso == "pareada", caso == "pareada", avaliador, b.id()).resultado),
+              "resultado");
+        QCOMPARE(conteudoDe(b.armazem), antes);
+        QCOMPARE(pastasDe(b.armazem).filter(QRegularExpression("(^|/)\\.")), QStringList());
+        QCOMPARE(pastasDe(b.armazem).isEmpty(), caso != "pareada");
+        QCOMPARE(LayoutMedida::medidas(b.dados).size(), 3);
         if (caso == "nome")
             QVERIFY(QFileInfo::exists(pasta + "/MED001.id") && !QFileInfo::exists(pasta + "/" + novo + ".id"));
-        QVERIFY(QFileInfo::exists(pasta) || caso == "armazem");
     }
 
     void importar()
