@@ -100,12 +100,15 @@ private slots:
         fecharCaixas();
     }
 
+    // The report as kt9400-cli writes it, headless, in the program's
+    // language: the Portuguese catalog's texts without a language file, the
+    // chosen one with it (lingua.lg beside the program).
     void paginasETextos()
     {
         Armazem a(3, 120);
         const QString pdf = a.dir.filePath("r.pdf");
         // MED003: whole body and hand-arm, 1 to 3 partial exposures of 2 components.
-        QVERIFY(Relatorio::escrever(a.medidas.at(2), pdf));
+        QCOMPARE(executarCli({"report", a.medidas.at(2), pdf}).status, 0);
         AcessarArquivo e;
         e.lerExposicao(LayoutMedida::arquivoExposicao(a.medidas.at(2)));
         const int parciais = LayoutMedida::parciaisDaExposicao(a.medidas.at(2)).size() / 2;
@@ -119,6 +122,7 @@ private slots:
         QVERIFY(p1.contains(e.getAren_mao()));
         QVERIFY(pagina(pdf, 2).contains(QString::fromUtf8("Exposições Parciais de Corpo")));
         QCOMPARE(imagens(pdf, 3), 3); // the logo and both charts
+        QVERIFY(pagina(pdf, 3).contains("Periodo de Amostragem:"));
         QCOMPARE(imagens(pdf, 4), 1); // the logo
         QVERIFY(pagina(pdf, 4).contains("Tabela da Componente 1"));
         QVERIFY(pagina(pdf, 4).contains("VDVexpZ"));
@@ -138,6 +142,16 @@ private slots:
                                  TabelasAvaliacao::textoFaixa(av.faixaCorpoInteiro()),
                                  QString::number(av.mao.valor, 'g', 6), TabelasAvaliacao::textoSituacao(av.vdv.situacao())})
             QVERIFY2(ultima.contains(t), qPrintable(t + " not in\n" + ultima));
+        QVERIFY(ultima.contains(QString::fromUtf8("Avaliação da exposição")));
+
+        QDir().mkpath(a.dir.filePath("bin"));
+        const QString copia = a.dir.filePath("bin/kt9400-cli");
+        QVERIFY(QFile::copy(KT_CLI, copia));
+        QVERIFY(QFile::copy(KT_RELATORIO, a.dir.filePath("bin/kt9400-relatorio")));
+        escreverBytes(a.dir.filePath("bin/lingua.lg"), ":/language/ingles.qm");
+        QCOMPARE(executarCli({"report", a.medidas.at(0), a.dir.filePath("en.pdf")}, copia).status, 0);
+        const QString ingles = pagina(a.dir.filePath("en.pdf"), paginas(a.dir.filePath("en.pdf")));
+        QVERIFY2(ingles.contains("Exposure assessment") && ingles.contains("Brazil: NR-09 and NR-15"), qPrintable(ingles));
     }
 
     // A report that cannot be written whole leaves an older file of that
@@ -299,26 +313,6 @@ private slots:
         e.lerExposicao(LayoutMedida::arquivoExposicao(a.medidas.at(0)));
         QCOMPARE(e.getObservacoes(), QString::fromUtf8("Vibração alta na prensa"));
         QVERIFY(pagina(a.dir.filePath("visor.pdf"), 1).contains(QString::fromUtf8("Vibração alta na prensa")));
-    }
-
-    void linhaDeComando()
-    {
-        Armazem a(1, 10);
-        QCOMPARE(executarCli({"report", a.medidas.at(0), a.dir.filePath("cli.pdf")}).status, 0);
-        // In the program's language, as the viewer writes it: the
-        // Portuguese catalog's texts without a language file...
-        QVERIFY(pagina(a.dir.filePath("cli.pdf"), 3).contains("Periodo de Amostragem:"));
-        QVERIFY(pagina(a.dir.filePath("cli.pdf"), paginas(a.dir.filePath("cli.pdf")))
-                    .contains(QString::fromUtf8("Avaliação da exposição")));
-        // ... and the chosen one with it (lingua.lg beside the program).
-        QDir().mkpath(a.dir.filePath("bin"));
-        const QString copia = a.dir.filePath("bin/kt9400-cli");
-        QVERIFY(QFile::copy(KT_CLI, copia));
-        QVERIFY(QFile::copy(KT_RELATORIO, a.dir.filePath("bin/kt9400-relatorio")));
-        escreverBytes(a.dir.filePath("bin/lingua.lg"), ":/language/ingles.qm");
-        QCOMPARE(executarCli({"report", a.medidas.at(0), a.dir.filePath("en.pdf")}, copia).status, 0);
-        const QString ultima = pagina(a.dir.filePath("en.pdf"), paginas(a.dir.filePath("en.pdf")));
-        QVERIFY2(ultima.contains("Exposure assessment") && ultima.contains("Brazil: NR-09 and NR-15"), qPrintable(ultima));
     }
 };
 
