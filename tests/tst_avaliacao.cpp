@@ -47,64 +47,19 @@ using Avaliacao = AvaliacaoExposicao;
 using Falta = AvaliacaoExposicao::Falta;
 using Situacao = AvaliacaoExposicao::Situacao;
 
-double segundos(const QString &hhmmss)
-{
-    const QStringList p = hhmmss.split(':');
-    return p.at(0).toDouble() * 3600 + p.at(1).toDouble() * 60 + p.at(2).toDouble();
-}
-
-// A task written as "COMPONENTS@REPSxTIME[@TOTAL/SAMPLED]": components
-// separated by "+", each a list of numbers separated by "," (hand-arm:
-// amr; whole body: amx, amy, amz and optionally vdvx, vdvy, vdvz) and
-// optionally "~SECONDS", its duration (600 when left out). Without the
-// last part the total time is the repetitions times the time and the
-// sampled time one repetition.
-struct Tarefa {
-    QVector<QVector<double>> componentes;
-    QVector<double> duracoes;
-    int repeticoes = 0;
-    QString tempo;
-    QString total;
-    QString amostrado;
-};
-
-QVector<Tarefa> tarefas(const QString &texto)
-{
-    QVector<Tarefa> lista;
-    for (const QString &t : texto.split(';', Qt::SkipEmptyParts)) {
-        const QStringList partes = t.trimmed().split('@');
-        Tarefa tarefa;
-        for (const QString &c : partes.at(0).split('+')) {
-            QVector<double> valores;
-            for (const QString &v : c.section('~', 0, 0).split(','))
-                valores << v.toDouble();
-            tarefa.componentes << valores;
-            tarefa.duracoes << (c.contains('~') ? c.section('~', 1).toDouble() : 600);
-        }
-        const QStringList rt = partes.at(1).split('x');
-        tarefa.repeticoes = rt.at(0).toInt();
-        tarefa.tempo = rt.at(1);
-        if (partes.size() > 2) {
-            tarefa.total = partes.at(2).section('/', 0, 0);
-            tarefa.amostrado = partes.at(2).section('/', 1, 1);
-        } else {
-            const qint64 total = qint64(segundos(tarefa.tempo)) * tarefa.repeticoes;
-            tarefa.total = QTime(0, 0).addSecs(int(total)).toString("hh:mm:ss");
-            tarefa.amostrado = tarefa.tempo;
-        }
-        lista << tarefa;
-    }
-    return lista;
-}
-
 QByteArray numero(double v)
 {
     return QByteArray::number(v, 'g', 17);
 }
 
-// A measurement with the given whole-body and hand-arm tasks (folders T1,
-// T2, ... in that order, components C1, C2, ...), evaluated as a download
-// evaluates it.
+// A measurement with the given whole-body and hand-arm tasks, evaluated as a
+// download evaluates it. Tasks are separated by ";", each written
+// "COMPONENTS@REPSxTIME[@TOTAL/SAMPLED]": components separated by "+", each
+// a list of numbers separated by "," (hand-arm: amr; whole body: amx, amy,
+// amz and optionally vdvx, vdvy, vdvz) and optionally "~SECONDS", its
+// duration (600 when left out). Without the last part the total time is the
+// repetitions times the time and the sampled time one repetition. The
+// tasks are T1, T2, ... in that order, their components C1, C2, ...
 QString medida(const QString &pasta, const QString &corpo, const QString &maos,
                const QByteArray &jornada = "08:00")
 {
@@ -113,15 +68,22 @@ QString medida(const QString &pasta, const QString &corpo, const QString &maos,
                 "jornada_de_trabalho;" + jornada + ";\n");
     int n = 0;
     for (const auto &[texto, sensor] : {std::pair{corpo, "corpo"}, std::pair{maos, "mao"}}) {
-        for (const Tarefa &t : tarefas(texto)) {
-            const QString nome = QString("T%1").arg(++n);
-            const QString dir = m.parcial(nome, sensor,
-                                          parcialInstrumento(nome.toUtf8().constData(), t.repeticoes,
-                                                             t.tempo.toUtf8().constData(),
-                                                             t.total.toUtf8().constData(),
-                                                             t.amostrado.toUtf8().constData()));
-            for (int c = 0; c < t.componentes.size(); ++c) {
-                const QVector<double> &v = t.componentes.at(c);
+        for (const QString &tarefa : texto.split(';', Qt::SkipEmptyParts)) {
+            const QStringList partes = tarefa.trimmed().split('@');
+            const int repeticoes = partes.at(1).section('x', 0, 0).toInt();
+            const QString tempo = partes.at(1).section('x', 1);
+            const QString total = partes.size() > 2 ? partes.at(2).section('/', 0, 0)
+                : QTime(0, 0).addSecs(QTime(0, 0).secsTo(QTime::fromString(tempo, "hh:mm:ss")) * repeticoes)
+                      .toString("hh:mm:ss");
+            const QString amostrado = partes.size() > 2 ? partes.at(2).section('/', 1) : tempo;
+            const QByteArray nome = "T" + QByteArray::number(++n);
+            const QString dir = m.parcial(nome, sensor, parcialInstrumento(nome, repeticoes, qPrintable(tempo),
+                                                                           qPrintable(total), qPrintable(amostrado)));
+            int c = 0;
+            for (const QString &componente : partes.at(0).split('+')) {
+                QVector<double> v;
+                for (const QString &x : componente.section('~', 0, 0).split(','))
+                    v << x.toDouble();
                 QByteArray dat = "amr(acc);" + numero(v.at(0)) + ";\n";
                 QByteArray res;
                 if (v.size() >= 3) {
@@ -132,9 +94,10 @@ QString medida(const QString &pasta, const QString &corpo, const QString &maos,
                                         : resultadoCorpo(1, 1, 1, 3, 3, 3);
                 }
                 dat += "Tempo;amx;amy;amz;amr;vdvx;vdvy;vdvz;\n00:00:01;1;1;1;1;1;1;1;\n";
-                const QString nomeComponente = QString("C%1").arg(c + 1);
-                MedidaTeste::componente(dir, nomeComponente, dat, res, c + 1);
-                trocarCampo(dir + '/' + nomeComponente + ".head", "duracao_comp", numero(t.duracoes.at(c)));
+                const QString nomeComponente = QString("C%1").arg(++c);
+                MedidaTeste::componente(dir, nomeComponente, dat, res, c);
+                trocarCampo(dir + '/' + nomeComponente + ".head", "duracao_comp",
+                            componente.contains('~') ? componente.section('~', 1).toLatin1() : "600");
             }
         }
     }
