@@ -1,8 +1,8 @@
+#include "data/acessararquivo.h"
 #include "data/layoutmedida.h"
 #include "device/simuladorinstrumento.h"
 #include "evaluation/avaliacaoexposicao.h"
 #include "evaluation/calculoexposicao.h"
-#include "data/acessararquivo.h"
 #include "instrumentoteste.h"
 #include "medidateste.h"
 
@@ -22,41 +22,18 @@
 // does not end so or a quote is left open.
 static bool lerCsv(const QByteArray &bytes, QVector<QStringList> *registros)
 {
+    static const QRegularExpression campo("\\G(?:\"((?:[^\"]|\"\")*)\"|([^\",\r\n]*))(,|\r\n)");
     const QString t = QString::fromUtf8(bytes);
     QStringList registro;
-    QString campo;
-    bool aspas = false;
-    for (int i = 0; i < t.size(); ++i) {
-        const QChar c = t.at(i);
-        if (aspas) {
-            if (c == '"' && i + 1 < t.size() && t.at(i + 1) == '"') {
-                campo += '"';
-                ++i;
-            } else if (c == '"') {
-                aspas = false;
-            } else {
-                campo += c;
-            }
-        } else if (c == '"') {
-            aspas = true;
-        } else if (c == ',') {
-            registro << campo;
-            campo.clear();
-        } else if (c == '\r') {
-            if (i + 1 >= t.size() || t.at(i + 1) != '\n')
-                return false;
-            registro << campo;
+    int i = 0;
+    for (QRegularExpressionMatch m; i < t.size() && (m = campo.match(t, i)).hasMatch(); i = m.capturedEnd()) {
+        registro << (m.capturedStart(1) >= 0 ? m.captured(1).replace("\"\"", "\"") : m.captured(2));
+        if (m.captured(3) == "\r\n") {
             *registros << registro;
             registro.clear();
-            campo.clear();
-            ++i;
-        } else if (c == '\n') {
-            return false;
-        } else {
-            campo += c;
         }
     }
-    return !aspas && campo.isEmpty() && registro.isEmpty();
+    return i == t.size() && registro.isEmpty();
 }
 
 // kt9400-cli run as the user runs it, and the simulated instrument it writes.
