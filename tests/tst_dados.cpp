@@ -694,27 +694,6 @@ private slots:
         QCOMPARE(LayoutMedida::contarArquivosHead(d.filePath("nada")), 0);
     }
 
-    void arquivoLinguaPrimeiraLinha_data()
-    {
-        QTest::addColumn<QByteArray>("conteudo");
-        QTest::addColumn<QString>("esperado");
-        QTest::newRow("two lines") << QByteArray(":/language/ingles.qm\nresto") << ":/language/ingles.qm";
-        QTest::newRow("CR LF") << QByteArray(":/language/espanhol.qm\r\n") << ":/language/espanhol.qm";
-        QTest::newRow("empty first line") << QByteArray("\n:/language/ingles.qm") << "";
-        QTest::newRow("empty file") << QByteArray() << "";
-    }
-
-    void arquivoLinguaPrimeiraLinha()
-    {
-        QFETCH(QByteArray, conteudo);
-        QTemporaryDir d;
-        escreverBytes(d.filePath("lingua.lg"), conteudo);
-        QString lido = "antes";
-        QVERIFY(ArquivoLingua::ler(d.path(), &lido));
-        QTEST(lido, "esperado");
-        QTemporaryDir vazio;
-        QVERIFY(!ArquivoLingua::ler(vazio.path(), &lido));
-    }
 };
 
 QTEST_GUILESS_MAIN(TstDados)

@@ -482,7 +482,7 @@ private slots:
 
     // The language asked at the first start and stored; the next start
     // takes the stored choice and asks nothing, after a cancel it asks
-    // again; a language file whose first line is empty is a choice too.
+    // again; an empty language file or first line is a choice too.
     void primeiroInicio_data()
     {
         QTest::addColumn<QByteArray>("antes"); // lingua.lg before, null: none
@@ -497,8 +497,13 @@ private slots:
                                  << QByteArray(":/language/espanhol.qm") << "Dejar";
         QTest::newRow("Portuguese") << nenhum << true << QString::fromUtf8("Português")
                                     << QByteArray(":/language/portugues.qm") << "Sair";
-        QTest::newRow("first line empty") << QByteArray("\n:/language/ingles.qm") << false << ""
-                                          << QByteArray("\n:/language/ingles.qm") << "";
+        // Only the first line counts, without its line end.
+        const std::pair<const char *, QByteArray> guardados[] = {
+            {"stored, first line empty", "\n:/language/ingles.qm"}, {"stored, empty", ""},
+            {"stored, two lines", ":/language/ingles.qm\nresto"}, {"stored, CR LF", ":/language/espanhol.qm\r\n"}};
+        for (const auto &[nome, antes] : guardados)
+            QTest::newRow(nome) << antes << false << "" << antes
+                                << (antes.startsWith(":/language/ingles") ? "Exit" : antes.startsWith(":") ? "Dejar" : "");
     }
 
     void primeiroInicio()
