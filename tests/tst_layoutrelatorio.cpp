@@ -393,8 +393,11 @@ private slots:
     {
         QFETCH(QStringList, horas);
         const DadosLinhas d = DadosGraficos::linhas(
-            componente(int(horas.size()), [](int) { return "0.5"; }, [&](int i) { return horas.at(i); }));
+            componente(int(horas.size()), [](int i) { return QString::number(i); }, [&](int i) { return horas.at(i); }));
         QTEST(d.chaves, "chaves");
+        for (int s = 0; s < 4; ++s) // each series holds its column, row by row
+            for (int i = 0; i < horas.size(); ++i)
+                QCOMPARE(d.series[s].at(i), double(i));
         QCOMPARE(d.faixaX.first, d.chaves.first());
         QTEST(d.faixaX.second, "fim");
     }
@@ -420,14 +423,6 @@ private slots:
         const DadosLinhas d = DadosGraficos::linhas(componente(n, [&](int i) { return valores.at(i); }));
         QVERIFY2(qAbs(d.faixaY.first - baixo) < 1e-12, qPrintable(QString::number(d.faixaY.first)));
         QVERIFY2(qAbs(d.faixaY.second - alto) < 1e-12, qPrintable(QString::number(d.faixaY.second)));
-    }
-
-    void series()
-    {
-        const DadosLinhas d = DadosGraficos::linhas(componente(4, [](int i) { return QString::number(i); }));
-        for (int s = 0; s < 4; ++s)
-            QCOMPARE(d.series[s], QVector<double>({0, 1, 2, 3}));
-        QCOMPARE(d.chaves, QVector<double>({28800, 28801, 28802, 28803}));
     }
 
     void bandas_data()
