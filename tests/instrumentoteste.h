@@ -1,7 +1,9 @@
 #pragma once
 
 #include "arquivos.h"
+#include "data/layoutmedida.h"
 #include "device/simuladorinstrumento.h"
+#include "evaluation/calculoexposicao.h"
 
 #include <QDirIterator>
 #include <QMap>
@@ -29,6 +31,19 @@ struct BancadaTeste {
     }
 
     QString id() const { return "KT" + lerBytes(dados + "Crv_vib.cfg").split(';').at(1).mid(2); }
+
+    // The instrument's measurements moved into the store, each evaluated as
+    // a download evaluates it; their folders there, oldest first.
+    QStringList levarAoArmazem() const
+    {
+        QStringList medidas;
+        for (const QString &m : LayoutMedida::medidas(dados)) {
+            medidas << armazem + LayoutMedida::nomePasta(m);
+            QDir().rename(m, medidas.last());
+            CalculoExposicao::avaliarMedida(medidas.last());
+        }
+        return medidas;
+    }
 };
 
 // Every file below a folder with its bytes, by path relative to it.

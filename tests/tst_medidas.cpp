@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -19,35 +18,25 @@
 
 #include <qcustomplot.h>
 
-// The viewer driven through its tables and buttons, on a store made by
-// kt9400-cli simulate and evaluate.
+// The viewer driven through its tables and buttons, on a store of simulated
+// measurements, evaluated.
 class TstMedidas : public QObject
 {
     Q_OBJECT
 
 private:
     struct Visor {
-        QTemporaryDir dir;
-        QString raiz;
+        BancadaTeste bancada;
+        const QString raiz = bancada.armazem;
         ServicosTeste s;
         std::unique_ptr<Medidas> w;
 
         explicit Visor(int medidas = 3)
-            : raiz(dir.filePath("Z2registros") + "/")
+            : bancada(medidas, 60)
         {
             QDir().mkpath(raiz + "Perfil");
             QDir().mkpath(raiz + "Arquivos PDF");
-            QProcess::execute(KT_CLI, {"simulate", dir.filePath("vol"), "--measurements",
-                                       QString::number(medidas), "--samples", "60"});
-            // Into the store under download names, each evaluated.
-            int i = 0;
-            for (const QString &m : LayoutMedida::medidas(dir.filePath("vol/DATA"))) {
-                const QString nome = QString("e_24010%1").arg(++i) + "090000";
-                QDir().rename(m, raiz + nome);
-                QFile::rename(raiz + nome + "/" + LayoutMedida::nomePasta(m) + ".id",
-                              raiz + nome + "/" + nome + ".id");
-                QProcess::execute(KT_CLI, {"evaluate", raiz + nome});
-            }
+            bancada.levarAoArmazem();
             w = std::make_unique<Medidas>(raiz, s.servicos());
             w->resize(1366, 768);
             w->show();
@@ -111,7 +100,7 @@ private slots:
     {
         Visor v(3);
         v.sincronizar();
-        // e_240103 is MED003: whole body and hand-arm. The table given the
+        // The newest, MED003, has whole body and hand-arm. The table given the
         // focus has made its first row current, not selected: a click on
         // it still selects it.
         QTableView *exposicoes = v.tabela("tableView_ExpResultante");
@@ -539,9 +528,9 @@ private slots:
     void entradaRuim()
     {
         Visor v(1);
-        const QString lixo = v.raiz + "e_240109090000";
+        const QString lixo = v.raiz + "e_291231090000";
         QDir().mkpath(lixo + "/T1/corpo");
-        escreverBytes(lixo + "/e_240109090000.id",
+        escreverBytes(lixo + "/e_291231090000.id",
                       "nome_exposicao;\xff\xfe;\njornada_de_trabalho;0800;\nenable_corpo;abc;\n"
                       "enable_mao;1;\nare_mao;;\n");
         escreverBytes(lixo + "/T1/corpo/T1.id", "num_repeticao;;\n");

@@ -1,7 +1,6 @@
 #include "app/inicio.h"
 #include "data/acessararquivo.h"
 #include "data/layoutmedida.h"
-#include "evaluation/calculoexposicao.h"
 #include "evaluation/tabelasavaliacao.h"
 #include "instrumentoteste.h"
 #include "report/relatorio.h"
@@ -61,25 +60,9 @@ private:
     }
 
     // A store with the simulated measurements, evaluated.
-    struct Armazem {
-        QTemporaryDir dir;
-        QString raiz;
-        QStringList medidas;
-        explicit Armazem(int n = 3, int amostras = 120)
-            : raiz(dir.filePath("Z2registros") + "/")
-        {
-            OpcoesSimulacao o;
-            o.medidas = n;
-            o.amostras = amostras;
-            QString erro;
-            simularInstrumento(dir.filePath("vol"), o, &erro);
-            QDir().mkpath(raiz);
-            for (const QString &m : LayoutMedida::medidas(dir.filePath("vol/DATA"))) {
-                QDir().rename(m, raiz + LayoutMedida::nomePasta(m));
-                CalculoExposicao::avaliarMedida(raiz + LayoutMedida::nomePasta(m));
-                medidas << raiz + LayoutMedida::nomePasta(m);
-            }
-        }
+    struct Armazem : BancadaTeste {
+        const QStringList medidas = levarAoArmazem();
+        using BancadaTeste::BancadaTeste;
     };
 
 private slots:
@@ -242,7 +225,7 @@ private slots:
         const int r = int(Relatorio().gerarRelatorio(a.medidas.at(0), s.perguntador, s.area));
         QTEST(r, "resultado");
         QCOMPARE(s.perguntador.perguntas,
-                 QStringList{QString::fromUtf8("Destino do Relatório - PDF | ") + a.raiz
+                 QStringList{QString::fromUtf8("Destino do Relatório - PDF | ") + a.armazem
                              + "Arquivos PDF/Linha 3_B 2024-01-15 08h30.pdf"});
         if (escrito.isEmpty()) {
             QVERIFY(s.area.abertas.isEmpty());
@@ -299,7 +282,7 @@ private slots:
     {
         Armazem a(1, 10);
         ServicosTeste s;
-        Medidas m(a.raiz, s.servicos());
+        Medidas m(a.armazem, s.servicos());
         m.findChild<QPushButton *>("pushButton_Sincronizar")->click();
         QTableView *t = m.findChild<QTableView *>("tableView_ExpResultante");
         t->setCurrentIndex(t->model()->index(0, 0));
