@@ -371,58 +371,50 @@ private slots:
         QVERIFY(k.size() < 2 || k.last() - k.at(k.size() - 2) <= passo);
     }
 
-    // The keys are the samples' times of day in seconds, so that the axis
-    // is true to time; the next day goes on past 86,400.
-    void chaves_data()
+    // The line chart: its keys the samples' times of day in seconds, so
+    // that the axis is true to time (the next day going on past 86,400);
+    // each series its column, a value that is not a number counting as 0;
+    // the value axis a tenth beyond the values, or -1 to 1 when they are
+    // all 0.
+    void linhas_data()
     {
         QTest::addColumn<QStringList>("horas");
+        QTest::addColumn<QStringList>("valores");
         QTest::addColumn<QVector<double>>("chaves");
         QTest::addColumn<double>("fim");
-        QTest::newRow("one a second") << QStringList{"08:00:00", "08:00:01", "08:00:02"}
-                                      << QVector<double>{28800, 28801, 28802} << 28802.0;
-        QTest::newRow("uneven") << QStringList{"08:35:26", "08:48:45", "09:05:26"}
-                                << QVector<double>{30926, 31725, 32726} << 32726.0;
-        QTest::newRow("across midnight") << QStringList{"23:59:58", "23:59:59", "00:00:00", "00:00:01"}
-                                         << QVector<double>{86398, 86399, 86400, 86401} << 86401.0;
-        QTest::newRow("not a time") << QStringList{"08:00:00", "x", "08:00:05"}
-                                    << QVector<double>{28800, 28801, 28805} << 28805.0;
-        QTest::newRow("one sample") << QStringList{"10:00:00"} << QVector<double>{36000} << 36001.0;
+        QTest::addColumn<QVector<double>>("faixaY");
+        QTest::newRow("one a second") << QStringList{"08:00:00", "08:00:01", "08:00:02"} << QStringList{"0.2", "1.0", "0.5"}
+                                      << QVector<double>{28800, 28801, 28802} << 28802.0 << QVector<double>{0.18, 1.1};
+        QTest::newRow("uneven, not a number") << QStringList{"08:35:26", "08:48:45", "09:05:26"}
+                                              << QStringList{"0.5", "x", "1.0"} << QVector<double>{30926, 31725, 32726}
+                                              << 32726.0 << QVector<double>{0, 1.1};
+        QTest::newRow("across midnight, flat") << QStringList{"23:59:58", "23:59:59", "00:00:00", "00:00:01"}
+                                               << QStringList{"0", "0", "0", "0"}
+                                               << QVector<double>{86398, 86399, 86400, 86401} << 86401.0
+                                               << QVector<double>{-1, 1};
+        QTest::newRow("not a time") << QStringList{"08:00:00", "x", "08:00:05"} << QStringList{"0.2", "1.0", "0.5"}
+                                    << QVector<double>{28800, 28801, 28805} << 28805.0 << QVector<double>{0.18, 1.1};
+        QTest::newRow("one sample") << QStringList{"10:00:00"} << QStringList{"0"} << QVector<double>{36000} << 36001.0
+                                    << QVector<double>{-1, 1};
     }
 
-    void chaves()
+    void linhas()
     {
         QFETCH(QStringList, horas);
-        const DadosLinhas d = DadosGraficos::linhas(
-            componente(int(horas.size()), [](int i) { return QString::number(i); }, [&](int i) { return horas.at(i); }));
+        QFETCH(QStringList, valores);
+        QFETCH(QVector<double>, faixaY);
+        const DadosLinhas d = DadosGraficos::linhas(componente(
+            int(horas.size()), [&](int i) { return valores.at(i); }, [&](int i) { return horas.at(i); }));
         QTEST(d.chaves, "chaves");
-        for (int s = 0; s < 4; ++s) // each series holds its column, row by row
-            for (int i = 0; i < horas.size(); ++i)
-                QCOMPARE(d.series[s].at(i), double(i));
         QCOMPARE(d.faixaX.first, d.chaves.first());
         QTEST(d.faixaX.second, "fim");
-    }
-
-    void faixasDoGrafico_data()
-    {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<QStringList>("valores");
-        QTest::addColumn<double>("baixo");
-        QTest::addColumn<double>("alto");
-        QTest::newRow("0.2 to 1.0") << 3 << QStringList{"0.2", "1.0", "0.5"} << 0.18 << 1.1;
-        QTest::newRow("not a number counts as 0") << 3 << QStringList{"0.5", "x", "1.0"} << 0.0 << 1.1;
-        QTest::newRow("flat") << 2 << QStringList{"0", "0"} << -1.0 << 1.0;
-        QTest::newRow("empty") << 0 << QStringList{} << 0.0 << 1.0;
-    }
-
-    void faixasDoGrafico()
-    {
-        QFETCH(int, n);
-        QFETCH(QStringList, valores);
-        QFETCH(double, baixo);
-        QFETCH(double, alto);
-        const DadosLinhas d = DadosGraficos::linhas(componente(n, [&](int i) { return valores.at(i); }));
-        QVERIFY2(qAbs(d.faixaY.first - baixo) < 1e-12, qPrintable(QString::number(d.faixaY.first)));
-        QVERIFY2(qAbs(d.faixaY.second - alto) < 1e-12, qPrintable(QString::number(d.faixaY.second)));
+        QVERIFY2(qAbs(d.faixaY.first - faixaY.at(0)) < 1e-12 && qAbs(d.faixaY.second - faixaY.at(1)) < 1e-12,
+                 qPrintable(QString("%1 to %2").arg(d.faixaY.first).arg(d.faixaY.second)));
+        for (int s = 0; s < 4; ++s)
+            for (int i = 0; i < horas.size(); ++i)
+                QCOMPARE(d.series[s].at(i), valores.at(i).toDouble());
+        const DadosLinhas vazio = DadosGraficos::linhas(componente(0, {}));
+        QVERIFY(vazio.chaves.isEmpty() && vazio.faixaY == qMakePair(0.0, 1.0));
     }
 
     void bandas_data()
