@@ -432,39 +432,25 @@ private slots:
         QCOMPARE(conteudoDe(b.dados + "MED001"), medidasAntes);
     }
 
+    // What the walk over the mounted volumes finds: the window's look, the
+    // instrument's root, whether a refresh is due, how many instruments.
     void verificar_data()
     {
         QTest::addColumn<QList<Volume>>("volumes");
-        QTest::addColumn<bool>("conectado");
-        QTest::addColumn<int>("aparencia");
-        QTest::addColumn<QString>("caminho");
-        QTest::addColumn<bool>("pendente");
-        QTest::addColumn<int>("instrumentos");
+        QTest::addColumn<QString>("estado");
         const Volume sis = v("", "/");
         const Volume kt = v("KT9400", "/media/KT9400");
-        QTest::newRow("system first, instrument second")
-            << QList<Volume>{sis, kt} << true << int(Aparencia::Conectada) << "/media/KT9400"
-            << true << 1;
-        QTest::newRow("instrument alone") << QList<Volume>{kt} << true << int(Aparencia::Conectada)
-                                          << "/media/KT9400" << false << 1;
-        QTest::newRow("instrument, then others ignored")
-            << QList<Volume>{kt, sis} << true << int(Aparencia::Conectada) << "/media/KT9400"
-            << false << 1;
-        QTest::newRow("read-only instrument, then system")
-            << QList<Volume>{v("KT9400", "/ro", true, true), sis} << false
-            << int(Aparencia::Desconectada) << " " << true << 0;
-        QTest::newRow("read-only instrument alone")
-            << QList<Volume>{v("KT9400", "/ro", true, true)} << false << int(Aparencia::Inalterada)
-            << "/ro" << false << 0;
-        QTest::newRow("other capitals") << QList<Volume>{v("kt9400", "/k")} << false
-                                        << int(Aparencia::Desconectada) << " " << true << 0;
-        QTest::newRow("not ready") << QList<Volume>{v("KT9400", "/k", false)} << false
-                                   << int(Aparencia::Desconectada) << " " << true << 0;
-        QTest::newRow("no volumes") << QList<Volume>{} << false << int(Aparencia::Inalterada) << ""
-                                    << false << 0;
-        QTest::newRow("two instruments")
-            << QList<Volume>{sis, kt, v("KT9400", "/media/outro")} << true
-            << int(Aparencia::Conectada) << "/media/KT9400" << true << 2;
+        const Volume ro = v("KT9400", "/ro", true, true);
+        QTest::newRow("system first, instrument second") << QList<Volume>{sis, kt} << "Conectada|/media/KT9400|pendente|1";
+        QTest::newRow("instrument alone") << QList<Volume>{kt} << "Conectada|/media/KT9400||1";
+        QTest::newRow("instrument, then others ignored") << QList<Volume>{kt, sis} << "Conectada|/media/KT9400||1";
+        QTest::newRow("read-only instrument, then system") << QList<Volume>{ro, sis} << "Desconectada| |pendente|0";
+        QTest::newRow("read-only instrument alone") << QList<Volume>{ro} << "Inalterada|/ro||0";
+        QTest::newRow("other capitals") << QList<Volume>{v("kt9400", "/k")} << "Desconectada| |pendente|0";
+        QTest::newRow("not ready") << QList<Volume>{v("KT9400", "/k", false)} << "Desconectada| |pendente|0";
+        QTest::newRow("no volumes") << QList<Volume>{} << "Inalterada|||0";
+        QTest::newRow("two instruments") << QList<Volume>{sis, kt, v("KT9400", "/media/outro")}
+                                         << "Conectada|/media/KT9400|pendente|2";
     }
 
     void verificar()
@@ -473,11 +459,10 @@ private slots:
         EstadoConexao anterior;
         anterior.atualizacaoPendente = false;
         const EstadoConexao e = Deteccao::verificar(volumes, anterior);
-        QTEST(e.conectado, "conectado");
-        QTEST(int(e.aparencia), "aparencia");
-        QTEST(e.caminhoPenDrive, "caminho");
-        QTEST(e.atualizacaoPendente, "pendente");
-        QTEST(e.instrumentos, "instrumentos");
+        const char *aparencias[] = {"Inalterada", "Conectada", "Desconectada"};
+        QTEST(QStringList({aparencias[int(e.aparencia)], e.caminhoPenDrive, e.atualizacaoPendente ? "pendente" : "",
+                           QString::number(e.instrumentos)}).join('|'), "estado");
+        QCOMPARE(e.conectado, e.aparencia == Aparencia::Conectada);
     }
 
     void identidade_data()
