@@ -847,18 +847,22 @@ private slots:
         QVERIFY(!a.temMao && !a.temCorpo);
     }
 
-    // The total of a task, and whether typed values may be saved at all.
+    // The total of a task, whether typed values may be saved at all, and
+    // the exposure worked out again from what was saved, a total past 24
+    // hours whole: are = sqrt(0.5² x total / 8 h), vdvexp x = 1.4 x (2⁴ +
+    // 2⁴)^¼ x (total / 30 min)^¼.
     void tempoTotal_data()
     {
         QTest::addColumn<QString>("tempo");
         QTest::addColumn<QString>("repeticoes");
         QTest::addColumn<QString>("total");
         QTest::addColumn<QString>("problema"); // the field named, "" when it may be saved
-        QTest::newRow("6 x 10 min") << "00:10:00" << "6" << "01:00:00" << "";
-        QTest::newRow("13 x 2 h, past a day") << "02:00:00" << "13" << "26:00:00" << "";
-        QTest::newRow("no repetitions") << "01:00:00" << "0" << "00:00:00" << "";
-        QTest::newRow("one-digit hour") << "1:05:07" << "2" << "02:10:14" << "";
-        QTest::newRow("100 h") << "10:00:00" << "10" << "100:00:00" << "";
+        QTest::addColumn<QByteArray>("figuras"); // are_corpo|vdvexpx once saved
+        QTest::newRow("6 x 10 min") << "00:10:00" << "6" << "01:00:00" << "" << QByteArray("0.176777|3.9598");
+        QTest::newRow("13 x 2 h, past a day") << "02:00:00" << "13" << "26:00:00" << "" << QByteArray("0.901388|8.94162");
+        QTest::newRow("no repetitions") << "01:00:00" << "0" << "00:00:00" << "" << QByteArray("0|0");
+        QTest::newRow("one-digit hour") << "1:05:07" << "2" << "02:10:14" << "" << QByteArray("0.260442|4.80635");
+        QTest::newRow("100 h") << "10:00:00" << "10" << "100:00:00" << "" << QByteArray("1.76777|12.522");
         QTest::newRow("repetitions not a number") << "00:10:00" << "x" << "00:00:00" << "repetições";
         QTest::newRow("negative repetitions") << "00:10:00" << "-3" << "-00:30:00" << "repetições";
         QTest::newRow("repetitions with a blank") << "00:10:00" << "3 " << "00:30:00" << "repetições";
@@ -889,19 +893,10 @@ private slots:
         if (!problema.isEmpty()) {
             QCOMPARE(erro, texto);
             QCOMPARE(lerBytes(parcial), antes);
+            return;
         }
-    }
-
-    // The total past 24 hours reaches the evaluation whole.
-    void recalculoComTotalLongo()
-    {
-        Armazem a;
-        QVERIFY(Edicao::salvarParcial(a.corpo, {"Prensa", "13", "02:00:00"}, a.m.arquivoExposicao(),
-                                      a.pastas()));
-        QCOMPARE(campos(a.corpo + "/T.id", "nome_exp_parcial|num_repeticao|tempo_exp_total"),
-                 QByteArray("Prensa|13|26:00:00"));
-        // are = sqrt(0.5² x 13 x 7200 / 28800); vdvexp x = 1.4 x (2⁴ + 2⁴)^¼ x (93600 / 1800)^¼
-        QCOMPARE(campos(a.m.arquivoExposicao(), "are_corpo|vdvexpx"), QByteArray("0.901388|8.94162"));
+        QCOMPARE(campos(parcial, "nome_exp_parcial|num_repeticao"), "Prensa|" + repeticoes.toLatin1());
+        QTEST(campos(a.m.arquivoExposicao(), "are_corpo|vdvexpx"), "figuras");
     }
 
     void identificacao()
