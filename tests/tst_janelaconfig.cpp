@@ -251,24 +251,6 @@ private slots:
         QVERIFY(!QFileInfo::exists(d.filePath("KT9400.cfg")));
     }
 
-    void abrirPelaJanelaPrincipal()
-    {
-        BancadaTeste b(1);
-        ServicosTeste s;
-        s.volumes.lista = {VolumesTeste::instrumento(b.volume)};
-        MainWindow w(b.dir.filePath("app"), s.servicos());
-        w.findChild<QAction *>("actionConfigurar")->trigger();
-        auto *j = w.findChild<JanelaConfig *>();
-        QVERIFY(j && j->isVisible());
-        QVERIFY(!j->isModal());
-        QCOMPARE(filho<QComboBox>(j, "comboBox_PeridoAmos")->count(), 5); // Crv_vib.cfg: long set
-
-        s.volumes.lista = {VolumesTeste::sistema()};
-        w.findChild<QAction *>("actionConfigurar")->trigger();
-        QCOMPARE(s.perguntador.mensagens.last(),
-                 QString::fromUtf8("Configurar Equipamento | Equipamento desconectado.\nNão foi possível abrir as configurações"));
-    }
-
     void mudarIdioma_data()
     {
         QTest::addColumn<bool>("aceitar");

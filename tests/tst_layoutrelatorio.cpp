@@ -226,6 +226,9 @@ private slots:
         Gravador inteiro;
         LayoutRelatorio::compor(pasta, inteiro);
         const int total = int(inteiro.paginas.size());
+        // Rows 106 and 107 of the first component's table, where its pages end.
+        QVERIFY(inteiro.paginas.at(3).textos.contains("290,808:t105"));
+        QCOMPARE(inteiro.paginas.at(4).textos.filter(QRegularExpression(":t\\d+$")), QStringList{"20,184:t106"});
         QVector<int> comGraficos;
         QCOMPARE(LayoutRelatorio::contarPaginas(pasta, &comGraficos), total);
         QCOMPARE(comGraficos.size(), 4); // one details page per component
@@ -284,17 +287,6 @@ private slots:
         QCOMPARE(p.posicoes.value("Nada a observar"), QPointF(40, 400));
         QCOMPARE(p.posicoes.value("Ana"), QPointF(350, 775));
         QVERIFY(p.textos.contains("50,260:Jornada de Trabalho:  ")); // unset: one blank
-    }
-
-    void tabelaDe107()
-    {
-        QTemporaryDir d;
-        Gravador g;
-        LayoutRelatorio::compor(medida(d, 1, 107, true, false), g);
-        const Pagina &ultima = g.paginas.at(g.paginas.size() - 2); // before the assessment
-        QVERIFY(ultima.textos.contains("20,184:t106"));
-        QVERIFY(!ultima.textos.contains("20,196:t107"));
-        QVERIFY(g.paginas.at(g.paginas.size() - 3).textos.contains("290,808:t105"));
     }
 
     void graficos_data()

@@ -12,6 +12,7 @@
 #include "viewer/medidas.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
@@ -208,7 +209,7 @@ private slots:
     // profile's company and the chosen technician) or the destination.
     void operacoes_data()
     {
-        QTest::addColumn<QString>("acao");        // "linha" (row 0's download icon), "tudo", "apagar", "importar", "exportar"
+        QTest::addColumn<QString>("acao"); // "linha" (row 0's download icon), "tudo", "apagar", "configurar", "importar", "exportar"
         QTest::addColumn<QString>("preparo");     // "", "fifo" (copies break), "desligado" (pulled out after Conectar)
         QTest::addColumn<QStringList>("pastas");  // the dialogs' answers, DATA/ on the instrument, DEST a folder
         QTest::addColumn<int>("perguntas");       // how many questions and dialogs
@@ -226,6 +227,10 @@ private slots:
         QTest::newRow("erase, pulled out")
             << "apagar" << "desligado" << nada << 0
             << QString::fromUtf8("Deletar Dados | Instrumento desconectado.\nNão é possivel deletar dados") << 0;
+        QTest::newRow("configure, pulled out")
+            << "configurar" << "desligado" << nada << 0
+            << QString::fromUtf8("Configurar Equipamento | Equipamento desconectado.\nNão foi possível abrir as configurações")
+            << 0;
         QTest::newRow("import cancelled") << "importar" << "" << nada << 1 << "" << 0;
         QTest::newRow("import a task folder")
             << "importar" << "" << QStringList{"DATA/MED001/T1"} << 1
@@ -275,9 +280,10 @@ private slots:
             else if (acao == "tudo")
                 j.filho<QPushButton>("pushButton_BaixarTudo")->click();
             else
-                j.filho<QAction>(acao == "apagar"     ? "actionDeletar_Tudo"
-                                 : acao == "importar" ? "actionImportar"
-                                                      : "actionExportar")
+                j.filho<QAction>(acao == "apagar"       ? "actionDeletar_Tudo"
+                                 : acao == "configurar" ? "actionConfigurar"
+                                 : acao == "importar"   ? "actionImportar"
+                                                        : "actionExportar")
                     ->trigger();
         };
         acionar();
@@ -432,6 +438,8 @@ private slots:
         fecharCaixas();
         j.filho<QAction>("actionConfigurar")->trigger(); // a window that writes to the instrument
         auto *config = j.w->findChild<JanelaConfig *>();
+        QVERIFY(config->isVisible() && !config->isModal());
+        QCOMPARE(config->findChild<QComboBox *>("comboBox_PeridoAmos")->count(), 5); // Crv_vib.cfg: the long set
         bool algumaAtiva = false; // the window or the configuration dialog, while the work runs
         bool notaVisivel = false;
         QObject::connect(j.w.get(), &MainWindow::medidaBaixada, j.w.get(), [&](int feitas, int total) {
