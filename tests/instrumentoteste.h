@@ -83,9 +83,12 @@ struct ExecucaoCli {
     QByteArray erros;
 };
 
-inline ExecucaoCli executarCli(const QStringList &args, const QString &programa = QStringLiteral(KT_CLI))
+inline ExecucaoCli executarCli(const QStringList &args, const QString &programa = QStringLiteral(KT_CLI),
+                               const QString &saidaPara = QString())
 {
     QProcess p;
+    if (!saidaPara.isEmpty())
+        p.setStandardOutputFile(saidaPara);
     p.start(programa, args);
     p.waitForFinished(120000);
     ExecucaoCli e;

@@ -9,7 +9,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -42,6 +41,17 @@ class TstLinhaDeComando : public QObject
 
 private:
     QTemporaryDir sessao;
+
+    // A command line whose arguments VOL, STORE and DEST (DATA: VOL/DATA)
+    // stand for those folders of `d`.
+    static QStringList argumentos(const QTemporaryDir &d, const QString &linha)
+    {
+        QStringList args = linha.split(' ', Qt::SkipEmptyParts);
+        for (QString &a : args)
+            a.replace(QRegularExpression("^(VOL|STORE|DEST)"), d.path() + "/\\1")
+                .replace(QRegularExpression("^DATA"), d.path() + "/VOL/DATA");
+        return args;
+    }
 
     // An instrument volume VOL with `medidas` measurements of 20 samples,
     // an empty store STORE and a folder DEST; returns VOL's DATA folder.
@@ -231,12 +241,8 @@ private slots:
         QFETCH(QString, motivo);
         QTemporaryDir d;
         bancada(d, 1);
-        for (QString &a : args) {
-            if (a.startsWith("DATA"))
-                a = d.filePath("VOL/" + a);
-        }
         const auto antes = conteudoDe(d.path());
-        const ExecucaoCli e = executarCli(args);
+        const ExecucaoCli e = executarCli(argumentos(d, args.join(' ')));
         QCOMPARE(e.status, status);
         QVERIFY(e.saida.isEmpty());
         QVERIFY(!e.erros.isEmpty());
@@ -339,17 +345,9 @@ private slots:
         QVERIFY(!bancada(d, 3).isEmpty());
         QDir().mkpath(d.filePath("STORE/Perfil"));
         escreverBytes(d.filePath("STORE/Perfil/perfil.id"), "Acme;Ana;Rui");
-        const auto rodar = [&](const QString &linha) {
-            QStringList args = linha.split(' ');
-            for (QString &a : args) {
-                for (const char *lugar : {"VOL", "STORE", "DEST"})
-                    a.replace(QRegularExpression(QString("^%1").arg(lugar)), d.filePath(lugar));
-            }
-            return executarCli(args);
-        };
         for (const QString &a : antes)
-            QCOMPARE(rodar(a).status, 0);
-        const ExecucaoCli e = rodar(comando);
+            QCOMPARE(executarCli(argumentos(d, a)).status, 0);
+        const ExecucaoCli e = executarCli(argumentos(d, comando));
         QVERIFY2(e.status == status, e.saida + e.erros);
         const QStringList impressas = QString::fromUtf8(e.saida).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(impressas.size(), linhas.size());
@@ -413,16 +411,10 @@ private slots:
         const QString olhada = intocada.isEmpty() ? d.path() : d.filePath(intocada);
         const auto antes = conteudoDe(olhada);
 
-        QProcess p;
-        if (comando.startsWith("csv"))
-            p.setStandardOutputFile("/dev/full");
-        QStringList args = comando.split(' ');
-        for (QString &a : args)
-            a.replace(QRegularExpression("^(STORE|VOL|DEST)"), d.path() + "/\\1");
-        p.start(KT_CLI, args);
-        QVERIFY(p.waitForFinished(120000));
-        const QString mensagens = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
-        QVERIFY2(p.exitCode() == 1, qPrintable(mensagens));
+        const ExecucaoCli e =
+            executarCli(argumentos(d, comando), KT_CLI, comando.startsWith("csv") ? "/dev/full" : QString());
+        const QString mensagens = QString::fromUtf8(e.saida + e.erros);
+        QVERIFY2(e.status == 1, qPrintable(mensagens));
         QVERIFY2(mensagens.contains(motivo), qPrintable(mensagens));
         QCOMPARE(conteudoDe(olhada), antes);
     }
