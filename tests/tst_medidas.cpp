@@ -6,10 +6,8 @@
 #include "servicosteste.h"
 #include "viewer/medidas.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>

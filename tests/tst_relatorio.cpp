@@ -8,7 +8,6 @@
 #include "viewer/medidas.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QPushButton>
