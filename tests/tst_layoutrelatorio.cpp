@@ -273,23 +273,11 @@ private slots:
         QTEST(LayoutRelatorio::cortes(total, comGraficos, partes), "limites");
     }
 
-    void primeiraPagina()
-    {
-        QTemporaryDir d;
-        Gravador g;
-        LayoutRelatorio::compor(medida(d, 1, 10, false, true), g);
-        const Pagina &p = g.paginas.first();
-        QCOMPARE(p.posicoes.value(QString::fromUtf8("Relatório Medidor de Vibração - KT9400 - KT7")), QPointF(170, 50));
-        QVERIFY(!p.posicoes.contains("Resultante de Corpo"));
-        // The hand-arm block takes the body block's place.
-        QCOMPARE(p.posicoes.value(QString::fromUtf8("Resultante de Mãos e Braços")), QPointF(208, 320));
-        QCOMPARE(p.posicoes.value(QString::fromUtf8("Observações:")), QPointF(255, 380));
-        QCOMPARE(p.posicoes.value("Nada a observar"), QPointF(40, 400));
-        QCOMPARE(p.posicoes.value("Ana"), QPointF(350, 775));
-        QVERIFY(p.textos.contains("50,260:Jornada de Trabalho:  ")); // unset: one blank
-    }
 
-    void graficos_data()
+    // Where the first page puts its texts, a hand-arm measurement's block
+    // in the whole body's place; on the details page, the line chart always
+    // and the bands' chart when the result file has two bands or more.
+    void posicoes_data()
     {
         QTest::addColumn<QByteArray>("res");
         QTest::addColumn<int>("bandas");
@@ -298,12 +286,20 @@ private slots:
         QTest::newRow("none") << QByteArray("FC_x;2;\n") << 0;
     }
 
-    void graficos()
+    void posicoes()
     {
         QFETCH(QByteArray, res);
         QTemporaryDir d;
         Gravador g;
-        LayoutRelatorio::compor(medida(d, 1, 10, true, false, res), g);
+        LayoutRelatorio::compor(medida(d, 1, 10, false, true, res), g);
+        const Pagina &p = g.paginas.first();
+        QCOMPARE(p.posicoes.value(QString::fromUtf8("Relatório Medidor de Vibração - KT9400 - KT7")), QPointF(170, 50));
+        QVERIFY(!p.posicoes.contains("Resultante de Corpo"));
+        QCOMPARE(p.posicoes.value(QString::fromUtf8("Resultante de Mãos e Braços")), QPointF(208, 320));
+        QCOMPARE(p.posicoes.value(QString::fromUtf8("Observações:")), QPointF(255, 380));
+        QCOMPARE(p.posicoes.value("Nada a observar"), QPointF(40, 400));
+        QCOMPARE(p.posicoes.value("Ana"), QPointF(350, 775));
+        QVERIFY(p.textos.contains("50,260:Jornada de Trabalho:  ")); // unset: one blank
         const Pagina &detalhes = g.paginas.at(2);
         QCOMPARE(detalhes.graficosLinhas, 1);
         QTEST(detalhes.graficosBandas, "bandas");
