@@ -828,23 +828,18 @@ private slots:
         }
     }
 
-    void semResultados_data()
-    {
-        QTest::addColumn<QByteArray>("exposicao");
-        QTest::newRow("counts 0") << QByteArray("enable_corpo;0;\nenable_mao;0;\njornada_de_trabalho;08:00;\n");
-        QTest::newRow("counts unset") << QByteArray("jornada_de_trabalho;08:00;\n");
-        QTest::newRow("binary") << QByteArray("\x00\xff\x01;\x02\n", 6);
-        QTest::newRow("no exposure file") << QByteArray();
-    }
-
+    // Nothing to assess: counts of 0 or unset, a binary or missing exposure file.
     void semResultados()
     {
-        QFETCH(QByteArray, exposicao);
-        MedidaTeste m(novaPasta());
-        if (!exposicao.isNull())
-            m.exposicao(exposicao);
-        const Avaliacao a = Avaliacao::avaliar(m.pasta);
-        QVERIFY(!a.temMao && !a.temCorpo);
+        for (const QByteArray &exposicao : {QByteArray("enable_corpo;0;\nenable_mao;0;\njornada_de_trabalho;08:00;\n"),
+                                            QByteArray("jornada_de_trabalho;08:00;\n"), QByteArray("\x00\xff\x01;\x02\n", 6),
+                                            QByteArray()}) {
+            MedidaTeste m(novaPasta());
+            if (!exposicao.isNull())
+                m.exposicao(exposicao);
+            const Avaliacao a = Avaliacao::avaliar(m.pasta);
+            QVERIFY2(!a.temMao && !a.temCorpo, exposicao.toPercentEncoding().constData());
+        }
     }
 
     // The total of a task, whether typed values may be saved at all, and
