@@ -743,60 +743,49 @@ private slots:
     // which key.
     void entradaRuim_data()
     {
-        QTest::addColumn<QString>("arquivo"); // spoiled file; the others are evaluated again
-        QTest::addColumn<QByteArray>("chave");
-        QTest::addColumn<QByteArray>("valor"); // null: the line removed
-        QTest::addColumn<QString>("figura");   // "mao", "corpo", "vdv", "nr-mao" or "nr-vdvr"
-        QTest::addColumn<bool>("soTempos");
+        QTest::addColumn<QString>("mudanca"); // "FILE KEY=VALUE", or "FILE KEY" for the line removed
+        QTest::addColumn<QString>("figura");  // "mao", "corpo", "vdv", "nr-mao" or "nr-vdvr"; "+tempos": its times only
         QTest::addColumn<Falta>("falta");
         QTest::addColumn<QString>("problema"); // "where|key"
-        const QString exp = "M.id";
-        const QByteArray nada;
-        QTest::newRow("hand-arm aren not a number") << exp << QByteArray("aren_mao") << QByteArray("abc") << "nr-mao"
-                                                    << false << Falta::ValorInvalido << "|aren_mao";
-        QTest::newRow("hand-arm aren nan") << exp << QByteArray("aren_mao") << QByteArray("nan") << "nr-mao" << false
-                                           << Falta::ValorInvalido << "|aren_mao";
-        QTest::newRow("hand-arm aren with a decimal comma") << exp << QByteArray("aren_mao") << QByteArray("3,5")
-                                                            << "nr-mao" << false << Falta::ValorInvalido << "|aren_mao";
-        QTest::newRow("VDVR missing") << exp << QByteArray("vdvr") << nada << "nr-vdvr" << false
-                                      << Falta::ValorInvalido << "|vdvr";
-        QTest::newRow("VDV inf") << exp << QByteArray("vdvexpz") << QByteArray("inf") << "vdv" << false
-                                 << Falta::ValorInvalido << "|vdvexpz";
-        QTest::newRow("component without duration") << "T2/mao/C1.head" << QByteArray("duracao_comp") << nada << "mao"
-                                                    << false << Falta::ComponenteSemValor << "T2/mao/C1|duracao_comp";
-        QTest::newRow("component of 0 s") << "T1/corpo/C1.head" << QByteArray("duracao_comp") << QByteArray("0")
-                                          << "corpo" << false << Falta::ComponenteSemValor << "T1/corpo/C1|duracao_comp";
-        QTest::newRow("component without amx") << "T1/corpo/C1.dat" << QByteArray("amx(acc)") << nada << "corpo"
-                                               << false << Falta::ComponenteSemValor << "T1/corpo/C1|amx(acc)";
-        QTest::newRow("component VDV not a number") << "T1/corpo/C1.res" << QByteArray("vdvy(acc)") << QByteArray("x")
-                                                    << "vdv" << false << Falta::ComponenteSemValor << "T1/corpo/C1|vdvy";
-        QTest::newRow("hand-arm component without amr") << "T2/mao/C1.dat" << QByteArray("amr(acc)") << nada << "mao"
-                                                        << false << Falta::ComponenteSemValor << "T2/mao/C1|amr(acc)";
-        QTest::newRow("repetitions not a number") << "T2/mao/T2.id" << QByteArray("num_repeticao") << QByteArray("dois")
-                                                  << "mao" << false << Falta::TempoInvalido << "T2/mao|";
-        QTest::newRow("time of a repetition not a time") << "T1/corpo/T1.id" << QByteArray("tempo_exp")
-                                                         << QByteArray("abc") << "corpo" << false
-                                                         << Falta::TempoInvalido << "T1/corpo|";
-        QTest::newRow("sampled time 0") << "T1/corpo/T1.id" << QByteArray("tempo_amostrado") << QByteArray("00:00:00")
-                                        << "vdv" << false << Falta::TempoInvalido << "T1/corpo|";
-        QTest::newRow("no repetitions: no time to reach anything") << "T2/mao/T2.id" << QByteArray("num_repeticao")
-                                                                   << QByteArray("0") << "mao" << true
+        const Falta valor = Falta::ValorInvalido, componente = Falta::ComponenteSemValor, tempo = Falta::TempoInvalido;
+        QTest::newRow("hand-arm aren not a number") << "M.id aren_mao=abc" << "nr-mao" << valor << "|aren_mao";
+        QTest::newRow("hand-arm aren nan") << "M.id aren_mao=nan" << "nr-mao" << valor << "|aren_mao";
+        QTest::newRow("hand-arm aren with a decimal comma") << "M.id aren_mao=3,5" << "nr-mao" << valor << "|aren_mao";
+        QTest::newRow("VDVR missing") << "M.id vdvr" << "nr-vdvr" << valor << "|vdvr";
+        QTest::newRow("VDV inf") << "M.id vdvexpz=inf" << "vdv" << valor << "|vdvexpz";
+        QTest::newRow("component without duration") << "T2/mao/C1.head duracao_comp" << "mao" << componente
+                                                    << "T2/mao/C1|duracao_comp";
+        QTest::newRow("component of 0 s") << "T1/corpo/C1.head duracao_comp=0" << "corpo" << componente
+                                          << "T1/corpo/C1|duracao_comp";
+        QTest::newRow("component without amx") << "T1/corpo/C1.dat amx(acc)" << "corpo" << componente
+                                               << "T1/corpo/C1|amx(acc)";
+        QTest::newRow("component VDV not a number") << "T1/corpo/C1.res vdvy(acc)=x" << "vdv" << componente
+                                                    << "T1/corpo/C1|vdvy";
+        QTest::newRow("hand-arm component without amr") << "T2/mao/C1.dat amr(acc)" << "mao" << componente
+                                                        << "T2/mao/C1|amr(acc)";
+        QTest::newRow("repetitions not a number") << "T2/mao/T2.id num_repeticao=dois" << "mao" << tempo << "T2/mao|";
+        QTest::newRow("time of a repetition not a time") << "T1/corpo/T1.id tempo_exp=abc" << "corpo" << tempo
+                                                         << "T1/corpo|";
+        QTest::newRow("sampled time 0") << "T1/corpo/T1.id tempo_amostrado=00:00:00" << "vdv" << tempo << "T1/corpo|";
+        QTest::newRow("no repetitions: no time to reach anything") << "T2/mao/T2.id num_repeticao=0" << "mao+tempos"
                                                                    << Falta::SemTempoExposicao << "|";
     }
 
     void entradaRuim()
     {
-        QFETCH(QString, arquivo);
-        QFETCH(QByteArray, chave);
-        QFETCH(QByteArray, valor);
+        QFETCH(QString, mudanca);
         QFETCH(QString, figura);
-        QFETCH(bool, soTempos);
         QFETCH(Falta, falta);
         QFETCH(QString, problema);
+        const QString arquivo = mudanca.section(' ', 0, 0);
+        const QString campo = mudanca.section(' ', 1);
+        const bool soTempos = figura.endsWith("+tempos");
+        figura = figura.section('+', 0, 0);
         const QString pasta = novaPasta();
         medida(pasta, "0.3,0.2,0.6,4,4,10@1x04:00:00", "3@1x02:00:00");
-        QVERIFY(trocarCampo(pasta + '/' + (arquivo == "M.id" ? QFileInfo(pasta).fileName() + ".id" : arquivo), chave,
-                            valor));
+        QVERIFY(trocarCampo(pasta + '/' + (arquivo == "M.id" ? QFileInfo(pasta).fileName() + ".id" : arquivo),
+                            campo.section('=', 0, 0).toLatin1(),
+                            campo.contains('=') ? campo.section('=', 1).toLatin1() : QByteArray()));
         if (arquivo != "M.id")
             CalculoExposicao::avaliarMedida(pasta);
         const Avaliacao a = Avaliacao::avaliar(pasta);
