@@ -378,18 +378,13 @@ private slots:
         QTest::addColumn<QByteArray>("dat");
         QTest::addColumn<QByteArray>("res");
         QTest::addColumn<QByteArray>("parcial");
-        QTest::newRow("not numbers") << QByteArray("amr(acc);abc;\n")
-                                     << QByteArray("vdvx;x;\nFC_x;?;\n")
-                                     << parcialInstrumento("T", 2, "00:10:00", "00:20:00", "00:05:00");
+        const QByteArray parcial = parcialInstrumento("T", 2, "00:10:00", "00:20:00", "00:05:00");
+        QTest::newRow("not numbers") << QByteArray("amr(acc);abc;\n") << QByteArray("vdvx;x;\nFC_x;?;\n") << parcial;
         QTest::newRow("nan and inf") << QByteArray("amr(acc);nan;\n")
-                                     << QByteArray("vdvx;inf;\nvdvy;-inf;\nFC_z;nan;\n")
-                                     << parcialInstrumento("T", 2, "00:10:00", "00:20:00", "00:05:00");
-        QTest::newRow("negative") << QByteArray("amr(acc);-0.5;\n")
-                                  << QByteArray("vdvx;-2;\nFC_x;-3;\n")
-                                  << parcialInstrumento("T", 2, "00:10:00", "00:20:00", "00:05:00");
+                                     << QByteArray("vdvx;inf;\nvdvy;-inf;\nFC_z;nan;\n") << parcial;
+        QTest::newRow("negative") << QByteArray("amr(acc);-0.5;\n") << QByteArray("vdvx;-2;\nFC_x;-3;\n") << parcial;
         QTest::newRow("huge") << QByteArray("amr(acc);1e300;\n")
-                              << QByteArray("vdvx;1e300;\nvdvy;1e200;\nFC_x;1e300;\n")
-                              << parcialInstrumento("T", 2, "00:10:00", "00:20:00", "00:05:00");
+                              << QByteArray("vdvx;1e300;\nvdvy;1e200;\nFC_x;1e300;\n") << parcial;
         QTest::newRow("negative times") << QByteArray("amr(acc);0.5;\n") << QByteArray("vdvx;2;\n")
                                         << parcialInstrumento("T", -3, "-00:10:00", "00:20:00", "-00:05:00");
         QTest::newRow("huge times") << QByteArray("amr(acc);0.5;\n") << QByteArray("vdvx;2;\n")

@@ -134,7 +134,6 @@ private slots:
         QTest::addColumn<bool>("completo");
         QTest::addColumn<QByteArray>("linha");
         QTest::addColumn<QString>("item");
-        QTest::newRow("long 24") << true << QByteArray("tempo_programado;24;\n") << "24 h";
         QTest::newRow("long 300, no item") << true << QByteArray("tempo_programado;300;\n") << "manual";
         QTest::newRow("short 28800") << false << QByteArray("tempo_programado;28800;\n") << "8 h";
         QTest::newRow("short 300") << false << QByteArray("tempo_programado;300;\n") << "5 min";

@@ -88,6 +88,8 @@ private slots:
         // What was printed is what was written.
         QVERIFY(lerBytes(dados + "/MED003/MED003.id").contains(
             "\nvdvr;" + e.saida.split('\n').at(6).mid(5) + ";\n"));
+        const ExecucaoCli ajuda = executarCli({"--help"});
+        QVERIFY(ajuda.status == 0 && ajuda.saida.startsWith("Usage: kt9400-cli"));
     }
 
     // The assessment in JSON: the core's figures under their keys, no points
@@ -281,14 +283,9 @@ private slots:
                                     "date=15/01/2024 08:30:00\n"),
                  e.saida.constData());
         QVERIFY(e.saida.contains("\n\nmeasurement=e_240101080000\nname=Antiga\n"));
+        QVERIFY(e.saida.contains("\nare_corpo=0.5\n") && e.saida.contains("\nare_mao=1.5\n"));
         QVERIFY(!e.saida.contains("Perfil"));
         QVERIFY(!e.saida.contains("solta"));
-
-        const ExecucaoCli j = executarCli({"list", d.path(), "--json"});
-        const QJsonArray lista = QJsonDocument::fromJson(j.saida).array();
-        QCOMPARE(lista.size(), 2);
-        QCOMPARE(lista.at(1).toObject().value("are_mao").toString(), QString("1.5"));
-        QCOMPARE(lista.at(0).toObject().value("are_corpo").toString(), QString("0.5"));
     }
 
     // download, import and export, each from a fresh instrument and store
@@ -417,27 +414,6 @@ private slots:
         QVERIFY2(e.status == 1, qPrintable(mensagens));
         QVERIFY2(mensagens.contains(motivo), qPrintable(mensagens));
         QCOMPARE(conteudoDe(olhada), antes);
-    }
-
-    // The simulated instrument, which every test here and the demo build
-    // on: the same seed writes the same bytes, another seed others; the
-    // short configuration file on request.
-    void simulador()
-    {
-        QTemporaryDir d;
-        const auto simular = [&](const QString &pasta, const QString &opcoes) {
-            return executarCli(QStringList{"simulate", d.filePath(pasta)} + opcoes.split(' ')).status;
-        };
-        const QString opcoes = "--measurements 3 --components 2 --samples 60 --seed";
-        QCOMPARE(simular("a", opcoes + " 42") + simular("b", opcoes + " 42") + simular("c", opcoes + " 43"), 0);
-        QCOMPARE(conteudoDe(d.filePath("a")), conteudoDe(d.filePath("b")));
-        QVERIFY(conteudoDe(d.filePath("a")) != conteudoDe(d.filePath("c")));
-        QCOMPARE(LayoutMedida::medidas(d.filePath("a/DATA")).size(), 3);
-        QCOMPARE(simular("curto", "--measurements 1 --short-config"), 0);
-        QVERIFY(lerBytes(d.filePath("curto/DATA/KT9400.cfg")).startsWith("id_equip;KT"));
-        QVERIFY(!QFileInfo::exists(d.filePath("curto/DATA/Crv_vib.cfg")));
-        const ExecucaoCli ajuda = executarCli({"--help"});
-        QVERIFY(ajuda.status == 0 && ajuda.saida.startsWith("Usage: kt9400-cli"));
     }
 };
 
