@@ -132,28 +132,21 @@ private:
     }
     QString novaPasta() { return dir.filePath(QString("M%1").arg(++n)); }
 
-    // A store with one measurement M of one whole-body partial exposure T.
+    // A store with one measurement M of one whole-body partial exposure T1
+    // of two components.
     struct Armazem {
         QTemporaryDir dir;
-        QString raiz;
-        MedidaTeste m;
-        QString corpo;
+        const QString raiz = dir.filePath("Z2registros") + "/";
+        const QString pasta = medida(raiz + "M", "0,0,0.5,2,2,2+0,0,0.5,2,2,2@1x00:10:00@00:10:00/00:30:00", {});
+        const QString exposicao = pasta + "/M.id";
+        const QString corpo = pasta + "/T1/corpo";
         Armazem()
-            : raiz(dir.filePath("Z2registros") + "/")
-            , m(raiz + "M")
         {
-            QDir().mkpath(raiz + "Perfil");
             QDir().mkpath(raiz + "Arquivos PDF");
+            QDir().mkpath(raiz + "Perfil");
             escreverBytes(raiz + "Perfil/perfil.id", "A;B;C");
-            m.exposicao("nome_exposicao;M-240102090507;\njornada_de_trabalho;08:00;\n"
-                        "observacoes;nota;\n");
-            corpo = m.parcial("T", "corpo", parcialInstrumento("T", 1, "00:10:00", "00:10:00", "00:30:00"));
-            MedidaTeste::componente(corpo, "C1", dadosAmr(0.5), resultadoCorpo(2, 2, 2, 3, 3, 3));
-            MedidaTeste::componente(corpo, "C2", dadosAmr(0.5), resultadoCorpo(2, 2, 2, 3, 3, 3));
-            avaliar();
         }
-        QStringList pastas() const { return LayoutMedida::pastasCorpo(m.pasta); }
-        void avaliar() { Edicao::reavaliar(m.arquivoExposicao(), pastas()); }
+        QStringList pastas() const { return LayoutMedida::pastasCorpo(pasta); }
     };
 
 private slots:
@@ -359,18 +352,6 @@ private slots:
                  QByteArray("3|0|0|0.000|1"));
         // The hand-arm run uses amr only and leaves the VDV fields as read.
         QCOMPARE(campos(mao + "/T1.id", "arep|vdvix|FC_x_parcial"), QByteArray("2| | "));
-    }
-
-    void semArquivoDeExposicao()
-    {
-        QTemporaryDir d;
-        MedidaTeste m(d.filePath("X"));
-        const QString c = m.parcial("T", "mao", parcialInstrumento("T", 1, "01:00:00", "01:00:00", "01:00:00"));
-        MedidaTeste::componente(c, "C1", dadosAmr(2), "");
-        const QStringList pastas = LayoutMedida::pastasCorpo(m.pasta);
-        QVERIFY(!CalculoExposicao(m.arquivoExposicao(), pastas, "mao").gravou());
-        QVERIFY(!QFileInfo::exists(m.arquivoExposicao()));
-        QCOMPARE(campos(c + "/T.id", "arep"), QByteArray("2"));
     }
 
     void valoresRuins_data()
@@ -863,10 +844,10 @@ private slots:
         QCOMPARE(texto.isEmpty(), problema.isEmpty());
         QVERIFY2(texto.contains(problema), qPrintable(texto));
         Armazem a;
-        const QString parcial = a.corpo + "/T.id";
+        const QString parcial = a.corpo + "/T1.id";
         const QByteArray antes = lerBytes(parcial);
         QString erro;
-        QCOMPARE(Edicao::salvarParcial(a.corpo, {"Prensa", repeticoes, tempo}, a.m.arquivoExposicao(),
+        QCOMPARE(Edicao::salvarParcial(a.corpo, {"Prensa", repeticoes, tempo}, a.exposicao,
                                        a.pastas(), &erro),
                  problema.isEmpty());
         if (!problema.isEmpty()) {
@@ -875,21 +856,21 @@ private slots:
             return;
         }
         QCOMPARE(campos(parcial, "nome_exp_parcial|num_repeticao"), "Prensa|" + repeticoes.toLatin1());
-        QTEST(campos(a.m.arquivoExposicao(), "are_corpo|vdvexpx"), "figuras");
+        QTEST(campos(a.exposicao, "are_corpo|vdvexpx"), "figuras");
     }
 
     void identificacao()
     {
         Armazem a;
-        const QByteArray antes = lerBytes(a.m.arquivoExposicao());
+        const QByteArray antes = lerBytes(a.exposicao);
         Edicao::Identificacao d{"Acme", "Ana", "Fabrica; Sul", QString::fromUtf8("José"), "Prensas",
                                 "linha 1\nlinha 2"};
-        QVERIFY(Edicao::salvarIdentificacao(a.m.arquivoExposicao(), d));
-        QCOMPARE(campos(a.m.arquivoExposicao(), "setor|are_corpo"), QByteArray("Prensas|0.0721688"));
+        QVERIFY(Edicao::salvarIdentificacao(a.exposicao, d));
+        QCOMPARE(campos(a.exposicao, "setor|are_corpo"), QByteArray("Prensas|0.0721688"));
         AcessarArquivo e;
-        e.lerExposicao(a.m.arquivoExposicao());
+        e.lerExposicao(a.exposicao);
         QCOMPARE(e.getEmpresa_avaliada() + '/' + e.getObservacoes(), QString("Fabrica; Sul/linha 1\nlinha 2"));
-        QVERIFY(lerBytes(a.m.arquivoExposicao()) != antes);
+        QVERIFY(lerBytes(a.exposicao) != antes);
         QVERIFY(!Edicao::salvarIdentificacao(a.raiz + "X/X.id", d));
         QVERIFY(!QFileInfo::exists(a.raiz + "X"));
     }
@@ -905,7 +886,7 @@ private slots:
         QTest::newRow("Arquivos PDF") << "Arquivos PDF" << int(Edicao::Resultado::Recusado);
         QTest::newRow("above the store") << ".." << int(Edicao::Resultado::Recusado);
         QTest::newRow("outside through ..") << "M/../../fora" << int(Edicao::Resultado::Recusado);
-        QTest::newRow("a partial folder") << "M/T" << int(Edicao::Resultado::Recusado);
+        QTest::newRow("a partial folder") << "M/T1" << int(Edicao::Resultado::Recusado);
         QTest::newRow("a link out of the store") << "link" << int(Edicao::Resultado::Recusado);
         QTest::newRow("missing") << "nada" << int(Edicao::Resultado::Recusado);
     }
@@ -924,7 +905,7 @@ private slots:
         QCOMPARE(lerBytes(fora + "/importante"), QByteArray("x"));
         QVERIFY(QFileInfo(a.raiz + "Perfil/perfil.id").isFile());
         if (r == int(Edicao::Resultado::Feito))
-            QVERIFY(!QFileInfo::exists(a.m.pasta));
+            QVERIFY(!QFileInfo::exists(a.pasta));
         else
             QCOMPARE(conteudoDe(a.dir.path()), antes);
     }
@@ -932,31 +913,31 @@ private slots:
     void apagarParcialEComponente()
     {
         Armazem a;
-        const QString mao = a.m.parcial("T", "mao", parcialInstrumento("T", 1, "00:10:00", "00:10:00", "00:30:00"));
+        const QString mao = MedidaTeste(a.pasta).parcial("T1", "mao", parcialInstrumento("T1", 1, "00:10:00", "00:10:00", "00:30:00"));
         MedidaTeste::componente(mao, "C1", dadosAmr(2), "");
-        a.avaliar();
-        QCOMPARE(campos(a.m.arquivoExposicao(), "enable_corpo"), QByteArray("2"));
+        Edicao::reavaliar(a.exposicao, a.pastas());
+        QCOMPARE(campos(a.exposicao, "enable_corpo"), QByteArray("2"));
 
-        QCOMPARE(int(Edicao::apagarComponente(a.raiz, a.corpo + "/C1", a.m.arquivoExposicao(), a.pastas())),
+        QCOMPARE(int(Edicao::apagarComponente(a.raiz, a.corpo + "/C1", a.exposicao, a.pastas())),
                  int(Edicao::Resultado::Feito));
         for (const char *ext : {".head", ".dat", ".res"})
             QVERIFY(!QFileInfo::exists(a.corpo + "/C1" + ext));
-        QCOMPARE(campos(a.m.arquivoExposicao(), "enable_corpo"), QByteArray("1"));
+        QCOMPARE(campos(a.exposicao, "enable_corpo"), QByteArray("1"));
 
-        QCOMPARE(int(Edicao::apagarComponente(a.raiz, a.dir.filePath("x/C1"), a.m.arquivoExposicao(), a.pastas())),
+        QCOMPARE(int(Edicao::apagarComponente(a.raiz, a.dir.filePath("x/C1"), a.exposicao, a.pastas())),
                  int(Edicao::Resultado::Recusado));
-        QCOMPARE(int(Edicao::apagarParcial(a.raiz, a.m.pasta + "/T", a.m.arquivoExposicao(), a.pastas())),
+        QCOMPARE(int(Edicao::apagarParcial(a.raiz, a.pasta + "/T1", a.exposicao, a.pastas())),
                  int(Edicao::Resultado::Recusado));
-        QCOMPARE(int(Edicao::apagarParcial(a.raiz, a.raiz + "Perfil", a.m.arquivoExposicao(), a.pastas())),
+        QCOMPARE(int(Edicao::apagarParcial(a.raiz, a.raiz + "Perfil", a.exposicao, a.pastas())),
                  int(Edicao::Resultado::Recusado));
 
-        QCOMPARE(int(Edicao::apagarParcial(a.raiz, a.corpo, a.m.arquivoExposicao(), a.pastas())),
+        QCOMPARE(int(Edicao::apagarParcial(a.raiz, a.corpo, a.exposicao, a.pastas())),
                  int(Edicao::Resultado::Feito));
         QVERIFY(!QFileInfo::exists(a.corpo));
-        QVERIFY(QFileInfo::exists(mao + "/T.id"));
+        QVERIFY(QFileInfo::exists(mao + "/T1.id"));
         // The whole-body results are those of no partial exposure now; the
         // count stays as the last evaluation left it.
-        QCOMPARE(campos(a.m.arquivoExposicao(), "vdvexpx"), QByteArray("0"));
+        QCOMPARE(campos(a.exposicao, "vdvexpx"), QByteArray("0"));
     }
 };
 
