@@ -289,8 +289,10 @@ private slots:
         QCoreApplication::removeTranslator(&tradutor);
     }
 
-    // Qt's own dialogs and buttons follow the chosen language.
-    void textosDoQt_data()
+    // In each language: Qt's own dialogs and buttons follow it, and at
+    // 1280 x 720 every tab of the viewer is in sight, a shortened title whole
+    // in its tooltip.
+    void idiomas_data()
     {
         QTest::addColumn<QString>("catalogo");
         QTest::addColumn<QString>("procurarEm");
@@ -300,7 +302,7 @@ private slots:
         QTest::newRow("English") << ":/language/ingles.qm" << "Look in:" << "Cancel";
     }
 
-    void textosDoQt()
+    void idiomas()
     {
         QFETCH(QString, catalogo);
         QTranslator qt;
@@ -316,20 +318,7 @@ private slots:
         QDialogButtonBox botoes(QDialogButtonBox::Cancel);
         QTEST(botoes.button(QDialogButtonBox::Cancel)->text(), "cancelar");
         QCoreApplication::removeTranslator(&qt);
-    }
 
-    // At 1280 x 720 every tab of the viewer is in sight, in each language.
-    void abasA1280_data()
-    {
-        QTest::addColumn<QString>("catalogo");
-        QTest::newRow("Portuguese") << ":/language/portugues.qm";
-        QTest::newRow("English") << ":/language/ingles.qm";
-        QTest::newRow("Spanish") << ":/language/espanhol.qm";
-    }
-
-    void abasA1280()
-    {
-        QFETCH(QString, catalogo);
         instalar(catalogo);
         ServicosTeste s;
         Medidas m(QDir::tempPath(), s.servicos());
@@ -340,12 +329,9 @@ private slots:
         const QTabBar *abas = m.findChild<QTabWidget *>("tabWidget_Resultados")->tabBar();
         QCOMPARE(abas->count(), 10);
         for (int t = 0; t < abas->count(); ++t)
-            QVERIFY2(abas->rect().contains(abas->tabRect(t)), qPrintable(abas->tabText(t)));
+            QVERIFY2(abas->rect().contains(abas->tabRect(t)) && !abas->tabToolTip(t).isEmpty(), qPrintable(abas->tabText(t)));
         for (const QToolButton *seta : abas->findChildren<QToolButton *>())
             QVERIFY(!seta->isVisible());
-        // A shortened title is whole in its tooltip.
-        for (int t = 0; t < abas->count(); ++t)
-            QVERIFY(!abas->tabToolTip(t).isEmpty());
     }
 
     // No window shown in English keeps a Portuguese text, but those the
