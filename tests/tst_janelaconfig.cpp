@@ -112,42 +112,43 @@ private slots:
         QLoggingCategory::setFilterRules("default.debug=false");
     }
 
-    void carregarLongo()
-    {
-        PastaTeste d;
-        PerguntadorTeste p;
-        JanelaConfig j(nullptr, d.arquivo("Crv_vib.cfg", longo()), true, p);
-        QCOMPARE(filho<QComboBox>(&j, "comboBox_TempoProg")->currentText(), QString("24 h"));
-        QCOMPARE(filho<QComboBox>(&j, "comboBox_PeridoAmos")->currentText(), QString("3 s"));
-        QCOMPARE(filho<QComboBox>(&j, "comboBox_PondFreqX_mao")->currentText(), QString("Wh"));
-        QCOMPARE(filho<QComboBox>(&j, "comboBox_PondFreqZ_corpo")->currentText(), QString("Wk"));
-        QCOMPARE(filho<QComboBox>(&j, "comboBox_FatorKX_mao")->currentText(), QString("1.0"));
-        QCOMPARE(filho<QComboBox>(&j, "comboBox_FatorKZ_mao")->currentText(), QString("1.4")); // "1.40"
-        QCOMPARE(filho<QDoubleSpinBox>(&j, "doubleSpinBox_SensibX_mao")->value(), 1.23);
-        QCOMPARE(filho<QSlider>(&j, "horizontalSlider_SensibX_mao")->value(), 1230);
-        QCOMPARE(filho<QDoubleSpinBox>(&j, "doubleSpinBox_SensibY_mao")->value(), 2.0);
-        QCOMPARE(filho<QSlider>(&j, "horizontalSlider_SensibY_mao")->value(), 2000);
-    }
-
-    void tempoProgramado_data()
+    // What the dialog shows of a file: the programmed time in the long set
+    // in hours, in the short one in seconds, "manual" for none or one without
+    // an item; numbers as the controls hold them, the sliders following.
+    void carregar_data()
     {
         QTest::addColumn<bool>("completo");
-        QTest::addColumn<QByteArray>("linha");
-        QTest::addColumn<QString>("item");
-        QTest::newRow("long 300, no item") << true << QByteArray("tempo_programado;300;\n") << "manual";
-        QTest::newRow("short 28800") << false << QByteArray("tempo_programado;28800;\n") << "8 h";
-        QTest::newRow("short 300") << false << QByteArray("tempo_programado;300;\n") << "5 min";
-        QTest::newRow("missing") << false << QByteArray("idioma;pt;\n") << "manual";
+        QTest::addColumn<QByteArray>("conteudo"); // null: no file
+        QTest::addColumn<QStringList>("mostrados");
+        QTest::newRow("long file") << true << longo()
+                                   << QStringList{"comboBox_TempoProg=24 h", "comboBox_PeridoAmos=3 s",
+                                                  "comboBox_PondFreqX_mao=Wh", "comboBox_PondFreqZ_corpo=Wk",
+                                                  "comboBox_FatorKX_mao=1.0", "comboBox_FatorKZ_mao=1.4",
+                                                  "doubleSpinBox_SensibX_mao=1.23", "horizontalSlider_SensibX_mao=1230",
+                                                  "doubleSpinBox_SensibY_mao=2", "horizontalSlider_SensibY_mao=2000"};
+        QTest::newRow("long 300, no item") << true << QByteArray("tempo_programado;300;\n")
+                                           << QStringList{"comboBox_TempoProg=manual"};
+        QTest::newRow("short 28800") << false << QByteArray("tempo_programado;28800;\n")
+                                     << QStringList{"comboBox_TempoProg=8 h"};
+        QTest::newRow("short 300") << false << QByteArray("tempo_programado;300;\n") << QStringList{"comboBox_TempoProg=5 min"};
+        QTest::newRow("no programmed time") << false << QByteArray("idioma;pt;\n") << QStringList{"comboBox_TempoProg=manual"};
+        QTest::newRow("no file") << false << QByteArray()
+                                 << QStringList{"comboBox_FatorKX_mao=1.4", "doubleSpinBox_SensibX_mao=0"};
     }
 
-    void tempoProgramado()
+    void carregar()
     {
         QFETCH(bool, completo);
-        QFETCH(QByteArray, linha);
+        QFETCH(QByteArray, conteudo);
+        QFETCH(QStringList, mostrados);
         PastaTeste d;
         PerguntadorTeste p;
-        JanelaConfig j(nullptr, d.arquivo("c.cfg", linha), completo, p);
-        QTEST(filho<QComboBox>(&j, "comboBox_TempoProg")->currentText(), "item");
+        JanelaConfig j(nullptr, conteudo.isNull() ? d.filePath("c.cfg") : d.arquivo("c.cfg", conteudo), completo, p);
+        for (const QString &esperado : mostrados) {
+            QWidget *w = j.findChild<QWidget *>(esperado.section('=', 0, 0));
+            const QVariant valor = w->property(qobject_cast<QComboBox *>(w) ? "currentText" : "value");
+            QCOMPARE(esperado.section('=', 0, 0) + '=' + valor.toString(), esperado);
+        }
     }
 
     // What is saved, in the long or the short key set: the choices made, a
@@ -224,8 +225,6 @@ private slots:
 
         JanelaConfig j(nullptr, d.filePath("KT9400.cfg"), false, p);
         j.show();
-        QCOMPARE(filho<QComboBox>(&j, "comboBox_FatorKX_mao")->currentText(), QString("1.4"));
-        QCOMPARE(filho<QDoubleSpinBox>(&j, "doubleSpinBox_SensibX_mao")->value(), 0.0);
         filho<QPushButton>(&j, "pushButton_Salvar")->click();
         QVERIFY(j.isVisible());
         QCOMPARE(p.mensagens.size(), 1);
