@@ -176,7 +176,11 @@ private slots:
         QCOMPARE(linhas->graphCount(), 4);
     }
 
-    void apagarComponenteEParcial()
+    // The trash icons answered "Sim": a component, a partial exposure (its
+    // tabs gone with it), the exposure itself, the store's own folders
+    // staying; one that vanished behind the viewer's back is said so, and
+    // its row goes too.
+    void apagar()
     {
         Visor v(3);
         v.sincronizar();
@@ -191,7 +195,6 @@ private slots:
             "Deletar a Exposição Unificada | Tem certeza que deseja apagar essa exposição em seu computador ?")));
         QCOMPARE(LayoutMedida::componentes(corpo).size(), 1);
         QCOMPARE(v.linhas("tableView_ComponenteExp"), 1);
-        QVERIFY(v.s.perguntador.mensagens.isEmpty());
 
         v.s.perguntador.respostas = {true};
         const int linhasAntes = v.linhas("tableView_ExpParcial");
@@ -199,34 +202,19 @@ private slots:
         QVERIFY(!QFileInfo::exists(corpo));
         QVERIFY(QFileInfo::exists(pasta + "/T1/mao/T1.id"));
         QCOMPARE(v.linhas("tableView_ExpParcial"), linhasAntes - 1);
-        // What was shown is gone: its tabs too.
         QCOMPARE(v.abas()->currentIndex(), 0);
         QVERIFY(!v.abas()->isTabEnabled(3));
-    }
+        QVERIFY(v.s.perguntador.mensagens.isEmpty());
 
-    // The trash icon of an exposure answered "Sim": the measurement goes,
-    // the store's own folders stay; one that vanished behind the viewer's
-    // back is said so, and its row goes too.
-    void apagarExposicao_data()
-    {
-        QTest::addColumn<bool>("sumiu");
-        QTest::newRow("deleted") << false;
-        QTest::newRow("vanished behind the viewer's back") << true;
-    }
-
-    void apagarExposicao()
-    {
-        QFETCH(bool, sumiu);
-        Visor v(2);
-        v.sincronizar();
-        const QString pasta = v.pastaDoEvento(1);
-        if (sumiu)
-            QDir(pasta).removeRecursively();
-        v.s.perguntador.respostas = {true};
-        v.clicar("tableView_ExpResultante", 1, 3);
-        QVERIFY(!QFileInfo::exists(pasta));
+        const QString sumida = v.pastaDoEvento(2);
+        QDir(sumida).removeRecursively();
+        for (const QString &apagada : {sumida, pasta}) {
+            v.s.perguntador.respostas = {true};
+            v.clicar("tableView_ExpResultante", apagada == pasta ? 0 : 2, 3);
+            QVERIFY(!QFileInfo::exists(apagada));
+        }
         QCOMPARE(v.linhas("tableView_ExpResultante"), 1);
-        QCOMPARE(v.s.perguntador.mensagens.size(), sumiu ? 1 : 0);
+        QCOMPARE(v.s.perguntador.mensagens.size(), 1);
         QVERIFY(QFileInfo(v.raiz + "Perfil").isDir() && QFileInfo(v.raiz + "Arquivos PDF").isDir());
     }
 
