@@ -162,13 +162,23 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter("obs"), QStringList{"obs.id"});
     }
 
+    // A partial-exposure file out of order, with a key of another kind,
+    // read beside a component's head: each keeps its own fields (the
+    // exposure's apart from the component's), and the partial file is
+    // written back in order.
     void parcialForaDeOrdem()
     {
         const QString caminho = arquivo("T1.id", "FC_z_parcial;3.000;\ntempo_amostrado;00:30:00;\n"
                                                  "nome_exp_parcial;Prensa;\nnum_repeticao;6;\n"
-                                                 "desconhecida;x;\ntempo_exp;00:10:00;\n");
+                                                 "desconhecida;x;\ntempo_exp;00:10:00;\ntipo_de_sensor;mao;\n");
         AcessarArquivo a;
+        a.lerComponente(arquivo("C1.head", "nome_componente;C1;\nchave_nova;x;\ntipo_de_sensor;corpo;\n"
+                                           "periodo_amostragem;1;\nk_x;1.4;\nduracao_comp;600;\n"));
         a.lerExposicaoParcial(caminho);
+        QCOMPARE(QStringList({a.getNome_componente(), a.getTipo_de_sensor_comp(), a.getPeriodo_amostragem_comp(),
+                              a.getK_x(), a.getDuracao_comp()}),
+                 QStringList({"C1", "corpo", "1", "1.4", "600"}));
+        QCOMPARE(a.getTipo_de_sensor() + a.getPeriodo_amostragemConfig(), QString("  "));
         QCOMPARE(a.getNome_exp_parcial(), QString("Prensa"));
         QCOMPARE(a.getTempo_amostrado(), QString("00:30:00"));
         QCOMPARE(a.getFC_z_parcial(), QString("3.000"));
@@ -182,43 +192,17 @@ private slots:
                          "FC_x_parcial; ;\nFC_y_parcial; ;\nFC_z_parcial;3.000;\n"));
     }
 
-    void componente()
-    {
-        const QString head = arquivo("C1.head", "nome_componente;C1;\nchave_nova;x;\n"
-                                                "tipo_de_sensor;corpo;\nperiodo_amostragem;1;\n"
-                                                "k_x;1.4;\nduracao_comp;600;\n");
-        const QString parcial = arquivo("P.id", "nome_exp_parcial;Tarefa;\n"
-                                                "tipo_de_sensor;mao;\n");
-        AcessarArquivo a;
-        a.lerComponente(head);
-        a.lerExposicaoParcial(parcial);
-        QCOMPARE(QStringList({a.getNome_componente(), a.getTipo_de_sensor_comp(), a.getPeriodo_amostragem_comp(),
-                              a.getK_x(), a.getDuracao_comp(), a.getNome_exp_parcial()}),
-                 QStringList({"C1", "corpo", "1", "1.4", "600", "Tarefa"}));
-        // The exposure's own fields stay apart from the component's.
-        QCOMPARE(a.getTipo_de_sensor() + a.getPeriodo_amostragemConfig(), QString("  "));
-    }
-
-    void escritaNuncaCria_data()
-    {
-        QTest::addColumn<QString>("caminho");
-        QTest::newRow("missing file") << dir.filePath("nao/existe.id");
-        QTest::newRow("missing in dir") << dir.filePath("ausente.id");
-        QTest::newRow("empty path") << QString();
-        QTest::newRow("a folder") << dir.path();
-    }
-
+    // The record writers never make a file: not a missing one, not in a
+    // missing folder, not at an empty path nor over a folder.
     void escritaNuncaCria()
     {
-        QFETCH(QString, caminho);
-        AcessarArquivo a;
-        QVERIFY(!a.salvarExposicao(caminho));
-        QVERIFY(!a.salvarExposicaoParcial(caminho));
-        QVERIFY(!a.salvarCabecalhoExposicao("n", caminho));
-        QVERIFY(!a.salvarConfiguracao(caminho, true));
-        QVERIFY(!a.salvarConfiguracao(caminho, false));
-        if (!caminho.isEmpty() && caminho != dir.path())
-            QVERIFY(!QFileInfo::exists(caminho));
+        for (const QString &caminho : {dir.filePath("nao/existe.id"), dir.filePath("ausente.id"), QString(), dir.path()}) {
+            AcessarArquivo a;
+            QVERIFY(!a.salvarExposicao(caminho) && !a.salvarExposicaoParcial(caminho));
+            QVERIFY(!a.salvarCabecalhoExposicao("n", caminho));
+            QVERIFY(!a.salvarConfiguracao(caminho, true) && !a.salvarConfiguracao(caminho, false));
+            QVERIFY(caminho.isEmpty() || caminho == dir.path() || !QFileInfo::exists(caminho));
+        }
     }
 
     // Every save either replaces the file whole or leaves it as it was,
@@ -396,10 +380,13 @@ private slots:
 
     // Files read one after another: the result file's values over the data
     // file's, the lists and the table those of the last file that has them,
-    // a missing file changing nothing.
+    // a missing file changing nothing. A copy taken before keeps its own
+    // table (turned into text on first use) whatever the original reads.
     void leiturasSeguidas()
     {
         AcessarArquivo a;
+        a.lerDados(arquivoDados("Tempo;\n00:00:09;9;9;9;9;9;9;9;\n"));
+        const AcessarArquivo copia = a;
         a.lerDados(arquivoDados("amr(acc);0.4;\namx(acc);0.2;\nTempo;amx;\n"
                                 "00:00:01;1;2;3;4;5;6;7;\n00:00:02;1;2;3;4;5;6;7;\n"));
         a.lerDados(arquivoDados("amr(acc);0.45;\nFC_x;3.1;\nfreq;1;1.25;1.6;2;2.5;3.15;4;5;6.3;8;\n"
@@ -413,6 +400,9 @@ private slots:
         QCOMPARE(a.getVibracao(), QStringList({"90", "91", "92", "93"}));
         a.lerDados(arquivoDados("vdvx(acc);1;\n"));
         QVERIFY(a.getFreq().isEmpty() && a.getVibracao().isEmpty());
+        a.limparComponente();
+        QVERIFY(a.getColuna1().isEmpty());
+        QCOMPARE(copia.getColuna1() + copia.getColuna4(), QStringList({"00:00:09", "9"}));
     }
 
     void tabela_data()
@@ -503,18 +493,6 @@ private slots:
 
     // The table is turned into text on first use; a copy taken before that
     // keeps its own table whatever the original reads next.
-    void copiaMantemTabela()
-    {
-        AcessarArquivo a;
-        a.lerDados(arquivoDados("Tempo;\n00:00:01;1;2;3;4;5;6;7;\n"));
-        const AcessarArquivo copia = a;
-        a.lerDados(arquivoDados("Tempo;\n00:00:09;9;9;9;9;9;9;9;\n00:00:10;9;9;9;9;9;9;9;\n"));
-        QCOMPARE(copia.getColuna1(), QStringList{"00:00:01"});
-        QCOMPARE(a.getColuna1(), QStringList({"00:00:09", "00:00:10"}));
-        a.limparComponente();
-        QVERIFY(a.getColuna1().isEmpty());
-        QCOMPARE(copia.getColuna4(), QStringList{"3"});
-    }
 
     // The instrument's configuration file, in its long and short key sets.
     void configuracaoChaves_data()
