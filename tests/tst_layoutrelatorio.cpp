@@ -133,9 +133,12 @@ private slots:
     }
 
     // Page order: first page, summaries, then per component its details
-    // page and its table pages; the hand-arm section after the body's.
+    // page and its table pages; the hand-arm section after the body's. Told
+    // of each component before its pages; stopped, the report ends there,
+    // without the assessment page.
     void ordemDasPaginas_data()
     {
+        QTest::addColumn<int>("paraEm"); // the component it is stopped before, -1: none
         QTest::addColumn<int>("parciais");
         QTest::addColumn<int>("amostras");
         QTest::addColumn<bool>("corpo");
@@ -148,64 +151,47 @@ private slots:
         const auto comp = [](int n) { return QString::fromUtf8(" Componentes de Corpo - Exposição Parcial %1").arg(n); };
         const auto compMao = [](int n) { return QString::fromUtf8(" Componentes de Mãos e Braços - Exposição Parcial %1").arg(n); };
         QTest::newRow("four partials, one summary page")
-            << 4 << 10 << true << false
+            << -1 << 4 << 10 << true << false
             << QStringList{id, resumoCorpo, comp(1), comp(1), comp(2), comp(2), comp(3), comp(3), comp(4), comp(4), av};
         QTest::newRow("five partials, two summary pages")
-            << 5 << 10 << true << false
+            << -1 << 5 << 10 << true << false
             << QStringList{id, resumoCorpo, resumoCorpo, comp(1), comp(1), comp(2), comp(2), comp(3),
                            comp(3), comp(4), comp(4), comp(5), comp(5), av};
-        QTest::newRow("106 samples") << 1 << 106 << true << false
+        QTest::newRow("106 samples") << -1 << 1 << 106 << true << false
                                      << QStringList{id, resumoCorpo, comp(1), comp(1), av};
-        QTest::newRow("107 samples") << 1 << 107 << true << false
+        QTest::newRow("107 samples") << -1 << 1 << 107 << true << false
                                      << QStringList{id, resumoCorpo, comp(1), comp(1), comp(1), av};
-        QTest::newRow("hand-arm only") << 1 << 213 << false << true
+        QTest::newRow("hand-arm only") << -1 << 1 << 213 << false << true
                                        << QStringList{id, resumoMao, compMao(1), compMao(1), compMao(1), av};
-        QTest::newRow("both") << 1 << 10 << true << true
+        QTest::newRow("both") << -1 << 1 << 10 << true << true
                               << QStringList{id, resumoCorpo, comp(1), comp(1), resumoMao, compMao(1), compMao(1), av};
-        QTest::newRow("no results") << 1 << 10 << false << false << QStringList{id, av};
+        QTest::newRow("no results") << -1 << 1 << 10 << false << false << QStringList{id, av};
+        QTest::newRow("stopped before the first component") << 0 << 2 << 10 << true << false
+                                                            << QStringList{id, resumoCorpo};
+        QTest::newRow("stopped before the second") << 1 << 2 << 10 << true << false
+                                                   << QStringList{id, resumoCorpo, comp(1), comp(1)};
     }
 
     void ordemDasPaginas()
     {
+        QFETCH(int, paraEm);
         QFETCH(int, parciais);
         QFETCH(int, amostras);
         QFETCH(bool, corpo);
         QFETCH(bool, mao);
         QTemporaryDir d;
         Gravador g;
-        LayoutRelatorio::compor(medida(d, parciais, amostras, corpo, mao), g);
-        QTEST(g.titulos(), "titulos");
-    }
-
-    // Told of each component before its pages; stopped, the report ends
-    // there, without the assessment page.
-    void progresso_data()
-    {
-        QTest::addColumn<int>("paraEm");
-        QTest::addColumn<QStringList>("titulos");
-        const QString id = QString::fromUtf8("Identificação: ");
-        const QString resumo = QString::fromUtf8("Exposições Parciais de Corpo");
-        const auto comp = [](int n) { return QString::fromUtf8(" Componentes de Corpo - Exposição Parcial %1").arg(n); };
-        QTest::newRow("to the end") << -1
-                                    << QStringList{id, resumo, comp(1), comp(1), comp(2), comp(2),
-                                                   QString::fromUtf8("Avaliação da exposição")};
-        QTest::newRow("before the first") << 0 << QStringList{id, resumo};
-        QTest::newRow("before the second") << 1 << QStringList{id, resumo, comp(1), comp(1)};
-    }
-
-    void progresso()
-    {
-        QFETCH(int, paraEm);
-        QTemporaryDir d;
-        Gravador g;
         QVector<QPoint> chamadas;
-        const bool inteiro = LayoutRelatorio::compor(medida(d, 2, 10, true, false), g, [&](int feitos, int total) {
+        const bool inteiro = LayoutRelatorio::compor(medida(d, parciais, amostras, corpo, mao), g, [&](int feitos, int total) {
             chamadas << QPoint(feitos, total);
             return feitos != paraEm;
         });
-        QCOMPARE(inteiro, paraEm < 0);
         QTEST(g.titulos(), "titulos");
-        QCOMPARE(chamadas, (paraEm == 0 ? QVector<QPoint>{{0, 2}} : QVector<QPoint>{{0, 2}, {1, 2}}));
+        QCOMPARE(inteiro, paraEm < 0);
+        const int componentes = parciais * (int(corpo) + int(mao));
+        QCOMPARE(chamadas.size(), paraEm < 0 ? componentes : paraEm + 1);
+        for (int i = 0; i < chamadas.size(); ++i)
+            QCOMPARE(chamadas.at(i), QPoint(i, componentes));
     }
 
     // A report drawn in two parts, split at any page, has the pages of the
@@ -272,7 +258,6 @@ private slots:
         QFETCH(int, partes);
         QTEST(LayoutRelatorio::cortes(total, comGraficos, partes), "limites");
     }
-
 
     // Where the first page puts its texts, a hand-arm measurement's block
     // in the whole body's place; on the details page, the line chart always
