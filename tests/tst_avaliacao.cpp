@@ -196,12 +196,9 @@ private slots:
         QTest::addColumn<QByteArray>("jornada");
         QTest::addColumn<QByteArray>("are");
         QTest::addColumn<QByteArray>("aren");
-        QTest::newRow("08:00") << QByteArray("08:00") << QByteArray("0.176777")
-                               << QByteArray("0.176777");
-        QTest::newRow("04:00") << QByteArray("04:00") << QByteArray("0.25")
-                               << QByteArray("0.176777");
-        QTest::newRow("00:00") << QByteArray("00:00") << QByteArray("0")
-                               << QByteArray("0.176777");
+        QTest::newRow("08:00") << QByteArray("08:00") << QByteArray("0.176777") << QByteArray("0.176777");
+        QTest::newRow("04:00") << QByteArray("04:00") << QByteArray("0.25") << QByteArray("0.176777");
+        QTest::newRow("00:00") << QByteArray("00:00") << QByteArray("0") << QByteArray("0.176777");
         QTest::newRow("unset") << QByteArray(" ") << QByteArray("0") << QByteArray("0.176777");
     }
 
@@ -693,15 +690,14 @@ private slots:
         QTest::addColumn<QByteArray>("aren");
         QTest::addColumn<QByteArray>("vdvr");
         QTest::addColumn<int>("faixa");
-        QTest::newRow("both acceptable") << QByteArray("0.5") << QByteArray("9.1") << int(Avaliacao::Faixa::Aceitavel);
-        QTest::newRow("VDVR above the action level")
-            << QByteArray("0.431") << QByteArray("10.46") << int(Avaliacao::Faixa::AcimaNivelAcao);
-        QTest::newRow("aren uncertain, VDVR above the action level")
-            << QByteArray("1.0") << QByteArray("12") << int(Avaliacao::Faixa::RegiaoIncerteza);
-        QTest::newRow("VDVR above the limit") << QByteArray("0.2") << QByteArray("21.1") << int(Avaliacao::Faixa::AcimaLimite);
-        QTest::newRow("VDVR unknown") << QByteArray("0.2") << QByteArray("abc") << int(Avaliacao::Faixa::NaoCalculada);
-        QTest::newRow("VDVR unknown, aren above the limit")
-            << QByteArray("1.2") << QByteArray("abc") << int(Avaliacao::Faixa::AcimaLimite);
+        using F = Avaliacao::Faixa;
+        QTest::newRow("both acceptable") << QByteArray("0.5") << QByteArray("9.1") << int(F::Aceitavel);
+        QTest::newRow("VDVR above the action level") << QByteArray("0.431") << QByteArray("10.46") << int(F::AcimaNivelAcao);
+        QTest::newRow("aren uncertain, VDVR above the action level") << QByteArray("1.0") << QByteArray("12")
+                                                                     << int(F::RegiaoIncerteza);
+        QTest::newRow("VDVR above the limit") << QByteArray("0.2") << QByteArray("21.1") << int(F::AcimaLimite);
+        QTest::newRow("VDVR unknown") << QByteArray("0.2") << QByteArray("abc") << int(F::NaoCalculada);
+        QTest::newRow("VDVR unknown, aren above the limit") << QByteArray("1.2") << QByteArray("abc") << int(F::AcimaLimite);
     }
 
     void faixaCorpoInteiro()

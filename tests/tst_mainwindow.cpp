@@ -473,12 +473,7 @@ private slots:
         // Closed once the work has ended, and only on "Sim".
         QTRY_COMPARE(j.w->isVisible(), como != "sim");
         QCOMPARE(j.s.perguntador.perguntas.filter("Sair | ").size(), como == "cancelar" ? 0 : 1);
-    }
-
-    // "Sim" to the closing question given after the work had already
-    // ended still closes the window.
-    void fecharAposOTrabalho()
-    {
+        // "Sim" given once the work has ended still closes: the stop is taken at once.
         bool chamado = false;
         TrabalhoAoLado::pararEDepois([&] { chamado = true; });
         QTRY_VERIFY(chamado);
