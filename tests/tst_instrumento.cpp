@@ -245,24 +245,17 @@ private slots:
 
     // An import that cannot be made leaves the store empty: not a
     // measurement, missing, or a copy that breaks off.
-    void importarFalha_data()
-    {
-        QTest::addColumn<QString>("origem");
-        QTest::addColumn<int>("resultado");
-        QTest::newRow("a task folder") << "DATA/MED001/T1" << int(Transferencia::Importacao::NaoEhMedida);
-        QTest::newRow("missing") << "nada" << int(Transferencia::Importacao::NaoEhMedida);
-        QTest::newRow("copy breaks off") << "DATA/MED001" << int(Transferencia::Importacao::FalhaCopia);
-    }
-
     void importarFalha()
     {
-        QFETCH(QString, origem);
         BancadaTeste b;
-        if (QTest::currentDataTag() == QLatin1String("copy breaks off"))
-            QVERIFY(criarFifo(b.dados + "MED001/T1/corpo/X.dat"));
-        QTEST(int(Transferencia::importar(b.volume + "/" + origem, b.armazem, false, avaliador).resultado),
-              "resultado");
-        QVERIFY(pastasDe(b.armazem).isEmpty() && conteudoDe(b.armazem).isEmpty());
+        QVERIFY(criarFifo(b.dados + "MED001/T1/corpo/X.dat"));
+        using I = Transferencia::Importacao;
+        for (const auto &[origem, resultado] :
+             {std::pair{"DATA/MED001/T1", I::NaoEhMedida}, {"nada", I::NaoEhMedida}, {"DATA/MED001", I::FalhaCopia}}) {
+            QCOMPARE(int(Transferencia::importar(b.volume + "/" + origem, b.armazem, false, avaliador).resultado),
+                     int(resultado));
+            QVERIFY(pastasDe(b.armazem).isEmpty() && conteudoDe(b.armazem).isEmpty());
+        }
     }
 
     // An export copies the measurement whole, over an earlier copy too; one
