@@ -144,11 +144,7 @@ private slots:
         const QString dados = bancada(d, 3);
         for (const QString &m : LayoutMedida::medidas(dados))
             QVERIFY(CalculoExposicao::avaliarMedida(m));
-        const QString id = dados + "/MED002/MED002.id";
-        QByteArray exposicao = lerBytes(id);
-        const int i = exposicao.indexOf("nome_exposicao;") + 15;
-        exposicao.replace(i, exposicao.indexOf('-', i) - i, "Lixa, \"fina\" \xe7\xe3o");
-        escreverBytes(id, exposicao);
+        QVERIFY(trocarCampo(dados + "/MED002/MED002.id", "nome_exposicao", "Lixa, \"fina\" \xe7\xe3o-240102090507"));
 
         const ExecucaoCli vazio = executarCli({"csv", d.filePath("DEST")}); // the header row alone
         QVERIFY(vazio.status == 0 && vazio.saida.count("\r\n") == 1 && vazio.saida.startsWith("measurement,name,date,"));

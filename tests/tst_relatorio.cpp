@@ -204,13 +204,8 @@ private slots:
         // The dialog starts in the store's PDF folder, on a name made of the
         // measurement's name (a "/" it holds replaced) and time.
         const QString id = LayoutMedida::arquivoExposicao(a.medidas.at(0));
-        QString exposicao = QString::fromLatin1(lerBytes(id));
-        const auto linha = [](const char *chave) {
-            return QRegularExpression(QString("^%1;[^\n]*").arg(chave), QRegularExpression::MultilineOption);
-        };
-        exposicao.replace(linha("nome_exposicao"), "nome_exposicao;Linha 3/B-240115083000;");
-        exposicao.replace(linha("data_criacao"), "data_criacao;15/01/2024;");
-        escreverBytes(id, exposicao.toLatin1());
+        QVERIFY(trocarCampo(id, "nome_exposicao", "Linha 3/B-240115083000")
+                && trocarCampo(id, "data_criacao", "15/01/2024"));
         const int r = int(Relatorio().gerarRelatorio(a.medidas.at(0), s.perguntador, s.area));
         QTEST(r, "resultado");
         QCOMPARE(s.perguntador.perguntas,
