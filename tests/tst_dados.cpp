@@ -17,8 +17,7 @@
 
 // Reading and writing the record files (exposure, partial exposure,
 // component, data, result and configuration files) through real files,
-// sound or damaged; measurement folders, download names and the language
-// file.
+// sound or damaged; measurement folders and download names.
 class TstDados : public QObject
 {
     Q_OBJECT

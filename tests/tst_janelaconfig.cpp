@@ -41,10 +41,10 @@ QString textoSimples(const QString &t)
 
 } // namespace
 
-// The instrument configuration dialog, the about dialog and the language
-// change, through real files; the three catalogs: what they translate, and
-// that every window in English shows no Portuguese text but the ones left
-// alike on purpose.
+// The instrument configuration dialog and the language change, through
+// real files; the three catalogs: what they translate, and that every
+// window in English shows no Portuguese text but the ones left alike on
+// purpose.
 class TstJanelaConfig : public QObject
 {
     Q_OBJECT

@@ -34,7 +34,7 @@ static bool lerCsv(const QByteArray &bytes, QVector<QStringList> *registros)
     return i == t.size() && registro.isEmpty();
 }
 
-// kt9400-cli run as the user runs it, and the simulated instrument it writes.
+// kt9400-cli run as the user runs it.
 class TstLinhaDeComando : public QObject
 {
     Q_OBJECT
