@@ -204,8 +204,8 @@ private slots:
     }
 
     // Each operation through its icon, button or menu, the questions
-    // answered and the dialogs filled by the script: the last question,
-    // what the program said, what reached the store (stamped with the
+    // answered and the dialogs filled by the script: how many came, what
+    // the program said last, what reached the store (stamped with the
     // profile's company and the chosen technician) or the destination.
     void operacoes_data()
     {
