@@ -198,25 +198,6 @@ void MainWindow::on_toolButton_Configurar_clicked()
     on_actionConfigurar_triggered();
 }
 
-void MainWindow::lerAoLado(const std::function<void()> &leitura)
-{
-    // An instrument on a slow stick with thousands of measurements takes
-    // a while to read.
-    TrabalhoAoLado::executar(this, tr("Medidas"), tr("Lendo as medidas do instrumento e do computador..."),
-                             leitura);
-}
-
-void MainWindow::compararDiretorios()
-{
-    Sincronizacao::Comparacao c;
-    const QString dados = caminhoDados;
-    const QString raiz = pastas.raiz;
-    const QString id = idEquipamento;
-    lerAoLado([&] { c = Sincronizacao::compararDiretorios(dados, raiz, id); });
-    dadosIguais = c.dadosIguais;
-    dadosTabelaMedidas = c.dadosTabelaMedidas;
-}
-
 void MainWindow::listarMedidas()
 {
     auto *novo = new QStandardItemModel(0, 3, this);
@@ -224,11 +205,20 @@ void MainWindow::listarMedidas()
     ui->tableView->setStyleSheet(QStringLiteral(
         "QHeaderView::section:enabled { background-color: rgb(230, 0, 0);font-weight: bold }"
         "QTableView::enabled{color:white}"));
-    compararDiretorios();
+    // The pairing and the rows are read on a worker thread, behind one
+    // note: an instrument on a slow stick with thousands of measurements
+    // takes a while to read.
+    Sincronizacao::Comparacao c;
     QVector<Sincronizacao::LinhaMedida> linhas;
     const QString dados = caminhoDados;
-    const QStringList iguais = dadosIguais;
-    lerAoLado([&] { linhas = Sincronizacao::linhas(dados, iguais); });
+    const QString raiz = pastas.raiz;
+    const QString id = idEquipamento;
+    TrabalhoAoLado::executar(this, tr("Medidas"), tr("Lendo as medidas do instrumento e do computador..."), [&] {
+        c = Sincronizacao::compararDiretorios(dados, raiz, id);
+        linhas = Sincronizacao::linhas(dados, c.dadosIguais);
+    });
+    dadosIguais = c.dadosIguais;
+    dadosTabelaMedidas = c.dadosTabelaMedidas;
     for (int r = 0; r < linhas.size(); ++r) {
         const Sincronizacao::LinhaMedida &l = linhas.at(r);
         if (r < linhasTabela.size())

@@ -10,7 +10,6 @@
 #include <QPointer>
 #include <QStringList>
 
-#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -53,7 +52,6 @@ public slots:
     void onTableClicked(const QModelIndex &index);
     bool verificaPenDrive();
     void set_Id_Equipamento();
-    void compararDiretorios();
     void listarPerfil();
     void baixarDado(QString nomePasta, QString diretorio, bool coverFileIfExist);
 
@@ -81,8 +79,6 @@ private:
     // A question with the "Sim" and "Não" buttons; true for "Sim".
     bool perguntar(const QString &titulo, const QString &texto);
     Avaliador avaliador() const;
-    // Reads folders on a worker thread behind the listing's note.
-    void lerAoLado(const std::function<void()> &leitura);
     QString textoFalha(const Download::Relatorio &r) const;
     // What the download questions add when local copies would be
     // replaced: which ones, and that the program's changes are lost.
