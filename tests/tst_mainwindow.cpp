@@ -423,6 +423,7 @@ private slots:
         QTest::newRow("fechar, Sim") << "sim" << 1;
         QTest::newRow("fechar, Não") << "nao" << 4;
     }
+
     void baixarTudoInterrompido()
     {
         QFETCH(QString, como);
