@@ -277,7 +277,7 @@ QString MainWindow::textoFalha(const Download::Relatorio &r) const
         texto = tr("%1: %2 é um link; nada foi gravado no computador.").arg(nome, r.pastaLocal);
         break;
     case Download::Resultado::FalhaGravacao:
-        texto = tr("%1: copiada, mas os resultados não puderam ser gravados.").arg(nome);
+        texto = tr("%1: os resultados não puderam ser lidos ou gravados; nada foi gravado no computador.").arg(nome);
         break;
     }
     return r.detalhe.isEmpty() ? texto : texto + QLatin1Char('\n') + r.detalhe;
@@ -294,11 +294,13 @@ QString MainWindow::comLinks(const QString &texto, const QStringList &links)
 void MainWindow::baixarDado(QString nomePasta, QString diretorio, bool coverFileIfExist)
 {
     qDebug() << nomePasta << diretorio;
+    // A download replaces the local copy whole, with exactly what the
+    // instrument holds: there is nothing left to keep or to cover.
+    Q_UNUSED(coverFileIfExist);
     Download::Relatorio r;
     const Avaliador quem = avaliador();
-    const bool igual = dadosIguais.contains(diretorio);
     TrabalhoAoLado::executar(this, tr("Baixar Dado"), tr("Baixando %1...").arg(nomePasta), [&] {
-        r = Download::baixar(diretorio, pastas.raiz, igual, coverFileIfExist, quem, idEquipamento);
+        r = Download::baixar(diretorio, pastas.raiz, quem, idEquipamento);
     });
     listarMedidas();
     const QString texto = comLinks(textoFalha(r), r.links);
@@ -395,7 +397,6 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
     // as they are now: each is renamed only by its own download.
     const Avaliador quem = avaliador();
     const QString raiz = pastas.raiz;
-    const QStringList iguais = dadosIguais;
     const QString id = idEquipamento;
     QProgressDialog progresso(QString(), tr("Cancelar"), 0, int(medidas.size()), window());
     TrabalhoAoLado::preparar(&progresso, titulo, baixando, true);
@@ -418,8 +419,7 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
             QMetaObject::invokeMethod(&progresso, [&progresso, i, total, nome] {
                 progresso.setLabelText(tr("Baixando %1 de %2: %3").arg(i + 1).arg(total).arg(nome));
             });
-            const Download::Relatorio r = Download::baixar(medidas.at(i), raiz, iguais.contains(medidas.at(i)),
-                                                           substituir, quem, id);
+            const Download::Relatorio r = Download::baixar(medidas.at(i), raiz, quem, id);
             if (r.resultado != Download::Resultado::Baixado)
                 falhas << textoFalha(r);
             links += r.links;
@@ -489,7 +489,7 @@ void MainWindow::on_actionImportar_triggered()
     Transferencia::RelatoImportacao r;
     const Avaliador quem = avaliador();
     TrabalhoAoLado::executar(this, titulo, tr("Importando a medida..."), [&] {
-        r = Transferencia::importar(escolhida, pastas.raiz, existe, quem);
+        r = Transferencia::importar(escolhida, pastas.raiz, quem);
     });
     QString texto;
     switch (r.resultado) {
@@ -497,8 +497,8 @@ void MainWindow::on_actionImportar_triggered()
         texto = tr("Medida importada com sucesso!");
         break;
     case Transferencia::Importacao::FalhaGravacao:
-        texto = tr("A medida foi copiada, mas os resultados não puderam ser gravados.") + QLatin1Char('\n')
-            + r.avaliacao.falhas.join(QLatin1Char('\n'));
+        texto = tr("Os resultados não puderam ser lidos ou gravados; nada foi gravado no computador.")
+            + QLatin1Char('\n') + r.avaliacao.falhas.join(QLatin1Char('\n'));
         break;
     case Transferencia::Importacao::DestinoEhLink:
         texto = tr("%1 é um link; nada foi gravado no computador.").arg(r.destino);
@@ -540,6 +540,7 @@ void MainWindow::on_actionExportar_triggered()
         texto = tr("%1 é um link; nada foi exportado.").arg(alvo);
         break;
     case Copia::Resultado::Falhou:
+    case Copia::Resultado::NaoPreparada:
         texto = tr("A exportação não foi concluída; nada foi gravado em %1.").arg(alvo) + QLatin1Char('\n')
             + relato.erro;
         break;

@@ -213,6 +213,10 @@ int avaliar(const QStringList &args, QTextStream &saida, QTextStream &erros)
         return 1;
     }
     const CalculoExposicao::Resultado avaliacao = CalculoExposicao::avaliarMedida(pasta);
+    if (!avaliacao.erroLeitura.isEmpty()) {
+        erros << "kt9400-cli evaluate: cannot read, nothing written: " << avaliacao.erroLeitura << '\n';
+        return 1;
+    }
     for (const QString &c : avaliacao.ignorados)
         erros << "kt9400-cli evaluate: component left out (no .dat or .res): " << c << '\n';
 

@@ -76,13 +76,13 @@ QString motivoDownload(const Download::Relatorio &r)
     case Download::Resultado::FalhaCabecalho:
         return QStringLiteral("cannot rewrite its exposure file on the instrument: ") + r.detalhe;
     case Download::Resultado::FalhaRenomear:
-        return QStringLiteral("cannot rename it on the instrument; nothing copied");
+        return QStringLiteral("cannot rename it on the instrument; nothing copied: ") + r.detalhe;
     case Download::Resultado::FalhaCopia:
         return QStringLiteral("copy not completed, the store is as it was: ") + r.detalhe;
     case Download::Resultado::LocalEhLink:
         return r.pastaLocal + QStringLiteral(" is a link; nothing written");
     case Download::Resultado::FalhaGravacao:
-        return QStringLiteral("copied, but results not written: ") + r.detalhe;
+        return QStringLiteral("results not read or written, the store is as it was: ") + r.detalhe;
     }
     return QString();
 }
@@ -118,14 +118,13 @@ int baixar(const QStringList &args, QTextStream &saida, QTextStream &erros)
         const QString nome = LayoutMedida::nomePasta(pasta);
         if (!LayoutMedida::ehMedida(pasta) || (p.size() > 2 && !pedidos.removeAll(nome)))
             continue;
-        const bool sincronizado = c.dadosIguais.contains(pasta);
         const QString local = Download::copiaLocal(pasta, raiz);
         if (!local.isEmpty() && !substituir) {
             saida << "kept " << nome << ": " << QDir::toNativeSeparators(local)
                   << " is in the store already; --replace downloads it again, losing the changes made to it\n";
             continue;
         }
-        const Download::Relatorio r = Download::baixar(pasta, raiz, sincronizado, substituir, avaliador, id);
+        const Download::Relatorio r = Download::baixar(pasta, raiz, avaliador, id);
         avisos(erros, QStringLiteral("download"), r.links, r.ignorados);
         if (r.resultado == Download::Resultado::Baixado) {
             saida << "downloaded " << nome << " -> " << QDir::toNativeSeparators(r.pastaLocal) << '\n';
@@ -171,7 +170,7 @@ int importar(const QStringList &args, QTextStream &saida, QTextStream &erros)
         return 0;
     }
     const Transferencia::RelatoImportacao r =
-        Transferencia::importar(origem, raiz, destino.exists(), avaliadorDoArmazem(raiz));
+        Transferencia::importar(origem, raiz, avaliadorDoArmazem(raiz));
     avisos(erros, QStringLiteral("import"), r.copia.links, r.avaliacao.ignorados);
     switch (r.resultado) {
     case Transferencia::Importacao::Importada:
@@ -185,7 +184,7 @@ int importar(const QStringList &args, QTextStream &saida, QTextStream &erros)
         saida << "failed " << nome << ": " << r.destino << " is a link; nothing written\n";
         break;
     case Transferencia::Importacao::FalhaGravacao:
-        saida << "failed " << nome << ": copied, but results not written: "
+        saida << "failed " << nome << ": results not read or written, the store is as it was: "
               << r.avaliacao.falhas.join(QStringLiteral("; ")) << '\n';
         break;
     }
@@ -218,6 +217,7 @@ int exportar(const QStringList &args, QTextStream &saida, QTextStream &erros)
         saida << "failed " << nome << ": " << alvo << " is a link; nothing written\n";
         break;
     case Copia::Resultado::Falhou:
+    case Copia::Resultado::NaoPreparada:
         saida << "failed " << nome << ": copy not completed, " << alvo << " is as it was: " << relato.erro
               << '\n';
         break;

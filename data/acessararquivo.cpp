@@ -68,11 +68,26 @@ bool AcessarArquivo::atribuir(const QStringList &pedacos, const Tabela &tabela)
     return false;
 }
 
+void AcessarArquivo::lembrarFalha(const QString &erro)
+{
+    if (falhaLeitura.isEmpty())
+        falhaLeitura = erro;
+}
+
+bool AcessarArquivo::lerArquivo(const QString &arquivo, QByteArray *dados)
+{
+    QString erro;
+    if (ArquivoRegistro::ler(arquivo, dados, &erro))
+        return true;
+    lembrarFalha(erro);
+    return false;
+}
+
 void AcessarArquivo::lerRegistro(const QString &arquivo, const Tabela &tabela,
                                  const std::function<void(const QString &)> &lida)
 {
     QByteArray dados;
-    if (!ArquivoRegistro::ler(arquivo, &dados))
+    if (!lerArquivo(arquivo, &dados))
         return;
     LeitorLinhas leitor(dados);
     while (!leitor.fim()) {
@@ -82,17 +97,36 @@ void AcessarArquivo::lerRegistro(const QString &arquivo, const Tabela &tabela,
     }
 }
 
-bool AcessarArquivo::salvarRegistro(const QString &arquivo, const Tabela &tabela)
+QString AcessarArquivo::texto(const Tabela &tabela) const
 {
     QString texto;
     for (int i = 0; i < tabela.quantos; ++i)
         texto += ArquivoRegistro::linha(QLatin1String(tabela.campos[i].chave),
                                         this->*tabela.campos[i].membro);
-    return substituir(arquivo, texto);
+    return texto;
+}
+
+QString AcessarArquivo::textoExposicao() const
+{
+    return texto(tabelaExposicao());
+}
+
+QString AcessarArquivo::textoExposicaoParcial() const
+{
+    return texto(tabelaParcial());
+}
+
+bool AcessarArquivo::salvarRegistro(const QString &arquivo, const Tabela &tabela)
+{
+    return substituir(arquivo, texto(tabela));
 }
 
 bool AcessarArquivo::substituir(const QString &arquivo, const QString &texto)
 {
+    if (!falhaLeitura.isEmpty()) {
+        ultimoErro = falhaLeitura;
+        return false;
+    }
     return ArquivoRegistro::substituir(arquivo, texto, &ultimoErro);
 }
 
@@ -100,7 +134,7 @@ void AcessarArquivo::lerExposicao(const QString &arquivo)
 {
     caminho = arquivo;
     QByteArray dados;
-    if (!ArquivoRegistro::ler(arquivo, &dados))
+    if (!lerArquivo(arquivo, &dados))
         return;
     const QString chaveObs = QStringLiteral("observacoes;");
     LeitorLinhas leitor(dados);
@@ -270,15 +304,15 @@ template<typename Leitor> bool AcessarArquivo::lerCabecalhoDados(Leitor &leitor)
 void AcessarArquivo::lerValoresDados(const QString &arquivo)
 {
     ArquivoRegistro::LeitorArquivo leitor(arquivo);
-    if (!leitor.aberto())
-        return;
-    lerCabecalhoDados(leitor);
+    if (leitor.aberto())
+        lerCabecalhoDados(leitor);
+    lembrarFalha(leitor.erro());
 }
 
 void AcessarArquivo::lerDados(const QString &arquivo)
 {
     QByteArray dados;
-    if (!ArquivoRegistro::ler(arquivo, &dados))
+    if (!lerArquivo(arquivo, &dados))
         return;
     LeitorLinhas leitor(dados);
     if (!lerCabecalhoDados(leitor))
@@ -468,7 +502,7 @@ bool AcessarArquivo::salvarConfiguracao(const QString &arquivo, bool completo)
     };
     QVector<QStringList> mantidas(gravada.quantos + 1); // [0]: before every written key
     QByteArray dados;
-    if (ArquivoRegistro::ler(arquivo, &dados)) {
+    if (lerArquivo(arquivo, &dados)) {
         int anterior = -1;
         LeitorLinhas leitor(dados);
         while (!leitor.fim()) {

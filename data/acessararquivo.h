@@ -14,11 +14,14 @@
 // configuration file. One object holds a text field per key of every file
 // type; a read fills the fields of its file type, a write stores them.
 //
-// A field no file supplied holds one blank. The file layer reports no
-// errors: a missing or unreadable file leaves the fields as they were, and
-// a write to a missing file creates nothing. The writers return whether
-// the file was replaced, and `erroGravacao` says why not ("PATH: reason"),
-// so callers that must tell the user can.
+// A field no file supplied holds one blank. A missing file leaves the
+// fields as they were, and a write to a missing file creates nothing. A
+// file that is there but cannot be read (no permission, a read error, a
+// link) leaves them as they were too, but is remembered in `erroLeitura`,
+// and the object then writes nothing: what it would write back was never
+// read. The writers return whether the file was replaced, and
+// `erroGravacao` says why not ("PATH: reason"), so callers that must tell
+// the user can.
 class AcessarArquivo
 {
 public:
@@ -80,7 +83,13 @@ public:
     QStringList getColuna7() const { return colunaPronta(6); }
     QStringList getColuna8() const { return colunaPronta(7); }
 
+    // What the exposure and partial-exposure writers would write.
+    QString textoExposicao() const;
+    QString textoExposicaoParcial() const;
+
     QString getCaminho() const { return caminho; }
+    // "PATH: reason" of the first file this object found but could not read.
+    QString erroLeitura() const { return falhaLeitura; }
     // The file and the reason of the last write that failed.
     QString erroGravacao() const { return ultimoErro; }
 
@@ -111,8 +120,14 @@ private:
     bool salvarRegistro(const QString &arquivo, const Tabela &tabela);
     bool substituir(const QString &arquivo, const QString &texto);
 
+    // Reads a whole file, remembering a failure to read one that is there.
+    bool lerArquivo(const QString &arquivo, QByteArray *dados);
+    void lembrarFalha(const QString &erro);
+    QString texto(const Tabela &tabela) const;
+
     QString caminho;
     QString ultimoErro;
+    QString falhaLeitura;
 
 #define KT_MEMBRO(membro, chave, Nome) QString membro = QStringLiteral(" ");
     KT_CAMPOS_EXPOSICAO(KT_MEMBRO, KT_MEMBRO, KT_MEMBRO)

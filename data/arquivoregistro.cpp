@@ -12,18 +12,50 @@
 
 namespace ArquivoRegistro {
 
-bool ler(const QString &caminho, QByteArray *conteudo)
+QString motivoIlegivel(const QString &caminho)
 {
-    if (caminho.isEmpty() || !QFileInfo(caminho).isFile())
-        return false;
+    const QFileInfo info(caminho);
+    if (info.isSymLink())
+        return GravacaoSegura::falha(caminho, GravacaoSegura::tr("é um link; nada é lido através de links"));
+    if (caminho.isEmpty() || !info.exists())
+        return QString();
+    if (info.isDir())
+        return GravacaoSegura::falha(caminho, GravacaoSegura::tr("é uma pasta"));
+    if (!info.isFile())
+        return GravacaoSegura::falha(caminho, GravacaoSegura::tr("não é um arquivo comum"));
     QFile arquivo(caminho);
     if (!arquivo.open(QIODevice::ReadOnly))
-        return false;
-    *conteudo = arquivo.readAll();
-    return true;
+        return GravacaoSegura::falha(caminho, arquivo.errorString());
+    return QString();
 }
 
-bool substituir(const QString &caminho, const QString &texto, QString *erro)
+bool ler(const QString &caminho, QByteArray *conteudo, QString *erro)
+{
+    const QFileInfo info(caminho);
+    QString motivo;
+    if (caminho.isEmpty() || info.isSymLink() || !info.isFile()) {
+        motivo = motivoIlegivel(caminho);
+    } else {
+        QFile arquivo(caminho);
+        if (arquivo.open(QIODevice::ReadOnly)) {
+            QByteArray dados = arquivo.readAll();
+            if (arquivo.error() == QFileDevice::NoError) {
+                *conteudo = std::move(dados);
+                return true;
+            }
+        }
+        motivo = GravacaoSegura::falha(caminho, arquivo.errorString());
+    }
+    if (erro)
+        *erro = motivo;
+    return false;
+}
+
+namespace {
+
+// The bytes of a record text for `caminho`, or false with the reason: the
+// writers replace an existing regular file and never create one.
+bool bytesParaSubstituir(const QString &caminho, const QString &texto, QByteArray *bytes, QString *erro)
 {
     const QFileInfo info(caminho);
     if (caminho.isEmpty() || (!info.isFile() && !info.isSymLink())) {
@@ -34,11 +66,30 @@ bool substituir(const QString &caminho, const QString &texto, QString *erro)
 #ifdef Q_OS_WIN
     QString comFinais = texto;
     comFinais.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    const QByteArray bytes = Codificacao::codificar(comFinais);
+    *bytes = Codificacao::codificar(comFinais);
 #else
-    const QByteArray bytes = Codificacao::codificar(texto);
+    *bytes = Codificacao::codificar(texto);
 #endif
-    return GravacaoSegura::gravar(caminho, bytes, erro);
+    return true;
+}
+
+} // namespace
+
+bool substituir(const QString &caminho, const QString &texto, QString *erro)
+{
+    return substituirTodos({{caminho, texto}}, erro);
+}
+
+bool substituirTodos(const QVector<QPair<QString, QString>> &textos, QString *erro)
+{
+    QVector<QPair<QString, QByteArray>> arquivos;
+    for (const auto &[caminho, texto] : textos) {
+        QByteArray bytes;
+        if (!bytesParaSubstituir(caminho, texto, &bytes, erro))
+            return false;
+        arquivos.append({caminho, bytes});
+    }
+    return GravacaoSegura::gravarTodos(arquivos, erro);
 }
 
 QString linha(const QString &chave, const QString &valor)
@@ -112,8 +163,15 @@ int comFinal(const char *base, int n, int restante)
 LeitorArquivo::LeitorArquivo(const QString &caminho)
     : arquivo(caminho)
 {
-    if (caminho.isEmpty() || !QFileInfo(caminho).isFile() || !arquivo.open(QIODevice::ReadOnly))
+    const QFileInfo info(caminho);
+    if (caminho.isEmpty() || info.isSymLink() || !info.isFile()) {
+        falha = motivoIlegivel(caminho);
         return;
+    }
+    if (!arquivo.open(QIODevice::ReadOnly)) {
+        falha = GravacaoSegura::falha(caminho, arquivo.errorString());
+        return;
+    }
     encher();
     if (bloco.startsWith("\xEF\xBB\xBF"))
         pos = 3;
@@ -128,6 +186,8 @@ bool LeitorArquivo::encher()
     bloco.resize(antes + int(tamanhoBloco));
     const qint64 lidos = arquivo.read(bloco.data() + antes, tamanhoBloco);
     bloco.resize(antes + int(std::max<qint64>(lidos, 0)));
+    if (lidos < 0)
+        falha = GravacaoSegura::falha(arquivo.fileName(), arquivo.errorString());
     if (lidos <= 0)
         acabou = true;
     return lidos > 0;
@@ -137,20 +197,37 @@ bool LeitorArquivo::proxima(const char **inicio, int *tamanho)
 {
     if (!arquivo.isOpen())
         return false;
+    bool longa = false;
     for (;;) {
         const char *base = bloco.constData() + pos;
         const int restante = bloco.size() - pos;
-        const int n = tamanhoLinha(base, restante);
+        // Only what was not searched before: a long line costs its length
+        // once, not once per block.
+        const int n = visto + tamanhoLinha(base + visto, restante - visto);
         // A line end, or a CR that may be followed by an LF, must be seen
         // whole before the line is handed out.
         const bool completa = n < restante && (base[n] == '\n' || n + 1 < restante || acabou);
         if (!completa && !acabou) {
+            if (n > linhaMaxima) {
+                // Too long to be a record line: its bytes are let go.
+                longa = true;
+                pos += n;
+                visto = 0;
+            } else {
+                visto = n;
+            }
             encher();
             continue;
         }
-        if (restante == 0)
+        visto = 0;
+        if (!falha.isEmpty() || (restante == 0 && !longa))
             return false;
         pos += comFinal(base, n, restante);
+        if (longa || n > linhaMaxima) {
+            ++linhasLongas;
+            longa = false;
+            continue;
+        }
         *inicio = base;
         *tamanho = n;
         return true;

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QPair>
+#include <QVector>
 #include <QString>
 #include <QStringList>
 
@@ -9,8 +11,14 @@
 namespace ArquivoRegistro {
 
 // Reads the whole file. False, with `conteudo` untouched, when the path is
-// not an existing regular file or does not open.
-bool ler(const QString &caminho, QByteArray *conteudo);
+// not an existing regular file or cannot be read; then `erro` gets "PATH:
+// reason" when something is there that could not be read (a file without
+// read permission, a read error, a link, a folder), and stays empty when
+// nothing is there at all.
+bool ler(const QString &caminho, QByteArray *conteudo, QString *erro = nullptr);
+// The "PATH: reason" of what stands at `caminho` and is not a readable
+// regular file; empty when nothing stands there.
+QString motivoIlegivel(const QString &caminho);
 
 // Replaces an existing regular file with `texto`, encoded in the record
 // code page, with the host's line ends. The new text is written beside the
@@ -18,6 +26,8 @@ bool ler(const QString &caminho, QByteArray *conteudo);
 // Never creates a file, never writes through a link; false, with "PATH:
 // reason" in `erro`, when nothing was replaced.
 bool substituir(const QString &caminho, const QString &texto, QString *erro = nullptr);
+// Several files at once: none is replaced unless every one can be.
+bool substituirTodos(const QVector<QPair<QString, QString>> &textos, QString *erro = nullptr);
 
 // One written record line: the key, ";", the value and ";\n".
 QString linha(const QString &chave, const QString &valor);
@@ -38,15 +48,23 @@ int separarLinhaTabela(const char *linha, int n, const char *inicio[8], int tama
 
 // Walks the lines of a file block by block, ended as LeitorLinhas ends
 // them, so that a recording of any length takes a fixed amount of memory.
+// A line longer than `linhaMaxima` cannot be a record line: it is passed
+// over without being held.
 class LeitorArquivo
 {
 public:
+    static constexpr int linhaMaxima = 1 << 20;
+
     explicit LeitorArquivo(const QString &caminho);
 
     bool aberto() const { return arquivo.isOpen(); }
     // The next line's bytes without its end, valid until the next call;
-    // false at the end of the file.
+    // false at the end of the file, or when reading failed (see erro()).
     bool proxima(const char **inicio, int *tamanho);
+    // "PATH: reason" when the file is there but could not be read whole.
+    QString erro() const { return falha; }
+    // Lines passed over for their length.
+    int longas() const { return linhasLongas; }
 
 private:
     bool encher();
@@ -54,7 +72,10 @@ private:
     QFile arquivo;
     QByteArray bloco;
     int pos = 0;
+    int visto = 0; // bytes of the current line already searched for its end
     bool acabou = false;
+    int linhasLongas = 0;
+    QString falha;
 };
 
 // Walks the lines of a file's content; LF, CR LF and a lone CR each end a

@@ -9,15 +9,66 @@
 #include <unistd.h>
 #endif
 
+// Collects what the writer sends in blocks and writes each block out whole,
+// so that a short write is seen however the writer writes (QPdfWriter and
+// qpdf never look at what write() returns).
+class GravacaoSegura::Saida : public QIODevice
+{
+public:
+    explicit Saida(QSaveFile &arquivo) : arquivo(arquivo) { open(QIODevice::WriteOnly); }
+
+    bool esvaziar()
+    {
+        if (!falhou && !bloco.isEmpty() && !escreverTudo(arquivo, bloco.constData(), bloco.size())) {
+            falhou = true;
+            setErrorString(arquivo.errorString());
+        }
+        bloco.clear();
+        return !falhou;
+    }
+    bool falhou = false;
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *dados, qint64 n) override
+    {
+        constexpr int tamanhoBloco = 1 << 18;
+        if (falhou)
+            return -1;
+        bloco.append(dados, int(n));
+        if (bloco.size() >= tamanhoBloco && !esvaziar())
+            return -1;
+        return n;
+    }
+
+private:
+    QSaveFile &arquivo;
+    QByteArray bloco;
+};
+
 GravacaoSegura::GravacaoSegura(const QString &caminho)
     : arquivo(caminho)
     , caminho(caminho)
 {
 }
 
+GravacaoSegura::~GravacaoSegura() = default;
+
 QString GravacaoSegura::falha(const QString &caminho, const QString &motivo)
 {
     return QDir::toNativeSeparators(caminho) + QStringLiteral(": ") + motivo;
+}
+
+bool GravacaoSegura::escreverTudo(QIODevice &arquivo, const char *dados, qint64 n)
+{
+    while (n > 0) {
+        const qint64 escritos = arquivo.write(dados, n);
+        if (escritos <= 0)
+            return false;
+        dados += escritos;
+        n -= escritos;
+    }
+    return true;
 }
 
 bool GravacaoSegura::falhou(const QString &motivo)
@@ -35,22 +86,37 @@ bool GravacaoSegura::abrir()
         return falhou(tr("é um link; nada é gravado através de links"));
     if (info.isDir())
         return falhou(tr("é uma pasta"));
-    if (!arquivo.open(QIODevice::WriteOnly))
+    // Unbuffered: every write reaches the system, which says how much it took.
+    if (!arquivo.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return falhou(arquivo.errorString());
+    saida = std::make_unique<Saida>(arquivo);
     return true;
 }
 
-bool GravacaoSegura::concluir()
+QIODevice *GravacaoSegura::dispositivo()
 {
-    if (!arquivo.isOpen())
+    return saida.get();
+}
+
+bool GravacaoSegura::preparar()
+{
+    if (!arquivo.isOpen() || !saida)
         return false;
-    if (arquivo.error() != QFileDevice::NoError || !arquivo.flush())
-        return falhou(arquivo.errorString());
+    if (!saida->esvaziar() || arquivo.error() != QFileDevice::NoError || !arquivo.flush())
+        return falhou(arquivo.error() != QFileDevice::NoError ? arquivo.errorString()
+                                                               : tr("nem tudo pôde ser gravado"));
 #ifdef Q_OS_UNIX
     // Some file systems report a full disk only when the data reach it.
     if (::fsync(arquivo.handle()) != 0 && errno != EINVAL && errno != EROFS)
         return falhou(QString::fromLocal8Bit(std::strerror(errno)));
 #endif
+    return true;
+}
+
+bool GravacaoSegura::publicar()
+{
+    if (!arquivo.isOpen())
+        return false;
     if (!arquivo.commit()) {
         mensagem = falha(caminho, arquivo.errorString());
         return false;
@@ -60,13 +126,29 @@ bool GravacaoSegura::concluir()
 
 bool GravacaoSegura::gravar(const QString &caminho, const QByteArray &bytes, QString *erro)
 {
-    GravacaoSegura g(caminho);
-    bool ok = g.abrir();
-    if (ok) {
-        g.dispositivo()->write(bytes); // a failure stays on the file, and concluir() sees it
-        ok = g.concluir();
+    return gravarTodos({{caminho, bytes}}, erro);
+}
+
+bool GravacaoSegura::gravarTodos(const QVector<QPair<QString, QByteArray>> &arquivos, QString *erro)
+{
+    std::vector<std::unique_ptr<GravacaoSegura>> gravacoes;
+    for (const auto &[caminho, bytes] : arquivos) {
+        gravacoes.push_back(std::make_unique<GravacaoSegura>(caminho));
+        GravacaoSegura &g = *gravacoes.back();
+        if (!g.abrir() || !escreverTudo(*g.dispositivo(), bytes.constData(), bytes.size()) || !g.preparar()) {
+            if (g.mensagem.isEmpty())
+                g.preparar(); // names the reason the write stopped
+            if (erro)
+                *erro = g.erro();
+            return false; // the prepared files are dropped with their objects
+        }
     }
-    if (!ok && erro)
-        *erro = g.erro();
-    return ok;
+    for (const auto &g : gravacoes) {
+        if (!g->publicar()) {
+            if (erro)
+                *erro = g->erro();
+            return false;
+        }
+    }
+    return true;
 }

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QPair>
 #include <QSaveFile>
 #include <QString>
+#include <QVector>
+
+#include <memory>
 
 // Replaces a file so that it lands whole or not at all. The new content
 // goes to a temporary file beside it, is flushed and synced, and only then
@@ -12,34 +16,51 @@
 //
 // Qt's QSaveFile alone is not enough: its buffered data is written out only
 // when it commits, and Qt 5 then renames the file although that last write
-// failed, leaving an empty or cut file under the old name.
+// failed, leaving an empty or cut file under the old name; and a write that
+// the system cuts short (a disk with a little space left) is not an error
+// to Qt. Here every byte meant is counted as written, or the save fails.
 class GravacaoSegura
 {
     Q_DECLARE_TR_FUNCTIONS(GravacaoSegura)
 
 public:
     explicit GravacaoSegura(const QString &caminho);
+    ~GravacaoSegura();
 
     // False when the path is a link (nothing is ever written through one)
     // or a folder, or the temporary file cannot be made.
     bool abrir();
     // Where the content goes, between abrir() and concluir().
-    QIODevice *dispositivo() { return &arquivo; }
-    // Writes out, syncs and renames; false, the old file untouched, when
-    // anything written failed.
-    bool concluir();
+    QIODevice *dispositivo();
+    // Writes out and syncs the temporary file; false, the old file
+    // untouched, when anything written failed.
+    bool preparar();
+    // Renames the prepared file over the old one.
+    bool publicar();
+    // Both.
+    bool concluir() { return preparar() && publicar(); }
     // The path and the system's reason for the failure: "PATH: reason".
     QString erro() const { return mensagem; }
 
     // The whole of `bytes` as the new content of `caminho`.
     static bool gravar(const QString &caminho, const QByteArray &bytes, QString *erro = nullptr);
+    // Several files together: none is replaced unless every one could be
+    // written out first.
+    static bool gravarTodos(const QVector<QPair<QString, QByteArray>> &arquivos, QString *erro = nullptr);
     // "PATH: reason", as every failed save reports it.
     static QString falha(const QString &caminho, const QString &motivo);
 
+    // Writes all `n` bytes to an open file, again after a short write, so
+    // that a full disk shows as the file's error; false when not all went.
+    static bool escreverTudo(QIODevice &arquivo, const char *dados, qint64 n);
+
 private:
+    class Saida;
+
     bool falhou(const QString &motivo);
 
     QSaveFile arquivo;
+    std::unique_ptr<Saida> saida;
     const QString caminho;
     QString mensagem;
 };

@@ -1,10 +1,18 @@
 #include "data/layoutmedida.h"
 
+#include "data/gravacaosegura.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 
 #include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#endif
 
 namespace LayoutMedida {
 
@@ -117,8 +125,74 @@ bool ehMedida(const QString &pasta)
     return QFileInfo(arquivoExposicao(pasta)).isFile();
 }
 
-QStringList subpastas(const QString &local)
+bool listarPasta(const QString &pasta, QStringList *nomes, QString *erro)
 {
+    nomes->clear();
+#ifdef Q_OS_UNIX
+    // Read by hand: QDir says nothing of a folder it could not read, and
+    // drops a name it cannot decode.
+    DIR *dir = ::opendir(QFile::encodeName(pasta).constData());
+    if (!dir) {
+        if (errno == ENOENT)
+            return true;
+        *erro = GravacaoSegura::falha(pasta, QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    bool ok = true;
+    for (;;) {
+        errno = 0;
+        const dirent *e = ::readdir(dir);
+        if (!e) {
+            if (errno != 0) {
+                *erro = GravacaoSegura::falha(pasta, QString::fromLocal8Bit(std::strerror(errno)));
+                ok = false;
+            }
+            break;
+        }
+        const QByteArray bruto(e->d_name);
+        if (bruto == "." || bruto == "..")
+            continue;
+        const QString nome = QFile::decodeName(bruto);
+        if (QFile::encodeName(nome) != bruto) {
+            *erro = GravacaoSegura::falha(pasta + QLatin1Char('/') + nome,
+                                          GravacaoSegura::tr("o nome não está na codificação deste sistema "
+                                                             "(UTF-8); renomeie-o"));
+            ok = false;
+            break;
+        }
+        *nomes << nome;
+    }
+    ::closedir(dir);
+    std::sort(nomes->begin(), nomes->end());
+    return ok;
+#else
+    const QFileInfo info(pasta);
+    if (info.exists() && !(info.isDir() && info.isReadable())) {
+        *erro = GravacaoSegura::falha(pasta, GravacaoSegura::tr("a pasta não pode ser lida"));
+        return false;
+    }
+    *nomes = QDir(pasta).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                   QDir::Name);
+    return true;
+#endif
+}
+
+namespace {
+
+// False, with the reason in `erro`, when `erro` is asked for and the folder
+// cannot be listed whole.
+bool listavel(const QString &pasta, QString *erro)
+{
+    QStringList nomes;
+    return !erro || listarPasta(pasta, &nomes, erro);
+}
+
+} // namespace
+
+QStringList subpastas(const QString &local, QString *erro)
+{
+    if (!listavel(local, erro))
+        return {};
     const QDir dir(local);
     QStringList caminhos;
     const QStringList nomes = dir.entryList(
@@ -150,10 +224,12 @@ QStringList medidasDoArmazem(const QString &raiz)
     return encontradas;
 }
 
-QStringList pastasCorpo(const QString &medida)
+QStringList pastasCorpo(const QString &medida, QString *erro)
 {
     QStringList pastas;
-    for (const QString &parcial : subpastas(medida)) {
+    for (const QString &parcial : subpastas(medida, erro)) {
+        if (!listavel(parcial, erro))
+            return {};
         for (const char *sensor : {"/corpo", "/mao"}) {
             const QString pasta = parcial + QLatin1String(sensor);
             if (!QFileInfo(pasta).isSymLink())
@@ -179,8 +255,10 @@ QStringList componentes(const QString &pastaCorpo)
     return bases;
 }
 
-QStringList componentesMaisNovosPrimeiro(const QString &pastaCorpo)
+QStringList componentesMaisNovosPrimeiro(const QString &pastaCorpo, QString *erro)
 {
+    if (!listavel(pastaCorpo, erro))
+        return {};
     QFileInfoList arquivos = QDir(pastaCorpo).entryInfoList({QStringLiteral("*.head")}, QDir::Files,
                                                             QDir::Name);
     std::stable_sort(arquivos.begin(), arquivos.end(), [](const QFileInfo &a, const QFileInfo &b) {

@@ -42,9 +42,17 @@ QString nomePasta(const QString &pasta);
 QString arquivoExposicao(const QString &pasta);
 // A folder is a measurement when its exposure file exists.
 bool ehMedida(const QString &pasta);
+// The names in a folder, by name, "." and ".." excluded; none for a
+// folder that is not there. False, with "PATH: reason" in `erro`, when the
+// folder is there but cannot be listed, or holds a name this system cannot
+// spell (bytes of another code page): such an entry would go unseen.
+bool listarPasta(const QString &pasta, QStringList *nomes, QString *erro);
+
 // The direct sub-folders of a location, by name; "." and ".." excluded,
 // and links too: what a link leads to is not part of the measurement.
-QStringList subpastas(const QString &local);
+// With `erro`, a location that cannot be listed (see listarPasta) gives
+// none and says why.
+QStringList subpastas(const QString &local, QString *erro = nullptr);
 // The sub-folders of a location that are measurements.
 QStringList medidas(const QString &local);
 
@@ -54,14 +62,16 @@ QStringList medidas(const QString &local);
 QStringList medidasDoArmazem(const QString &raiz);
 
 // For each direct sub-folder P of a measurement: P/corpo, then P/mao.
-// A body folder that is a link is left out.
-QStringList pastasCorpo(const QString &medida);
+// A body folder that is a link is left out. With `erro`, a measurement or
+// task folder that cannot be listed gives none and says why.
+QStringList pastasCorpo(const QString &medida, QString *erro = nullptr);
 // Body folder + "/" + the name of its parent + ".id".
 QString arquivoParcial(const QString &pastaCorpo);
 // The paths without ".head" of the component files directly in a body folder.
 QStringList componentes(const QString &pastaCorpo);
 // The same, newest first by modification time (by name among equals).
-QStringList componentesMaisNovosPrimeiro(const QString &pastaCorpo);
+// With `erro`, as subpastas().
+QStringList componentesMaisNovosPrimeiro(const QString &pastaCorpo, QString *erro = nullptr);
 // A component (its path without ".head") whose data and result files are
 // both there.
 bool componenteCompleto(const QString &base);

@@ -1,11 +1,23 @@
 #include "device/copia.h"
 
 #include "data/gravacaosegura.h"
+#include "data/layoutmedida.h"
+#include "data/travamedida.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QTemporaryDir>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#endif
 
 namespace Copia {
 
@@ -30,19 +42,19 @@ bool copiarArquivo(const QString &de, const QString &para, QString *erro)
         *erro = GravacaoSegura::falha(de, origem.errorString());
         return false;
     }
+    // Unbuffered, so that the system's count of every write is seen.
     QFile destino(para);
-    if (!destino.open(QIODevice::WriteOnly)) {
+    if (!destino.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         *erro = GravacaoSegura::falha(para, destino.errorString());
         return false;
     }
     bool ok = true;
-    while (ok && !origem.atEnd()) {
+    while (ok) {
         const QByteArray bloco = origem.read(1 << 20);
         if (bloco.isEmpty())
             break;
-        ok = destino.write(bloco) == bloco.size();
+        ok = GravacaoSegura::escreverTudo(destino, bloco.constData(), bloco.size());
     }
-    destino.close();
     if (origem.error() != QFileDevice::NoError) {
         *erro = GravacaoSegura::falha(de, origem.errorString());
         return false;
@@ -54,6 +66,91 @@ bool copiarArquivo(const QString &de, const QString &para, QString *erro)
     return true;
 }
 
+QString motivoDoSistema()
+{
+#ifdef Q_OS_UNIX
+    return QString::fromLocal8Bit(std::strerror(errno));
+#else
+    return QString();
+#endif
+}
+
+// One folder level, with the system's reason when it cannot be made (no
+// space, no inodes left, no permission).
+bool criarPasta(const QString &pasta, QString *erro)
+{
+#ifdef Q_OS_UNIX
+    if (::mkdir(QFile::encodeName(pasta).constData(), 0777) == 0)
+        return true;
+    *erro = GravacaoSegura::falha(pasta, motivoDoSistema());
+    return false;
+#else
+    if (QDir().mkdir(pasta))
+        return true;
+    *erro = GravacaoSegura::falha(pasta, GravacaoSegura::tr("a pasta não pôde ser criada"));
+    return false;
+#endif
+}
+
+// A hidden folder that a copy of `nome` made beside it: ".copiando-NAME"
+// and, since copies work each in their own, six random letters or digits.
+bool ehPastaDeCopia(const QString &entrada, const QString &nome)
+{
+    const QString prefixo = QStringLiteral(".copiando-") + nome;
+    static const QRegularExpression sufixo(QStringLiteral("^-[A-Za-z0-9]{6}$"));
+    return entrada == prefixo
+        || (entrada.startsWith(prefixo) && sufixo.match(entrada.mid(prefixo.size())).hasMatch());
+}
+
+// Removes the hidden folders of copies of `nome` in `pai` whose process is
+// gone: untouched for an hour, and not held by a running copy.
+void limparRestos(const QString &pai, const QString &nome)
+{
+    const QDateTime limite = QDateTime::currentDateTimeUtc().addSecs(-3600);
+    const QFileInfoList entradas =
+        QDir(pai).entryInfoList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    for (const QFileInfo &e : entradas) {
+        if (!ehPastaDeCopia(e.fileName(), nome) || e.lastModified().toUTC() > limite)
+            continue;
+        const TravaMedida trava(e.filePath(), TravaMedida::Modo::ExclusivaSeLivre);
+        if (trava.obtida())
+            removerPasta(e.filePath());
+    }
+}
+
+enum class Publicacao { Feita, OutraPrimeiro, Falhou };
+
+// Renames the prepared copy to `destino`. Over an older folder the two
+// are exchanged at once where the system can (the old one then lies in
+// the hidden folder, removed with it); a `destino` that did not exist
+// when the copy began must still not exist.
+Publicacao publicar(const QString &copia, const QString &destino, bool existia, const QString &guardaAntiga)
+{
+    const QByteArray de = QFile::encodeName(copia);
+    const QByteArray para = QFile::encodeName(destino);
+#ifdef Q_OS_LINUX
+    if (::renameat2(AT_FDCWD, de.constData(), AT_FDCWD, para.constData(),
+                    existia ? RENAME_EXCHANGE : RENAME_NOREPLACE) == 0)
+        return Publicacao::Feita;
+    if (errno == EEXIST)
+        return Publicacao::OutraPrimeiro;
+    if (errno != EINVAL && errno != ENOSYS && !(existia && errno == ENOENT))
+        return Publicacao::Falhou;
+#endif
+    // File systems without an exchange: the old folder is moved aside into
+    // the hidden folder, and back if the new one cannot take its place.
+    const bool existe = QFileInfo::exists(destino);
+    if (existe && !existia)
+        return Publicacao::OutraPrimeiro;
+    if (existe && !QDir().rename(destino, guardaAntiga))
+        return Publicacao::Falhou;
+    if (QDir().rename(copia, destino))
+        return Publicacao::Feita;
+    if (existe)
+        QDir().rename(guardaAntiga, destino);
+    return Publicacao::Falhou;
+}
+
 } // namespace
 
 bool copyDirectoryFiles(const QString &de, const QString &para, bool substituir, Relato *relato)
@@ -62,13 +159,13 @@ bool copyDirectoryFiles(const QString &de, const QString &para, bool substituir,
     Relato &r = relato ? *relato : local;
     const QDir origem(de);
     QDir alvo(para);
-    if (!alvo.exists() && !alvo.mkdir(alvo.absolutePath())) {
-        r.erro = GravacaoSegura::falha(para, GravacaoSegura::tr("a pasta não pôde ser criada"));
+    if (!alvo.exists() && !criarPasta(alvo.absolutePath(), &r.erro))
         return false;
-    }
-    const QFileInfoList entradas = origem.entryInfoList(
-        QDir::Dirs | QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QFileInfo &e : entradas) {
+    QStringList nomes;
+    if (!LayoutMedida::listarPasta(de, &nomes, &r.erro))
+        return false;
+    for (const QString &n : qAsConst(nomes)) {
+        const QFileInfo e(origem.filePath(n));
         const QString destino = alvo.filePath(e.fileName());
         // A link may lead out of the measurement, to a private file, or
         // round in a loop.
@@ -98,6 +195,35 @@ bool copyDirectoryFiles(const QString &de, const QString &para, bool substituir,
     return true;
 }
 
+bool renomear(const QString &de, const QString &para, QString *erro)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray a = QFile::encodeName(de);
+    const QByteArray b = QFile::encodeName(para);
+#ifdef Q_OS_LINUX
+    if (::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS) {
+        *erro = GravacaoSegura::falha(de, motivoDoSistema());
+        return false;
+    }
+#endif
+    if (QFileInfo::exists(para) || QFileInfo(para).isSymLink()) {
+        *erro = GravacaoSegura::falha(para, QString::fromLocal8Bit(std::strerror(EEXIST)));
+        return false;
+    }
+    if (::rename(a.constData(), b.constData()) == 0)
+        return true;
+    *erro = GravacaoSegura::falha(de, motivoDoSistema());
+    return false;
+#else
+    if (QDir().rename(de, para))
+        return true;
+    *erro = GravacaoSegura::falha(de, GravacaoSegura::tr("não pôde ser renomeado"));
+    return false;
+#endif
+}
+
 bool removerPasta(const QString &pasta)
 {
     const QFileInfo info(pasta);
@@ -106,8 +232,8 @@ bool removerPasta(const QString &pasta)
     return !info.exists() || QDir(pasta).removeRecursively();
 }
 
-Resultado copiarInteiro(const QString &origem, const QString &destino, bool substituir, Base base,
-                        Relato *relato)
+Resultado copiarInteiro(const QString &origem, const QString &destino, Relato *relato,
+                        const Preparo &preparar)
 {
     Relato local;
     Relato &r = relato ? *relato : local;
@@ -120,40 +246,39 @@ Resultado copiarInteiro(const QString &origem, const QString &destino, bool subs
         return Resultado::DestinoEhLink;
     const QString pai = info.absolutePath();
     const QString nome = info.fileName();
-    const QString temporaria = pai + QStringLiteral("/.copiando-") + nome;
-    const QString antiga = pai + QStringLiteral("/.antiga-") + nome;
-    // Left over by an interrupted copy; a link there is removed, never
-    // followed.
-    removerPasta(temporaria);
-    removerPasta(antiga);
+    limparRestos(pai, nome);
 
-    const bool existe = info.isDir();
-    bool ok = true;
-    if (existe && base == Base::CopiaAntiga) {
-        Relato antigo; // links of the old copy were reported when it was made
-        ok = copyDirectoryFiles(destino, temporaria, true, &antigo);
-        r.erro = antigo.erro;
-    }
-    ok = ok && copyDirectoryFiles(origem, temporaria, substituir, &r);
-    if (!ok) {
-        removerPasta(temporaria);
+    // Made by this process alone, under a name nobody can plant a link at;
+    // removed at the end with whatever is left in it.
+    QTemporaryDir oculta(pai + QStringLiteral("/.copiando-") + nome + QStringLiteral("-XXXXXX"));
+    if (!oculta.isValid()) {
+        r.erro = GravacaoSegura::falha(pai, oculta.errorString());
         return Resultado::Falhou;
     }
-    QDir dir(pai);
-    if (existe && !dir.rename(nome, QFileInfo(antiga).fileName())) {
-        r.erro = GravacaoSegura::falha(destino, GravacaoSegura::tr("a pasta não pôde ser substituída"));
-        removerPasta(temporaria);
-        return Resultado::Falhou;
+    const TravaMedida emUso(oculta.path(), TravaMedida::Modo::Exclusiva);
+    const QString copia = oculta.filePath(nome);
+    const bool existia = info.isDir();
+    {
+        // A measurement being evaluated is copied before or after, whole.
+        const TravaMedida leitura(origem, TravaMedida::Modo::Compartilhada);
+        if (!copyDirectoryFiles(origem, copia, false, &r))
+            return Resultado::Falhou;
     }
-    if (!dir.rename(QFileInfo(temporaria).fileName(), nome)) {
-        r.erro = GravacaoSegura::falha(destino, GravacaoSegura::tr("a pasta não pôde ser substituída"));
-        if (existe)
-            dir.rename(QFileInfo(antiga).fileName(), nome);
-        removerPasta(temporaria);
+    if (preparar && !preparar(copia, &r.erro))
+        return Resultado::NaoPreparada;
+    switch (publicar(copia, destino, existia, oculta.filePath(QStringLiteral("antiga")))) {
+    case Publicacao::Feita:
+        return Resultado::Copiada;
+    case Publicacao::OutraPrimeiro:
+        r.erro = GravacaoSegura::falha(destino, GravacaoSegura::tr("outra cópia desta medida foi gravada "
+                                                                   "antes; nada foi substituído"));
         return Resultado::Falhou;
+    case Publicacao::Falhou:
+        break;
     }
-    removerPasta(antiga);
-    return Resultado::Copiada;
+    r.erro = GravacaoSegura::falha(destino, GravacaoSegura::tr("a pasta não pôde ser substituída: %1")
+                                                .arg(motivoDoSistema()));
+    return Resultado::Falhou;
 }
 
 } // namespace Copia

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Copying measurement folders.
 namespace Copia {
 
@@ -20,28 +22,38 @@ struct Relato {
 // without, they are left as they are. Links and the temporary files an
 // interrupted save leaves beside a file ("NAME.XXXXXX") are left out; the
 // copies are writable by their owner. False at the first folder or file
-// that cannot be made.
+// that cannot be made, and at the first that is there but cannot be read
+// (or whose name this system cannot spell): nothing is taken for empty.
 bool copyDirectoryFiles(const QString &de, const QString &para, bool substituir,
                         Relato *relato = nullptr);
-
-// Where a measurement is put together before it replaces its old copy.
-enum class Base {
-    Vazia,       // the new copy holds only what is copied
-    CopiaAntiga, // the new copy starts from the old one's files
-};
 
 enum class Resultado {
     Copiada,
     DestinoEhLink, // refused: `destino` is a link, and what it leads to is not ours
     Falhou,        // `destino` is as it was
+    NaoPreparada,  // copied whole, but the preparation failed: `destino` is as it was
 };
 
-// Copies `origem` as the folder `destino` without ever leaving a half
-// copy there: the copy is made in a hidden folder beside `destino` and
-// renamed over it only once complete; on failure `destino` is as it was
-// and nothing else remains.
-Resultado copiarInteiro(const QString &origem, const QString &destino, bool substituir, Base base,
-                        Relato *relato = nullptr);
+// What is done to the copy before it is published (an evaluation, a
+// stamp), in its hidden folder under the name it will have; false, with
+// "PATH: reason" in `erro`, keeps it from being published.
+using Preparo = std::function<bool(const QString &copia, QString *erro)>;
+
+// Copies `origem` as the folder `destino` without ever leaving a half copy
+// there: the copy is made and prepared in a hidden folder of its own
+// beside `destino`, whose name nobody can foresee, and renamed to
+// `destino` only once complete. `destino` then holds exactly what was
+// copied, an older folder of that name being replaced whole. On failure
+// `destino` is as it was and nothing else remains; a `destino` that
+// another copy published meanwhile is not replaced. Hidden folders that
+// copies killed midway left beside `destino` are removed, once older than
+// any copy still running could be.
+Resultado copiarInteiro(const QString &origem, const QString &destino, Relato *relato = nullptr,
+                        const Preparo &preparar = {});
+
+// Renames a file or folder, never over something already there; false,
+// with "PATH: reason", when it was not renamed.
+bool renomear(const QString &de, const QString &para, QString *erro);
 
 // Removes a folder with everything in it, never what a link leads to: a
 // link, at the top or inside, is removed itself.

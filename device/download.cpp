@@ -2,6 +2,8 @@
 
 #include "data/acessararquivo.h"
 #include "data/layoutmedida.h"
+#include "data/arquivoregistro.h"
+#include "data/gravacaosegura.h"
 #include "device/copia.h"
 
 #include <QDebug>
@@ -11,12 +13,78 @@
 
 namespace Download {
 
+namespace {
+
+const QRegularExpression &nomeBaixado()
+{
+    static const QRegularExpression e(QStringLiteral("^e_\\d{12}$"));
+    return e;
+}
+
+// The "e_" exposure files in a folder besides its own: what a download
+// stopped between its renames left.
+QStringList copiasDoArquivo(const QString &pasta)
+{
+    QStringList achados;
+    const QString proprio = LayoutMedida::nomePasta(pasta);
+    for (const QString &f : QDir(pasta).entryList({QStringLiteral("e_*.id")}, QDir::Files)) {
+        const QString base = f.chopped(3);
+        if (base != proprio && nomeBaixado().match(base).hasMatch())
+            achados << base;
+    }
+    return achados;
+}
+
+// Gives the instrument folder its new name so that every step leaves a
+// measurement: its exposure file is copied under the new name first, then
+// the folder is renamed (it is a measurement under either name), and the
+// old file, now a stray copy, removed. False, with "PATH: reason".
+bool renomearNoInstrumento(const QString &pasta, const QString &novaPasta, QString *destino, QString *erro)
+{
+    const QFileInfo info(pasta);
+    const QString nome = info.fileName();
+    const QString pai = info.absolutePath();
+    *destino = pasta;
+    if (nome != novaPasta) {
+        const QString antigoId = LayoutMedida::arquivoExposicao(pasta);
+        const QString novoId = pasta + QLatin1Char('/') + novaPasta + QStringLiteral(".id");
+        QByteArray bytes;
+        if (!ArquivoRegistro::ler(antigoId, &bytes, erro)
+            || !GravacaoSegura::gravar(novoId, bytes, erro))
+            return false;
+        if (!Copia::renomear(pasta, pai + QLatin1Char('/') + novaPasta, erro)) {
+            QFile::remove(novoId);
+            return false;
+        }
+        *destino = pai + QLatin1Char('/') + novaPasta;
+    }
+    // The exposure file under an old name, left by this or an earlier
+    // download stopped before its end.
+    const QByteArray proprio = [&] {
+        QByteArray b;
+        ArquivoRegistro::ler(LayoutMedida::arquivoExposicao(*destino), &b);
+        return b;
+    }();
+    for (const QString &f : QDir(*destino).entryList({QStringLiteral("*.id")}, QDir::Files)) {
+        const QString caminho = *destino + QLatin1Char('/') + f;
+        QByteArray outro;
+        if (f != novaPasta + QStringLiteral(".id") && ArquivoRegistro::ler(caminho, &outro) && outro == proprio
+            && !QFile::remove(caminho))
+            qDebug() << "stray exposure file not removed:" << caminho;
+    }
+    return true;
+}
+
+} // namespace
+
 QString novoNome(const QString &pastaInstrumento)
 {
-    static const QRegularExpression jaBaixada(QStringLiteral("^e_\\d{12}$"));
     const QString atual = LayoutMedida::nomePasta(pastaInstrumento);
-    if (jaBaixada.match(atual).hasMatch())
+    if (nomeBaixado().match(atual).hasMatch())
         return atual;
+    const QStringList comecado = copiasDoArquivo(pastaInstrumento);
+    if (comecado.size() == 1)
+        return comecado.first();
     return LayoutMedida::nomeDownload(QFileInfo(pastaInstrumento).lastModified());
 }
 
@@ -29,29 +97,31 @@ QString copiaLocal(const QString &pastaInstrumento, const QString &diretorioQT)
 CalculoExposicao::Resultado avaliarECarimbar(const QString &pastaLocal, const Avaliador &avaliador,
                                              const QString &idEquipamento)
 {
-    CalculoExposicao::Resultado r = CalculoExposicao::avaliarMedida(pastaLocal);
-    const QString arquivo = LayoutMedida::arquivoExposicao(pastaLocal);
-    AcessarArquivo a;
-    a.lerExposicao(arquivo);
-    a.setEmpresa_avaliadora(avaliador.empresa);
-    a.setResponsavel_tecnico(avaliador.responsavel);
-    if (!idEquipamento.isNull())
-        a.setId_equipamento(idEquipamento);
-    if (!a.salvarExposicao(arquivo) && !r.falhas.contains(a.erroGravacao()))
-        r.falhas << a.erroGravacao();
-    return r;
+    return CalculoExposicao::avaliarMedida(pastaLocal, [&](AcessarArquivo &a) {
+        a.setEmpresa_avaliadora(avaliador.empresa);
+        a.setResponsavel_tecnico(avaliador.responsavel);
+        if (!idEquipamento.isNull())
+            a.setId_equipamento(idEquipamento);
+    });
 }
 
-Relatorio baixar(const QString &pastaInstrumento, const QString &diretorioQT, bool sincronizado,
-                 bool substituir, const Avaliador &avaliador, const QString &idEquipamento)
+Copia::Preparo avaliarECarimbarCopia(const Avaliador &avaliador, const QString &idEquipamento,
+                                     CalculoExposicao::Resultado *avaliacao)
+{
+    return [=](const QString &copia, QString *erro) {
+        *avaliacao = avaliarECarimbar(copia, avaliador, idEquipamento);
+        *erro = avaliacao->falhas.join(QLatin1Char('\n'));
+        return avaliacao->gravou();
+    };
+}
+
+Relatorio baixar(const QString &pastaInstrumento, const QString &diretorioQT, const Avaliador &avaliador,
+                 const QString &idEquipamento)
 {
     Relatorio r;
-    const QFileInfo info(pastaInstrumento);
-    const QString nome = info.fileName();
-    const QString pai = info.absolutePath();
     const QString novaPasta = novoNome(pastaInstrumento);
     const QString carimbo = novaPasta.mid(2);
-    qDebug() << pai << nome << pastaInstrumento << novaPasta;
+    qDebug() << pastaInstrumento << novaPasta;
     r.pastaInstrumento = pastaInstrumento;
     r.pastaLocal = diretorioQT + novaPasta; // what copiaLocal() names
 
@@ -72,45 +142,33 @@ Relatorio baixar(const QString &pastaInstrumento, const QString &diretorioQT, bo
         r.resultado = Resultado::FalhaCabecalho;
         return r;
     }
-
-    // Rename on the instrument; a step that fails stops the download, and
-    // the file is given its old name back if the folder would not move.
-    if (nome != novaPasta) {
-        QDir dir(pastaInstrumento);
-        const QString antigoId = nome + QStringLiteral(".id");
-        const QString novoId = novaPasta + QStringLiteral(".id");
-        if (!dir.rename(antigoId, novoId)) {
-            qDebug() << "rename failed:" << dir.filePath(antigoId);
-            r.resultado = Resultado::FalhaRenomear;
-            return r;
-        }
-        if (!QDir(pai).rename(nome, novaPasta)) {
-            qDebug() << "rename failed:" << pastaInstrumento;
-            dir.rename(novoId, antigoId);
-            r.resultado = Resultado::FalhaRenomear;
-            return r;
-        }
-        r.pastaInstrumento = pai + QLatin1Char('/') + novaPasta;
-    }
-
-    // An identical local copy is refreshed from its own files; a stale one
-    // is replaced as a whole, but only once the new copy is complete.
-    const Copia::Base base = sincronizado ? Copia::Base::CopiaAntiga : Copia::Base::Vazia;
-    Copia::Relato copia;
-    const Copia::Resultado copiada =
-        Copia::copiarInteiro(r.pastaInstrumento, r.pastaLocal, substituir, base, &copia);
-    r.links = copia.links;
-    if (copiada != Copia::Resultado::Copiada) {
-        qDebug() << "ERRO: não foi possivel copiar os dados";
-        r.detalhe = copia.erro;
-        r.resultado = copiada == Copia::Resultado::DestinoEhLink ? Resultado::LocalEhLink
-                                                                 : Resultado::FalhaCopia;
+    if (!renomearNoInstrumento(pastaInstrumento, novaPasta, &r.pastaInstrumento, &r.detalhe)) {
+        r.resultado = Resultado::FalhaRenomear;
         return r;
     }
-    const CalculoExposicao::Resultado avaliacao = avaliarECarimbar(r.pastaLocal, avaliador, idEquipamento);
+
+    Copia::Relato copia;
+    CalculoExposicao::Resultado avaliacao;
+    const Copia::Resultado copiada = Copia::copiarInteiro(
+        r.pastaInstrumento, r.pastaLocal, &copia, avaliarECarimbarCopia(avaliador, idEquipamento, &avaliacao));
     r.ignorados = avaliacao.ignorados;
-    r.detalhe = avaliacao.falhas.join(QLatin1Char('\n'));
-    r.resultado = avaliacao.gravou() ? Resultado::Baixado : Resultado::FalhaGravacao;
+    r.links = copia.links;
+    r.detalhe = copia.erro;
+    switch (copiada) {
+    case Copia::Resultado::Copiada:
+        r.resultado = Resultado::Baixado;
+        break;
+    case Copia::Resultado::DestinoEhLink:
+        r.resultado = Resultado::LocalEhLink;
+        break;
+    case Copia::Resultado::Falhou:
+        qDebug() << "ERRO: não foi possivel copiar os dados";
+        r.resultado = Resultado::FalhaCopia;
+        break;
+    case Copia::Resultado::NaoPreparada:
+        r.resultado = Resultado::FalhaGravacao;
+        break;
+    }
     return r;
 }
 

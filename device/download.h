@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/copia.h"
 #include "evaluation/calculoexposicao.h"
 
 #include <QString>
@@ -23,7 +24,7 @@ enum class Resultado {
     FalhaRenomear,     // the instrument folder or its file could not be renamed
     FalhaCopia,        // the copy did not complete; the store is as it was
     LocalEhLink,       // refused: the store entry of its name is a link
-    FalhaGravacao,     // copied, but the results could not all be written
+    FalhaGravacao,     // the results could not be read or written; the store is as it was
 };
 
 struct Relatorio {
@@ -36,8 +37,10 @@ struct Relatorio {
 };
 
 // The name a folder gets: one that an earlier download already gave
-// ("e_" and 12 digits) is kept, so that its local copy stays paired;
-// otherwise "e_" and the folder's modification time.
+// ("e_" and 12 digits) is kept, so that its local copy stays paired; one
+// that a download stopped midway had begun to give (the folder holds
+// an "e_" file with 12 digits and ".id" beside its own exposure file) is given again; otherwise "e_"
+// and the folder's modification time.
 QString novoNome(const QString &pastaInstrumento);
 
 // The local copy a download of this instrument folder would replace (or,
@@ -45,18 +48,23 @@ QString novoNome(const QString &pastaInstrumento);
 // name, empty when there is none.
 QString copiaLocal(const QString &pastaInstrumento, const QString &diretorioQT);
 
-// `sincronizado`: the instrument folder has an identical local copy (then
-// the copy is refreshed from it); otherwise an older local copy of the
-// same name is replaced as a whole. `substituir`: instrument files replace
-// the ones already in the local copy.
+// The local copy is made, evaluated and stamped in a hidden folder, and
+// only then takes the place of an older copy of its name, which it
+// replaces whole: the store never holds a measurement half copied or not
+// evaluated. On the instrument every step leaves a measurement that the
+// next download completes.
 Relatorio baixar(const QString &pastaInstrumento, const QString &diretorioQT,
-                 bool sincronizado, bool substituir, const Avaliador &avaliador,
-                 const QString &idEquipamento);
+                 const Avaliador &avaliador, const QString &idEquipamento);
 
-// Evaluates a measurement folder of the store (both body parts) and
-// stamps the evaluator; with `idEquipamento` not null, the instrument
-// identity too. What could not be written is in `falhas`.
+// Evaluates a measurement folder (both body parts) and stamps the
+// evaluator; with `idEquipamento` not null, the instrument identity too.
+// Everything is written at once, or nothing: what could not be read or
+// written is in `falhas`.
 CalculoExposicao::Resultado avaliarECarimbar(const QString &pastaLocal, const Avaliador &avaliador,
                                              const QString &idEquipamento = QString());
+// The same as the preparation of a copy before it is published; what it
+// did goes into `avaliacao`.
+Copia::Preparo avaliarECarimbarCopia(const Avaliador &avaliador, const QString &idEquipamento,
+                                     CalculoExposicao::Resultado *avaliacao);
 
 } // namespace Download

@@ -14,8 +14,7 @@ QString destinoCopia(const QString &origem, const QString &pasta)
     return pasta + QLatin1Char('/') + LayoutMedida::nomePasta(origem);
 }
 
-RelatoImportacao importar(const QString &origem, const QString &diretorioQT, bool substituir,
-                          const Avaliador &avaliador)
+RelatoImportacao importar(const QString &origem, const QString &diretorioQT, const Avaliador &avaliador)
 {
     RelatoImportacao r;
     r.destino = destinoCopia(origem, diretorioQT);
@@ -23,18 +22,21 @@ RelatoImportacao importar(const QString &origem, const QString &diretorioQT, boo
         r.resultado = Importacao::NaoEhMedida;
         return r;
     }
-    switch (Copia::copiarInteiro(origem, r.destino, substituir, Copia::Base::CopiaAntiga, &r.copia)) {
+    switch (Copia::copiarInteiro(origem, r.destino, &r.copia,
+                                 Download::avaliarECarimbarCopia(avaliador, QString(), &r.avaliacao))) {
     case Copia::Resultado::DestinoEhLink:
         r.resultado = Importacao::DestinoEhLink;
-        return r;
+        break;
     case Copia::Resultado::Falhou:
         r.resultado = Importacao::FalhaCopia;
-        return r;
+        break;
+    case Copia::Resultado::NaoPreparada:
+        r.resultado = Importacao::FalhaGravacao;
+        break;
     case Copia::Resultado::Copiada:
+        r.resultado = Importacao::Importada;
         break;
     }
-    r.avaliacao = Download::avaliarECarimbar(r.destino, avaliador);
-    r.resultado = r.avaliacao.gravou() ? Importacao::Importada : Importacao::FalhaGravacao;
     return r;
 }
 
@@ -56,7 +58,7 @@ Copia::Resultado exportar(const QString &origem, const QString &destino, Copia::
         r.erro = GravacaoSegura::falha(destino, GravacaoSegura::tr("fica dentro da própria medida"));
         return Copia::Resultado::Falhou;
     }
-    return Copia::copiarInteiro(origem, alvo, true, Copia::Base::CopiaAntiga, &r);
+    return Copia::copiarInteiro(origem, alvo, &r);
 }
 
 Apagamento apagarArquivosSoltos(const QString &caminhoDados)

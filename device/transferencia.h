@@ -14,7 +14,7 @@ enum class Importacao {
     NaoEhMedida,   // the folder holds no exposure file of its own name
     FalhaCopia,    // nothing of it stayed in the store
     DestinoEhLink, // refused: the store entry of its name is a link
-    FalhaGravacao, // copied, but the results could not all be written
+    FalhaGravacao, // the results could not be read or written; the store is as it was
 };
 
 struct RelatoImportacao {
@@ -28,15 +28,15 @@ struct RelatoImportacao {
 // the measurement keeps its folder name.
 QString destinoCopia(const QString &origem, const QString &pasta);
 
-// Copies a measurement folder into the store under its own name (files
-// of an existing copy replaced when `substituir`), evaluates it and
-// stamps the evaluator. Never leaves a half copy in the store.
-RelatoImportacao importar(const QString &origem, const QString &diretorioQT, bool substituir,
-                          const Avaliador &avaliador);
+// Copies a measurement folder into the store under its own name,
+// evaluates it and stamps the evaluator, and only then puts it in the
+// store, in place of an older copy of its name, which it replaces whole.
+// Never leaves a half copy, nor one not evaluated, in the store.
+RelatoImportacao importar(const QString &origem, const QString &diretorioQT, const Avaliador &avaliador);
 
-// Copies a folder into `destino`/its name, replacing the files there,
-// whole or not at all. Fails when `destino` lies inside the folder, and
-// is refused when `destino`/its name is a link.
+// Copies a folder into `destino`/its name, replacing a folder there whole,
+// or not at all. Fails when `destino` lies inside the folder, and is
+// refused when `destino`/its name is a link.
 Copia::Resultado exportar(const QString &origem, const QString &destino, Copia::Relato *relato = nullptr);
 
 struct Apagamento {

@@ -35,7 +35,8 @@ bool segundos(const QString &texto, int partes, double *resultado)
     double total = 0;
     for (int i = 0; i < partes; ++i) {
         double v = 0;
-        if (!ArquivoRegistro::numeroFinito(p.at(i), &v) || v < 0)
+        // "-00" is -0.0, which is not below 0 but is no time either.
+        if (!ArquivoRegistro::numeroFinito(p.at(i), &v) || std::signbit(v))
             return false;
         total += v * peso[i];
     }

@@ -1,7 +1,9 @@
 #include "evaluation/calculoexposicao.h"
 
 #include "data/arquivoregistro.h"
+#include "data/gravacaosegura.h"
 #include "data/layoutmedida.h"
+#include "data/travamedida.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -18,11 +20,11 @@ const double jornadaReferencia = 28800; // 8 h, in seconds
 
 } // namespace
 
-CalculoExposicao::CalculoExposicao(const QString &arquivoExposicao, const QStringList &pastas,
+CalculoExposicao::CalculoExposicao(AcessarArquivo &exposicao, const QStringList &pastas,
                                    const QString &tipoAvaliado)
-    : tipo(tipoAvaliado)
+    : acessarArquivo(exposicao)
+    , tipo(tipoAvaliado)
 {
-    acessarArquivo.lerExposicao(arquivoExposicao);
     for (const QString &p : pastas) {
         const QStringList pedacos = p.split(QLatin1Char('/'), Qt::SkipEmptyParts);
         // Files reached through a link lie outside the measurement.
@@ -30,7 +32,7 @@ CalculoExposicao::CalculoExposicao(const QString &arquivoExposicao, const QStrin
             continue;
         const QString arquivoParcial = p + QLatin1Char('/') + pedacos.at(pedacos.size() - 2)
             + QStringLiteral(".id");
-        if (!QFileInfo::exists(arquivoParcial))
+        if (!QFileInfo::exists(arquivoParcial) && !QFileInfo(arquivoParcial).isSymLink())
             continue;
         qDebug() << "Pasta: " << p << "----   &   ----" << " Arquivo: " << arquivoParcial;
 
@@ -39,7 +41,9 @@ CalculoExposicao::CalculoExposicao(const QString &arquivoExposicao, const QStrin
         acessarArquivo.limparExposicaoParcial();
         acessarArquivo.lerExposicaoParcial(arquivoParcial);
         std::fill(std::begin(fcParcial), std::end(fcParcial), 0.0);
-        for (const QString &base : LayoutMedida::componentesMaisNovosPrimeiro(p)) {
+        QString erro;
+        const QStringList bases = LayoutMedida::componentesMaisNovosPrimeiro(p, &erro);
+        for (const QString &base : bases) {
             // Without its values the component would count as 0 and pull
             // its task's mean down.
             if (!LayoutMedida::componenteCompleto(base)) {
@@ -51,37 +55,75 @@ CalculoExposicao::CalculoExposicao(const QString &arquivoExposicao, const QStrin
             acessarArquivo.lerValoresComponente(base);
             acumularComponente();
         }
+        // A file that is there but could not be read is no absence: the
+        // figures would be wrong, so the run stops.
+        erroLeitura = erro.isEmpty() ? acessarArquivo.erroLeitura() : erro;
+        if (!erroLeitura.isEmpty())
+            return;
         qDebug() << " -------------------------------- EXPOSIÇÃO PARCIAL "
                     "-------------------------------- ";
         qDebug() << arquivoParcial;
         avaliarParcial();
         contagem();
-        if (!acessarArquivo.salvarExposicaoParcial(arquivoParcial))
-            falhas << acessarArquivo.erroGravacao();
+        gravacoes.append({arquivoParcial, acessarArquivo.textoExposicaoParcial()});
     }
     qDebug() << " -------------------------------- EXPOSIÇÃO  "
                 "-------------------------------- ";
     avaliarExposicao();
-    if (!acessarArquivo.salvarExposicao(arquivoExposicao))
-        falhas << acessarArquivo.erroGravacao();
 }
 
 CalculoExposicao::Resultado CalculoExposicao::avaliarPastas(const QString &arquivoExposicao,
-                                                            const QStringList &pastas)
+                                                            const QStringList &pastas,
+                                                            const Carimbo &carimbo)
 {
     Resultado r;
+    // An export or another evaluation of the same measurement waits, and
+    // sees it before or after, never in between.
+    const TravaMedida trava(QFileInfo(arquivoExposicao).path(), TravaMedida::Modo::Exclusiva);
+    AcessarArquivo exposicao;
+    exposicao.lerExposicao(arquivoExposicao);
+    r.erroLeitura = exposicao.erroLeitura();
+    QVector<QPair<QString, QString>> gravacoes;
     for (const char *tipo : {"corpo", "mao"}) {
-        const CalculoExposicao run(arquivoExposicao, pastas, QLatin1String(tipo));
-        r.falhas += run.falhas;
+        if (!r.erroLeitura.isEmpty())
+            break;
+        const CalculoExposicao run(exposicao, pastas, QLatin1String(tipo));
+        r.erroLeitura = run.erroLeitura;
         r.ignorados += run.ignorados;
+        gravacoes += run.gravacoes;
     }
+    if (!r.erroLeitura.isEmpty()) {
+        r.falhas << r.erroLeitura;
+        return r;
+    }
+    if (carimbo)
+        carimbo(exposicao);
+    // A missing exposure file is not created; its tasks are still written.
+    if (QFileInfo::exists(arquivoExposicao) || QFileInfo(arquivoExposicao).isSymLink())
+        gravacoes.append({arquivoExposicao, exposicao.textoExposicao()});
+    else
+        r.falhas << GravacaoSegura::falha(arquivoExposicao, GravacaoSegura::tr("o arquivo não existe"));
+    QString erro;
+    if (!ArquivoRegistro::substituirTodos(gravacoes, &erro))
+        r.falhas.prepend(erro);
     return r;
 }
 
-CalculoExposicao::Resultado CalculoExposicao::avaliarMedida(const QString &pastaMedida)
+CalculoExposicao::Resultado CalculoExposicao::avaliarMedida(const QString &pastaMedida,
+                                                            const Carimbo &carimbo)
 {
-    return avaliarPastas(LayoutMedida::arquivoExposicao(pastaMedida),
-                         LayoutMedida::pastasCorpo(pastaMedida));
+    Resultado r;
+    if (QFileInfo(pastaMedida).isSymLink()) {
+        r.erroLeitura = GravacaoSegura::falha(pastaMedida, GravacaoSegura::tr("é um link; nada é gravado através de links"));
+        r.falhas << r.erroLeitura;
+        return r;
+    }
+    const QStringList pastas = LayoutMedida::pastasCorpo(pastaMedida, &r.erroLeitura);
+    if (!r.erroLeitura.isEmpty()) {
+        r.falhas << r.erroLeitura;
+        return r;
+    }
+    return avaliarPastas(LayoutMedida::arquivoExposicao(pastaMedida), pastas, carimbo);
 }
 
 double CalculoExposicao::numero(const QString &texto)
@@ -119,12 +161,15 @@ QString CalculoExposicao::textoFatorDeCrista(double v)
 
 void CalculoExposicao::acumularComponente()
 {
-    somaAmr += numero(acessarArquivo.getAmr());
+    // An rms value or a dose below 0 is a damaged recording, not an
+    // exposure: it counts as 0, as a negative repetition count does.
+    const auto valor = [](const QString &texto) { return std::max(0.0, numero(texto)); };
+    somaAmr += valor(acessarArquivo.getAmr());
     numComponentes += 1.0;
     if (!ehCorpo())
         return;
-    const double vdv[3] = {numero(acessarArquivo.getVdvx()), numero(acessarArquivo.getVdvy()),
-                           numero(acessarArquivo.getVdvz())};
+    const double vdv[3] = {valor(acessarArquivo.getVdvx()), valor(acessarArquivo.getVdvy()),
+                           valor(acessarArquivo.getVdvz())};
     const double fc[3] = {numero(acessarArquivo.getFC_x()), numero(acessarArquivo.getFC_y()),
                           numero(acessarArquivo.getFC_z())};
     for (int e = 0; e < 3; ++e) {

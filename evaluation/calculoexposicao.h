@@ -4,37 +4,42 @@
 
 #include <QString>
 #include <QStringList>
+#include <QPair>
+#include <QVector>
+
+#include <functional>
 
 // One evaluation run of one body part ("corpo" or "mao") of one
 // measurement: reads its partial-exposure, component, data and result
-// files, writes every partial exposure's results into its file and the
-// exposure's results into the exposure file. Constructing the object runs
-// the evaluation.
-//
-// Callers run it twice on the same exposure file and folder list, first
-// for "corpo", then for "mao", so that the exposure file ends up with both
-// body parts' results (see `avaliarMedida`).
+// files and works out every partial exposure's results and the exposure's
+// results, into the exposure fields it is given. Constructing the object
+// runs the evaluation; nothing is written until both runs are done (see
+// `avaliarPastas`).
 class CalculoExposicao
 {
 public:
-    CalculoExposicao(const QString &arquivoExposicao, const QStringList &pastas,
-                     const QString &tipo);
+    // `exposicao` holds the exposure file as read, or as the run before
+    // left it: the "mao" run starts from the "corpo" run's results.
+    CalculoExposicao(AcessarArquivo &exposicao, const QStringList &pastas, const QString &tipo);
 
-    // What both runs of a measurement left undone.
+    // What both runs of a measurement did not do.
     struct Resultado {
-        QStringList falhas;      // "PATH: reason" of each file not written
+        QString erroLeitura;     // "PATH: reason" of a file or folder that could not be read: nothing written
+        QStringList falhas;      // "PATH: reason" of each file not written (the read failure included)
         QStringList ignorados;   // components left out: their .dat or .res is missing
         bool gravou() const { return falhas.isEmpty(); }
         explicit operator bool() const { return gravou(); }
     };
-    // Both runs, "corpo" then "mao", over a list of body folders.
-    static Resultado avaliarPastas(const QString &arquivoExposicao, const QStringList &pastas);
+    // Changes the exposure fields just before they are written.
+    using Carimbo = std::function<void(AcessarArquivo &)>;
+    // Both runs, "corpo" then "mao", over a list of body folders; then
+    // every partial-exposure file and the exposure file at once, only when
+    // everything could be read and each of them can be written.
+    static Resultado avaliarPastas(const QString &arquivoExposicao, const QStringList &pastas,
+                                   const Carimbo &carimbo = {});
     // Both runs on a measurement folder of the local store, with its list
     // of body folders.
-    static Resultado avaliarMedida(const QString &pastaMedida);
-
-    // True when every file the run meant to write was written.
-    bool gravou() const { return falhas.isEmpty(); }
+    static Resultado avaliarMedida(const QString &pastaMedida, const Carimbo &carimbo = {});
 
     // "hh:mm:ss" (three parts) or "hh:mm" (two) in seconds; a missing or
     // unreadable piece counts as 0, pieces need not be in range, and a
@@ -63,7 +68,7 @@ private:
     void VDVR();
     bool ehCorpo() const { return tipo == QLatin1String("corpo"); }
 
-    AcessarArquivo acessarArquivo;
+    AcessarArquivo &acessarArquivo;
     QString tipo;
     double somaAmr = 0;
     double arep = 0;
@@ -84,6 +89,7 @@ private:
     double fcParcial[3] = {0, 0, 0};
     double fcResultante[3] = {0, 0, 0};
     int numArquivosComponente = 0;
-    QStringList falhas;
+    QString erroLeitura;
+    QVector<QPair<QString, QString>> gravacoes; // each partial-exposure file and its text
     QStringList ignorados;
 };

@@ -328,7 +328,7 @@ private slots:
         s.volumes.lista = {VolumesTeste::instrumento(b.volume)};
         auto principal = std::make_unique<MainWindow>(b.dir.filePath("app"), s.servicos());
         principal->findChild<QAbstractButton *>("pushButton_3")->click();
-        QCOMPARE(Download::baixar(b.dados + "MED001", principal->getDiretorioQT(), false, true, {}, {}).resultado,
+        QCOMPARE(Download::baixar(b.dados + "MED001", principal->getDiretorioQT(), {}, {}).resultado,
                  Download::Resultado::Baixado);
         auto medidas = std::make_unique<Medidas>(principal->getDiretorioQT(), s.servicos());
         medidas->findChild<QAbstractButton *>("pushButton_Sincronizar")->click();
