@@ -32,6 +32,14 @@ CalculoExposicao::CalculoExposicao(AcessarArquivo &exposicao, const QStringList 
             continue;
         const QString arquivoParcial = p + QLatin1Char('/') + pedacos.at(pedacos.size() - 2)
             + QStringLiteral(".id");
+        // A body folder that is there but cannot be read would hide its
+        // task file and its components.
+        QString erro;
+        QStringList nomes;
+        if (!LayoutMedida::listarPasta(p, &nomes, &erro)) {
+            erroLeitura = erro;
+            return;
+        }
         if (!QFileInfo::exists(arquivoParcial) && !QFileInfo(arquivoParcial).isSymLink())
             continue;
         qDebug() << "Pasta: " << p << "----   &   ----" << " Arquivo: " << arquivoParcial;
@@ -41,7 +49,6 @@ CalculoExposicao::CalculoExposicao(AcessarArquivo &exposicao, const QStringList 
         acessarArquivo.limparExposicaoParcial();
         acessarArquivo.lerExposicaoParcial(arquivoParcial);
         std::fill(std::begin(fcParcial), std::end(fcParcial), 0.0);
-        QString erro;
         const QStringList bases = LayoutMedida::componentesMaisNovosPrimeiro(p, &erro);
         for (const QString &base : bases) {
             // Without its values the component would count as 0 and pull

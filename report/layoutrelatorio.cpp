@@ -122,7 +122,7 @@ private:
 
     const QString pasta;
     DestinoRelatorio *const destino;
-    const Progresso &progresso;
+    const Progresso progresso; // a copy: callers may pass a temporary
     const int de;
     const int ate;
     AcessarArquivo a;

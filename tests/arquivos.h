@@ -129,14 +129,16 @@ public:
         if (ok)
             ::umount2(QFile::encodeName(ponto).constData(), MNT_DETACH);
     }
-    // Fills what is left, once the files the test needs are in place.
-    void encher()
+    // Fills what is left but `deixar` bytes, once the files the test needs
+    // are in place.
+    void encher(qint64 deixar = 0)
     {
         QFile f(ponto + "/.enchimento");
         f.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
         const QByteArray bloco(4096, 'x');
         while (f.write(bloco) == bloco.size()) {
         }
+        f.resize(qMax<qint64>(0, f.size() - deixar));
     }
     bool ok = false;
 

@@ -356,17 +356,25 @@ private slots:
         QTest::addColumn<QByteArray>("dat");
         QTest::addColumn<QByteArray>("res");
         QTest::addColumn<QByteArray>("parcial");
+        QTest::addColumn<QByteArray>("arepVdvix"); // the task's arep, and its vdvix for whole body
         const QByteArray parcial = parcialInstrumento("T", 2, "00:10:00", "00:20:00", "00:05:00");
-        QTest::newRow("not numbers") << QByteArray("amr(acc);abc;\n") << QByteArray("vdvx;x;\nFC_x;?;\n") << parcial;
+        QTest::newRow("not numbers") << QByteArray("amr(acc);abc;\n") << QByteArray("vdvx;x;\nFC_x;?;\n") << parcial
+                                     << QByteArray("0|0");
         QTest::newRow("nan and inf") << QByteArray("amr(acc);nan;\n")
-                                     << QByteArray("vdvx;inf;\nvdvy;-inf;\nFC_z;nan;\n") << parcial;
-        QTest::newRow("negative") << QByteArray("amr(acc);-0.5;\n") << QByteArray("vdvx;-2;\nFC_x;-3;\n") << parcial;
+                                     << QByteArray("vdvx;inf;\nvdvy;-inf;\nFC_z;nan;\n") << parcial
+                                     << QByteArray("0|0");
+        // A damaged recording's value below 0 is no exposure.
+        QTest::newRow("negative") << QByteArray("amr(acc);-0.5;\n") << QByteArray("vdvx;-2;\nFC_x;-3;\n") << parcial
+                                  << QByteArray("0|0");
         QTest::newRow("huge") << QByteArray("amr(acc);1e300;\n")
-                              << QByteArray("vdvx;1e300;\nvdvy;1e200;\nFC_x;1e300;\n") << parcial;
+                              << QByteArray("vdvx;1e300;\nvdvy;1e200;\nFC_x;1e300;\n") << parcial
+                              << QByteArray("1e+300|1.79769e+308");
         QTest::newRow("negative times") << QByteArray("amr(acc);0.5;\n") << QByteArray("vdvx;2;\n")
-                                        << parcialInstrumento("T", -3, "-00:10:00", "00:20:00", "-00:05:00");
+                                        << parcialInstrumento("T", -3, "-00:10:00", "00:20:00", "-00:05:00")
+                                        << QByteArray("0.5|2");
         QTest::newRow("huge times") << QByteArray("amr(acc);0.5;\n") << QByteArray("vdvx;2;\n")
-                                    << parcialInstrumento("T", 2147483647, "1e300:00:00", "1e300:00:00", "00:00:01");
+                                    << parcialInstrumento("T", 2147483647, "1e300:00:00", "1e300:00:00", "00:00:01")
+                                    << QByteArray("0.5|2");
     }
 
     void valoresRuins()
@@ -387,6 +395,9 @@ private slots:
             QCOMPARE(campos(m.arquivoExposicao(), "setor|data_criacao"), QByteArray("S|02/01/2024"));
             QCOMPARE(lerBytes(m.arquivoExposicao()).right(15), QByteArray("observacoes;o;\n"));
             QCOMPARE(campos(c + "/T.id", "tempo_exp_total"), parcial.split('\n').at(3).split(';').at(1));
+            QFETCH(QByteArray, arepVdvix);
+            QCOMPARE(campos(c + "/T.id", tipo == QLatin1String("corpo") ? "arep|vdvix" : "arep"),
+                     tipo == QLatin1String("corpo") ? arepVdvix : arepVdvix.split('|').first());
         }
     }
 
@@ -738,6 +749,8 @@ private slots:
         QTest::newRow("repetitions not a number") << "T2/mao/T2.id num_repeticao=dois" << "mao" << tempo << "T2/mao|";
         QTest::newRow("time of a repetition not a time") << "T1/corpo/T1.id tempo_exp=abc" << "corpo" << tempo
                                                          << "T1/corpo|";
+        QTest::newRow("time of a repetition before its start") << "T1/corpo/T1.id tempo_exp=-00:10:00" << "corpo"
+                                                                << tempo << "T1/corpo|";
         QTest::newRow("sampled time 0") << "T1/corpo/T1.id tempo_amostrado=00:00:00" << "vdv" << tempo << "T1/corpo|";
         QTest::newRow("no repetitions: no time to reach anything") << "T2/mao/T2.id num_repeticao=0" << "mao+tempos"
                                                                    << Falta::SemTempoExposicao << "|";

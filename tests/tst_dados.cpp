@@ -206,9 +206,10 @@ private slots:
     }
 
     // Every save either replaces the file whole or leaves it as it was,
-    // with nothing beside it, and says which file and why: on a full disk,
-    // over a file or into a folder that cannot be changed (as root too),
-    // and never through a link.
+    // with nothing beside it, and says which file and why: on a full disk
+    // or one with less room left than the file needs (the system then
+    // writes part of it), over a file or into a folder that cannot be
+    // changed (as root too), and never through a link.
     void gravacaoFalha_data()
     {
         QTest::addColumn<QString>("gravador");
@@ -217,7 +218,8 @@ private slots:
         const QStringList gravadores = {"exposure", "partial", "header", "long configuration",
                                         "short configuration", "profile", "language"};
         const QList<QPair<QString, QString>> casos = {
-            {"full disk", "No space left on device"}, {"immutable file", ""},
+            {"full disk", "No space left on device"}, {"4 KiB left", "No space left on device"},
+            {"16 KiB left", "No space left on device"}, {"immutable file", ""},
             {"immutable folder", ""}, {"link", "link"}};
         for (const QString &g : gravadores)
             for (const auto &[caso, motivo] : casos)
@@ -233,7 +235,7 @@ private slots:
         const QString pasta = local.filePath("p");
         QDir().mkpath(pasta);
         std::optional<DiscoCheio> disco;
-        if (caso == "full disk" && !disco.emplace(pasta).ok)
+        if (caso.contains(QRegularExpression("full|left")) && !disco.emplace(pasta).ok)
             QSKIP("mounting a small file system needs root");
         const QString caminho = pasta + "/lingua.lg";
         const QString fora = local.filePath("fora.txt");
@@ -243,15 +245,19 @@ private slots:
         else
             escreverBytes(caminho, "vdvr;1;\n");
         if (disco)
-            disco->encher();
+            disco->encher(caso.section(' ', 0, 0).toInt() * 1024);
         std::optional<Imutavel> protegido;
         if (caso.startsWith("immutable"))
             QVERIFY(protegido.emplace(caso == "immutable file" ? caminho : pasta).ok);
         const QStringList antes = QDir(pasta).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
         const QByteArray bytes = lerBytes(caminho);
 
+        // More than the room left: the system takes part of it.
+        const QString grande(40000, 'v');
         AcessarArquivo a;
-        a.setVdvr("2");
+        a.setVdvr(grande);
+        a.setNome_exp_parcial(grande);
+        a.setTempo_programado(grande);
         QString erro;
         bool gravou = true;
         if (gravador == "exposure")
@@ -259,13 +265,13 @@ private slots:
         else if (gravador == "partial")
             gravou = a.salvarExposicaoParcial(caminho);
         else if (gravador == "header")
-            gravou = a.salvarCabecalhoExposicao("n", caminho);
+            gravou = a.salvarCabecalhoExposicao(grande, caminho);
         else if (gravador.endsWith("configuration"))
             gravou = a.salvarConfiguracao(caminho, gravador.startsWith("long"));
         else if (gravador == "profile")
-            gravou = Perfil{"Acme", "Ana", "Rui", 3}.gravar(caminho, &erro);
+            gravou = Perfil{grande, "Ana", "Rui", 3}.gravar(caminho, &erro);
         else
-            gravou = ArquivoLingua::gravar(pasta, ":/language/ingles.qm", &erro);
+            gravou = ArquivoLingua::gravar(pasta, grande, &erro);
         if (erro.isEmpty())
             erro = a.erroGravacao();
         QVERIFY(!gravou);
@@ -450,6 +456,9 @@ private slots:
             ultimas << QString::number(i % 7);
         }
         QTest::newRow("12,000 rows in CR LF") << longa << tempos << ultimas;
+        QTest::newRow("a line longer than any record, then the values")
+            << QByteArray(3 << 20, '0') + "\namr(acc);0.5;\nTempo;\n00:00:01;1;2;3;4;5;6;7;\n"
+            << QStringList{"00:00:01"} << QStringList{"7"};
     }
 
     void tabela()

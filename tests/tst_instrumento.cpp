@@ -9,6 +9,9 @@
 
 #include <QtTest>
 
+#include <fcntl.h>
+#include <future>
+
 Q_DECLARE_METATYPE(QList<Volume>)
 
 using Aparencia = EstadoConexao::Aparencia;
@@ -232,12 +235,27 @@ private slots:
         QCOMPARE(LayoutMedida::contarArquivosHead(local), LayoutMedida::contarArquivosHead(origem));
         QCOMPARE(pastasDe(b.armazem).filter(QRegularExpression("(^|/)\\.")), QStringList());
 
-        // Again, replacing: every file comes from the source once more.
+        // Again, replacing, with a component gone from the source: the copy
+        // is the source's, evaluated without it. Two at once leave one whole
+        // copy, each telling what it did; the hidden folder of a copy that
+        // died an hour ago goes, a running copy's stays.
         const QString componente = LayoutMedida::componentes(LayoutMedida::pastasCorpo(local).at(0)).at(0);
         escreverBytes(componente + ".res", "mexido");
-        QCOMPARE(int(Transferencia::importar(origem, b.armazem, avaliador).resultado),
-                 int(Transferencia::Importacao::Importada));
+        const QString removido = LayoutMedida::componentes(LayoutMedida::pastasCorpo(origem).at(0)).at(1);
+        for (const char *ext : {".head", ".dat", ".res"})
+            QVERIFY(QFile::remove(removido + ext));
+        for (const char *oculta : {".copiando-e_230321142210-Ab12Cd", ".copiando-e_230321142210-Zz99Yy"})
+            QVERIFY(QDir().mkpath(b.armazem + oculta + "/e_230321142210"));
+        QVERIFY(datarPasta(b.armazem + ".copiando-e_230321142210-Ab12Cd", QDateTime::currentDateTime().addSecs(-3700)));
+        auto outra = std::async(std::launch::async, [&] { return Transferencia::importar(origem, b.armazem, avaliador); });
+        for (const auto &r : {Transferencia::importar(origem, b.armazem, avaliador), outra.get()})
+            QVERIFY2(r.resultado == Transferencia::Importacao::Importada, qPrintable(r.copia.erro));
         QVERIFY(lerBytes(componente + ".res") != "mexido");
+        QCOMPARE(LayoutMedida::contarArquivosHead(local), LayoutMedida::contarArquivosHead(origem));
+        a.lerExposicao(local + "/e_230321142210.id");
+        QCOMPARE(a.getEnable_corpo().toInt(), LayoutMedida::contarArquivosHead(origem));
+        QCOMPARE(pastasDe(b.armazem).filter(QRegularExpression("^\\.[^/]*$")),
+                 QStringList{".copiando-e_230321142210-Zz99Yy"});
     }
 
     // An import that cannot be made leaves the store empty: not a
@@ -246,9 +264,13 @@ private slots:
     {
         BancadaTeste b;
         QVERIFY(criarFifo(b.dados + "MED001/T1/corpo/X.dat"));
+        // A name in another PC's code page, which this system cannot spell.
+        const QByteArray cru = QFile::encodeName(b.dados + "MED002/T1/mao/") + "Medi\xe7\xe3o.head";
+        QVERIFY(::close(::open(cru.constData(), O_CREAT | O_WRONLY, 0644)) == 0);
         using I = Transferencia::Importacao;
         for (const auto &[origem, resultado] :
-             {std::pair{"DATA/MED001/T1", I::NaoEhMedida}, {"nada", I::NaoEhMedida}, {"DATA/MED001", I::FalhaCopia}}) {
+             {std::pair{"DATA/MED001/T1", I::NaoEhMedida}, {"nada", I::NaoEhMedida}, {"DATA/MED001", I::FalhaCopia},
+              {"DATA/MED002", I::FalhaCopia}}) {
             QCOMPARE(int(Transferencia::importar(b.volume + "/" + origem, b.armazem, avaliador).resultado),
                      int(resultado));
             QVERIFY(pastasDe(b.armazem).isEmpty() && conteudoDe(b.armazem).isEmpty());
@@ -281,6 +303,7 @@ private slots:
         if (QTest::currentDataTag() == QLatin1String("over an earlier copy")) {
             QVERIFY(Transferencia::exportar(b.dados + "MED002", pendrive) == Copia::Resultado::Copiada);
             escreverBytes(pendrive + "/MED002/MED002.id", "mexido");
+            escreverBytes(pendrive + "/MED002/T1/mao/apagado.head", "x");
         }
         const auto antes = conteudoDe(b.volume);
         const QString alvo = destino == "pendrive" ? pendrive : b.volume + "/" + destino;
@@ -315,6 +338,8 @@ private slots:
         QTest::newRow("export, a linked file inside") << "export" << "source/privado.dat" << true
                                                       << "privado.dat";
         QTest::newRow("evaluation, a linked task folder inside") << "evaluate" << "source/T9" << true << "";
+        QTest::newRow("evaluation of a store entry that is a link") << "evaluate" << "store/e_230321142210" << false
+                                                                    << "";
     }
 
     void links()
@@ -366,7 +391,7 @@ private slots:
         } else if (operacao == "export") {
             completo = Transferencia::exportar(origem, destino, &relato) == Copia::Resultado::Copiada;
         } else {
-            completo = CalculoExposicao::avaliarMedida(origem).gravou();
+            completo = CalculoExposicao::avaliarMedida(link.startsWith("store/") ? ponto : origem).gravou();
         }
         QCOMPARE(completo, feito);
         QCOMPARE(conteudoDe(fora), foraAntes);

@@ -285,6 +285,10 @@ private slots:
     // download, import and export, each from a fresh instrument and store
     // after the commands of `antes`: their lines, their exit status, and
     // the stamp of the profile's company, first technician and instrument.
+    // A command of `antes` may be killed at its Nth call of a renaming
+    // system call ("kill SYSCALL:N COMMAND"): what it leaves is completed by
+    // the next one, and the store never holds a measurement half copied or
+    // not evaluated.
     void transferencia_data()
     {
         QTest::addColumn<QStringList>("antes");
@@ -324,6 +328,15 @@ private slots:
                                                      << "export STORE/MED001 STORE/NADA" << 1
                                                      << QStringList{"failed MED001: copy not completed.*"};
         QTest::newRow("export usage") << QStringList() << "export STORE/MED001" << 2 << QStringList();
+        const QString deNovo = "downloaded (MED00\\d|e_\\d{12}) -> .*/STORE/e_\\d{12}";
+        for (const char *morte : {"rename:1", "rename:2", "rename:3", "renameat2:1", "renameat2:2"})
+            QTest::newRow(qPrintable(QString("download killed at ") + morte))
+                << QStringList{QString("kill %1 download VOL STORE MED001").arg(morte)} << "download VOL STORE" << 0
+                << QStringList{deNovo, deNovo, deNovo};
+        for (const char *morte : {"rename:1", "rename:2", "renameat2:1"})
+            QTest::newRow(qPrintable(QString("import killed at ") + morte))
+                << QStringList{QString("kill %1 import VOL/DATA/MED001 STORE").arg(morte)}
+                << "import VOL/DATA/MED001 STORE --replace" << 0 << QStringList{"imported MED001 -> .*"};
     }
 
     void transferencia()
@@ -336,8 +349,23 @@ private slots:
         QVERIFY(!bancada(d, 3).isEmpty());
         QDir().mkpath(d.filePath("STORE/Perfil"));
         escreverBytes(d.filePath("STORE/Perfil/perfil.id"), "Acme;Ana;Rui");
-        for (const QString &a : antes)
-            QCOMPARE(executarCli(argumentos(d, a)).status, 0);
+        for (const QString &a : antes) {
+            if (!a.startsWith("kill ")) {
+                QCOMPARE(executarCli(argumentos(d, a)).status, 0);
+                continue;
+            }
+            if (QStandardPaths::findExecutable("strace").isEmpty())
+                QSKIP("strace is not installed (scripts/instalar-dependencias installs it)");
+            const QString morte = a.section(' ', 1, 1);
+            QCOMPARE(executarCli(QStringList{"-f", "-qq", "-o", "/dev/null", "-e",
+                                             "inject=" + morte.section(':', 0, 0) + ":signal=KILL:when="
+                                                 + morte.section(':', 1),
+                                             KT_CLI}
+                                     + argumentos(d, a.section(' ', 2)),
+                                 "strace")
+                         .status,
+                     -1);
+        }
         const ExecucaoCli e = executarCli(argumentos(d, comando));
         QVERIFY2(e.status == status, e.saida + e.erros);
         const QStringList impressas = QString::fromUtf8(e.saida).split('\n', Qt::SkipEmptyParts);
@@ -354,60 +382,103 @@ private slots:
             if (comando.startsWith("download"))
                 QCOMPARE(a.getId_equipamento(), id);
             QVERIFY(a.getEnable_corpo().toInt() + a.getEnable_mao().toInt() > 0);
+            const QString noInstrumento = d.filePath("VOL/DATA/") + LayoutMedida::nomePasta(medida);
+            if (QFileInfo::exists(noInstrumento))
+                QCOMPARE(LayoutMedida::contarArquivosHead(medida), LayoutMedida::contarArquivosHead(noInstrumento));
         }
+        QCOMPARE(LayoutMedida::medidas(d.filePath("VOL/DATA")).size(), 3);
     }
 
-    // What the commands write lands whole or not at all: on a full disk or
-    // an immutable file (as root too) the command says which file and
-    // why, exits 1, and leaves every file as it was.
+    // What the commands write lands whole or not at all, and what they
+    // cannot read is no absence: on a full disk, one with less room left
+    // than they need, an immutable file (as root too), or a file or folder
+    // the user may not read, the command says which file and why, exits 1,
+    // and leaves every file as it was.
     void gravacaoFalha_data()
     {
         QTest::addColumn<QString>("comando");
-        QTest::addColumn<QString>("cheio"); // the folder on a full file system
+        QTest::addColumn<QString>("cheio");    // the folder on a full file system, and the bytes left
+        QTest::addColumn<QString>("protecao"); // "+i PATH", or a mode and a path taken from the user
         QTest::addColumn<QString>("motivo");
         QTest::addColumn<QString>("intocada"); // what stays as it was; empty: everything
-        QTest::newRow("evaluate on a full disk") << "evaluate STORE/MED001" << "STORE" << "No space left on device" << "";
-        QTest::newRow("evaluate, immutable exposure file") << "evaluate STORE/MED001" << "" << "MED001.id: " << "";
-        QTest::newRow("report onto a full disk") << "report STORE/MED001 DEST/r.pdf" << "DEST" << "No space left on device" << "";
-        QTest::newRow("csv into a full file") << "csv STORE" << "" << "No space left on device" << "";
+        const QString cheio = "No space left on device", negado = "Permission denied";
+        const QString tarefa = "STORE/MED001/T1/corpo";
+        QTest::newRow("evaluate on a full disk") << "evaluate STORE/MED001" << "STORE" << "" << cheio << "";
+        QTest::newRow("evaluate, 8 KiB left") << "evaluate STORE/MED001" << "STORE 8192" << "" << cheio << "";
+        QTest::newRow("evaluate, immutable exposure file")
+            << "evaluate STORE/MED001" << "" << "+i STORE/MED001/MED001.id" << "MED001.id: " << "";
+        QTest::newRow("evaluate, immutable task file")
+            << "evaluate STORE/MED001" << "" << "+i " + tarefa + "/T1.id" << "T1.id: " << "";
+        QTest::newRow("evaluate, unreadable task folder") << "evaluate STORE/MED001" << "" << "000 " + tarefa
+                                                          << "corpo: " + negado << "";
+        QTest::newRow("evaluate, unreadable component")
+            << "evaluate STORE/MED001" << "" << "000 " + tarefa + "/C01.dat" << "C01.dat: " + negado << "";
+        QTest::newRow("evaluate, write-only task file")
+            << "evaluate STORE/MED001" << "" << "200 " + tarefa + "/T1.id" << "T1.id: " + negado << "";
+        QTest::newRow("evaluate, write-only exposure file")
+            << "evaluate STORE/MED001" << "" << "200 STORE/MED001/MED001.id" << "MED001.id: " + negado << "";
+        QTest::newRow("report onto a full disk") << "report STORE/MED001 DEST/r.pdf" << "DEST" << "" << cheio << "";
+        QTest::newRow("report, 16 KiB left") << "report STORE/MED001 DEST/r.pdf" << "DEST 16384" << "" << cheio << "";
+        QTest::newRow("csv into a full file") << "csv STORE" << "" << "" << cheio << "";
         QTest::newRow("component csv into a full file")
-            << "csv STORE/MED001/T1/corpo/C01.head" << "" << "No space left on device" << "";
-        QTest::newRow("download from a full instrument") << "download VOL STORE" << "VOL" << "No space left on device" << "";
+            << "csv STORE/MED001/T1/corpo/C01.head" << "" << "" << cheio << "";
+        QTest::newRow("download from a full instrument") << "download VOL STORE" << "VOL" << "" << cheio << "";
         // The instrument folder is renamed before the copy, as every download does.
-        QTest::newRow("download into a full store") << "download VOL STORE" << "STORE" << "No space left on device" << "STORE";
-        QTest::newRow("import into a full store") << "import VOL/DATA/MED002 STORE" << "STORE" << "No space left on device" << "";
-        QTest::newRow("export onto a full disk") << "export STORE/MED001 DEST" << "DEST" << "No space left on device" << "";
+        QTest::newRow("download into a full store") << "download VOL STORE" << "STORE" << "" << cheio << "STORE";
+        QTest::newRow("download, an unreadable folder") << "download VOL STORE MED002" << "" << "000 VOL/DATA/MED002/T1"
+                                                        << "T1: " + negado << "STORE";
+        QTest::newRow("import into a full store") << "import VOL/DATA/MED002 STORE" << "STORE" << "" << cheio << "";
+        QTest::newRow("import, 16 KiB left") << "import VOL/DATA/MED002 STORE" << "STORE 16384" << "" << cheio << "";
+        QTest::newRow("import, an unreadable folder") << "import VOL/DATA/MED002 STORE" << ""
+                                                      << "000 VOL/DATA/MED002/T1/mao" << "mao: " + negado << "";
+        QTest::newRow("export onto a full disk") << "export STORE/MED001 DEST" << "DEST" << "" << cheio << "";
+        QTest::newRow("export, an unreadable folder") << "export STORE/MED001 DEST" << "" << "000 " + tarefa
+                                                      << "corpo: " + negado << "";
     }
 
     void gravacaoFalha()
     {
         QFETCH(QString, comando);
         QFETCH(QString, cheio);
+        QFETCH(QString, protecao);
         QFETCH(QString, motivo);
         QFETCH(QString, intocada);
         QTemporaryDir d;
         std::optional<DiscoCheio> disco;
-        if (!cheio.isEmpty() && !disco.emplace(d.filePath(cheio)).ok)
+        if (!cheio.isEmpty() && !disco.emplace(d.filePath(cheio.section(' ', 0, 0))).ok)
             QSKIP("mounting a small file system needs root");
         QVERIFY(!bancada(d, 2).isEmpty());
         QCOMPARE(executarCli({"import", d.filePath("VOL/DATA/MED001"), d.filePath("STORE")}).status, 0);
         escreverBytes(d.filePath("DEST/r.pdf"), "antigo");
         const QString exposicao = d.filePath("STORE/MED001/MED001.id");
-        escreverBytes(exposicao, lerBytes(exposicao).replace("enable_corpo;", "enable_corpo;9"));
+        escreverBytes(exposicao, lerBytes(exposicao).replace("enable_corpo;", "enable_corpo;9")
+                                     .replace("observacoes; ;", "observacoes;" + QByteArray(40000, 'o') + ';'));
         if (disco)
-            disco->encher();
+            disco->encher(cheio.section(' ', 1).toLongLong());
+        // Taken from a user who is not root: root reads everything.
+        QStringList comoUsuario;
+        if (ehRoot()) {
+            QProcess::execute("chmod", {"-R", "a+rwX", d.path()});
+            comoUsuario = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", "--", KT_CLI};
+        }
+        const QString alvo = d.filePath(protecao.section(' ', 1));
         std::optional<Imutavel> protegido;
-        if (comando.startsWith("evaluate") && cheio.isEmpty())
-            QVERIFY(protegido.emplace(exposicao).ok);
+        if (protecao.startsWith("+i"))
+            QVERIFY(protegido.emplace(alvo).ok);
+        else if (!protecao.isEmpty())
+            QVERIFY(::chmod(QFile::encodeName(alvo).constData(), protecao.section(' ', 0, 0).toUInt(nullptr, 8)) == 0);
         const QString olhada = intocada.isEmpty() ? d.path() : d.filePath(intocada);
         const auto antes = conteudoDe(olhada);
 
-        const ExecucaoCli e =
-            executarCli(argumentos(d, comando), KT_CLI, comando.startsWith("csv") ? "/dev/full" : QString());
+        const bool outro = !comoUsuario.isEmpty() && !protecao.isEmpty() && !protecao.startsWith("+i");
+        const ExecucaoCli e = executarCli(outro ? comoUsuario + argumentos(d, comando) : argumentos(d, comando),
+                                          outro ? "setpriv" : KT_CLI,
+                                          comando.startsWith("csv") ? "/dev/full" : QString());
         const QString mensagens = QString::fromUtf8(e.saida + e.erros);
         QVERIFY2(e.status == 1, qPrintable(mensagens));
         QVERIFY2(mensagens.contains(motivo), qPrintable(mensagens));
         QCOMPARE(conteudoDe(olhada), antes);
+        ::chmod(QFile::encodeName(alvo).constData(), 0755);
     }
 };
 
