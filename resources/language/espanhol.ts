@@ -62,12 +62,36 @@
         <translation>la carpeta no existe</translation>
     </message>
     <message>
-        <source>a pasta não pôde ser substituída</source>
-        <translation>no se pudo reemplazar la carpeta</translation>
-    </message>
-    <message>
         <source>fica dentro da própria medida</source>
         <translation>está dentro de la propia medida</translation>
+    </message>
+    <message>
+        <source>é um link; nada é lido através de links</source>
+        <translation>es un enlace; nada se lee a través de enlaces</translation>
+    </message>
+    <message>
+        <source>nem tudo pôde ser gravado</source>
+        <translation>no todo pudo grabarse</translation>
+    </message>
+    <message>
+        <source>o nome não está na codificação deste sistema (UTF-8); renomeie-o</source>
+        <translation>el nombre no está en la codificación de este sistema (UTF-8); cámbielo</translation>
+    </message>
+    <message>
+        <source>a pasta não pode ser lida</source>
+        <translation>la carpeta no se puede leer</translation>
+    </message>
+    <message>
+        <source>não pôde ser renomeado</source>
+        <translation>no se pudo renombrar</translation>
+    </message>
+    <message>
+        <source>outra cópia desta medida foi gravada antes; nada foi substituído</source>
+        <translation>otra copia de esta medición se grabó antes; no se reemplazó nada</translation>
+    </message>
+    <message>
+        <source>a pasta não pôde ser substituída: %1</source>
+        <translation>la carpeta no pudo ser reemplazada: %1</translation>
     </message>
 </context>
 <context>
@@ -351,10 +375,6 @@ No fue posible abrir la configuración</translation>
         <translation>%1: la copia no se completó; no se grabó nada en el ordenador.</translation>
     </message>
     <message>
-        <source>%1: copiada, mas os resultados não puderam ser gravados.</source>
-        <translation>%1: copiada, pero no fue posible grabar los resultados.</translation>
-    </message>
-    <message>
         <source>Baixar Dado</source>
         <translation>Descargar Dato</translation>
     </message>
@@ -440,10 +460,6 @@ No fue posible descargar los datos</translation>
     <message>
         <source>Medida importada com sucesso!</source>
         <translation>¡Medida importada con éxito!</translation>
-    </message>
-    <message>
-        <source>A medida foi copiada, mas os resultados não puderam ser gravados.</source>
-        <translation>La medida fue copiada, pero no fue posible grabar los resultados.</translation>
     </message>
     <message>
         <source>A importação não foi concluída; nada foi gravado no computador.</source>
@@ -578,6 +594,14 @@ No es posible eliminar los datos</translation>
     <message>
         <source>Interrompendo: a medida em andamento termina inteira...</source>
         <translation>Interrumpiendo: la medición en curso termina completa...</translation>
+    </message>
+    <message>
+        <source>%1: os resultados não puderam ser lidos ou gravados; nada foi gravado no computador.</source>
+        <translation>%1: los resultados no se pudieron leer ni grabar; no se grabó nada en la computadora.</translation>
+    </message>
+    <message>
+        <source>Os resultados não puderam ser lidos ou gravados; nada foi gravado no computador.</source>
+        <translation>Los resultados no se pudieron leer ni grabar; no se grabó nada en la computadora.</translation>
     </message>
 </context>
 <context>

@@ -62,12 +62,36 @@
         <translation>the folder does not exist</translation>
     </message>
     <message>
-        <source>a pasta não pôde ser substituída</source>
-        <translation>the folder could not be replaced</translation>
-    </message>
-    <message>
         <source>fica dentro da própria medida</source>
         <translation>it lies inside the measurement itself</translation>
+    </message>
+    <message>
+        <source>é um link; nada é lido através de links</source>
+        <translation>is a link; nothing is read through links</translation>
+    </message>
+    <message>
+        <source>nem tudo pôde ser gravado</source>
+        <translation>not everything could be written</translation>
+    </message>
+    <message>
+        <source>o nome não está na codificação deste sistema (UTF-8); renomeie-o</source>
+        <translation>the name is not in this system&apos;s encoding (UTF-8); rename it</translation>
+    </message>
+    <message>
+        <source>a pasta não pode ser lida</source>
+        <translation>the folder cannot be read</translation>
+    </message>
+    <message>
+        <source>não pôde ser renomeado</source>
+        <translation>could not be renamed</translation>
+    </message>
+    <message>
+        <source>outra cópia desta medida foi gravada antes; nada foi substituído</source>
+        <translation>another copy of this measurement was written first; nothing was replaced</translation>
+    </message>
+    <message>
+        <source>a pasta não pôde ser substituída: %1</source>
+        <translation>the folder could not be replaced: %1</translation>
     </message>
 </context>
 <context>
@@ -351,10 +375,6 @@ The settings could not be opened</translation>
         <translation>%1: the copy did not complete; nothing was written to the computer.</translation>
     </message>
     <message>
-        <source>%1: copiada, mas os resultados não puderam ser gravados.</source>
-        <translation>%1: copied, but the results could not be written.</translation>
-    </message>
-    <message>
         <source>Baixar Dado</source>
         <translation>Download Data</translation>
     </message>
@@ -440,10 +460,6 @@ The data could not be downloaded</translation>
     <message>
         <source>Medida importada com sucesso!</source>
         <translation>Measurement imported successfully!</translation>
-    </message>
-    <message>
-        <source>A medida foi copiada, mas os resultados não puderam ser gravados.</source>
-        <translation>The measurement was copied, but the results could not be written.</translation>
     </message>
     <message>
         <source>A importação não foi concluída; nada foi gravado no computador.</source>
@@ -578,6 +594,14 @@ The data cannot be deleted</translation>
     <message>
         <source>Interrompendo: a medida em andamento termina inteira...</source>
         <translation>Stopping: the measurement at hand is finished whole...</translation>
+    </message>
+    <message>
+        <source>%1: os resultados não puderam ser lidos ou gravados; nada foi gravado no computador.</source>
+        <translation>%1: the results could not be read or written; nothing was saved on the computer.</translation>
+    </message>
+    <message>
+        <source>Os resultados não puderam ser lidos ou gravados; nada foi gravado no computador.</source>
+        <translation>The results could not be read or written; nothing was saved on the computer.</translation>
     </message>
 </context>
 <context>

@@ -62,12 +62,36 @@
         <translation>a pasta não existe</translation>
     </message>
     <message>
-        <source>a pasta não pôde ser substituída</source>
-        <translation>a pasta não pôde ser substituída</translation>
-    </message>
-    <message>
         <source>fica dentro da própria medida</source>
         <translation>fica dentro da própria medida</translation>
+    </message>
+    <message>
+        <source>é um link; nada é lido através de links</source>
+        <translation>é um link; nada é lido através de links</translation>
+    </message>
+    <message>
+        <source>nem tudo pôde ser gravado</source>
+        <translation>nem tudo pôde ser gravado</translation>
+    </message>
+    <message>
+        <source>o nome não está na codificação deste sistema (UTF-8); renomeie-o</source>
+        <translation>o nome não está na codificação deste sistema (UTF-8); renomeie-o</translation>
+    </message>
+    <message>
+        <source>a pasta não pode ser lida</source>
+        <translation>a pasta não pode ser lida</translation>
+    </message>
+    <message>
+        <source>não pôde ser renomeado</source>
+        <translation>não pôde ser renomeado</translation>
+    </message>
+    <message>
+        <source>outra cópia desta medida foi gravada antes; nada foi substituído</source>
+        <translation>outra cópia desta medida foi gravada antes; nada foi substituído</translation>
+    </message>
+    <message>
+        <source>a pasta não pôde ser substituída: %1</source>
+        <translation>a pasta não pôde ser substituída: %1</translation>
     </message>
 </context>
 <context>
@@ -351,10 +375,6 @@ Não foi possível abrir as configurações</translation>
         <translation>%1: a cópia não foi concluída; nada foi gravado no computador.</translation>
     </message>
     <message>
-        <source>%1: copiada, mas os resultados não puderam ser gravados.</source>
-        <translation>%1: copiada, mas os resultados não puderam ser gravados.</translation>
-    </message>
-    <message>
         <source>Baixar Dado</source>
         <translation>Baixar Dado</translation>
     </message>
@@ -440,10 +460,6 @@ Não foi possível baixar dados</translation>
     <message>
         <source>Medida importada com sucesso!</source>
         <translation>Medida importada com sucesso!</translation>
-    </message>
-    <message>
-        <source>A medida foi copiada, mas os resultados não puderam ser gravados.</source>
-        <translation>A medida foi copiada, mas os resultados não puderam ser gravados.</translation>
     </message>
     <message>
         <source>A importação não foi concluída; nada foi gravado no computador.</source>
@@ -578,6 +594,14 @@ Não é possivel deletar dados</translation>
     <message>
         <source>Interrompendo: a medida em andamento termina inteira...</source>
         <translation>Interrompendo: a medida em andamento termina inteira...</translation>
+    </message>
+    <message>
+        <source>%1: os resultados não puderam ser lidos ou gravados; nada foi gravado no computador.</source>
+        <translation>%1: os resultados não puderam ser lidos ou gravados; nada foi gravado no computador.</translation>
+    </message>
+    <message>
+        <source>Os resultados não puderam ser lidos ou gravados; nada foi gravado no computador.</source>
+        <translation>Os resultados não puderam ser lidos ou gravados; nada foi gravado no computador.</translation>
     </message>
 </context>
 <context>
