@@ -310,9 +310,13 @@ int csv(const QStringList &args, QTextStream &saida, QTextStream &erros)
     std::fflush(stdout);
     QFile padrao;
     padrao.open(1, QIODevice::WriteOnly | QIODevice::Unbuffered);
-    switch (Csv::escreverTabelaComponente(alvo.chopped(sufixo.size()), &padrao)) {
+    QString erroLeitura;
+    switch (Csv::escreverTabelaComponente(alvo.chopped(sufixo.size()), &padrao, &erroLeitura)) {
     case Csv::Tabela::Escrita:
         return 0;
+    case Csv::Tabela::FalhaLeitura:
+        erros << "kt9400-cli csv: cannot read: " << erroLeitura << '\n';
+        return 1;
     case Csv::Tabela::SemComponente:
         erros << "kt9400-cli csv: " << alvo << " is neither a folder nor a component file (.head)\n";
         return 1;

@@ -143,7 +143,7 @@ QByteArray registroDecodificado(const char *linha, int n)
 
 } // namespace
 
-Tabela escreverTabelaComponente(const QString &base, QIODevice *saida)
+Tabela escreverTabelaComponente(const QString &base, QIODevice *saida, QString *erro)
 {
     if (!QFileInfo(base + QStringLiteral(".head")).isFile())
         return Tabela::SemComponente;
@@ -186,7 +186,13 @@ Tabela escreverTabelaComponente(const QString &base, QIODevice *saida)
         if (usado >= limiteBloco && !esvaziar())
             return Tabela::FalhaGravacao;
     }
-    return esvaziar() ? Tabela::Escrita : Tabela::FalhaGravacao;
+    if (!esvaziar())
+        return Tabela::FalhaGravacao;
+    if (leitor.erro().isEmpty())
+        return Tabela::Escrita;
+    if (erro)
+        *erro = leitor.erro();
+    return Tabela::FalhaLeitura;
 }
 
 } // namespace Csv

@@ -422,6 +422,8 @@ private slots:
         QTest::newRow("csv into a full file") << "csv STORE" << "" << "" << cheio << "";
         QTest::newRow("component csv into a full file")
             << "csv STORE/MED001/T1/corpo/C01.head" << "" << "" << cheio << "";
+        QTest::newRow("component csv, unreadable data") << "csv STORE/MED001/T1/corpo/C01.head" << ""
+                                                        << "000 " + tarefa + "/C01.dat" << "C01.dat: " + negado << "";
         QTest::newRow("download from a full instrument") << "download VOL STORE" << "VOL" << "" << cheio << "";
         // The instrument folder is renamed before the copy, as every download does.
         QTest::newRow("download into a full store") << "download VOL STORE" << "STORE" << "" << cheio << "STORE";
@@ -473,7 +475,7 @@ private slots:
         const bool outro = !comoUsuario.isEmpty() && !protecao.isEmpty() && !protecao.startsWith("+i");
         const ExecucaoCli e = executarCli(outro ? comoUsuario + argumentos(d, comando) : argumentos(d, comando),
                                           outro ? "setpriv" : KT_CLI,
-                                          comando.startsWith("csv") ? "/dev/full" : QString());
+                                          comando.startsWith("csv") && protecao.isEmpty() ? "/dev/full" : QString());
         const QString mensagens = QString::fromUtf8(e.saida + e.erros);
         QVERIFY2(e.status == 1, qPrintable(mensagens));
         QVERIFY2(mensagens.contains(motivo), qPrintable(mensagens));
