@@ -86,6 +86,9 @@ bool GravacaoSegura::abrir()
         return falhou(tr("é um link; nada é gravado através de links"));
     if (info.isDir())
         return falhou(tr("é uma pasta"));
+    // Qt names no reason for this one.
+    if (!QFileInfo(info.absolutePath()).isDir())
+        return falhou(tr("a pasta não existe"));
     // Unbuffered: every write reaches the system, which says how much it took.
     if (!arquivo.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return falhou(arquivo.errorString());
