@@ -56,4 +56,13 @@ QString catalogoDoQt(const QString &catalogo)
     return QString();
 }
 
+QLocale localDoCatalogo(const QString &catalogo)
+{
+    if (catalogo == QLatin1String(":/language/ingles.qm"))
+        return QLocale(QLocale::English, QLocale::UnitedStates);
+    if (catalogo == QLatin1String(":/language/espanhol.qm"))
+        return QLocale(QLocale::Spanish, QLocale::Spain);
+    return QLocale(QLocale::Portuguese, QLocale::Brazil);
+}
+
 } // namespace ArquivoLingua

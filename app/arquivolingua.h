@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -23,5 +24,9 @@ QString catalogoDoItem(const QString &item);
 // Qt's own catalog for a program catalog (the texts of Qt's dialogs and
 // buttons); empty for English, Qt's own language.
 QString catalogoDoQt(const QString &catalogo);
+// The locale whose dates and month names go with a program catalog:
+// Brazilian Portuguese for Portuguese, the program's own language, and for
+// no catalog at all.
+QLocale localDoCatalogo(const QString &catalogo);
 
 } // namespace ArquivoLingua

@@ -76,6 +76,13 @@ std::unique_ptr<QStackedWidget> montarJanela(const QString &diretorioAplicacao,
     auto *medidas = new Medidas(principal->getDiretorioQT(), servicos);
     pilha->addWidget(medidas);
     medidas->setStackedWidget(pilha.get());
+    // Dates and month names as the interface language writes them.
+    QString catalogo;
+    ArquivoLingua::ler(diretorioAplicacao, &catalogo);
+    medidas->setLocale(ArquivoLingua::localDoCatalogo(catalogo));
+    // The instrument's list is read again when the viewer changes the
+    // store; the viewer reads the store whenever it is opened.
+    QObject::connect(medidas, &Medidas::armazemAlterado, principal, &MainWindow::listarMedidas);
     new GuardaSaida(pilha.get(), *servicos.perguntador);
     pilha->setWindowTitle(QStringLiteral("Medidor de Vibração - Corvalendis"));
     pilha->setCurrentIndex(0);

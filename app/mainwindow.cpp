@@ -126,6 +126,8 @@ void MainWindow::set_Id_Equipamento()
 void MainWindow::on_pushButton_3_clicked()
 {
     ui->statusBar->showMessage(tr("Procurando e conectando com o instrumento..."), 1000);
+    // Every press reads the instrument and the store again.
+    estado.atualizacaoPendente = true;
     const bool conectado = verificaPenDrive();
     QString texto = conectado ? tr("Dispositivo conectado!") : tr("Dispositivo desconectado!");
     if (conectado && !QFileInfo(caminhoDados).isDir())
@@ -242,9 +244,9 @@ void MainWindow::listarMedidas()
     ui->tableView->verticalHeader()->hide();
 }
 
-bool MainWindow::perguntar(const QString &titulo, const QString &texto)
+bool MainWindow::perguntar(const QString &titulo, const QString &texto, Perguntador::Padrao padrao)
 {
-    return servicos.perguntador->perguntar(nullptr, titulo, texto, tr("Sim"), tr("Não"));
+    return servicos.perguntador->perguntar(nullptr, titulo, texto, tr("Sim"), tr("Não"), padrao);
 }
 
 Avaliador MainWindow::avaliador() const
@@ -333,7 +335,7 @@ void MainWindow::onTableClicked(const QModelIndex &index)
     const QString local = Download::copiaLocal(pasta, pastas.raiz);
     if (!local.isEmpty())
         texto += QStringLiteral("\n\n") + avisoDeSubstituicao({local});
-    if (perguntar(tr("Baixar Dado !!"), texto))
+    if (perguntar(tr("Baixar Dado !!"), texto, local.isEmpty() ? Perguntador::Padrao::Sim : Perguntador::Padrao::Nao))
         baixarDado(LayoutMedida::nomePasta(pasta), pasta, jaSincronizado);
 }
 
@@ -382,7 +384,7 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
     const bool substituir =
         !existentes.isEmpty()
         && perguntar(titulo, tr("Deseja substituir as medidas se ja estiveram baixadas?") + QStringLiteral("\n\n")
-                                 + avisoDeSubstituicao(existentes));
+                                 + avisoDeSubstituicao(existentes), Perguntador::Padrao::Nao);
     if (substituir)
         lista = dadosTabelaMedidas;
     const QString baixando = tr("Baixando dados do instrumento...");
@@ -484,7 +486,8 @@ void MainWindow::on_actionImportar_triggered()
     const bool existe = QFileInfo(Transferencia::destinoCopia(escolhida, pastas.raiz)).exists();
     if (existe
         && !perguntar(tr("Importar Arquivos"),
-                                            tr("Esta medida ja existe, deseja substitui-la no seu computador ?")))
+                                            tr("Esta medida ja existe, deseja substitui-la no seu computador ?"),
+                     Perguntador::Padrao::Nao))
         return;
     Transferencia::RelatoImportacao r;
     const Avaliador quem = avaliador();
@@ -559,7 +562,7 @@ void MainWindow::on_actionDeletar_Tudo_triggered()
         ? tr("Tem certeza que quer deletar todos os arquivos do equipamento?")
         : tr("Seus dados não foram baixados, deseja excluir todos os arquivos do equipamento mesmo assim?");
     const QString titulo = tr("Deletar todos os dados");
-    if (!perguntar(titulo, texto))
+    if (!perguntar(titulo, texto, Perguntador::Padrao::Nao))
         return;
     const QString deletando = tr("Deletando dados do Instrumento ...");
     ui->statusBar->showMessage(deletando);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/perguntador.h"
 #include "platform/servicos.h"
 #include "data/pastaslocais.h"
 #include "device/deteccao.h"
@@ -77,7 +78,8 @@ private:
     void aparenciaConectada(bool mensagem);
     void aparenciaDesconectada(bool mensagem);
     // A question with the "Sim" and "Não" buttons; true for "Sim".
-    bool perguntar(const QString &titulo, const QString &texto);
+    bool perguntar(const QString &titulo, const QString &texto,
+                   Perguntador::Padrao padrao = Perguntador::Padrao::Sim);
     Avaliador avaliador() const;
     QString textoFalha(const Download::Relatorio &r) const;
     // What the download questions add when local copies would be

@@ -44,11 +44,13 @@ bool PerguntadorDialogos::escolherItem(QWidget *pai, const QString &titulo,
 }
 
 bool PerguntadorDialogos::perguntar(QWidget *pai, const QString &titulo, const QString &texto,
-                                    const QString &sim, const QString &nao)
+                                    const QString &sim, const QString &nao, Padrao padrao)
 {
     QMessageBox caixa(QMessageBox::Question, titulo, texto, QMessageBox::NoButton);
     QPushButton *botaoSim = caixa.addButton(sim, QMessageBox::YesRole);
-    caixa.addButton(nao, QMessageBox::NoRole);
+    QPushButton *botaoNao = caixa.addButton(nao, QMessageBox::NoRole);
+    caixa.setDefaultButton(padrao == Padrao::Nao ? botaoNao : botaoSim);
+    caixa.setEscapeButton(botaoNao);
     sobreAJanela(&caixa, pai);
     caixa.exec();
     return caixa.clickedButton() == botaoSim;

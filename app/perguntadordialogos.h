@@ -9,7 +9,7 @@ public:
     bool escolherItem(QWidget *pai, const QString &titulo, const QString &rotulo,
                       const QStringList &itens, QString *escolhido) override;
     bool perguntar(QWidget *pai, const QString &titulo, const QString &texto, const QString &sim,
-                   const QString &nao) override;
+                   const QString &nao, Padrao padrao) override;
     void informar(QWidget *pai, const QString &titulo, const QString &texto) override;
     QString escolherPasta(QWidget *pai, const QString &legenda, const QString &inicio) override;
     QString escolherArquivoParaSalvar(QWidget *pai, const QString &legenda, const QString &inicio,

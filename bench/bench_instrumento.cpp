@@ -42,7 +42,7 @@ public:
     {
         return false;
     }
-    bool perguntar(QWidget *, const QString &, const QString &, const QString &, const QString &) override
+    bool perguntar(QWidget *, const QString &, const QString &, const QString &, const QString &, Padrao) override
     {
         return true;
     }

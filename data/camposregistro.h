@@ -36,7 +36,7 @@
     RW(num_repeticao, "num_repeticao", Num_repeticao)                  \
     RW(tempo_exp, "tempo_exp", Tempo_exp)                              \
     RW(tempo_exp_total, "tempo_exp_total", Tempo_exp_total)            \
-    RO(tempo_amostrado, "tempo_amostrado", Tempo_amostrado)            \
+    RW(tempo_amostrado, "tempo_amostrado", Tempo_amostrado)            \
     RW(arep, "arep", Arep)                                             \
     RW(vdvix, "vdvix", Vdvix)                                          \
     RW(vdviy, "vdviy", Vdviy)                                          \

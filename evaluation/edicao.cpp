@@ -1,6 +1,7 @@
 #include "evaluation/edicao.h"
 
 #include "data/acessararquivo.h"
+#include "data/arquivoregistro.h"
 #include "data/layoutmedida.h"
 #include "evaluation/calculoexposicao.h"
 
@@ -8,6 +9,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace Edicao {
 
@@ -105,7 +108,9 @@ bool reavaliar(const QString &arquivoExposicao, const QStringList &pastasParciai
 QString problemaParcial(const Parcial &d)
 {
     static const QRegularExpression inteiro(QStringLiteral("^[0-9]+$"));
-    static const QRegularExpression duracao(QStringLiteral("^[0-9]+:[0-5][0-9]:[0-5][0-9]$"));
+    // Minutes and seconds past 59 are read as the evaluation reads them:
+    // "00:75:00" is 1 h 15 min.
+    static const QRegularExpression duracao(QStringLiteral("^[0-9]+:[0-9]+:[0-9]+$"));
     QStringList problemas;
     if (!inteiro.match(d.repeticoes).hasMatch())
         problemas << QCoreApplication::translate(
@@ -113,8 +118,7 @@ QString problemaParcial(const Parcial &d)
                          .arg(d.repeticoes);
     if (!duracao.match(d.tempoExp).hasMatch())
         problemas << QCoreApplication::translate(
-                         "Edicao", "Tempo Exposição Médio: \"%1\" não é válido; digite hh:mm:ss, com minutos "
-                                   "e segundos de 00 a 59.")
+                         "Edicao", "Tempo Exposição Médio: \"%1\" não é válido; digite hh:mm:ss.")
                          .arg(d.tempoExp);
     if (d.nome.contains(QLatin1Char(';')))
         problemas << QCoreApplication::translate("Edicao", "Exposição Parcial: o nome não pode conter \";\".");
@@ -171,11 +175,25 @@ Resultado apagarComponente(const QString &diretorioQT, const QString &base,
     const QString head = base + QStringLiteral(".head");
     if (profundidadeNoArmazem(diretorioQT, head) != 4 || !QFileInfo(head).isFile())
         return Resultado::Recusado;
+    AcessarArquivo componente;
+    componente.lerComponente(head);
+    double duracao = 0;
+    ArquivoRegistro::numeroFinito(componente.getDuracao_comp(), &duracao);
     bool ok = true;
     for (const char *ext : {".head", ".dat", ".res"}) {
         const QString arquivo = base + QLatin1String(ext);
         if (QFileInfo::exists(arquivo) || QFileInfo(arquivo).isSymLink())
             ok = QFile::remove(arquivo) && ok;
+    }
+    // The task was measured for that much less time: its VDV is extended
+    // from the time that is left.
+    if (!QFileInfo::exists(head)) {
+        const QString arquivoParcial = LayoutMedida::arquivoParcial(QFileInfo(base).path());
+        AcessarArquivo parcial;
+        parcial.lerExposicaoParcial(arquivoParcial);
+        const double amostrado = CalculoExposicao::segundosDeTexto(parcial.getTempo_amostrado(), 3);
+        parcial.setTempo_amostrado(textoDuracao(qRound64(std::max(0.0, amostrado - std::max(0.0, duracao)))));
+        ok = parcial.salvarExposicaoParcial(arquivoParcial) && ok;
     }
     ok = reavaliar(arquivoExposicao, pastasParciais) && ok;
     return ok ? Resultado::Feito : Resultado::Falhou;

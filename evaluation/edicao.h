@@ -42,9 +42,9 @@ struct Parcial {
 
 // What keeps typed partial-exposure values from being saved, one line per
 // field, naming it and what it accepts; empty when they can be saved.
-// Repetitions are a whole number from 0, the mean time "hh:mm:ss" with
-// minutes and seconds below 60; the name cannot hold the ";" that ends a
-// value in the file.
+// Repetitions are a whole number from 0, the mean time "hh:mm:ss" of
+// digits (minutes and seconds past 59 carry over, as the evaluation reads
+// them); the name cannot hold the ";" that ends a value in the file.
 QString problemaParcial(const Parcial &dados);
 
 // Writes a partial exposure's name, repetitions, mean and total time
@@ -71,7 +71,9 @@ Resultado apagarExposicao(const QString &diretorioQT, const QString &pasta);
 Resultado apagarParcial(const QString &diretorioQT, const QString &pastaCorpo,
                         const QString &arquivoExposicao, const QStringList &pastasParciais);
 // Removes a component's three files (base + ".head", ".dat", ".res") from
-// a body folder of the store and evaluates the measurement again.
+// a body folder of the store, lowers its task's sampled time by the
+// component's duration (never below 00:00:00), and evaluates the
+// measurement again.
 Resultado apagarComponente(const QString &diretorioQT, const QString &base,
                            const QString &arquivoExposicao, const QStringList &pastasParciais);
 

@@ -22,7 +22,7 @@ bool GuardaSaida::eventFilter(QObject *objeto, QEvent *evento)
     if (perguntador.perguntar(nullptr, tr("Sair"),
                               tr("Um trabalho ainda está em andamento. Deseja sair assim que ele terminar?\n"
                                  "A medida em andamento termina inteira; as seguintes não são iniciadas."),
-                              tr("Sim"), tr("Não"))) {
+                              tr("Sim"), tr("Não"), Perguntador::Padrao::Sim)) {
         const QPointer<QWidget> alvo = janela;
         TrabalhoAoLado::pararEDepois([alvo] {
             if (alvo)

@@ -15,9 +15,13 @@ public:
     // A modal choice among items; false when cancelled.
     virtual bool escolherItem(QWidget *pai, const QString &titulo, const QString &rotulo,
                               const QStringList &itens, QString *escolhido) = 0;
+    // Which button Enter presses. A question that deletes or replaces
+    // data answers `nao` to Enter; Esc always answers `nao`.
+    enum class Padrao { Sim, Nao };
+
     // A question with the question icon; true for the `sim` button.
     virtual bool perguntar(QWidget *pai, const QString &titulo, const QString &texto,
-                           const QString &sim, const QString &nao) = 0;
+                           const QString &sim, const QString &nao, Padrao padrao) = 0;
     // An information box with one OK button.
     virtual void informar(QWidget *pai, const QString &titulo, const QString &texto) = 0;
     // An existing folder; empty when cancelled.

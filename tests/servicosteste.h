@@ -30,10 +30,11 @@ public:
             *escolhido = item;
         return aceitar;
     }
+    // The button Enter presses is in brackets when it is "Não".
     bool perguntar(QWidget *, const QString &titulo, const QString &texto, const QString &sim,
-                   const QString &nao) override
+                   const QString &nao, Padrao padrao) override
     {
-        perguntas << titulo + " | " + texto + " | " + sim + "/" + nao;
+        perguntas << titulo + " | " + texto + " | " + sim + "/" + (padrao == Padrao::Nao ? "[" + nao + "]" : nao);
         return !respostas.isEmpty() && respostas.takeFirst();
     }
     void informar(QWidget *, const QString &titulo, const QString &texto) override

@@ -836,9 +836,11 @@ private slots:
         QTest::newRow("negative repetitions") << "00:10:00" << "-3" << "-00:30:00" << "repetições";
         QTest::newRow("repetitions with a blank") << "00:10:00" << "3 " << "00:30:00" << "repetições";
         QTest::newRow("duration not a number") << "abc" << "3" << "00:00:00" << "Tempo";
-        QTest::newRow("99:99:99") << "99:99:99" << "1" << "100:40:39" << "Tempo";
-        QTest::newRow("60 seconds") << "00:00:60" << "1" << "00:01:00" << "Tempo";
-        QTest::newRow("one-digit minutes") << "1:5:07" << "2" << "02:10:14" << "Tempo";
+        // Minutes and seconds past 59 carry over, as the evaluation reads them.
+        QTest::newRow("75 minutes") << "00:75:00" << "1" << "01:15:00" << "" << QByteArray("0.197642|4.18698");
+        QTest::newRow("99:99:99") << "99:99:99" << "1" << "100:40:39" << "" << QByteArray("1.77375|12.5431");
+        QTest::newRow("60 seconds") << "00:00:60" << "1" << "00:01:00" << "" << QByteArray("0.0228218|1.42277");
+        QTest::newRow("one-digit minutes") << "1:5:07" << "2" << "02:10:14" << "" << QByteArray("0.260442|4.80635");
         QTest::newRow("hours and minutes only") << "1:30" << "2" << "03:00:00" << "Tempo";
         QTest::newRow("empty mask") << "::" << "2" << "00:00:00" << "Tempo";
     }
@@ -932,6 +934,9 @@ private slots:
         for (const char *ext : {".head", ".dat", ".res"})
             QVERIFY(!QFileInfo::exists(a.corpo + "/C1" + ext));
         QCOMPARE(campos(a.exposicao, "enable_corpo"), QByteArray("1"));
+        // 30 min sampled less C1's 600 s: vdvexpx = 1.4 x 2 x (10 min / 20 min)^¼.
+        QCOMPARE(campos(a.corpo + "/T1.id", "tempo_amostrado") + '|' + campos(a.exposicao, "vdvexpx"),
+                 QByteArray("00:20:00|2.35451"));
 
         QCOMPARE(int(Edicao::apagarComponente(a.raiz, a.dir.filePath("x/C1"), a.exposicao, a.pastas())),
                  int(Edicao::Resultado::Recusado));

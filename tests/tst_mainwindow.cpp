@@ -3,6 +3,7 @@
 #include "arquivos.h"
 #include "data/acessararquivo.h"
 #include "data/layoutmedida.h"
+#include "device/download.h"
 #include "device/janelaconfig.h"
 #include "evaluation/edicao.h"
 #include "instrumentoteste.h"
@@ -401,7 +402,7 @@ private slots:
         fecharCaixas();
         j.filho<QAction>("actionDeletar_Tudo")->trigger();
         QCOMPARE(j.s.perguntador.perguntas.last(),
-                 QString::fromUtf8("Deletar todos os dados | Tem certeza que quer deletar todos os arquivos do equipamento? | Sim/Não"));
+                 QString::fromUtf8("Deletar todos os dados | Tem certeza que quer deletar todos os arquivos do equipamento? | Sim/[Não]"));
         QVERIFY(!QFileInfo::exists(j.bancada.dados + "A.head"));
         QCOMPARE(textoDaCaixa(), QString("Dados deletados!"));
         QCOMPARE(j.tabela()->rowCount(), 4);
@@ -552,24 +553,50 @@ private slots:
         QTEST(Inicio::geometriaInicial(disponivel), "janela");
     }
 
+    // The page stack; both lists follow the store: Conectar reads it again
+    // each time, the viewer lists it when opened, and a deletion there
+    // shows in the instrument's list.
     void janela()
     {
         QCOMPARE(Inicio::instalarFonte(), QString("Liberation Sans"));
         QCOMPARE(QApplication::font().family(), QString("Liberation Sans"));
-        QTemporaryDir app;
-        escreverBytes(app.filePath("marca"), "");
-        QDir(app.path()).mkpath("Z2registros/e_1");
-        escreverBytes(app.filePath("Z2registros/e_1/e_1.id"), "vdvr;1;\n");
+        BancadaTeste b;
+        const QString app = b.dir.filePath("app");
+        QDir(app).mkpath("Z2registros/e_1");
+        escreverBytes(app + "/Z2registros/e_1/e_1.id", "vdvr;1;\n");
         ServicosTeste s;
-        const auto pilha = Inicio::montarJanela(app.path(), s.servicos());
+        s.volumes.lista = {VolumesTeste::instrumento(b.volume)};
+        const auto pilha = Inicio::montarJanela(app, s.servicos());
         QCOMPARE(pilha->currentIndex(), 0);
         QCOMPARE(pilha->geometry(), Inicio::geometriaInicial(QGuiApplication::primaryScreen()->availableGeometry()));
-        QVERIFY(QFileInfo(app.filePath("Z2registros/Arquivos PDF")).isDir());
-        QVERIFY(QFileInfo(app.filePath("Z2registros/Perfil")).isDir());
-        QCOMPARE(lerBytes(app.filePath("Z2registros/e_1/e_1.id")), QByteArray("vdvr;1;\n"));
+        QVERIFY(QFileInfo(app + "/Z2registros/Arquivos PDF").isDir());
+        QVERIFY(QFileInfo(app + "/Z2registros/Perfil").isDir());
+        QCOMPARE(lerBytes(app + "/Z2registros/e_1/e_1.id"), QByteArray("vdvr;1;\n"));
 
-        pilha->widget(0)->findChild<QToolButton *>(QStringLiteral("toolButton_Registros"))->click();
+        auto *principal = qobject_cast<MainWindow *>(pilha->widget(0));
+        const auto sincronizadas = [&] {
+            return principal->findChild<QTableView *>("tableView")->model()->match(
+                principal->findChild<QTableView *>("tableView")->model()->index(0, 2), Qt::DisplayRole,
+                "Sincronizado", -1).size();
+        };
+        principal->findChild<QPushButton *>("pushButton_3")->click();
+        fecharCaixas();
+        QCOMPARE(sincronizadas(), 0);
+        QCOMPARE(int(Download::baixar(b.dados + "MED001", app + "/Z2registros/", {}, b.id()).resultado),
+                 int(Download::Resultado::Baixado));
+        principal->findChild<QPushButton *>("pushButton_3")->click();
+        fecharCaixas();
+        QCOMPARE(sincronizadas(), 1);
+
+        principal->findChild<QToolButton *>(QStringLiteral("toolButton_Registros"))->click();
         QCOMPARE(pilha->currentIndex(), 1);
+        auto *exposicoes = pilha->widget(1)->findChild<QTableView *>("tableView_ExpResultante");
+        QCOMPARE(exposicoes->model()->rowCount(), 2);
+        s.perguntador.respostas = {true};
+        const int baixada = exposicoes->model()->index(0, 1).data().toString().trimmed().isEmpty() ? 1 : 0;
+        emit exposicoes->clicked(exposicoes->model()->index(baixada, 3));
+        QCOMPARE(exposicoes->model()->rowCount(), 1);
+        QCOMPARE(sincronizadas(), 0);
         pilha->widget(1)->findChild<QToolButton *>(QStringLiteral("voltarMenu"))->click();
         QCOMPARE(pilha->currentIndex(), 0);
     }

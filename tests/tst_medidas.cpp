@@ -254,6 +254,8 @@ private slots:
         } else {
             QCOMPARE(lerBytes(arquivo), antes);
             QVERIFY(antes.contains("\nsetor;" + v.texto("lineEdit_Setor").toLatin1() + ";\n"));
+            // The observation typed is not the identification's to throw away.
+            QCOMPARE(v.filho<QTextEdit>("textEdit_Observacao")->toPlainText(), QString("Motor ligado"));
         }
     }
 
@@ -267,8 +269,8 @@ private slots:
         QTest::addColumn<QString>("problema");
         QTest::newRow("13 x 2 h") << "13" << "020000" << "" << "";
         QTest::newRow("repetitions abc") << "abc" << "001000" << "" << QString::fromUtf8("N° de repetições: \"abc\"");
-        QTest::newRow("duration 99:99:99") << "2" << "999999" << ""
-                                           << QString::fromUtf8("Tempo Exposição Médio: \"99:99:99\"");
+        QTest::newRow("duration 12:ab:00") << "2" << "12ab00" << ""
+                                           << QString::fromUtf8("Tempo Exposição Médio: \"12:ab:00\"");
         QTest::newRow("name with ;") << "2" << "001000" << "Prensa; turno 2"
                                      << QString::fromUtf8("Exposição Parcial: o nome");
     }
@@ -350,13 +352,16 @@ private slots:
 
     // Declining a deletion on another row leaves the viewer as it was, and
     // later edits still go to the measurement and task shown.
+    // The question names what it would delete, and Enter answers "Não".
     void deletarRecusado_data()
     {
         QTest::addColumn<QString>("tabela");
         QTest::addColumn<int>("icone");
-        QTest::newRow("exposures") << "tableView_ExpResultante" << 3;
-        QTest::newRow("partial exposures") << "tableView_ExpParcial" << 4;
-        QTest::newRow("components") << "tableView_ComponenteExp" << 3;
+        QTest::addColumn<QString>("pergunta"); // its second line and buttons
+        QTest::newRow("exposures") << "tableView_ExpResultante" << 3
+                                   << "Trabalhador: [^;]+; medida .+ de \\d\\d/\\d\\d/\\d{4}\\.";
+        QTest::newRow("partial exposures") << "tableView_ExpParcial" << 4 << "Tarefa: \\w.*\\((corpo inteiro|mãos e braços)\\)\\.";
+        QTest::newRow("components") << "tableView_ComponenteExp" << 3 << "Componente: \\w+, \\d+(\\.\\d+)? s\\.";
     }
 
     void deletarRecusado()
@@ -375,7 +380,10 @@ private slots:
         QTableView *t = v.tabela(qPrintable(tabela));
         const int linha = t->currentIndex().row();
         v.clicar(qPrintable(tabela), linha == 0 ? 1 : 0, icone); // "Não"
-        QVERIFY(v.s.perguntador.perguntas.last().startsWith("Deletar"));
+        QFETCH(QString, pergunta);
+        QVERIFY2(QRegularExpression("^Deletar[^|]+\\| [^\\n]+\\?\\n" + pergunta + " \\| Sim/\\[Não\\]$")
+                     .match(v.s.perguntador.perguntas.last()).hasMatch(),
+                 qPrintable(v.s.perguntador.perguntas.last()));
         QCOMPARE(conteudoDe(v.raiz), antes);
         QCOMPARE(t->currentIndex().row(), linha);
         QCOMPARE(v.abas()->currentIndex(), 4);

@@ -13,6 +13,7 @@
 #include "ui_medidas.h"
 
 #include <QDebug>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QStackedWidget>
@@ -105,6 +106,20 @@ Medidas::~Medidas() = default;
 void Medidas::setStackedWidget(QStackedWidget *p)
 {
     pilha = p;
+    // Opened, the viewer shows the store as the files now hold it.
+    connect(pilha, &QStackedWidget::currentChanged, this, [this](int) {
+        if (pilha->currentWidget() == this)
+            listarArmazem();
+    });
+}
+
+void Medidas::listarArmazem()
+{
+    raizListada = diretorioQT;
+    sincronizarDadosExposicao();
+    if (!pastaExposicao.isEmpty() && !QFileInfo::exists(arquivoExposicao))
+        esquecerExposicao();
+    marcarMostrados();
 }
 
 void Medidas::on_voltarMenu_clicked()
@@ -113,9 +128,9 @@ void Medidas::on_voltarMenu_clicked()
         pilha->setCurrentIndex(0);
 }
 
-bool Medidas::perguntar(const QString &titulo, const QString &texto)
+bool Medidas::perguntar(const QString &titulo, const QString &texto, Perguntador::Padrao padrao)
 {
-    return servicos.perguntador->perguntar(nullptr, titulo, texto, tr("Sim"), tr("Não"));
+    return servicos.perguntador->perguntar(nullptr, titulo, texto, tr("Sim"), tr("Não"), padrao);
 }
 
 QStandardItemModel *Medidas::novoModelo(QTableView *tabela, const QStringList &cabecalhos)
@@ -373,6 +388,8 @@ void Medidas::alterar(const std::function<Edicao::Resultado()> &alteracao, const
 {
     Edicao::Resultado r = Edicao::Resultado::Feito;
     TrabalhoAoLado::executar(this, titulo, tr("Gravando e recalculando a medida..."), [&] { r = alteracao(); });
+    if (r != Edicao::Resultado::Recusado)
+        emit armazemAlterado();
     if (r != Edicao::Resultado::Feito)
         servicos.perguntador->informar(this, titulo, texto);
 }
@@ -387,8 +404,15 @@ void Medidas::onTableClicked_Exposicao(const QModelIndex &index)
         return;
     }
     if (index.column() == 3) {
+        AcessarArquivo a;
+        a.lerExposicao(LayoutMedida::arquivoExposicao(pasta));
+        const QString trabalhador = a.getFuncionario_avaliado().trimmed();
         if (perguntar(tr("Deletar Exposição"),
-                      tr("Tem certeza que deseja apagar esta exposição em seu computador?"))) {
+                      tr("Tem certeza que deseja apagar esta exposição em seu computador?") + QLatin1Char('\n')
+                          + tr("Trabalhador: %1; medida %2 de %3.")
+                                .arg(trabalhador.isEmpty() ? tr("não informado") : trabalhador,
+                                     LayoutMedida::nomeMostrado(a.getNome_exposicao()), a.getData_criacao()),
+                      Perguntador::Padrao::Nao)) {
             alterar([&] { return Edicao::apagarExposicao(diretorioQT, pasta); }, tr("Deletar Exposição"),
                            tr("Não foi possível apagar a exposição %1.").arg(LayoutMedida::nomePasta(pasta)));
             sincronizarDadosExposicao();
@@ -426,8 +450,14 @@ void Medidas::onTableClicked_ExposicaoParcial(const QModelIndex &index)
         return;
     }
     if (index.column() == 4) {
+        AcessarArquivo a;
+        a.lerExposicaoParcial(LayoutMedida::arquivoParcial(pasta));
+        const bool mao = LayoutMedida::nomePasta(pasta) == QLatin1String("mao");
         if (perguntar(tr("Deletar Exposição"),
-                      tr("Tem certeza que deseja apagar esta exposição em seu computador?"))) {
+                      tr("Tem certeza que deseja apagar esta exposição em seu computador?") + QLatin1Char('\n')
+                          + tr("Tarefa: %1 (%2).")
+                                .arg(a.getNome_exp_parcial().trimmed(), mao ? tr("mãos e braços") : tr("corpo inteiro")),
+                      Perguntador::Padrao::Nao)) {
             alterar([&] { return Edicao::apagarParcial(diretorioQT, pasta, arquivoExposicao, listaExposicoesParciais); },
                     tr("Deletar Exposição"),
                     tr("Não foi possível apagar a exposição parcial ou recalcular a medida."));
@@ -460,8 +490,13 @@ void Medidas::onTableClicked_Componente(const QModelIndex &index)
         return;
     }
     if (index.column() == 3) {
+        AcessarArquivo a;
+        a.lerComponente(base + QStringLiteral(".head"));
         if (perguntar(tr("Deletar a Exposição Unificada"),
-                      tr("Tem certeza que deseja apagar essa exposição em seu computador ?"))) {
+                      tr("Tem certeza que deseja apagar essa exposição em seu computador ?") + QLatin1Char('\n')
+                          + tr("Componente: %1, %2 s.").arg(a.getNome_componente().trimmed(),
+                                                             a.getDuracao_comp().trimmed()),
+                      Perguntador::Padrao::Nao)) {
             alterar([&] { return Edicao::apagarComponente(diretorioQT, base, arquivoExposicao, listaExposicoesParciais); },
                     tr("Deletar a Exposição Unificada"),
                     tr("Não foi possível apagar a componente ou recalcular a medida."));
@@ -725,14 +760,20 @@ void Medidas::on_pushButton_Editar_Identificacao_toggled(bool checked)
         d.setor = ui->lineEdit_Setor->text();
         d.observacoes = observacaoMostrada();
         QString erro;
-        if (!Edicao::salvarIdentificacao(arquivoExposicao, d, &erro))
+        if (Edicao::salvarIdentificacao(arquivoExposicao, d, &erro))
+            emit armazemAlterado();
+        else
             servicos.perguntador->informar(this, tr("Editar Identificação"),
                                            tr("Não foi possível salvar a identificação em %1.").arg(arquivoExposicao)
                                                + QLatin1Char('\n') + erro);
+        acessarArquivo.lerExposicao(arquivoExposicao);
+        setTabObservacao();
+    } else {
+        // Only the identification goes back: an observation typed and not
+        // saved yet stays as typed.
+        acessarArquivo.lerExposicao(arquivoExposicao);
     }
-    acessarArquivo.lerExposicao(arquivoExposicao);
     setTabIdentificacao();
-    setTabObservacao();
     for (QLineEdit *e : edicoes)
         e->setEnabled(false);
     aparenciaDoBotao(ui->pushButton_Editar_Identificacao, false);
@@ -773,7 +814,9 @@ void Medidas::on_pushButton_Editar_ExpParcial_toggled(bool checked)
         TrabalhoAoLado::executar(this, tr("Editar Dados"), tr("Gravando e recalculando a medida..."), [&] {
             salvo = Edicao::salvarParcial(pastaExposicaoParcial, d, arquivoExposicao, listaExposicoesParciais, &erro);
         });
-        if (!salvo)
+        if (salvo)
+            emit armazemAlterado();
+        else
             servicos.perguntador->informar(this, tr("Editar Dados"),
                                            tr("Não foi possível salvar os dados ou recalcular a medida.")
                                                + QLatin1Char('\n') + erro);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/perguntador.h"
 #include "platform/servicos.h"
 #include "data/acessararquivo.h"
 #include "evaluation/edicao.h"
@@ -37,6 +38,13 @@ public:
     ~Medidas() override;
 
     void setStackedWidget(QStackedWidget *pilha);
+    // The store's measurements listed again from the files, the shown one
+    // kept when it is still there.
+    void listarArmazem();
+
+signals:
+    // A deletion or an edit changed the store.
+    void armazemAlterado();
 
 private slots:
     void on_voltarMenu_clicked();
@@ -87,7 +95,8 @@ private:
     // Runs a change that evaluates the measurement again on a worker
     // thread; tells `texto` when it failed.
     void alterar(const std::function<Edicao::Resultado()> &alteracao, const QString &titulo, const QString &texto);
-    bool perguntar(const QString &titulo, const QString &texto);
+    bool perguntar(const QString &titulo, const QString &texto,
+                   Perguntador::Padrao padrao = Perguntador::Padrao::Sim);
     void aparenciaDoBotao(QPushButton *botao, bool editando);
     void mostrarLinhasDeCorpo(const QList<QWidget *> &widgets, bool mostrar);
     // The observation as shown, one stored line per displayed line.
