@@ -232,7 +232,8 @@ int avaliar(const QStringList &args, QTextStream &saida, QTextStream &erros)
             continue;
         AcessarArquivo parcial;
         parcial.lerExposicaoParcial(arquivo);
-        const QString nome = QDir(pasta).relativeFilePath(corpo);
+        // "T1/corpo", whether DIR was given relative or absolute.
+        const QString nome = QDir(QFileInfo(pasta).absoluteFilePath()).relativeFilePath(QFileInfo(corpo).absoluteFilePath());
         const Valores valores = RelatorioTexto::resultadosParcial(parcial);
         if (json) {
             QJsonObject o = RelatorioTexto::json(valores);

@@ -155,6 +155,13 @@ TabelasAvaliacao::Tabela TabelasAvaliacao::ue(const AvaliacaoExposicao &a)
     return t;
 }
 
+QString TabelasAvaliacao::diferencaDosCriterios()
+{
+    return tr("Os dois critérios podem dar valores diferentes: os brasileiros são a resultante dos três eixos, "
+              "como o instrumento a armazena; os europeus, o eixo dominante, com a média de energia dos "
+              "componentes ponderada pela duração.");
+}
+
 QString TabelasAvaliacao::textoFaixa(Faixa f)
 {
     switch (f) {

@@ -39,6 +39,9 @@ public:
     // exposure points and the times after which each value is reached.
     static Tabela ue(const AvaliacaoExposicao &a);
 
+    // Why the two criteria may give different figures, under the tables.
+    static QString diferencaDosCriterios();
+
     static QString textoFaixa(AvaliacaoExposicao::Faixa f);
     static QString acaoRecomendada(AvaliacaoExposicao::Faixa f);
     static QString textoSituacao(AvaliacaoExposicao::Situacao s);

@@ -456,6 +456,7 @@ void Composicao::paginaDeAvaliacao()
     const TabelasAvaliacao::Tabela ue = TabelasAvaliacao::ue(avaliacao);
     y = tabelaDeAvaliacao(y + 8, nr, {30, 230, 290, 380, 550});
     y = tabelaDeAvaliacao(y + 8, ue, {30, 212, 254, 318, 438, 472, 510, 550});
+    y = paragrafo(y + 4, TabelasAvaliacao::diferencaDosCriterios());
     QStringList notas = nr.notas() + ue.notas();
     if (!avaliacao.temMao && !avaliacao.temCorpo)
         notas << QObject::tr("Esta medida não tem resultados avaliados de corpo inteiro nem de mãos e braços.");
@@ -503,15 +504,31 @@ double Composicao::tabelaDeAvaliacao(double y, const TabelasAvaliacao::Tabela &t
         if (c != t.colunaTexto)
             mostradas << c;
     }
-    const auto linha = [&](const QStringList &celulas, FonteRelatorio fonte) {
-        for (int i = 0; i < mostradas.size() && i + 1 < colunas.size(); ++i)
-            texto(colunas.at(i), y, fonte, celulas.value(mostradas.at(i)), colunas.at(i + 1) - colunas.at(i) - 3);
-        y += 12;
-    };
-    linha(t.cabecalhos, FonteRelatorio::CabecalhoTabela);
+    const auto largura = [&](int i) { return colunas.at(i + 1) - colunas.at(i) - 3; };
+    // A heading too long for its narrow column takes two lines, one word
+    // on the first: side by side, "Acción tras" and "Límite tras" ran into
+    // each other.
+    bool duasLinhas = false;
+    for (int i = 0; i < mostradas.size() && i + 1 < colunas.size(); ++i) {
+        const QString c = t.cabecalhos.value(mostradas.at(i));
+        const bool quebrar = largura(i) < 60 && c.contains(QLatin1Char(' '));
+        texto(colunas.at(i), y, FonteRelatorio::CabecalhoTabela, quebrar ? c.section(QLatin1Char(' '), 0, 0) : c,
+              largura(i));
+        if (quebrar)
+            texto(colunas.at(i), y + 10, FonteRelatorio::CabecalhoTabela, c.section(QLatin1Char(' '), 1), largura(i));
+        duasLinhas = duasLinhas || quebrar;
+    }
+    y += duasLinhas ? 22 : 12;
     for (const TabelasAvaliacao::Linha &l : t.linhas) {
         y = continuar(y, t.colunaTexto >= 0 ? 24 : 12);
-        linha(l.celulas, FonteRelatorio::CelulaTabela);
+        for (int i = 0; i < mostradas.size() && i + 1 < colunas.size(); ++i) {
+            const QString c = l.celulas.value(mostradas.at(i));
+            if (mostradas.at(i) == l.colunaCor && !c.isEmpty() && prepararPagina())
+                destino->celulaColorida(QRectF(colunas.at(i) - 2, y - 9, largura(i) + 4, 12), l.cor, c);
+            else
+                texto(colunas.at(i), y, FonteRelatorio::CelulaTabela, c, largura(i));
+        }
+        y += 12;
         if (t.colunaTexto >= 0)
             y = paragrafo(y, t.cabecalhos.at(t.colunaTexto) + QStringLiteral(": ") + l.celulas.value(t.colunaTexto), 45);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "evaluation/tabelasavaliacao.h"
+
 #include <QPointF>
 #include <QRectF>
 #include <QString>
@@ -34,6 +36,9 @@ public:
     virtual void texto(const QPointF &base, FonteRelatorio fonte, const QString &texto,
                        double largura = 0) = 0;
     virtual void linha(const QPointF &de, const QPointF &ate) = 0;
+    // A band or status cell: `texto` centred on the ground of its colour,
+    // as the viewer's Avaliação tab shows it.
+    virtual void celulaColorida(const QRectF &onde, TabelasAvaliacao::Cor cor, const QString &texto) = 0;
     virtual void logotipo(const QRectF &onde) = 0;
     // The component's charts, from the files just read into `componente`.
     virtual void graficoLinhas(const AcessarArquivo &componente, const QPointF &canto) = 0;

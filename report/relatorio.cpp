@@ -6,6 +6,7 @@
 #include "data/acessararquivo.h"
 #include "data/gravacaosegura.h"
 #include "data/layoutmedida.h"
+#include "report/coresavaliacao.h"
 #include "report/graficos.h"
 #include "report/juncaopdf.h"
 #include "report/layoutrelatorio.h"
@@ -91,6 +92,20 @@ public:
         pintor.drawText(base, texto);
     }
     void linha(const QPointF &de, const QPointF &ate) override { pintor.drawLine(de, ate); }
+    void celulaColorida(const QRectF &onde, TabelasAvaliacao::Cor cor, const QString &texto) override
+    {
+        pintor.fillRect(onde, CoresAvaliacao::fundo(cor));
+        pintor.setPen(CoresAvaliacao::texto(cor));
+        const int f = int(FonteRelatorio::CelulaTabela);
+        QFont fonte = fontes[f];
+        const double medida = metricas[f].horizontalAdvance(texto);
+        if (medida > onde.width() - 4)
+            fonte.setPointSizeF(std::max(6.0, fonte.pointSizeF() * (onde.width() - 4) / medida));
+        pintor.setFont(fonte);
+        fonteAtual = -1;
+        pintor.drawText(onde, Qt::AlignCenter, texto);
+        pintor.setPen(QPen(Qt::black, 1));
+    }
     void logotipo(const QRectF &onde) override { pintor.drawImage(onde, logo, logo.rect()); }
     void graficoLinhas(const AcessarArquivo &componente, const QPointF &canto) override
     {

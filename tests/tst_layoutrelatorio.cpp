@@ -30,6 +30,10 @@ public:
             paginas.last().posicoes.insert(t, base);
     }
     void linha(const QPointF &, const QPointF &) override { ++paginas.last().linhas; }
+    void celulaColorida(const QRectF &onde, TabelasAvaliacao::Cor cor, const QString &t) override
+    {
+        texto(onde.topLeft(), FonteRelatorio::CelulaTabela, QString("[%1]%2").arg(int(cor)).arg(t), 0);
+    }
     void logotipo(const QRectF &) override {}
     void graficoLinhas(const AcessarArquivo &, const QPointF &) override { ++paginas.last().graficosLinhas; }
     void graficoBandas(const AcessarArquivo &, const QPointF &) override { ++paginas.last().graficosBandas; }
@@ -188,6 +192,12 @@ private slots:
         });
         QTEST(g.titulos(), "titulos");
         QCOMPARE(inteiro, paraEm < 0);
+        // The verdict page: band and status cells on their colours, and why
+        // the two criteria differ.
+        if (inteiro) {
+            QCOMPARE(g.paginas.last().textos.filter(QRegularExpression(":\\[[1-5]\\]")).isEmpty(), !corpo && !mao);
+            QCOMPARE(g.paginas.last().textos.filter(QString::fromUtf8(":Os dois critérios")).size(), 1);
+        }
         const int componentes = parciais * (int(corpo) + int(mao));
         QCOMPARE(chamadas.size(), paraEm < 0 ? componentes : paraEm + 1);
         for (int i = 0; i < chamadas.size(); ++i)

@@ -79,7 +79,8 @@ private slots:
     {
         QTemporaryDir d;
         const QString dados = bancada(d, 3);
-        const ExecucaoCli e = executarCli({"evaluate", dados + "/MED003"});
+        // Given relative, the tasks are still named from the measurement.
+        const ExecucaoCli e = executarCli({"evaluate", QDir::current().relativeFilePath(dados + "/MED003")});
         QCOMPARE(e.status, 0);
         QVERIFY2(e.erros.isEmpty(), e.erros.constData()); // no trace by default
         QVERIFY(e.saida.startsWith("enable_corpo="));

@@ -5,6 +5,7 @@
 #include "instrumentoteste.h"
 #include "servicosteste.h"
 #include "viewer/medidas.h"
+#include "viewer/tabelaavaliacao.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -97,7 +98,12 @@ private slots:
     void selecionarAteComponente()
     {
         Visor v(3);
+        v.w->setLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
         v.sincronizar();
+        // Dates in the interface language.
+        QVERIFY2(QRegularExpression("^\\d{1,2} jan\\. 2024 \\d\\d:\\d\\d:\\d\\d$")
+                     .match(v.celula("tableView_ExpResultante", 0, 2)).hasMatch(),
+                 qPrintable(v.celula("tableView_ExpResultante", 0, 2)));
         // The newest, MED003, has whole body and hand-arm. The table given the
         // focus has made its first row current, not selected: a click on
         // it still selects it.
@@ -444,6 +450,25 @@ private slots:
         QVERIFY(v.s.perguntador.mensagens.isEmpty());
         QVERIFY(lerBytes(arquivo).contains(chave.toLatin1() + ';' + valor.toLatin1() + ";\n"));
         QCOMPARE(v.texto(qPrintable(edicao)), valor);
+    }
+
+    // The assessment tables' columns: all at their preferred width where
+    // they fit, the spare to the names; otherwise the columns that wrap
+    // give up width in proportion to what they can, never below their
+    // minimum.
+    void larguras_data()
+    {
+        QTest::addColumn<int>("disponivel");
+        QTest::addColumn<QVector<int>>("larguras");
+        QTest::newRow("room to spare") << 300 << QVector<int>{200, 50, 50};
+        QTest::newRow("20 px short of 200") << 180 << QVector<int>{84, 50, 46};
+        QTest::newRow("less than the minimums") << 100 << QVector<int>{60, 50, 40};
+    }
+
+    void larguras()
+    {
+        QFETCH(int, disponivel);
+        QTEST(TabelaAvaliacao::larguras(disponivel, {100, 50, 50}, {60, 50, 40}), "larguras");
     }
 
     // Both criteria on the Avaliação tab: the Brazilian bands of the stored

@@ -15,6 +15,7 @@
 #include <QDebug>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QResizeEvent>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStandardItemModel>
@@ -37,11 +38,16 @@ const char estiloAbasAtivas[] =
     "QTabBar::tab:disabled {color: white; background: rgb(176, 176, 176);}"
     "QTabBar::tab {padding: 3px 6px;}";
 
-QStandardItem *centrado(const QVariant &valor)
+// What the tables sort by: the value itself, or for a date the moment
+// behind its text.
+constexpr int papelOrdem = Qt::UserRole + 1;
+
+QStandardItem *centrado(const QVariant &valor, const QVariant &ordem = QVariant())
 {
     auto *item = new QStandardItem;
     if (valor.isValid())
         item->setData(valor, Qt::DisplayRole);
+    item->setData(ordem.isValid() ? ordem : valor, papelOrdem);
     item->setTextAlignment(Qt::AlignCenter);
     return item;
 }
@@ -69,12 +75,9 @@ Medidas::Medidas(const QString &diretorio, const Servicos &s, QWidget *parent)
     fonteAbas.setPointSize(9);
     QTabBar *abas = ui->tabWidget_Resultados->tabBar();
     abas->setFont(fonteAbas);
-    // On a narrow screen every tab stays in sight, its title shortened
-    // (whole in its tooltip), rather than behind scroll arrows.
-    abas->setUsesScrollButtons(false);
-    abas->setElideMode(Qt::ElideRight);
-    for (int t = 0; t < abas->count(); ++t)
-        abas->setTabToolTip(t, abas->tabText(t));
+    // Titles are read whole; where the ten do not fit, the bar scrolls.
+    abas->setUsesScrollButtons(true);
+    abas->setElideMode(Qt::ElideNone);
     Graficos::posicionarLegenda(ui->customPlot_1);
     Graficos::permitirZoom(ui->customPlot_1);
     for (QWidget *w : {static_cast<QWidget *>(ui->label_NumComponentes), static_cast<QWidget *>(ui->lineEdit_NumComponentes),
@@ -137,6 +140,7 @@ QStandardItemModel *Medidas::novoModelo(QTableView *tabela, const QStringList &c
 {
     auto *modelo = new QStandardItemModel(0, cabecalhos.size(), tabela);
     modelo->setHorizontalHeaderLabels(cabecalhos);
+    modelo->setSortRole(papelOrdem);
     tabela->setStyleSheet(QStringLiteral(
         "QHeaderView::section:enabled { background-color: rgb(230, 0, 0);font-weight: bold;}"
         "QTableView::enabled{color:white;}"));
@@ -214,9 +218,12 @@ void Medidas::sincronizarDadosExposicao()
             listaExposicoes[n] = medidas.at(n);
         else
             listaExposicoes.append(medidas.at(n));
+        // Month names in the interface language; the files keep their own form.
         const QDateTime &data = linhas.at(n).data;
         modelo->appendRow({centrado(n + 1), centrado(linhas.at(n).nome),
-                           centrado(data.isValid() ? QVariant(data) : QVariant()), lixeira(iconeLixeira)});
+                           data.isValid() ? centrado(locale().toString(data, QStringLiteral("d MMM yyyy HH:mm:ss")), data)
+                                          : centrado(QVariant()),
+                           lixeira(iconeLixeira)});
     }
     estilizarTabela(ui->tableView_ExpResultante, 90, 3);
 }
@@ -260,7 +267,8 @@ void Medidas::sincronizarDadosComponentes()
         acessarArquivo.lerComponente(bases.at(c) + QStringLiteral(".head"));
         const QDate data = QDate::fromString(acessarArquivo.getData_comp(), QStringLiteral("dd/MM/yyyy"));
         modelo->appendRow({centrado(QString::number(c + 1)),
-                           centrado(data.isValid() ? QVariant(data) : QVariant()),
+                           data.isValid() ? centrado(locale().toString(data, QStringLiteral("d MMM yyyy")), data)
+                                          : centrado(QVariant()),
                            centrado(acessarArquivo.getDuracao_comp()), lixeira(iconeLixeira)});
     }
     estilizarTabela(ui->tableView_ComponenteExp, 130, 3);
@@ -588,7 +596,11 @@ void Medidas::setTabResultados()
 
 void Medidas::setTabAvaliacao()
 {
-    const AvaliacaoExposicao a = AvaliacaoExposicao::avaliar(pastaExposicao);
+    // Every component file of the measurement is read: beside the window.
+    AvaliacaoExposicao a;
+    const QString pasta = pastaExposicao;
+    TrabalhoAoLado::executar(this, tr("Avaliação"), tr("Avaliando a exposição..."),
+                             [&] { a = AvaliacaoExposicao::avaliar(pasta); });
     const TabelasAvaliacao::Tabela nr = TabelasAvaliacao::nr(a);
     const TabelasAvaliacao::Tabela ue = TabelasAvaliacao::ue(a);
     const auto mostrarTabela = [this](QTableView *tabela, QLabel *rotulo, const TabelasAvaliacao::Tabela &t) {
@@ -596,15 +608,18 @@ void Medidas::setTabAvaliacao()
         TabelaAvaliacao::preencher(novoModelo(tabela, {}), t);
         QHeaderView *h = tabela->horizontalHeader();
         h->setStyleSheet(QStringLiteral("color:white;background-color:  transparent;"));
-        h->setSectionResizeMode(QHeaderView::ResizeToContents);
-        h->setSectionResizeMode(t.colunaTexto >= 0 ? t.colunaTexto : 0, QHeaderView::Stretch);
+        h->setSectionResizeMode(QHeaderView::Fixed);
         tabela->verticalHeader()->hide();
         tabela->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-        // Only the recommended actions wrap; names keep one line (whole in
-        // their tooltips where a narrow screen shortens them).
-        tabela->setWordWrap(t.colunaTexto >= 0);
+        tabela->setWordWrap(true);
+        tabela->setTextElideMode(Qt::ElideNone);
+        // The whole tab scrolls; each table is as tall as its rows.
+        tabela->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        tabela->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         tabela->setEditTriggers(QAbstractItemView::NoEditTriggers);
         tabela->setSelectionMode(QAbstractItemView::NoSelection);
+        tabela->installEventFilter(this);
+        ajustarAltura(tabela);
     };
     mostrarTabela(ui->tableView_AvaliacaoNr, ui->label_AvaliacaoNr, nr);
     mostrarTabela(ui->tableView_Avaliacao, ui->label_AvaliacaoUe, ue);
@@ -612,6 +627,51 @@ void Medidas::setTabAvaliacao()
     if (!a.temMao && !a.temCorpo)
         notas << tr("Esta medida não tem resultados avaliados de corpo inteiro nem de mãos e braços.");
     ui->label_AvaliacaoNotas->setText(notas.join(QLatin1Char('\n')));
+    ui->label_AvaliacaoCriterios->setText(TabelasAvaliacao::diferencaDosCriterios());
+}
+
+void Medidas::ajustarAltura(QTableView *tabela)
+{
+    // Figures and headers keep their width; names, statuses and sentences
+    // wrap at their words where the width runs short, never shortened.
+    const QAbstractItemModel *m = tabela->model();
+    const QFontMetrics fm(tabela->font());
+    const int margem = 2 * tabela->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tabela) + 8;
+    QVector<int> preferidas;
+    QVector<int> minimas;
+    for (int c = 0; c < m->columnCount(); ++c) {
+        const int cabecalho = tabela->horizontalHeader()->sectionSizeHint(c);
+        int conteudo = 0;
+        int palavra = 0;
+        for (int r = 0; r < m->rowCount(); ++r) {
+            const QString texto = m->index(r, c).data().toString();
+            conteudo = std::max(conteudo, fm.horizontalAdvance(texto) + margem);
+            for (const QString &p : texto.split(QLatin1Char(' ')))
+                palavra = std::max(palavra, fm.horizontalAdvance(p) + margem);
+        }
+        preferidas << std::max(cabecalho, conteudo);
+        minimas << (m->headerData(c, Qt::Horizontal, TabelaAvaliacao::papelQuebravel).toBool()
+                        ? std::max(cabecalho, palavra)
+                        : preferidas.last());
+    }
+    const QVector<int> l = TabelaAvaliacao::larguras(tabela->viewport()->width(), preferidas, minimas);
+    for (int c = 0; c < l.size(); ++c)
+        tabela->setColumnWidth(c, l.at(c));
+    tabela->resizeRowsToContents();
+    tabela->setFixedHeight(tabela->horizontalHeader()->sizeHint().height() + tabela->verticalHeader()->length()
+                           + 2 * tabela->frameWidth());
+}
+
+bool Medidas::eventFilter(QObject *objeto, QEvent *evento)
+{
+    // Wrapped rows grow or shrink with the table's width.
+    if (evento->type() == QEvent::Resize
+        && (objeto == ui->tableView_AvaliacaoNr || objeto == ui->tableView_Avaliacao)) {
+        auto *tabela = static_cast<QTableView *>(objeto);
+        if (static_cast<QResizeEvent *>(evento)->oldSize().width() != tabela->width())
+            QMetaObject::invokeMethod(this, [this, tabela] { ajustarAltura(tabela); }, Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(objeto, evento);
 }
 
 void Medidas::mostrar(QLineEdit *edicao, const QString &valor)

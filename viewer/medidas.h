@@ -69,7 +69,12 @@ private slots:
     void on_pushButton_Editar_ExpParcial_toggled(bool checked);
     void on_pushButton_Editar_Identificacao_toggled(bool checked);
 
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+
 private:
+    // An assessment table as tall as its rows as they wrap at its width.
+    void ajustarAltura(QTableView *tabela);
     // A new model for a table, the old one released.
     QStandardItemModel *novoModelo(QTableView *tabela, const QStringList &cabecalhos);
     void estilizarTabela(QTableView *tabela, int larguraPrimeira, int colunaIcone);

@@ -27,12 +27,12 @@
         <translation>N° de repeticiones: &quot;%1&quot; no es válido; escriba un número entero igual o mayor que 0.</translation>
     </message>
     <message>
-        <source>Tempo Exposição Médio: &quot;%1&quot; não é válido; digite hh:mm:ss, com minutos e segundos de 00 a 59.</source>
-        <translation>Tiempo de Exposición Medio: &quot;%1&quot; no es válido; escriba hh:mm:ss, con minutos y segundos de 00 a 59.</translation>
-    </message>
-    <message>
         <source>Exposição Parcial: o nome não pode conter &quot;;&quot;.</source>
         <translation>Exposición Parcial: el nombre no puede contener &quot;;&quot;.</translation>
+    </message>
+    <message>
+        <source>Tempo Exposição Médio: &quot;%1&quot; não é válido; digite hh:mm:ss.</source>
+        <translation>Tiempo de Exposición Medio: &quot;%1&quot; no es válido; escriba hh:mm:ss.</translation>
     </message>
 </context>
 <context>
@@ -1012,6 +1012,34 @@ del ordenador</translation>
         <source>Gravando e recalculando a medida...</source>
         <translation>Guardando y recalculando la medición...</translation>
     </message>
+    <message>
+        <source>Trabalhador: %1; medida %2 de %3.</source>
+        <translation>Trabajador: %1; medición %2 del %3.</translation>
+    </message>
+    <message>
+        <source>não informado</source>
+        <translation>no informado</translation>
+    </message>
+    <message>
+        <source>Tarefa: %1 (%2).</source>
+        <translation>Tarea: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>mãos e braços</source>
+        <translation>mano-brazo</translation>
+    </message>
+    <message>
+        <source>corpo inteiro</source>
+        <translation>cuerpo entero</translation>
+    </message>
+    <message>
+        <source>Componente: %1, %2 s.</source>
+        <translation>Componente: %1, %2 s.</translation>
+    </message>
+    <message>
+        <source>Avaliando a exposição...</source>
+        <translation>Evaluando la exposición...</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1421,6 +1449,10 @@ del ordenador</translation>
     <message>
         <source>nunca</source>
         <translation>nunca</translation>
+    </message>
+    <message>
+        <source>Os dois critérios podem dar valores diferentes: os brasileiros são a resultante dos três eixos, como o instrumento a armazena; os europeus, o eixo dominante, com a média de energia dos componentes ponderada pela duração.</source>
+        <translation>Los dos criterios pueden dar valores diferentes: los brasileños son la resultante de los tres ejes, tal como el instrumento la almacena; los europeos, el eje dominante, con la media de energía de los componentes ponderada por la duración.</translation>
     </message>
 </context>
 <context>

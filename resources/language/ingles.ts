@@ -27,12 +27,12 @@
         <translation>Number of repetitions: &quot;%1&quot; is not valid; type a whole number, 0 or greater.</translation>
     </message>
     <message>
-        <source>Tempo Exposição Médio: &quot;%1&quot; não é válido; digite hh:mm:ss, com minutos e segundos de 00 a 59.</source>
-        <translation>Mean Exposure Time: &quot;%1&quot; is not valid; type hh:mm:ss, with minutes and seconds from 00 to 59.</translation>
-    </message>
-    <message>
         <source>Exposição Parcial: o nome não pode conter &quot;;&quot;.</source>
         <translation>Partial Exposure: the name cannot contain &quot;;&quot;.</translation>
+    </message>
+    <message>
+        <source>Tempo Exposição Médio: &quot;%1&quot; não é válido; digite hh:mm:ss.</source>
+        <translation>Mean Exposure Time: &quot;%1&quot; is not valid; type hh:mm:ss.</translation>
     </message>
 </context>
 <context>
@@ -1012,6 +1012,34 @@ of the computer</translation>
         <source>Gravando e recalculando a medida...</source>
         <translation>Saving and recalculating the measurement...</translation>
     </message>
+    <message>
+        <source>Trabalhador: %1; medida %2 de %3.</source>
+        <translation>Worker: %1; measurement %2 of %3.</translation>
+    </message>
+    <message>
+        <source>não informado</source>
+        <translation>not given</translation>
+    </message>
+    <message>
+        <source>Tarefa: %1 (%2).</source>
+        <translation>Task: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>mãos e braços</source>
+        <translation>hand-arm</translation>
+    </message>
+    <message>
+        <source>corpo inteiro</source>
+        <translation>whole body</translation>
+    </message>
+    <message>
+        <source>Componente: %1, %2 s.</source>
+        <translation>Component: %1, %2 s.</translation>
+    </message>
+    <message>
+        <source>Avaliando a exposição...</source>
+        <translation>Assessing the exposure...</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1421,6 +1449,10 @@ of the computer</translation>
     <message>
         <source>nunca</source>
         <translation>never</translation>
+    </message>
+    <message>
+        <source>Os dois critérios podem dar valores diferentes: os brasileiros são a resultante dos três eixos, como o instrumento a armazena; os europeus, o eixo dominante, com a média de energia dos componentes ponderada pela duração.</source>
+        <translation>The two criteria may give different figures: the Brazilian ones are the resultant of the three axes, as the instrument stores it; the European ones, the dominant axis, with the energy average of the components weighted by their durations.</translation>
     </message>
 </context>
 <context>

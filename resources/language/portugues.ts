@@ -27,12 +27,12 @@
         <translation>N° de repetições: &quot;%1&quot; não é válido; digite um número inteiro igual ou maior que 0.</translation>
     </message>
     <message>
-        <source>Tempo Exposição Médio: &quot;%1&quot; não é válido; digite hh:mm:ss, com minutos e segundos de 00 a 59.</source>
-        <translation>Tempo Exposição Médio: &quot;%1&quot; não é válido; digite hh:mm:ss, com minutos e segundos de 00 a 59.</translation>
-    </message>
-    <message>
         <source>Exposição Parcial: o nome não pode conter &quot;;&quot;.</source>
         <translation>Exposição Parcial: o nome não pode conter &quot;;&quot;.</translation>
+    </message>
+    <message>
+        <source>Tempo Exposição Médio: &quot;%1&quot; não é válido; digite hh:mm:ss.</source>
+        <translation>Tempo Exposição Médio: &quot;%1&quot; não é válido; digite hh:mm:ss.</translation>
     </message>
 </context>
 <context>
@@ -1012,6 +1012,34 @@ do computador</translation>
         <source>Gravando e recalculando a medida...</source>
         <translation>Gravando e recalculando a medida...</translation>
     </message>
+    <message>
+        <source>Trabalhador: %1; medida %2 de %3.</source>
+        <translation>Trabalhador: %1; medida %2 de %3.</translation>
+    </message>
+    <message>
+        <source>não informado</source>
+        <translation>não informado</translation>
+    </message>
+    <message>
+        <source>Tarefa: %1 (%2).</source>
+        <translation>Tarefa: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>mãos e braços</source>
+        <translation>mãos e braços</translation>
+    </message>
+    <message>
+        <source>corpo inteiro</source>
+        <translation>corpo inteiro</translation>
+    </message>
+    <message>
+        <source>Componente: %1, %2 s.</source>
+        <translation>Componente: %1, %2 s.</translation>
+    </message>
+    <message>
+        <source>Avaliando a exposição...</source>
+        <translation>Avaliando a exposição...</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1421,6 +1449,10 @@ do computador</translation>
     <message>
         <source>nunca</source>
         <translation>nunca</translation>
+    </message>
+    <message>
+        <source>Os dois critérios podem dar valores diferentes: os brasileiros são a resultante dos três eixos, como o instrumento a armazena; os europeus, o eixo dominante, com a média de energia dos componentes ponderada pela duração.</source>
+        <translation>Os dois critérios podem dar valores diferentes: os brasileiros são a resultante dos três eixos, como o instrumento a armazena; os europeus, o eixo dominante, com a média de energia dos componentes ponderada pela duração.</translation>
     </message>
 </context>
 <context>
