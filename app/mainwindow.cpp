@@ -513,6 +513,8 @@ void MainWindow::on_actionImportar_triggered()
             texto += QLatin1Char('\n') + r.copia.erro;
         break;
     }
+    // A copy of an instrument's measurement may now pair with it.
+    listarMedidas();
     servicos.perguntador->informar(nullptr, titulo, comLinks(texto, r.copia.links));
 }
 

@@ -524,7 +524,7 @@ double Composicao::tabelaDeAvaliacao(double y, const TabelasAvaliacao::Tabela &t
         for (int i = 0; i < mostradas.size() && i + 1 < colunas.size(); ++i) {
             const QString c = l.celulas.value(mostradas.at(i));
             if (mostradas.at(i) == l.colunaCor && !c.isEmpty() && prepararPagina())
-                destino->celulaColorida(QRectF(colunas.at(i) - 2, y - 9, largura(i) + 4, 12), l.cor, c);
+                destino->celulaColorida(QRectF(colunas.at(i) - 2, y - 9, largura(i) + 2, 12), l.cor, c);
             else
                 texto(colunas.at(i), y, FonteRelatorio::CelulaTabela, c, largura(i));
         }

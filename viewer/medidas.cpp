@@ -627,6 +627,7 @@ void Medidas::setTabAvaliacao()
     if (!a.temMao && !a.temCorpo)
         notas << tr("Esta medida não tem resultados avaliados de corpo inteiro nem de mãos e braços.");
     ui->label_AvaliacaoNotas->setText(notas.join(QLatin1Char('\n')));
+    ui->label_AvaliacaoNotas->setVisible(!notas.isEmpty());
     ui->label_AvaliacaoCriterios->setText(TabelasAvaliacao::diferencaDosCriterios());
 }
 
