@@ -1,5 +1,6 @@
 #include "app/inicio.h"
 
+#include "data/rastro.h"
 #include "app/arquivolingua.h"
 #include "app/mainwindow.h"
 #include "platform/guardasaida.h"
@@ -7,7 +8,6 @@
 #include "viewer/medidas.h"
 
 #include <QApplication>
-#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -47,7 +47,7 @@ void carregarIdioma(QTranslator *tradutor, const QString &diretorioAplicacao,
                     Perguntador &perguntador)
 {
     registrarRecursos();
-    qDebug() << QDir::currentPath() << "App path : " << diretorioAplicacao;
+    qCDebug(rastro) << QDir::currentPath() << "App path : " << diretorioAplicacao;
     QString catalogo;
     if (QFileInfo::exists(ArquivoLingua::caminho(diretorioAplicacao))) {
         if (ArquivoLingua::ler(diretorioAplicacao, &catalogo))

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "data/rastro.h"
 #include "platform/areadetrabalho.h"
 #include "platform/avisofinal.h"
 #include "app/config_perfil.h"
@@ -19,7 +20,6 @@
 #include "ui_mainwindow.h"
 
 #include <QApplication>
-#include <QDebug>
 #include <QDir>
 #include <QProgressDialog>
 #include <QStackedWidget>
@@ -118,7 +118,7 @@ bool MainWindow::verificaPenDrive()
 
 void MainWindow::set_Id_Equipamento()
 {
-    qDebug() << caminhoDados + QStringLiteral("/Crv_vib.cfg");
+    qCDebug(rastro) << caminhoDados + QStringLiteral("/Crv_vib.cfg");
     idEquipamento = Deteccao::lerIdentidade(caminhoDados);
     ui->label_IdEquipamento->setText(QStringLiteral("ID: ") + idEquipamento);
 }
@@ -146,7 +146,7 @@ void MainWindow::on_actionConfigurar_triggered()
     const QString longo = caminhoDados + QStringLiteral("/Crv_vib.cfg");
     const bool completo = QFileInfo(longo).isFile();
     // A new dialog each time; an earlier one still open stays as it is.
-    janelaConfig = new JanelaConfig(this, completo ? longo : caminhoDados + QStringLiteral("/KT9400.cfg"),
+    auto *janelaConfig = new JanelaConfig(this, completo ? longo : caminhoDados + QStringLiteral("/KT9400.cfg"),
                                     completo, *servicos.perguntador);
     janelaConfig->setAttribute(Qt::WA_DeleteOnClose);
     janelaConfig->show();
@@ -295,7 +295,7 @@ QString MainWindow::comLinks(const QString &texto, const QStringList &links)
 
 void MainWindow::baixarDado(QString nomePasta, QString diretorio, bool coverFileIfExist)
 {
-    qDebug() << nomePasta << diretorio;
+    qCDebug(rastro) << nomePasta << diretorio;
     // A download replaces the local copy whole, with exactly what the
     // instrument holds: there is nothing left to keep or to cover.
     Q_UNUSED(coverFileIfExist);
@@ -310,14 +310,9 @@ void MainWindow::baixarDado(QString nomePasta, QString diretorio, bool coverFile
         servicos.perguntador->informar(nullptr, tr("Baixar Dado"), texto);
 }
 
-bool MainWindow::copyDirectoryFiles(QString fromDir, QString toDir, bool coverFileIfExist)
-{
-    return Copia::copyDirectoryFiles(fromDir, toDir, coverFileIfExist);
-}
-
 void MainWindow::onTableClicked(const QModelIndex &index)
 {
-    qDebug() << index.data().toString();
+    qCDebug(rastro) << index.data().toString();
     // Taken before the check, which may rebuild the table.
     const int coluna = index.column();
     const QString pasta = linhasTabela.value(index.row());
@@ -476,7 +471,7 @@ void MainWindow::on_actionImportar_triggered()
         QDir::homePath());
     if (escolhida.isEmpty())
         return;
-    qDebug() << LayoutMedida::arquivoExposicao(escolhida);
+    qCDebug(rastro) << LayoutMedida::arquivoExposicao(escolhida);
     const QString titulo = tr("Importar Arquivo");
     if (!LayoutMedida::ehMedida(escolhida)) {
         servicos.perguntador->informar(nullptr, titulo,
@@ -522,7 +517,7 @@ void MainWindow::on_actionExportar_triggered()
 {
     const QString origem = servicos.perguntador->escolherPasta(
         this, QStringLiteral("Exportar Arquivos - Selecione a pasta para exportar"), pastas.raiz);
-    qDebug() << origem;
+    qCDebug(rastro) << origem;
     if (origem.isEmpty())
         return;
     const QString destino = servicos.perguntador->escolherPasta(

@@ -8,7 +8,6 @@
 
 #include <QIcon>
 #include <QMainWindow>
-#include <QPointer>
 #include <QStringList>
 
 #include <memory>
@@ -19,7 +18,6 @@ class MainWindow;
 class QModelIndex;
 class QStackedWidget;
 class QStandardItemModel;
-class JanelaConfig;
 class sobre;
 
 // Page 0 of the page stack: the instrument link and the evaluator profile.
@@ -39,17 +37,13 @@ public:
     void listarMedidas();
 
     QString getDiretorioQT() const { return pastas.raiz; }
-    QString getDiretorioPDF() const { return pastas.pdf; }
     QString getDiretorioPerfil() const { return pastas.perfil; }
-    QString getCaminhoDados() const { return caminhoDados; }
-    QString getCaminhoPenDrive() const { return estado.caminhoPenDrive; }
 
 signals:
     // "Baixar Tudo" has finished the measurement `feitas` of `total`.
     void medidaBaixada(int feitas, int total);
 
 public slots:
-    bool copyDirectoryFiles(QString fromDir, QString toDir, bool coverFileIfExist);
     void onTableClicked(const QModelIndex &index);
     bool verificaPenDrive();
     void set_Id_Equipamento();
@@ -91,7 +85,6 @@ private:
 
     std::unique_ptr<Ui::MainWindow> ui;
     std::unique_ptr<sobre> dialogoSobre;
-    QPointer<JanelaConfig> janelaConfig;
     Servicos servicos;
     QStackedWidget *pilha = nullptr;
     PastasLocais pastas;

@@ -1,7 +1,6 @@
 #include "cli/comandos.h"
 
 #include <QCoreApplication>
-#include <QLoggingCategory>
 #include <QTextStream>
 #include <QVector>
 #include <QTranslator>
@@ -18,9 +17,6 @@ static void registrarCatalogos()
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    // The evaluation's trace goes to the debug stream; QT_LOGGING_RULES=
-    // "default.debug=true" shows it.
-    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     QTextStream saida(stdout);
     QTextStream erros(stderr);
     QStringList args = QCoreApplication::arguments().mid(1);

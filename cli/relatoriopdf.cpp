@@ -8,7 +8,6 @@
 #include "report/relatorio.h"
 
 #include <QApplication>
-#include <QLoggingCategory>
 #include <QTextStream>
 #include <QTranslator>
 
@@ -18,7 +17,6 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     QTextStream saida(stdout);
     QTextStream erros(stderr);
     const QStringList args = QCoreApplication::arguments().mid(1);

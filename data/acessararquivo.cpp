@@ -3,7 +3,6 @@
 #include "data/arquivoregistro.h"
 #include "data/codificacao.h"
 
-#include <QDebug>
 
 #include <iterator>
 
@@ -83,8 +82,7 @@ bool AcessarArquivo::lerArquivo(const QString &arquivo, QByteArray *dados)
     return false;
 }
 
-void AcessarArquivo::lerRegistro(const QString &arquivo, const Tabela &tabela,
-                                 const std::function<void(const QString &)> &lida)
+void AcessarArquivo::lerRegistro(const QString &arquivo, const Tabela &tabela)
 {
     QByteArray dados;
     if (!lerArquivo(arquivo, &dados))
@@ -92,8 +90,8 @@ void AcessarArquivo::lerRegistro(const QString &arquivo, const Tabela &tabela,
     LeitorLinhas leitor(dados);
     while (!leitor.fim()) {
         const QStringList pedacos = ArquivoRegistro::pedacos(leitor.proxima());
-        if (!pedacos.isEmpty() && atribuir(pedacos, tabela) && lida)
-            lida(pedacos.first());
+        if (!pedacos.isEmpty())
+            atribuir(pedacos, tabela);
     }
 }
 
@@ -132,7 +130,6 @@ bool AcessarArquivo::substituir(const QString &arquivo, const QString &texto)
 
 void AcessarArquivo::lerExposicao(const QString &arquivo)
 {
-    caminho = arquivo;
     QByteArray dados;
     if (!lerArquivo(arquivo, &dados))
         return;
@@ -171,7 +168,6 @@ void AcessarArquivo::lerExposicao(const QString &arquivo)
 
 bool AcessarArquivo::salvarExposicao(const QString &arquivo)
 {
-    caminho = arquivo;
     return salvarRegistro(arquivo, tabelaExposicao());
 }
 
@@ -188,22 +184,16 @@ bool AcessarArquivo::salvarCabecalhoExposicao(const QString &nome, const QString
 
 void AcessarArquivo::lerExposicaoParcial(const QString &arquivo)
 {
-    caminho = arquivo;
-    lerRegistro(arquivo, tabelaParcial(), [&](const QString &chave) {
-        if (chave == QLatin1String("tempo_amostrado"))
-            qDebug() << arquivo << " and " << tempo_amostrado;
-    });
+    lerRegistro(arquivo, tabelaParcial());
 }
 
 bool AcessarArquivo::salvarExposicaoParcial(const QString &arquivo)
 {
-    caminho = arquivo;
     return salvarRegistro(arquivo, tabelaParcial());
 }
 
 void AcessarArquivo::lerComponente(const QString &arquivo)
 {
-    caminho = arquivo;
     lerRegistro(arquivo, tabelaComponente());
 }
 

@@ -8,7 +8,6 @@
 #include <QStringList>
 #include <QVector>
 
-#include <functional>
 
 // Reads and writes every record file of a measurement and the instrument's
 // configuration file. One object holds a text field per key of every file
@@ -87,7 +86,6 @@ public:
     QString textoExposicao() const;
     QString textoExposicaoParcial() const;
 
-    QString getCaminho() const { return caminho; }
     // "PATH: reason" of the first file this object found but could not read.
     QString erroLeitura() const { return falhaLeitura; }
     // The file and the reason of the last write that failed.
@@ -114,9 +112,8 @@ private:
     // Assigns the line's last piece to the first field whose key equals its
     // first piece; false when no key matches.
     bool atribuir(const QStringList &pedacos, const Tabela &tabela);
-    // The generic reading; `lida` hears the key of each line assigned.
-    void lerRegistro(const QString &arquivo, const Tabela &tabela,
-                     const std::function<void(const QString &)> &lida = {});
+    // The generic reading.
+    void lerRegistro(const QString &arquivo, const Tabela &tabela);
     bool salvarRegistro(const QString &arquivo, const Tabela &tabela);
     bool substituir(const QString &arquivo, const QString &texto);
 
@@ -125,7 +122,6 @@ private:
     void lembrarFalha(const QString &erro);
     QString texto(const Tabela &tabela) const;
 
-    QString caminho;
     QString ultimoErro;
     QString falhaLeitura;
 

@@ -1,12 +1,12 @@
 #include "device/download.h"
 
+#include "data/rastro.h"
 #include "data/acessararquivo.h"
 #include "data/layoutmedida.h"
 #include "data/arquivoregistro.h"
 #include "data/gravacaosegura.h"
 #include "device/copia.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -70,7 +70,7 @@ bool renomearNoInstrumento(const QString &pasta, const QString &novaPasta, QStri
         QByteArray outro;
         if (f != novaPasta + QStringLiteral(".id") && ArquivoRegistro::ler(caminho, &outro) && outro == proprio
             && !QFile::remove(caminho))
-            qDebug() << "stray exposure file not removed:" << caminho;
+            qCDebug(rastro) << "stray exposure file not removed:" << caminho;
     }
     return true;
 }
@@ -121,7 +121,7 @@ Relatorio baixar(const QString &pastaInstrumento, const QString &diretorioQT, co
     Relatorio r;
     const QString novaPasta = novoNome(pastaInstrumento);
     const QString carimbo = novaPasta.mid(2);
-    qDebug() << pastaInstrumento << novaPasta;
+    qCDebug(rastro) << pastaInstrumento << novaPasta;
     r.pastaInstrumento = pastaInstrumento;
     r.pastaLocal = diretorioQT + novaPasta; // what copiaLocal() names
 
@@ -162,7 +162,7 @@ Relatorio baixar(const QString &pastaInstrumento, const QString &diretorioQT, co
         r.resultado = Resultado::LocalEhLink;
         break;
     case Copia::Resultado::Falhou:
-        qDebug() << "ERRO: não foi possivel copiar os dados";
+        qCDebug(rastro) << "ERRO: não foi possivel copiar os dados";
         r.resultado = Resultado::FalhaCopia;
         break;
     case Copia::Resultado::NaoPreparada:

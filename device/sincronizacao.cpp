@@ -1,10 +1,10 @@
 #include "device/sincronizacao.h"
 
+#include "data/rastro.h"
 #include "data/acessararquivo.h"
 #include "data/layoutmedida.h"
 
 #include <QDateTime>
-#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -28,7 +28,7 @@ Comparacao compararDiretorios(const QString &caminhoDados, const QString &direto
 {
     const QFileInfoList instrumento = subpastas(caminhoDados, QDir::Name | QDir::IgnoreCase);
     const QFileInfoList locais = subpastas(diretorioQT, QDir::Name | QDir::IgnoreCase);
-    qDebug() << locais.size();
+    qCDebug(rastro) << locais.size();
     // Names are unique within a folder, so each instrument folder has at
     // most one local folder of its name.
     QHash<QString, QString> localPorNome;
@@ -82,7 +82,7 @@ QVector<LinhaMedida> linhas(const QString &caminhoDados, const QStringList &dado
     for (const auto &[f, momento] : LayoutMedida::maisNovasPrimeiro(subpastas(caminhoDados, QDir::Name))) {
         const QString exposicao = LayoutMedida::arquivoExposicao(f.filePath());
         const QString hora = momento.toString(QStringLiteral(" HH:mm:ss"));
-        qDebug() << exposicao << f.lastModified().toString(QStringLiteral("yy-MM-dd  HH:mm:ss"));
+        qCDebug(rastro) << exposicao << f.lastModified().toString(QStringLiteral("yy-MM-dd  HH:mm:ss"));
         if (!QFileInfo::exists(exposicao))
             continue;
         AcessarArquivo a;

@@ -1,9 +1,9 @@
 #include "device/transferencia.h"
 
+#include "data/rastro.h"
 #include "data/layoutmedida.h"
 #include "data/gravacaosegura.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 
@@ -45,7 +45,7 @@ Copia::Resultado exportar(const QString &origem, const QString &destino, Copia::
     Copia::Relato local;
     Copia::Relato &r = relato ? *relato : local;
     const QString alvo = destinoCopia(origem, destino);
-    qDebug() << alvo;
+    qCDebug(rastro) << alvo;
     const QFileInfo de(origem);
     const QFileInfo para(destino);
     if (!para.isDir()) {
@@ -78,7 +78,7 @@ Apagamento apagarArquivosSoltos(const QString &caminhoDados)
     for (const QFileInfo &f : arquivos) {
         if (f.isSymLink()) // not a recording; and what it points to is not ours
             continue;
-        qDebug() << "Arquivo deletado: " << f.fileName();
+        qCDebug(rastro) << "Arquivo deletado: " << f.fileName();
         if (QFile::remove(f.filePath()))
             ++r.apagados;
         else

@@ -1,12 +1,12 @@
 #include "evaluation/calculoexposicao.h"
 
+#include "data/rastro.h"
 #include "data/arquivoregistro.h"
 #include "data/gravacaosegura.h"
 #include "data/layoutmedida.h"
 #include "data/travamedida.h"
 
 #include <QDateTime>
-#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 
@@ -42,7 +42,7 @@ CalculoExposicao::CalculoExposicao(AcessarArquivo &exposicao, const QStringList 
         }
         if (!QFileInfo::exists(arquivoParcial) && !QFileInfo(arquivoParcial).isSymLink())
             continue;
-        qDebug() << "Pasta: " << p << "----   &   ----" << " Arquivo: " << arquivoParcial;
+        qCDebug(rastro) << "Pasta: " << p << "----   &   ----" << " Arquivo: " << arquivoParcial;
 
         // Each file starts from the unset fields: a key one file lacks must
         // not take another file's value.
@@ -54,7 +54,7 @@ CalculoExposicao::CalculoExposicao(AcessarArquivo &exposicao, const QStringList 
             // Without its values the component would count as 0 and pull
             // its task's mean down.
             if (!LayoutMedida::componenteCompleto(base)) {
-                qDebug() << "Componente sem .dat ou .res, ignorado:" << base;
+                qCDebug(rastro) << "Componente sem .dat ou .res, ignorado:" << base;
                 ignorados << base;
                 continue;
             }
@@ -67,14 +67,14 @@ CalculoExposicao::CalculoExposicao(AcessarArquivo &exposicao, const QStringList 
         erroLeitura = erro.isEmpty() ? acessarArquivo.erroLeitura() : erro;
         if (!erroLeitura.isEmpty())
             return;
-        qDebug() << " -------------------------------- EXPOSIÇÃO PARCIAL "
+        qCDebug(rastro) << " -------------------------------- EXPOSIÇÃO PARCIAL "
                     "-------------------------------- ";
-        qDebug() << arquivoParcial;
+        qCDebug(rastro) << arquivoParcial;
         avaliarParcial();
         contagem();
         gravacoes.append({arquivoParcial, acessarArquivo.textoExposicaoParcial()});
     }
-    qDebug() << " -------------------------------- EXPOSIÇÃO  "
+    qCDebug(rastro) << " -------------------------------- EXPOSIÇÃO  "
                 "-------------------------------- ";
     avaliarExposicao();
 }
@@ -189,8 +189,8 @@ void CalculoExposicao::acumularComponente()
 void CalculoExposicao::avaliarParcial()
 {
     AREP();
-    qDebug() << acessarArquivo.getJornada_de_trabalho();
-    qDebug() << acessarArquivo.getTempo_exp();
+    qCDebug(rastro) << acessarArquivo.getJornada_de_trabalho();
+    qCDebug(rastro) << acessarArquivo.getTempo_exp();
     jornada = segundosDeTexto(acessarArquivo.getJornada_de_trabalho(), 2);
     tempoExp = segundosDeTexto(acessarArquivo.getTempo_exp(), 3);
     bool ok = false;
@@ -205,7 +205,7 @@ void CalculoExposicao::avaliarParcial()
     VDVji();
     std::fill(std::begin(somaVdv4), std::end(somaVdv4), 0.0);
     tempoExpTotal = segundosDeTexto(acessarArquivo.getTempo_exp_total(), 3);
-    qDebug() << "acessarArquivo->getTempo_amostrado()" << acessarArquivo.getTempo_amostrado();
+    qCDebug(rastro) << "acessarArquivo->getTempo_amostrado()" << acessarArquivo.getTempo_amostrado();
     tempoAmostrado = segundosDeTexto(acessarArquivo.getTempo_amostrado(), 3);
     VDVexpji();
     acessarArquivo.setFC_x_parcial(textoFatorDeCrista(fcParcial[0]));
@@ -218,7 +218,7 @@ void CalculoExposicao::avaliarParcial()
 void CalculoExposicao::AREP()
 {
     arep = numComponentes == 0 ? 0 : somaAmr * (1 / numComponentes);
-    qDebug() << " AREP: " << arep;
+    qCDebug(rastro) << " AREP: " << arep;
     acessarArquivo.setArep(textoResultado(arep));
 }
 
@@ -226,7 +226,7 @@ void CalculoExposicao::VDVji()
 {
     for (int e = 0; e < 3; ++e)
         vdvji[e] = std::pow(somaVdv4[e], 0.25);
-    qDebug() << "VDVji (x,y,z): " << vdvji[0] << "-" << vdvji[1] << "-" << vdvji[2];
+    qCDebug(rastro) << "VDVji (x,y,z): " << vdvji[0] << "-" << vdvji[1] << "-" << vdvji[2];
     acessarArquivo.setVdvix(textoResultado(vdvji[0]));
     acessarArquivo.setVdviy(textoResultado(vdvji[1]));
     acessarArquivo.setVdviz(textoResultado(vdvji[2]));
@@ -242,7 +242,7 @@ void CalculoExposicao::VDVexpji()
         vdvexpji[1] = 1.4 * vdvji[1] * r;
         vdvexpji[2] = vdvji[2] * r;
     }
-    qDebug() << "VDV expji (x,y,z): " << vdvexpji[0] << vdvexpji[1] << vdvexpji[2];
+    qCDebug(rastro) << "VDV expji (x,y,z): " << vdvexpji[0] << vdvexpji[1] << vdvexpji[2];
     for (int e = 0; e < 3; ++e)
         somaVdvexp4[e] += std::pow(vdvexpji[e], 4);
     acessarArquivo.setVdvexpx_parcial(textoResultado(vdvexpji[0]));
@@ -279,7 +279,7 @@ void CalculoExposicao::ARE()
     // the daily value has no meaning: it is written as 0, and the 8-hour
     // value below is taken from the energy alone.
     are = jornada > 0 ? std::sqrt(somaEnergia * (1 / jornada)) : 0;
-    qDebug() << " ARE: " << are;
+    qCDebug(rastro) << " ARE: " << are;
     const QString texto = textoResultado(are);
     if (ehCorpo())
         acessarArquivo.setAre_corpo(texto);
@@ -291,7 +291,7 @@ void CalculoExposicao::AREN()
 {
     const double aren = jornada > 0 ? are * std::sqrt(jornada / jornadaReferencia)
                                     : std::sqrt(somaEnergia / jornadaReferencia);
-    qDebug() << " AREN: " << aren;
+    qCDebug(rastro) << " AREN: " << aren;
     const QString texto = textoResultado(aren);
     if (ehCorpo())
         acessarArquivo.setAren_corpo(texto);
@@ -303,7 +303,7 @@ void CalculoExposicao::VDVexpj()
 {
     for (int e = 0; e < 3; ++e)
         vdvexpj[e] = std::pow(somaVdvexp4[e], 0.25);
-    qDebug() << "VDV expj (x,y,z): " << vdvexpj[0] << vdvexpj[1] << vdvexpj[2];
+    qCDebug(rastro) << "VDV expj (x,y,z): " << vdvexpj[0] << vdvexpj[1] << vdvexpj[2];
     acessarArquivo.setVdvexpx(textoResultado(vdvexpj[0]));
     acessarArquivo.setVdvexpy(textoResultado(vdvexpj[1]));
     acessarArquivo.setVdvexpz(textoResultado(vdvexpj[2]));
@@ -313,6 +313,6 @@ void CalculoExposicao::VDVR()
 {
     vdvr = std::pow(std::pow(vdvexpj[0], 4) + std::pow(vdvexpj[1], 4) + std::pow(vdvexpj[2], 4),
                     0.25);
-    qDebug() << "VDVR: " << vdvr;
+    qCDebug(rastro) << "VDVR: " << vdvr;
     acessarArquivo.setVdvr(textoResultado(vdvr));
 }

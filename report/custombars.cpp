@@ -1,5 +1,7 @@
 #include "report/custombars.h"
 
+#include "data/rastro.h"
+
 #include <QApplication>
 
 CustomBars::CustomBars(QCPAxis *keyAxis, QCPAxis *valueAxis)
@@ -32,7 +34,7 @@ QRectF CustomBars::retanguloDoRotulo(const QRectF &barra, const QRectF &texto) c
 void CustomBars::draw(QCPPainter *painter)
 {
     if (!mKeyAxis || !mValueAxis) {
-        qDebug() << Q_FUNC_INFO << "invalid key or value axis";
+        qCDebug(rastro) << Q_FUNC_INFO << "invalid key or value axis";
         return;
     }
     if (mDataContainer->isEmpty())

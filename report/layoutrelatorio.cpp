@@ -1,10 +1,10 @@
 #include "report/layoutrelatorio.h"
 
+#include "data/rastro.h"
 #include "data/acessararquivo.h"
 #include "data/layoutmedida.h"
 #include "evaluation/tabelasavaliacao.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QObject>
 
@@ -140,7 +140,7 @@ bool Composicao::compor()
 
     QStringList pastasCorpo, pastasMao;
     for (const QString &p : LayoutMedida::subpastas(pasta)) {
-        qDebug() << p;
+        qCDebug(rastro) << p;
         for (const auto &[sensor, lista] : {std::pair{"/corpo", &pastasCorpo}, std::pair{"/mao", &pastasMao}}) {
             const QString s = p + QLatin1String(sensor);
             if (QDir(s).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System).size() > 1)

@@ -1,5 +1,6 @@
 #include "report/relatorio.h"
 
+#include "data/rastro.h"
 #include "platform/areadetrabalho.h"
 #include "platform/perguntador.h"
 #include "platform/trabalhoaolado.h"
@@ -14,7 +15,6 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -206,7 +206,7 @@ private:
 
 Relatorio::Relatorio()
 {
-    qDebug() << "Gerando Relatorio";
+    qCDebug(rastro) << "Gerando Relatorio";
 }
 
 QPixmap Relatorio::graficoLinhas(const AcessarArquivo &componente)

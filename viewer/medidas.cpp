@@ -12,7 +12,6 @@
 
 #include "ui_medidas.h"
 
-#include <QDebug>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QResizeEvent>
@@ -238,7 +237,6 @@ void Medidas::sincronizarDadosExposicaoParcial()
         ? QVector<LayoutMedida::LinhaParcial>()
         : LayoutMedida::parciaisDaExposicao(pastaExposicao);
     for (int t = 0; t < linhas.size(); ++t) {
-        qDebug() << linhas.at(t).pastaCorpo;
         listaExposicoesParciais.append(linhas.at(t).pastaCorpo);
         acessarArquivo.limparExposicaoParcial();
         acessarArquivo.lerExposicaoParcial(linhas.at(t).arquivoParcial);
@@ -336,7 +334,6 @@ void Medidas::esquecerExposicao()
 {
     pastaExposicao.clear();
     arquivoExposicao.clear();
-    indiceExposicao = -1;
     esquecerParcial();
     ui->tabWidget_Resultados->setEnabled(false);
     ui->tabWidget_Resultados->setCurrentIndex(0);
@@ -348,7 +345,6 @@ void Medidas::esquecerExposicao()
 void Medidas::esquecerParcial()
 {
     pastaExposicaoParcial.clear();
-    indiceExposicaoParcial = -1;
     esquecerComponente();
     // Away from the tab first: a disabled current tab hands over to any other.
     if (ui->tabWidget_Resultados->currentIndex() == 3)
@@ -432,7 +428,6 @@ void Medidas::onTableClicked_Exposicao(const QModelIndex &index)
         marcarMostrados();
         return;
     }
-    indiceExposicao = index.sibling(index.row(), 0).data().toInt() - 1;
     pastaExposicao = pasta;
     arquivoExposicao = LayoutMedida::arquivoExposicao(pastaExposicao);
     ui->tabWidget_Resultados->setStyleSheet(QString::fromLatin1(estiloAbasAtivas));
@@ -476,10 +471,8 @@ void Medidas::onTableClicked_ExposicaoParcial(const QModelIndex &index)
         marcarMostrados();
         return;
     }
-    indiceExposicaoParcial = index.sibling(index.row(), 0).data().toInt();
     pastaExposicaoParcial = pasta;
     sensorExposicaoParcial = index.sibling(index.row(), 1).data().toString();
-    qDebug() << index.row() << indiceExposicaoParcial;
     esquecerComponente();
     ui->tabWidget_Resultados->setTabEnabled(3, true);
     acessarArquivo.limparExposicaoParcial();

@@ -122,8 +122,6 @@ private:
     QString pastaExposicaoParcial;
     QStringList listaComponentes;
     QString baseComponente;
-    int indiceExposicaoParcial = -1;
-    int indiceExposicao = -1;
     QString sensorExposicaoParcial = QStringLiteral(" ");
     QHash<const QTableView *, QString> marcados; // what each table highlights
     QHash<const QLineEdit *, int> limites;       // the form's length limits
