@@ -14,17 +14,12 @@
 #include <cfloat>
 #include <cmath>
 
-namespace {
-
-const double jornadaReferencia = 28800; // 8 h, in seconds
-
-} // namespace
-
 CalculoExposicao::CalculoExposicao(AcessarArquivo &exposicao, const QStringList &pastas,
                                    const QString &tipoAvaliado)
     : acessarArquivo(exposicao)
     , tipo(tipoAvaliado)
 {
+    QVector<FormulasExposicao::Parcial> parciais;
     for (const QString &p : pastas) {
         const QStringList pedacos = p.split(QLatin1Char('/'), Qt::SkipEmptyParts);
         // Files reached through a link lie outside the measurement.
@@ -48,7 +43,7 @@ CalculoExposicao::CalculoExposicao(AcessarArquivo &exposicao, const QStringList 
         // not take another file's value.
         acessarArquivo.limparExposicaoParcial();
         acessarArquivo.lerExposicaoParcial(arquivoParcial);
-        std::fill(std::begin(fcParcial), std::end(fcParcial), 0.0);
+        QVector<FormulasExposicao::Componente> componentes;
         const QStringList bases = LayoutMedida::componentesMaisNovosPrimeiro(p, &erro);
         for (const QString &base : bases) {
             // Without its values the component would count as 0 and pull
@@ -60,7 +55,7 @@ CalculoExposicao::CalculoExposicao(AcessarArquivo &exposicao, const QStringList 
             }
             ++numArquivosComponente;
             acessarArquivo.lerValoresComponente(base);
-            acumularComponente();
+            componentes << componenteLido();
         }
         // A file that is there but could not be read is no absence: the
         // figures would be wrong, so the run stops.
@@ -68,15 +63,93 @@ CalculoExposicao::CalculoExposicao(AcessarArquivo &exposicao, const QStringList 
         if (!erroLeitura.isEmpty())
             return;
         qCDebug(rastro) << " -------------------------------- EXPOSIÇÃO PARCIAL "
-                    "-------------------------------- ";
+                           "-------------------------------- ";
         qCDebug(rastro) << arquivoParcial;
-        avaliarParcial();
-        contagem();
+        qCDebug(rastro) << acessarArquivo.getJornada_de_trabalho();
+        qCDebug(rastro) << acessarArquivo.getTempo_exp();
+        parciais << FormulasExposicao::parcial(componentes, temposLidos(), ehCorpo());
+        gravarParcial(parciais.last());
+        // The count of component files evaluated so far in the run.
+        const QString n = QString::number(numArquivosComponente, 10);
+        if (ehCorpo())
+            acessarArquivo.setEnable_corpo(n);
+        else
+            acessarArquivo.setEnable_mao(n);
         gravacoes.append({arquivoParcial, acessarArquivo.textoExposicaoParcial()});
     }
     qCDebug(rastro) << " -------------------------------- EXPOSIÇÃO  "
-                "-------------------------------- ";
-    avaliarExposicao();
+                       "-------------------------------- ";
+    // The working day as the last task converted it: none without tasks.
+    const double jornada = parciais.isEmpty() ? 0 : segundosDeTexto(acessarArquivo.getJornada_de_trabalho(), 2);
+    gravarExposicao(FormulasExposicao::exposicao(parciais, jornada, ehCorpo()));
+}
+
+FormulasExposicao::Componente CalculoExposicao::componenteLido() const
+{
+    FormulasExposicao::Componente c;
+    c.amr = numero(acessarArquivo.getAmr());
+    const QString vdv[3] = {acessarArquivo.getVdvx(), acessarArquivo.getVdvy(), acessarArquivo.getVdvz()};
+    const QString fc[3] = {acessarArquivo.getFC_x(), acessarArquivo.getFC_y(), acessarArquivo.getFC_z()};
+    for (int e = 0; e < 3; ++e) {
+        c.vdv[e] = numero(vdv[e]);
+        c.fc[e] = numero(fc[e]);
+    }
+    return c;
+}
+
+FormulasExposicao::Tempos CalculoExposicao::temposLidos() const
+{
+    FormulasExposicao::Tempos t;
+    t.tempoExp = segundosDeTexto(acessarArquivo.getTempo_exp(), 3);
+    bool ok = false;
+    t.repeticoes = acessarArquivo.getNum_repeticao().toInt(&ok, 10);
+    if (!ok)
+        t.repeticoes = 0;
+    t.tempoTotal = segundosDeTexto(acessarArquivo.getTempo_exp_total(), 3);
+    t.tempoAmostrado = segundosDeTexto(acessarArquivo.getTempo_amostrado(), 3);
+    return t;
+}
+
+void CalculoExposicao::gravarParcial(const FormulasExposicao::Parcial &p)
+{
+    qCDebug(rastro) << " AREP: " << p.arep;
+    acessarArquivo.setArep(textoResultado(p.arep));
+    if (!ehCorpo())
+        return;
+    qCDebug(rastro) << "VDVji (x,y,z): " << p.vdvi[0] << "-" << p.vdvi[1] << "-" << p.vdvi[2];
+    acessarArquivo.setVdvix(textoResultado(p.vdvi[0]));
+    acessarArquivo.setVdviy(textoResultado(p.vdvi[1]));
+    acessarArquivo.setVdviz(textoResultado(p.vdvi[2]));
+    qCDebug(rastro) << "VDV expji (x,y,z): " << p.vdvexp[0] << p.vdvexp[1] << p.vdvexp[2];
+    acessarArquivo.setVdvexpx_parcial(textoResultado(p.vdvexp[0]));
+    acessarArquivo.setVdvexpy_parcial(textoResultado(p.vdvexp[1]));
+    acessarArquivo.setVdvexpz_parcial(textoResultado(p.vdvexp[2]));
+    acessarArquivo.setFC_x_parcial(textoFatorDeCrista(p.fc[0]));
+    acessarArquivo.setFC_y_parcial(textoFatorDeCrista(p.fc[1]));
+    acessarArquivo.setFC_z_parcial(textoFatorDeCrista(p.fc[2]));
+}
+
+void CalculoExposicao::gravarExposicao(const FormulasExposicao::Exposicao &x)
+{
+    qCDebug(rastro) << " ARE: " << x.are;
+    qCDebug(rastro) << " AREN: " << x.aren;
+    if (ehCorpo()) {
+        acessarArquivo.setAre_corpo(textoResultado(x.are));
+        acessarArquivo.setAren_corpo(textoResultado(x.aren));
+    } else {
+        acessarArquivo.setAre_mao(textoResultado(x.are));
+        acessarArquivo.setAren_mao(textoResultado(x.aren));
+        return;
+    }
+    qCDebug(rastro) << "VDV expj (x,y,z): " << x.vdvexp[0] << x.vdvexp[1] << x.vdvexp[2];
+    qCDebug(rastro) << "VDVR: " << x.vdvr;
+    acessarArquivo.setVdvexpx(textoResultado(x.vdvexp[0]));
+    acessarArquivo.setVdvexpy(textoResultado(x.vdvexp[1]));
+    acessarArquivo.setVdvexpz(textoResultado(x.vdvexp[2]));
+    acessarArquivo.setVdvr(textoResultado(x.vdvr));
+    acessarArquivo.setFC_x_resultante(textoFatorDeCrista(x.fc[0]));
+    acessarArquivo.setFC_y_resultante(textoFatorDeCrista(x.fc[1]));
+    acessarArquivo.setFC_z_resultante(textoFatorDeCrista(x.fc[2]));
 }
 
 CalculoExposicao::Resultado CalculoExposicao::avaliarPastas(const QString &arquivoExposicao,
@@ -164,155 +237,4 @@ QString CalculoExposicao::textoResultado(double v)
 QString CalculoExposicao::textoFatorDeCrista(double v)
 {
     return QString::number(std::isfinite(v) ? v : 0.0, 'f', 3);
-}
-
-void CalculoExposicao::acumularComponente()
-{
-    // An rms value or a dose below 0 is a damaged recording, not an
-    // exposure: it counts as 0, as a negative repetition count does.
-    const auto valor = [](const QString &texto) { return std::max(0.0, numero(texto)); };
-    somaAmr += valor(acessarArquivo.getAmr());
-    numComponentes += 1.0;
-    if (!ehCorpo())
-        return;
-    const double vdv[3] = {valor(acessarArquivo.getVdvx()), valor(acessarArquivo.getVdvy()),
-                           valor(acessarArquivo.getVdvz())};
-    const double fc[3] = {numero(acessarArquivo.getFC_x()), numero(acessarArquivo.getFC_y()),
-                          numero(acessarArquivo.getFC_z())};
-    for (int e = 0; e < 3; ++e) {
-        somaVdv4[e] += std::pow(vdv[e], 4);
-        if (fc[e] > fcParcial[e])
-            fcParcial[e] = fc[e];
-    }
-}
-
-void CalculoExposicao::avaliarParcial()
-{
-    AREP();
-    qCDebug(rastro) << acessarArquivo.getJornada_de_trabalho();
-    qCDebug(rastro) << acessarArquivo.getTempo_exp();
-    jornada = segundosDeTexto(acessarArquivo.getJornada_de_trabalho(), 2);
-    tempoExp = segundosDeTexto(acessarArquivo.getTempo_exp(), 3);
-    bool ok = false;
-    numRepeticao = acessarArquivo.getNum_repeticao().toInt(&ok, 10);
-    if (!ok || numRepeticao < 0)
-        numRepeticao = 0;
-    somaEnergia += arep * arep * numRepeticao * tempoExp;
-    somaAmr = 0;
-    numComponentes = 0;
-    if (!ehCorpo())
-        return;
-    VDVji();
-    std::fill(std::begin(somaVdv4), std::end(somaVdv4), 0.0);
-    tempoExpTotal = segundosDeTexto(acessarArquivo.getTempo_exp_total(), 3);
-    qCDebug(rastro) << "acessarArquivo->getTempo_amostrado()" << acessarArquivo.getTempo_amostrado();
-    tempoAmostrado = segundosDeTexto(acessarArquivo.getTempo_amostrado(), 3);
-    VDVexpji();
-    acessarArquivo.setFC_x_parcial(textoFatorDeCrista(fcParcial[0]));
-    acessarArquivo.setFC_y_parcial(textoFatorDeCrista(fcParcial[1]));
-    acessarArquivo.setFC_z_parcial(textoFatorDeCrista(fcParcial[2]));
-    for (int e = 0; e < 3; ++e)
-        fcResultante[e] = std::max(fcResultante[e], fcParcial[e]);
-}
-
-void CalculoExposicao::AREP()
-{
-    arep = numComponentes == 0 ? 0 : somaAmr * (1 / numComponentes);
-    qCDebug(rastro) << " AREP: " << arep;
-    acessarArquivo.setArep(textoResultado(arep));
-}
-
-void CalculoExposicao::VDVji()
-{
-    for (int e = 0; e < 3; ++e)
-        vdvji[e] = std::pow(somaVdv4[e], 0.25);
-    qCDebug(rastro) << "VDVji (x,y,z): " << vdvji[0] << "-" << vdvji[1] << "-" << vdvji[2];
-    acessarArquivo.setVdvix(textoResultado(vdvji[0]));
-    acessarArquivo.setVdviy(textoResultado(vdvji[1]));
-    acessarArquivo.setVdviz(textoResultado(vdvji[2]));
-}
-
-void CalculoExposicao::VDVexpji()
-{
-    if (tempoAmostrado == 0) {
-        std::fill(std::begin(vdvexpji), std::end(vdvexpji), 0.0);
-    } else {
-        const double r = std::pow(tempoExpTotal / tempoAmostrado, 0.25);
-        vdvexpji[0] = 1.4 * vdvji[0] * r;
-        vdvexpji[1] = 1.4 * vdvji[1] * r;
-        vdvexpji[2] = vdvji[2] * r;
-    }
-    qCDebug(rastro) << "VDV expji (x,y,z): " << vdvexpji[0] << vdvexpji[1] << vdvexpji[2];
-    for (int e = 0; e < 3; ++e)
-        somaVdvexp4[e] += std::pow(vdvexpji[e], 4);
-    acessarArquivo.setVdvexpx_parcial(textoResultado(vdvexpji[0]));
-    acessarArquivo.setVdvexpy_parcial(textoResultado(vdvexpji[1]));
-    acessarArquivo.setVdvexpz_parcial(textoResultado(vdvexpji[2]));
-}
-
-void CalculoExposicao::contagem()
-{
-    const QString n = QString::number(numArquivosComponente, 10);
-    if (ehCorpo())
-        acessarArquivo.setEnable_corpo(n);
-    else
-        acessarArquivo.setEnable_mao(n);
-}
-
-void CalculoExposicao::avaliarExposicao()
-{
-    ARE();
-    AREN();
-    if (!ehCorpo())
-        return;
-    VDVexpj();
-    VDVR();
-    std::fill(std::begin(somaVdvexp4), std::end(somaVdvexp4), 0.0);
-    acessarArquivo.setFC_x_resultante(textoFatorDeCrista(fcResultante[0]));
-    acessarArquivo.setFC_y_resultante(textoFatorDeCrista(fcResultante[1]));
-    acessarArquivo.setFC_z_resultante(textoFatorDeCrista(fcResultante[2]));
-}
-
-void CalculoExposicao::ARE()
-{
-    // Without a working day (no partial exposure evaluated, or "00:00")
-    // the daily value has no meaning: it is written as 0, and the 8-hour
-    // value below is taken from the energy alone.
-    are = jornada > 0 ? std::sqrt(somaEnergia * (1 / jornada)) : 0;
-    qCDebug(rastro) << " ARE: " << are;
-    const QString texto = textoResultado(are);
-    if (ehCorpo())
-        acessarArquivo.setAre_corpo(texto);
-    else
-        acessarArquivo.setAre_mao(texto);
-}
-
-void CalculoExposicao::AREN()
-{
-    const double aren = jornada > 0 ? are * std::sqrt(jornada / jornadaReferencia)
-                                    : std::sqrt(somaEnergia / jornadaReferencia);
-    qCDebug(rastro) << " AREN: " << aren;
-    const QString texto = textoResultado(aren);
-    if (ehCorpo())
-        acessarArquivo.setAren_corpo(texto);
-    else
-        acessarArquivo.setAren_mao(texto);
-}
-
-void CalculoExposicao::VDVexpj()
-{
-    for (int e = 0; e < 3; ++e)
-        vdvexpj[e] = std::pow(somaVdvexp4[e], 0.25);
-    qCDebug(rastro) << "VDV expj (x,y,z): " << vdvexpj[0] << vdvexpj[1] << vdvexpj[2];
-    acessarArquivo.setVdvexpx(textoResultado(vdvexpj[0]));
-    acessarArquivo.setVdvexpy(textoResultado(vdvexpj[1]));
-    acessarArquivo.setVdvexpz(textoResultado(vdvexpj[2]));
-}
-
-void CalculoExposicao::VDVR()
-{
-    vdvr = std::pow(std::pow(vdvexpj[0], 4) + std::pow(vdvexpj[1], 4) + std::pow(vdvexpj[2], 4),
-                    0.25);
-    qCDebug(rastro) << "VDVR: " << vdvr;
-    acessarArquivo.setVdvr(textoResultado(vdvr));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/acessararquivo.h"
+#include "evaluation/formulasexposicao.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,8 +12,8 @@
 
 // One evaluation run of one body part ("corpo" or "mao") of one
 // measurement: reads its partial-exposure, component, data and result
-// files and works out every partial exposure's results and the exposure's
-// results, into the exposure fields it is given. Constructing the object
+// files and works out, with FormulasExposicao, every partial exposure's
+// results and the exposure's results, into the exposure fields it is given. Constructing the object
 // runs the evaluation; nothing is written until both runs are done (see
 // `avaliarPastas`).
 class CalculoExposicao
@@ -55,39 +56,15 @@ public:
     static QString textoFatorDeCrista(double v);
 
 private:
-    void acumularComponente();
-    void avaliarParcial();
-    void AREP();
-    void VDVji();
-    void VDVexpji();
-    void contagem();
-    void avaliarExposicao();
-    void ARE();
-    void AREN();
-    void VDVexpj();
-    void VDVR();
     bool ehCorpo() const { return tipo == QLatin1String("corpo"); }
+    // The values the formulas take, from the files just read.
+    FormulasExposicao::Componente componenteLido() const;
+    FormulasExposicao::Tempos temposLidos() const;
+    void gravarParcial(const FormulasExposicao::Parcial &p);
+    void gravarExposicao(const FormulasExposicao::Exposicao &x);
 
     AcessarArquivo &acessarArquivo;
     QString tipo;
-    double somaAmr = 0;
-    double arep = 0;
-    double numComponentes = 0;
-    double somaEnergia = 0;
-    double tempoExp = 0;
-    int numRepeticao = 0;
-    double jornada = 0;
-    double are = 0;
-    double somaVdv4[3] = {0, 0, 0};
-    double vdvji[3] = {0, 0, 0};
-    double vdvexpji[3] = {0, 0, 0};
-    double tempoExpTotal = 0;
-    double tempoAmostrado = 0;
-    double somaVdvexp4[3] = {0, 0, 0};
-    double vdvexpj[3] = {0, 0, 0};
-    double vdvr = 0;
-    double fcParcial[3] = {0, 0, 0};
-    double fcResultante[3] = {0, 0, 0};
     int numArquivosComponente = 0;
     QString erroLeitura;
     QVector<QPair<QString, QString>> gravacoes; // each partial-exposure file and its text
