@@ -5,7 +5,9 @@
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -154,4 +156,33 @@ bool GravacaoSegura::gravarTodos(const QVector<QPair<QString, QByteArray>> &arqu
         }
     }
     return true;
+}
+
+bool GravacaoSegura::renomear(const QString &de, const QString &para, QString *erro)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray a = QFile::encodeName(de);
+    const QByteArray b = QFile::encodeName(para);
+#ifdef Q_OS_LINUX
+    if (::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS) {
+        *erro = falha(de, QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+#endif
+    if (QFileInfo::exists(para) || QFileInfo(para).isSymLink()) {
+        *erro = falha(para, QString::fromLocal8Bit(std::strerror(EEXIST)));
+        return false;
+    }
+    if (::rename(a.constData(), b.constData()) == 0)
+        return true;
+    *erro = falha(de, QString::fromLocal8Bit(std::strerror(errno)));
+    return false;
+#else
+    if (QDir().rename(de, para))
+        return true;
+    *erro = falha(de, tr("não pôde ser renomeado"));
+    return false;
+#endif
 }

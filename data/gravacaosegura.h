@@ -49,6 +49,9 @@ public:
     static bool gravarTodos(const QVector<QPair<QString, QByteArray>> &arquivos, QString *erro = nullptr);
     // "PATH: reason", as every failed save reports it.
     static QString falha(const QString &caminho, const QString &motivo);
+    // Renames a file or folder, never over something already there; false,
+    // with "PATH: reason", when it was not renamed.
+    static bool renomear(const QString &de, const QString &para, QString *erro);
 
     // Writes all `n` bytes to an open file, again after a short write, so
     // that a full disk shows as the file's error; false when not all went.

@@ -195,35 +195,6 @@ bool copyDirectoryFiles(const QString &de, const QString &para, bool substituir,
     return true;
 }
 
-bool renomear(const QString &de, const QString &para, QString *erro)
-{
-#ifdef Q_OS_UNIX
-    const QByteArray a = QFile::encodeName(de);
-    const QByteArray b = QFile::encodeName(para);
-#ifdef Q_OS_LINUX
-    if (::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno != EINVAL && errno != ENOSYS) {
-        *erro = GravacaoSegura::falha(de, motivoDoSistema());
-        return false;
-    }
-#endif
-    if (QFileInfo::exists(para) || QFileInfo(para).isSymLink()) {
-        *erro = GravacaoSegura::falha(para, QString::fromLocal8Bit(std::strerror(EEXIST)));
-        return false;
-    }
-    if (::rename(a.constData(), b.constData()) == 0)
-        return true;
-    *erro = GravacaoSegura::falha(de, motivoDoSistema());
-    return false;
-#else
-    if (QDir().rename(de, para))
-        return true;
-    *erro = GravacaoSegura::falha(de, GravacaoSegura::tr("não pôde ser renomeado"));
-    return false;
-#endif
-}
-
 bool removerPasta(const QString &pasta)
 {
     const QFileInfo info(pasta);

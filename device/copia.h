@@ -51,10 +51,6 @@ using Preparo = std::function<bool(const QString &copia, QString *erro)>;
 Resultado copiarInteiro(const QString &origem, const QString &destino, Relato *relato = nullptr,
                         const Preparo &preparar = {});
 
-// Renames a file or folder, never over something already there; false,
-// with "PATH: reason", when it was not renamed.
-bool renomear(const QString &de, const QString &para, QString *erro);
-
 // Removes a folder with everything in it, never what a link leads to: a
 // link, at the top or inside, is removed itself.
 bool removerPasta(const QString &pasta);

@@ -52,7 +52,7 @@ bool renomearNoInstrumento(const QString &pasta, const QString &novaPasta, QStri
         if (!ArquivoRegistro::ler(antigoId, &bytes, erro)
             || !GravacaoSegura::gravar(novoId, bytes, erro))
             return false;
-        if (!Copia::renomear(pasta, pai + QLatin1Char('/') + novaPasta, erro)) {
+        if (!GravacaoSegura::renomear(pasta, pai + QLatin1Char('/') + novaPasta, erro)) {
             QFile::remove(novoId);
             return false;
         }

@@ -2,6 +2,7 @@
 
 #include "data/acessararquivo.h"
 #include "data/arquivoregistro.h"
+#include "data/gravacaosegura.h"
 #include "data/layoutmedida.h"
 #include "evaluation/calculoexposicao.h"
 
@@ -9,8 +10,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <algorithm>
+#include <memory>
 
 namespace Edicao {
 
@@ -65,18 +68,37 @@ QString tempoTotal(const QString &tempoExp, const QString &repeticoes)
 
 namespace {
 
-bool salvar(AcessarArquivo &a, const QString &arquivoExposicao, QString *erro)
+Desfecho salvar(AcessarArquivo &a, const QString &arquivoExposicao)
 {
-    if (a.salvarExposicao(arquivoExposicao))
-        return true;
-    if (erro)
-        *erro = a.erroGravacao();
-    return false;
+    return Desfecho::de(a.salvarExposicao(arquivoExposicao) ? QString() : a.erroGravacao());
+}
+
+// Moves what is to be deleted into a hidden folder of the store, all of it
+// or, on a failure, none (what was moved goes back); the folder, given
+// back, is removed when it goes.
+Desfecho porDeLado(const QString &diretorioQT, const QStringList &caminhos, std::unique_ptr<QTemporaryDir> *lado)
+{
+    *lado = std::make_unique<QTemporaryDir>(diretorioQT + QStringLiteral("/.apagando-XXXXXX"));
+    if (!(*lado)->isValid())
+        return Desfecho::falhou(GravacaoSegura::falha(diretorioQT, (*lado)->errorString()));
+    QStringList movidos;
+    for (const QString &c : caminhos) {
+        if (!QFileInfo::exists(c) && !QFileInfo(c).isSymLink())
+            continue;
+        QString erro;
+        if (!GravacaoSegura::renomear(c, (*lado)->filePath(QFileInfo(c).fileName()), &erro)) {
+            for (const QString &m : qAsConst(movidos))
+                GravacaoSegura::renomear((*lado)->filePath(QFileInfo(m).fileName()), m, &erro);
+            return Desfecho::falhou(erro);
+        }
+        movidos << c;
+    }
+    return Desfecho();
 }
 
 } // namespace
 
-bool salvarIdentificacao(const QString &arquivoExposicao, const Identificacao &d, QString *erro)
+Desfecho salvarIdentificacao(const QString &arquivoExposicao, const Identificacao &d)
 {
     AcessarArquivo a;
     a.lerExposicao(arquivoExposicao);
@@ -86,23 +108,20 @@ bool salvarIdentificacao(const QString &arquivoExposicao, const Identificacao &d
     a.setFuncionario_avaliado(d.funcionarioAvaliado);
     a.setSetor(d.setor);
     a.setObservacoes(d.observacoes);
-    return salvar(a, arquivoExposicao, erro);
+    return salvar(a, arquivoExposicao);
 }
 
-bool salvarObservacoes(const QString &arquivoExposicao, const QString &observacoes, QString *erro)
+Desfecho salvarObservacoes(const QString &arquivoExposicao, const QString &observacoes)
 {
     AcessarArquivo a;
     a.lerExposicao(arquivoExposicao);
     a.setObservacoes(observacoes);
-    return salvar(a, arquivoExposicao, erro);
+    return salvar(a, arquivoExposicao);
 }
 
-bool reavaliar(const QString &arquivoExposicao, const QStringList &pastasParciais, QString *erro)
+Desfecho reavaliar(const QString &arquivoExposicao, const QStringList &pastasParciais)
 {
-    const CalculoExposicao::Resultado r = CalculoExposicao::avaliarPastas(arquivoExposicao, pastasParciais);
-    if (erro)
-        *erro = r.falhas.join(QLatin1Char('\n'));
-    return r.gravou();
+    return Desfecho::de(CalculoExposicao::avaliarPastas(arquivoExposicao, pastasParciais).falhas.join(QLatin1Char('\n')));
 }
 
 QString problemaParcial(const Parcial &d)
@@ -125,15 +144,12 @@ QString problemaParcial(const Parcial &d)
     return problemas.join(QLatin1Char('\n'));
 }
 
-bool salvarParcial(const QString &pastaCorpo, const Parcial &d, const QString &arquivoExposicao,
-                   const QStringList &pastasParciais, QString *erro)
+Desfecho salvarParcial(const QString &pastaCorpo, const Parcial &d, const QString &arquivoExposicao,
+                       const QStringList &pastasParciais)
 {
     const QString problema = problemaParcial(d);
-    if (!problema.isEmpty()) {
-        if (erro)
-            *erro = problema;
-        return false;
-    }
+    if (!problema.isEmpty())
+        return Desfecho::falhou(problema);
     const QString arquivo = LayoutMedida::arquivoParcial(pastaCorpo);
     AcessarArquivo a;
     a.lerExposicaoParcial(arquivo);
@@ -142,61 +158,58 @@ bool salvarParcial(const QString &pastaCorpo, const Parcial &d, const QString &a
     a.setTempo_exp_total(tempoTotal(d.tempoExp, d.repeticoes));
     a.setNome_exp_parcial(d.nome);
     // Not written, nothing changed: no evaluation to run again.
-    if (!a.salvarExposicaoParcial(arquivo)) {
-        if (erro)
-            *erro = a.erroGravacao();
-        return false;
-    }
-    return reavaliar(arquivoExposicao, pastasParciais, erro);
+    if (!a.salvarExposicaoParcial(arquivo))
+        return Desfecho::falhou(a.erroGravacao());
+    return reavaliar(arquivoExposicao, pastasParciais);
 }
 
-Resultado apagarExposicao(const QString &diretorioQT, const QString &pasta)
+Desfecho apagarExposicao(const QString &diretorioQT, const QString &pasta)
 {
     if (profundidadeNoArmazem(diretorioQT, pasta) != 1 || !QFileInfo(pasta).isDir())
-        return Resultado::Recusado;
-    return QDir(pasta).removeRecursively() ? Resultado::Feito : Resultado::Falhou;
+        return Desfecho::recusado();
+    std::unique_ptr<QTemporaryDir> lado;
+    return porDeLado(diretorioQT, {pasta}, &lado);
 }
 
-Resultado apagarParcial(const QString &diretorioQT, const QString &pastaCorpo,
-                        const QString &arquivoExposicao, const QStringList &pastasParciais)
+Desfecho apagarParcial(const QString &diretorioQT, const QString &pastaCorpo, const QString &arquivoExposicao,
+                       const QStringList &pastasParciais)
 {
     const QString sensor = LayoutMedida::nomePasta(pastaCorpo);
     if (profundidadeNoArmazem(diretorioQT, pastaCorpo) != 3 || !QFileInfo(pastaCorpo).isDir()
         || (sensor != QLatin1String("corpo") && sensor != QLatin1String("mao")))
-        return Resultado::Recusado;
-    const bool removida = QDir(pastaCorpo).removeRecursively();
-    const bool avaliou = reavaliar(arquivoExposicao, pastasParciais);
-    return removida && avaliou ? Resultado::Feito : Resultado::Falhou;
+        return Desfecho::recusado();
+    std::unique_ptr<QTemporaryDir> lado;
+    const Desfecho movida = porDeLado(diretorioQT, {pastaCorpo}, &lado);
+    if (!movida)
+        return movida;
+    return reavaliar(arquivoExposicao, pastasParciais);
 }
 
-Resultado apagarComponente(const QString &diretorioQT, const QString &base,
-                           const QString &arquivoExposicao, const QStringList &pastasParciais)
+Desfecho apagarComponente(const QString &diretorioQT, const QString &base, const QString &arquivoExposicao,
+                          const QStringList &pastasParciais)
 {
     const QString head = base + QStringLiteral(".head");
     if (profundidadeNoArmazem(diretorioQT, head) != 4 || !QFileInfo(head).isFile())
-        return Resultado::Recusado;
+        return Desfecho::recusado();
     AcessarArquivo componente;
     componente.lerComponente(head);
     double duracao = 0;
     ArquivoRegistro::numeroFinito(componente.getDuracao_comp(), &duracao);
-    bool ok = true;
-    for (const char *ext : {".head", ".dat", ".res"}) {
-        const QString arquivo = base + QLatin1String(ext);
-        if (QFileInfo::exists(arquivo) || QFileInfo(arquivo).isSymLink())
-            ok = QFile::remove(arquivo) && ok;
-    }
+    std::unique_ptr<QTemporaryDir> lado;
+    const Desfecho movido = porDeLado(
+        diretorioQT, {head, base + QStringLiteral(".dat"), base + QStringLiteral(".res")}, &lado);
+    if (!movido)
+        return movido;
     // The task was measured for that much less time: its VDV is extended
     // from the time that is left.
-    if (!QFileInfo::exists(head)) {
-        const QString arquivoParcial = LayoutMedida::arquivoParcial(QFileInfo(base).path());
-        AcessarArquivo parcial;
-        parcial.lerExposicaoParcial(arquivoParcial);
-        const double amostrado = CalculoExposicao::segundosDeTexto(parcial.getTempo_amostrado(), 3);
-        parcial.setTempo_amostrado(textoDuracao(qRound64(std::max(0.0, amostrado - std::max(0.0, duracao)))));
-        ok = parcial.salvarExposicaoParcial(arquivoParcial) && ok;
-    }
-    ok = reavaliar(arquivoExposicao, pastasParciais) && ok;
-    return ok ? Resultado::Feito : Resultado::Falhou;
+    const QString arquivoParcial = LayoutMedida::arquivoParcial(QFileInfo(base).path());
+    AcessarArquivo parcial;
+    parcial.lerExposicaoParcial(arquivoParcial);
+    const double amostrado = CalculoExposicao::segundosDeTexto(parcial.getTempo_amostrado(), 3);
+    parcial.setTempo_amostrado(textoDuracao(qRound64(std::max(0.0, amostrado - std::max(0.0, duracao)))));
+    if (!parcial.salvarExposicaoParcial(arquivoParcial))
+        return Desfecho::falhou(parcial.erroGravacao());
+    return reavaliar(arquivoExposicao, pastasParciais);
 }
 
 } // namespace Edicao

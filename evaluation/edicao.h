@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/desfecho.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -25,14 +27,11 @@ struct Identificacao {
 };
 
 // Writes the identification and observations into the exposure file,
-// every other field as the file holds it. False, with "PATH: reason" in
-// `erro`, when it was not written.
-bool salvarIdentificacao(const QString &arquivoExposicao, const Identificacao &dados,
-                         QString *erro = nullptr);
+// every other field as the file holds it.
+Desfecho salvarIdentificacao(const QString &arquivoExposicao, const Identificacao &dados);
 
 // Writes only the observations into the exposure file.
-bool salvarObservacoes(const QString &arquivoExposicao, const QString &observacoes,
-                       QString *erro = nullptr);
+Desfecho salvarObservacoes(const QString &arquivoExposicao, const QString &observacoes);
 
 struct Parcial {
     QString nome;
@@ -48,38 +47,37 @@ struct Parcial {
 QString problemaParcial(const Parcial &dados);
 
 // Writes a partial exposure's name, repetitions, mean and total time
-// (refused, with problemaParcial() in `erro`, when they are not valid),
+// (failed, with problemaParcial() as the reason, when they are not valid),
 // then evaluates the whole exposure again (both body parts, over
-// `pastasParciais`). False, with "PATH: reason" of each file not written
-// in `erro`, when a file was not written.
-bool salvarParcial(const QString &pastaCorpo, const Parcial &dados,
-                   const QString &arquivoExposicao, const QStringList &pastasParciais,
-                   QString *erro = nullptr);
+// `pastasParciais`); failed, with "PATH: reason" of each file not written,
+// when a file was not written.
+Desfecho salvarParcial(const QString &pastaCorpo, const Parcial &dados, const QString &arquivoExposicao,
+                       const QStringList &pastasParciais);
 
-enum class Resultado {
-    Feito,
-    Recusado, // the path is not a deletable part of the store
-    Falhou,   // something could not be removed
-};
+using Resultado = Desfecho::Estado;
+
+// The deletions are refused for a path that is not a deletable part of the
+// store, and remove it whole or not at all: it is first moved aside into a
+// hidden folder of the store, which is then removed. A failure names the
+// file and the system's reason.
 
 // Removes a measurement folder of the store. Refused for anything but a
 // folder directly in the store: never the store itself, "Perfil" or
 // "Arquivos PDF", nor anything reached through a link.
-Resultado apagarExposicao(const QString &diretorioQT, const QString &pasta);
+Desfecho apagarExposicao(const QString &diretorioQT, const QString &pasta);
 // Removes one body folder (M/P/corpo or M/P/mao) of a measurement of the
 // store and evaluates the measurement again.
-Resultado apagarParcial(const QString &diretorioQT, const QString &pastaCorpo,
-                        const QString &arquivoExposicao, const QStringList &pastasParciais);
+Desfecho apagarParcial(const QString &diretorioQT, const QString &pastaCorpo, const QString &arquivoExposicao,
+                       const QStringList &pastasParciais);
 // Removes a component's three files (base + ".head", ".dat", ".res") from
 // a body folder of the store, lowers its task's sampled time by the
 // component's duration (never below 00:00:00), and evaluates the
 // measurement again.
-Resultado apagarComponente(const QString &diretorioQT, const QString &base,
-                           const QString &arquivoExposicao, const QStringList &pastasParciais);
+Desfecho apagarComponente(const QString &diretorioQT, const QString &base, const QString &arquivoExposicao,
+                          const QStringList &pastasParciais);
 
-// Both evaluation runs over the viewer's list of body folders; false,
-// with "PATH: reason" of each file not written in `erro`, when one was not.
-bool reavaliar(const QString &arquivoExposicao, const QStringList &pastasParciais,
-               QString *erro = nullptr);
+// Both evaluation runs over the viewer's list of body folders; failed,
+// with "PATH: reason" of each file not read or written, when one was not.
+Desfecho reavaliar(const QString &arquivoExposicao, const QStringList &pastasParciais);
 
 } // namespace Edicao

@@ -857,12 +857,10 @@ private slots:
         Armazem a;
         const QString parcial = a.corpo + "/T1.id";
         const QByteArray antes = lerBytes(parcial);
-        QString erro;
-        QCOMPARE(Edicao::salvarParcial(a.corpo, {"Prensa", repeticoes, tempo}, a.exposicao,
-                                       a.pastas(), &erro),
-                 problema.isEmpty());
+        const Desfecho salvo = Edicao::salvarParcial(a.corpo, {"Prensa", repeticoes, tempo}, a.exposicao, a.pastas());
+        QCOMPARE(salvo.feito(), problema.isEmpty());
         if (!problema.isEmpty()) {
-            QCOMPARE(erro, texto);
+            QCOMPARE(salvo.motivo, texto);
             QCOMPARE(lerBytes(parcial), antes);
             return;
         }
@@ -911,7 +909,7 @@ private slots:
         escreverBytes(fora + "/importante", "x");
         QFile::link(fora, a.raiz + "link");
         const auto antes = conteudoDe(a.dir.path());
-        const int r = int(Edicao::apagarExposicao(a.raiz, a.raiz + alvo));
+        const int r = int(Edicao::apagarExposicao(a.raiz, a.raiz + alvo).estado);
         QTEST(r, "resultado");
         QCOMPARE(lerBytes(fora + "/importante"), QByteArray("x"));
         QVERIFY(QFileInfo(a.raiz + "Perfil/perfil.id").isFile());
@@ -928,8 +926,18 @@ private slots:
         MedidaTeste::componente(mao, "C1", dadosAmr(2), "");
         Edicao::reavaliar(a.exposicao, a.pastas());
         QCOMPARE(campos(a.exposicao, "enable_corpo"), QByteArray("2"));
+        if (ehRoot()) {
+            // A file that will not move (immutable, for root too) leaves the
+            // component whole, and the failure names it and why.
+            const auto antes = conteudoDe(a.dir.path());
+            const Imutavel preso(a.corpo + "/C1.res");
+            const Desfecho r = Edicao::apagarComponente(a.raiz, a.corpo + "/C1", a.exposicao, a.pastas());
+            QVERIFY2(r.estado == Desfecho::Estado::Falhou && r.motivo.contains("C1.res: Operation not permitted"),
+                     qPrintable(r.motivo));
+            QCOMPARE(conteudoDe(a.dir.path()), antes);
+        }
 
-        QCOMPARE(int(Edicao::apagarComponente(a.raiz, a.corpo + "/C1", a.exposicao, a.pastas())),
+        QCOMPARE(int(Edicao::apagarComponente(a.raiz, a.corpo + "/C1", a.exposicao, a.pastas()).estado),
                  int(Edicao::Resultado::Feito));
         for (const char *ext : {".head", ".dat", ".res"})
             QVERIFY(!QFileInfo::exists(a.corpo + "/C1" + ext));
@@ -938,14 +946,14 @@ private slots:
         QCOMPARE(campos(a.corpo + "/T1.id", "tempo_amostrado") + '|' + campos(a.exposicao, "vdvexpx"),
                  QByteArray("00:20:00|2.35451"));
 
-        QCOMPARE(int(Edicao::apagarComponente(a.raiz, a.dir.filePath("x/C1"), a.exposicao, a.pastas())),
+        QCOMPARE(int(Edicao::apagarComponente(a.raiz, a.dir.filePath("x/C1"), a.exposicao, a.pastas()).estado),
                  int(Edicao::Resultado::Recusado));
-        QCOMPARE(int(Edicao::apagarParcial(a.raiz, a.pasta + "/T1", a.exposicao, a.pastas())),
+        QCOMPARE(int(Edicao::apagarParcial(a.raiz, a.pasta + "/T1", a.exposicao, a.pastas()).estado),
                  int(Edicao::Resultado::Recusado));
-        QCOMPARE(int(Edicao::apagarParcial(a.raiz, a.raiz + "Perfil", a.exposicao, a.pastas())),
+        QCOMPARE(int(Edicao::apagarParcial(a.raiz, a.raiz + "Perfil", a.exposicao, a.pastas()).estado),
                  int(Edicao::Resultado::Recusado));
 
-        QCOMPARE(int(Edicao::apagarParcial(a.raiz, a.corpo, a.exposicao, a.pastas())),
+        QCOMPARE(int(Edicao::apagarParcial(a.raiz, a.corpo, a.exposicao, a.pastas()).estado),
                  int(Edicao::Resultado::Feito));
         QVERIFY(!QFileInfo::exists(a.corpo));
         QVERIFY(QFileInfo::exists(mao + "/T1.id"));

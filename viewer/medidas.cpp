@@ -387,15 +387,15 @@ void Medidas::mostrarReavaliada()
     }
 }
 
-void Medidas::alterar(const std::function<Edicao::Resultado()> &alteracao, const QString &titulo,
-                      const QString &texto)
+void Medidas::alterar(const std::function<Desfecho()> &alteracao, const QString &titulo, const QString &texto)
 {
-    Edicao::Resultado r = Edicao::Resultado::Feito;
+    Desfecho r;
     TrabalhoAoLado::executar(this, titulo, tr("Gravando e recalculando a medida..."), [&] { r = alteracao(); });
-    if (r != Edicao::Resultado::Recusado)
+    if (r.estado != Desfecho::Estado::Recusado)
         emit armazemAlterado();
-    if (r != Edicao::Resultado::Feito)
-        servicos.perguntador->informar(this, titulo, texto);
+    if (!r)
+        servicos.perguntador->informar(this, titulo,
+                                       r.motivo.isEmpty() ? texto : texto + QLatin1Char('\n') + r.motivo);
 }
 
 void Medidas::onTableClicked_Exposicao(const QModelIndex &index)
@@ -778,11 +778,11 @@ QString Medidas::observacaoMostrada()
 
 void Medidas::on_pushButton_GerarPDF_clicked()
 {
-    QString erro;
-    if (!Edicao::salvarObservacoes(arquivoExposicao, observacaoMostrada(), &erro))
+    const Desfecho salva = Edicao::salvarObservacoes(arquivoExposicao, observacaoMostrada());
+    if (!salva)
         servicos.perguntador->informar(this, tr("Gerar Relatorio"),
                                        tr("Não foi possível salvar a observação em %1.").arg(arquivoExposicao)
-                                           + QLatin1Char('\n') + erro);
+                                           + QLatin1Char('\n') + salva.motivo);
     Relatorio().gerarRelatorio(pastaExposicao, *servicos.perguntador, *servicos.areaDeTrabalho, this);
 }
 
@@ -813,13 +813,13 @@ void Medidas::on_pushButton_Editar_Identificacao_toggled(bool checked)
         d.funcionarioAvaliado = ui->lineEdit_FuncAvaliado->text();
         d.setor = ui->lineEdit_Setor->text();
         d.observacoes = observacaoMostrada();
-        QString erro;
-        if (Edicao::salvarIdentificacao(arquivoExposicao, d, &erro))
+        const Desfecho salva = Edicao::salvarIdentificacao(arquivoExposicao, d);
+        if (salva)
             emit armazemAlterado();
         else
             servicos.perguntador->informar(this, tr("Editar Identificação"),
                                            tr("Não foi possível salvar a identificação em %1.").arg(arquivoExposicao)
-                                               + QLatin1Char('\n') + erro);
+                                               + QLatin1Char('\n') + salva.motivo);
         acessarArquivo.lerExposicao(arquivoExposicao);
         setTabObservacao();
     } else {
@@ -863,17 +863,16 @@ void Medidas::on_pushButton_Editar_ExpParcial_toggled(bool checked)
             ui->pushButton_Editar_ExpParcial->setChecked(true);
             return;
         }
-        QString erro;
-        bool salvo = false;
+        Desfecho salvo;
         TrabalhoAoLado::executar(this, tr("Editar Dados"), tr("Gravando e recalculando a medida..."), [&] {
-            salvo = Edicao::salvarParcial(pastaExposicaoParcial, d, arquivoExposicao, listaExposicoesParciais, &erro);
+            salvo = Edicao::salvarParcial(pastaExposicaoParcial, d, arquivoExposicao, listaExposicoesParciais);
         });
         if (salvo)
             emit armazemAlterado();
         else
             servicos.perguntador->informar(this, tr("Editar Dados"),
                                            tr("Não foi possível salvar os dados ou recalcular a medida.")
-                                               + QLatin1Char('\n') + erro);
+                                               + QLatin1Char('\n') + salvo.motivo);
         // The table shows the new repetitions and time too.
         sincronizarDadosExposicaoParcial();
         marcarMostrados();

@@ -99,7 +99,7 @@ private:
     void mostrar(QLineEdit *edicao, const QString &valor);
     // Runs a change that evaluates the measurement again on a worker
     // thread; tells `texto` when it failed.
-    void alterar(const std::function<Edicao::Resultado()> &alteracao, const QString &titulo, const QString &texto);
+    void alterar(const std::function<Desfecho()> &alteracao, const QString &titulo, const QString &texto);
     bool perguntar(const QString &titulo, const QString &texto,
                    Perguntador::Padrao padrao = Perguntador::Padrao::Sim);
     void aparenciaDoBotao(QPushButton *botao, bool editando);
