@@ -1,7 +1,7 @@
 #include "app/inicio.h"
 
 #include "data/rastro.h"
-#include "app/arquivolingua.h"
+#include "data/arquivolingua.h"
 #include "app/mainwindow.h"
 #include "platform/guardasaida.h"
 #include "platform/perguntador.h"

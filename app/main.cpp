@@ -1,5 +1,5 @@
 #include "platform/areadetrabalho.h"
-#include "app/arquivolingua.h"
+#include "data/arquivolingua.h"
 #include "app/inicio.h"
 #include "app/perguntadordialogos.h"
 #include "app/reinicio.h"

@@ -2,14 +2,20 @@
 // The report draws with the GUI classes; kept in a program of its own, they
 // are not loaded by every other command of the tool.
 
-#include "app/arquivolingua.h"
-#include "app/inicio.h"
+#include "data/arquivolingua.h"
 #include "data/layoutmedida.h"
 #include "report/relatorio.h"
 
 #include <QApplication>
 #include <QTextStream>
 #include <QTranslator>
+
+// The icons and catalogs live in static libraries: registered by hand.
+static void registrarRecursos()
+{
+    Q_INIT_RESOURCE(resources);
+    Q_INIT_RESOURCE(language);
+}
 
 int main(int argc, char *argv[])
 {
@@ -26,7 +32,7 @@ int main(int argc, char *argv[])
     }
     // In the program's language, as the viewer writes it: the one chosen in
     // lingua.lg beside the program, else Portuguese.
-    Inicio::registrarRecursos();
+    registrarRecursos();
     QString catalogo;
     if (!ArquivoLingua::ler(QCoreApplication::applicationDirPath(), &catalogo))
         catalogo = QStringLiteral(":/language/portugues.qm");

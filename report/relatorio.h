@@ -6,18 +6,14 @@
 #include <QString>
 
 class AcessarArquivo;
-class AreaDeTrabalho;
-class Perguntador;
-class QWidget;
 
 // The multi-page A4 PDF report of an exposure of the local store. The page
-// layout comes from LayoutRelatorio; this class paints it.
+// layout comes from LayoutRelatorio; this class paints it. Asking where
+// to write it and opening it are the viewer's (GeracaoRelatorio).
 class Relatorio
 {
 public:
     Relatorio();
-
-    enum class Resultado { Escrito, Cancelado, Falhou };
 
     // Writes the report of `pastaExposicao` to `arquivo`. The PDF is
     // written beside it and renamed over it once complete: when it fails,
@@ -34,13 +30,6 @@ public:
     // a name made of the measurement's name and recording time, such as
     // "Arquivos PDF/Linha3 2024-01-15 08h30.pdf".
     static QString arquivoSugerido(const QString &pastaExposicao);
-
-    // The viewer's flow: asks for the destination (".pdf" is appended to a
-    // name without a suffix), writes, and opens the file in the desktop's
-    // viewer, the window painting meanwhile behind a note that counts the
-    // components. A cancelled dialog or note writes and shows nothing.
-    Resultado gerarRelatorio(const QString &pastaExposicao, Perguntador &perguntador,
-                             AreaDeTrabalho &areaDeTrabalho, QWidget *pai = nullptr);
 
     // The component charts on paper, from the files read into `componente`.
     static QPixmap graficoLinhas(const AcessarArquivo &componente);

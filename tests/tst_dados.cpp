@@ -1,4 +1,4 @@
-#include "app/arquivolingua.h"
+#include "data/arquivolingua.h"
 #include "arquivos.h"
 #include "data/acessararquivo.h"
 #include "data/csv.h"

@@ -4,7 +4,7 @@
 #include "data/acessararquivo.h"
 #include "data/layoutmedida.h"
 #include "device/download.h"
-#include "device/janelaconfig.h"
+#include "app/janelaconfig.h"
 #include "evaluation/edicao.h"
 #include "instrumentoteste.h"
 #include "platform/guardasaida.h"

@@ -4,6 +4,7 @@
 #include "evaluation/tabelasavaliacao.h"
 #include "instrumentoteste.h"
 #include "report/relatorio.h"
+#include "viewer/geracaorelatorio.h"
 #include "servicosteste.h"
 #include "viewer/medidas.h"
 
@@ -187,10 +188,10 @@ private slots:
         QTest::addColumn<QString>("escolhido");
         QTest::addColumn<QString>("escrito");
         QTest::addColumn<int>("resultado");
-        QTest::newRow("cancelled") << "" << "" << int(Relatorio::Resultado::Cancelado);
-        QTest::newRow("no suffix") << "rel" << "rel.pdf" << int(Relatorio::Resultado::Escrito);
-        QTest::newRow("other suffix") << "rel.txt" << "rel.txt" << int(Relatorio::Resultado::Escrito);
-        QTest::newRow("cannot write") << "nao/rel.pdf" << "" << int(Relatorio::Resultado::Falhou);
+        QTest::newRow("cancelled") << "" << "" << int(GeracaoRelatorio::Resultado::Cancelado);
+        QTest::newRow("no suffix") << "rel" << "rel.pdf" << int(GeracaoRelatorio::Resultado::Escrito);
+        QTest::newRow("other suffix") << "rel.txt" << "rel.txt" << int(GeracaoRelatorio::Resultado::Escrito);
+        QTest::newRow("cannot write") << "nao/rel.pdf" << "" << int(GeracaoRelatorio::Resultado::Falhou);
     }
 
     void dialogo()
@@ -206,14 +207,14 @@ private slots:
         const QString id = LayoutMedida::arquivoExposicao(a.medidas.at(0));
         QVERIFY(trocarCampo(id, "nome_exposicao", "Linha 3/B-240115083000")
                 && trocarCampo(id, "data_criacao", "15/01/2024"));
-        const int r = int(Relatorio().gerarRelatorio(a.medidas.at(0), s.perguntador, s.area));
+        const int r = int(GeracaoRelatorio::gerar(a.medidas.at(0), s.perguntador, s.area));
         QTEST(r, "resultado");
         QCOMPARE(s.perguntador.perguntas,
                  QStringList{QString::fromUtf8("Destino do Relatório - PDF | ") + a.armazem
                              + "Arquivos PDF/Linha 3_B 2024-01-15 08h30.pdf"});
         if (escrito.isEmpty()) {
             QVERIFY(s.area.abertas.isEmpty());
-            QCOMPARE(s.perguntador.mensagens.size(), r == int(Relatorio::Resultado::Falhou) ? 1 : 0);
+            QCOMPARE(s.perguntador.mensagens.size(), r == int(GeracaoRelatorio::Resultado::Falhou) ? 1 : 0);
         } else {
             QVERIFY(QFileInfo(a.dir.filePath(escrito)).isFile());
             QCOMPARE(s.area.abertas, QList<QUrl>{QUrl::fromLocalFile(a.dir.filePath(escrito))});

@@ -7,7 +7,7 @@
 #include "evaluation/edicao.h"
 #include "report/dadosgraficos.h"
 #include "report/graficos.h"
-#include "report/relatorio.h"
+#include "viewer/geracaorelatorio.h"
 #include "viewer/tabelaavaliacao.h"
 
 #include "ui_medidas.h"
@@ -783,7 +783,7 @@ void Medidas::on_pushButton_GerarPDF_clicked()
         servicos.perguntador->informar(this, tr("Gerar Relatorio"),
                                        tr("Não foi possível salvar a observação em %1.").arg(arquivoExposicao)
                                            + QLatin1Char('\n') + salva.motivo);
-    Relatorio().gerarRelatorio(pastaExposicao, *servicos.perguntador, *servicos.areaDeTrabalho, this);
+    GeracaoRelatorio::gerar(pastaExposicao, *servicos.perguntador, *servicos.areaDeTrabalho, this);
 }
 
 void Medidas::aparenciaDoBotao(QPushButton *botao, bool editando)

@@ -1,4 +1,4 @@
-#include "device/janelaconfig.h"
+#include "app/janelaconfig.h"
 
 #include "platform/perguntador.h"
 

@@ -1,4 +1,4 @@
-#include "app/arquivolingua.h"
+#include "data/arquivolingua.h"
 
 #include "data/codificacao.h"
 #include "data/gravacaosegura.h"
