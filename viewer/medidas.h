@@ -5,8 +5,6 @@
 #include "data/acessararquivo.h"
 #include "evaluation/edicao.h"
 
-#include <QHash>
-#include <QIcon>
 #include <QMainWindow>
 #include <QStringList>
 
@@ -16,11 +14,13 @@
 namespace Ui {
 class Medidas;
 }
+class AbaAvaliacao;
+class AbasMedida;
+class TabelasMedida;
 class QLineEdit;
 class QModelIndex;
 class QPushButton;
 class QStackedWidget;
-class QStandardItemModel;
 class QTableView;
 class QTextDocument;
 
@@ -69,25 +69,17 @@ private slots:
     void on_pushButton_Editar_ExpParcial_toggled(bool checked);
     void on_pushButton_Editar_Identificacao_toggled(bool checked);
 
-protected:
-    bool eventFilter(QObject *objeto, QEvent *evento) override;
-
 private:
-    // An assessment table as tall as its rows as they wrap at its width.
-    void ajustarAltura(QTableView *tabela);
-    // A new model for a table, the old one released.
-    QStandardItemModel *novoModelo(QTableView *tabela, const QStringList &cabecalhos);
-    void estilizarTabela(QTableView *tabela, int larguraPrimeira, int colunaIcone);
+    // The three tables' clicks: a row shown, or its trash icon's deletion.
+    void clicarTabela(QTableView *tabela, const QModelIndex &index);
+    void apagarLinha(QTableView *tabela, const QString &caminho);
+    void mostrarExposicao(const QString &pasta);
+    void mostrarParcial(const QString &pasta, const QString &sensor);
+    void mostrarComponente(const QString &base);
     // Asks the open edits' questions; false when one stays open.
     bool concluirEdicoesAbertas();
-    // The folder or component base of a table row (by its key column).
-    QString caminhoDaLinha(const QTableView *tabela, int linha) const;
-    // Highlights the row whose data are shown, none when none is.
-    void marcar(QTableView *tabela, const QString &mostrado);
+    // Highlights the rows whose data are shown.
     void marcarMostrados();
-    // The current row of a table, once the user selected it with the
-    // mouse or the keys.
-    void linhaEscolhida(QTableView *tabela);
     void esquecerExposicao();
     void esquecerParcial();
     void esquecerComponente();
@@ -96,14 +88,12 @@ private:
     void lerMostrados();
     // Tables and tabs after a deletion evaluated the measurement again.
     void mostrarReavaliada();
-    void mostrar(QLineEdit *edicao, const QString &valor);
     // Runs a change that evaluates the measurement again on a worker
     // thread; tells `texto` when it failed.
     void alterar(const std::function<Desfecho()> &alteracao, const QString &titulo, const QString &texto);
     bool perguntar(const QString &titulo, const QString &texto,
                    Perguntador::Padrao padrao = Perguntador::Padrao::Sim);
     void aparenciaDoBotao(QPushButton *botao, bool editando);
-    void mostrarLinhasDeCorpo(const QList<QWidget *> &widgets, bool mostrar);
     // The observation as shown, one stored line per displayed line.
     QString observacaoMostrada();
 
@@ -111,18 +101,14 @@ private:
     Servicos servicos;
     QStackedWidget *pilha = nullptr;
     const QString diretorioQT;
-    // Decoded once: a store of thousands of measurements has as many rows.
-    const QIcon iconeLixeira;
     QString raizListada; // empty until "Sincronizar" is pressed
     AcessarArquivo acessarArquivo;
-    QStringList listaExposicoes;
     QString pastaExposicao;
     QString arquivoExposicao;
-    QStringList listaExposicoesParciais;
     QString pastaExposicaoParcial;
-    QStringList listaComponentes;
     QString baseComponente;
     QString sensorExposicaoParcial = QStringLiteral(" ");
-    QHash<const QTableView *, QString> marcados; // what each table highlights
-    QHash<const QLineEdit *, int> limites;       // the form's length limits
+    TabelasMedida *tabelas = nullptr;
+    std::unique_ptr<AbasMedida> valores;
+    AbaAvaliacao *avaliacao = nullptr;
 };
