@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/textosinstrumento.h"
 #include "data/rastro.h"
 #include "platform/areadetrabalho.h"
 #include "platform/avisofinal.h"
@@ -256,43 +257,6 @@ Avaliador MainWindow::avaliador() const
                                                   : ui->radioButton_usuario2->text()};
 }
 
-QString MainWindow::textoFalha(const Download::Relatorio &r) const
-{
-    const QString nome = LayoutMedida::nomePasta(r.pastaInstrumento);
-    QString texto;
-    switch (r.resultado) {
-    case Download::Resultado::Baixado:
-        return QString();
-    case Download::Resultado::SemExposicao:
-        texto = tr("%1: a pasta não é uma medida (ou o instrumento foi desconectado).").arg(nome);
-        break;
-    case Download::Resultado::FalhaCabecalho:
-        texto = tr("%1: não foi possível gravar o arquivo da medida no instrumento.").arg(nome);
-        break;
-    case Download::Resultado::FalhaRenomear:
-        texto = tr("%1: não foi possível renomear a medida no instrumento; nada foi copiado.").arg(nome);
-        break;
-    case Download::Resultado::FalhaCopia:
-        texto = tr("%1: a cópia não foi concluída; nada foi gravado no computador.").arg(nome);
-        break;
-    case Download::Resultado::LocalEhLink:
-        texto = tr("%1: %2 é um link; nada foi gravado no computador.").arg(nome, r.pastaLocal);
-        break;
-    case Download::Resultado::FalhaGravacao:
-        texto = tr("%1: os resultados não puderam ser lidos ou gravados; nada foi gravado no computador.").arg(nome);
-        break;
-    }
-    return r.detalhe.isEmpty() ? texto : texto + QLatin1Char('\n') + r.detalhe;
-}
-
-QString MainWindow::comLinks(const QString &texto, const QStringList &links)
-{
-    if (links.isEmpty())
-        return texto;
-    return texto + (texto.isEmpty() ? QString() : QStringLiteral("\n"))
-        + tr("Links não são copiados; ficaram de fora:") + QLatin1Char('\n') + links.join(QLatin1Char('\n'));
-}
-
 void MainWindow::baixarDado(QString nomePasta, QString diretorio, bool coverFileIfExist)
 {
     qCDebug(rastro) << nomePasta << diretorio;
@@ -301,11 +265,13 @@ void MainWindow::baixarDado(QString nomePasta, QString diretorio, bool coverFile
     Q_UNUSED(coverFileIfExist);
     Download::Relatorio r;
     const Avaliador quem = avaliador();
-    TrabalhoAoLado::executar(this, tr("Baixar Dado"), tr("Baixando %1...").arg(nomePasta), [&] {
-        r = Download::baixar(diretorio, pastas.raiz, quem, idEquipamento);
+    const QString raiz = pastas.raiz;
+    const QString id = idEquipamento;
+    TrabalhoAoLado::executar(this, tr("Baixar Dado"), tr("Baixando %1...").arg(nomePasta), [&, raiz, id] {
+        r = Download::baixar(diretorio, raiz, quem, id);
     });
     listarMedidas();
-    const QString texto = comLinks(textoFalha(r), r.links);
+    const QString texto = TextosInstrumento::comLinks(TextosInstrumento::falha(r), r.links);
     if (!texto.isEmpty())
         servicos.perguntador->informar(nullptr, tr("Baixar Dado"), texto);
 }
@@ -329,29 +295,9 @@ void MainWindow::onTableClicked(const QModelIndex &index)
                                    : tr("Tem certeza que deseja baixar esta medida?");
     const QString local = Download::copiaLocal(pasta, pastas.raiz);
     if (!local.isEmpty())
-        texto += QStringLiteral("\n\n") + avisoDeSubstituicao({local});
+        texto += QStringLiteral("\n\n") + TextosInstrumento::avisoDeSubstituicao({local});
     if (perguntar(tr("Baixar Dado !!"), texto, local.isEmpty() ? Perguntador::Padrao::Sim : Perguntador::Padrao::Nao))
         baixarDado(LayoutMedida::nomePasta(pasta), pasta, jaSincronizado);
-}
-
-QString MainWindow::avisoDeSubstituicao(const QStringList &locais) const
-{
-    // A long list would outgrow the screen; the first ones name the rest.
-    const int mostradas = 12;
-    QStringList nomes;
-    for (const QString &local : locais.mid(0, mostradas)) {
-        AcessarArquivo a;
-        a.lerExposicao(LayoutMedida::arquivoExposicao(local));
-        nomes << QStringLiteral("  %1 (%2)").arg(LayoutMedida::nomeMostrado(a.getNome_exposicao()).trimmed(),
-                                                 LayoutMedida::nomePasta(local));
-    }
-    if (locais.size() > mostradas)
-        nomes << tr("  … e mais %n.", "", int(locais.size()) - mostradas);
-    return tr("%n medida(s) já no computador será(ão) substituída(s) pela cópia do instrumento:", "",
-              int(locais.size()))
-        + QLatin1Char('\n') + nomes.join(QLatin1Char('\n')) + QStringLiteral("\n")
-        + tr("As alterações feitas no programa (identificação, observações, exposições parciais, "
-             "componentes apagados) serão perdidas.");
 }
 
 void MainWindow::on_pushButton_BaixarTudo_clicked()
@@ -365,33 +311,17 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
     }
     // One question for every measurement that has a local copy already;
     // the others are downloaded whatever the answer.
-    QStringList lista;
-    QStringList existentes;
-    for (const QString &pasta : dadosTabelaMedidas) {
-        if (!LayoutMedida::ehMedida(pasta))
-            continue;
-        const QString local = Download::copiaLocal(pasta, pastas.raiz);
-        if (local.isEmpty())
-            lista << pasta;
-        else
-            existentes << local;
-    }
+    const Download::Plano plano = Download::planejar(dadosTabelaMedidas, pastas.raiz);
+    const QStringList &existentes = plano.existentes;
     const bool substituir =
         !existentes.isEmpty()
         && perguntar(titulo, tr("Deseja substituir as medidas se ja estiveram baixadas?") + QStringLiteral("\n\n")
-                                 + avisoDeSubstituicao(existentes), Perguntador::Padrao::Nao);
-    if (substituir)
-        lista = dadosTabelaMedidas;
+                                 + TextosInstrumento::avisoDeSubstituicao(existentes), Perguntador::Padrao::Nao);
+    const QStringList medidas = substituir ? plano.todas : plano.novas;
     const QString baixando = tr("Baixando dados do instrumento...");
     ui->statusBar->showMessage(baixando);
-    QStringList medidas;
-    for (const QString &pasta : lista) {
-        if (LayoutMedida::ehMedida(pasta))
-            medidas << pasta;
-    }
     // The downloads run on a worker thread, so that the window keeps
-    // painting; what they need from the window is taken here. The folders
-    // as they are now: each is renamed only by its own download.
+    // painting; what they need from the window is taken here, as values.
     const Avaliador quem = avaliador();
     const QString raiz = pastas.raiz;
     const QString id = idEquipamento;
@@ -406,33 +336,36 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
     connect(&progresso, &QProgressDialog::canceled, &progresso, [&progresso] {
         progresso.setLabelText(tr("Interrompendo: a medida em andamento termina inteira..."));
     });
-    QStringList falhas;
-    QStringList links;
-    int baixadas = 0;
+    QVector<Download::Relatorio> feitos;
     TrabalhoAoLado::esperar(&progresso, [&] {
-        for (int i = 0; i < medidas.size() && !cancelado && !TrabalhoAoLado::paradaPedida(); ++i) {
-            const QString nome = LayoutMedida::nomePasta(medidas.at(i));
-            const int total = int(medidas.size());
-            QMetaObject::invokeMethod(&progresso, [&progresso, i, total, nome] {
-                progresso.setLabelText(tr("Baixando %1 de %2: %3").arg(i + 1).arg(total).arg(nome));
-            });
-            const Download::Relatorio r = Download::baixar(medidas.at(i), raiz, quem, id);
-            if (r.resultado != Download::Resultado::Baixado)
-                falhas << textoFalha(r);
-            links += r.links;
-            ++baixadas;
+        feitos = Download::baixarTodas(medidas, raiz, quem, id, [&](int feitas, int total, const QString &proxima) {
             // Waits for the window to show it: a Cancelar clicked meanwhile
             // is seen before the next measurement starts.
-            QMetaObject::invokeMethod(
-                this,
-                [this, &progresso, &cancelado, i, total] {
-                    progresso.setValue(i + 1);
-                    emit medidaBaixada(i + 1, total);
-                    cancelado = progresso.wasCanceled();
-                },
-                Qt::BlockingQueuedConnection);
-        }
+            if (feitas > 0)
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, &progresso, &cancelado, feitas, total] {
+                        progresso.setValue(feitas);
+                        emit medidaBaixada(feitas, total);
+                        cancelado = progresso.wasCanceled();
+                    },
+                    Qt::BlockingQueuedConnection);
+            if (proxima.isEmpty() || cancelado || TrabalhoAoLado::paradaPedida())
+                return false;
+            QMetaObject::invokeMethod(&progresso, [&progresso, feitas, total, proxima] {
+                progresso.setLabelText(tr("Baixando %1 de %2: %3").arg(feitas + 1).arg(total).arg(proxima));
+            });
+            return true;
+        });
     });
+    QStringList falhas;
+    QStringList links;
+    for (const Download::Relatorio &r : qAsConst(feitos)) {
+        if (r.resultado != Download::Resultado::Baixado)
+            falhas << TextosInstrumento::falha(r);
+        links += r.links;
+    }
+    const int baixadas = int(feitos.size());
     progresso.close();
     const QString interrompido = baixadas < medidas.size()
         ? tr("Interrompido: %1 de %2 medidas baixadas.").arg(baixadas).arg(medidas.size())
@@ -445,7 +378,7 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
     if (falhas.isEmpty()) {
         // Links left out must be read: the box then waits for its OK.
         AvisoFinal::mostrar(titulo,
-                            comLinks((interrompido.isEmpty() ? tr("Download Concluído !") : interrompido) + mantidas,
+                            TextosInstrumento::comLinks((interrompido.isEmpty() ? tr("Download Concluído !") : interrompido) + mantidas,
                                      links),
                             links.isEmpty() && interrompido.isEmpty());
         ui->statusBar->showMessage(interrompido.isEmpty() ? tr("Dados do instrumento foram baixados no computador !!")
@@ -453,7 +386,7 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
                                    interrompido.isEmpty() ? 2000 : 5000);
     } else {
         AvisoFinal::mostrar(titulo,
-                            comLinks(tr("%n medida(s) não foram baixadas:", "", falhas.size()) + QLatin1Char('\n')
+                            TextosInstrumento::comLinks(tr("%n medida(s) não foram baixadas:", "", falhas.size()) + QLatin1Char('\n')
                                          + falhas.join(QLatin1Char('\n'))
                                          + (interrompido.isEmpty() ? QString() : QLatin1Char('\n') + interrompido)
                                          + mantidas,
@@ -510,7 +443,7 @@ void MainWindow::on_actionImportar_triggered()
     }
     // A copy of an instrument's measurement may now pair with it.
     listarMedidas();
-    servicos.perguntador->informar(nullptr, titulo, comLinks(texto, r.copia.links));
+    servicos.perguntador->informar(nullptr, titulo, TextosInstrumento::comLinks(texto, r.copia.links));
 }
 
 void MainWindow::on_actionExportar_triggered()
@@ -545,7 +478,7 @@ void MainWindow::on_actionExportar_triggered()
             + relato.erro;
         break;
     }
-    servicos.perguntador->informar(nullptr, titulo, comLinks(texto, relato.links));
+    servicos.perguntador->informar(nullptr, titulo, TextosInstrumento::comLinks(texto, relato.links));
 }
 
 void MainWindow::on_actionDeletar_Tudo_triggered()

@@ -74,14 +74,8 @@ private:
     // A question with the "Sim" and "Não" buttons; true for "Sim".
     bool perguntar(const QString &titulo, const QString &texto,
                    Perguntador::Padrao padrao = Perguntador::Padrao::Sim);
+    // The company and the chosen technician a download stamps.
     Avaliador avaliador() const;
-    QString textoFalha(const Download::Relatorio &r) const;
-    // What the download questions add when local copies would be
-    // replaced: which ones, and that the program's changes are lost.
-    QString avisoDeSubstituicao(const QStringList &locais) const;
-    // `texto` followed by what the user is told of links a copy left
-    // out, if any.
-    static QString comLinks(const QString &texto, const QStringList &links);
 
     std::unique_ptr<Ui::MainWindow> ui;
     std::unique_ptr<sobre> dialogoSobre;

@@ -115,6 +115,37 @@ Copia::Preparo avaliarECarimbarCopia(const Avaliador &avaliador, const QString &
     };
 }
 
+Plano planejar(const QStringList &pastasInstrumento, const QString &diretorioQT)
+{
+    Plano p;
+    for (const QString &pasta : pastasInstrumento) {
+        if (!LayoutMedida::ehMedida(pasta))
+            continue;
+        p.todas << pasta;
+        const QString local = copiaLocal(pasta, diretorioQT);
+        if (local.isEmpty())
+            p.novas << pasta;
+        else
+            p.existentes << local;
+    }
+    return p;
+}
+
+QVector<Relatorio> baixarTodas(const QStringList &pastas, const QString &diretorioQT, const Avaliador &avaliador,
+                               const QString &idEquipamento,
+                               const std::function<bool(int, int, const QString &)> &seguir)
+{
+    QVector<Relatorio> feitos;
+    const int total = int(pastas.size());
+    for (const QString &pasta : pastas) {
+        if (!seguir(int(feitos.size()), total, LayoutMedida::nomePasta(pasta)))
+            return feitos;
+        feitos << baixar(pasta, diretorioQT, avaliador, idEquipamento);
+    }
+    seguir(total, total, QString());
+    return feitos;
+}
+
 Relatorio baixar(const QString &pastaInstrumento, const QString &diretorioQT, const Avaliador &avaliador,
                  const QString &idEquipamento)
 {

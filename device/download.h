@@ -5,6 +5,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
+
+#include <functional>
 
 // What a download or an import stamps into the exposure file.
 struct Avaliador {
@@ -55,6 +58,23 @@ QString copiaLocal(const QString &pastaInstrumento, const QString &diretorioQT);
 // next download completes.
 Relatorio baixar(const QString &pastaInstrumento, const QString &diretorioQT,
                  const Avaliador &avaliador, const QString &idEquipamento);
+
+// What "Baixar Tudo" would do with the instrument folders given: the
+// measurements without a local copy, and the local copies of the others.
+struct Plano {
+    QStringList novas;
+    QStringList todas;      // every measurement among the folders
+    QStringList existentes; // the local copies a download of all would replace
+};
+Plano planejar(const QStringList &pastasInstrumento, const QString &diretorioQT);
+
+// Downloads each folder in turn. `seguir(feitas, total, proxima)` is told
+// before each one (`proxima` its name) and once after the last (`proxima`
+// empty); false stops after the measurement at hand, which ends whole.
+// What each download did, in order.
+QVector<Relatorio> baixarTodas(const QStringList &pastas, const QString &diretorioQT, const Avaliador &avaliador,
+                               const QString &idEquipamento,
+                               const std::function<bool(int feitas, int total, const QString &proxima)> &seguir);
 
 // Evaluates a measurement folder (both body parts) and stamps the
 // evaluator; with `idEquipamento` not null, the instrument identity too.
