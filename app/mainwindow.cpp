@@ -54,7 +54,11 @@ MainWindow::MainWindow(const QString &diretorioAplicacao, const Servicos &s, QWi
     setWindowTitle(QStringLiteral("Corvalendis - Medidor de Vibração"));
     dialogoSobre = std::make_unique<sobre>();
     aparenciaDesconectada(false);
-    pastas.criar();
+    if (!pastas.criar())
+        servicos.perguntador->informar(nullptr, tr("Medidor de Vibração"),
+                                       tr("Não foi possível criar a pasta das medidas, %1: nada poderá ser "
+                                          "baixado nem importado.")
+                                           .arg(QDir::toNativeSeparators(pastas.raiz)));
     listarPerfil();
     connect(ui->tableView, &QTableView::clicked, this, &MainWindow::onTableClicked,
             Qt::UniqueConnection);

@@ -603,6 +603,14 @@ No es posible eliminar los datos</translation>
         <source>Os resultados não puderam ser lidos ou gravados; nada foi gravado no computador.</source>
         <translation>Los resultados no se pudieron leer ni grabar; no se grabó nada en la computadora.</translation>
     </message>
+    <message>
+        <source>Medidor de Vibração</source>
+        <translation>Medidor de Vibraciones</translation>
+    </message>
+    <message>
+        <source>Não foi possível criar a pasta das medidas, %1: nada poderá ser baixado nem importado.</source>
+        <translation>No se pudo crear la carpeta de las mediciones, %1: no se podrá descargar ni importar nada.</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>

@@ -603,6 +603,14 @@ The data cannot be deleted</translation>
         <source>Os resultados não puderam ser lidos ou gravados; nada foi gravado no computador.</source>
         <translation>The results could not be read or written; nothing was saved on the computer.</translation>
     </message>
+    <message>
+        <source>Medidor de Vibração</source>
+        <translation>Vibration Meter</translation>
+    </message>
+    <message>
+        <source>Não foi possível criar a pasta das medidas, %1: nada poderá ser baixado nem importado.</source>
+        <translation>The measurements folder %1 could not be created: nothing can be downloaded or imported.</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>

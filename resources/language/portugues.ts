@@ -603,6 +603,14 @@ Não é possivel deletar dados</translation>
         <source>Os resultados não puderam ser lidos ou gravados; nada foi gravado no computador.</source>
         <translation>Os resultados não puderam ser lidos ou gravados; nada foi gravado no computador.</translation>
     </message>
+    <message>
+        <source>Medidor de Vibração</source>
+        <translation>Medidor de Vibração</translation>
+    </message>
+    <message>
+        <source>Não foi possível criar a pasta das medidas, %1: nada poderá ser baixado nem importado.</source>
+        <translation>Não foi possível criar a pasta das medidas, %1: nada poderá ser baixado nem importado.</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>
