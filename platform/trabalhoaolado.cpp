@@ -90,6 +90,12 @@ void esperar(QProgressDialog *nota, const std::function<void()> &trabalho)
     const QMetaObject::Connection c2 = QObject::connect(nota, &QDialog::rejected, nota, reabrir);
     fio->start();
     espera.exec();
+    // A quit ends the loop before the work: the work is asked to stop,
+    // and waited for, never left running.
+    if (fio->isRunning()) {
+        parada = true;
+        fio->wait();
+    }
     *emCursoAqui = false;
     QObject::disconnect(c1);
     QObject::disconnect(c2);

@@ -600,6 +600,16 @@ private slots:
         QCOMPARE(sincronizadas(), 0);
         pilha->widget(1)->findChild<QToolButton *>(QStringLiteral("voltarMenu"))->click();
         QCOMPARE(pilha->currentIndex(), 0);
+
+        // Last of all (after a quit no event loop runs again): a quit while
+        // work runs ends the work, waited for, not aborted.
+        std::atomic<bool> fim{false};
+        QTimer::singleShot(100, qApp, &QCoreApplication::quit);
+        TrabalhoAoLado::executar(pilha.get(), "t", "x", [&] {
+            QThread::msleep(400);
+            fim = true;
+        });
+        QVERIFY(fim);
     }
 };
 
