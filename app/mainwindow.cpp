@@ -22,6 +22,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QStackedWidget>
 #include <QStandardItemModel>
@@ -207,23 +208,30 @@ void MainWindow::on_toolButton_Configurar_clicked()
 
 void MainWindow::listarMedidas()
 {
+    // The pairing and the rows are read on a worker thread, behind one
+    // note: an instrument on a slow stick with thousands of measurements
+    // takes a while to read.
+    const auto c = std::make_shared<Sincronizacao::Comparacao>();
+    const auto linhas = std::make_shared<QVector<Sincronizacao::LinhaMedida>>();
+    const QString dados = caminhoDados;
+    const QString raiz = pastas.raiz;
+    const QString id = idEquipamento;
+    TrabalhoAoLado::executar(
+        this, tr("Medidas"), tr("Lendo as medidas do instrumento e do computador..."),
+        [c, linhas, dados, raiz, id] {
+            *c = Sincronizacao::compararDiretorios(dados, raiz, id);
+            *linhas = Sincronizacao::linhas(dados, c->dadosIguais);
+        },
+        [this, c, linhas] { mostrarMedidas(*c, *linhas); });
+}
+
+void MainWindow::mostrarMedidas(const Sincronizacao::Comparacao &c, const QVector<Sincronizacao::LinhaMedida> &linhas)
+{
     auto *novo = new QStandardItemModel(0, 3, this);
     novo->setHorizontalHeaderLabels({tr("Nome da Medição"), tr("Data de Criação"), tr("Status")});
     ui->tableView->setStyleSheet(QStringLiteral(
         "QHeaderView::section:enabled { background-color: rgb(230, 0, 0);font-weight: bold }"
         "QTableView::enabled{color:white}"));
-    // The pairing and the rows are read on a worker thread, behind one
-    // note: an instrument on a slow stick with thousands of measurements
-    // takes a while to read.
-    Sincronizacao::Comparacao c;
-    QVector<Sincronizacao::LinhaMedida> linhas;
-    const QString dados = caminhoDados;
-    const QString raiz = pastas.raiz;
-    const QString id = idEquipamento;
-    TrabalhoAoLado::executar(this, tr("Medidas"), tr("Lendo as medidas do instrumento e do computador..."), [&] {
-        c = Sincronizacao::compararDiretorios(dados, raiz, id);
-        linhas = Sincronizacao::linhas(dados, c.dadosIguais);
-    });
     dadosIguais = c.dadosIguais;
     dadosTabelaMedidas = c.dadosTabelaMedidas;
     for (int r = 0; r < linhas.size(); ++r) {
@@ -267,17 +275,19 @@ void MainWindow::baixarDado(QString nomePasta, QString diretorio, bool coverFile
     // A download replaces the local copy whole, with exactly what the
     // instrument holds: there is nothing left to keep or to cover.
     Q_UNUSED(coverFileIfExist);
-    Download::Relatorio r;
+    const auto r = std::make_shared<Download::Relatorio>();
     const Avaliador quem = avaliador();
     const QString raiz = pastas.raiz;
     const QString id = idEquipamento;
-    TrabalhoAoLado::executar(this, tr("Baixar Dado"), tr("Baixando %1...").arg(nomePasta), [&, raiz, id] {
-        r = Download::baixar(diretorio, raiz, quem, id);
-    });
-    listarMedidas();
-    const QString texto = TextosInstrumento::comLinks(TextosInstrumento::falha(r), r.links);
-    if (!texto.isEmpty())
-        servicos.perguntador->informar(nullptr, tr("Baixar Dado"), texto);
+    TrabalhoAoLado::executar(
+        this, tr("Baixar Dado"), tr("Baixando %1...").arg(nomePasta),
+        [r, diretorio, raiz, quem, id] { *r = Download::baixar(diretorio, raiz, quem, id); },
+        [this, r] {
+            listarMedidas();
+            const QString texto = TextosInstrumento::comLinks(TextosInstrumento::falha(*r), r->links);
+            if (!texto.isEmpty())
+                servicos.perguntador->informar(nullptr, tr("Baixar Dado"), texto);
+        });
 }
 
 void MainWindow::onTableClicked(const QModelIndex &index)
@@ -313,10 +323,17 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
         listarMedidas();
         return;
     }
+    // The instrument's list as the check above reads it again.
+    TrabalhoAoLado::emSeguida([this] { baixarTodas(); });
+}
+
+void MainWindow::baixarTodas()
+{
+    const QString titulo = tr("Baixar todos os dados");
     // One question for every measurement that has a local copy already;
     // the others are downloaded whatever the answer.
     const Download::Plano plano = Download::planejar(dadosTabelaMedidas, pastas.raiz);
-    const QStringList &existentes = plano.existentes;
+    const QStringList existentes = plano.existentes;
     const bool substituir =
         !existentes.isEmpty()
         && perguntar(titulo, tr("Deseja substituir as medidas se ja estiveram baixadas?") + QStringLiteral("\n\n")
@@ -329,55 +346,68 @@ void MainWindow::on_pushButton_BaixarTudo_clicked()
     const Avaliador quem = avaliador();
     const QString raiz = pastas.raiz;
     const QString id = idEquipamento;
-    QProgressDialog progresso(QString(), tr("Cancelar"), 0, int(medidas.size()), window());
-    TrabalhoAoLado::preparar(&progresso, titulo, baixando, true);
-    progresso.setMinimumDuration(0);
-    progresso.setAutoClose(false);
-    progresso.setAutoReset(false);
-    progresso.setValue(0);
+    auto *progresso = new QProgressDialog(QString(), tr("Cancelar"), 0, int(medidas.size()), window());
+    TrabalhoAoLado::preparar(progresso, titulo, baixando, true);
+    progresso->setMinimumDuration(0);
+    progresso->setAutoClose(false);
+    progresso->setAutoReset(false);
+    progresso->setValue(0);
     // Cancelar stops after the measurement at hand, which ends whole.
-    std::atomic<bool> cancelado{false};
-    connect(&progresso, &QProgressDialog::canceled, &progresso, [&progresso] {
-        progresso.setLabelText(tr("Interrompendo: a medida em andamento termina inteira..."));
+    const auto cancelado = std::make_shared<std::atomic<bool>>(false);
+    connect(progresso, &QProgressDialog::canceled, progresso, [progresso] {
+        progresso->setLabelText(tr("Interrompendo: a medida em andamento termina inteira..."));
     });
-    QVector<Download::Relatorio> feitos;
-    TrabalhoAoLado::esperar(&progresso, [&] {
-        feitos = Download::baixarTodas(medidas, raiz, quem, id, [&](int feitas, int total, const QString &proxima) {
-            // Waits for the window to show it: a Cancelar clicked meanwhile
-            // is seen before the next measurement starts.
-            if (feitas > 0)
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, &progresso, &cancelado, feitas, total] {
-                        progresso.setValue(feitas);
-                        emit medidaBaixada(feitas, total);
-                        cancelado = progresso.wasCanceled();
-                    },
-                    Qt::BlockingQueuedConnection);
-            if (proxima.isEmpty() || cancelado || TrabalhoAoLado::paradaPedida())
-                return false;
-            QMetaObject::invokeMethod(&progresso, [&progresso, feitas, total, proxima] {
-                progresso.setLabelText(tr("Baixando %1 de %2: %3").arg(feitas + 1).arg(total).arg(proxima));
+    const auto feitos = std::make_shared<QVector<Download::Relatorio>>();
+    const QPointer<QProgressDialog> nota = progresso;
+    TrabalhoAoLado::esperar(
+        progresso,
+        [this, nota, cancelado, feitos, medidas, raiz, quem, id] {
+            *feitos = Download::baixarTodas(medidas, raiz, quem, id, [&](int feitas, int total, const QString &proxima) {
+                // Waits for the window to show it: a Cancelar clicked
+                // meanwhile is seen before the next measurement starts.
+                if (feitas > 0)
+                    QMetaObject::invokeMethod(
+                        this,
+                        [this, nota, cancelado, feitas, total] {
+                            emit medidaBaixada(feitas, total);
+                            if (!nota)
+                                return;
+                            nota->setValue(feitas);
+                            *cancelado = nota->wasCanceled();
+                        },
+                        Qt::BlockingQueuedConnection);
+                if (proxima.isEmpty() || *cancelado || TrabalhoAoLado::paradaPedida())
+                    return false;
+                QMetaObject::invokeMethod(nota, [nota, feitas, total, proxima] {
+                    nota->setLabelText(tr("Baixando %1 de %2: %3").arg(feitas + 1).arg(total).arg(proxima));
+                });
+                return true;
             });
-            return true;
+        },
+        [this, nota, feitos, medidas, substituir, existentes, titulo] {
+            if (nota)
+                nota->close();
+            mostrarBaixadas(*feitos, int(medidas.size()), substituir ? 0 : int(existentes.size()), titulo);
         });
-    });
+}
+
+void MainWindow::mostrarBaixadas(const QVector<Download::Relatorio> &feitos, int pedidas, int mantidasNoComputador,
+                                 const QString &titulo)
+{
     QStringList falhas;
     QStringList links;
-    for (const Download::Relatorio &r : qAsConst(feitos)) {
+    for (const Download::Relatorio &r : feitos) {
         if (r.resultado != Download::Resultado::Baixado)
             falhas << TextosInstrumento::falha(r);
         links += r.links;
     }
     const int baixadas = int(feitos.size());
-    progresso.close();
-    const QString interrompido = baixadas < medidas.size()
-        ? tr("Interrompido: %1 de %2 medidas baixadas.").arg(baixadas).arg(medidas.size())
+    const QString interrompido = baixadas < pedidas
+        ? tr("Interrompido: %1 de %2 medidas baixadas.").arg(baixadas).arg(pedidas)
         : QString();
-    const QString mantidas = substituir || existentes.isEmpty()
+    const QString mantidas = mantidasNoComputador == 0
         ? QString()
-        : QLatin1Char('\n') + tr("%n medida(s) já no computador mantida(s) como estava(m).", "",
-                                  int(existentes.size()));
+        : QLatin1Char('\n') + tr("%n medida(s) já no computador mantida(s) como estava(m).", "", mantidasNoComputador);
     dadosBaixados = falhas.isEmpty() && interrompido.isEmpty();
     if (falhas.isEmpty()) {
         // Links left out must be read: the box then waits for its OK.
@@ -421,33 +451,35 @@ void MainWindow::on_actionImportar_triggered()
                                             tr("Esta medida ja existe, deseja substitui-la no seu computador ?"),
                      Perguntador::Padrao::Nao))
         return;
-    Transferencia::RelatoImportacao r;
+    const auto r = std::make_shared<Transferencia::RelatoImportacao>();
     const Avaliador quem = avaliador();
-    TrabalhoAoLado::executar(this, titulo, tr("Importando a medida..."), [&] {
-        r = Transferencia::importar(escolhida, pastas.raiz, quem);
-    });
-    QString texto;
-    switch (r.resultado) {
-    case Transferencia::Importacao::Importada:
-        texto = tr("Medida importada com sucesso!");
-        break;
-    case Transferencia::Importacao::FalhaGravacao:
-        texto = tr("Os resultados não puderam ser lidos ou gravados; nada foi gravado no computador.")
-            + QLatin1Char('\n') + r.avaliacao.falhas.join(QLatin1Char('\n'));
-        break;
-    case Transferencia::Importacao::DestinoEhLink:
-        texto = tr("%1 é um link; nada foi gravado no computador.").arg(r.destino);
-        break;
-    case Transferencia::Importacao::NaoEhMedida:
-    case Transferencia::Importacao::FalhaCopia:
-        texto = tr("A importação não foi concluída; nada foi gravado no computador.");
-        if (!r.copia.erro.isEmpty())
-            texto += QLatin1Char('\n') + r.copia.erro;
-        break;
-    }
-    // A copy of an instrument's measurement may now pair with it.
-    listarMedidas();
-    servicos.perguntador->informar(nullptr, titulo, TextosInstrumento::comLinks(texto, r.copia.links));
+    const QString raiz = pastas.raiz;
+    TrabalhoAoLado::executar(
+        this, titulo, tr("Importando a medida..."), [r, escolhida, raiz, quem] { *r = Transferencia::importar(escolhida, raiz, quem); },
+        [this, r, titulo] {
+        QString texto;
+        switch (r->resultado) {
+        case Transferencia::Importacao::Importada:
+            texto = tr("Medida importada com sucesso!");
+            break;
+        case Transferencia::Importacao::FalhaGravacao:
+            texto = tr("Os resultados não puderam ser lidos ou gravados; nada foi gravado no computador.")
+                + QLatin1Char('\n') + r->avaliacao.falhas.join(QLatin1Char('\n'));
+            break;
+        case Transferencia::Importacao::DestinoEhLink:
+            texto = tr("%1 é um link; nada foi gravado no computador.").arg(r->destino);
+            break;
+        case Transferencia::Importacao::NaoEhMedida:
+        case Transferencia::Importacao::FalhaCopia:
+            texto = tr("A importação não foi concluída; nada foi gravado no computador.");
+            if (!r->copia.erro.isEmpty())
+                texto += QLatin1Char('\n') + r->copia.erro;
+            break;
+        }
+        // A copy of an instrument's measurement may now pair with it.
+        listarMedidas();
+        servicos.perguntador->informar(nullptr, titulo, TextosInstrumento::comLinks(texto, r->copia.links));
+        });
 }
 
 void MainWindow::on_actionExportar_triggered()
@@ -464,25 +496,31 @@ void MainWindow::on_actionExportar_triggered()
         return;
     const QString titulo = tr("Exportar Arquivo");
     const QString alvo = Transferencia::destinoCopia(origem, destino);
-    Copia::Relato relato;
-    Copia::Resultado resultado = Copia::Resultado::Falhou;
-    TrabalhoAoLado::executar(this, titulo, tr("Exportando a medida..."),
-                             [&] { resultado = Transferencia::exportar(origem, destino, &relato); });
-    QString texto;
-    switch (resultado) {
-    case Copia::Resultado::Copiada:
-        texto = tr("Arquivos exportados com sucesso!");
-        break;
-    case Copia::Resultado::DestinoEhLink:
-        texto = tr("%1 é um link; nada foi exportado.").arg(alvo);
-        break;
-    case Copia::Resultado::Falhou:
-    case Copia::Resultado::NaoPreparada:
-        texto = tr("A exportação não foi concluída; nada foi gravado em %1.").arg(alvo) + QLatin1Char('\n')
-            + relato.erro;
-        break;
-    }
-    servicos.perguntador->informar(nullptr, titulo, TextosInstrumento::comLinks(texto, relato.links));
+    struct Exportacao {
+        Copia::Relato relato;
+        Copia::Resultado resultado = Copia::Resultado::Falhou;
+    };
+    const auto r = std::make_shared<Exportacao>();
+    TrabalhoAoLado::executar(
+        this, titulo, tr("Exportando a medida..."),
+        [r, origem, destino] { r->resultado = Transferencia::exportar(origem, destino, &r->relato); },
+        [this, r, titulo, alvo] {
+        QString texto;
+        switch (r->resultado) {
+        case Copia::Resultado::Copiada:
+            texto = tr("Arquivos exportados com sucesso!");
+            break;
+        case Copia::Resultado::DestinoEhLink:
+            texto = tr("%1 é um link; nada foi exportado.").arg(alvo);
+            break;
+        case Copia::Resultado::Falhou:
+        case Copia::Resultado::NaoPreparada:
+            texto = tr("A exportação não foi concluída; nada foi gravado em %1.").arg(alvo) + QLatin1Char('\n')
+                + r->relato.erro;
+            break;
+        }
+        servicos.perguntador->informar(nullptr, titulo, TextosInstrumento::comLinks(texto, r->relato.links));
+        });
 }
 
 void MainWindow::on_actionDeletar_Tudo_triggered()
@@ -500,19 +538,22 @@ void MainWindow::on_actionDeletar_Tudo_triggered()
         return;
     const QString deletando = tr("Deletando dados do Instrumento ...");
     ui->statusBar->showMessage(deletando);
-    Transferencia::Apagamento r;
+    const auto r = std::make_shared<Transferencia::Apagamento>();
     const QString dados = caminhoDados;
-    TrabalhoAoLado::executar(this, titulo, deletando, [&] { r = Transferencia::apagarArquivosSoltos(dados); });
-    dadosBaixados = false;
-    if (r.falhas == 0) {
-        AvisoFinal::mostrar(titulo, tr("Dados deletados!"), false);
-        ui->statusBar->showMessage(tr("Dados deletados!"), 2000);
-    } else {
-        const QString falha = tr("%n arquivo(s) não puderam ser deletados.", "", r.falhas);
-        AvisoFinal::mostrar(titulo, falha, false);
-        ui->statusBar->showMessage(falha, 5000);
-    }
-    listarMedidas();
+    TrabalhoAoLado::executar(
+        this, titulo, deletando, [r, dados] { *r = Transferencia::apagarArquivosSoltos(dados); },
+        [this, r, titulo] {
+        dadosBaixados = false;
+        if (r->falhas == 0) {
+            AvisoFinal::mostrar(titulo, tr("Dados deletados!"), false);
+            ui->statusBar->showMessage(tr("Dados deletados!"), 2000);
+        } else {
+            const QString falha = tr("%n arquivo(s) não puderam ser deletados.", "", r->falhas);
+            AvisoFinal::mostrar(titulo, falha, false);
+            ui->statusBar->showMessage(falha, 5000);
+        }
+        listarMedidas();
+        });
 }
 
 void MainWindow::listarPerfil()

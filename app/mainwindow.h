@@ -5,6 +5,7 @@
 #include "data/pastaslocais.h"
 #include "device/deteccao.h"
 #include "device/download.h"
+#include "device/sincronizacao.h"
 
 #include <QIcon>
 #include <QMainWindow>
@@ -69,6 +70,12 @@ private slots:
     void on_actionMudar_Idioma_triggered();
 
 private:
+    // "Baixar Tudo" once the instrument's list is read; then what it did.
+    void baixarTodas();
+    void mostrarBaixadas(const QVector<Download::Relatorio> &feitos, int pedidas, int mantidasNoComputador,
+                         const QString &titulo);
+    // The table of the instrument's measurements, from what the listing read.
+    void mostrarMedidas(const Sincronizacao::Comparacao &c, const QVector<Sincronizacao::LinhaMedida> &linhas);
     void aparenciaConectada(bool mensagem);
     void aparenciaDesconectada(bool mensagem);
     // A question with the "Sim" and "Não" buttons; true for "Sim".

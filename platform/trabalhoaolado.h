@@ -4,13 +4,18 @@
 
 #include <functional>
 
+class QObject;
 class QProgressDialog;
 class QWidget;
 
-// Runs long work on a worker thread while the window keeps painting. The
+// Runs long work on a worker thread while the window keeps painting, one
+// way for every window: the work takes values (copies of what it needs
+// from the window, taken before), runs, and its result goes back to the
+// window through `depois`, on the window's thread, once the work has
+// ended. No event loop waits inside: the call returns at once. The
 // window's parts are disabled meanwhile (its note stays usable), so that
-// nothing acts on files being changed. The work must not touch widgets:
-// what it needs from them is taken before.
+// nothing the user does can change what the work acts on; they are
+// enabled again before `depois` runs.
 namespace TrabalhoAoLado {
 
 // Dresses a progress dialog: its title, a readable label (the windows'
@@ -19,12 +24,13 @@ namespace TrabalhoAoLado {
 void preparar(QProgressDialog *nota, const QString &titulo, const QString &texto, bool cancelar);
 
 // Behind a busy note over `janela`'s window that shows if the work lasts
-// past half a second; returns when the work is done.
-void executar(QWidget *janela, const QString &titulo, const QString &texto, const std::function<void()> &trabalho);
+// past half a second. `depois` is not called once `janela` is gone.
+void executar(QWidget *janela, const QString &titulo, const QString &texto, std::function<void()> trabalho,
+              std::function<void()> depois = {});
 
 // The same behind the caller's own progress dialog, whose parent is the
-// window to disable; the window's events are handled meanwhile.
-void esperar(QProgressDialog *nota, const std::function<void()> &trabalho);
+// window to disable; the dialog is deleted once the work has ended.
+void esperar(QProgressDialog *nota, std::function<void()> trabalho, std::function<void()> depois = {});
 
 bool emAndamento();
 
@@ -35,5 +41,17 @@ bool paradaPedida();
 // Asks the work in progress to stop, and calls `depois` on the window's
 // thread once it has ended.
 void pararEDepois(const std::function<void()> &depois);
+
+// Calls `depois` on the window's thread once the work in progress, and
+// the work queued behind it, has ended (at once when none runs).
+void emSeguida(const std::function<void()> &depois);
+
+// Asks every work to stop and waits for each to end, their `depois` left
+// uncalled: at quit, no worker outlives the program's objects.
+void encerrar();
+
+// Handles the window's events until no work runs, for code (tests, the
+// command line) that needs the result before it goes on.
+void aguardar();
 
 } // namespace TrabalhoAoLado

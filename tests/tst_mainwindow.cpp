@@ -50,6 +50,8 @@ private:
             s.volumes.lista = {VolumesTeste::sistema(), VolumesTeste::instrumento(bancada.volume)};
             w = std::make_unique<MainWindow>(bancada.dir.filePath("app"), s.servicos());
         }
+        // The work the window runs beside it ends before the window goes.
+        ~Janela() { TrabalhoAoLado::aguardar(); }
         template<typename T> T *filho(const char *nome) const
         {
             return w->findChild<T *>(QString::fromLatin1(nome));
@@ -60,8 +62,13 @@ private:
         {
             auto *v = filho<QTableView>("tableView");
             emit v->clicked(v->model()->index(linha, coluna));
+            TrabalhoAoLado::aguardar();
         }
-        void conectar() const { filho<QPushButton>("pushButton_3")->click(); }
+        void conectar() const
+        {
+            filho<QPushButton>("pushButton_3")->click();
+            TrabalhoAoLado::aguardar();
+        }
     };
 
     // The text of the progress box still open (there is one at most:
@@ -290,9 +297,11 @@ private slots:
                     ->trigger();
         };
         acionar();
+        TrabalhoAoLado::aguardar();
         if (pastas.size() == 2 && acao == "importar") { // changed on the instrument, then "Não" to replacing
             escreverBytes(j.bancada.dados + "MED002/MED002.id", "nome_exposicao;Outra-1;\n");
             acionar();
+            TrabalhoAoLado::aguardar();
         }
         QTEST(int(j.s.perguntador.perguntas.size()), "perguntas");
         QFETCH(QString, dito);
@@ -340,6 +349,7 @@ private slots:
         Janela j(3);
         j.conectar();
         j.filho<QPushButton>("pushButton_BaixarTudo")->click();
+        TrabalhoAoLado::aguardar();
         fecharCaixas();
         const QStringList locais = LayoutMedida::medidas(j.w->getDiretorioQT());
         QCOMPARE(locais.size(), 3);
@@ -358,6 +368,7 @@ private slots:
         j.s.perguntador.respostas = {sim};
         if (tudo) {
             j.filho<QPushButton>("pushButton_BaixarTudo")->click();
+            TrabalhoAoLado::aguardar();
         } else {
             AcessarArquivo a;
             a.lerExposicao(id);
@@ -399,9 +410,11 @@ private slots:
         j.conectar();
         fecharCaixas();
         j.filho<QPushButton>("pushButton_BaixarTudo")->click();
+        TrabalhoAoLado::aguardar();
         j.s.perguntador.respostas = {true};
         fecharCaixas();
         j.filho<QAction>("actionDeletar_Tudo")->trigger();
+        TrabalhoAoLado::aguardar();
         QCOMPARE(j.s.perguntador.perguntas.last(),
                  QString::fromUtf8("Deletar todos os dados | Tem certeza que quer deletar todos os arquivos do equipamento? | Sim/[Não]"));
         QVERIFY(!QFileInfo::exists(j.bancada.dados + "A.head"));
@@ -409,6 +422,7 @@ private slots:
         QCOMPARE(j.tabela()->rowCount(), 4);
         escreverBytes(j.bancada.dados + "B.dat", "x");
         j.filho<QAction>("actionDeletar_Tudo")->trigger();
+        TrabalhoAoLado::aguardar();
         QVERIFY(j.s.perguntador.perguntas.last().contains(QString::fromUtf8("Seus dados não foram baixados")));
         QVERIFY(QFileInfo::exists(j.bancada.dados + "B.dat"));
     }
@@ -436,6 +450,7 @@ private slots:
         j.conectar();
         fecharCaixas();
         j.filho<QAction>("actionConfigurar")->trigger(); // a window that writes to the instrument
+        TrabalhoAoLado::aguardar();
         auto *config = j.w->findChild<JanelaConfig *>();
         QVERIFY(config->isVisible() && !config->isModal());
         QCOMPARE(config->findChild<QComboBox *>("comboBox_PeridoAmos")->count(), 5); // Crv_vib.cfg: the long set
@@ -457,6 +472,7 @@ private slots:
             notaVisivel = nota->isVisible();
         });
         j.filho<QPushButton>("pushButton_BaixarTudo")->click();
+        TrabalhoAoLado::aguardar();
         QVERIFY(!algumaAtiva);
         QVERIFY(notaVisivel);
         QCOMPARE(textoDaCaixa().contains(QString::fromUtf8("Interrompido: 1 de 4")), baixadas == 1);
@@ -581,35 +597,46 @@ private slots:
                 "Sincronizado", -1).size();
         };
         principal->findChild<QPushButton *>("pushButton_3")->click();
+        TrabalhoAoLado::aguardar();
         fecharCaixas();
         QCOMPARE(sincronizadas(), 0);
         QCOMPARE(int(Download::baixar(b.dados + "MED001", app + "/Z2registros/", {}, b.id()).resultado),
                  int(Download::Resultado::Baixado));
         principal->findChild<QPushButton *>("pushButton_3")->click();
+        TrabalhoAoLado::aguardar();
         fecharCaixas();
         QCOMPARE(sincronizadas(), 1);
 
         principal->findChild<QToolButton *>(QStringLiteral("toolButton_Registros"))->click();
+        TrabalhoAoLado::aguardar();
         QCOMPARE(pilha->currentIndex(), 1);
         auto *exposicoes = pilha->widget(1)->findChild<QTableView *>("tableView_ExpResultante");
         QCOMPARE(exposicoes->model()->rowCount(), 2);
         s.perguntador.respostas = {true};
         const int baixada = exposicoes->model()->index(0, 1).data().toString().trimmed().isEmpty() ? 1 : 0;
         emit exposicoes->clicked(exposicoes->model()->index(baixada, 3));
+        TrabalhoAoLado::aguardar();
         QCOMPARE(exposicoes->model()->rowCount(), 1);
         QCOMPARE(sincronizadas(), 0);
         pilha->widget(1)->findChild<QToolButton *>(QStringLiteral("voltarMenu"))->click();
         QCOMPARE(pilha->currentIndex(), 0);
 
-        // Last of all (after a quit no event loop runs again): a quit while
-        // work runs ends the work, waited for, not aborted.
+        // Quitting while work runs (what the program does on aboutToQuit)
+        // waits for the work, never leaves it running; what was to follow
+        // it is not done.
         std::atomic<bool> fim{false};
-        QTimer::singleShot(100, qApp, &QCoreApplication::quit);
-        TrabalhoAoLado::executar(pilha.get(), "t", "x", [&] {
-            QThread::msleep(400);
-            fim = true;
-        });
+        bool seguiu = false;
+        TrabalhoAoLado::executar(
+            pilha.get(), "t", "x",
+            [&] {
+                QThread::msleep(300);
+                fim = true;
+            },
+            [&] { seguiu = true; });
+        TrabalhoAoLado::encerrar();
         QVERIFY(fim);
+        TrabalhoAoLado::aguardar();
+        QVERIFY(!seguiu);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "data/layoutmedida.h"
 #include "evaluation/avaliacaoexposicao.h"
 #include "instrumentoteste.h"
+#include "platform/trabalhoaolado.h"
 #include "servicosteste.h"
 #include "viewer/medidas.h"
 #include "viewer/tabelaavaliacao.h"
@@ -40,6 +41,8 @@ private:
             w->resize(1366, 768);
             w->show();
         }
+        // The work the viewer runs beside it ends before the viewer goes.
+        ~Visor() { TrabalhoAoLado::aguardar(); }
         template<typename T> T *filho(const char *nome) const
         {
             return w->findChild<T *>(QString::fromLatin1(nome));
@@ -55,8 +58,13 @@ private:
             t->scrollTo(i);
             QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualRect(i).center());
             QCoreApplication::processEvents();
+            TrabalhoAoLado::aguardar();
         }
-        void sincronizar() const { filho<QPushButton>("pushButton_Sincronizar")->click(); }
+        void sincronizar() const
+        {
+            filho<QPushButton>("pushButton_Sincronizar")->click();
+            TrabalhoAoLado::aguardar();
+        }
         int linhas(const char *nome) const { return tabela(nome)->model()->rowCount(); }
         QString celula(const char *nome, int l, int c) const
         {
@@ -309,6 +317,7 @@ private slots:
             digitar("lineEdit_NomeExpParcial", nome);
         v.s.perguntador.respostas = {true};
         botao->click();
+        TrabalhoAoLado::aguardar();
         QCOMPARE(v.s.perguntador.perguntas.last(),
                  QString::fromUtf8("Editar Dados | Deseja alterar os dados para recalcular ? | Sim/Não"));
         if (!problema.isEmpty()) {
@@ -406,6 +415,7 @@ private slots:
         QTest::keyClicks(v.filho<QLineEdit>("lineEdit_NumRepeticaoParcial"), "7");
         v.s.perguntador.respostas = {true};
         parcial->click();
+        TrabalhoAoLado::aguardar();
         QVERIFY(lerBytes(LayoutMedida::arquivoExposicao(pasta)).contains("\nsetor;Forjaria;\n"));
         QVERIFY(lerBytes(pasta + "/T1/corpo/T1.id").contains("\nnum_repeticao;7;\n"));
         QCOMPARE(lerBytes(pasta + "/T1/mao/T1.id"), mao);

@@ -3,6 +3,7 @@
 #include "data/layoutmedida.h"
 #include "evaluation/tabelasavaliacao.h"
 #include "instrumentoteste.h"
+#include "platform/trabalhoaolado.h"
 #include "report/relatorio.h"
 #include "viewer/geracaorelatorio.h"
 #include "servicosteste.h"
@@ -207,7 +208,10 @@ private slots:
         const QString id = LayoutMedida::arquivoExposicao(a.medidas.at(0));
         QVERIFY(trocarCampo(id, "nome_exposicao", "Linha 3/B-240115083000")
                 && trocarCampo(id, "data_criacao", "15/01/2024"));
-        const int r = int(GeracaoRelatorio::gerar(a.medidas.at(0), s.perguntador, s.area));
+        int r = -1;
+        GeracaoRelatorio::gerar(a.medidas.at(0), s.perguntador, s.area, nullptr,
+                                [&](GeracaoRelatorio::Resultado x) { r = int(x); });
+        TrabalhoAoLado::aguardar();
         QTEST(r, "resultado");
         QCOMPARE(s.perguntador.perguntas,
                  QStringList{QString::fromUtf8("Destino do Relatório - PDF | ") + a.armazem
@@ -258,9 +262,11 @@ private slots:
         ServicosTeste s;
         Medidas m(a.armazem, s.servicos());
         m.findChild<QPushButton *>("pushButton_Sincronizar")->click();
+        TrabalhoAoLado::aguardar();
         QTableView *t = m.findChild<QTableView *>("tableView_ExpResultante");
         t->setCurrentIndex(t->model()->index(0, 0));
         QCoreApplication::processEvents();
+        TrabalhoAoLado::aguardar();
         m.findChild<QTextEdit *>("textEdit_Observacao")->setPlainText("Vibração alta na prensa");
         const QString pdf = a.dir.filePath("visor.pdf");
         escreverBytes(pdf, "antigo");
@@ -274,6 +280,7 @@ private slots:
         if (cancelar)
             clique.start(0);
         m.findChild<QPushButton *>("pushButton_GerarPDF")->click();
+        TrabalhoAoLado::aguardar();
         AcessarArquivo e;
         e.lerExposicao(LayoutMedida::arquivoExposicao(a.medidas.at(0)));
         QCOMPARE(e.getObservacoes(), QString::fromUtf8("Vibração alta na prensa"));

@@ -98,10 +98,11 @@ void Medidas::setStackedWidget(QStackedWidget *p)
 void Medidas::listarArmazem()
 {
     raizListada = diretorioQT;
-    sincronizarDadosExposicao();
-    if (!pastaExposicao.isEmpty() && !QFileInfo::exists(arquivoExposicao))
-        esquecerExposicao();
-    marcarMostrados();
+    tabelas->listarExposicoes(raizListada, [this] {
+        if (!pastaExposicao.isEmpty() && !QFileInfo::exists(arquivoExposicao))
+            esquecerExposicao();
+        marcarMostrados();
+    });
 }
 
 void Medidas::on_voltarMenu_clicked()
@@ -124,16 +125,18 @@ void Medidas::on_pushButton_Sincronizar_clicked()
     const QString sincronizando = tr("Sincronizando dados salvos no computador ...");
     ui->statusbar->showMessage(sincronizando);
     raizListada = diretorioQT;
-    sincronizarDadosExposicao();
-    tabelas->listarParciais(QString());
-    tabelas->listarComponentes(QString());
-    ui->statusbar->showMessage(tr("Dados salvos no computador sincronizados"), 3000);
-    AvisoFinal::mostrar(tr("Sincronizar dados do computador"), tr("Dados do computador Sincronizados !!"), true);
+    tabelas->listarExposicoes(raizListada, [this] {
+        tabelas->listarParciais(QString());
+        tabelas->listarComponentes(QString());
+        marcarMostrados();
+        ui->statusbar->showMessage(tr("Dados salvos no computador sincronizados"), 3000);
+        AvisoFinal::mostrar(tr("Sincronizar dados do computador"), tr("Dados do computador Sincronizados !!"), true);
+    });
 }
 
 void Medidas::sincronizarDadosExposicao()
 {
-    tabelas->listarExposicoes(raizListada);
+    tabelas->listarExposicoes(raizListada, [this] { marcarMostrados(); });
 }
 
 void Medidas::sincronizarDadosExposicaoParcial()
@@ -223,15 +226,20 @@ void Medidas::mostrarReavaliada()
     }
 }
 
-void Medidas::alterar(const std::function<Desfecho()> &alteracao, const QString &titulo, const QString &texto)
+void Medidas::alterar(const std::function<Desfecho()> &alteracao, const QString &titulo, const QString &texto,
+                      const std::function<void()> &depois)
 {
-    Desfecho r;
-    TrabalhoAoLado::executar(this, titulo, tr("Gravando e recalculando a medida..."), [&] { r = alteracao(); });
-    if (r.estado != Desfecho::Estado::Recusado)
-        emit armazemAlterado();
-    if (!r)
-        servicos.perguntador->informar(this, titulo,
-                                       r.motivo.isEmpty() ? texto : texto + QLatin1Char('\n') + r.motivo);
+    const auto r = std::make_shared<Desfecho>();
+    TrabalhoAoLado::executar(
+        this, titulo, tr("Gravando e recalculando a medida..."), [r, alteracao] { *r = alteracao(); },
+        [this, r, titulo, texto, depois] {
+            if (r->estado != Desfecho::Estado::Recusado)
+                emit armazemAlterado();
+            if (!*r)
+                servicos.perguntador->informar(this, titulo,
+                                               r->motivo.isEmpty() ? texto : texto + QLatin1Char('\n') + r->motivo);
+            depois();
+        });
 }
 
 void Medidas::onTableClicked_Exposicao(const QModelIndex &index)
@@ -282,15 +290,15 @@ void Medidas::apagarLinha(QTableView *tabela, const QString &caminho)
                         .arg(trabalhador.isEmpty() ? tr("não informado") : trabalhador,
                              LayoutMedida::nomeMostrado(a.getNome_exposicao()), a.getData_criacao());
         falha = tr("Não foi possível apagar a exposição %1.").arg(LayoutMedida::nomePasta(caminho));
-        apagar = [this, caminho] { return Edicao::apagarExposicao(diretorioQT, caminho); };
+        apagar = [raiz = diretorioQT, caminho] { return Edicao::apagarExposicao(raiz, caminho); };
     } else if (tabela == ui->tableView_ExpParcial) {
         a.lerExposicaoParcial(LayoutMedida::arquivoParcial(caminho));
         const bool mao = LayoutMedida::nomePasta(caminho) == QLatin1String("mao");
         pergunta += tr("Tarefa: %1 (%2).")
                         .arg(a.getNome_exp_parcial().trimmed(), mao ? tr("mãos e braços") : tr("corpo inteiro"));
         falha = tr("Não foi possível apagar a exposição parcial ou recalcular a medida.");
-        apagar = [this, caminho, exposicao = arquivoExposicao, pastas = tabelas->pastasParciais()] {
-            return Edicao::apagarParcial(diretorioQT, caminho, exposicao, pastas);
+        apagar = [raiz = diretorioQT, caminho, exposicao = arquivoExposicao, pastas = tabelas->pastasParciais()] {
+            return Edicao::apagarParcial(raiz, caminho, exposicao, pastas);
         };
     } else {
         a.lerComponente(caminho + QStringLiteral(".head"));
@@ -298,26 +306,29 @@ void Medidas::apagarLinha(QTableView *tabela, const QString &caminho)
         pergunta = tr("Tem certeza que deseja apagar essa exposição em seu computador ?") + QLatin1Char('\n')
             + tr("Componente: %1, %2 s.").arg(a.getNome_componente().trimmed(), a.getDuracao_comp().trimmed());
         falha = tr("Não foi possível apagar a componente ou recalcular a medida.");
-        apagar = [this, caminho, exposicao = arquivoExposicao, pastas = tabelas->pastasParciais()] {
-            return Edicao::apagarComponente(diretorioQT, caminho, exposicao, pastas);
+        apagar = [raiz = diretorioQT, caminho, exposicao = arquivoExposicao, pastas = tabelas->pastasParciais()] {
+            return Edicao::apagarComponente(raiz, caminho, exposicao, pastas);
         };
     }
     if (!perguntar(titulo, pergunta, Perguntador::Padrao::Nao))
         return;
-    alterar(apagar, titulo, falha);
-    if (tabela == ui->tableView_ExpResultante) {
-        sincronizarDadosExposicao();
-        if (caminho == pastaExposicao)
-            esquecerExposicao();
-        else
-            lerMostrados();
-        return;
-    }
-    if (caminho == pastaExposicaoParcial)
-        esquecerParcial();
-    if (caminho == baseComponente)
-        esquecerComponente();
-    mostrarReavaliada();
+    const bool medida = tabela == ui->tableView_ExpResultante;
+    alterar(apagar, titulo, falha, [this, medida, caminho] {
+        if (medida) {
+            if (caminho == pastaExposicao)
+                esquecerExposicao();
+            else
+                lerMostrados();
+            sincronizarDadosExposicao();
+            return;
+        }
+        if (caminho == pastaExposicaoParcial)
+            esquecerParcial();
+        if (caminho == baseComponente)
+            esquecerComponente();
+        mostrarReavaliada();
+        marcarMostrados();
+    });
 }
 
 void Medidas::mostrarExposicao(const QString &pasta)
@@ -405,11 +416,15 @@ void Medidas::setTabResultados()
 void Medidas::setTabAvaliacao()
 {
     // Every component file of the measurement is read: beside the window.
-    AvaliacaoExposicao a;
+    const auto a = std::make_shared<AvaliacaoExposicao>();
     const QString pasta = pastaExposicao;
-    TrabalhoAoLado::executar(this, tr("Avaliação"), tr("Avaliando a exposição..."),
-                             [&] { a = AvaliacaoExposicao::avaliar(pasta); });
-    avaliacao->mostrar(a);
+    TrabalhoAoLado::executar(
+        this, tr("Avaliação"), tr("Avaliando a exposição..."), [a, pasta] { *a = AvaliacaoExposicao::avaliar(pasta); },
+        [this, a, pasta] {
+            // Another measurement chosen meanwhile has its own assessment coming.
+            if (pasta == pastaExposicao)
+                avaliacao->mostrar(*a);
+        });
 }
 
 void Medidas::setTabExpParcial()
@@ -539,28 +554,40 @@ void Medidas::on_pushButton_Editar_ExpParcial_toggled(bool checked)
             return;
         }
         // What the work acts on is taken now, as values.
-        Desfecho salvo;
+        const auto salvo = std::make_shared<Desfecho>();
         const QString pasta = pastaExposicaoParcial;
         const QString exposicao = arquivoExposicao;
         const QStringList pastas = tabelas->pastasParciais();
-        TrabalhoAoLado::executar(this, tr("Editar Dados"), tr("Gravando e recalculando a medida..."), [&] {
-            salvo = Edicao::salvarParcial(pasta, d, exposicao, pastas);
-        });
-        if (salvo)
-            emit armazemAlterado();
-        else
-            servicos.perguntador->informar(this, tr("Editar Dados"),
-                                           tr("Não foi possível salvar os dados ou recalcular a medida.")
-                                               + QLatin1Char('\n') + salvo.motivo);
-        // The table shows the new repetitions and time too.
-        sincronizarDadosExposicaoParcial();
-        marcarMostrados();
+        fecharEdicaoParcial();
+        TrabalhoAoLado::executar(
+            this, tr("Editar Dados"), tr("Gravando e recalculando a medida..."),
+            [salvo, pasta, d, exposicao, pastas] { *salvo = Edicao::salvarParcial(pasta, d, exposicao, pastas); },
+            [this, salvo] {
+                if (*salvo)
+                    emit armazemAlterado();
+                else
+                    servicos.perguntador->informar(this, tr("Editar Dados"),
+                                                   tr("Não foi possível salvar os dados ou recalcular a medida.")
+                                                       + QLatin1Char('\n') + salvo->motivo);
+                // The table shows the new repetitions and time too.
+                sincronizarDadosExposicaoParcial();
+                marcarMostrados();
+                lerMostrados();
+                setTabResultados();
+                setTabExpParcial();
+            });
+        return;
     }
+    fecharEdicaoParcial();
     lerMostrados();
     setTabResultados();
-    ui->lineEdit_TempoExpParcial->setInputMask(QString());
     setTabExpParcial();
-    for (QLineEdit *e : edicoes)
+}
+
+void Medidas::fecharEdicaoParcial()
+{
+    ui->lineEdit_TempoExpParcial->setInputMask(QString());
+    for (QLineEdit *e : {ui->lineEdit_NumRepeticaoParcial, ui->lineEdit_TempoExpParcial, ui->lineEdit_NomeExpParcial})
         e->setEnabled(false);
     aparenciaDoBotao(ui->pushButton_Editar_ExpParcial, false);
 }

@@ -90,10 +90,14 @@ private:
     void mostrarReavaliada();
     // Runs a change that evaluates the measurement again on a worker
     // thread; tells `texto` when it failed.
-    void alterar(const std::function<Desfecho()> &alteracao, const QString &titulo, const QString &texto);
+    // `depois` runs once it has ended.
+    void alterar(const std::function<Desfecho()> &alteracao, const QString &titulo, const QString &texto,
+                 const std::function<void()> &depois);
     bool perguntar(const QString &titulo, const QString &texto,
                    Perguntador::Padrao padrao = Perguntador::Padrao::Sim);
     void aparenciaDoBotao(QPushButton *botao, bool editando);
+    // The task's fields no longer editable, the button back to "Editar".
+    void fecharEdicaoParcial();
     // The observation as shown, one stored line per displayed line.
     QString observacaoMostrada();
 

@@ -9,6 +9,8 @@
 #include <QStandardItemModel>
 #include <QTableView>
 
+#include <memory>
+
 namespace {
 
 // What the tables sort by: the value itself, or for a date the moment
@@ -83,42 +85,49 @@ void TabelasMedida::estilizarTabela(QTableView *tabela, int larguraPrimeira, int
             [this, tabela]() { selecionada(tabela); }, Qt::QueuedConnection);
 }
 
-void TabelasMedida::listarExposicoes(const QString &raiz)
+void TabelasMedida::listarExposicoes(const QString &raiz, const std::function<void()> &depois)
 {
-    QStandardItemModel *modelo = novoModelo(exposicoes,
-                                            {QCoreApplication::translate("Medidas", "Evento"), QCoreApplication::translate("Medidas", "Nome"), QCoreApplication::translate("Medidas", "Data"), QString()});
     struct Linha {
+        QString medida;
         QString nome;
         QDateTime data;
     };
-    QStringList medidas;
-    QVector<Linha> linhas;
+    const auto linhas = std::make_shared<QVector<Linha>>();
     // A store of thousands of measurements is read on a worker thread.
-    TrabalhoAoLado::executar(janela, QCoreApplication::translate("Medidas", "Sincronizar dados do computador"),
-                             QCoreApplication::translate("Medidas", "Sincronizando dados salvos no computador ..."), [&] {
-        medidas = raiz.isEmpty() ? QStringList() : LayoutMedida::medidasDoArmazem(raiz);
-        for (const QString &medida : qAsConst(medidas)) {
-            AcessarArquivo a;
-            a.lerExposicao(LayoutMedida::arquivoExposicao(medida));
-            const QString nome = a.getNome_exposicao();
-            linhas.append({LayoutMedida::nomeMostrado(nome),
-                           LayoutMedida::lerDataHora(LayoutMedida::dataMostrada(a.getData_criacao(), nome),
-                                                     QStringLiteral("dd/MM/yyyy HH:mm:ss"))});
-        }
-    });
-    for (int n = 0; n < medidas.size(); ++n) {
-        if (n < listaExposicoes.size())
-            listaExposicoes[n] = medidas.at(n);
-        else
-            listaExposicoes.append(medidas.at(n));
-        // Month names in the interface language; the files keep their own form.
-        const QDateTime &data = linhas.at(n).data;
-        modelo->appendRow({centrado(n + 1), centrado(linhas.at(n).nome),
-                           data.isValid() ? centrado(janela->locale().toString(data, QStringLiteral("d MMM yyyy HH:mm:ss")), data)
-                                          : centrado(QVariant()),
-                           lixeira(iconeLixeira)});
-    }
-    estilizarTabela(exposicoes, 90, 3);
+    TrabalhoAoLado::executar(
+        janela, QCoreApplication::translate("Medidas", "Sincronizar dados do computador"),
+        QCoreApplication::translate("Medidas", "Sincronizando dados salvos no computador ..."),
+        [linhas, raiz] {
+            for (const QString &medida : raiz.isEmpty() ? QStringList() : LayoutMedida::medidasDoArmazem(raiz)) {
+                AcessarArquivo a;
+                a.lerExposicao(LayoutMedida::arquivoExposicao(medida));
+                const QString nome = a.getNome_exposicao();
+                linhas->append({medida, LayoutMedida::nomeMostrado(nome),
+                                LayoutMedida::lerDataHora(LayoutMedida::dataMostrada(a.getData_criacao(), nome),
+                                                          QStringLiteral("dd/MM/yyyy HH:mm:ss"))});
+            }
+        },
+        [this, linhas, depois] {
+            QStandardItemModel *modelo =
+                novoModelo(exposicoes, {QCoreApplication::translate("Medidas", "Evento"),
+                                        QCoreApplication::translate("Medidas", "Nome"),
+                                        QCoreApplication::translate("Medidas", "Data"), QString()});
+            listaExposicoes.clear();
+            for (int n = 0; n < linhas->size(); ++n) {
+                const Linha &l = linhas->at(n);
+                listaExposicoes << l.medida;
+                // Month names in the interface language; the files keep their own form.
+                modelo->appendRow({centrado(n + 1), centrado(l.nome),
+                                   l.data.isValid() ? centrado(janela->locale().toString(
+                                                                   l.data, QStringLiteral("d MMM yyyy HH:mm:ss")),
+                                                               l.data)
+                                                    : centrado(QVariant()),
+                                   lixeira(iconeLixeira)});
+            }
+            estilizarTabela(exposicoes, 90, 3);
+            if (depois)
+                depois();
+        });
 }
 
 void TabelasMedida::listarParciais(const QString &pastaExposicao)

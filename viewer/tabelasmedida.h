@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
+
 class QModelIndex;
 class QStandardItemModel;
 class QTableView;
@@ -22,8 +24,9 @@ public:
     TabelasMedida(QTableView *exposicoes, QTableView *parciais, QTableView *componentes, QWidget *janela);
 
     // The measurements of the store `raiz` (none when it is empty), read
-    // beside the window: newest first, with name and date.
-    void listarExposicoes(const QString &raiz);
+    // beside the window: newest first, with name and date; `depois` runs
+    // once they are in the table.
+    void listarExposicoes(const QString &raiz, const std::function<void()> &depois = {});
     // A measurement's body folders that hold a task, "corpo" and "mao".
     void listarParciais(const QString &pastaExposicao);
     // A body folder's components, newest first.
