@@ -68,7 +68,10 @@ void comecar(const std::shared_ptr<Trabalho> &t)
 void concluir(const std::shared_ptr<Trabalho> &t)
 {
     t->fio->wait();
-    trabalhos.erase(std::find(trabalhos.begin(), trabalhos.end(), t));
+    const auto i = std::find(trabalhos.begin(), trabalhos.end(), t);
+    if (i == trabalhos.end())
+        return; // let go by encerrar()
+    trabalhos.erase(i);
     for (const QPointer<QWidget> &w : qAsConst(t->desativados)) {
         if (w)
             w->setEnabled(true);
