@@ -457,28 +457,9 @@ void MainWindow::on_actionImportar_triggered()
     TrabalhoAoLado::executar(
         this, titulo, tr("Importando a medida..."), [r, escolhida, raiz, quem] { *r = Transferencia::importar(escolhida, raiz, quem); },
         [this, r, titulo] {
-        QString texto;
-        switch (r->resultado) {
-        case Transferencia::Importacao::Importada:
-            texto = tr("Medida importada com sucesso!");
-            break;
-        case Transferencia::Importacao::FalhaGravacao:
-            texto = tr("Os resultados não puderam ser lidos ou gravados; nada foi gravado no computador.")
-                + QLatin1Char('\n') + r->avaliacao.falhas.join(QLatin1Char('\n'));
-            break;
-        case Transferencia::Importacao::DestinoEhLink:
-            texto = tr("%1 é um link; nada foi gravado no computador.").arg(r->destino);
-            break;
-        case Transferencia::Importacao::NaoEhMedida:
-        case Transferencia::Importacao::FalhaCopia:
-            texto = tr("A importação não foi concluída; nada foi gravado no computador.");
-            if (!r->copia.erro.isEmpty())
-                texto += QLatin1Char('\n') + r->copia.erro;
-            break;
-        }
-        // A copy of an instrument's measurement may now pair with it.
-        listarMedidas();
-        servicos.perguntador->informar(nullptr, titulo, TextosInstrumento::comLinks(texto, r->copia.links));
+            // A copy of an instrument's measurement may now pair with it.
+            listarMedidas();
+            servicos.perguntador->informar(nullptr, titulo, TextosInstrumento::importacao(*r));
         });
 }
 
@@ -505,21 +486,8 @@ void MainWindow::on_actionExportar_triggered()
         this, titulo, tr("Exportando a medida..."),
         [r, origem, destino] { r->resultado = Transferencia::exportar(origem, destino, &r->relato); },
         [this, r, titulo, alvo] {
-        QString texto;
-        switch (r->resultado) {
-        case Copia::Resultado::Copiada:
-            texto = tr("Arquivos exportados com sucesso!");
-            break;
-        case Copia::Resultado::DestinoEhLink:
-            texto = tr("%1 é um link; nada foi exportado.").arg(alvo);
-            break;
-        case Copia::Resultado::Falhou:
-        case Copia::Resultado::NaoPreparada:
-            texto = tr("A exportação não foi concluída; nada foi gravado em %1.").arg(alvo) + QLatin1Char('\n')
-                + r->relato.erro;
-            break;
-        }
-        servicos.perguntador->informar(nullptr, titulo, TextosInstrumento::comLinks(texto, r->relato.links));
+            servicos.perguntador->informar(nullptr, titulo,
+                                           TextosInstrumento::exportacao(r->resultado, r->relato, alvo));
         });
 }
 

@@ -65,4 +65,47 @@ QString avisoDeSubstituicao(const QStringList &locais)
              "componentes apagados) serão perdidas.");
 }
 
+QString importacao(const Transferencia::RelatoImportacao &r)
+{
+    QString texto;
+    switch (r.resultado) {
+    case Transferencia::Importacao::Importada:
+        texto = QCoreApplication::translate("MainWindow", "Medida importada com sucesso!");
+        break;
+    case Transferencia::Importacao::FalhaGravacao:
+        texto = QCoreApplication::translate("MainWindow", "Os resultados não puderam ser lidos ou gravados; nada foi gravado no computador.")
+            + QLatin1Char('\n') + r.avaliacao.falhas.join(QLatin1Char('\n'));
+        break;
+    case Transferencia::Importacao::DestinoEhLink:
+        texto = QCoreApplication::translate("MainWindow", "%1 é um link; nada foi gravado no computador.").arg(r.destino);
+        break;
+    case Transferencia::Importacao::NaoEhMedida:
+    case Transferencia::Importacao::FalhaCopia:
+        texto = QCoreApplication::translate("MainWindow", "A importação não foi concluída; nada foi gravado no computador.");
+        if (!r.copia.erro.isEmpty())
+            texto += QLatin1Char('\n') + r.copia.erro;
+        break;
+    }
+    return comLinks(texto, r.copia.links);
+}
+
+QString exportacao(Copia::Resultado resultado, const Copia::Relato &relato, const QString &alvo)
+{
+    QString texto;
+    switch (resultado) {
+    case Copia::Resultado::Copiada:
+        texto = QCoreApplication::translate("MainWindow", "Arquivos exportados com sucesso!");
+        break;
+    case Copia::Resultado::DestinoEhLink:
+        texto = QCoreApplication::translate("MainWindow", "%1 é um link; nada foi exportado.").arg(alvo);
+        break;
+    case Copia::Resultado::Falhou:
+    case Copia::Resultado::NaoPreparada:
+        texto = QCoreApplication::translate("MainWindow", "A exportação não foi concluída; nada foi gravado em %1.").arg(alvo)
+            + QLatin1Char('\n') + relato.erro;
+        break;
+    }
+    return comLinks(texto, relato.links);
+}
+
 } // namespace TextosInstrumento

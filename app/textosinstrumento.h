@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/download.h"
+#include "device/transferencia.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,5 +17,8 @@ QString comLinks(const QString &texto, const QStringList &links);
 // The local copies a download would replace, by name (the first ones of a
 // long list), and what is lost with them.
 QString avisoDeSubstituicao(const QStringList &locais);
+// What an import and an export did, with the links they left out.
+QString importacao(const Transferencia::RelatoImportacao &r);
+QString exportacao(Copia::Resultado resultado, const Copia::Relato &relato, const QString &alvo);
 
 } // namespace TextosInstrumento
