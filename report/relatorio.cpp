@@ -5,6 +5,7 @@
 #include "data/gravacaosegura.h"
 #include "data/layoutmedida.h"
 #include "report/coresavaliacao.h"
+#include "report/dadosgraficos.h"
 #include "report/graficos.h"
 #include "report/juncaopdf.h"
 #include "report/layoutrelatorio.h"
@@ -18,6 +19,7 @@
 #include <QGlyphRun>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPicture>
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QTextLayout>
@@ -33,9 +35,6 @@
 #include <qcustomplot.h>
 
 namespace {
-
-// Charts are rendered at this many pixels per point, for a sharp print.
-constexpr double escalaGrafico = 3.0;
 
 // Paints the layout on a PDF writer whose units are points.
 class PintorPdf : public DestinoRelatorio
@@ -103,28 +102,40 @@ public:
         pintor.setPen(QPen(Qt::black, 1));
     }
     void logotipo(const QRectF &onde) override { pintor.drawImage(onde, logo, logo.rect()); }
+    // The charts as vectors: sharp on paper, and only their drawing
+    // commands are recorded on the program's main thread (a few
+    // milliseconds; the data were read and thinned out here).
     void graficoLinhas(const AcessarArquivo &componente, const QPointF &canto) override
     {
-        pintor.drawImage(QRectF(canto, QSizeF(530, 180)),
-                         naJanela([&] { return Relatorio::graficoLinhas(componente).toImage(); }));
+        const DadosLinhas dados = DadosGraficos::linhas(componente);
+        desenharFigura(canto, naJanela([&] { return Relatorio::graficoLinhas(dados); }));
     }
     void graficoBandas(const AcessarArquivo &componente, const QPointF &canto) override
     {
-        pintor.drawImage(QRectF(canto, QSizeF(540, 210)),
-                         naJanela([&] { return Relatorio::graficoBandas(componente).toImage(); }));
+        const DadosBandas dados = DadosGraficos::bandas(componente.getFreq(), componente.getVibracao());
+        desenharFigura(canto, naJanela([&] { return Relatorio::graficoBandas(dados); }));
     }
 
 private:
+    void desenharFigura(const QPointF &canto, const QPicture &figura)
+    {
+        descarregarCelulas();
+        pintor.save();
+        pintor.drawPicture(canto, figura);
+        pintor.restore();
+        fonteAtual = -1;
+    }
+
     // A chart is a widget, drawn on the program's main thread; a report
-    // written on a worker thread waits for it there.
-    template<typename F> static QImage naJanela(F desenhar)
+    // written on a worker thread has it recorded there.
+    template<typename F> static QPicture naJanela(F desenhar)
     {
         if (QThread::currentThread() == QCoreApplication::instance()->thread())
             return desenhar();
-        QImage imagem;
-        QMetaObject::invokeMethod(QCoreApplication::instance(), [&] { imagem = desenhar(); },
+        QPicture figura;
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [&] { figura = desenhar(); },
                                   Qt::BlockingQueuedConnection);
-        return imagem;
+        return figura;
     }
 
     // The sample tables are numbers and times. Their glyphs are shaped once,
@@ -205,20 +216,32 @@ Relatorio::Relatorio()
     qCDebug(rastro) << "Gerando Relatorio";
 }
 
-QPixmap Relatorio::graficoLinhas(const AcessarArquivo &componente)
+namespace {
+
+QPicture gravar(QCustomPlot &plot, int largura, int altura)
+{
+    QPicture figura;
+    QCPPainter pintor(&figura);
+    plot.toPainter(&pintor, largura, altura);
+    pintor.end();
+    return figura;
+}
+
+} // namespace
+
+QPicture Relatorio::graficoLinhas(const DadosLinhas &dados)
 {
     QCustomPlot plot;
     Graficos::posicionarLegenda(&plot);
-    Graficos::desenharLinhas(&plot, DadosGraficos::linhas(componente), AparenciaGrafico::papel());
-    return plot.toPixmap(530, 180, escalaGrafico);
+    Graficos::desenharLinhas(&plot, dados, AparenciaGrafico::papel());
+    return gravar(plot, 530, 180);
 }
 
-QPixmap Relatorio::graficoBandas(const AcessarArquivo &componente)
+QPicture Relatorio::graficoBandas(const DadosBandas &dados)
 {
     QCustomPlot plot;
-    Graficos::desenharBandas(&plot, DadosGraficos::bandas(componente.getFreq(), componente.getVibracao()),
-                             AparenciaGrafico::papel());
-    return plot.toPixmap(540, 210, escalaGrafico);
+    Graficos::desenharBandas(&plot, dados, AparenciaGrafico::papel());
+    return gravar(plot, 540, 210);
 }
 
 namespace {

@@ -2,10 +2,11 @@
 
 #include "report/layoutrelatorio.h"
 
-#include <QPixmap>
+#include "report/dadosgraficos.h"
+
+#include <QPicture>
 #include <QString>
 
-class AcessarArquivo;
 
 // The multi-page A4 PDF report of an exposure of the local store. The page
 // layout comes from LayoutRelatorio; this class paints it. Asking where
@@ -31,7 +32,8 @@ public:
     // "Arquivos PDF/Linha3 2024-01-15 08h30.pdf".
     static QString arquivoSugerido(const QString &pastaExposicao);
 
-    // The component charts on paper, from the files read into `componente`.
-    static QPixmap graficoLinhas(const AcessarArquivo &componente);
-    static QPixmap graficoBandas(const AcessarArquivo &componente);
+    // The component charts on paper, as drawing commands; on the program's
+    // main thread (a chart is a widget).
+    static QPicture graficoLinhas(const DadosLinhas &dados);
+    static QPicture graficoBandas(const DadosBandas &dados);
 };
