@@ -427,6 +427,51 @@ private slots:
         QVERIFY(QFileInfo::exists(j.bancada.dados + "B.dat"));
     }
 
+    // "Sim" to the closing question while a download, an import or an
+    // export runs closes the window once the work has ended, whole.
+    void fecharDuranteOTrabalho_data()
+    {
+        QTest::addColumn<QString>("acao");
+        QTest::newRow("a single download") << "linha";
+        QTest::newRow("an import") << "importar";
+        QTest::newRow("an export") << "exportar";
+    }
+
+    void fecharDuranteOTrabalho()
+    {
+        QFETCH(QString, acao);
+        Janela j(1);
+        new GuardaSaida(j.w.get(), j.s.perguntador);
+        j.w->show();
+        j.conectar();
+        fecharCaixas();
+        const QString medida = j.bancada.dados + "MED001";
+        const QString destino = j.bancada.dir.filePath("DEST");
+        QDir().mkpath(destino);
+        j.s.perguntador.pastas = acao == "importar" ? QList<QString>{medida} : QList<QString>{medida, destino};
+        j.s.perguntador.respostas = {true, true}; // the operation's question, if any, then "Sair"
+        if (acao == "linha")
+            emit j.filho<QTableView>("tableView")->clicked(j.tabela()->index(0, 2));
+        else
+            j.filho<QAction>(acao == "importar" ? "actionImportar" : "actionExportar")->trigger();
+        QVERIFY(TrabalhoAoLado::emAndamento());
+        j.w->close();
+        QVERIFY(j.w->isVisible());
+        TrabalhoAoLado::aguardar();
+        QTRY_VERIFY(!j.w->isVisible());
+        const QStringList locais = LayoutMedida::medidas(j.w->getDiretorioQT());
+        if (acao == "exportar") {
+            QCOMPARE(conteudoDe(destino + "/MED001"), conteudoDe(medida));
+        } else {
+            QCOMPARE(locais.size(), 1);
+            QCOMPARE(LayoutMedida::contarArquivosHead(locais.first()),
+                     LayoutMedida::contarArquivosHead(j.bancada.dados + LayoutMedida::nomePasta(locais.first())));
+            AcessarArquivo a;
+            a.lerExposicao(LayoutMedida::arquivoExposicao(locais.first()));
+            QVERIFY(a.getEnable_corpo().toInt() + a.getEnable_mao().toInt() > 0);
+        }
+    }
+
     // Cancelar, or closing the program with "Sim", stops after the
     // measurement at hand: what was downloaded is whole, the rest is left
     // on the instrument, nothing half copied. Meanwhile the window is

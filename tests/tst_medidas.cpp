@@ -3,6 +3,7 @@
 #include "data/layoutmedida.h"
 #include "evaluation/avaliacaoexposicao.h"
 #include "instrumentoteste.h"
+#include "platform/guardasaida.h"
 #include "platform/trabalhoaolado.h"
 #include "servicosteste.h"
 #include "viewer/medidas.h"
@@ -367,6 +368,44 @@ private slots:
 
     // Declining a deletion on another row leaves the viewer as it was, and
     // later edits still go to the measurement and task shown.
+    // "Sim" to the closing question while a report is written or a task's
+    // edit evaluates the measurement again closes the viewer once the work
+    // has ended: the report is not written, the edit is saved whole.
+    void fecharDuranteOTrabalho_data()
+    {
+        QTest::addColumn<bool>("relatorio");
+        QTest::newRow("a report") << true;
+        QTest::newRow("a re-evaluation") << false;
+    }
+
+    void fecharDuranteOTrabalho()
+    {
+        QFETCH(bool, relatorio);
+        Visor v(1);
+        new GuardaSaida(v.w.get(), v.s.perguntador);
+        v.selecionarCorpo();
+        const QString pasta = v.pastaDoEvento(0);
+        const QString pdf = v.bancada.dir.filePath("r.pdf");
+        v.s.perguntador.pastas = {pdf};
+        auto *editar = v.filho<QPushButton>("pushButton_Editar_ExpParcial");
+        if (relatorio) {
+            v.filho<QPushButton>("pushButton_GerarPDF")->click();
+        } else {
+            editar->click();
+            v.filho<QLineEdit>("lineEdit_NumRepeticaoParcial")->setText("9");
+            v.s.perguntador.respostas = {true};
+            editar->click();
+        }
+        QVERIFY(TrabalhoAoLado::emAndamento());
+        v.s.perguntador.respostas = {true};
+        v.w->close();
+        TrabalhoAoLado::aguardar();
+        QTRY_VERIFY(!v.w->isVisible());
+        QCOMPARE(QFileInfo::exists(pdf), false);
+        if (!relatorio)
+            QVERIFY(lerBytes(pasta + "/T1/corpo/T1.id").contains("\nnum_repeticao;9;\n"));
+    }
+
     // The question names what it would delete, and Enter answers "Não".
     void deletarRecusado_data()
     {
