@@ -10,6 +10,7 @@
 // 3. How long the window's thread is kept from painting during a "Baixar
 //    Tudo" of 300 measurements (the downloads run on a worker thread).
 
+#include "platform/trabalhoaolado.h"
 #include "medicao.h"
 
 #include "platform/perguntador.h"
@@ -104,11 +105,13 @@ double baixarTudo(int medidas, int *sincronizadas, double *lacuna = nullptr)
     const FonteVolumesSistema volumes;
     MainWindow w(d.filePath("app"), Servicos{&perguntador, &volumes, nullptr, nullptr});
     w.findChild<QPushButton *>("pushButton_3")->click();
+    TrabalhoAoLado::aguardar();
     fecharCaixas();
     const VigiaPintura vigia;
     QElapsedTimer t;
     t.start();
     w.findChild<QPushButton *>("pushButton_BaixarTudo")->click();
+    TrabalhoAoLado::aguardar();
     const double ms = t.nsecsElapsed() / 1e6;
     if (lacuna)
         *lacuna = vigia.lacuna();
@@ -171,6 +174,7 @@ void conectar()
         QElapsedTimer t;
         t.start();
         w.findChild<QPushButton *>("pushButton_3")->click();
+        TrabalhoAoLado::aguardar();
         const double ms = t.nsecsElapsed() / 1e6;
         lacuna = std::max(lacuna, vigia.lacuna());
         linhas = w.findChild<QTableView *>("tableView")->model()->rowCount();

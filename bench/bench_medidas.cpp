@@ -9,6 +9,7 @@
 //    process doing only that.
 // 2. "Sincronizar" on a store of 5,000 measurements.
 
+#include "platform/trabalhoaolado.h"
 #include "medicao.h"
 
 #include "app/inicio.h"
@@ -60,11 +61,14 @@ int componente(const QString &raiz)
     m.resize(1600, 900);
     m.show();
     m.findChild<QPushButton *>("pushButton_Sincronizar")->click();
+    TrabalhoAoLado::aguardar();
     selecionar(m.findChild<QTableView *>("tableView_ExpResultante"), 0);
+    TrabalhoAoLado::aguardar();
     selecionar(m.findChild<QTableView *>("tableView_ExpParcial"), 0);
     QElapsedTimer t;
     t.start();
     selecionar(m.findChild<QTableView *>("tableView_ComponenteExp"), 0);
+    TrabalhoAoLado::aguardar();
     std::printf("%.3f\n", t.nsecsElapsed() / 1e6);
     return 0;
 }
@@ -106,7 +110,7 @@ void sincronizar()
     auto *botao = m.findChild<QPushButton *>("pushButton_Sincronizar");
     const double ms = Medicao::msMediana(5, [&] {
         botao->click();
-        QCoreApplication::processEvents();
+        TrabalhoAoLado::aguardar();
     });
     std::printf("Sincronizar, store of 5,000 measurements: %.1f ms (median of 5; %d rows)\n", ms,
                 m.findChild<QTableView *>("tableView_ExpResultante")->model()->rowCount());
