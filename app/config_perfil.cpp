@@ -29,10 +29,11 @@ void config_perfil::on_pushButton_Salvar_clicked()
     perfil.empresa = ui->lineEdit_EmpAvaliadora->text();
     perfil.responsavel1 = ui->lineEdit_RealizadoPor->text();
     perfil.responsavel2 = ui->lineEdit_RealizadoPor_2->text();
-    QString erro;
-    if (!perfil.gravar(caminho, &erro)) {
+    const Desfecho gravado = perfil.gravar(caminho);
+    if (!gravado) {
         perguntador.informar(this, tr("Cadastro de Perfil"),
-                             tr("Não foi possível salvar o perfil em %1.").arg(caminho) + QLatin1Char('\n') + erro);
+                             tr("Não foi possível salvar o perfil em %1.").arg(caminho) + QLatin1Char('\n')
+                                 + gravado.motivo);
         return;
     }
     accept();

@@ -60,10 +60,11 @@ void carregarIdioma(QTranslator *tradutor, const QString &diretorioAplicacao,
         return;
     catalogo = ArquivoLingua::catalogoDoItem(item);
     tradutor->load(catalogo);
-    QString erro;
-    if (!ArquivoLingua::gravar(diretorioAplicacao, catalogo, &erro))
+    const Desfecho gravado = ArquivoLingua::gravar(diretorioAplicacao, catalogo);
+    if (!gravado)
         perguntador.informar(nullptr, QObject::tr("Idioma"),
-                             QObject::tr("Não foi possível salvar a escolha do idioma.") + QLatin1Char('\n') + erro);
+                             QObject::tr("Não foi possível salvar a escolha do idioma.") + QLatin1Char('\n')
+                                 + gravado.motivo);
 }
 
 std::unique_ptr<QStackedWidget> montarJanela(const QString &diretorioAplicacao,

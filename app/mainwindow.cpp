@@ -191,10 +191,11 @@ void MainWindow::on_actionMudar_Idioma_triggered()
         aparenciaDesconectada(false);
     ui->label_IdEquipamento->setText(QStringLiteral("ID: ") + idEquipamento);
     listarPerfil();
-    QString erro;
-    if (!ArquivoLingua::gravar(diretorioAplicacao, catalogo, &erro))
+    const Desfecho gravado = ArquivoLingua::gravar(diretorioAplicacao, catalogo);
+    if (!gravado)
         servicos.perguntador->informar(nullptr, tr("Idioma"),
-                                       tr("Não foi possível salvar a escolha do idioma.") + QLatin1Char('\n') + erro);
+                                       tr("Não foi possível salvar a escolha do idioma.") + QLatin1Char('\n')
+                                           + gravado.motivo);
     listarMedidas();
     const QStringList argumentos = QCoreApplication::arguments();
     if (servicos.reinicio && !argumentos.isEmpty())

@@ -125,7 +125,9 @@ bool AcessarArquivo::substituir(const QString &arquivo, const QString &texto)
         ultimoErro = falhaLeitura;
         return false;
     }
-    return ArquivoRegistro::substituir(arquivo, texto, &ultimoErro);
+    const Desfecho d = ArquivoRegistro::substituir(arquivo, texto);
+    ultimoErro = d.motivo;
+    return d.feito();
 }
 
 void AcessarArquivo::lerExposicao(const QString &arquivo)

@@ -28,9 +28,9 @@ bool ler(const QString &diretorioAplicacao, QString *catalogo)
     return true;
 }
 
-bool gravar(const QString &diretorioAplicacao, const QString &catalogo, QString *erro)
+Desfecho gravar(const QString &diretorioAplicacao, const QString &catalogo)
 {
-    return GravacaoSegura::gravar(caminho(diretorioAplicacao), Codificacao::codificar(catalogo), erro);
+    return GravacaoSegura::gravar(caminho(diretorioAplicacao), Codificacao::codificar(catalogo));
 }
 
 QStringList itensIdioma()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/desfecho.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -13,8 +15,8 @@ QString caminho(const QString &diretorioAplicacao);
 // open.
 bool ler(const QString &diretorioAplicacao, QString *catalogo);
 // Creates or replaces the file whole with the catalog path and no line
-// end; false, with "PATH: reason" in `erro`, when it was not written.
-bool gravar(const QString &diretorioAplicacao, const QString &catalogo, QString *erro = nullptr);
+// end; failed, with "PATH: reason", when it was not written.
+Desfecho gravar(const QString &diretorioAplicacao, const QString &catalogo);
 
 // The items of the first-start language choice, in their order.
 QStringList itensIdioma();

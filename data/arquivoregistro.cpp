@@ -59,8 +59,7 @@ bool bytesParaSubstituir(const QString &caminho, const QString &texto, QByteArra
 {
     const QFileInfo info(caminho);
     if (caminho.isEmpty() || (!info.isFile() && !info.isSymLink())) {
-        if (erro)
-            *erro = GravacaoSegura::falha(caminho, GravacaoSegura::tr("o arquivo não existe"));
+        *erro = GravacaoSegura::falha(caminho, GravacaoSegura::tr("o arquivo não existe"));
         return false;
     }
 #ifdef Q_OS_WIN
@@ -75,21 +74,22 @@ bool bytesParaSubstituir(const QString &caminho, const QString &texto, QByteArra
 
 } // namespace
 
-bool substituir(const QString &caminho, const QString &texto, QString *erro)
+Desfecho substituir(const QString &caminho, const QString &texto)
 {
-    return substituirTodos({{caminho, texto}}, erro);
+    return substituirTodos({{caminho, texto}});
 }
 
-bool substituirTodos(const QVector<QPair<QString, QString>> &textos, QString *erro)
+Desfecho substituirTodos(const QVector<QPair<QString, QString>> &textos)
 {
     QVector<QPair<QString, QByteArray>> arquivos;
     for (const auto &[caminho, texto] : textos) {
         QByteArray bytes;
-        if (!bytesParaSubstituir(caminho, texto, &bytes, erro))
-            return false;
+        QString erro;
+        if (!bytesParaSubstituir(caminho, texto, &bytes, &erro))
+            return Desfecho::falhou(erro);
         arquivos.append({caminho, bytes});
     }
-    return GravacaoSegura::gravarTodos(arquivos, erro);
+    return GravacaoSegura::gravarTodos(arquivos);
 }
 
 QString linha(const QString &chave, const QString &valor)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/desfecho.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QPair>
@@ -23,11 +25,11 @@ QString motivoIlegivel(const QString &caminho);
 // Replaces an existing regular file with `texto`, encoded in the record
 // code page, with the host's line ends. The new text is written beside the
 // file and renamed over it, so a failed write leaves the old file whole.
-// Never creates a file, never writes through a link; false, with "PATH:
-// reason" in `erro`, when nothing was replaced.
-bool substituir(const QString &caminho, const QString &texto, QString *erro = nullptr);
+// Never creates a file, never writes through a link; failed, with "PATH:
+// reason", when nothing was replaced.
+Desfecho substituir(const QString &caminho, const QString &texto);
 // Several files at once: none is replaced unless every one can be.
-bool substituirTodos(const QVector<QPair<QString, QString>> &textos, QString *erro = nullptr);
+Desfecho substituirTodos(const QVector<QPair<QString, QString>> &textos);
 
 // One written record line: the key, ";", the value and ";\n".
 QString linha(const QString &chave, const QString &valor);

@@ -129,12 +129,12 @@ bool GravacaoSegura::publicar()
     return true;
 }
 
-bool GravacaoSegura::gravar(const QString &caminho, const QByteArray &bytes, QString *erro)
+Desfecho GravacaoSegura::gravar(const QString &caminho, const QByteArray &bytes)
 {
-    return gravarTodos({{caminho, bytes}}, erro);
+    return gravarTodos({{caminho, bytes}});
 }
 
-bool GravacaoSegura::gravarTodos(const QVector<QPair<QString, QByteArray>> &arquivos, QString *erro)
+Desfecho GravacaoSegura::gravarTodos(const QVector<QPair<QString, QByteArray>> &arquivos)
 {
     std::vector<std::unique_ptr<GravacaoSegura>> gravacoes;
     for (const auto &[caminho, bytes] : arquivos) {
@@ -143,19 +143,14 @@ bool GravacaoSegura::gravarTodos(const QVector<QPair<QString, QByteArray>> &arqu
         if (!g.abrir() || !escreverTudo(*g.dispositivo(), bytes.constData(), bytes.size()) || !g.preparar()) {
             if (g.mensagem.isEmpty())
                 g.preparar(); // names the reason the write stopped
-            if (erro)
-                *erro = g.erro();
-            return false; // the prepared files are dropped with their objects
+            return Desfecho::falhou(g.erro()); // the prepared files are dropped with their objects
         }
     }
     for (const auto &g : gravacoes) {
-        if (!g->publicar()) {
-            if (erro)
-                *erro = g->erro();
-            return false;
-        }
+        if (!g->publicar())
+            return Desfecho::falhou(g->erro());
     }
-    return true;
+    return Desfecho();
 }
 
 bool GravacaoSegura::renomear(const QString &de, const QString &para, QString *erro)

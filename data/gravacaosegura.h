@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/desfecho.h"
+
 #include <QCoreApplication>
 #include <QPair>
 #include <QSaveFile>
@@ -42,11 +44,12 @@ public:
     // The path and the system's reason for the failure: "PATH: reason".
     QString erro() const { return mensagem; }
 
-    // The whole of `bytes` as the new content of `caminho`.
-    static bool gravar(const QString &caminho, const QByteArray &bytes, QString *erro = nullptr);
+    // The whole of `bytes` as the new content of `caminho`; failed with
+    // "PATH: reason" when it was not written.
+    static Desfecho gravar(const QString &caminho, const QByteArray &bytes);
     // Several files together: none is replaced unless every one could be
     // written out first.
-    static bool gravarTodos(const QVector<QPair<QString, QByteArray>> &arquivos, QString *erro = nullptr);
+    static Desfecho gravarTodos(const QVector<QPair<QString, QByteArray>> &arquivos);
     // "PATH: reason", as every failed save reports it.
     static QString falha(const QString &caminho, const QString &motivo);
     // Renames a file or folder, never over something already there; false,

@@ -19,12 +19,11 @@ bool Perfil::ler(const QString &caminho, Perfil *perfil)
     return true;
 }
 
-bool Perfil::gravar(const QString &caminho, QString *erro) const
+Desfecho Perfil::gravar(const QString &caminho) const
 {
     const auto valor = [](const QString &v) { return v.isEmpty() ? QStringLiteral(" ") : v; };
     return GravacaoSegura::gravar(caminho,
                                   Codificacao::codificar(valor(empresa) + QLatin1Char(';')
                                                          + valor(responsavel1) + QLatin1Char(';')
-                                                         + valor(responsavel2)),
-                                  erro);
+                                                         + valor(responsavel2)));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/desfecho.h"
+
 #include <QString>
 
 // The evaluator profile, "perfil.id" in the store's "Perfil" folder: one
@@ -13,6 +15,6 @@ struct Perfil {
     // False when there is no file or it does not open.
     static bool ler(const QString &caminho, Perfil *perfil);
     // Creates or replaces the file whole; an empty value is stored as one
-    // blank. False, with "PATH: reason" in `erro`, when it was not written.
-    bool gravar(const QString &caminho, QString *erro = nullptr) const;
+    // blank. Failed, with "PATH: reason", when it was not written.
+    Desfecho gravar(const QString &caminho) const;
 };

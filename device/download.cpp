@@ -49,9 +49,13 @@ bool renomearNoInstrumento(const QString &pasta, const QString &novaPasta, QStri
         const QString antigoId = LayoutMedida::arquivoExposicao(pasta);
         const QString novoId = pasta + QLatin1Char('/') + novaPasta + QStringLiteral(".id");
         QByteArray bytes;
-        if (!ArquivoRegistro::ler(antigoId, &bytes, erro)
-            || !GravacaoSegura::gravar(novoId, bytes, erro))
+        if (!ArquivoRegistro::ler(antigoId, &bytes, erro))
             return false;
+        const Desfecho copiado = GravacaoSegura::gravar(novoId, bytes);
+        if (!copiado) {
+            *erro = copiado.motivo;
+            return false;
+        }
         if (!GravacaoSegura::renomear(pasta, pai + QLatin1Char('/') + novaPasta, erro)) {
             QFile::remove(novoId);
             return false;

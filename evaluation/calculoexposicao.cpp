@@ -183,9 +183,9 @@ CalculoExposicao::Resultado CalculoExposicao::avaliarPastas(const QString &arqui
         gravacoes.append({arquivoExposicao, exposicao.textoExposicao()});
     else
         r.falhas << GravacaoSegura::falha(arquivoExposicao, GravacaoSegura::tr("o arquivo não existe"));
-    QString erro;
-    if (!ArquivoRegistro::substituirTodos(gravacoes, &erro))
-        r.falhas.prepend(erro);
+    const Desfecho gravado = ArquivoRegistro::substituirTodos(gravacoes);
+    if (!gravado)
+        r.falhas.prepend(gravado.motivo);
     return r;
 }
 

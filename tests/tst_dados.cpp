@@ -268,10 +268,12 @@ private slots:
             gravou = a.salvarCabecalhoExposicao(grande, caminho);
         else if (gravador.endsWith("configuration"))
             gravou = a.salvarConfiguracao(caminho, gravador.startsWith("long"));
-        else if (gravador == "profile")
-            gravou = Perfil{grande, "Ana", "Rui", 3}.gravar(caminho, &erro);
-        else
-            gravou = ArquivoLingua::gravar(pasta, grande, &erro);
+        else {
+            const Desfecho d = gravador == "profile" ? Perfil{grande, "Ana", "Rui", 3}.gravar(caminho)
+                                                     : ArquivoLingua::gravar(pasta, grande);
+            gravou = d.feito();
+            erro = d.motivo;
+        }
         if (erro.isEmpty())
             erro = a.erroGravacao();
         QVERIFY(!gravou);
