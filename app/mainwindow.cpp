@@ -480,7 +480,7 @@ void MainWindow::on_actionExportar_triggered()
     const QString alvo = Transferencia::destinoCopia(origem, destino);
     struct Exportacao {
         Copia::Relato relato;
-        Copia::Resultado resultado = Copia::Resultado::Falhou;
+        Desfecho resultado;
     };
     const auto r = std::make_shared<Exportacao>();
     TrabalhoAoLado::executar(

@@ -89,18 +89,17 @@ QString importacao(const Transferencia::RelatoImportacao &r)
     return comLinks(texto, r.copia.links);
 }
 
-QString exportacao(Copia::Resultado resultado, const Copia::Relato &relato, const QString &alvo)
+QString exportacao(const Desfecho &resultado, const Copia::Relato &relato, const QString &alvo)
 {
     QString texto;
-    switch (resultado) {
-    case Copia::Resultado::Copiada:
+    switch (resultado.estado) {
+    case Desfecho::Estado::Feito:
         texto = QCoreApplication::translate("MainWindow", "Arquivos exportados com sucesso!");
         break;
-    case Copia::Resultado::DestinoEhLink:
+    case Desfecho::Estado::Recusado:
         texto = QCoreApplication::translate("MainWindow", "%1 é um link; nada foi exportado.").arg(alvo);
         break;
-    case Copia::Resultado::Falhou:
-    case Copia::Resultado::NaoPreparada:
+    case Desfecho::Estado::Falhou:
         texto = QCoreApplication::translate("MainWindow", "A exportação não foi concluída; nada foi gravado em %1.").arg(alvo)
             + QLatin1Char('\n') + relato.erro;
         break;

@@ -19,6 +19,6 @@ QString comLinks(const QString &texto, const QStringList &links);
 QString avisoDeSubstituicao(const QStringList &locais);
 // What an import and an export did, with the links they left out.
 QString importacao(const Transferencia::RelatoImportacao &r);
-QString exportacao(Copia::Resultado resultado, const Copia::Relato &relato, const QString &alvo);
+QString exportacao(const Desfecho &resultado, const Copia::Relato &relato, const QString &alvo);
 
 } // namespace TextosInstrumento

@@ -207,17 +207,16 @@ int exportar(const QStringList &args, QTextStream &saida, QTextStream &erros)
     }
     const QString alvo = Transferencia::destinoCopia(origem, args.at(1));
     Copia::Relato relato;
-    const Copia::Resultado r = Transferencia::exportar(origem, args.at(1), &relato);
+    const Desfecho r = Transferencia::exportar(origem, args.at(1), &relato);
     avisos(erros, QStringLiteral("export"), relato.links, {});
-    switch (r) {
-    case Copia::Resultado::Copiada:
+    switch (r.estado) {
+    case Desfecho::Estado::Feito:
         saida << "exported " << nome << " -> " << QDir::toNativeSeparators(QDir::cleanPath(alvo)) << '\n';
         return 0;
-    case Copia::Resultado::DestinoEhLink:
+    case Desfecho::Estado::Recusado:
         saida << "failed " << nome << ": " << alvo << " is a link; nothing written\n";
         break;
-    case Copia::Resultado::Falhou:
-    case Copia::Resultado::NaoPreparada:
+    case Desfecho::Estado::Falhou:
         saida << "failed " << nome << ": copy not completed, " << alvo << " is as it was: " << relato.erro
               << '\n';
         break;

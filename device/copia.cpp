@@ -203,18 +203,17 @@ bool removerPasta(const QString &pasta)
     return !info.exists() || QDir(pasta).removeRecursively();
 }
 
-Resultado copiarInteiro(const QString &origem, const QString &destino, Relato *relato,
-                        const Preparo &preparar)
+Desfecho copiarInteiro(const QString &origem, const QString &destino, Relato *relato, const Preparo &preparar)
 {
     Relato local;
     Relato &r = relato ? *relato : local;
     if (!QFileInfo(origem).isDir()) {
         r.erro = GravacaoSegura::falha(origem, GravacaoSegura::tr("a pasta não existe"));
-        return Resultado::Falhou;
+        return Desfecho::falhou(r.erro);
     }
     const QFileInfo info(destino);
     if (info.isSymLink())
-        return Resultado::DestinoEhLink;
+        return Desfecho::recusado();
     const QString pai = info.absolutePath();
     const QString nome = info.fileName();
     limparRestos(pai, nome);
@@ -224,7 +223,7 @@ Resultado copiarInteiro(const QString &origem, const QString &destino, Relato *r
     QTemporaryDir oculta(pai + QStringLiteral("/.copiando-") + nome + QStringLiteral("-XXXXXX"));
     if (!oculta.isValid()) {
         r.erro = GravacaoSegura::falha(pai, oculta.errorString());
-        return Resultado::Falhou;
+        return Desfecho::falhou(r.erro);
     }
     const TravaMedida emUso(oculta.path(), TravaMedida::Modo::Exclusiva);
     const QString copia = oculta.filePath(nome);
@@ -233,23 +232,23 @@ Resultado copiarInteiro(const QString &origem, const QString &destino, Relato *r
         // A measurement being evaluated is copied before or after, whole.
         const TravaMedida leitura(origem, TravaMedida::Modo::Compartilhada);
         if (!copyDirectoryFiles(origem, copia, false, &r))
-            return Resultado::Falhou;
+            return Desfecho::falhou(r.erro);
     }
     if (preparar && !preparar(copia, &r.erro))
-        return Resultado::NaoPreparada;
+        return Desfecho::falhou(r.erro);
     switch (publicar(copia, destino, existia, oculta.filePath(QStringLiteral("antiga")))) {
     case Publicacao::Feita:
-        return Resultado::Copiada;
+        return Desfecho();
     case Publicacao::OutraPrimeiro:
         r.erro = GravacaoSegura::falha(destino, GravacaoSegura::tr("outra cópia desta medida foi gravada "
                                                                    "antes; nada foi substituído"));
-        return Resultado::Falhou;
+        return Desfecho::falhou(r.erro);
     case Publicacao::Falhou:
         break;
     }
     r.erro = GravacaoSegura::falha(destino, GravacaoSegura::tr("a pasta não pôde ser substituída: %1")
                                                 .arg(motivoDoSistema()));
-    return Resultado::Falhou;
+    return Desfecho::falhou(r.erro);
 }
 
 } // namespace Copia

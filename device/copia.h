@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/desfecho.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -27,20 +29,14 @@ struct Relato {
 bool copyDirectoryFiles(const QString &de, const QString &para, bool substituir,
                         Relato *relato = nullptr);
 
-enum class Resultado {
-    Copiada,
-    DestinoEhLink, // refused: `destino` is a link, and what it leads to is not ours
-    Falhou,        // `destino` is as it was
-    NaoPreparada,  // copied whole, but the preparation failed: `destino` is as it was
-};
-
 // What is done to the copy before it is published (an evaluation, a
 // stamp), in its hidden folder under the name it will have; false, with
 // "PATH: reason" in `erro`, keeps it from being published.
 using Preparo = std::function<bool(const QString &copia, QString *erro)>;
 
 // Copies `origem` as the folder `destino` without ever leaving a half copy
-// there: the copy is made and prepared in a hidden folder of its own
+// there (refused when `destino` is a link, for what it leads to is not
+// ours; failed, `destino` as it was, with the reason also in `relato`): the copy is made and prepared in a hidden folder of its own
 // beside `destino`, whose name nobody can foresee, and renamed to
 // `destino` only once complete. `destino` then holds exactly what was
 // copied, an older folder of that name being replaced whole. On failure
@@ -48,8 +44,8 @@ using Preparo = std::function<bool(const QString &copia, QString *erro)>;
 // another copy published meanwhile is not replaced. Hidden folders that
 // copies killed midway left beside `destino` are removed, once older than
 // any copy still running could be.
-Resultado copiarInteiro(const QString &origem, const QString &destino, Relato *relato = nullptr,
-                        const Preparo &preparar = {});
+Desfecho copiarInteiro(const QString &origem, const QString &destino, Relato *relato = nullptr,
+                       const Preparo &preparar = {});
 
 // Removes a folder with everything in it, never what a link leads to: a
 // link, at the top or inside, is removed itself.

@@ -184,24 +184,22 @@ Relatorio baixar(const QString &pastaInstrumento, const QString &diretorioQT, co
 
     Copia::Relato copia;
     CalculoExposicao::Resultado avaliacao;
-    const Copia::Resultado copiada = Copia::copiarInteiro(
+    const Desfecho copiada = Copia::copiarInteiro(
         r.pastaInstrumento, r.pastaLocal, &copia, avaliarECarimbarCopia(avaliador, idEquipamento, &avaliacao));
     r.ignorados = avaliacao.ignorados;
     r.links = copia.links;
     r.detalhe = copia.erro;
-    switch (copiada) {
-    case Copia::Resultado::Copiada:
+    switch (copiada.estado) {
+    case Desfecho::Estado::Feito:
         r.resultado = Resultado::Baixado;
         break;
-    case Copia::Resultado::DestinoEhLink:
+    case Desfecho::Estado::Recusado:
         r.resultado = Resultado::LocalEhLink;
         break;
-    case Copia::Resultado::Falhou:
+    case Desfecho::Estado::Falhou:
         qCDebug(rastro) << "ERRO: não foi possivel copiar os dados";
-        r.resultado = Resultado::FalhaCopia;
-        break;
-    case Copia::Resultado::NaoPreparada:
-        r.resultado = Resultado::FalhaGravacao;
+        // Whole, but not evaluated: nothing entered the store either.
+        r.resultado = avaliacao.gravou() ? Resultado::FalhaCopia : Resultado::FalhaGravacao;
         break;
     }
     return r;

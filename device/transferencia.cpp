@@ -23,24 +23,22 @@ RelatoImportacao importar(const QString &origem, const QString &diretorioQT, con
         return r;
     }
     switch (Copia::copiarInteiro(origem, r.destino, &r.copia,
-                                 Download::avaliarECarimbarCopia(avaliador, QString(), &r.avaliacao))) {
-    case Copia::Resultado::DestinoEhLink:
+                                 Download::avaliarECarimbarCopia(avaliador, QString(), &r.avaliacao))
+                .estado) {
+    case Desfecho::Estado::Recusado:
         r.resultado = Importacao::DestinoEhLink;
         break;
-    case Copia::Resultado::Falhou:
-        r.resultado = Importacao::FalhaCopia;
+    case Desfecho::Estado::Falhou:
+        r.resultado = r.avaliacao.gravou() ? Importacao::FalhaCopia : Importacao::FalhaGravacao;
         break;
-    case Copia::Resultado::NaoPreparada:
-        r.resultado = Importacao::FalhaGravacao;
-        break;
-    case Copia::Resultado::Copiada:
+    case Desfecho::Estado::Feito:
         r.resultado = Importacao::Importada;
         break;
     }
     return r;
 }
 
-Copia::Resultado exportar(const QString &origem, const QString &destino, Copia::Relato *relato)
+Desfecho exportar(const QString &origem, const QString &destino, Copia::Relato *relato)
 {
     Copia::Relato local;
     Copia::Relato &r = relato ? *relato : local;
@@ -50,13 +48,13 @@ Copia::Resultado exportar(const QString &origem, const QString &destino, Copia::
     const QFileInfo para(destino);
     if (!para.isDir()) {
         r.erro = GravacaoSegura::falha(destino, GravacaoSegura::tr("a pasta não existe"));
-        return Copia::Resultado::Falhou;
+        return Desfecho::falhou(r.erro);
     }
     // A copy into the folder itself would go on copying its own copy.
     if (de.isDir()
         && (para.canonicalFilePath() + QLatin1Char('/')).startsWith(de.canonicalFilePath() + QLatin1Char('/'))) {
         r.erro = GravacaoSegura::falha(destino, GravacaoSegura::tr("fica dentro da própria medida"));
-        return Copia::Resultado::Falhou;
+        return Desfecho::falhou(r.erro);
     }
     return Copia::copiarInteiro(origem, alvo, &r);
 }

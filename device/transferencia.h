@@ -37,7 +37,7 @@ RelatoImportacao importar(const QString &origem, const QString &diretorioQT, con
 // Copies a folder into `destino`/its name, replacing a folder there whole,
 // or not at all. Fails when `destino` lies inside the folder, and is
 // refused when `destino`/its name is a link.
-Copia::Resultado exportar(const QString &origem, const QString &destino, Copia::Relato *relato = nullptr);
+Desfecho exportar(const QString &origem, const QString &destino, Copia::Relato *relato = nullptr);
 
 struct Apagamento {
     int apagados = 0;

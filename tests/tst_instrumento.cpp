@@ -301,13 +301,13 @@ private slots:
         const QString pendrive = b.dir.filePath("pendrive");
         QDir().mkpath(pendrive);
         if (QTest::currentDataTag() == QLatin1String("over an earlier copy")) {
-            QVERIFY(Transferencia::exportar(b.dados + "MED002", pendrive) == Copia::Resultado::Copiada);
+            QVERIFY(Transferencia::exportar(b.dados + "MED002", pendrive).feito());
             escreverBytes(pendrive + "/MED002/MED002.id", "mexido");
             escreverBytes(pendrive + "/MED002/T1/mao/apagado.head", "x");
         }
         const auto antes = conteudoDe(b.volume);
         const QString alvo = destino == "pendrive" ? pendrive : b.volume + "/" + destino;
-        QCOMPARE(Transferencia::exportar(b.volume + "/" + origem, alvo) == Copia::Resultado::Copiada, feita);
+        QCOMPARE(Transferencia::exportar(b.volume + "/" + origem, alvo).feito(), feita);
         QCOMPARE(conteudoDe(b.volume), antes);
         if (feita)
             QCOMPARE(conteudoDe(pendrive + "/MED002"), conteudoDe(b.dados + "MED002"));
@@ -389,7 +389,7 @@ private slots:
             QCOMPARE(int(r.resultado), int(feito ? Download::Resultado::Baixado
                                                  : Download::Resultado::LocalEhLink));
         } else if (operacao == "export") {
-            completo = Transferencia::exportar(origem, destino, &relato) == Copia::Resultado::Copiada;
+            completo = Transferencia::exportar(origem, destino, &relato).feito();
         } else {
             completo = CalculoExposicao::avaliarMedida(link.startsWith("store/") ? ponto : origem).gravou();
         }
