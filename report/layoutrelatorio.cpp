@@ -133,20 +133,35 @@ private:
     bool parado = false;
 };
 
+namespace {
+
+// The body folders the report shows, whole body and hand-arm, each when
+// the measurement has results of it.
+void pastasDoRelatorio(const QString &pasta, const AcessarArquivo &exposicao, QStringList *pastasCorpo,
+                       QStringList *pastasMao)
+{
+    for (const QString &p : LayoutMedida::subpastas(pasta)) {
+        for (const auto &[sensor, lista] : {std::pair{"/corpo", pastasCorpo}, std::pair{"/mao", pastasMao}}) {
+            const QString s = p + QLatin1String(sensor);
+            if (QDir(s).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System).size() > 1)
+                lista->append(s);
+        }
+    }
+    if (exposicao.getEnable_corpo().toInt() <= 0)
+        pastasCorpo->clear();
+    if (exposicao.getEnable_mao().toInt() <= 0)
+        pastasMao->clear();
+}
+
+} // namespace
+
 bool Composicao::compor()
 {
     a.lerExposicao(LayoutMedida::arquivoExposicao(pasta));
     primeiraPagina();
 
     QStringList pastasCorpo, pastasMao;
-    for (const QString &p : LayoutMedida::subpastas(pasta)) {
-        qCDebug(rastro) << p;
-        for (const auto &[sensor, lista] : {std::pair{"/corpo", &pastasCorpo}, std::pair{"/mao", &pastasMao}}) {
-            const QString s = p + QLatin1String(sensor);
-            if (QDir(s).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System).size() > 1)
-                lista->append(s);
-        }
-    }
+    pastasDoRelatorio(pasta, a, &pastasCorpo, &pastasMao);
     const bool corpo = a.getEnable_corpo().toInt() > 0;
     const bool mao = a.getEnable_mao().toInt() > 0;
     for (const auto &[usada, pastas] : {std::pair{corpo, &pastasCorpo}, std::pair{mao, &pastasMao}}) {
@@ -359,9 +374,9 @@ void Composicao::componente(bool corpo, int n, int m, const QString &base)
     texto(255, 410, FonteRelatorio::Secao, QObject::tr("Graficos:"));
     paginasDeGraficos.append(pagina);
     if (prepararPagina()) {
-        destino->graficoLinhas(a, QPointF(25, 420));
+        destino->graficoLinhas(base, a, QPointF(25, 420));
         if (a.getFreq().size() > 1)
-            destino->graficoBandas(a, QPointF(25, 600));
+            destino->graficoBandas(base, a, QPointF(25, 600));
     }
     tabela(corpo, n, m);
 }
@@ -554,6 +569,18 @@ QPointF celula(int linha, int coluna, bool corpo)
     const double x = corpo ? xCorpo[coluna] + bloco * deslocamentoMeiaPagina
                            : inicioBlocoMao[bloco] + xDentroDoBlocoMao[coluna];
     return QPointF(x, y);
+}
+
+QStringList componentesDoRelatorio(const QString &pastaExposicao)
+{
+    AcessarArquivo exposicao;
+    exposicao.lerExposicao(LayoutMedida::arquivoExposicao(pastaExposicao));
+    QStringList pastasCorpo, pastasMao;
+    pastasDoRelatorio(pastaExposicao, exposicao, &pastasCorpo, &pastasMao);
+    QStringList bases;
+    for (const QString &p : pastasCorpo + pastasMao)
+        bases += LayoutMedida::componentesMaisNovosPrimeiro(p);
+    return bases;
 }
 
 bool compor(const QString &pastaExposicao, DestinoRelatorio &destino, const Progresso &progresso, int de, int ate)

@@ -40,9 +40,10 @@ public:
     // as the viewer's Avaliação tab shows it.
     virtual void celulaColorida(const QRectF &onde, TabelasAvaliacao::Cor cor, const QString &texto) = 0;
     virtual void logotipo(const QRectF &onde) = 0;
-    // The component's charts, from the files just read into `componente`.
-    virtual void graficoLinhas(const AcessarArquivo &componente, const QPointF &canto) = 0;
-    virtual void graficoBandas(const AcessarArquivo &componente, const QPointF &canto) = 0;
+    // The charts of the component `base` (its path without ".head"), whose
+    // files were just read into `componente`.
+    virtual void graficoLinhas(const QString &base, const AcessarArquivo &componente, const QPointF &canto) = 0;
+    virtual void graficoBandas(const QString &base, const AcessarArquivo &componente, const QPointF &canto) = 0;
 };
 
 namespace LayoutRelatorio {
@@ -68,6 +69,10 @@ constexpr int caracteresPorLinhaObservacao = 80;
 // Called before each component's pages with the components done and
 // their total; false stops the report there.
 using Progresso = std::function<bool(int feitos, int total)>;
+
+// The components whose pages the report draws (with their charts), in its
+// order: the whole body's, then the hand-arm's.
+QStringList componentesDoRelatorio(const QString &pastaExposicao);
 
 // The report of an exposure folder, whole or only its pages [de, ate)
 // (counted from 0 in the order they are drawn); false when `progresso`

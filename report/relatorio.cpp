@@ -12,7 +12,6 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -40,9 +39,10 @@ namespace {
 class PintorPdf : public DestinoRelatorio
 {
 public:
-    PintorPdf(QPdfWriter &impressora, QPainter &pintor)
+    PintorPdf(QPdfWriter &impressora, QPainter &pintor, const FigurasRelatorio &figuras)
         : impressora(impressora)
         , pintor(pintor)
+        , figuras(figuras)
         , logo(QStringLiteral(":/icons/Logomarca_fundoBranco.png"))
     {
         const QString arial = QStringLiteral("Arial");
@@ -102,18 +102,14 @@ public:
         pintor.setPen(QPen(Qt::black, 1));
     }
     void logotipo(const QRectF &onde) override { pintor.drawImage(onde, logo, logo.rect()); }
-    // The charts as vectors: sharp on paper, and only their drawing
-    // commands are recorded on the program's main thread (a few
-    // milliseconds; the data were read and thinned out here).
-    void graficoLinhas(const AcessarArquivo &componente, const QPointF &canto) override
+    // The charts, recorded before the pages were drawn.
+    void graficoLinhas(const QString &base, const AcessarArquivo &, const QPointF &canto) override
     {
-        const DadosLinhas dados = DadosGraficos::linhas(componente);
-        desenharFigura(canto, naJanela([&] { return Relatorio::graficoLinhas(dados); }));
+        desenharFigura(canto, figuras.linhas.value(base));
     }
-    void graficoBandas(const AcessarArquivo &componente, const QPointF &canto) override
+    void graficoBandas(const QString &base, const AcessarArquivo &, const QPointF &canto) override
     {
-        const DadosBandas dados = DadosGraficos::bandas(componente.getFreq(), componente.getVibracao());
-        desenharFigura(canto, naJanela([&] { return Relatorio::graficoBandas(dados); }));
+        desenharFigura(canto, figuras.bandas.value(base));
     }
 
 private:
@@ -124,18 +120,6 @@ private:
         pintor.drawPicture(canto, figura);
         pintor.restore();
         fonteAtual = -1;
-    }
-
-    // A chart is a widget, drawn on the program's main thread; a report
-    // written on a worker thread has it recorded there.
-    template<typename F> static QPicture naJanela(F desenhar)
-    {
-        if (QThread::currentThread() == QCoreApplication::instance()->thread())
-            return desenhar();
-        QPicture figura;
-        QMetaObject::invokeMethod(QCoreApplication::instance(), [&] { figura = desenhar(); },
-                                  Qt::BlockingQueuedConnection);
-        return figura;
     }
 
     // The sample tables are numbers and times. Their glyphs are shaped once,
@@ -193,6 +177,7 @@ private:
 
     QPdfWriter &impressora;
     QPainter &pintor;
+    const FigurasRelatorio &figuras;
     QImage logo;
     QFont fontes[5];
     QVector<QFontMetrics> metricas; // of each font on the PDF's device
@@ -244,11 +229,38 @@ QPicture Relatorio::graficoBandas(const DadosBandas &dados)
     return gravar(plot, 540, 210);
 }
 
+FigurasRelatorio Relatorio::figuras(const QString &pastaExposicao)
+{
+    // The data of each chart are read and thinned out here; only the
+    // recording of the charts' drawing goes to the main thread, all at once.
+    QVector<QPair<QString, DadosLinhas>> linhas;
+    QVector<QPair<QString, DadosBandas>> bandas;
+    for (const QString &base : LayoutRelatorio::componentesDoRelatorio(pastaExposicao)) {
+        AcessarArquivo a;
+        a.lerComponenteCompleto(base);
+        linhas.append({base, DadosGraficos::linhas(a)});
+        if (a.getFreq().size() > 1)
+            bandas.append({base, DadosGraficos::bandas(a.getFreq(), a.getVibracao())});
+    }
+    FigurasRelatorio f;
+    const auto gravarTodas = [&] {
+        for (const auto &[base, dados] : qAsConst(linhas))
+            f.linhas.insert(base, graficoLinhas(dados));
+        for (const auto &[base, dados] : qAsConst(bandas))
+            f.bandas.insert(base, graficoBandas(dados));
+    };
+    if (QThread::currentThread() == QCoreApplication::instance()->thread())
+        gravarTodas();
+    else
+        QMetaObject::invokeMethod(QCoreApplication::instance(), gravarTodas, Qt::BlockingQueuedConnection);
+    return f;
+}
+
 namespace {
 
 // The pages [de, ate) of the report, as a PDF written to `saida`; false
 // when `progresso` stopped it.
-bool desenhar(const QString &pastaExposicao, QIODevice *saida, int de, int ate,
+bool desenhar(const QString &pastaExposicao, const FigurasRelatorio &figuras, QIODevice *saida, int de, int ate,
               const LayoutRelatorio::Progresso &progresso)
 {
     QPdfWriter impressora(saida);
@@ -256,7 +268,7 @@ bool desenhar(const QString &pastaExposicao, QIODevice *saida, int de, int ate,
     impressora.setPageMargins(QMarginsF(0, 0, 0, 0));
     impressora.setResolution(72); // page units are points
     QPainter pintor(&impressora);
-    PintorPdf destino(impressora, pintor);
+    PintorPdf destino(impressora, pintor, figuras);
     return LayoutRelatorio::compor(pastaExposicao, destino, progresso, de, ate);
 }
 
@@ -267,8 +279,9 @@ constexpr int paginasParaDividir = 64;
 // The report drawn in parts at once, starting at the pages of `limites`
 // (the last value is where the last part ends), and joined into `saida`.
 // The last part tells `progresso`; when it says stop, every part stops.
-bool desenharEmPartes(const QString &pastaExposicao, QIODevice *saida, const QVector<int> &limites,
-                      const LayoutRelatorio::Progresso &progresso, bool *interrompido, QString *motivo)
+bool desenharEmPartes(const QString &pastaExposicao, const FigurasRelatorio &figuras, QIODevice *saida,
+                      const QVector<int> &limites, const LayoutRelatorio::Progresso &progresso, bool *interrompido,
+                      QString *motivo)
 {
     const int partes = int(limites.size()) - 1;
     QVector<QByteArray> pdfs(partes);
@@ -281,27 +294,16 @@ bool desenharEmPartes(const QString &pastaExposicao, QIODevice *saida, const QVe
             QBuffer buffer(&pdfs[i]);
             buffer.open(QIODevice::WriteOnly);
             // A part stops only when its callback says so, which sets `parar`.
-            desenhar(pastaExposicao, &buffer, de, ate, [&](int feitos, int componentes) {
+            desenhar(pastaExposicao, figuras, &buffer, de, ate, [&](int feitos, int componentes) {
                 if (i + 1 == partes && progresso && !progresso(feitos, componentes))
                     parar = true;
                 return !parar;
             });
         }));
     }
-    // The charts are drawn on the program's main thread: waiting there, its
-    // events go on.
-    const bool naPrincipal = QThread::currentThread() == QCoreApplication::instance()->thread();
-    QEventLoop espera;
-    int terminados = 0;
-    for (const auto &fio : fios) {
-        QObject::connect(fio.get(), &QThread::finished, &espera, [&] {
-            if (++terminados == partes)
-                espera.quit();
-        });
+    // The parts call back for nothing: they run side by side to their end.
+    for (const auto &fio : fios)
         fio->start();
-    }
-    if (naPrincipal)
-        espera.exec();
     for (const auto &fio : fios)
         fio->wait();
     if (parar) {
@@ -333,9 +335,10 @@ bool Relatorio::escrever(const QString &pastaExposicao, const QString &arquivo, 
         partes = qMax(1, qMin(partes, total));
         bool interrompido = false;
         QString motivo;
+        const FigurasRelatorio graficos = figuras(pastaExposicao);
         const bool inteiro = partes == 1
-            ? desenhar(pastaExposicao, gravacao.dispositivo(), 0, std::numeric_limits<int>::max(), progresso)
-            : desenharEmPartes(pastaExposicao, gravacao.dispositivo(),
+            ? desenhar(pastaExposicao, graficos, gravacao.dispositivo(), 0, std::numeric_limits<int>::max(), progresso)
+            : desenharEmPartes(pastaExposicao, graficos, gravacao.dispositivo(),
                                LayoutRelatorio::cortes(total, comGraficos, partes), progresso, &interrompido,
                                &motivo);
         if (!inteiro) {

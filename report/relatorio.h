@@ -4,9 +4,17 @@
 
 #include "report/dadosgraficos.h"
 
+#include <QHash>
 #include <QPicture>
 #include <QString>
 
+
+// Every component's charts of a report, as drawing commands, by the
+// component's path without ".head".
+struct FigurasRelatorio {
+    QHash<QString, QPicture> linhas;
+    QHash<QString, QPicture> bandas;
+};
 
 // The multi-page A4 PDF report of an exposure of the local store. The page
 // layout comes from LayoutRelatorio; this class paints it. Asking where
@@ -32,8 +40,12 @@ public:
     // "Arquivos PDF/Linha3 2024-01-15 08h30.pdf".
     static QString arquivoSugerido(const QString &pastaExposicao);
 
+    // The charts of every component the report of `pastaExposicao` draws:
+    // their data read on the calling thread, their drawing recorded on the
+    // program's main thread (a chart is a widget), all in one trip there.
+    static FigurasRelatorio figuras(const QString &pastaExposicao);
     // The component charts on paper, as drawing commands; on the program's
-    // main thread (a chart is a widget).
+    // main thread.
     static QPicture graficoLinhas(const DadosLinhas &dados);
     static QPicture graficoBandas(const DadosBandas &dados);
 };

@@ -35,8 +35,14 @@ public:
         texto(onde.topLeft(), FonteRelatorio::CelulaTabela, QString("[%1]%2").arg(int(cor)).arg(t), 0);
     }
     void logotipo(const QRectF &) override {}
-    void graficoLinhas(const AcessarArquivo &, const QPointF &) override { ++paginas.last().graficosLinhas; }
-    void graficoBandas(const AcessarArquivo &, const QPointF &) override { ++paginas.last().graficosBandas; }
+    void graficoLinhas(const QString &, const AcessarArquivo &, const QPointF &) override
+    {
+        ++paginas.last().graficosLinhas;
+    }
+    void graficoBandas(const QString &, const AcessarArquivo &, const QPointF &) override
+    {
+        ++paginas.last().graficosBandas;
+    }
 
     // The first line of each page after the header, to tell pages apart.
     QStringList titulos() const
