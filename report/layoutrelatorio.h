@@ -1,6 +1,7 @@
 #pragma once
 
 #include "evaluation/tabelasavaliacao.h"
+#include "report/paginacao.h"
 
 #include <QPointF>
 #include <QRectF>
@@ -48,20 +49,6 @@ public:
 
 namespace LayoutRelatorio {
 
-// Rows of one half (whole body) or one block (hand-arm) of a sample-table
-// page: from y 184 down in steps of 12 while the row stays above y 819.
-constexpr int linhasPorBloco = 53;
-constexpr int linhasPorPaginaCorpo = 2 * linhasPorBloco;
-constexpr int linhasPorPaginaMao = 4 * linhasPorBloco;
-constexpr int blocosPorPaginaResumo = 4;
-
-// Sample-table pages of a component with `amostras` rows (at least one).
-int paginasDeTabela(int amostras, bool corpo);
-// Where row `linha` (from 0) of a component's table goes on its page, and
-// the page (from 0) it goes on; `coluna` counts the printed columns.
-QPointF celula(int linha, int coluna, bool corpo);
-int paginaDaLinha(int linha, bool corpo);
-
 // An observation line longer than this is broken at a blank, so that it
 // stays on the paper.
 constexpr int caracteresPorLinhaObservacao = 80;
@@ -82,15 +69,5 @@ bool compor(const QString &pastaExposicao, DestinoRelatorio &destino, const Prog
 // How many pages the report has, worked out without drawing, and which of
 // them (from 0) hold a component's charts.
 int contarPaginas(const QString &pastaExposicao, QVector<int> *comGraficos = nullptr);
-
-// A page with a component's two charts takes about as long to draw and
-// compress as this many table pages: the charts are pictures of 1590 x 540
-// pixels (seen on a report of 86,400 samples).
-constexpr int pesoDosGraficos = 300;
-
-// Where `partes` parts of a report of `total` pages start so that each has
-// about the same work, the chart pages weighing `pesoDosGraficos`: the
-// first part starts at 0, the last ends at `total` (the last value).
-QVector<int> cortes(int total, const QVector<int> &comGraficos, int partes);
 
 } // namespace LayoutRelatorio
