@@ -21,9 +21,9 @@ int paginasDeTabela(int amostras, bool corpo);
 QPointF celula(int linha, int coluna, bool corpo);
 int paginaDaLinha(int linha, bool corpo);
 
-// A page with a component's two charts takes about as long to draw and
-// compress as this many table pages: the charts are pictures of 1590 x 540
-// pixels (seen on a report of 86,400 samples).
+// A page with a component's two charts weighs this many table pages where
+// the parts are cut (measured when the charts were pictures of 1590 x 540
+// pixels, on a report of 86,400 samples).
 constexpr int pesoDosGraficos = 300;
 
 // Where `partes` parts of a report of `total` pages start so that each has
