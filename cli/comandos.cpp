@@ -269,7 +269,12 @@ int listar(const QStringList &args, QTextStream &saida, QTextStream &erros)
         erros << "kt9400-cli list: " << raiz << " is not a folder\n";
         return 1;
     }
-    QJsonArray lista;
+    // Each measurement is written as it is read: a store of thousands
+    // never sits in memory. The JSON has the bytes QJsonDocument gives the
+    // whole array: each element indented once more, "[" and "]" on lines
+    // of their own.
+    if (json)
+        saida << '[';
     bool primeira = true;
     for (const QString &pasta : LayoutMedida::medidasDoArmazem(raiz)) {
         const Valores valores = valoresDaMedida(pasta);
@@ -277,7 +282,10 @@ int listar(const QStringList &args, QTextStream &saida, QTextStream &erros)
         if (json) {
             QJsonObject o = RelatorioTexto::json(valores);
             o.insert("assessment", TextoAvaliacao::json(avaliacao));
-            lista.append(o);
+            QByteArray texto = QJsonDocument(o).toJson(QJsonDocument::Indented);
+            texto.chop(1);
+            texto.replace("\n", "\n    ");
+            saida << (primeira ? "\n    " : ",\n    ") << QString::fromUtf8(texto);
         } else {
             if (!primeira)
                 saida << '\n';
@@ -286,7 +294,7 @@ int listar(const QStringList &args, QTextStream &saida, QTextStream &erros)
         primeira = false;
     }
     if (json)
-        saida << QString::fromUtf8(QJsonDocument(lista).toJson(QJsonDocument::Indented));
+        saida << "\n]\n";
     return 0;
 }
 
