@@ -2,6 +2,7 @@
 
 #include "data/arquivoregistro.h"
 #include "data/codificacao.h"
+#include "data/leitoramostras.h"
 
 #include <QFileInfo>
 
@@ -154,15 +155,9 @@ Tabela escreverTabelaComponente(const QString &base, QIODevice *saida, QString *
             .toUtf8();
     if (saida->write(cabecalho) != cabecalho.size())
         return Tabela::FalhaGravacao;
-    ArquivoRegistro::LeitorArquivo leitor(base + QStringLiteral(".dat"));
+    LeitorAmostras leitor(base + QStringLiteral(".dat"));
     const char *texto = nullptr;
     int n = 0;
-    // Above the table, the component's values: up to the "Tempo" line.
-    bool tabela = false;
-    while (!tabela && leitor.proxima(&texto, &n)) {
-        const QStringList pedacos = ArquivoRegistro::pedacos(Codificacao::decodificar(texto, n));
-        tabela = !pedacos.isEmpty() && pedacos.first() == QLatin1String("Tempo");
-    }
     constexpr int limiteBloco = 1 << 18;
     QByteArray bloco;
     int usado = 0;
@@ -171,7 +166,7 @@ Tabela escreverTabelaComponente(const QString &base, QIODevice *saida, QString *
         usado = 0;
         return ok;
     };
-    while (tabela && leitor.proxima(&texto, &n)) {
+    while (leitor.linha(&texto, &n)) {
         if (bloco.size() < usado + n + 16)
             bloco.resize(std::max(usado + n + 16, limiteBloco + limiteBloco / 2));
         int escritos = registro(texto, n, bloco.data() + usado);

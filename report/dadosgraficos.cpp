@@ -2,10 +2,13 @@
 
 #include "data/acessararquivo.h"
 #include "data/arquivoregistro.h"
+#include "data/leitoramostras.h"
 
+#include <QObject>
 #include <QTime>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace DadosGraficos {
@@ -46,18 +49,18 @@ int segundosDoDia(const QString &hora)
     return t.isValid() ? t.msecsSinceStartOfDay() / 1000 : -1;
 }
 
-DadosLinhas linhas(const AcessarArquivo &a)
-{
-    // Only the kept rows are decoded: a 10-day recording has 864,000.
-    const QVector<int> kept = desbastar(a.amostras());
-    const int n = kept.size();
+namespace {
 
+// The chart of the kept samples' cells: time, amx, amy, amz, amr.
+DadosLinhas linhasDe(const QVector<std::array<QString, 5>> &mantidas)
+{
+    const int n = int(mantidas.size());
     DadosLinhas d;
     double minimo = INFINITY, maximo = -INFINITY;
     for (int s = 0; s < 4; ++s) {
         d.series[s].reserve(n);
-        for (int linha : kept) {
-            const double v = ArquivoRegistro::numero(a.celula(linha, s + 1));
+        for (const auto &celulas : mantidas) {
+            const double v = ArquivoRegistro::numero(celulas[s + 1]);
             d.series[s].append(v);
             minimo = std::min(minimo, v);
             maximo = std::max(maximo, v);
@@ -70,7 +73,7 @@ DadosLinhas linhas(const AcessarArquivo &a)
     double dia = 0;
     for (int i = 0; i < n; ++i) {
         const double anterior = i > 0 ? d.chaves.at(i - 1) : -1;
-        const int s = segundosDoDia(a.celula(kept.at(i), 0));
+        const int s = segundosDoDia(mantidas.at(i)[0]);
         if (s < 0) {
             d.chaves.append(anterior + 1);
             continue;
@@ -83,6 +86,36 @@ DadosLinhas linhas(const AcessarArquivo &a)
                      : qMakePair(0.0, 1.0);
     d.faixaY = faixaComFolga(minimo, maximo, 0.1, 0.1);
     return d;
+}
+
+} // namespace
+
+DadosLinhas linhas(const AcessarArquivo &a)
+{
+    // Only the kept rows are decoded: a 10-day recording has 864,000.
+    QVector<std::array<QString, 5>> mantidas;
+    for (const int linha : desbastar(a.amostras()))
+        mantidas.append({a.celula(linha, 0), a.celula(linha, 1), a.celula(linha, 2), a.celula(linha, 3),
+                         a.celula(linha, 4)});
+    return linhasDe(mantidas);
+}
+
+DadosLinhas linhas(const QString &arquivoDados, QString *erro)
+{
+    const QVector<int> kept = desbastar(LeitorAmostras::contar(arquivoDados, erro));
+    QVector<std::array<QString, 5>> mantidas;
+    mantidas.reserve(kept.size());
+    LeitorAmostras leitor(arquivoDados);
+    for (int linha = 0; mantidas.size() < kept.size() && leitor.proxima(); ++linha) {
+        if (kept.at(mantidas.size()) == linha)
+            mantidas.append({leitor.celula(0), leitor.celula(1), leitor.celula(2), leitor.celula(3),
+                             leitor.celula(4)});
+    }
+    // A file that changed between the two readings is not drawn from half of it.
+    if (mantidas.size() < kept.size() && erro && erro->isEmpty())
+        *erro = leitor.erro().isEmpty() ? QObject::tr("%1: o arquivo mudou durante a leitura").arg(arquivoDados)
+                                        : leitor.erro();
+    return linhasDe(mantidas);
 }
 
 DadosBandas bandas(const QStringList &freq, const QStringList &vibracao)

@@ -44,6 +44,9 @@ int segundosDoDia(const QString &hora);
 // The acceleration chart of the sample table last read into `a`: every
 // kept sample drawn at its time.
 DadosLinhas linhas(const AcessarArquivo &a);
+// The same from a data file read row by row, without holding its table;
+// `erro` says why it could not be read whole.
+DadosLinhas linhas(const QString &arquivoDados, QString *erro);
 
 // The band chart: one bar per band centre that has a value.
 DadosBandas bandas(const QStringList &freq, const QStringList &vibracao);

@@ -1,5 +1,6 @@
 #include "report/juncaopdf.h"
 
+#include <QFile>
 #include <QIODevice>
 
 #include <qpdf/Pipeline.hh>
@@ -39,16 +40,18 @@ private:
 
 namespace JuncaoPdf {
 
-bool juntar(const QVector<QByteArray> &partes, QIODevice *destino, QString *erro)
+bool juntar(const QStringList &partes, QIODevice *destino, QString *erro)
 {
     try {
-        // The parts' bytes must outlive their documents: the pages copied
-        // from them are read when the result is written.
+        // The parts' files are read as their pages are copied, when the
+        // result is written. A part cut short (its disk full) is an error,
+        // not a document to mend.
         std::vector<std::unique_ptr<QPDF>> documentos;
-        for (const QByteArray &parte : partes) {
+        for (const QString &parte : partes) {
             auto documento = std::make_unique<QPDF>();
             documento->setSuppressWarnings(true);
-            documento->processMemoryFile("report part", parte.constData(), size_t(parte.size()));
+            documento->setAttemptRecovery(false);
+            documento->processFile(QFile::encodeName(parte).constData());
             documentos.push_back(std::move(documento));
         }
         if (documentos.empty())

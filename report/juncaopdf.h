@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
-#include <QVector>
+#include <QStringList>
 
 class QIODevice;
 
@@ -11,8 +10,9 @@ class QIODevice;
 // stream is decoded or compressed again).
 namespace JuncaoPdf {
 
-// False, with the reason in `erro`, when a part is not a PDF or the result
-// cannot be written to `destino`.
-bool juntar(const QVector<QByteArray> &partes, QIODevice *destino, QString *erro = nullptr);
+// The PDF files `partes` as one document; false, with the reason in `erro`,
+// when a part is not a whole PDF or the result cannot be written to
+// `destino`.
+bool juntar(const QStringList &partes, QIODevice *destino, QString *erro = nullptr);
 
 } // namespace JuncaoPdf

@@ -3,6 +3,7 @@
 #include "data/rastro.h"
 #include "data/acessararquivo.h"
 #include "data/layoutmedida.h"
+#include "data/leitoramostras.h"
 #include "evaluation/tabelasavaliacao.h"
 
 #include <QDir>
@@ -53,6 +54,8 @@ public:
     }
 
     bool compor();
+    // "PATH: reason" of a data file that could not be read whole.
+    QString erro() const { return falha; }
     int paginas() const { return pagina + 1; }
     // The pages (from 0) that hold a component's charts.
     QVector<int> paginasDeGraficos;
@@ -100,7 +103,7 @@ private:
     void secao(bool corpo, const QStringList &pastasCorpo);
     void resumo(bool corpo, const QStringList &pastasCorpo);
     void componente(bool corpo, int n, int m, const QString &base);
-    void tabela(bool corpo, int n, int m);
+    void tabela(bool corpo, int n, int m, const QString &arquivoDados);
     // A new page of partial exposure n's components: header and title.
     void paginaDeComponente(bool corpo, int n);
     void titulosDaTabela(bool corpo, int n, int m);
@@ -123,6 +126,7 @@ private:
     int feitos = 0;
     int total = 0;
     bool parado = false;
+    QString falha;
 };
 
 namespace {
@@ -167,7 +171,7 @@ bool Composicao::compor()
     if (parado)
         return false;
     paginaDeAvaliacao();
-    return true;
+    return falha.isEmpty();
 }
 
 void Composicao::primeiraPagina()
@@ -311,7 +315,7 @@ void Composicao::resumo(bool corpo, const QStringList &pastasCorpo)
 
 void Composicao::componente(bool corpo, int n, int m, const QString &base)
 {
-    a.lerComponenteCompleto(base);
+    a.lerValoresComponente(base);
     paginaDeComponente(corpo, n);
     texto(230, 135, FonteRelatorio::Secao, QObject::tr(" Componente ") + QString::number(m));
     const QString pares[5][2][2] = {
@@ -366,11 +370,11 @@ void Composicao::componente(bool corpo, int n, int m, const QString &base)
     texto(255, 410, FonteRelatorio::Secao, QObject::tr("Graficos:"));
     paginasDeGraficos.append(pagina);
     if (prepararPagina()) {
-        destino->graficoLinhas(base, a, QPointF(25, 420));
+        destino->graficoLinhas(base, QPointF(25, 420));
         if (a.getFreq().size() > 1)
-            destino->graficoBandas(base, a, QPointF(25, 600));
+            destino->graficoBandas(base, QPointF(25, 600));
     }
-    tabela(corpo, n, m);
+    tabela(corpo, n, m, base + QStringLiteral(".dat"));
 }
 
 void Composicao::paginaDeComponente(bool corpo, int n)
@@ -407,30 +411,37 @@ void Composicao::titulosDaTabela(bool corpo, int n, int m)
     }
 }
 
-void Composicao::tabela(bool corpo, int n, int m)
+void Composicao::tabela(bool corpo, int n, int m, const QString &arquivoDados)
 {
     // Time, amx, amy, amz and the three VDVs; amr is not printed. Rows are
-    // decoded one at a time: the table may have 864,000.
+    // read from the file as they are drawn, and decoded only on the pages
+    // drawn here: the table may have millions. They are counted first, so
+    // that a file that ends before its rows are all drawn (cut or changed
+    // meanwhile) fails the report instead of shortening it.
     const int colunas[7] = {0, 1, 2, 3, 5, 6, 7};
     const int nColunas = corpo ? 7 : 4;
-    const int linhas = a.amostras();
+    QString erro;
+    const int contadas = LeitorAmostras::contar(arquivoDados, &erro);
     titulosDaTabela(corpo, n, m);
     const int porPagina = corpo ? linhasPorPaginaCorpo : linhasPorPaginaMao;
-    for (int l = 0; l < linhas; ++l) {
+    LeitorAmostras leitor(arquivoDados);
+    int l = 0;
+    for (; leitor.proxima(); ++l) {
         if (l > 0 && l % porPagina == 0)
             titulosDaTabela(corpo, n, m);
-        // A page drawn by another part, or only counted: its rows are not
-        // decoded at all.
-        if (!naFaixa()) {
-            l = (l / porPagina + 1) * porPagina - 1;
+        if (!naFaixa())
             continue;
-        }
-        const QStringList celulas = a.celulas(l);
         for (int c = 0; c < nColunas; ++c) {
             const QPointF p = celula(l, c, corpo);
-            texto(p.x(), p.y(), FonteRelatorio::CelulaTabela, celulas.at(colunas[c]));
+            texto(p.x(), p.y(), FonteRelatorio::CelulaTabela, leitor.celula(colunas[c]));
         }
     }
+    if (erro.isEmpty())
+        erro = leitor.erro();
+    if (erro.isEmpty() && l != contadas)
+        erro = QObject::tr("%1: o arquivo mudou durante a leitura").arg(arquivoDados);
+    if (!erro.isEmpty() && falha.isEmpty())
+        falha = erro;
 }
 
 } // namespace
@@ -553,9 +564,14 @@ QStringList componentesDoRelatorio(const QString &pastaExposicao)
     return bases;
 }
 
-bool compor(const QString &pastaExposicao, DestinoRelatorio &destino, const Progresso &progresso, int de, int ate)
+bool compor(const QString &pastaExposicao, DestinoRelatorio &destino, QString *erro, const Progresso &progresso,
+            int de, int ate)
 {
-    return Composicao(pastaExposicao, &destino, progresso, de, ate).compor();
+    Composicao c(pastaExposicao, &destino, progresso, de, ate);
+    const bool inteiro = c.compor();
+    if (erro)
+        *erro = c.erro();
+    return inteiro;
 }
 
 int contarPaginas(const QString &pastaExposicao, QVector<int> *comGraficos)

@@ -11,8 +11,6 @@
 #include <functional>
 #include <limits>
 
-class AcessarArquivo;
-
 // Where everything of the PDF report goes, in points from the top-left
 // corner of an A4 page (595 x 842), worked out without painting: the
 // layout walks the measurement's files and tells a DestinoRelatorio what
@@ -41,10 +39,9 @@ public:
     // as the viewer's Avaliação tab shows it.
     virtual void celulaColorida(const QRectF &onde, TabelasAvaliacao::Cor cor, const QString &texto) = 0;
     virtual void logotipo(const QRectF &onde) = 0;
-    // The charts of the component `base` (its path without ".head"), whose
-    // files were just read into `componente`.
-    virtual void graficoLinhas(const QString &base, const AcessarArquivo &componente, const QPointF &canto) = 0;
-    virtual void graficoBandas(const QString &base, const AcessarArquivo &componente, const QPointF &canto) = 0;
+    // The charts of the component `base` (its path without ".head").
+    virtual void graficoLinhas(const QString &base, const QPointF &canto) = 0;
+    virtual void graficoBandas(const QString &base, const QPointF &canto) = 0;
 };
 
 namespace LayoutRelatorio {
@@ -63,9 +60,10 @@ QStringList componentesDoRelatorio(const QString &pastaExposicao);
 
 // The report of an exposure folder, whole or only its pages [de, ate)
 // (counted from 0 in the order they are drawn); false when `progresso`
-// stopped it.
-bool compor(const QString &pastaExposicao, DestinoRelatorio &destino, const Progresso &progresso = {}, int de = 0,
-            int ate = std::numeric_limits<int>::max());
+// stopped it, or with `erro` ("PATH: reason") when a data file could not
+// be read whole while its rows were drawn.
+bool compor(const QString &pastaExposicao, DestinoRelatorio &destino, QString *erro = nullptr,
+            const Progresso &progresso = {}, int de = 0, int ate = std::numeric_limits<int>::max());
 // How many pages the report has, worked out without drawing, and which of
 // them (from 0) hold a component's charts.
 int contarPaginas(const QString &pastaExposicao, QVector<int> *comGraficos = nullptr);

@@ -4,13 +4,13 @@
 #include "data/acessararquivo.h"
 #include "data/gravacaosegura.h"
 #include "data/layoutmedida.h"
+#include "data/travamedida.h"
 #include "report/coresavaliacao.h"
 #include "report/dadosgraficos.h"
 #include "report/graficos.h"
 #include "report/juncaopdf.h"
 #include "report/layoutrelatorio.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -21,6 +21,7 @@
 #include <QPicture>
 #include <QRawFont>
 #include <QRegularExpression>
+#include <QTemporaryFile>
 #include <QTextLayout>
 #include <QThread>
 
@@ -103,11 +104,11 @@ public:
     }
     void logotipo(const QRectF &onde) override { pintor.drawImage(onde, logo, logo.rect()); }
     // The charts, recorded before the pages were drawn.
-    void graficoLinhas(const QString &base, const AcessarArquivo &, const QPointF &canto) override
+    void graficoLinhas(const QString &base, const QPointF &canto) override
     {
         desenharFigura(canto, figuras.linhas.value(base));
     }
-    void graficoBandas(const QString &base, const AcessarArquivo &, const QPointF &canto) override
+    void graficoBandas(const QString &base, const QPointF &canto) override
     {
         desenharFigura(canto, figuras.bandas.value(base));
     }
@@ -229,16 +230,17 @@ QPicture Relatorio::graficoBandas(const DadosBandas &dados)
     return gravar(plot, 540, 210);
 }
 
-FigurasRelatorio Relatorio::figuras(const QString &pastaExposicao)
+FigurasRelatorio Relatorio::figuras(const QString &pastaExposicao, QString *erro)
 {
-    // The data of each chart are read and thinned out here; only the
-    // recording of the charts' drawing goes to the main thread, all at once.
+    // The data of each chart are read and thinned out here, row by row;
+    // only the recording of the charts' drawing goes to the main thread,
+    // all at once.
     QVector<QPair<QString, DadosLinhas>> linhas;
     QVector<QPair<QString, DadosBandas>> bandas;
     for (const QString &base : LayoutRelatorio::componentesDoRelatorio(pastaExposicao)) {
         AcessarArquivo a;
-        a.lerComponenteCompleto(base);
-        linhas.append({base, DadosGraficos::linhas(a)});
+        a.lerValoresComponente(base);
+        linhas.append({base, DadosGraficos::linhas(base + QStringLiteral(".dat"), erro)});
         if (a.getFreq().size() > 1)
             bandas.append({base, DadosGraficos::bandas(a.getFreq(), a.getVibracao())});
     }
@@ -261,7 +263,7 @@ namespace {
 // The pages [de, ate) of the report, as a PDF written to `saida`; false
 // when `progresso` stopped it.
 bool desenhar(const QString &pastaExposicao, const FigurasRelatorio &figuras, QIODevice *saida, int de, int ate,
-              const LayoutRelatorio::Progresso &progresso)
+              QString *erro, const LayoutRelatorio::Progresso &progresso)
 {
     QPdfWriter impressora(saida);
     impressora.setPageSize(QPageSize(QPageSize::A4));
@@ -269,7 +271,7 @@ bool desenhar(const QString &pastaExposicao, const FigurasRelatorio &figuras, QI
     impressora.setResolution(72); // page units are points
     QPainter pintor(&impressora);
     PintorPdf destino(impressora, pintor, figuras);
-    return LayoutRelatorio::compor(pastaExposicao, destino, progresso, de, ate);
+    return LayoutRelatorio::compor(pastaExposicao, destino, erro, progresso, de, ate);
 }
 
 // Reports this long are worth drawing in parts: the PDF engine's time goes
@@ -278,27 +280,39 @@ constexpr int paginasParaDividir = 64;
 
 // The report drawn in parts at once, starting at the pages of `limites`
 // (the last value is where the last part ends), and joined into `saida`.
-// The last part tells `progresso`; when it says stop, every part stops.
+// Each part goes to a temporary file, not to memory: a 10-day report is
+// hundreds of megabytes. The last part tells `progresso`; when it says
+// stop, every part stops.
 bool desenharEmPartes(const QString &pastaExposicao, const FigurasRelatorio &figuras, QIODevice *saida,
                       const QVector<int> &limites, const LayoutRelatorio::Progresso &progresso, bool *interrompido,
                       QString *motivo)
 {
     const int partes = int(limites.size()) - 1;
-    QVector<QByteArray> pdfs(partes);
+    std::vector<std::unique_ptr<QTemporaryFile>> pdfs;
+    QStringList caminhos;
+    for (int i = 0; i < partes; ++i) {
+        pdfs.push_back(std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("kt9400-parte-XXXXXX.pdf"))));
+        if (!pdfs.back()->open()) {
+            *motivo = GravacaoSegura::falha(pdfs.back()->fileTemplate(), pdfs.back()->errorString());
+            return false;
+        }
+        caminhos << pdfs.back()->fileName();
+    }
+    QVector<QString> erros(partes);
     std::atomic<bool> parar{false};
     std::vector<std::unique_ptr<QThread>> fios;
     for (int i = 0; i < partes; ++i) {
         const int de = limites.at(i);
         const int ate = i + 1 == partes ? std::numeric_limits<int>::max() : limites.at(i + 1);
         fios.emplace_back(QThread::create([&, i, de, ate] {
-            QBuffer buffer(&pdfs[i]);
-            buffer.open(QIODevice::WriteOnly);
             // A part stops only when its callback says so, which sets `parar`.
-            desenhar(pastaExposicao, figuras, &buffer, de, ate, [&](int feitos, int componentes) {
+            desenhar(pastaExposicao, figuras, pdfs[i].get(), de, ate, &erros[i], [&](int feitos, int componentes) {
                 if (i + 1 == partes && progresso && !progresso(feitos, componentes))
                     parar = true;
                 return !parar;
             });
+            if (!pdfs[i]->flush() && erros[i].isEmpty())
+                erros[i] = GravacaoSegura::falha(pdfs[i]->fileName(), pdfs[i]->errorString());
         }));
     }
     // The parts call back for nothing: they run side by side to their end.
@@ -310,7 +324,13 @@ bool desenharEmPartes(const QString &pastaExposicao, const FigurasRelatorio &fig
         *interrompido = true;
         return false;
     }
-    return JuncaoPdf::juntar(pdfs, saida, motivo);
+    for (const QString &erro : qAsConst(erros)) {
+        if (!erro.isEmpty()) {
+            *motivo = erro;
+            return false;
+        }
+    }
+    return JuncaoPdf::juntar(caminhos, saida, motivo);
 }
 
 } // namespace
@@ -325,6 +345,8 @@ bool Relatorio::escrever(const QString &pastaExposicao, const QString &arquivo, 
     }
     // Written to a temporary file of a name nobody can foresee, renamed
     // over `arquivo` only when every byte of it was written.
+    // An evaluation waits until the report has read the measurement.
+    const TravaMedida trava(pastaExposicao, TravaMedida::Modo::Compartilhada);
     GravacaoSegura gravacao(arquivo);
     if (gravacao.abrir()) {
         QVector<int> comGraficos;
@@ -335,16 +357,17 @@ bool Relatorio::escrever(const QString &pastaExposicao, const QString &arquivo, 
         partes = qMax(1, qMin(partes, total));
         bool interrompido = false;
         QString motivo;
-        const FigurasRelatorio graficos = figuras(pastaExposicao);
-        const bool inteiro = partes == 1
-            ? desenhar(pastaExposicao, graficos, gravacao.dispositivo(), 0, std::numeric_limits<int>::max(), progresso)
-            : desenharEmPartes(pastaExposicao, graficos, gravacao.dispositivo(),
-                               LayoutRelatorio::cortes(total, comGraficos, partes), progresso, &interrompido,
-                               &motivo);
+        const FigurasRelatorio graficos = figuras(pastaExposicao, &motivo);
+        const bool inteiro = motivo.isEmpty()
+            && (partes == 1 ? desenhar(pastaExposicao, graficos, gravacao.dispositivo(), 0,
+                                       std::numeric_limits<int>::max(), &motivo, progresso)
+                            : desenharEmPartes(pastaExposicao, graficos, gravacao.dispositivo(),
+                                               LayoutRelatorio::cortes(total, comGraficos, partes), progresso,
+                                               &interrompido, &motivo));
         if (!inteiro) {
             if (erro)
-                *erro = GravacaoSegura::falha(arquivo, partes == 1 || interrompido ? QObject::tr("interrompido")
-                                                                                   : motivo);
+                *erro = GravacaoSegura::falha(arquivo, interrompido || motivo.isEmpty() ? QObject::tr("interrompido")
+                                                                                        : motivo);
             return false;
         }
         if (gravacao.concluir())

@@ -43,7 +43,8 @@ public:
     // The charts of every component the report of `pastaExposicao` draws:
     // their data read on the calling thread, their drawing recorded on the
     // program's main thread (a chart is a widget), all in one trip there.
-    static FigurasRelatorio figuras(const QString &pastaExposicao);
+    // `erro` says which data file could not be read whole.
+    static FigurasRelatorio figuras(const QString &pastaExposicao, QString *erro);
     // The component charts on paper, as drawing commands; on the program's
     // main thread.
     static QPicture graficoLinhas(const DadosLinhas &dados);
