@@ -1,36 +1,193 @@
 #include "report/juncaopdf.h"
 
 #include <QFile>
+#include <QHash>
 #include <QIODevice>
+#include <QObject>
+#include <QRegularExpression>
+#include <QVector>
 
-#include <qpdf/Pipeline.hh>
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFPageDocumentHelper.hh>
-#include <qpdf/QPDFWriter.hh>
-
-#include <exception>
+#include <algorithm>
+#include <cctype>
 #include <memory>
-#include <stdexcept>
 #include <vector>
 
 namespace {
 
-// The joined document goes straight to the device, not through a copy of
-// it in memory: a 10-day report is tens of megabytes.
-class SaidaQt : public Pipeline
+// One part as QPdfWriter writes it: a classic cross-reference table, the
+// catalog and the page tree as ordinary objects. Only the table, the
+// trailer and the page tree are held; the objects stay in the file.
+struct Parte {
+    QFile arquivo;
+    QVector<qint64> posicoes; // by object number; -1 for a free entry
+    qint64 inicioTabela = 0;  // where the cross-reference table starts
+    int raiz = 0;
+    int info = 0;
+    int paginas = 0;
+    QByteArray textoPaginas; // the page tree object, whole
+    QVector<int> filhas;     // its /Kids
+    int quantas = 0;         // its /Count
+    QHash<int, int> novos;   // object number here -> in the joined document
+};
+
+QByteArray lerEm(QFile &f, qint64 de, qint64 n)
+{
+    return f.seek(de) ? f.read(n) : QByteArray();
+}
+
+// The number after `chave` in `texto` (a reference "N 0 R" gives N); -1
+// when it is not there.
+int numeroApos(const QByteArray &texto, const char *chave)
+{
+    const int i = int(texto.indexOf(chave));
+    if (i < 0)
+        return -1;
+    bool ok = false;
+    const int n = texto.mid(i + int(qstrlen(chave))).trimmed().split(' ').value(0).split('\n').value(0).toInt(&ok);
+    return ok ? n : -1;
+}
+
+// The object `n`'s bytes, from "n 0 obj" to where the next object starts.
+QByteArray objeto(Parte &p, int n, qint64 fim)
+{
+    return lerEm(p.arquivo, p.posicoes.value(n), fim - p.posicoes.value(n));
+}
+
+bool abrir(Parte &p, const QString &caminho, QString *erro)
+{
+    p.arquivo.setFileName(caminho);
+    if (!p.arquivo.open(QIODevice::ReadOnly)) {
+        *erro = caminho + QStringLiteral(": ") + p.arquivo.errorString();
+        return false;
+    }
+    const auto estranho = [&] {
+        *erro = caminho + QStringLiteral(": ") + QObject::tr("não é um PDF inteiro");
+        return false;
+    };
+    const qint64 tamanho = p.arquivo.size();
+    const QByteArray fim = lerEm(p.arquivo, std::max<qint64>(0, tamanho - 1024), 1024);
+    const int sx = int(fim.lastIndexOf("startxref"));
+    if (sx < 0 || !fim.trimmed().endsWith("%%EOF"))
+        return estranho();
+    bool ok = false;
+    p.inicioTabela = fim.mid(sx + 9).trimmed().split('\n').value(0).trimmed().toLongLong(&ok);
+    if (!ok || p.inicioTabela <= 0 || p.inicioTabela >= tamanho)
+        return estranho();
+    // "xref", "0 SIZE", then SIZE entries of 20 bytes.
+    const QByteArray cabecalho = lerEm(p.arquivo, p.inicioTabela, 64);
+    const QList<QByteArray> linhas = cabecalho.split('\n');
+    if (linhas.value(0).trimmed() != "xref" || linhas.value(1).trimmed().split(' ').value(0) != "0")
+        return estranho();
+    const int objetos = linhas.value(1).trimmed().split(' ').value(1).toInt(&ok);
+    if (!ok || objetos < 4)
+        return estranho();
+    const qint64 inicioEntradas = p.inicioTabela + linhas.value(0).size() + linhas.value(1).size() + 2;
+    const QByteArray entradas = lerEm(p.arquivo, inicioEntradas, qint64(objetos) * 20);
+    const QByteArray trailer = lerEm(p.arquivo, inicioEntradas + entradas.size(), tamanho);
+    if (entradas.size() != qint64(objetos) * 20 || !trailer.startsWith("trailer"))
+        return estranho();
+    p.posicoes.resize(objetos);
+    for (int n = 0; n < objetos; ++n) {
+        const QByteArray e = entradas.mid(n * 20, 20);
+        p.posicoes[n] = e.at(17) == 'n' ? e.left(10).toLongLong() : -1;
+        if (p.posicoes[n] >= p.inicioTabela)
+            return estranho();
+    }
+    p.raiz = numeroApos(trailer, "/Root");
+    p.info = numeroApos(trailer, "/Info");
+    if (p.raiz <= 0 || p.raiz >= objetos || p.posicoes.at(p.raiz) < 0)
+        return estranho();
+    // Where each object ends: where the next one in the file starts.
+    QVector<qint64> ordem;
+    for (const qint64 pos : qAsConst(p.posicoes)) {
+        if (pos >= 0)
+            ordem << pos;
+    }
+    std::sort(ordem.begin(), ordem.end());
+    const auto fimDe = [&](int n) {
+        const auto i = std::upper_bound(ordem.cbegin(), ordem.cend(), p.posicoes.at(n));
+        return i == ordem.cend() ? p.inicioTabela : *i;
+    };
+    p.paginas = numeroApos(objeto(p, p.raiz, fimDe(p.raiz)), "/Pages");
+    if (p.paginas <= 0 || p.paginas >= objetos || p.posicoes.at(p.paginas) < 0)
+        return estranho();
+    p.textoPaginas = objeto(p, p.paginas, fimDe(p.paginas));
+    static const QRegularExpression filhas(QStringLiteral("/Kids\\s*\\[([^\\]]*)\\]"));
+    const QRegularExpressionMatch m = filhas.match(QString::fromLatin1(p.textoPaginas));
+    p.quantas = numeroApos(p.textoPaginas, "/Count");
+    if (!m.hasMatch() || p.quantas < 0 || !p.textoPaginas.startsWith(QByteArray::number(p.paginas) + " 0 obj"))
+        return estranho();
+    static const QRegularExpression referencia(QStringLiteral("(\\d+)\\s+0\\s+R"));
+    for (auto i = referencia.globalMatch(m.captured(1)); i.hasNext();)
+        p.filhas << i.next().captured(1).toInt();
+    return p.filhas.size() == p.quantas ? true : estranho();
+}
+
+// `texto` with every reference "N 0 R" and the object's own "N 0 obj"
+// numbered as in the joined document; strings are passed over.
+QByteArray renumerar(const QByteArray &texto, const QHash<int, int> &novos)
+{
+    QByteArray r;
+    r.reserve(texto.size() + 64);
+    const int n = int(texto.size());
+    for (int i = 0; i < n;) {
+        const char c = texto.at(i);
+        if (c == '(') {
+            int nivel = 0;
+            int j = i;
+            for (; j < n; ++j) {
+                if (texto.at(j) == '\\') {
+                    ++j;
+                    continue;
+                }
+                nivel += texto.at(j) == '(' ? 1 : texto.at(j) == ')' ? -1 : 0;
+                if (nivel == 0)
+                    break;
+            }
+            r += texto.mid(i, j + 1 - i);
+            i = j + 1;
+            continue;
+        }
+        const char antes = i > 0 ? texto.at(i - 1) : ' ';
+        const bool inicioDeNumero = std::isdigit(uchar(c)) && !std::isalnum(uchar(antes)) && antes != '.' && antes != '/';
+        if (inicioDeNumero) {
+            int j = i;
+            while (j < n && std::isdigit(uchar(texto.at(j))))
+                ++j;
+            const QByteArray resto = texto.mid(j, 8);
+            const bool ref = resto.startsWith(" 0 R") && (resto.size() == 4 || !std::isalnum(uchar(resto.at(4))));
+            const bool obj = resto.startsWith(" 0 obj");
+            if (ref || obj) {
+                r += QByteArray::number(novos.value(texto.mid(i, j - i).toInt()));
+                i = j;
+                continue;
+            }
+            r += texto.mid(i, j - i);
+            i = j;
+            continue;
+        }
+        r += c;
+        ++i;
+    }
+    return r;
+}
+
+// Writes everything or throws the device's reason.
+class Escrita
 {
 public:
-    explicit SaidaQt(QIODevice *destino)
-        : Pipeline("report", nullptr)
-        , destino(destino)
+    explicit Escrita(QIODevice *destino)
+        : destino(destino)
     {
     }
-    void write(unsigned char const *dados, size_t tamanho) override
+    bool escrever(const QByteArray &b)
     {
-        if (destino->write(reinterpret_cast<const char *>(dados), qint64(tamanho)) != qint64(tamanho))
-            throw std::runtime_error(destino->errorString().toStdString());
+        if (destino->write(b) != b.size())
+            return false;
+        posicao += b.size();
+        return true;
     }
-    void finish() override {}
+    qint64 posicao = 0;
 
 private:
     QIODevice *destino;
@@ -42,37 +199,119 @@ namespace JuncaoPdf {
 
 bool juntar(const QStringList &partes, QIODevice *destino, QString *erro)
 {
-    try {
-        // The parts' files are read as their pages are copied, when the
-        // result is written. A part cut short (its disk full) is an error,
-        // not a document to mend.
-        std::vector<std::unique_ptr<QPDF>> documentos;
-        for (const QString &parte : partes) {
-            auto documento = std::make_unique<QPDF>();
-            documento->setSuppressWarnings(true);
-            documento->setAttemptRecovery(false);
-            documento->processFile(QFile::encodeName(parte).constData());
-            documentos.push_back(std::move(documento));
+    QString motivo;
+    std::vector<std::unique_ptr<Parte>> ps;
+    for (const QString &caminho : partes) {
+        ps.push_back(std::make_unique<Parte>());
+        if (!abrir(*ps.back(), caminho, &motivo)) {
+            if (erro)
+                *erro = motivo;
+            return false;
         }
-        if (documentos.empty())
-            throw std::runtime_error("no pages");
-        QPDFPageDocumentHelper paginas(*documentos.front());
-        for (size_t i = 1; i < documentos.size(); ++i) {
-            for (QPDFPageObjectHelper &pagina : QPDFPageDocumentHelper(*documentos[i]).getAllPages())
-                paginas.addPage(pagina, false);
-        }
-        SaidaQt saida(destino);
-        QPDFWriter escritor(*documentos.front());
-        escritor.setOutputPipeline(&saida);
-        escritor.setCompressStreams(false);
-        escritor.setDecodeLevel(qpdf_dl_none);
-        escritor.write();
-        return true;
-    } catch (const std::exception &e) {
+    }
+    if (ps.empty()) {
         if (erro)
-            *erro = QString::fromLocal8Bit(e.what());
+            *erro = QObject::tr("nenhuma parte");
         return false;
     }
+    // New numbers: the first part's objects keep theirs; each further part
+    // follows, without its catalog, information and page tree, whose pages
+    // hang from the first part's tree.
+    Parte &primeira = *ps.front();
+    int proximo = int(primeira.posicoes.size());
+    for (int n = 0; n < primeira.posicoes.size(); ++n)
+        primeira.novos.insert(n, n);
+    for (size_t k = 1; k < ps.size(); ++k) {
+        Parte &p = *ps[k];
+        for (int n = 1; n < p.posicoes.size(); ++n) {
+            if (p.posicoes.at(n) < 0 || n == p.raiz || n == p.info)
+                continue;
+            p.novos.insert(n, n == p.paginas ? primeira.paginas : proximo++);
+        }
+    }
+    QByteArray filhas;
+    int quantas = 0;
+    for (const auto &p : ps) {
+        for (const int f : qAsConst(p->filhas))
+            filhas += QByteArray::number(p->novos.value(f)) + " 0 R ";
+        quantas += p->quantas;
+    }
+
+    Escrita saida(destino);
+    QVector<qint64> posicoes(proximo, -1);
+    const auto falhou = [&](const QString &m) {
+        if (erro)
+            *erro = m;
+        return false;
+    };
+    // The header: "%PDF-1.4" and its binary comment, up to the first object.
+    qint64 primeiroObjeto = primeira.inicioTabela;
+    for (const qint64 pos : qAsConst(primeira.posicoes)) {
+        if (pos >= 0)
+            primeiroObjeto = std::min(primeiroObjeto, pos);
+    }
+    if (!saida.escrever(lerEm(primeira.arquivo, 0, primeiroObjeto)))
+        return falhou(destino->errorString());
+    constexpr qint64 bloco = 1 << 20;
+    for (const auto &p : ps) {
+        QVector<QPair<qint64, int>> ordem;
+        for (int n = 1; n < p->posicoes.size(); ++n) {
+            if (p->posicoes.at(n) >= 0)
+                ordem.append({p->posicoes.at(n), n});
+        }
+        std::sort(ordem.begin(), ordem.end());
+        for (int i = 0; i < ordem.size(); ++i) {
+            const auto [pos, n] = ordem.at(i);
+            const qint64 fim = i + 1 < ordem.size() ? ordem.at(i + 1).first : p->inicioTabela;
+            if (p.get() != &primeira && (n == p->raiz || n == p->info || n == p->paginas))
+                continue;
+            const int novo = p->novos.value(n);
+            posicoes[novo] = saida.posicao;
+            if (p.get() == &primeira && n == primeira.paginas) {
+                // The first tree, now with every part's pages.
+                static const QRegularExpression kids(QStringLiteral("/Kids\\s*\\[[^\\]]*\\]"));
+                static const QRegularExpression count(QStringLiteral("/Count\\s+\\d+"));
+                QString t = QString::fromLatin1(primeira.textoPaginas);
+                t.replace(kids, QStringLiteral("/Kids [") + QString::fromLatin1(filhas) + QStringLiteral("]"));
+                t.replace(count, QStringLiteral("/Count ") + QString::number(quantas));
+                if (!saida.escrever(t.toLatin1()))
+                    return falhou(destino->errorString());
+                continue;
+            }
+            // Only the dictionary is renumbered; a stream's bytes go as
+            // they are, a block at a time.
+            QByteArray inicio = lerEm(p->arquivo, pos, std::min<qint64>(fim - pos, 64 * 1024));
+            int corpo = int(inicio.indexOf(">>\nstream\n"));
+            if (corpo < 0) {
+                inicio = objeto(*p, n, fim);
+                corpo = int(inicio.size());
+            } else {
+                corpo += 10;
+            }
+            if (inicio.size() < std::min<qint64>(fim - pos, corpo))
+                return falhou(p->arquivo.fileName() + QStringLiteral(": ") + p->arquivo.errorString());
+            if (!saida.escrever(renumerar(inicio.left(corpo), p->novos)))
+                return falhou(destino->errorString());
+            for (qint64 de = pos + corpo; de < fim; de += bloco) {
+                const QByteArray parte = lerEm(p->arquivo, de, std::min(bloco, fim - de));
+                if (parte.size() != std::min(bloco, fim - de))
+                    return falhou(p->arquivo.fileName() + QStringLiteral(": ") + p->arquivo.errorString());
+                if (!saida.escrever(parte))
+                    return falhou(destino->errorString());
+            }
+        }
+    }
+    const qint64 tabela = saida.posicao;
+    QByteArray xref = "xref\n0 " + QByteArray::number(proximo) + "\n0000000000 65535 f \n";
+    for (int n = 1; n < proximo; ++n)
+        xref += posicoes.at(n) >= 0 ? QByteArray::number(posicoes.at(n)).rightJustified(10, '0') + " 00000 n \n"
+                                    : QByteArray("0000000000 00000 f \n");
+    xref += "trailer\n<<\n/Size " + QByteArray::number(proximo) + "\n/Info " + QByteArray::number(primeira.info)
+        + " 0 R\n/Root " + QByteArray::number(primeira.raiz) + " 0 R\n>>\nstartxref\n" + QByteArray::number(tabela)
+        + "\n%%EOF\n";
+    if (!saida.escrever(xref))
+        return falhou(destino->errorString());
+    return true;
 }
 
 } // namespace JuncaoPdf

@@ -4,6 +4,7 @@
 #include "evaluation/tabelasavaliacao.h"
 #include "instrumentoteste.h"
 #include "platform/trabalhoaolado.h"
+#include "report/juncaopdf.h"
 #include "report/relatorio.h"
 #include "viewer/geracaorelatorio.h"
 #include "servicosteste.h"
@@ -245,6 +246,14 @@ private slots:
         for (int p : {1, 3, paginas(uma) / 2, paginas(uma) / 2 + 1, paginas(uma)})
             QCOMPARE(imagens(duas, p), imagens(uma, p));
         QCOMPARE(QDir(a.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"duas.pdf", "uma.pdf"}));
+        // A part cut short (its disk full) is refused, not joined.
+        const QString cortada = a.dir.filePath("cortada.pdf");
+        escreverBytes(cortada, lerBytes(uma).left(int(QFileInfo(uma).size()) / 2));
+        QBuffer juntas;
+        juntas.open(QIODevice::WriteOnly);
+        QString erro;
+        QVERIFY(!JuncaoPdf::juntar({uma, cortada}, &juntas, &erro));
+        QVERIFY2(erro.startsWith(cortada + ": "), qPrintable(erro));
     }
 
     // The viewer's button: the observation typed there is saved first and
