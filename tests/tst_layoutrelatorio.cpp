@@ -281,9 +281,9 @@ private slots:
         QTest::addColumn<QVector<int>>("limites");
         QTest::newRow("no charts, halves") << 10 << QVector<int>{} << 2 << QVector<int>{0, 5, 10};
         QTest::newRow("three parts") << 9 << QVector<int>{} << 3 << QVector<int>{0, 3, 6, 9};
-        // 820 + 300 = 1,120: the first part ends once its pages weigh 560.
-        QTest::newRow("charts on page 2 shorten the first part")
-            << 820 << QVector<int>{2} << 2 << QVector<int>{0, 260, 820};
+        // 820 + 4 x 2 = 828: the first part ends once its pages weigh 414.
+        QTest::newRow("charts on pages 2 to 5 shorten the first part")
+            << 820 << QVector<int>{2, 3, 4, 5} << 2 << QVector<int>{0, 406, 820};
         QTest::newRow("never an empty part") << 2 << QVector<int>{0} << 2 << QVector<int>{0, 1, 2};
     }
 
