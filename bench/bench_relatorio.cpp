@@ -1,16 +1,16 @@
-// The report of a measurement with one whole-body component of 86,400 and
-// of 864,000 samples (24 hours and 10 days at 1 s; about 800 and 8,000
-// table pages), written by `kt9400-cli report` as a whole process: median
-// time and peak memory.
+// The report of a measurement with one whole-body component of 8,640,
+// 86,400 and 864,000 samples (and 8,640,000 with --grande: 10 days at 10
+// samples a second, 500 MB of recording), written by `kt9400-cli report` as
+// a whole process: median time and peak memory, beside `wc -l` reading the
+// same recording in the same run.
 //
-//   build/bench/bench_relatorio
+//   build/bench/bench_relatorio [--grande]
 
 #include "medicao.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -18,17 +18,23 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    for (const int amostras : {86400, 864000}) {
+    QVector<int> tamanhos{8640, 86400, 864000};
+    if (app.arguments().contains(QStringLiteral("--grande")))
+        tamanhos << 8640000;
+    for (const int amostras : qAsConst(tamanhos)) {
         QTemporaryDir d;
         const QString vol = d.filePath("vol");
-        QProcess::execute(KT_CLI, {"simulate", vol, "--measurements", "1", "--components", "1", "--samples",
+        Medicao::executar(KT_CLI, {"simulate", vol, "--measurements", "1", "--components", "1", "--samples",
                                    QString::number(amostras)});
         const QString medida = vol + "/DATA/MED001";
-        QProcess::execute(KT_CLI, {"evaluate", medida});
+        Medicao::executar(KT_CLI, {"evaluate", medida});
         const QString pdf = d.filePath("r.pdf");
-        const Medicao::Processo p = Medicao::executarMediana(3, KT_CLI, {"report", medida, pdf});
-        std::printf("report of %d samples: %.0f ms (median of 3), peak %.1f MB, %.1f MB of PDF\n", amostras,
-                    p.ms, p.picoMb, QFileInfo(pdf).size() / 1e6);
+        const int vezes = amostras > 1000000 ? 1 : 3;
+        const Medicao::Processo wc = Medicao::executarMediana(vezes, "wc", {"-l", medida + "/T1/corpo/C01.dat"});
+        const Medicao::Processo p = Medicao::executarMediana(vezes, KT_CLI, {"report", medida, pdf});
+        std::printf("report of %d samples: %.0f ms (median of %d), peak %.1f MB, %.1f MB of PDF;"
+                    " wc -l %.0f ms, peak %.1f MB\n",
+                    amostras, p.ms, vezes, p.picoMb, QFileInfo(pdf).size() / 1e6, wc.ms, wc.picoMb);
     }
     return 0;
 }
