@@ -1,6 +1,6 @@
 // The instrument link at scale, offscreen; figures are medians.
 //
-//   QT_QPA_PLATFORM=offscreen build/bench/bench_instrumento
+//   QT_QPA_PLATFORM=offscreen build/bench/bench_instrumento [linear]
 //
 // 1. "Baixar Tudo" in the main window, and `kt9400-cli download` as a whole
 //    process, of 100 and of 1,000 small measurements: the cost per
@@ -131,8 +131,28 @@ double downloadCli(int medidas)
     return Medicao::executar(KT_CLI, {"download", d.filePath("KT9400"), d.filePath("store")}).ms;
 }
 
+// The baseline: `cp -a` of the same measurements, then `sync` (the
+// download makes each measurement durable before it is published).
+double copiaDoSistema(int medidas)
+{
+    QTemporaryDir d;
+    simular(d.filePath("KT9400"), medidas);
+    QElapsedTimer t;
+    t.start();
+    Medicao::executar("cp", {"-a", d.filePath("KT9400/DATA"), d.filePath("store")});
+    Medicao::executar("sync", {"-f", d.filePath("store")});
+    return t.nsecsElapsed() / 1e6;
+}
+
 void linear()
 {
+    for (const int medidas : {100, 1000}) {
+        QVector<double> tempos;
+        for (int vez = 0; vez < 3; ++vez)
+            tempos << copiaDoSistema(medidas);
+        std::printf("cp -a and sync -f, %d measurements: %.0f ms (median of 3), %.2f ms each\n", medidas,
+                    Medicao::mediana(tempos), Medicao::mediana(tempos) / medidas);
+    }
     for (const bool janela : {true, false}) {
         double porMedida[2];
         int i = 0;
@@ -207,8 +227,11 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
-    pintura();
-    conectar();
+    // With "linear", only the download's cost per measurement.
+    if (!app.arguments().contains(QStringLiteral("linear"))) {
+        pintura();
+        conectar();
+    }
     linear();
     return 0;
 }

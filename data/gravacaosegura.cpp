@@ -11,9 +11,16 @@
 #include <unistd.h>
 #endif
 
+namespace {
+
+// SincroniaAdiada objects alive on this thread.
+thread_local int adiadas = 0;
+
+} // namespace
+
 // Collects what the writer sends in blocks and writes each block out whole,
-// so that a short write is seen however the writer writes (QPdfWriter and
-// qpdf never look at what write() returns).
+// so that a short write is seen however the writer writes (QPdfWriter
+// never looks at what write() returns).
 class GravacaoSegura::Saida : public QIODevice
 {
 public:
@@ -112,10 +119,40 @@ bool GravacaoSegura::preparar()
                                                                : tr("nem tudo pôde ser gravado"));
 #ifdef Q_OS_UNIX
     // Some file systems report a full disk only when the data reach it.
-    if (::fsync(arquivo.handle()) != 0 && errno != EINVAL && errno != EROFS)
+    if (adiadas == 0 && ::fsync(arquivo.handle()) != 0 && errno != EINVAL && errno != EROFS)
         return falhou(QString::fromLocal8Bit(std::strerror(errno)));
 #endif
     return true;
+}
+
+GravacaoSegura::SincroniaAdiada::SincroniaAdiada()
+{
+    ++adiadas;
+}
+
+GravacaoSegura::SincroniaAdiada::~SincroniaAdiada()
+{
+    --adiadas;
+}
+
+bool GravacaoSegura::sincronizar(const QString &pasta, QString *erro)
+{
+#ifdef Q_OS_LINUX
+    // One call for the whole copy: syncing its files one by one costs a
+    // disk flush each.
+    const int fd = ::open(QFile::encodeName(pasta).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const bool ok = fd >= 0 && ::syncfs(fd) == 0;
+    const int causa = errno;
+    if (fd >= 0)
+        ::close(fd);
+    if (!ok && erro)
+        *erro = falha(pasta, QString::fromLocal8Bit(std::strerror(causa)));
+    return ok;
+#else
+    Q_UNUSED(pasta)
+    Q_UNUSED(erro)
+    return true;
+#endif
 }
 
 bool GravacaoSegura::publicar()

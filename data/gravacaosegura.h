@@ -60,6 +60,21 @@ public:
     // that a full disk shows as the file's error; false when not all went.
     static bool escreverTudo(QIODevice &arquivo, const char *dados, qint64 n);
 
+    // While one lives on a thread, the saves of that thread are not synced
+    // one by one: they go into a folder that is synced whole, once, before
+    // it is published (a copy of a measurement).
+    class SincroniaAdiada
+    {
+    public:
+        SincroniaAdiada();
+        ~SincroniaAdiada();
+        SincroniaAdiada(const SincroniaAdiada &) = delete;
+        SincroniaAdiada &operator=(const SincroniaAdiada &) = delete;
+    };
+    // Makes everything written in the file system of `pasta` durable, with
+    // the system's reason ("PATH: reason") when it cannot.
+    static bool sincronizar(const QString &pasta, QString *erro);
+
 private:
     class Saida;
 

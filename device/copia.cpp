@@ -234,7 +234,13 @@ Desfecho copiarInteiro(const QString &origem, const QString &destino, Relato *re
         if (!copyDirectoryFiles(origem, copia, false, &r))
             return Desfecho::falhou(r.erro);
     }
-    if (preparar && !preparar(copia, &r.erro))
+    {
+        // The copy is made durable once, whole, before it is published.
+        const GravacaoSegura::SincroniaAdiada adiada;
+        if (preparar && !preparar(copia, &r.erro))
+            return Desfecho::falhou(r.erro);
+    }
+    if (!GravacaoSegura::sincronizar(copia, &r.erro))
         return Desfecho::falhou(r.erro);
     switch (publicar(copia, destino, existia, oculta.filePath(QStringLiteral("antiga")))) {
     case Publicacao::Feita:
