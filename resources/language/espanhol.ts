@@ -1307,6 +1307,18 @@ del ordenador</translation>
         <source>Interrompendo: o relatório não será gravado...</source>
         <translation>Interrumpiendo: el informe no se guardará...</translation>
     </message>
+    <message>
+        <source>%1: o arquivo mudou durante a leitura</source>
+        <translation>%1: el archivo cambió durante la lectura</translation>
+    </message>
+    <message>
+        <source>não é um PDF inteiro</source>
+        <translation>no es un PDF entero</translation>
+    </message>
+    <message>
+        <source>nenhuma parte</source>
+        <translation>ninguna parte</translation>
+    </message>
 </context>
 <context>
     <name>TabelasAvaliacao</name>

@@ -1307,6 +1307,18 @@ of the computer</translation>
         <source>Interrompendo: o relatório não será gravado...</source>
         <translation>Stopping: the report will not be written...</translation>
     </message>
+    <message>
+        <source>%1: o arquivo mudou durante a leitura</source>
+        <translation>%1: the file changed while it was read</translation>
+    </message>
+    <message>
+        <source>não é um PDF inteiro</source>
+        <translation>not a whole PDF</translation>
+    </message>
+    <message>
+        <source>nenhuma parte</source>
+        <translation>no part</translation>
+    </message>
 </context>
 <context>
     <name>TabelasAvaliacao</name>

@@ -1307,6 +1307,18 @@ do computador</translation>
         <source>Interrompendo: o relatório não será gravado...</source>
         <translation>Interrompendo: o relatório não será gravado...</translation>
     </message>
+    <message>
+        <source>%1: o arquivo mudou durante a leitura</source>
+        <translation>%1: o arquivo mudou durante a leitura</translation>
+    </message>
+    <message>
+        <source>não é um PDF inteiro</source>
+        <translation>não é um PDF inteiro</translation>
+    </message>
+    <message>
+        <source>nenhuma parte</source>
+        <translation>nenhuma parte</translation>
+    </message>
 </context>
 <context>
     <name>TabelasAvaliacao</name>
