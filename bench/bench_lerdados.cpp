@@ -7,7 +7,8 @@
 // 1. `csv COMPONENT.head` of 86,400 and 864,000 samples against `wc -l` on
 //    the component's files, and its peak memory.
 // 2. `list STORE --json` and `csv STORE` of 20 measurements of 86,400
-//    samples against 20 of 60.
+//    samples against 20 of 60, and of 10,000 small measurements with
+//    their peak memory.
 // 3. `evaluate` of a measurement with 5 components of 28,800 samples on
 //    both body parts against `cat` of its files.
 
@@ -68,6 +69,12 @@ void armazem(const QTemporaryDir &d)
                 ms[0][0], ms[1][0], ms[1][0] / ms[0][0]);
     std::printf("csv STORE, 20 measurements: %.1f ms at 60 samples, %.1f ms at 86,400; ratio %.2f\n", ms[0][1],
                 ms[1][1], ms[1][1] / ms[0][1]);
+    // A register of years: the JSON is written a measurement at a time.
+    const QString muitas = simular(d, "muitas", 10000, 1, 5);
+    const auto json = executarMediana(3, KT_CLI, {"list", muitas, "--json"});
+    const auto csv = executarMediana(3, KT_CLI, {"csv", muitas});
+    std::printf("list STORE --json, 10,000 measurements: %.0f ms, peak %.1f MB; csv STORE %.0f ms, peak %.1f MB\n",
+                json.ms, json.picoMb, csv.ms, csv.picoMb);
 }
 
 void avaliacao(const QTemporaryDir &d)
