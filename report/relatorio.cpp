@@ -118,7 +118,13 @@ private:
     {
         descarregarCelulas();
         pintor.save();
-        pintor.drawPicture(canto, figura);
+        // A picture is played at the device's resolution against its own
+        // (the screen's): undone, so that the chart keeps the size it was
+        // laid out in, in points.
+        pintor.translate(canto);
+        pintor.scale(qreal(figura.logicalDpiX()) / impressora.logicalDpiX(),
+                     qreal(figura.logicalDpiY()) / impressora.logicalDpiY());
+        pintor.drawPicture(QPointF(), figura);
         pintor.restore();
         fonteAtual = -1;
     }

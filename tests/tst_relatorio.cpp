@@ -110,6 +110,14 @@ private slots:
         QCOMPARE(imagens(pdf, 3), 1);
         QVERIFY(pagina(pdf, 3).contains("Periodo de Amostragem:"));
         QVERIFY(pagina(pdf, 3).contains(QString::fromUtf8("Frequência [Hz]")));
+        // The band chart fills its 540 x 210 points from (25, 600): its
+        // axis title centred under it, at its foot.
+        const QRegularExpression titulo(QString::fromUtf8("xMin=\"([\\d.]+)\" yMin=\"[\\d.]+\" xMax=\"[\\d.]+\" "
+                                                          "yMax=\"([\\d.]+)\">Frequência<"));
+        const QRegularExpressionMatch m = titulo.match(poppler("pdftotext", {"-bbox", "-f", "3", "-l", "3", pdf, "-"}));
+        QVERIFY(m.hasMatch());
+        QVERIFY2(qAbs(m.captured(1).toDouble() - 278) < 15 && qAbs(m.captured(2).toDouble() - 802) < 10,
+                 qPrintable(m.captured(0)));
         QCOMPARE(imagens(pdf, 4), 1); // the logo
         QVERIFY(pagina(pdf, 4).contains("Tabela da Componente 1"));
         QVERIFY(pagina(pdf, 4).contains("VDVexpZ"));
