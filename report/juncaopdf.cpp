@@ -306,8 +306,10 @@ bool juntar(const QStringList &partes, QIODevice *destino, QString *erro)
     for (int n = 1; n < proximo; ++n)
         xref += posicoes.at(n) >= 0 ? QByteArray::number(posicoes.at(n)).rightJustified(10, '0') + " 00000 n \n"
                                     : QByteArray("0000000000 00000 f \n");
-    xref += "trailer\n<<\n/Size " + QByteArray::number(proximo) + "\n/Info " + QByteArray::number(primeira.info)
-        + " 0 R\n/Root " + QByteArray::number(primeira.raiz) + " 0 R\n>>\nstartxref\n" + QByteArray::number(tabela)
+    xref += "trailer\n<<\n/Size " + QByteArray::number(proximo) + "\n";
+    if (primeira.info > 0)
+        xref += "/Info " + QByteArray::number(primeira.info) + " 0 R\n";
+    xref += "/Root " + QByteArray::number(primeira.raiz) + " 0 R\n>>\nstartxref\n" + QByteArray::number(tabela)
         + "\n%%EOF\n";
     if (!saida.escrever(xref))
         return falhou(destino->errorString());
