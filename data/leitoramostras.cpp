@@ -36,6 +36,11 @@ QString LeitorAmostras::celula(int coluna) const
     return Codificacao::decodificar(inicio[coluna], tamanho[coluna]);
 }
 
+QString LeitorAmostras::mudou(const QString &caminho)
+{
+    return tr("%1: o arquivo mudou durante a leitura").arg(caminho);
+}
+
 int LeitorAmostras::contar(const QString &caminho, QString *erro)
 {
     LeitorAmostras leitor(caminho);

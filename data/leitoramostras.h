@@ -2,6 +2,7 @@
 
 #include "data/arquivoregistro.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // The sample table of a component's data file, row after row, in a fixed
@@ -9,6 +10,8 @@
 // million rows, and a report or a spreadsheet needs each only once.
 class LeitorAmostras
 {
+    Q_DECLARE_TR_FUNCTIONS(LeitorAmostras)
+
 public:
     // Opens the file and passes over its values, up to the "Tempo" line.
     explicit LeitorAmostras(const QString &caminho);
@@ -29,6 +32,8 @@ public:
     // The complete samples of a data file; -1 with `erro` set when it could
     // not be read whole.
     static int contar(const QString &caminho, QString *erro = nullptr);
+    // "PATH: ..." of a file whose rows ran out before those counted in it.
+    static QString mudou(const QString &caminho);
 
 private:
     ArquivoRegistro::LeitorArquivo leitor;

@@ -4,7 +4,6 @@
 #include "data/arquivoregistro.h"
 #include "data/leitoramostras.h"
 
-#include <QObject>
 #include <QTime>
 
 #include <algorithm>
@@ -113,8 +112,7 @@ DadosLinhas linhas(const QString &arquivoDados, QString *erro)
     }
     // A file that changed between the two readings is not drawn from half of it.
     if (mantidas.size() < kept.size() && erro && erro->isEmpty())
-        *erro = leitor.erro().isEmpty() ? QObject::tr("%1: o arquivo mudou durante a leitura").arg(arquivoDados)
-                                        : leitor.erro();
+        *erro = leitor.erro().isEmpty() ? LeitorAmostras::mudou(arquivoDados) : leitor.erro();
     return linhasDe(mantidas);
 }
 

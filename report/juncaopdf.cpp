@@ -25,8 +25,7 @@ struct Parte {
     int info = 0;
     int paginas = 0;
     QByteArray textoPaginas; // the page tree object, whole
-    QVector<int> filhas;     // its /Kids
-    int quantas = 0;         // its /Count
+    QVector<int> filhas;     // its /Kids, as many as its /Count says
     QHash<int, int> novos;   // object number here -> in the joined document
 };
 
@@ -114,13 +113,12 @@ bool abrir(Parte &p, const QString &caminho, QString *erro)
     p.textoPaginas = objeto(p, p.paginas, fimDe(p.paginas));
     static const QRegularExpression filhas(QStringLiteral("/Kids\\s*\\[([^\\]]*)\\]"));
     const QRegularExpressionMatch m = filhas.match(QString::fromLatin1(p.textoPaginas));
-    p.quantas = numeroApos(p.textoPaginas, "/Count");
-    if (!m.hasMatch() || p.quantas < 0 || !p.textoPaginas.startsWith(QByteArray::number(p.paginas) + " 0 obj"))
+    if (!m.hasMatch() || !p.textoPaginas.startsWith(QByteArray::number(p.paginas) + " 0 obj"))
         return estranho();
     static const QRegularExpression referencia(QStringLiteral("(\\d+)\\s+0\\s+R"));
     for (auto i = referencia.globalMatch(m.captured(1)); i.hasNext();)
         p.filhas << i.next().captured(1).toInt();
-    return p.filhas.size() == p.quantas ? true : estranho();
+    return p.filhas.size() == numeroApos(p.textoPaginas, "/Count") ? true : estranho();
 }
 
 // `texto` with every reference "N 0 R" and the object's own "N 0 obj"
@@ -234,7 +232,7 @@ bool juntar(const QStringList &partes, QIODevice *destino, QString *erro)
     for (const auto &p : ps) {
         for (const int f : qAsConst(p->filhas))
             filhas += QByteArray::number(p->novos.value(f)) + " 0 R ";
-        quantas += p->quantas;
+        quantas += p->filhas.size();
     }
 
     Escrita saida(destino);

@@ -415,13 +415,14 @@ void Composicao::tabela(bool corpo, int n, int m, const QString &arquivoDados)
 {
     // Time, amx, amy, amz and the three VDVs; amr is not printed. Rows are
     // read from the file as they are drawn, and decoded only on the pages
-    // drawn here: the table may have millions. They are counted first, so
-    // that a file that ends before its rows are all drawn (cut or changed
-    // meanwhile) fails the report instead of shortening it.
+    // drawn here: the table may have millions. Where pages are drawn they
+    // are counted first, so that a file that ends before its rows are all
+    // drawn (cut or changed meanwhile) fails the report instead of
+    // shortening it; a count of pages reads them once.
     const int colunas[7] = {0, 1, 2, 3, 5, 6, 7};
     const int nColunas = corpo ? 7 : 4;
     QString erro;
-    const int contadas = LeitorAmostras::contar(arquivoDados, &erro);
+    const int contadas = destino ? LeitorAmostras::contar(arquivoDados, &erro) : -1;
     titulosDaTabela(corpo, n, m);
     const int porPagina = corpo ? linhasPorPaginaCorpo : linhasPorPaginaMao;
     LeitorAmostras leitor(arquivoDados);
@@ -438,8 +439,8 @@ void Composicao::tabela(bool corpo, int n, int m, const QString &arquivoDados)
     }
     if (erro.isEmpty())
         erro = leitor.erro();
-    if (erro.isEmpty() && l != contadas)
-        erro = QObject::tr("%1: o arquivo mudou durante a leitura").arg(arquivoDados);
+    if (erro.isEmpty() && contadas >= 0 && l != contadas)
+        erro = LeitorAmostras::mudou(arquivoDados);
     if (!erro.isEmpty() && falha.isEmpty())
         falha = erro;
 }

@@ -267,7 +267,8 @@ FigurasRelatorio Relatorio::figuras(const QString &pastaExposicao, QString *erro
 namespace {
 
 // The pages [de, ate) of the report, as a PDF written to `saida`; false
-// when `progresso` stopped it.
+// when `progresso` stopped it, or with `erro` when a data file could not be
+// read whole.
 bool desenhar(const QString &pastaExposicao, const FigurasRelatorio &figuras, QIODevice *saida, int de, int ate,
               QString *erro, const LayoutRelatorio::Progresso &progresso)
 {
@@ -288,10 +289,9 @@ constexpr int paginasParaDividir = 64;
 // (the last value is where the last part ends), and joined into `saida`.
 // Each part goes to a temporary file, not to memory: a 10-day report is
 // hundreds of megabytes. The last part tells `progresso`; when it says
-// stop, every part stops.
+// stop, every part stops, and false comes without a `motivo`.
 bool desenharEmPartes(const QString &pastaExposicao, const FigurasRelatorio &figuras, QIODevice *saida,
-                      const QVector<int> &limites, const LayoutRelatorio::Progresso &progresso, bool *interrompido,
-                      QString *motivo)
+                      const QVector<int> &limites, const LayoutRelatorio::Progresso &progresso, QString *motivo)
 {
     const int partes = int(limites.size()) - 1;
     std::vector<std::unique_ptr<QTemporaryFile>> pdfs;
@@ -326,10 +326,8 @@ bool desenharEmPartes(const QString &pastaExposicao, const FigurasRelatorio &fig
         fio->start();
     for (const auto &fio : fios)
         fio->wait();
-    if (parar) {
-        *interrompido = true;
+    if (parar)
         return false;
-    }
     for (const QString &erro : qAsConst(erros)) {
         if (!erro.isEmpty()) {
             *motivo = erro;
@@ -349,10 +347,10 @@ bool Relatorio::escrever(const QString &pastaExposicao, const QString &arquivo, 
             *erro = QObject::tr("Nenhum arquivo escolhido.");
         return false;
     }
-    // Written to a temporary file of a name nobody can foresee, renamed
-    // over `arquivo` only when every byte of it was written.
     // An evaluation waits until the report has read the measurement.
     const TravaMedida trava(pastaExposicao, TravaMedida::Modo::Compartilhada);
+    // Written to a temporary file of a name nobody can foresee, renamed
+    // over `arquivo` only when every byte of it was written.
     GravacaoSegura gravacao(arquivo);
     if (gravacao.abrir()) {
         QVector<int> comGraficos;
@@ -361,7 +359,6 @@ bool Relatorio::escrever(const QString &pastaExposicao, const QString &arquivo, 
             partes = QThread::idealThreadCount() > 1 && total >= paginasParaDividir ? 2 : 1;
         // No part without a page of its own: it would add a blank one.
         partes = qMax(1, qMin(partes, total));
-        bool interrompido = false;
         QString motivo;
         const FigurasRelatorio graficos = figuras(pastaExposicao, &motivo);
         const bool inteiro = motivo.isEmpty()
@@ -369,11 +366,10 @@ bool Relatorio::escrever(const QString &pastaExposicao, const QString &arquivo, 
                                        std::numeric_limits<int>::max(), &motivo, progresso)
                             : desenharEmPartes(pastaExposicao, graficos, gravacao.dispositivo(),
                                                LayoutRelatorio::cortes(total, comGraficos, partes), progresso,
-                                               &interrompido, &motivo));
+                                               &motivo));
         if (!inteiro) {
             if (erro)
-                *erro = GravacaoSegura::falha(arquivo, interrompido || motivo.isEmpty() ? QObject::tr("interrompido")
-                                                                                        : motivo);
+                *erro = GravacaoSegura::falha(arquivo, motivo.isEmpty() ? QObject::tr("interrompido") : motivo);
             return false;
         }
         if (gravacao.concluir())

@@ -183,6 +183,13 @@ La medición en curso termina completa; las siguientes no se inician.</translati
     </message>
 </context>
 <context>
+    <name>LeitorAmostras</name>
+    <message>
+        <source>%1: o arquivo mudou durante a leitura</source>
+        <translation>%1: el archivo cambió durante la lectura</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Arquivo</source>
@@ -1306,10 +1313,6 @@ del ordenador</translation>
     <message>
         <source>Interrompendo: o relatório não será gravado...</source>
         <translation>Interrumpiendo: el informe no se guardará...</translation>
-    </message>
-    <message>
-        <source>%1: o arquivo mudou durante a leitura</source>
-        <translation>%1: el archivo cambió durante la lectura</translation>
     </message>
     <message>
         <source>não é um PDF inteiro</source>

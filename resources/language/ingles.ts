@@ -183,6 +183,13 @@ The measurement at hand is finished whole; the next ones are not started.</trans
     </message>
 </context>
 <context>
+    <name>LeitorAmostras</name>
+    <message>
+        <source>%1: o arquivo mudou durante a leitura</source>
+        <translation>%1: the file changed while it was read</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Arquivo</source>
@@ -1306,10 +1313,6 @@ of the computer</translation>
     <message>
         <source>Interrompendo: o relatório não será gravado...</source>
         <translation>Stopping: the report will not be written...</translation>
-    </message>
-    <message>
-        <source>%1: o arquivo mudou durante a leitura</source>
-        <translation>%1: the file changed while it was read</translation>
     </message>
     <message>
         <source>não é um PDF inteiro</source>

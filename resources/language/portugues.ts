@@ -183,6 +183,13 @@ A medida em andamento termina inteira; as seguintes não são iniciadas.</transl
     </message>
 </context>
 <context>
+    <name>LeitorAmostras</name>
+    <message>
+        <source>%1: o arquivo mudou durante a leitura</source>
+        <translation>%1: o arquivo mudou durante a leitura</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Arquivo</source>
@@ -1306,10 +1313,6 @@ do computador</translation>
     <message>
         <source>Interrompendo: o relatório não será gravado...</source>
         <translation>Interrompendo: o relatório não será gravado...</translation>
-    </message>
-    <message>
-        <source>%1: o arquivo mudou durante a leitura</source>
-        <translation>%1: o arquivo mudou durante a leitura</translation>
     </message>
     <message>
         <source>não é um PDF inteiro</source>
