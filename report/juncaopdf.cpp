@@ -20,6 +20,7 @@ namespace {
 struct Parte {
     QFile arquivo;
     QVector<qint64> posicoes; // by object number; -1 for a free entry
+    QVector<qint64> inicios;  // where the objects start, in file order
     qint64 inicioTabela = 0;  // where the cross-reference table starts
     int raiz = 0;
     int info = 0;
@@ -50,6 +51,13 @@ int numeroApos(const QByteArray &texto, const char *chave)
 QByteArray objeto(Parte &p, int n, qint64 fim)
 {
     return lerEm(p.arquivo, p.posicoes.value(n), fim - p.posicoes.value(n));
+}
+
+// The object `n`'s bytes, up to where the next object in the file starts.
+QByteArray objetoInteiro(Parte &p, int n)
+{
+    const auto i = std::upper_bound(p.inicios.cbegin(), p.inicios.cend(), p.posicoes.value(n));
+    return objeto(p, n, i == p.inicios.cend() ? p.inicioTabela : *i);
 }
 
 bool abrir(Parte &p, const QString &caminho, QString *erro)
@@ -96,21 +104,15 @@ bool abrir(Parte &p, const QString &caminho, QString *erro)
     p.info = numeroApos(trailer, "/Info");
     if (p.raiz <= 0 || p.raiz >= objetos || p.posicoes.at(p.raiz) < 0)
         return estranho();
-    // Where each object ends: where the next one in the file starts.
-    QVector<qint64> ordem;
     for (const qint64 pos : qAsConst(p.posicoes)) {
         if (pos >= 0)
-            ordem << pos;
+            p.inicios << pos;
     }
-    std::sort(ordem.begin(), ordem.end());
-    const auto fimDe = [&](int n) {
-        const auto i = std::upper_bound(ordem.cbegin(), ordem.cend(), p.posicoes.at(n));
-        return i == ordem.cend() ? p.inicioTabela : *i;
-    };
-    p.paginas = numeroApos(objeto(p, p.raiz, fimDe(p.raiz)), "/Pages");
+    std::sort(p.inicios.begin(), p.inicios.end());
+    p.paginas = numeroApos(objetoInteiro(p, p.raiz), "/Pages");
     if (p.paginas <= 0 || p.paginas >= objetos || p.posicoes.at(p.paginas) < 0)
         return estranho();
-    p.textoPaginas = objeto(p, p.paginas, fimDe(p.paginas));
+    p.textoPaginas = objetoInteiro(p, p.paginas);
     static const QRegularExpression filhas(QStringLiteral("/Kids\\s*\\[([^\\]]*)\\]"));
     const QRegularExpressionMatch m = filhas.match(QString::fromLatin1(p.textoPaginas));
     if (!m.hasMatch() || !p.textoPaginas.startsWith(QByteArray::number(p.paginas) + " 0 obj"))
@@ -170,6 +172,50 @@ QByteArray renumerar(const QByteArray &texto, const QHash<int, int> &novos)
     return r;
 }
 
+// The page object `n` of `p`, renumbered, drawing first the content stream
+// `fluxo` and with the font `fonte` as `/nome` in its resources; empty when
+// the page is not as QPdfWriter writes it.
+QByteArray paginaAcrescida(Parte &p, int n, int fluxo, int fonte, const QByteArray &nome)
+{
+    static const QRegularExpression conteudo(QStringLiteral("/Contents\\s+(\\d+\\s+0\\s+R)"));
+    static const QRegularExpression recursos(QStringLiteral("/Resources\\s+(\\d+)\\s+0\\s+R"));
+    const QByteArray original = objetoInteiro(p, n);
+    const QRegularExpressionMatch r = recursos.match(QString::fromLatin1(original));
+    if (!r.hasMatch())
+        return {};
+    QByteArray dicionario = objetoInteiro(p, r.captured(1).toInt());
+    const int de = int(dicionario.indexOf("<<"));
+    const int ate = int(dicionario.lastIndexOf(">>"));
+    if (de < 0 || ate < de)
+        return {};
+    dicionario = renumerar(dicionario.mid(de, ate + 2 - de), p.novos);
+    const QByteArray entrada = '/' + nome + ' ' + QByteArray::number(fonte) + " 0 R\n";
+    const int fontes = int(dicionario.indexOf("/Font <<"));
+    if (fontes >= 0)
+        dicionario.insert(fontes + 8, '\n' + entrada);
+    else
+        dicionario.insert(2, "\n/Font <<\n" + entrada + ">>\n");
+    // The resources go into the page itself; their object stays, unused.
+    QString pagina = QString::fromLatin1(renumerar(original, p.novos));
+    const QRegularExpressionMatch rn = recursos.match(pagina);
+    pagina.replace(rn.capturedStart(), rn.capturedLength(), QStringLiteral("/Resources ") + QString::fromLatin1(dicionario));
+    const QRegularExpressionMatch c = conteudo.match(pagina);
+    if (!c.hasMatch())
+        return {};
+    pagina.replace(c.capturedStart(), c.capturedLength(),
+                   QStringLiteral("/Contents [%1 0 R %2]").arg(fluxo).arg(c.captured(1)));
+    return pagina.toLatin1();
+}
+
+QByteArray objetoComFluxo(int n, const JuncaoPdf::Objeto &o)
+{
+    QByteArray r = QByteArray::number(n) + " 0 obj\n<<\n" + o.dicionario;
+    if (o.fluxo.isNull())
+        return r + "\n>>\nendobj\n";
+    return r + "\n/Length " + QByteArray::number(o.fluxo.size()) + "\n>>\nstream\n" + o.fluxo
+        + "\nendstream\nendobj\n";
+}
+
 // Writes everything or throws the device's reason.
 class Escrita
 {
@@ -195,7 +241,7 @@ private:
 
 namespace JuncaoPdf {
 
-bool juntar(const QStringList &partes, QIODevice *destino, QString *erro)
+bool juntar(const QStringList &partes, QIODevice *destino, QString *erro, const Acrescimo &acrescimo)
 {
     QString motivo;
     std::vector<std::unique_ptr<Parte>> ps;
@@ -234,6 +280,14 @@ bool juntar(const QStringList &partes, QIODevice *destino, QString *erro)
             filhas += QByteArray::number(p->novos.value(f)) + " 0 R ";
         quantas += p->filhas.size();
     }
+    // The added font's objects come last; each added stream is numbered
+    // as it is written.
+    const bool acrescentar = acrescimo.conteudo && !acrescimo.fonte.objetos.isEmpty();
+    QHash<int, int> numerosDaFonte;
+    if (acrescentar) {
+        for (int i = 0; i < acrescimo.fonte.objetos.size(); ++i)
+            numerosDaFonte.insert(i + 1, proximo++);
+    }
 
     Escrita saida(destino);
     QVector<qint64> posicoes(proximo, -1);
@@ -251,7 +305,11 @@ bool juntar(const QStringList &partes, QIODevice *destino, QString *erro)
     if (!saida.escrever(lerEm(primeira.arquivo, 0, primeiroObjeto)))
         return falhou(destino->errorString());
     constexpr qint64 bloco = 1 << 20;
-    for (const auto &p : ps) {
+    for (size_t k = 0; k < ps.size(); ++k) {
+        const auto &p = ps[k];
+        QHash<int, int> paginaDe;
+        for (int i = 0; i < p->filhas.size(); ++i)
+            paginaDe.insert(p->filhas.at(i), i);
         QVector<QPair<qint64, int>> ordem;
         for (int n = 1; n < p->posicoes.size(); ++n) {
             if (p->posicoes.at(n) >= 0)
@@ -273,6 +331,24 @@ bool juntar(const QStringList &partes, QIODevice *destino, QString *erro)
                 t.replace(kids, QStringLiteral("/Kids [") + QString::fromLatin1(filhas) + QStringLiteral("]"));
                 t.replace(count, QStringLiteral("/Count ") + QString::number(quantas));
                 if (!saida.escrever(t.toLatin1()))
+                    return falhou(destino->errorString());
+                continue;
+            }
+            QByteArray fluxo;
+            if (acrescentar && paginaDe.contains(n)) {
+                if (!acrescimo.conteudo(int(k), paginaDe.value(n), &fluxo, &motivo))
+                    return falhou(motivo);
+            }
+            if (!fluxo.isEmpty()) {
+                const int numeroFluxo = proximo++;
+                const QByteArray pagina = paginaAcrescida(*p, n, numeroFluxo, numerosDaFonte.value(1),
+                                                          acrescimo.fonte.nome);
+                if (pagina.isEmpty())
+                    return falhou(p->arquivo.fileName() + QStringLiteral(": ") + QObject::tr("não é um PDF inteiro"));
+                if (!saida.escrever(pagina))
+                    return falhou(destino->errorString());
+                posicoes.append(saida.posicao);
+                if (!saida.escrever(objetoComFluxo(numeroFluxo, {"/Filter /FlateDecode", fluxo})))
                     return falhou(destino->errorString());
                 continue;
             }
@@ -298,6 +374,13 @@ bool juntar(const QStringList &partes, QIODevice *destino, QString *erro)
                     return falhou(destino->errorString());
             }
         }
+    }
+    for (int i = 0; acrescentar && i < acrescimo.fonte.objetos.size(); ++i) {
+        const int n = numerosDaFonte.value(i + 1);
+        posicoes[n] = saida.posicao;
+        const JuncaoPdf::Objeto &o = acrescimo.fonte.objetos.at(i);
+        if (!saida.escrever(objetoComFluxo(n, {renumerar(o.dicionario, numerosDaFonte), o.fluxo})))
+            return falhou(destino->errorString());
     }
     const qint64 tabela = saida.posicao;
     QByteArray xref = "xref\n0 " + QByteArray::number(proximo) + "\n0000000000 65535 f \n";

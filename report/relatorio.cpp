@@ -5,6 +5,7 @@
 #include "data/gravacaosegura.h"
 #include "data/layoutmedida.h"
 #include "data/travamedida.h"
+#include "report/celulaspdf.h"
 #include "report/coresavaliacao.h"
 #include "report/dadosgraficos.h"
 #include "report/graficos.h"
@@ -15,18 +16,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGlyphRun>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPicture>
-#include <QRawFont>
 #include <QRegularExpression>
 #include <QTemporaryFile>
-#include <QTextLayout>
 #include <QThread>
 
 #include <algorithm>
-#include <array>
 #include <atomic>
 #include <limits>
 #include <memory>
@@ -40,37 +37,63 @@ namespace {
 class PintorPdf : public DestinoRelatorio
 {
 public:
-    PintorPdf(QPdfWriter &impressora, QPainter &pintor, const FigurasRelatorio &figuras)
+    PintorPdf(QPdfWriter &impressora, QPainter &pintor, const FigurasRelatorio &figuras, CelulasPdf *celulas)
         : impressora(impressora)
         , pintor(pintor)
         , figuras(figuras)
+        , celulas(celulas && celulas->valida() ? celulas : nullptr)
         , logo(QStringLiteral(":/icons/Logomarca_fundoBranco.png"))
     {
-        const QString arial = QStringLiteral("Arial");
-        fontes[int(FonteRelatorio::Titulo)] = QFont(arial, 10, QFont::Normal, true);
-        fontes[int(FonteRelatorio::Normal)] = QFont(arial, 12);
-        fontes[int(FonteRelatorio::Secao)] = QFont(arial, 12, QFont::Bold);
-        fontes[int(FonteRelatorio::CabecalhoTabela)] = QFont(arial, 8, QFont::Bold);
-        fontes[int(FonteRelatorio::CelulaTabela)] = QFont(arial, 8);
-        for (const QFont &f : fontes)
-            metricas.append(QFontMetrics(f, &impressora));
+        for (int f = 0; f < 5; ++f) {
+            fontes[f] = fonteDe(FonteRelatorio(f));
+            metricas.append(QFontMetrics(fontes[f], &impressora));
+        }
         pintor.setPen(QPen(Qt::black, 1));
-        prepararCelulas();
     }
-    ~PintorPdf() override { descarregarCelulas(); }
+
+    static QFont fonteDe(FonteRelatorio f)
+    {
+        const QString arial = QStringLiteral("Arial");
+        switch (f) {
+        case FonteRelatorio::Titulo:
+            return QFont(arial, 10, QFont::Normal, true);
+        case FonteRelatorio::Normal:
+            return QFont(arial, 12);
+        case FonteRelatorio::Secao:
+            return QFont(arial, 12, QFont::Bold);
+        case FonteRelatorio::CabecalhoTabela:
+            return QFont(arial, 8, QFont::Bold);
+        case FonteRelatorio::CelulaTabela:
+            break;
+        }
+        return QFont(arial, 8);
+    }
+
+    // Ends the last page; false, with `erro`, when the cells of a page could
+    // not be kept.
+    bool terminar(QString *erro)
+    {
+        fecharCelulas();
+        if (!falhaCelulas.isEmpty() && erro)
+            *erro = falhaCelulas;
+        return falhaCelulas.isEmpty();
+    }
 
     void novaPagina() override
     {
-        descarregarCelulas();
+        fecharCelulas();
+        ++pagina;
         impressora.newPage();
     }
     void texto(const QPointF &base, FonteRelatorio fonte, const QString &texto,
                double largura) override
     {
-        if (fonte == FonteRelatorio::CelulaTabela && largura <= 0 && guardarCelula(base, texto))
+        if (celulas && fonte == FonteRelatorio::CelulaTabela && largura <= 0 && celulas->aceita(texto)) {
+            celulas->escrever(base, texto);
             return;
-        // A table page holds hundreds of cells in one font: it is set when
-        // it changes, and a text is measured only where it has a width.
+        }
+        // A table page holds hundreds of texts in two fonts: a font is set
+        // when it changes, and a text is measured only where it has a width.
         const int f = int(fonte);
         if (f != fonteAtual) {
             pintor.setFont(fontes[f]);
@@ -116,7 +139,6 @@ public:
 private:
     void desenharFigura(const QPointF &canto, const QPicture &figura)
     {
-        descarregarCelulas();
         pintor.save();
         // A picture is played at the device's resolution against its own
         // (the screen's): undone, so that the chart keeps the size it was
@@ -128,77 +150,22 @@ private:
         pintor.restore();
         fonteAtual = -1;
     }
-
-    // The sample tables are numbers and times. Their glyphs are shaped once,
-    // and a page's cells are drawn as one glyph run when the page ends:
-    // the PDF engine's cost is per text drawn, and a 24-hour recording
-    // has 600,000 cells.
-    void prepararCelulas()
+    void fecharCelulas()
     {
-        const QString caracteres = QStringLiteral("0123456789.,:+-eE");
-        QTextLayout layout(caracteres, fontes[int(FonteRelatorio::CelulaTabela)], &impressora);
-        layout.beginLayout();
-        layout.createLine();
-        layout.endLayout();
-        const QList<QGlyphRun> corridas = layout.glyphRuns();
-        // A character drawn from a fallback font, or as more than one glyph,
-        // leaves every cell to the ordinary path.
-        if (corridas.size() != 1 || corridas.first().glyphIndexes().size() != caracteres.size())
-            return;
-        fonteCelulas = corridas.first().rawFont();
-        const QVector<quint32> indices = corridas.first().glyphIndexes();
-        const QVector<QPointF> avancos = fonteCelulas.advancesForGlyphIndexes(indices);
-        for (int i = 0; i < caracteres.size(); ++i)
-            glifos[caracteres.at(i).unicode()] = {indices.at(i), avancos.at(i).x(), true};
-        temGlifos = true;
-    }
-    bool guardarCelula(const QPointF &base, const QString &texto)
-    {
-        if (!temGlifos)
-            return false;
-        for (const QChar c : texto) {
-            if (c.unicode() >= glifos.size() || !glifos[c.unicode()].conhecido)
-                return false;
-        }
-        double x = base.x();
-        for (const QChar c : texto) {
-            const Glifo &g = glifos[c.unicode()];
-            indicesPendentes.append(g.indice);
-            posicoesPendentes.append(QPointF(x, base.y()));
-            x += g.avanco;
-        }
-        return true;
-    }
-    void descarregarCelulas()
-    {
-        if (indicesPendentes.isEmpty())
-            return;
-        QGlyphRun corrida;
-        corrida.setRawFont(fonteCelulas);
-        corrida.setGlyphIndexes(indicesPendentes);
-        corrida.setPositions(posicoesPendentes);
-        pintor.drawGlyphRun(QPointF(), corrida);
-        indicesPendentes.clear();
-        posicoesPendentes.clear();
+        if (celulas && falhaCelulas.isEmpty())
+            celulas->fecharPagina(pagina, &falhaCelulas);
     }
 
     QPdfWriter &impressora;
     QPainter &pintor;
     const FigurasRelatorio &figuras;
+    CelulasPdf *celulas; // the sample tables' cells, when they can be written by us
     QImage logo;
     QFont fontes[5];
     QVector<QFontMetrics> metricas; // of each font on the PDF's device
     int fonteAtual = -1;
-    QRawFont fonteCelulas;
-    struct Glifo {
-        quint32 indice = 0;
-        double avanco = 0;
-        bool conhecido = false;
-    };
-    std::array<Glifo, 128> glifos{}; // by character code, ASCII only
-    bool temGlifos = false;
-    QVector<quint32> indicesPendentes;           // the page's cells not yet drawn
-    QVector<QPointF> posicoesPendentes;
+    int pagina = 0;       // of the part drawn here, from 0
+    QString falhaCelulas; // why the cells of a page could not be kept
 };
 
 } // namespace
@@ -266,19 +233,22 @@ FigurasRelatorio Relatorio::figuras(const QString &pastaExposicao, QString *erro
 
 namespace {
 
-// The pages [de, ate) of the report, as a PDF written to `saida`; false
-// when `progresso` stopped it, or with `erro` when a data file could not be
-// read whole.
-bool desenhar(const QString &pastaExposicao, const FigurasRelatorio &figuras, QIODevice *saida, int de, int ate,
-              QString *erro, const LayoutRelatorio::Progresso &progresso)
+// The pages [de, ate) of the report, as a PDF written to `saida`, their
+// table cells into `celulas`; false when `progresso` stopped it, or with
+// `erro` when a data file could not be read whole.
+bool desenhar(const QString &pastaExposicao, const FigurasRelatorio &figuras, QIODevice *saida,
+              std::unique_ptr<CelulasPdf> *celulas, int de, int ate, QString *erro,
+              const LayoutRelatorio::Progresso &progresso)
 {
     QPdfWriter impressora(saida);
     impressora.setPageSize(QPageSize(QPageSize::A4));
     impressora.setPageMargins(QMarginsF(0, 0, 0, 0));
     impressora.setResolution(72); // page units are points
     QPainter pintor(&impressora);
-    PintorPdf destino(impressora, pintor, figuras);
-    return LayoutRelatorio::compor(pastaExposicao, destino, erro, progresso, de, ate);
+    *celulas = std::make_unique<CelulasPdf>(PintorPdf::fonteDe(FonteRelatorio::CelulaTabela), &impressora,
+                                            impressora.pageLayout().fullRectPoints().height());
+    PintorPdf destino(impressora, pintor, figuras, celulas->get());
+    return LayoutRelatorio::compor(pastaExposicao, destino, erro, progresso, de, ate) && destino.terminar(erro);
 }
 
 // Reports this long are worth drawing in parts: the PDF engine's time goes
@@ -295,6 +265,7 @@ bool desenharEmPartes(const QString &pastaExposicao, const FigurasRelatorio &fig
 {
     const int partes = int(limites.size()) - 1;
     std::vector<std::unique_ptr<QTemporaryFile>> pdfs;
+    std::vector<std::unique_ptr<CelulasPdf>> celulas(partes);
     QStringList caminhos;
     for (int i = 0; i < partes; ++i) {
         pdfs.push_back(std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("kt9400-parte-XXXXXX.pdf"))));
@@ -312,11 +283,12 @@ bool desenharEmPartes(const QString &pastaExposicao, const FigurasRelatorio &fig
         const int ate = i + 1 == partes ? std::numeric_limits<int>::max() : limites.at(i + 1);
         fios.emplace_back(QThread::create([&, i, de, ate] {
             // A part stops only when its callback says so, which sets `parar`.
-            desenhar(pastaExposicao, figuras, pdfs[i].get(), de, ate, &erros[i], [&](int feitos, int componentes) {
-                if (i + 1 == partes && progresso && !progresso(feitos, componentes))
-                    parar = true;
-                return !parar;
-            });
+            desenhar(pastaExposicao, figuras, pdfs[i].get(), &celulas[i], de, ate, &erros[i],
+                     [&](int feitos, int componentes) {
+                         if (i + 1 == partes && progresso && !progresso(feitos, componentes))
+                             parar = true;
+                         return !parar;
+                     });
             if (!pdfs[i]->flush() && erros[i].isEmpty())
                 erros[i] = GravacaoSegura::falha(pdfs[i]->fileName(), pdfs[i]->errorString());
         }));
@@ -334,7 +306,13 @@ bool desenharEmPartes(const QString &pastaExposicao, const FigurasRelatorio &fig
             return false;
         }
     }
-    return JuncaoPdf::juntar(caminhos, saida, motivo);
+    JuncaoPdf::Acrescimo acrescimo;
+    if (celulas.front()->valida())
+        acrescimo.fonte = celulas.front()->fonte();
+    acrescimo.conteudo = [&](int parte, int pagina, QByteArray *fluxo, QString *erro) {
+        return celulas[parte]->conteudo(pagina, fluxo, erro);
+    };
+    return JuncaoPdf::juntar(caminhos, saida, motivo, acrescimo);
 }
 
 } // namespace
@@ -361,12 +339,10 @@ bool Relatorio::escrever(const QString &pastaExposicao, const QString &arquivo, 
         partes = qMax(1, qMin(partes, total));
         QString motivo;
         const FigurasRelatorio graficos = figuras(pastaExposicao, &motivo);
+        const QVector<int> limites = partes == 1 ? QVector<int>{0, std::numeric_limits<int>::max()}
+                                                 : LayoutRelatorio::cortes(total, comGraficos, partes);
         const bool inteiro = motivo.isEmpty()
-            && (partes == 1 ? desenhar(pastaExposicao, graficos, gravacao.dispositivo(), 0,
-                                       std::numeric_limits<int>::max(), &motivo, progresso)
-                            : desenharEmPartes(pastaExposicao, graficos, gravacao.dispositivo(),
-                                               LayoutRelatorio::cortes(total, comGraficos, partes), progresso,
-                                               &motivo));
+            && desenharEmPartes(pastaExposicao, graficos, gravacao.dispositivo(), limites, progresso, &motivo);
         if (!inteiro) {
             if (erro)
                 *erro = GravacaoSegura::falha(arquivo, motivo.isEmpty() ? QObject::tr("interrompido") : motivo);

@@ -1,6 +1,7 @@
 #include "app/inicio.h"
 #include "data/acessararquivo.h"
 #include "data/layoutmedida.h"
+#include "data/leitoramostras.h"
 #include "evaluation/tabelasavaliacao.h"
 #include "instrumentoteste.h"
 #include "platform/trabalhoaolado.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QPushButton>
 #include <QProgressDialog>
@@ -121,6 +123,15 @@ private slots:
         QCOMPARE(imagens(pdf, 4), 1); // the logo
         QVERIFY(pagina(pdf, 4).contains("Tabela da Componente 1"));
         QVERIFY(pagina(pdf, 4).contains("VDVexpZ"));
+        // Its first row, each cell under its column: time, amX, amY, amZ
+        // and the three VDVs.
+        LeitorAmostras linha(LayoutRelatorio::componentesDoRelatorio(a.medidas.at(2)).first() + ".dat");
+        QVERIFY(linha.proxima());
+        QStringList celulas;
+        for (const int c : {0, 1, 2, 3, 5, 6, 7})
+            celulas << QRegularExpression::escape(linha.celula(c));
+        const QRegularExpression primeira("\\n\\s*" + celulas.join("\\s+") + "\\s");
+        QVERIFY2(primeira.match(pagina(pdf, 4)).hasMatch(), qPrintable(celulas.join(' ') + " not in\n" + pagina(pdf, 4)));
         const int maoInicio = 1 + 1 + parciais * 2 * 3 + 1;
         QVERIFY(pagina(pdf, maoInicio).contains(QString::fromUtf8("Exposições Parciais de Mãos e Braços")));
         QVERIFY(pagina(pdf, maoInicio + 1).contains(QString::fromUtf8("Componentes de Mãos e Braços")));
@@ -158,6 +169,7 @@ private slots:
         QTest::addColumn<int>("partes"); // drawn whole, or in two parts joined
         QTest::newRow("disk full") << "cheio" << "No space left on device" << 1;
         QTest::newRow("disk full, in two parts") << "cheio" << "No space left on device" << 2;
+        QTest::newRow("temporary folder full") << "tmp cheio" << "No space left on device" << 2;
         QTest::newRow("missing folder") << "nao/existe" << "" << 1;
         QTest::newRow("the name is a folder") << "pasta" << "" << 1;
         QTest::newRow("under a file") << "arquivo" << "" << 1;
@@ -174,7 +186,11 @@ private slots:
         const QString pasta = a.dir.filePath("saida");
         QDir().mkpath(pasta);
         std::optional<DiscoCheio> disco;
-        if (caso == "cheio" && !disco.emplace(pasta).ok)
+        const QByteArray tmp = qgetenv("TMPDIR");
+        const auto restaurar = qScopeGuard([&] { qputenv("TMPDIR", tmp); });
+        if (caso == "tmp cheio")
+            qputenv("TMPDIR", QFile::encodeName(a.dir.filePath("tmp")));
+        if (caso.endsWith("cheio") && !disco.emplace(caso == "cheio" ? pasta : a.dir.filePath("tmp")).ok)
             QSKIP("mounting a small file system needs root");
         QString pdf = pasta + "/r.pdf";
         if (caso == "nao/existe" || caso == "arquivo")
