@@ -134,6 +134,13 @@ QString ajuda()
         "      to OUT.pdf, headless. An existing OUT.pdf is replaced only once the new\n"
         "      report is complete.\n"
         "\n"
+        "  laudo DIR OUT.pdf|OUT.odt\n"
+        "      Write the laudo of the measurement folder DIR, the short document an\n"
+        "      evaluator signs, as PDF or as OpenDocument text (by OUT's extension).\n"
+        "      What is missing or doubtful (no worker, no calibration certificate or\n"
+        "      one expired at the measurement date, no field check...) is printed on\n"
+        "      the standard error, one line each; the laudo is written anyway.\n"
+        "\n"
         "  download VOLUME STORE [NAME...] [--replace]\n"
         "      Download the measurements of the instrument mounted at VOLUME (its DATA\n"
         "      folder), all of them or those NAMEd, into the local store STORE, as\n"
@@ -336,31 +343,48 @@ int csv(const QStringList &args, QTextStream &saida, QTextStream &erros)
     return 1;
 }
 
-int relatorio(const QStringList &args, QTextStream &saida, QTextStream &erros)
+namespace {
+
+// `comando` of a measurement folder, written by kt9400-relatorio beside
+// this program, which alone loads the GUI classes the documents draw with.
+int documento(const QString &comando, const QStringList &args, const QStringList &extensoes, QTextStream &saida,
+              QTextStream &erros)
 {
-    if (args.size() != 2 || args.at(0).startsWith(QLatin1String("--"))
-        || args.at(1).startsWith(QLatin1String("--"))) {
-        erros << "kt9400-cli report: usage: report DIR OUT.pdf\n" << ajuda();
+    const QString uso = QStringLiteral("kt9400-cli %1: usage: %1 DIR OUT.%2\n").arg(comando, extensoes.join(QStringLiteral("|OUT.")));
+    if (args.size() != 2 || args.at(0).startsWith(QLatin1String("--")) || args.at(1).startsWith(QLatin1String("--"))
+        || !extensoes.contains(QFileInfo(args.at(1)).suffix().toLower())) {
+        erros << uso << ajuda();
         return 2;
     }
     const QString pasta = args.at(0);
     if (!LayoutMedida::ehMedida(pasta)) {
-        erros << "kt9400-cli report: " << pasta << " is not a measurement folder (no "
+        erros << "kt9400-cli " << comando << ": " << pasta << " is not a measurement folder (no "
               << LayoutMedida::arquivoExposicao(pasta) << ")\n";
         return 1;
     }
-    // Written by kt9400-relatorio beside this program, which alone loads
-    // the GUI classes the report draws with.
     saida.flush();
-    QProcess relatorio;
-    relatorio.setProcessChannelMode(QProcess::ForwardedChannels);
-    relatorio.start(QCoreApplication::applicationDirPath() + QStringLiteral("/kt9400-relatorio"),
-                    {pasta, args.at(1)});
-    if (!relatorio.waitForFinished(-1) || relatorio.exitStatus() != QProcess::NormalExit) {
-        erros << "kt9400-cli report: kt9400-relatorio did not run: " << relatorio.errorString() << '\n';
+    erros.flush();
+    QProcess ajudante;
+    ajudante.setProcessChannelMode(QProcess::ForwardedChannels);
+    ajudante.start(QCoreApplication::applicationDirPath() + QStringLiteral("/kt9400-relatorio"),
+                   QStringList{comando} + args);
+    if (!ajudante.waitForFinished(-1) || ajudante.exitStatus() != QProcess::NormalExit) {
+        erros << "kt9400-cli " << comando << ": kt9400-relatorio did not run: " << ajudante.errorString() << '\n';
         return 1;
     }
-    return relatorio.exitCode();
+    return ajudante.exitCode();
+}
+
+} // namespace
+
+int relatorio(const QStringList &args, QTextStream &saida, QTextStream &erros)
+{
+    return documento(QStringLiteral("report"), args, {QStringLiteral("pdf")}, saida, erros);
+}
+
+int laudo(const QStringList &args, QTextStream &saida, QTextStream &erros)
+{
+    return documento(QStringLiteral("laudo"), args, {QStringLiteral("pdf"), QStringLiteral("odt")}, saida, erros);
 }
 
 } // namespace Comandos

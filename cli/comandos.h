@@ -14,6 +14,7 @@ int avaliar(const QStringList &argumentos, QTextStream &saida, QTextStream &erro
 int listar(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
 int csv(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
 int relatorio(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
+int laudo(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
 int baixar(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
 int importar(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
 int exportar(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);

@@ -1,10 +1,15 @@
-// kt9400-relatorio DIR OUT.pdf: the PDF report for `kt9400-cli report`.
-// The report draws with the GUI classes; kept in a program of its own, they
-// are not loaded by every other command of the tool.
+// kt9400-relatorio report DIR OUT.pdf | laudo DIR OUT.pdf|OUT.odt: the
+// documents of `kt9400-cli report` and `kt9400-cli laudo`. They draw with
+// the GUI classes; kept in a program of its own, those are not loaded by
+// every other command of the tool.
 
 #include "data/arquivolingua.h"
 #include "data/layoutmedida.h"
+#include "report/documentolaudo.h"
 #include "report/relatorio.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <QApplication>
 #include <QTextStream>
@@ -26,10 +31,13 @@ int main(int argc, char *argv[])
     QTextStream saida(stdout);
     QTextStream erros(stderr);
     const QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.size() != 2) {
-        erros << "kt9400-cli report: usage: report DIR OUT.pdf\n";
+    const QString comando = args.value(0);
+    if (args.size() != 3 || (comando != QLatin1String("report") && comando != QLatin1String("laudo"))) {
+        erros << "kt9400-relatorio: usage: report DIR OUT.pdf | laudo DIR OUT.pdf|OUT.odt\n";
         return 2;
     }
+    const QString pasta = args.at(1);
+    const QString destino = args.at(2);
     // In the program's language, as the viewer writes it: the one chosen in
     // lingua.lg beside the program, else Portuguese.
     registrarRecursos();
@@ -40,10 +48,20 @@ int main(int argc, char *argv[])
     if (tradutor.load(catalogo))
         QCoreApplication::installTranslator(&tradutor);
     QString erro;
-    if (!Relatorio::escrever(args.at(0), args.at(1), &erro)) {
+    if (comando == QLatin1String("laudo")) {
+        // The store's Perfil folder beside the measurement.
+        const Laudo laudo = Laudo::montar(pasta, QDir(QFileInfo(pasta).absolutePath()).filePath(QStringLiteral("Perfil")));
+        for (const QString &aviso : laudo.avisos)
+            erros << "kt9400-cli laudo: warning: " << aviso << '\n';
+        erros.flush();
+        if (!DocumentoLaudo(laudo, ArquivoLingua::localDoCatalogo(catalogo)).escrever(destino, &erro)) {
+            erros << "kt9400-cli laudo: cannot write " << erro << '\n';
+            return 1;
+        }
+    } else if (!Relatorio::escrever(pasta, destino, &erro)) {
         erros << "kt9400-cli report: cannot write " << erro << '\n';
         return 1;
     }
-    saida << "Wrote " << args.at(1) << '\n';
+    saida << "Wrote " << destino << '\n';
     return 0;
 }

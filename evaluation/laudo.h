@@ -1,0 +1,85 @@
+#pragma once
+
+#include "data/calibracoes.h"
+#include "data/dadoslaudo.h"
+#include "evaluation/avaliacaoexposicao.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QStringList>
+#include <QVector>
+
+// Everything the laudo of a measurement says, gathered from the store: the
+// measurement's files and assessment, the laudo's data, the technicians'
+// registrations and the calibration register; and what is missing or
+// doubtful, for the evaluator to see before anything is written. Its size
+// does not depend on how many samples were recorded.
+class Laudo
+{
+    Q_DECLARE_TR_FUNCTIONS(Laudo)
+
+public:
+    struct Tarefa {
+        QString nome;
+        bool corpo = false;
+        QString repeticoes;
+        QString tempoRepeticao; // hh:mm:ss
+        QString tempoTotal;
+        QString tempoAmostrado;
+        QString arep;   // m/s², as stored
+        QString vdvexp; // m/s^1.75, the largest axis, whole body only
+    };
+    // How a body part was measured, as its first component's file says.
+    struct Metodo {
+        bool corpo = false;
+        QString ponderacao[3]; // weighting filter of x, y, z
+        QString fator[3];      // multiplying factor of x, y, z
+        QString periodo;       // sampling period
+    };
+    struct Dispositivo {
+        QString papel;      // "Instrumento", "Acelerômetro (mãos e braços)", …
+        QString identidade; // empty: not known
+        Calibracoes::Tipo tipo = Calibracoes::Tipo::Instrumento;
+        bool temCertificado = false;
+        Calibracoes::Entrada certificado;
+        bool acelerometro = false;
+        DadosLaudo::Verificacao verificacao; // of an accelerometer
+    };
+
+    // The measurement folder `pastaMedida` and the store's Perfil folder.
+    static Laudo montar(const QString &pastaMedida, const QString &pastaPerfil);
+    // The conclusion that goes with the assessment's worst band, until the
+    // evaluator writes another.
+    static QString conclusaoPadrao(const AvaliacaoExposicao &a);
+    // The worst band of the measured quantities.
+    static AvaliacaoExposicao::Faixa piorFaixa(const AvaliacaoExposicao &a);
+    // The evaluator's conclusion, or the default one.
+    QString conclusao() const;
+
+    QString pastaMedida;
+    QString pastaPerfil;
+    QString empresaAvaliadora;
+    QString cnpj;
+    QString cidade;
+    QString logotipo; // path, empty for none
+    QString responsavel;
+    QString titulo;
+    QString registro;
+    QString empresaAvaliada;
+    QString funcionario;
+    QString setor;
+    QString jornada;
+    QString instrumento;
+    QString nomeMedida;
+    QDate dataMedicao;
+    QString dataMedicaoTexto; // as the measurement gives it
+    DadosLaudo dados;
+    QVector<Tarefa> tarefas;
+    QVector<Metodo> metodos;
+    QVector<Dispositivo> cadeia;
+    AvaliacaoExposicao avaliacao;
+    QStringList avisos;
+
+private:
+    void verificar();
+};
