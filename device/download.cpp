@@ -4,8 +4,10 @@
 #include "data/acessararquivo.h"
 #include "data/layoutmedida.h"
 #include "data/arquivoregistro.h"
+#include "data/dadoslaudo.h"
 #include "data/gravacaosegura.h"
 #include "device/copia.h"
+#include "device/deteccao.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -182,10 +184,29 @@ Relatorio baixar(const QString &pastaInstrumento, const QString &diretorioQT, co
         return r;
     }
 
+    // The accelerometers the instrument's configuration names now go with
+    // the measurement, for its laudo; what the evaluator recorded for an
+    // earlier copy of it stays.
+    AcessarArquivo configuracao;
+    configuracao.lerConfiguracao(Deteccao::arquivoConfiguracao(QFileInfo(r.pastaInstrumento).absolutePath()));
+    const QString sensorMao = configuracao.getId_sensor_mao().trimmed();
+    const QString sensorCorpo = configuracao.getId_sensor_corpo().trimmed();
+    const QString laudoAnterior = DadosLaudo::arquivo(r.pastaLocal);
     Copia::Relato copia;
     CalculoExposicao::Resultado avaliacao;
-    const Desfecho copiada = Copia::copiarInteiro(
-        r.pastaInstrumento, r.pastaLocal, &copia, avaliarECarimbarCopia(avaliador, idEquipamento, &avaliacao));
+    const Copia::Preparo avaliar = avaliarECarimbarCopia(avaliador, idEquipamento, &avaliacao);
+    const Desfecho copiada = Copia::copiarInteiro(r.pastaInstrumento, r.pastaLocal, &copia, [&](const QString &local, QString *erro) {
+        if (!avaliar(local, erro))
+            return false;
+        QByteArray anterior;
+        Desfecho d;
+        if (ArquivoRegistro::ler(laudoAnterior, &anterior))
+            d = GravacaoSegura::gravar(DadosLaudo::arquivo(local), anterior);
+        if (d && (!sensorMao.isEmpty() || !sensorCorpo.isEmpty()))
+            d = DadosLaudo::gravarSensores(local, sensorMao, sensorCorpo);
+        *erro = d.motivo;
+        return d.feito();
+    });
     r.ignorados = avaliacao.ignorados;
     r.links = copia.links;
     r.detalhe = copia.erro;

@@ -100,7 +100,10 @@ QString DocumentoLaudo::html() const
     const Laudo &l = laudo;
     const QString naoInformado = QStringLiteral("<i>") + esc(tr("não informado")) + QStringLiteral("</i>");
     const auto v = [&](const QString &t) { return t.trimmed().isEmpty() ? naoInformado : esc(t.trimmed()); };
-    const auto data = [&](const QDate &d) { return d.isValid() ? local.toString(d, QLocale::ShortFormat) : naoInformado; };
+    QString formatoData = local.dateFormat(QLocale::ShortFormat);
+    if (!formatoData.contains(QLatin1String("yyyy")))
+        formatoData.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    const auto data = [&](const QDate &d) { return d.isValid() ? local.toString(d, formatoData) : naoInformado; };
     const QString vdvUnidade = QStringLiteral("m/s<sup>%1</sup>").arg(local.toString(1.75, 'f', 2));
     const AvaliacaoExposicao &a = l.avaliacao;
     const TabelasAvaliacao::Tabela nr = TabelasAvaliacao::nr(a);

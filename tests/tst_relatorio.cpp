@@ -1,5 +1,10 @@
 #include "app/inicio.h"
 #include "data/acessararquivo.h"
+#include "data/arquivolingua.h"
+#include "data/calibracoes.h"
+#include "data/dadoslaudo.h"
+#include "data/perfil.h"
+#include "data/perfillaudo.h"
 #include "data/layoutmedida.h"
 #include "data/leitoramostras.h"
 #include "evaluation/tabelasavaliacao.h"
@@ -158,6 +163,124 @@ private slots:
         QCOMPARE(executarCli({"report", a.medidas.at(0), a.dir.filePath("en.pdf")}, copia).status, 0);
         const QString ingles = pagina(a.dir.filePath("en.pdf"), paginas(a.dir.filePath("en.pdf")));
         QVERIFY2(ingles.contains("Exposure assessment") && ingles.contains("Brazil: NR-09 and NR-15"), qPrintable(ingles));
+    }
+
+    // The laudo of a measurement, by kt9400-cli as the user runs it: its
+    // texts read back from the PDF (pdftotext) or the ODT (content.xml),
+    // and the warnings on the standard error.
+    void laudo_data()
+    {
+        QTest::addColumn<QString>("lingua"); // the language file beside the program; none: Portuguese
+        QTest::addColumn<QString>("dados");  // "completos", "nenhum", "vencido"
+        QTest::addColumn<int>("amostras");
+        QTest::addColumn<QString>("formato");
+        QTest::addColumn<QStringList>("textos");
+        QTest::addColumn<QStringList>("avisos"); // none: no warning at all
+        const QStringList completos{"Página 1 de", "Laudo nº 17/2026", "Portaria MTP nº 426/2021", "CREA-SP 5061234567",
+                                    "Operador de retroescavadeira", "CERT-0042"};
+        QTest::newRow("complete, PDF") << "" << "completos" << 60 << "pdf" << completos << QStringList{};
+        QTest::newRow("complete, ODT") << "" << "completos" << 60 << "odt" << QStringList(completos.mid(1)) << QStringList{};
+        QTest::newRow("complete, Spanish") << "espanhol" << "completos" << 60 << "pdf" << QStringList{"CERT-0042"}
+                                           << QStringList{};
+        QTest::newRow("complete, English") << "ingles" << "completos" << 60 << "pdf" << QStringList{"CERT-0042"}
+                                           << QStringList{};
+        QTest::newRow("nothing filled") << "" << "nenhum" << 60 << "pdf" << QStringList{"não informado", "Página 1 de"}
+                                        << QStringList{"Funcionário avaliado não informado.",
+                                                       "sem certificado de calibração", "sem verificação de campo"};
+        QTest::newRow("certificate expired before the measurement")
+            << "" << "vencido" << 60 << "pdf" << QStringList{"(vencido)"} << QStringList{"CERT-0042 vencido em 31/12/2023"};
+        QTest::newRow("a day of 86,400 samples: the pages of 60") << "" << "completos" << 86400 << "pdf" << completos
+                                                                   << QStringList{};
+    }
+
+    void laudo()
+    {
+        QFETCH(QString, lingua);
+        QFETCH(QString, dados);
+        QFETCH(int, amostras);
+        QFETCH(QString, formato);
+        QFETCH(QStringList, textos);
+        QFETCH(QStringList, avisos);
+        // The same measurement recorded for longer or shorter: its laudo.
+        const auto escrever = [&](int n, const QString &saida) {
+            Armazem a(1, n);
+            const QString medida = a.medidas.at(0);
+            const QString perfil = a.armazem + "Perfil";
+            QDir().mkpath(perfil);
+            if (dados != "nenhum") {
+                AcessarArquivo e;
+                e.lerExposicao(LayoutMedida::arquivoExposicao(medida));
+                e.setEmpresa_avaliadora("Higiene Sul Ltda.");
+                e.setResponsavel_tecnico("Bruno Lima");
+                e.setEmpresa_avaliada("Construtora Horizonte");
+                e.setFuncionario_avaliado("José da Silva");
+                e.setSetor("Terraplenagem");
+                e.salvarExposicao(LayoutMedida::arquivoExposicao(medida));
+                Perfil{"Higiene Sul Ltda.", "Ana Souza", "Bruno Lima"}.gravar(perfil + "/perfil.id");
+                PerfilLaudo p;
+                p.titulo2 = "Engenheiro de Segurança do Trabalho";
+                p.registro2 = "CREA-SP 5061234567";
+                p.cnpj = "12.345.678/0001-90";
+                p.cidade = "Campinas";
+                p.gravar(perfil);
+                const QDate validade = dados == "vencido" ? QDate(2023, 12, 31) : QDate(2030, 1, 1);
+                Calibracoes c;
+                c.entradas = {{Calibracoes::Tipo::Instrumento, e.getId_equipamento(), "CERT-0042", "Lab A", QDate(2023, 1, 10), validade},
+                              {Calibracoes::Tipo::Acelerometro, "SC-1", "CERT-0043", "Lab A", QDate(2023, 6, 1), QDate(2030, 1, 1)},
+                              {Calibracoes::Tipo::Acelerometro, "SM-1", "CERT-0044", "Lab A", QDate(2023, 6, 1), QDate(2030, 1, 1)},
+                              {Calibracoes::Tipo::Calibrador, "CAL-9", "CERT-0045", "Lab B", QDate(2023, 6, 1), QDate(2030, 1, 1)}};
+                c.gravar(perfil);
+                DadosLaudo d;
+                DadosLaudo::ler(medida, &d);
+                d.numero = "17/2026";
+                d.funcao = "Operador de retroescavadeira";
+                d.ges = "GES 3";
+                d.atividades = "Escavação de valas.";
+                d.protecao = "Assento com suspensão.";
+                d.local = "Campinas";
+                d.data = "07/12/2026";
+                d.sensorCorpo = "SC-1";
+                d.sensorMao = "SM-1";
+                d.verificacaoCorpo = {"10", "10.1", "9.9"};
+                d.verificacaoMao = {"10", "10", "10.2"};
+                QVERIFY(d.gravar(medida));
+            }
+            QString cli = KT_CLI;
+            if (!lingua.isEmpty()) {
+                QDir().mkpath(a.dir.filePath("bin"));
+                cli = a.dir.filePath("bin/kt9400-cli");
+                QVERIFY(QFile::copy(KT_CLI, cli));
+                QVERIFY(QFile::copy(KT_RELATORIO, a.dir.filePath("bin/kt9400-relatorio")));
+                escreverBytes(a.dir.filePath("bin/lingua.lg"), (":/language/" + lingua + ".qm").toUtf8());
+            }
+            const ExecucaoCli r = executarCli({"laudo", medida, saida}, cli);
+            QCOMPARE(r.status, 0);
+            const QStringList linhas = QString::fromUtf8(r.erros).split('\n', Qt::SkipEmptyParts).filter("warning:");
+            if (avisos.isEmpty())
+                QVERIFY2(linhas.isEmpty(), qPrintable(linhas.join('\n')));
+            for (const QString &aviso : avisos)
+                QVERIFY2(!linhas.filter(aviso).isEmpty(), qPrintable(aviso + " not in\n" + linhas.join('\n')));
+            // The decimal separator of the language, in the hand-arm result.
+            AvaliacaoExposicao av = AvaliacaoExposicao::avaliar(medida);
+            const QLocale local = ArquivoLingua::localDoCatalogo(lingua.isEmpty() ? "" : ":/language/" + lingua + ".qm");
+            textos << local.toString(av.nrMao.valor, 'g', 6);
+            if (lingua.isEmpty())
+                textos << TabelasAvaliacao::textoFaixa(av.nrMao.faixa());
+        };
+        QTemporaryDir d;
+        const QString saida = d.filePath("laudo." + formato);
+        escrever(amostras, saida);
+        if (QTest::currentTestFailed())
+            return;
+        const QString texto = formato == "odt" ? QString::fromUtf8(executarCli({"-p", saida, "content.xml"}, "unzip").saida)
+                                               : poppler("pdftotext", {saida, "-"});
+        for (const QString &t : qAsConst(textos))
+            QVERIFY2(texto.contains(t), qPrintable(t + " not in\n" + texto));
+        if (amostras > 60) {
+            const QString curto = d.filePath("curto.pdf");
+            escrever(60, curto);
+            QCOMPARE(paginas(saida), paginas(curto));
+        }
     }
 
     // A report that cannot be written whole leaves an older file of that
