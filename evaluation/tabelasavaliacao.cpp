@@ -68,7 +68,7 @@ TabelasAvaliacao::Tabela TabelasAvaliacao::nr(const AvaliacaoExposicao &a)
     t.titulo = tr("Brasil: NR-09 e NR-15, com a NHO 09 e a NHO 10 da FUNDACENTRO");
     t.cabecalhos = QStringList{tr("Grandeza"), tr("Valor"), tr("Faixas"), tr("Situação"), tr("Ação recomendada")};
     t.colunaTexto = 4;
-    t.fonte = tr("Níveis de ação: NR-09, Anexo I (mãos e braços aren 2.5 m/s²; corpo inteiro aren 0.5 m/s² "
+    t.fonte = tr("Níveis de ação: NR-09, Anexo I, aprovado pela Portaria MTP nº 426/2021 (mãos e braços aren 2.5 m/s²; corpo inteiro aren 0.5 m/s² "
                  "e VDVR 9.1 m/s^1.75). Limites de exposição: NR-15, Anexo 8 (5.0 m/s²; 1.1 m/s² e "
                  "21.0 m/s^1.75). Região de incerteza e ações recomendadas: tabelas de decisão da NHO 10 "
                  "(mãos e braços, 3.5 a 5.0 m/s²) e da NHO 09 (corpo inteiro, 0.9 a 1.1 m/s² e 16.4 a "

@@ -21,6 +21,272 @@
     </message>
 </context>
 <context>
+    <name>DadosLaudo</name>
+    <message>
+        <source>Avaliar a exposição ocupacional do trabalhador a vibrações de mãos e braços e de corpo inteiro, quantificando-a conforme as NHO 09 e NHO 10 da FUNDACENTRO e comparando-a com os níveis de ação do Anexo I da NR-09 e os limites de exposição do Anexo 8 da NR-15.</source>
+        <translation>Evaluar la exposición ocupacional del trabajador a vibraciones de manos y brazos y de cuerpo entero, cuantificándola según las NHO 09 y NHO 10 de FUNDACENTRO y comparándola con los niveles de acción del Anexo I de la NR-09 y los límites de exposición del Anexo 8 de la NR-15.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentoLaudo</name>
+    <message>
+        <source>não informado</source>
+        <translation>no informado</translation>
+    </message>
+    <message>
+        <source>Laudo técnico de avaliação de vibrações</source>
+        <translation>Informe técnico de evaluación de vibraciones</translation>
+    </message>
+    <message>
+        <source>Laudo nº %1</source>
+        <translation>Informe n.º %1</translation>
+    </message>
+    <message>
+        <source>Resumo</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Trabalhador</source>
+        <translation>Trabajador</translation>
+    </message>
+    <message>
+        <source>Função</source>
+        <translation>Función</translation>
+    </message>
+    <message>
+        <source>Setor</source>
+        <translation>Sector</translation>
+    </message>
+    <message>
+        <source>Empresa avaliada</source>
+        <translation>Empresa evaluada</translation>
+    </message>
+    <message>
+        <source>Empresa avaliadora</source>
+        <translation>Empresa evaluadora</translation>
+    </message>
+    <message>
+        <source>Data da medição</source>
+        <translation>Fecha de la medición</translation>
+    </message>
+    <message>
+        <source>Grandeza</source>
+        <translation>Magnitud</translation>
+    </message>
+    <message>
+        <source>Valor</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Situação</source>
+        <translation>Situación</translation>
+    </message>
+    <message>
+        <source>Conclusão:</source>
+        <translation>Conclusión:</translation>
+    </message>
+    <message>
+        <source>Identificação</source>
+        <translation>Identificación</translation>
+    </message>
+    <message>
+        <source>CNPJ</source>
+        <translation>CNPJ</translation>
+    </message>
+    <message>
+        <source>Cidade</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>Grupo de exposição similar (GES)</source>
+        <translation>Grupo de exposición similar (GES)</translation>
+    </message>
+    <message>
+        <source>Jornada de trabalho</source>
+        <translation>Jornada de trabajo</translation>
+    </message>
+    <message>
+        <source>Medição</source>
+        <translation>Medición</translation>
+    </message>
+    <message>
+        <source>Objetivo</source>
+        <translation>Objetivo</translation>
+    </message>
+    <message>
+        <source>Metodologia</source>
+        <translation>Metodología</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro</source>
+        <translation>Cuerpo entero</translation>
+    </message>
+    <message>
+        <source>Mãos e braços</source>
+        <translation>Mano-brazo</translation>
+    </message>
+    <message>
+        <source>NHO 09 da FUNDACENTRO, com o Anexo I da NR-09 e o Anexo 8 da NR-15. Aceleração ponderada em frequência nos três eixos, aceleração resultante de exposição normalizada (aren) e valor da dose de vibração resultante (VDVR).</source>
+        <translation>NHO 09 de FUNDACENTRO, con el Anexo I de la NR-09 y el Anexo 8 de la NR-15. Aceleración ponderada en frecuencia en los tres ejes, aceleración resultante de exposición normalizada (aren) y valor de dosis de vibración resultante (VDVR).</translation>
+    </message>
+    <message>
+        <source>NHO 10 da FUNDACENTRO, com o Anexo I da NR-09 e o Anexo 8 da NR-15. Aceleração ponderada em frequência nos três eixos e aceleração resultante de exposição normalizada (aren).</source>
+        <translation>NHO 10 de FUNDACENTRO, con el Anexo I de la NR-09 y el Anexo 8 de la NR-15. Aceleración ponderada en frecuencia en los tres ejes y aceleración resultante de exposición normalizada (aren).</translation>
+    </message>
+    <message>
+        <source>Eixo</source>
+        <translation>Eje</translation>
+    </message>
+    <message>
+        <source>Filtro de ponderação</source>
+        <translation>Filtro de ponderación</translation>
+    </message>
+    <message>
+        <source>Fator multiplicador</source>
+        <translation>Factor multiplicador</translation>
+    </message>
+    <message>
+        <source>Período de amostragem:</source>
+        <translation>Período de muestreo:</translation>
+    </message>
+    <message>
+        <source>Tempo amostrado de cada tarefa diante do seu tempo de exposição na jornada:</source>
+        <translation>Tiempo muestreado de cada tarea frente a su tiempo de exposición en la jornada:</translation>
+    </message>
+    <message>
+        <source>Tarefa</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <source>Região</source>
+        <translation>Región</translation>
+    </message>
+    <message>
+        <source>Tempo amostrado</source>
+        <translation>Tiempo muestreado</translation>
+    </message>
+    <message>
+        <source>Tempo de exposição</source>
+        <translation>Tiempo de exposición</translation>
+    </message>
+    <message>
+        <source>Cadeia de medição e calibração</source>
+        <translation>Cadena de medición y calibración</translation>
+    </message>
+    <message>
+        <source>vencido</source>
+        <translation>vencido</translation>
+    </message>
+    <message>
+        <source>Equipamento</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Certificado</source>
+        <translation>Certificado</translation>
+    </message>
+    <message>
+        <source>Laboratório</source>
+        <translation>Laboratorio</translation>
+    </message>
+    <message>
+        <source>Calibração</source>
+        <translation>Calibración</translation>
+    </message>
+    <message>
+        <source>Válido até</source>
+        <translation>Válido hasta</translation>
+    </message>
+    <message>
+        <source>Verificação de campo dos acelerômetros com o calibrador, antes e depois da medição (m/s²):</source>
+        <translation>Verificación de campo de los acelerómetros con el calibrador, antes y después de la medición (m/s²):</translation>
+    </message>
+    <message>
+        <source>Acelerômetro</source>
+        <translation>Acelerómetro</translation>
+    </message>
+    <message>
+        <source>Referência</source>
+        <translation>Referencia</translation>
+    </message>
+    <message>
+        <source>Antes</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>Depois</source>
+        <translation>Después</translation>
+    </message>
+    <message>
+        <source>Diferença</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>Atividades e condições da avaliação</source>
+        <translation>Actividades y condiciones de la evaluación</translation>
+    </message>
+    <message>
+        <source>Proteção coletiva e individual em uso:</source>
+        <translation>Protección colectiva e individual en uso:</translation>
+    </message>
+    <message>
+        <source>Repetições</source>
+        <translation>Repeticiones</translation>
+    </message>
+    <message>
+        <source>Tempo por repetição</source>
+        <translation>Tiempo por repetición</translation>
+    </message>
+    <message>
+        <source>Tempo total</source>
+        <translation>Tiempo total</translation>
+    </message>
+    <message>
+        <source>arep [m/s²]</source>
+        <translation>arep [m/s²]</translation>
+    </message>
+    <message>
+        <source>VDVexp</source>
+        <translation>VDVexp</translation>
+    </message>
+    <message>
+        <source>Resultados e interpretação</source>
+        <translation>Resultados e interpretación</translation>
+    </message>
+    <message>
+        <source>Referência complementar: Diretiva 2002/44/CE</source>
+        <translation>Referencia complementaria: Directiva 2002/44/CE</translation>
+    </message>
+    <message>
+        <source>Os valores brasileiros são a resultante dos três eixos, como o instrumento a armazena; os europeus usam o eixo dominante e a média de energia das componentes. Por isso podem diferir.</source>
+        <translation>Los valores brasileños son la resultante de los tres ejes, tal como la almacena el instrumento; los europeos usan el eje dominante y la media de energía de las componentes. Por eso pueden diferir.</translation>
+    </message>
+    <message>
+        <source>Conclusão e recomendações</source>
+        <translation>Conclusión y recomendaciones</translation>
+    </message>
+    <message>
+        <source>Responsável técnico</source>
+        <translation>Responsable técnico</translation>
+    </message>
+    <message>
+        <source>Referências</source>
+        <translation>Referencias</translation>
+    </message>
+    <message>
+        <source>NR-09, Anexo I (Vibração), aprovado pela Portaria MTP nº 426/2021; NR-15, Anexo 8 (Vibração); NHO 09 e NHO 10 da FUNDACENTRO; Diretiva 2002/44/CE (referência complementar).</source>
+        <translation>NR-09, Anexo I (Vibración), aprobado por la Portaria MTP nº 426/2021; NR-15, Anexo 8 (Vibración); NHO 09 y NHO 10 de FUNDACENTRO; Directiva 2002/44/CE (referencia complementaria).</translation>
+    </message>
+    <message>
+        <source>Página %1 de %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>não foi possível escrever o documento</source>
+        <translation>no se pudo escribir el documento</translation>
+    </message>
+</context>
+<context>
     <name>Edicao</name>
     <message>
         <source>N° de repetições: &quot;%1&quot; não é válido; digite um número inteiro igual ou maior que 0.</source>
@@ -180,6 +446,105 @@ La medición en curso termina completa; las siguientes no se inician.</translati
     <message>
         <source>Não foi possível gravar a configuração em %1. O instrumento não foi configurado.</source>
         <translation>No fue posible grabar la configuración en %1. El instrumento no fue configurado.</translation>
+    </message>
+</context>
+<context>
+    <name>Laudo</name>
+    <message>
+        <source>Instrumento</source>
+        <translation>Instrumento</translation>
+    </message>
+    <message>
+        <source>Acelerômetro de corpo inteiro</source>
+        <translation>Acelerómetro de cuerpo entero</translation>
+    </message>
+    <message>
+        <source>Acelerômetro de mãos e braços</source>
+        <translation>Acelerómetro de mano-brazo</translation>
+    </message>
+    <message>
+        <source>Calibrador de vibração</source>
+        <translation>Calibrador de vibración</translation>
+    </message>
+    <message>
+        <source>Número do laudo não informado.</source>
+        <translation>Número del informe no informado.</translation>
+    </message>
+    <message>
+        <source>Empresa avaliadora não informada.</source>
+        <translation>Empresa evaluadora no informada.</translation>
+    </message>
+    <message>
+        <source>CNPJ da empresa avaliadora não informado.</source>
+        <translation>CNPJ de la empresa evaluadora no informado.</translation>
+    </message>
+    <message>
+        <source>Empresa avaliada não informada.</source>
+        <translation>Empresa evaluada no informada.</translation>
+    </message>
+    <message>
+        <source>Funcionário avaliado não informado.</source>
+        <translation>Trabajador evaluado no informado.</translation>
+    </message>
+    <message>
+        <source>Função do trabalhador não informada.</source>
+        <translation>Función del trabajador no informada.</translation>
+    </message>
+    <message>
+        <source>Setor não informado.</source>
+        <translation>Sector no informado.</translation>
+    </message>
+    <message>
+        <source>Responsável técnico não informado.</source>
+        <translation>Responsable técnico no informado.</translation>
+    </message>
+    <message>
+        <source>Registro profissional do responsável técnico não informado.</source>
+        <translation>Registro profesional del responsable técnico no informado.</translation>
+    </message>
+    <message>
+        <source>Data da medição desconhecida: a validade dos certificados não pôde ser conferida.</source>
+        <translation>Fecha de la medición desconocida: no se pudo comprobar la validez de los certificados.</translation>
+    </message>
+    <message>
+        <source>A medida não tem resultados avaliados.</source>
+        <translation>La medición no tiene resultados evaluados.</translation>
+    </message>
+    <message>
+        <source>%1: identificação não informada.</source>
+        <translation>%1: identificación no informada.</translation>
+    </message>
+    <message>
+        <source>%1 %2: sem certificado de calibração no registro.</source>
+        <translation>%1 %2: sin certificado de calibración en el registro.</translation>
+    </message>
+    <message>
+        <source>%1 %2: certificado %3 vencido em %4, antes da medição de %5.</source>
+        <translation>%1 %2: certificado %3 vencido el %4, antes de la medición del %5.</translation>
+    </message>
+    <message>
+        <source>%1: sem verificação de campo.</source>
+        <translation>%1: sin verificación de campo.</translation>
+    </message>
+    <message>
+        <source>A exposição avaliada está abaixo do nível de ação do Anexo I da NR-09 e do limite de exposição do Anexo 8 da NR-15: a condição é aceitável, não caracteriza insalubridade por vibrações e requer, no mínimo, a manutenção da condição existente.</source>
+        <translation>La exposición evaluada está por debajo del nivel de acción del Anexo I de la NR-09 y del límite de exposición del Anexo 8 de la NR-15: la condición es aceptable, no caracteriza insalubridad por vibraciones y requiere, como mínimo, mantener la condición existente.</translation>
+    </message>
+    <message>
+        <source>A exposição avaliada está acima do nível de ação do Anexo I da NR-09 e abaixo do limite de exposição do Anexo 8 da NR-15: não caracteriza insalubridade por vibrações, mas requer medidas preventivas, no mínimo, de acordo com o PGR.</source>
+        <translation>La exposición evaluada está por encima del nivel de acción del Anexo I de la NR-09 y por debajo del límite de exposición del Anexo 8 de la NR-15: no caracteriza insalubridad por vibraciones, pero requiere como mínimo medidas preventivas, de acuerdo con el PGR.</translation>
+    </message>
+    <message>
+        <source>A exposição avaliada está na região de incerteza das NHO 09 e NHO 10: requer a adoção de medidas preventivas e corretivas, visando à redução da exposição diária, e a avaliação não permite afastar a caracterização de insalubridade pelo Anexo 8 da NR-15.</source>
+        <translation>La exposición evaluada está en la región de incertidumbre de las NHO 09 y NHO 10: requiere medidas preventivas y correctivas para reducir la exposición diaria, y la evaluación no permite descartar la insalubridad según el Anexo 8 de la NR-15.</translation>
+    </message>
+    <message>
+        <source>A exposição avaliada está acima do limite de exposição do Anexo 8 da NR-15: caracteriza insalubridade em grau médio e requer a adoção imediata de medidas corretivas.</source>
+        <translation>La exposición evaluada está por encima del límite de exposición del Anexo 8 de la NR-15: caracteriza insalubridad de grado medio y requiere la adopción inmediata de medidas correctivas.</translation>
+    </message>
+    <message>
+        <source>A exposição não pôde ser quantificada com os dados desta medição: não é possível concluir.</source>
+        <translation>La exposición no pudo cuantificarse con los datos de esta medición: no es posible concluir.</translation>
     </message>
 </context>
 <context>
@@ -1350,10 +1715,6 @@ del ordenador</translation>
         <translation>Acción recomendada</translation>
     </message>
     <message>
-        <source>Níveis de ação: NR-09, Anexo I (mãos e braços aren 2.5 m/s²; corpo inteiro aren 0.5 m/s² e VDVR 9.1 m/s^1.75). Limites de exposição: NR-15, Anexo 8 (5.0 m/s²; 1.1 m/s² e 21.0 m/s^1.75). Região de incerteza e ações recomendadas: tabelas de decisão da NHO 10 (mãos e braços, 3.5 a 5.0 m/s²) e da NHO 09 (corpo inteiro, 0.9 a 1.1 m/s² e 16.4 a 21.0 m/s^1.75). Valores como armazenados na medida.</source>
-        <translation>Niveles de acción: NR-09, Anexo I (mano-brazo aren 2.5 m/s²; cuerpo entero aren 0.5 m/s² y VDVR 9.1 m/s^1.75). Límites de exposición: NR-15, Anexo 8 (5.0 m/s²; 1.1 m/s² y 21.0 m/s^1.75). Región de incertidumbre y acciones recomendadas: tablas de decisión de la NHO 10 (mano-brazo, 3.5 a 5.0 m/s²) y de la NHO 09 (cuerpo entero, 0.9 a 1.1 m/s² y 16.4 a 21.0 m/s^1.75). Valores tal como están almacenados en la medición.</translation>
-    </message>
-    <message>
         <source>Mãos e braços: aren [m/s²]</source>
         <translation>Mano-brazo: aren [m/s²]</translation>
     </message>
@@ -1476,6 +1837,10 @@ del ordenador</translation>
     <message>
         <source>Os dois critérios podem dar valores diferentes: os brasileiros são a resultante dos três eixos, como o instrumento a armazena; os europeus, o eixo dominante, com a média de energia dos componentes ponderada pela duração.</source>
         <translation>Los dos criterios pueden dar valores diferentes: los brasileños son la resultante de los tres ejes, tal como el instrumento la almacena; los europeos, el eje dominante, con la media de energía de los componentes ponderada por la duración.</translation>
+    </message>
+    <message>
+        <source>Níveis de ação: NR-09, Anexo I, aprovado pela Portaria MTP nº 426/2021 (mãos e braços aren 2.5 m/s²; corpo inteiro aren 0.5 m/s² e VDVR 9.1 m/s^1.75). Limites de exposição: NR-15, Anexo 8 (5.0 m/s²; 1.1 m/s² e 21.0 m/s^1.75). Região de incerteza e ações recomendadas: tabelas de decisão da NHO 10 (mãos e braços, 3.5 a 5.0 m/s²) e da NHO 09 (corpo inteiro, 0.9 a 1.1 m/s² e 16.4 a 21.0 m/s^1.75). Valores como armazenados na medida.</source>
+        <translation>Niveles de acción: NR-09, Anexo I, aprobado por la Portaria MTP nº 426/2021 (mano-brazo aren 2.5 m/s²; cuerpo entero aren 0.5 m/s² y VDVR 9.1 m/s^1.75). Límites de exposición: NR-15, Anexo 8 (5.0 m/s²; 1.1 m/s² y 21.0 m/s^1.75). Región de incertidumbre y acciones recomendadas: tablas de decisión de la NHO 10 (mano-brazo, 3.5 a 5.0 m/s²) y de la NHO 09 (cuerpo entero, 0.9 a 1.1 m/s² y 16.4 a 21.0 m/s^1.75). Valores tal como están almacenados en la medición.</translation>
     </message>
 </context>
 <context>

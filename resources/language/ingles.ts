@@ -21,6 +21,272 @@
     </message>
 </context>
 <context>
+    <name>DadosLaudo</name>
+    <message>
+        <source>Avaliar a exposição ocupacional do trabalhador a vibrações de mãos e braços e de corpo inteiro, quantificando-a conforme as NHO 09 e NHO 10 da FUNDACENTRO e comparando-a com os níveis de ação do Anexo I da NR-09 e os limites de exposição do Anexo 8 da NR-15.</source>
+        <translation>To assess the worker&apos;s occupational exposure to hand-arm and whole-body vibration, quantifying it according to FUNDACENTRO&apos;s NHO 09 and NHO 10 and comparing it with the action levels of NR-09 Annex I and the exposure limits of NR-15 Annex 8.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentoLaudo</name>
+    <message>
+        <source>não informado</source>
+        <translation>not stated</translation>
+    </message>
+    <message>
+        <source>Laudo técnico de avaliação de vibrações</source>
+        <translation>Technical report on vibration assessment</translation>
+    </message>
+    <message>
+        <source>Laudo nº %1</source>
+        <translation>Report no. %1</translation>
+    </message>
+    <message>
+        <source>Resumo</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>Trabalhador</source>
+        <translation>Worker</translation>
+    </message>
+    <message>
+        <source>Função</source>
+        <translation>Job</translation>
+    </message>
+    <message>
+        <source>Setor</source>
+        <translation>Sector</translation>
+    </message>
+    <message>
+        <source>Empresa avaliada</source>
+        <translation>Evaluated company</translation>
+    </message>
+    <message>
+        <source>Empresa avaliadora</source>
+        <translation>Evaluating company</translation>
+    </message>
+    <message>
+        <source>Data da medição</source>
+        <translation>Measurement date</translation>
+    </message>
+    <message>
+        <source>Grandeza</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Valor</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Situação</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Conclusão:</source>
+        <translation>Conclusion:</translation>
+    </message>
+    <message>
+        <source>Identificação</source>
+        <translation>Identification</translation>
+    </message>
+    <message>
+        <source>CNPJ</source>
+        <translation>CNPJ</translation>
+    </message>
+    <message>
+        <source>Cidade</source>
+        <translation>City</translation>
+    </message>
+    <message>
+        <source>Grupo de exposição similar (GES)</source>
+        <translation>Similar exposure group (GES)</translation>
+    </message>
+    <message>
+        <source>Jornada de trabalho</source>
+        <translation>Working day</translation>
+    </message>
+    <message>
+        <source>Medição</source>
+        <translation>Measurement</translation>
+    </message>
+    <message>
+        <source>Objetivo</source>
+        <translation>Objective</translation>
+    </message>
+    <message>
+        <source>Metodologia</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro</source>
+        <translation>Whole body</translation>
+    </message>
+    <message>
+        <source>Mãos e braços</source>
+        <translation>Hand-arm</translation>
+    </message>
+    <message>
+        <source>NHO 09 da FUNDACENTRO, com o Anexo I da NR-09 e o Anexo 8 da NR-15. Aceleração ponderada em frequência nos três eixos, aceleração resultante de exposição normalizada (aren) e valor da dose de vibração resultante (VDVR).</source>
+        <translation>FUNDACENTRO&apos;s NHO 09, with NR-09 Annex I and NR-15 Annex 8. Frequency-weighted acceleration on the three axes, normalised resultant exposure acceleration (aren) and resultant vibration dose value (VDVR).</translation>
+    </message>
+    <message>
+        <source>NHO 10 da FUNDACENTRO, com o Anexo I da NR-09 e o Anexo 8 da NR-15. Aceleração ponderada em frequência nos três eixos e aceleração resultante de exposição normalizada (aren).</source>
+        <translation>FUNDACENTRO&apos;s NHO 10, with NR-09 Annex I and NR-15 Annex 8. Frequency-weighted acceleration on the three axes and normalised resultant exposure acceleration (aren).</translation>
+    </message>
+    <message>
+        <source>Eixo</source>
+        <translation>Axis</translation>
+    </message>
+    <message>
+        <source>Filtro de ponderação</source>
+        <translation>Weighting filter</translation>
+    </message>
+    <message>
+        <source>Fator multiplicador</source>
+        <translation>Multiplying factor</translation>
+    </message>
+    <message>
+        <source>Período de amostragem:</source>
+        <translation>Sampling period:</translation>
+    </message>
+    <message>
+        <source>Tempo amostrado de cada tarefa diante do seu tempo de exposição na jornada:</source>
+        <translation>Each task&apos;s sampled time against its exposure time in the working day:</translation>
+    </message>
+    <message>
+        <source>Tarefa</source>
+        <translation>Task</translation>
+    </message>
+    <message>
+        <source>Região</source>
+        <translation>Body part</translation>
+    </message>
+    <message>
+        <source>Tempo amostrado</source>
+        <translation>Sampled time</translation>
+    </message>
+    <message>
+        <source>Tempo de exposição</source>
+        <translation>Exposure time</translation>
+    </message>
+    <message>
+        <source>Cadeia de medição e calibração</source>
+        <translation>Measurement chain and calibration</translation>
+    </message>
+    <message>
+        <source>vencido</source>
+        <translation>expired</translation>
+    </message>
+    <message>
+        <source>Equipamento</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Certificado</source>
+        <translation>Certificate</translation>
+    </message>
+    <message>
+        <source>Laboratório</source>
+        <translation>Laboratory</translation>
+    </message>
+    <message>
+        <source>Calibração</source>
+        <translation>Calibrated on</translation>
+    </message>
+    <message>
+        <source>Válido até</source>
+        <translation>Valid until</translation>
+    </message>
+    <message>
+        <source>Verificação de campo dos acelerômetros com o calibrador, antes e depois da medição (m/s²):</source>
+        <translation>Field check of the accelerometers with the calibrator, before and after the measurement (m/s²):</translation>
+    </message>
+    <message>
+        <source>Acelerômetro</source>
+        <translation>Accelerometer</translation>
+    </message>
+    <message>
+        <source>Referência</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>Antes</source>
+        <translation>Before</translation>
+    </message>
+    <message>
+        <source>Depois</source>
+        <translation>After</translation>
+    </message>
+    <message>
+        <source>Diferença</source>
+        <translation>Difference</translation>
+    </message>
+    <message>
+        <source>Atividades e condições da avaliação</source>
+        <translation>Activities and conditions of the evaluation</translation>
+    </message>
+    <message>
+        <source>Proteção coletiva e individual em uso:</source>
+        <translation>Collective and personal protection in use:</translation>
+    </message>
+    <message>
+        <source>Repetições</source>
+        <translation>Repetitions</translation>
+    </message>
+    <message>
+        <source>Tempo por repetição</source>
+        <translation>Time per repetition</translation>
+    </message>
+    <message>
+        <source>Tempo total</source>
+        <translation>Total time</translation>
+    </message>
+    <message>
+        <source>arep [m/s²]</source>
+        <translation>arep [m/s²]</translation>
+    </message>
+    <message>
+        <source>VDVexp</source>
+        <translation>VDVexp</translation>
+    </message>
+    <message>
+        <source>Resultados e interpretação</source>
+        <translation>Results and interpretation</translation>
+    </message>
+    <message>
+        <source>Referência complementar: Diretiva 2002/44/CE</source>
+        <translation>Complementary reference: Directive 2002/44/EC</translation>
+    </message>
+    <message>
+        <source>Os valores brasileiros são a resultante dos três eixos, como o instrumento a armazena; os europeus usam o eixo dominante e a média de energia das componentes. Por isso podem diferir.</source>
+        <translation>The Brazilian values are the resultant of the three axes as the instrument stores it; the EU values use the dominant axis and the energy average of the components. They may therefore differ.</translation>
+    </message>
+    <message>
+        <source>Conclusão e recomendações</source>
+        <translation>Conclusion and recommendations</translation>
+    </message>
+    <message>
+        <source>Responsável técnico</source>
+        <translation>Responsible technician</translation>
+    </message>
+    <message>
+        <source>Referências</source>
+        <translation>References</translation>
+    </message>
+    <message>
+        <source>NR-09, Anexo I (Vibração), aprovado pela Portaria MTP nº 426/2021; NR-15, Anexo 8 (Vibração); NHO 09 e NHO 10 da FUNDACENTRO; Diretiva 2002/44/CE (referência complementar).</source>
+        <translation>NR-09, Annex I (Vibration), approved by Portaria MTP nº 426/2021; NR-15, Annex 8 (Vibration); FUNDACENTRO&apos;s NHO 09 and NHO 10; Directive 2002/44/EC (complementary reference).</translation>
+    </message>
+    <message>
+        <source>Página %1 de %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>não foi possível escrever o documento</source>
+        <translation>the document could not be written</translation>
+    </message>
+</context>
+<context>
     <name>Edicao</name>
     <message>
         <source>N° de repetições: &quot;%1&quot; não é válido; digite um número inteiro igual ou maior que 0.</source>
@@ -180,6 +446,105 @@ The measurement at hand is finished whole; the next ones are not started.</trans
     <message>
         <source>Não foi possível gravar a configuração em %1. O instrumento não foi configurado.</source>
         <translation>The configuration could not be written to %1. The instrument was not configured.</translation>
+    </message>
+</context>
+<context>
+    <name>Laudo</name>
+    <message>
+        <source>Instrumento</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Acelerômetro de corpo inteiro</source>
+        <translation>Whole-body accelerometer</translation>
+    </message>
+    <message>
+        <source>Acelerômetro de mãos e braços</source>
+        <translation>Hand-arm accelerometer</translation>
+    </message>
+    <message>
+        <source>Calibrador de vibração</source>
+        <translation>Vibration calibrator</translation>
+    </message>
+    <message>
+        <source>Número do laudo não informado.</source>
+        <translation>Report number not stated.</translation>
+    </message>
+    <message>
+        <source>Empresa avaliadora não informada.</source>
+        <translation>Evaluating company not stated.</translation>
+    </message>
+    <message>
+        <source>CNPJ da empresa avaliadora não informado.</source>
+        <translation>Evaluating company&apos;s CNPJ not stated.</translation>
+    </message>
+    <message>
+        <source>Empresa avaliada não informada.</source>
+        <translation>Evaluated company not stated.</translation>
+    </message>
+    <message>
+        <source>Funcionário avaliado não informado.</source>
+        <translation>Evaluated worker not stated.</translation>
+    </message>
+    <message>
+        <source>Função do trabalhador não informada.</source>
+        <translation>Worker&apos;s job not stated.</translation>
+    </message>
+    <message>
+        <source>Setor não informado.</source>
+        <translation>Sector not stated.</translation>
+    </message>
+    <message>
+        <source>Responsável técnico não informado.</source>
+        <translation>Responsible technician not stated.</translation>
+    </message>
+    <message>
+        <source>Registro profissional do responsável técnico não informado.</source>
+        <translation>Responsible technician&apos;s professional registration not stated.</translation>
+    </message>
+    <message>
+        <source>Data da medição desconhecida: a validade dos certificados não pôde ser conferida.</source>
+        <translation>Measurement date unknown: the certificates&apos; validity could not be checked.</translation>
+    </message>
+    <message>
+        <source>A medida não tem resultados avaliados.</source>
+        <translation>The measurement has no evaluated results.</translation>
+    </message>
+    <message>
+        <source>%1: identificação não informada.</source>
+        <translation>%1: identification not stated.</translation>
+    </message>
+    <message>
+        <source>%1 %2: sem certificado de calibração no registro.</source>
+        <translation>%1 %2: no calibration certificate in the register.</translation>
+    </message>
+    <message>
+        <source>%1 %2: certificado %3 vencido em %4, antes da medição de %5.</source>
+        <translation>%1 %2: certificate %3 expired on %4, before the measurement of %5.</translation>
+    </message>
+    <message>
+        <source>%1: sem verificação de campo.</source>
+        <translation>%1: no field check.</translation>
+    </message>
+    <message>
+        <source>A exposição avaliada está abaixo do nível de ação do Anexo I da NR-09 e do limite de exposição do Anexo 8 da NR-15: a condição é aceitável, não caracteriza insalubridade por vibrações e requer, no mínimo, a manutenção da condição existente.</source>
+        <translation>The assessed exposure is below the action level of NR-09 Annex I and the exposure limit of NR-15 Annex 8: the condition is acceptable, does not characterise unhealthy work due to vibration and requires at least that the existing condition be kept.</translation>
+    </message>
+    <message>
+        <source>A exposição avaliada está acima do nível de ação do Anexo I da NR-09 e abaixo do limite de exposição do Anexo 8 da NR-15: não caracteriza insalubridade por vibrações, mas requer medidas preventivas, no mínimo, de acordo com o PGR.</source>
+        <translation>The assessed exposure is above the action level of NR-09 Annex I and below the exposure limit of NR-15 Annex 8: it does not characterise unhealthy work due to vibration, but requires at least preventive measures, according to the PGR.</translation>
+    </message>
+    <message>
+        <source>A exposição avaliada está na região de incerteza das NHO 09 e NHO 10: requer a adoção de medidas preventivas e corretivas, visando à redução da exposição diária, e a avaliação não permite afastar a caracterização de insalubridade pelo Anexo 8 da NR-15.</source>
+        <translation>The assessed exposure is in the uncertainty region of NHO 09 and NHO 10: it requires preventive and corrective measures to reduce the daily exposure, and the assessment does not rule out unhealthy work under NR-15 Annex 8.</translation>
+    </message>
+    <message>
+        <source>A exposição avaliada está acima do limite de exposição do Anexo 8 da NR-15: caracteriza insalubridade em grau médio e requer a adoção imediata de medidas corretivas.</source>
+        <translation>The assessed exposure is above the exposure limit of NR-15 Annex 8: it characterises unhealthy work of medium degree and requires immediate corrective measures.</translation>
+    </message>
+    <message>
+        <source>A exposição não pôde ser quantificada com os dados desta medição: não é possível concluir.</source>
+        <translation>The exposure could not be quantified with the data of this measurement: no conclusion is possible.</translation>
     </message>
 </context>
 <context>
@@ -1350,10 +1715,6 @@ of the computer</translation>
         <translation>Recommended action</translation>
     </message>
     <message>
-        <source>Níveis de ação: NR-09, Anexo I (mãos e braços aren 2.5 m/s²; corpo inteiro aren 0.5 m/s² e VDVR 9.1 m/s^1.75). Limites de exposição: NR-15, Anexo 8 (5.0 m/s²; 1.1 m/s² e 21.0 m/s^1.75). Região de incerteza e ações recomendadas: tabelas de decisão da NHO 10 (mãos e braços, 3.5 a 5.0 m/s²) e da NHO 09 (corpo inteiro, 0.9 a 1.1 m/s² e 16.4 a 21.0 m/s^1.75). Valores como armazenados na medida.</source>
-        <translation>Action levels: NR-09, Annex I (hand-arm aren 2.5 m/s²; whole body aren 0.5 m/s² and VDVR 9.1 m/s^1.75). Exposure limits: NR-15, Annex 8 (5.0 m/s²; 1.1 m/s² and 21.0 m/s^1.75). Uncertainty region and recommended actions: the decision tables of NHO 10 (hand-arm, 3.5 to 5.0 m/s²) and NHO 09 (whole body, 0.9 to 1.1 m/s² and 16.4 to 21.0 m/s^1.75). Values as stored in the measurement.</translation>
-    </message>
-    <message>
         <source>Mãos e braços: aren [m/s²]</source>
         <translation>Hand-arm: aren [m/s²]</translation>
     </message>
@@ -1476,6 +1837,10 @@ of the computer</translation>
     <message>
         <source>Os dois critérios podem dar valores diferentes: os brasileiros são a resultante dos três eixos, como o instrumento a armazena; os europeus, o eixo dominante, com a média de energia dos componentes ponderada pela duração.</source>
         <translation>The two criteria may give different figures: the Brazilian ones are the resultant of the three axes, as the instrument stores it; the European ones, the dominant axis, with the energy average of the components weighted by their durations.</translation>
+    </message>
+    <message>
+        <source>Níveis de ação: NR-09, Anexo I, aprovado pela Portaria MTP nº 426/2021 (mãos e braços aren 2.5 m/s²; corpo inteiro aren 0.5 m/s² e VDVR 9.1 m/s^1.75). Limites de exposição: NR-15, Anexo 8 (5.0 m/s²; 1.1 m/s² e 21.0 m/s^1.75). Região de incerteza e ações recomendadas: tabelas de decisão da NHO 10 (mãos e braços, 3.5 a 5.0 m/s²) e da NHO 09 (corpo inteiro, 0.9 a 1.1 m/s² e 16.4 a 21.0 m/s^1.75). Valores como armazenados na medida.</source>
+        <translation>Action levels: NR-09, Annex I, approved by Portaria MTP nº 426/2021 (hand-arm aren 2.5 m/s²; whole body aren 0.5 m/s² and VDVR 9.1 m/s^1.75). Exposure limits: NR-15, Annex 8 (5.0 m/s²; 1.1 m/s² and 21.0 m/s^1.75). Uncertainty region and recommended actions: the decision tables of NHO 10 (hand-arm, 3.5 to 5.0 m/s²) and NHO 09 (whole body, 0.9 to 1.1 m/s² and 16.4 to 21.0 m/s^1.75). Values as stored in the measurement.</translation>
     </message>
 </context>
 <context>

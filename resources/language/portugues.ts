@@ -21,6 +21,272 @@
     </message>
 </context>
 <context>
+    <name>DadosLaudo</name>
+    <message>
+        <source>Avaliar a exposição ocupacional do trabalhador a vibrações de mãos e braços e de corpo inteiro, quantificando-a conforme as NHO 09 e NHO 10 da FUNDACENTRO e comparando-a com os níveis de ação do Anexo I da NR-09 e os limites de exposição do Anexo 8 da NR-15.</source>
+        <translation>Avaliar a exposição ocupacional do trabalhador a vibrações de mãos e braços e de corpo inteiro, quantificando-a conforme as NHO 09 e NHO 10 da FUNDACENTRO e comparando-a com os níveis de ação do Anexo I da NR-09 e os limites de exposição do Anexo 8 da NR-15.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentoLaudo</name>
+    <message>
+        <source>não informado</source>
+        <translation>não informado</translation>
+    </message>
+    <message>
+        <source>Laudo técnico de avaliação de vibrações</source>
+        <translation>Laudo técnico de avaliação de vibrações</translation>
+    </message>
+    <message>
+        <source>Laudo nº %1</source>
+        <translation>Laudo nº %1</translation>
+    </message>
+    <message>
+        <source>Resumo</source>
+        <translation>Resumo</translation>
+    </message>
+    <message>
+        <source>Trabalhador</source>
+        <translation>Trabalhador</translation>
+    </message>
+    <message>
+        <source>Função</source>
+        <translation>Função</translation>
+    </message>
+    <message>
+        <source>Setor</source>
+        <translation>Setor</translation>
+    </message>
+    <message>
+        <source>Empresa avaliada</source>
+        <translation>Empresa avaliada</translation>
+    </message>
+    <message>
+        <source>Empresa avaliadora</source>
+        <translation>Empresa avaliadora</translation>
+    </message>
+    <message>
+        <source>Data da medição</source>
+        <translation>Data da medição</translation>
+    </message>
+    <message>
+        <source>Grandeza</source>
+        <translation>Grandeza</translation>
+    </message>
+    <message>
+        <source>Valor</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Situação</source>
+        <translation>Situação</translation>
+    </message>
+    <message>
+        <source>Conclusão:</source>
+        <translation>Conclusão:</translation>
+    </message>
+    <message>
+        <source>Identificação</source>
+        <translation>Identificação</translation>
+    </message>
+    <message>
+        <source>CNPJ</source>
+        <translation>CNPJ</translation>
+    </message>
+    <message>
+        <source>Cidade</source>
+        <translation>Cidade</translation>
+    </message>
+    <message>
+        <source>Grupo de exposição similar (GES)</source>
+        <translation>Grupo de exposição similar (GES)</translation>
+    </message>
+    <message>
+        <source>Jornada de trabalho</source>
+        <translation>Jornada de trabalho</translation>
+    </message>
+    <message>
+        <source>Medição</source>
+        <translation>Medição</translation>
+    </message>
+    <message>
+        <source>Objetivo</source>
+        <translation>Objetivo</translation>
+    </message>
+    <message>
+        <source>Metodologia</source>
+        <translation>Metodologia</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro</source>
+        <translation>Corpo inteiro</translation>
+    </message>
+    <message>
+        <source>Mãos e braços</source>
+        <translation>Mãos e braços</translation>
+    </message>
+    <message>
+        <source>NHO 09 da FUNDACENTRO, com o Anexo I da NR-09 e o Anexo 8 da NR-15. Aceleração ponderada em frequência nos três eixos, aceleração resultante de exposição normalizada (aren) e valor da dose de vibração resultante (VDVR).</source>
+        <translation>NHO 09 da FUNDACENTRO, com o Anexo I da NR-09 e o Anexo 8 da NR-15. Aceleração ponderada em frequência nos três eixos, aceleração resultante de exposição normalizada (aren) e valor da dose de vibração resultante (VDVR).</translation>
+    </message>
+    <message>
+        <source>NHO 10 da FUNDACENTRO, com o Anexo I da NR-09 e o Anexo 8 da NR-15. Aceleração ponderada em frequência nos três eixos e aceleração resultante de exposição normalizada (aren).</source>
+        <translation>NHO 10 da FUNDACENTRO, com o Anexo I da NR-09 e o Anexo 8 da NR-15. Aceleração ponderada em frequência nos três eixos e aceleração resultante de exposição normalizada (aren).</translation>
+    </message>
+    <message>
+        <source>Eixo</source>
+        <translation>Eixo</translation>
+    </message>
+    <message>
+        <source>Filtro de ponderação</source>
+        <translation>Filtro de ponderação</translation>
+    </message>
+    <message>
+        <source>Fator multiplicador</source>
+        <translation>Fator multiplicador</translation>
+    </message>
+    <message>
+        <source>Período de amostragem:</source>
+        <translation>Período de amostragem:</translation>
+    </message>
+    <message>
+        <source>Tempo amostrado de cada tarefa diante do seu tempo de exposição na jornada:</source>
+        <translation>Tempo amostrado de cada tarefa diante do seu tempo de exposição na jornada:</translation>
+    </message>
+    <message>
+        <source>Tarefa</source>
+        <translation>Tarefa</translation>
+    </message>
+    <message>
+        <source>Região</source>
+        <translation>Região</translation>
+    </message>
+    <message>
+        <source>Tempo amostrado</source>
+        <translation>Tempo amostrado</translation>
+    </message>
+    <message>
+        <source>Tempo de exposição</source>
+        <translation>Tempo de exposição</translation>
+    </message>
+    <message>
+        <source>Cadeia de medição e calibração</source>
+        <translation>Cadeia de medição e calibração</translation>
+    </message>
+    <message>
+        <source>vencido</source>
+        <translation>vencido</translation>
+    </message>
+    <message>
+        <source>Equipamento</source>
+        <translation>Equipamento</translation>
+    </message>
+    <message>
+        <source>Certificado</source>
+        <translation>Certificado</translation>
+    </message>
+    <message>
+        <source>Laboratório</source>
+        <translation>Laboratório</translation>
+    </message>
+    <message>
+        <source>Calibração</source>
+        <translation>Calibração</translation>
+    </message>
+    <message>
+        <source>Válido até</source>
+        <translation>Válido até</translation>
+    </message>
+    <message>
+        <source>Verificação de campo dos acelerômetros com o calibrador, antes e depois da medição (m/s²):</source>
+        <translation>Verificação de campo dos acelerômetros com o calibrador, antes e depois da medição (m/s²):</translation>
+    </message>
+    <message>
+        <source>Acelerômetro</source>
+        <translation>Acelerômetro</translation>
+    </message>
+    <message>
+        <source>Referência</source>
+        <translation>Referência</translation>
+    </message>
+    <message>
+        <source>Antes</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>Depois</source>
+        <translation>Depois</translation>
+    </message>
+    <message>
+        <source>Diferença</source>
+        <translation>Diferença</translation>
+    </message>
+    <message>
+        <source>Atividades e condições da avaliação</source>
+        <translation>Atividades e condições da avaliação</translation>
+    </message>
+    <message>
+        <source>Proteção coletiva e individual em uso:</source>
+        <translation>Proteção coletiva e individual em uso:</translation>
+    </message>
+    <message>
+        <source>Repetições</source>
+        <translation>Repetições</translation>
+    </message>
+    <message>
+        <source>Tempo por repetição</source>
+        <translation>Tempo por repetição</translation>
+    </message>
+    <message>
+        <source>Tempo total</source>
+        <translation>Tempo total</translation>
+    </message>
+    <message>
+        <source>arep [m/s²]</source>
+        <translation>arep [m/s²]</translation>
+    </message>
+    <message>
+        <source>VDVexp</source>
+        <translation>VDVexp</translation>
+    </message>
+    <message>
+        <source>Resultados e interpretação</source>
+        <translation>Resultados e interpretação</translation>
+    </message>
+    <message>
+        <source>Referência complementar: Diretiva 2002/44/CE</source>
+        <translation>Referência complementar: Diretiva 2002/44/CE</translation>
+    </message>
+    <message>
+        <source>Os valores brasileiros são a resultante dos três eixos, como o instrumento a armazena; os europeus usam o eixo dominante e a média de energia das componentes. Por isso podem diferir.</source>
+        <translation>Os valores brasileiros são a resultante dos três eixos, como o instrumento a armazena; os europeus usam o eixo dominante e a média de energia das componentes. Por isso podem diferir.</translation>
+    </message>
+    <message>
+        <source>Conclusão e recomendações</source>
+        <translation>Conclusão e recomendações</translation>
+    </message>
+    <message>
+        <source>Responsável técnico</source>
+        <translation>Responsável técnico</translation>
+    </message>
+    <message>
+        <source>Referências</source>
+        <translation>Referências</translation>
+    </message>
+    <message>
+        <source>NR-09, Anexo I (Vibração), aprovado pela Portaria MTP nº 426/2021; NR-15, Anexo 8 (Vibração); NHO 09 e NHO 10 da FUNDACENTRO; Diretiva 2002/44/CE (referência complementar).</source>
+        <translation>NR-09, Anexo I (Vibração), aprovado pela Portaria MTP nº 426/2021; NR-15, Anexo 8 (Vibração); NHO 09 e NHO 10 da FUNDACENTRO; Diretiva 2002/44/CE (referência complementar).</translation>
+    </message>
+    <message>
+        <source>Página %1 de %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>não foi possível escrever o documento</source>
+        <translation>não foi possível escrever o documento</translation>
+    </message>
+</context>
+<context>
     <name>Edicao</name>
     <message>
         <source>N° de repetições: &quot;%1&quot; não é válido; digite um número inteiro igual ou maior que 0.</source>
@@ -180,6 +446,105 @@ A medida em andamento termina inteira; as seguintes não são iniciadas.</transl
     <message>
         <source>Não foi possível gravar a configuração em %1. O instrumento não foi configurado.</source>
         <translation>Não foi possível gravar a configuração em %1. O instrumento não foi configurado.</translation>
+    </message>
+</context>
+<context>
+    <name>Laudo</name>
+    <message>
+        <source>Instrumento</source>
+        <translation>Instrumento</translation>
+    </message>
+    <message>
+        <source>Acelerômetro de corpo inteiro</source>
+        <translation>Acelerômetro de corpo inteiro</translation>
+    </message>
+    <message>
+        <source>Acelerômetro de mãos e braços</source>
+        <translation>Acelerômetro de mãos e braços</translation>
+    </message>
+    <message>
+        <source>Calibrador de vibração</source>
+        <translation>Calibrador de vibração</translation>
+    </message>
+    <message>
+        <source>Número do laudo não informado.</source>
+        <translation>Número do laudo não informado.</translation>
+    </message>
+    <message>
+        <source>Empresa avaliadora não informada.</source>
+        <translation>Empresa avaliadora não informada.</translation>
+    </message>
+    <message>
+        <source>CNPJ da empresa avaliadora não informado.</source>
+        <translation>CNPJ da empresa avaliadora não informado.</translation>
+    </message>
+    <message>
+        <source>Empresa avaliada não informada.</source>
+        <translation>Empresa avaliada não informada.</translation>
+    </message>
+    <message>
+        <source>Funcionário avaliado não informado.</source>
+        <translation>Funcionário avaliado não informado.</translation>
+    </message>
+    <message>
+        <source>Função do trabalhador não informada.</source>
+        <translation>Função do trabalhador não informada.</translation>
+    </message>
+    <message>
+        <source>Setor não informado.</source>
+        <translation>Setor não informado.</translation>
+    </message>
+    <message>
+        <source>Responsável técnico não informado.</source>
+        <translation>Responsável técnico não informado.</translation>
+    </message>
+    <message>
+        <source>Registro profissional do responsável técnico não informado.</source>
+        <translation>Registro profissional do responsável técnico não informado.</translation>
+    </message>
+    <message>
+        <source>Data da medição desconhecida: a validade dos certificados não pôde ser conferida.</source>
+        <translation>Data da medição desconhecida: a validade dos certificados não pôde ser conferida.</translation>
+    </message>
+    <message>
+        <source>A medida não tem resultados avaliados.</source>
+        <translation>A medida não tem resultados avaliados.</translation>
+    </message>
+    <message>
+        <source>%1: identificação não informada.</source>
+        <translation>%1: identificação não informada.</translation>
+    </message>
+    <message>
+        <source>%1 %2: sem certificado de calibração no registro.</source>
+        <translation>%1 %2: sem certificado de calibração no registro.</translation>
+    </message>
+    <message>
+        <source>%1 %2: certificado %3 vencido em %4, antes da medição de %5.</source>
+        <translation>%1 %2: certificado %3 vencido em %4, antes da medição de %5.</translation>
+    </message>
+    <message>
+        <source>%1: sem verificação de campo.</source>
+        <translation>%1: sem verificação de campo.</translation>
+    </message>
+    <message>
+        <source>A exposição avaliada está abaixo do nível de ação do Anexo I da NR-09 e do limite de exposição do Anexo 8 da NR-15: a condição é aceitável, não caracteriza insalubridade por vibrações e requer, no mínimo, a manutenção da condição existente.</source>
+        <translation>A exposição avaliada está abaixo do nível de ação do Anexo I da NR-09 e do limite de exposição do Anexo 8 da NR-15: a condição é aceitável, não caracteriza insalubridade por vibrações e requer, no mínimo, a manutenção da condição existente.</translation>
+    </message>
+    <message>
+        <source>A exposição avaliada está acima do nível de ação do Anexo I da NR-09 e abaixo do limite de exposição do Anexo 8 da NR-15: não caracteriza insalubridade por vibrações, mas requer medidas preventivas, no mínimo, de acordo com o PGR.</source>
+        <translation>A exposição avaliada está acima do nível de ação do Anexo I da NR-09 e abaixo do limite de exposição do Anexo 8 da NR-15: não caracteriza insalubridade por vibrações, mas requer medidas preventivas, no mínimo, de acordo com o PGR.</translation>
+    </message>
+    <message>
+        <source>A exposição avaliada está na região de incerteza das NHO 09 e NHO 10: requer a adoção de medidas preventivas e corretivas, visando à redução da exposição diária, e a avaliação não permite afastar a caracterização de insalubridade pelo Anexo 8 da NR-15.</source>
+        <translation>A exposição avaliada está na região de incerteza das NHO 09 e NHO 10: requer a adoção de medidas preventivas e corretivas, visando à redução da exposição diária, e a avaliação não permite afastar a caracterização de insalubridade pelo Anexo 8 da NR-15.</translation>
+    </message>
+    <message>
+        <source>A exposição avaliada está acima do limite de exposição do Anexo 8 da NR-15: caracteriza insalubridade em grau médio e requer a adoção imediata de medidas corretivas.</source>
+        <translation>A exposição avaliada está acima do limite de exposição do Anexo 8 da NR-15: caracteriza insalubridade em grau médio e requer a adoção imediata de medidas corretivas.</translation>
+    </message>
+    <message>
+        <source>A exposição não pôde ser quantificada com os dados desta medição: não é possível concluir.</source>
+        <translation>A exposição não pôde ser quantificada com os dados desta medição: não é possível concluir.</translation>
     </message>
 </context>
 <context>
@@ -1350,10 +1715,6 @@ do computador</translation>
         <translation>Ação recomendada</translation>
     </message>
     <message>
-        <source>Níveis de ação: NR-09, Anexo I (mãos e braços aren 2.5 m/s²; corpo inteiro aren 0.5 m/s² e VDVR 9.1 m/s^1.75). Limites de exposição: NR-15, Anexo 8 (5.0 m/s²; 1.1 m/s² e 21.0 m/s^1.75). Região de incerteza e ações recomendadas: tabelas de decisão da NHO 10 (mãos e braços, 3.5 a 5.0 m/s²) e da NHO 09 (corpo inteiro, 0.9 a 1.1 m/s² e 16.4 a 21.0 m/s^1.75). Valores como armazenados na medida.</source>
-        <translation>Níveis de ação: NR-09, Anexo I (mãos e braços aren 2.5 m/s²; corpo inteiro aren 0.5 m/s² e VDVR 9.1 m/s^1.75). Limites de exposição: NR-15, Anexo 8 (5.0 m/s²; 1.1 m/s² e 21.0 m/s^1.75). Região de incerteza e ações recomendadas: tabelas de decisão da NHO 10 (mãos e braços, 3.5 a 5.0 m/s²) e da NHO 09 (corpo inteiro, 0.9 a 1.1 m/s² e 16.4 a 21.0 m/s^1.75). Valores como armazenados na medida.</translation>
-    </message>
-    <message>
         <source>Mãos e braços: aren [m/s²]</source>
         <translation>Mãos e braços: aren [m/s²]</translation>
     </message>
@@ -1476,6 +1837,10 @@ do computador</translation>
     <message>
         <source>Os dois critérios podem dar valores diferentes: os brasileiros são a resultante dos três eixos, como o instrumento a armazena; os europeus, o eixo dominante, com a média de energia dos componentes ponderada pela duração.</source>
         <translation>Os dois critérios podem dar valores diferentes: os brasileiros são a resultante dos três eixos, como o instrumento a armazena; os europeus, o eixo dominante, com a média de energia dos componentes ponderada pela duração.</translation>
+    </message>
+    <message>
+        <source>Níveis de ação: NR-09, Anexo I, aprovado pela Portaria MTP nº 426/2021 (mãos e braços aren 2.5 m/s²; corpo inteiro aren 0.5 m/s² e VDVR 9.1 m/s^1.75). Limites de exposição: NR-15, Anexo 8 (5.0 m/s²; 1.1 m/s² e 21.0 m/s^1.75). Região de incerteza e ações recomendadas: tabelas de decisão da NHO 10 (mãos e braços, 3.5 a 5.0 m/s²) e da NHO 09 (corpo inteiro, 0.9 a 1.1 m/s² e 16.4 a 21.0 m/s^1.75). Valores como armazenados na medida.</source>
+        <translation>Níveis de ação: NR-09, Anexo I, aprovado pela Portaria MTP nº 426/2021 (mãos e braços aren 2.5 m/s²; corpo inteiro aren 0.5 m/s² e VDVR 9.1 m/s^1.75). Limites de exposição: NR-15, Anexo 8 (5.0 m/s²; 1.1 m/s² e 21.0 m/s^1.75). Região de incerteza e ações recomendadas: tabelas de decisão da NHO 10 (mãos e braços, 3.5 a 5.0 m/s²) e da NHO 09 (corpo inteiro, 0.9 a 1.1 m/s² e 16.4 a 21.0 m/s^1.75). Valores como armazenados na medida.</translation>
     </message>
 </context>
 <context>
