@@ -95,6 +95,24 @@ QString DocumentoLaudo::unidades(QString texto) const
     return texto.replace(decimal, QStringLiteral("\\1") + local.decimalPoint() + QStringLiteral("\\2"));
 }
 
+// A criterion's table, each figure's band or status on its colour.
+QString DocumentoLaudo::tabelaAvaliacao(const TabelasAvaliacao::Tabela &t) const
+{
+    QStringList cabecalhos;
+    for (const QString &c : t.cabecalhos)
+        cabecalhos << esc(c);
+    QVector<QStringList> linhas;
+    QVector<QColor> fundos;
+    for (const TabelasAvaliacao::Linha &linha : t.linhas) {
+        QStringList c;
+        for (const QString &celula : linha.celulas)
+            c << unidades(celula);
+        linhas << c;
+        fundos << CoresAvaliacao::fundo(linha.cor);
+    }
+    return tabela(cabecalhos, linhas, fundos, 3);
+}
+
 QString DocumentoLaudo::html() const
 {
     const Laudo &l = laudo;
@@ -212,36 +230,11 @@ QString DocumentoLaudo::html() const
                 tarefas);
 
     h += secao(++n, tr("Resultados e interpretação"));
-    QVector<QStringList> resultados;
-    QVector<QColor> fundos;
-    for (const TabelasAvaliacao::Linha &linha : nr.linhas) {
-        QStringList c;
-        for (const QString &celula : linha.celulas)
-            c << unidades(celula);
-        resultados << c;
-        fundos << CoresAvaliacao::fundo(linha.cor);
-    }
-    QStringList cab;
-    for (const QString &c : nr.cabecalhos)
-        cab << esc(c);
-    h += tabela(cab, resultados, fundos, 3);
+    h += tabelaAvaliacao(nr);
     h += QStringLiteral("<p><small>%1</small></p>").arg(unidades(nr.fonte));
 
     h += secao(++n, tr("Referência complementar: Diretiva 2002/44/CE"));
-    const TabelasAvaliacao::Tabela ue = TabelasAvaliacao::ue(a);
-    QVector<QStringList> europa;
-    QVector<QColor> fundosUe;
-    for (const TabelasAvaliacao::Linha &linha : ue.linhas) {
-        QStringList c;
-        for (const QString &celula : linha.celulas)
-            c << unidades(celula);
-        europa << c;
-        fundosUe << CoresAvaliacao::fundo(linha.cor);
-    }
-    cab.clear();
-    for (const QString &c : ue.cabecalhos)
-        cab << esc(c);
-    h += tabela(cab, europa, fundosUe, 3);
+    h += tabelaAvaliacao(TabelasAvaliacao::ue(a));
     h += QStringLiteral("<p>%1</p>").arg(esc(tr("Os valores brasileiros são a resultante dos três eixos, como o instrumento a armazena; "
                                                  "os europeus usam o eixo dominante e a média de energia das componentes. Por isso podem diferir.")));
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "evaluation/laudo.h"
+#include "evaluation/tabelasavaliacao.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -34,6 +35,7 @@ private:
     void preparar(QTextDocument &doc, QPaintDevice *dispositivo) const;
     QString numero(const QString &armazenado) const;
     QString unidades(QString texto) const;
+    QString tabelaAvaliacao(const TabelasAvaliacao::Tabela &t) const;
 
     const Laudo &laudo;
     QLocale local;
