@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentWriter>
 
@@ -30,6 +32,9 @@ double pontos(double mm)
 {
     return mm / 25.4 * resolucao;
 }
+
+// Where the technician signs; its paragraph is never split between pages.
+const QString linhaAssinatura(46, QLatin1Char('_'));
 
 QString esc(const QString &t)
 {
@@ -246,9 +251,9 @@ QString DocumentoLaudo::html() const
     h += secao(++n, tr("Responsável técnico"));
     const QString lugar = l.dados.local.trimmed().isEmpty() ? l.cidade : l.dados.local.trimmed();
     const QDate emissao = QDate::fromString(l.dados.data.trimmed(), QStringLiteral("dd/MM/yyyy"));
-    h += QStringLiteral("<p>%1, %2</p>").arg(v(lugar), emissao.isValid() ? local.toString(emissao, QLocale::LongFormat) : v(l.dados.data));
-    h += QStringLiteral("<p><br><br>______________________________________________<br>%1<br>%2<br>%3</p>")
-             .arg(v(l.responsavel), v(l.titulo), v(l.registro));
+    h += QStringLiteral("<p>%1, %2<br><br><br>%3<br>%4<br>%5<br>%6</p>")
+             .arg(v(lugar), emissao.isValid() ? local.toString(emissao, QLocale::LongFormat) : v(l.dados.data),
+                  linhaAssinatura, v(l.responsavel), v(l.titulo), v(l.registro));
 
     h += secao(++n, tr("Referências"));
     h += QStringLiteral("<p>%1</p>").arg(esc(tr("NR-09, Anexo I (Vibração), aprovado pela Portaria MTP nº 426/2021; "
@@ -264,6 +269,13 @@ void DocumentoLaudo::preparar(QTextDocument &doc, QPaintDevice *dispositivo) con
     doc.setDefaultFont(QFont(QStringLiteral("Arial"), 10));
     doc.setDocumentMargin(0);
     doc.setHtml(html());
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        if (b.text().contains(linhaAssinatura)) {
+            QTextBlockFormat f = b.blockFormat();
+            f.setNonBreakableLines(true);
+            QTextCursor(b).setBlockFormat(f);
+        }
+    }
 }
 
 int DocumentoLaudo::paginas() const
