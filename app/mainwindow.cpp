@@ -5,6 +5,7 @@
 #include "platform/areadetrabalho.h"
 #include "platform/avisofinal.h"
 #include "app/config_perfil.h"
+#include "app/janelacalibracoes.h"
 #include "platform/perguntador.h"
 #include "data/arquivolingua.h"
 #include "app/reinicio.h"
@@ -544,6 +545,12 @@ void MainWindow::on_actionAdicionar_Perfil_triggered()
                           *servicos.perguntador);
     dialogo.exec();
     listarPerfil();
+}
+
+void MainWindow::on_actionCalibracoes_triggered()
+{
+    JanelaCalibracoes dialogo(this, pastas.perfil, *servicos.perguntador);
+    dialogo.exec();
 }
 
 void MainWindow::on_pushButton_clicked()

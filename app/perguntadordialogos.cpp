@@ -72,6 +72,15 @@ QString PerguntadorDialogos::escolherPasta(QWidget *pai, const QString &legenda,
     return arquivoEscolhido(dialogo, pai);
 }
 
+QString PerguntadorDialogos::escolherArquivoParaAbrir(QWidget *pai, const QString &legenda, const QString &inicio,
+                                                      const QString &filtro)
+{
+    QFileDialog dialogo(nullptr, legenda, inicio, filtro);
+    dialogo.setAcceptMode(QFileDialog::AcceptOpen);
+    dialogo.setFileMode(QFileDialog::ExistingFile);
+    return arquivoEscolhido(dialogo, pai);
+}
+
 QString PerguntadorDialogos::escolherArquivoParaSalvar(QWidget *pai, const QString &legenda,
                                                        const QString &inicio, const QString &filtro)
 {

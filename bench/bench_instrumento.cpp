@@ -49,6 +49,10 @@ public:
     }
     void informar(QWidget *, const QString &, const QString &) override {}
     QString escolherPasta(QWidget *, const QString &, const QString &) override { return QString(); }
+    QString escolherArquivoParaAbrir(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return QString();
+    }
     QString escolherArquivoParaSalvar(QWidget *, const QString &, const QString &, const QString &) override
     {
         return QString();

@@ -8,8 +8,6 @@
 #include "report/documentolaudo.h"
 #include "report/relatorio.h"
 
-#include <QDir>
-#include <QFileInfo>
 
 #include <QApplication>
 #include <QTextStream>
@@ -49,8 +47,7 @@ int main(int argc, char *argv[])
         QCoreApplication::installTranslator(&tradutor);
     QString erro;
     if (comando == QLatin1String("laudo")) {
-        // The store's Perfil folder beside the measurement.
-        const Laudo laudo = Laudo::montar(pasta, QDir(QFileInfo(pasta).absolutePath()).filePath(QStringLiteral("Perfil")));
+        const Laudo laudo = Laudo::montar(pasta, Laudo::pastaPerfilDe(pasta));
         for (const QString &aviso : laudo.avisos)
             erros << "kt9400-cli laudo: warning: " << aviso << '\n';
         erros.flush();

@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -22,7 +23,25 @@ QString limpo(const QString &t)
 
 } // namespace
 
+QString Laudo::pastaPerfilDe(const QString &pastaMedida)
+{
+    return QDir(QFileInfo(pastaMedida).absolutePath()).filePath(QStringLiteral("Perfil"));
+}
+
 Laudo Laudo::montar(const QString &pastaMedida, const QString &pastaPerfil)
+{
+    DadosLaudo dados;
+    QString erro;
+    const bool lidos = DadosLaudo::ler(pastaMedida, &dados, &erro);
+    Laudo l = montar(pastaMedida, pastaPerfil, dados);
+    if (!lidos) {
+        l.avisosDeLeitura.prepend(erro);
+        l.avisos.prepend(erro);
+    }
+    return l;
+}
+
+Laudo Laudo::montar(const QString &pastaMedida, const QString &pastaPerfil, const DadosLaudo &dados)
 {
     Laudo l;
     l.pastaMedida = pastaMedida;
@@ -43,11 +62,9 @@ Laudo Laudo::montar(const QString &pastaMedida, const QString &pastaPerfil)
         l.dataMedicao = QDate::fromString(l.dataMedicaoTexto.left(10), QStringLiteral("dd/MM/yyyy"));
 
     QString erro;
-    if (!DadosLaudo::ler(pastaMedida, &l.dados, &erro))
-        l.avisos << erro;
     PerfilLaudo perfil;
     if (!PerfilLaudo::ler(pastaPerfil, &perfil, &erro))
-        l.avisos << erro;
+        l.avisosDeLeitura << erro;
     l.cnpj = perfil.cnpj.trimmed();
     l.cidade = perfil.cidade.trimmed();
     l.logotipo = perfil.caminhoLogotipo(pastaPerfil);
@@ -65,8 +82,6 @@ Laudo Laudo::montar(const QString &pastaMedida, const QString &pastaPerfil)
     }
 
     l.avaliacao = AvaliacaoExposicao::avaliar(pastaMedida);
-    bool usaCorpo = false;
-    bool usaMao = false;
     for (const LayoutMedida::LinhaParcial &linha : LayoutMedida::parciaisDaExposicao(pastaMedida)) {
         AcessarArquivo a;
         a.lerExposicaoParcial(linha.arquivoParcial);
@@ -89,7 +104,7 @@ Laudo Laudo::montar(const QString &pastaMedida, const QString &pastaPerfil)
             }
         }
         l.tarefas << t;
-        bool &usado = t.corpo ? usaCorpo : usaMao;
+        bool &usado = t.corpo ? l.usaCorpo : l.usaMao;
         if (usado)
             continue;
         const QStringList componentes = LayoutMedida::componentes(linha.pastaCorpo);
@@ -113,48 +128,63 @@ Laudo Laudo::montar(const QString &pastaMedida, const QString &pastaPerfil)
     std::stable_sort(l.metodos.begin(), l.metodos.end(),
                      [](const Metodo &a, const Metodo &b) { return a.corpo && !b.corpo; });
 
-    Calibracoes registro;
-    if (!Calibracoes::ler(pastaPerfil, &registro, &erro))
-        l.avisos << erro;
+    if (!Calibracoes::ler(pastaPerfil, &l.calibracoes, &erro))
+        l.avisosDeLeitura << erro;
+    l.aplicar(dados);
+    return l;
+}
+
+void Laudo::aplicar(const DadosLaudo &novos)
+{
+    dados = novos;
+    cadeia.clear();
     const auto dispositivo = [&](const QString &papel, Calibracoes::Tipo tipo, const QString &id) {
         Dispositivo d;
         d.papel = papel;
         d.tipo = tipo;
         d.identidade = id.trimmed();
-        if (const Calibracoes::Entrada *c = registro.de(tipo, d.identidade)) {
+        if (const Calibracoes::Entrada *c = calibracoes.de(tipo, d.identidade)) {
             d.temCertificado = true;
             d.certificado = *c;
         }
-        l.cadeia << d;
-        return &l.cadeia.last();
+        cadeia << d;
+        return &cadeia.last();
     };
-    dispositivo(tr("Instrumento"), Calibracoes::Tipo::Instrumento, l.instrumento);
-    if (l.avaliacao.temCorpo || usaCorpo) {
+    dispositivo(tr("Instrumento"), Calibracoes::Tipo::Instrumento, instrumento);
+    if (avaliacao.temCorpo || usaCorpo) {
         Dispositivo *d = dispositivo(tr("Acelerômetro de corpo inteiro"), Calibracoes::Tipo::Acelerometro,
-                                     l.dados.sensorCorpo);
+                                     dados.sensorCorpo);
         d->acelerometro = true;
-        d->verificacao = l.dados.verificacaoCorpo;
+        d->verificacao = dados.verificacaoCorpo;
     }
-    if (l.avaliacao.temMao || usaMao) {
+    if (avaliacao.temMao || usaMao) {
         Dispositivo *d = dispositivo(tr("Acelerômetro de mãos e braços"), Calibracoes::Tipo::Acelerometro,
-                                     l.dados.sensorMao);
+                                     dados.sensorMao);
         d->acelerometro = true;
-        d->verificacao = l.dados.verificacaoMao;
+        d->verificacao = dados.verificacaoMao;
     }
-    // The calibrator: the one the evaluator named, or the register's only one.
-    QString calibrador = l.dados.calibrador.trimmed();
-    if (calibrador.isEmpty()) {
-        QStringList calibradores;
-        for (const Calibracoes::Entrada &c : qAsConst(registro.entradas)) {
-            if (c.tipo == Calibracoes::Tipo::Calibrador)
-                calibradores << c.identidade;
-        }
-        if (calibradores.size() == 1)
-            calibrador = calibradores.first();
+    dispositivo(tr("Calibrador de vibração"), Calibracoes::Tipo::Calibrador, calibradorUsado());
+    avisos = avisosDeLeitura;
+    verificar();
+}
+
+QString Laudo::calibradorUsado() const
+{
+    // The one the evaluator named, or the register's only one.
+    if (!dados.calibrador.trimmed().isEmpty())
+        return dados.calibrador.trimmed();
+    const QStringList todos = calibradores();
+    return todos.size() == 1 ? todos.first() : QString();
+}
+
+QStringList Laudo::calibradores() const
+{
+    QStringList r;
+    for (const Calibracoes::Entrada &c : calibracoes.entradas) {
+        if (c.tipo == Calibracoes::Tipo::Calibrador)
+            r << c.identidade;
     }
-    dispositivo(tr("Calibrador de vibração"), Calibracoes::Tipo::Calibrador, calibrador);
-    l.verificar();
-    return l;
+    return r;
 }
 
 void Laudo::verificar()

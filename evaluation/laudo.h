@@ -46,8 +46,19 @@ public:
         DadosLaudo::Verificacao verificacao; // of an accelerometer
     };
 
-    // The measurement folder `pastaMedida` and the store's Perfil folder.
+    // The measurement folder `pastaMedida` and the store's Perfil folder,
+    // with the laudo's data the measurement holds, or with `dados` (as the
+    // evaluator is typing them).
     static Laudo montar(const QString &pastaMedida, const QString &pastaPerfil);
+    static Laudo montar(const QString &pastaMedida, const QString &pastaPerfil, const DadosLaudo &dados);
+    // The laudo with other data (typed by the evaluator): its chain and
+    // warnings follow them.
+    void aplicar(const DadosLaudo &novos);
+    // The calibrators of the register, and the one the laudo names.
+    QStringList calibradores() const;
+    QString calibradorUsado() const;
+    // The store's Perfil folder for a measurement folder of it.
+    static QString pastaPerfilDe(const QString &pastaMedida);
     // The conclusion that goes with the assessment's worst band, until the
     // evaluator writes another.
     static QString conclusaoPadrao(const AvaliacaoExposicao &a);
@@ -82,4 +93,9 @@ public:
 
 private:
     void verificar();
+
+    Calibracoes calibracoes;
+    bool usaCorpo = false; // a task of that body part is in the measurement
+    bool usaMao = false;
+    QStringList avisosDeLeitura; // files that could not be read
 };

@@ -26,6 +26,9 @@ public:
     virtual void informar(QWidget *pai, const QString &titulo, const QString &texto) = 0;
     // An existing folder; empty when cancelled.
     virtual QString escolherPasta(QWidget *pai, const QString &legenda, const QString &inicio) = 0;
+    // An existing file to read; empty when cancelled.
+    virtual QString escolherArquivoParaAbrir(QWidget *pai, const QString &legenda, const QString &inicio,
+                                             const QString &filtro) = 0;
     // A file to write; empty when cancelled.
     virtual QString escolherArquivoParaSalvar(QWidget *pai, const QString &legenda,
                                               const QString &inicio, const QString &filtro) = 0;

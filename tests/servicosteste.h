@@ -46,6 +46,12 @@ public:
         perguntas << legenda;
         return pastas.isEmpty() ? QString() : pastas.takeFirst();
     }
+    QString escolherArquivoParaAbrir(QWidget *, const QString &legenda, const QString &inicio,
+                                     const QString &) override
+    {
+        perguntas << legenda + " | " + inicio;
+        return pastas.isEmpty() ? QString() : pastas.takeFirst();
+    }
     QString escolherArquivoParaSalvar(QWidget *, const QString &legenda, const QString &inicio,
                                       const QString &) override
     {

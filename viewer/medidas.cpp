@@ -8,6 +8,7 @@
 #include "evaluation/edicao.h"
 #include "report/dadosgraficos.h"
 #include "report/graficos.h"
+#include "viewer/geracaolaudo.h"
 #include "viewer/geracaorelatorio.h"
 #include "viewer/abaavaliacao.h"
 #include "viewer/abasmedida.h"
@@ -177,6 +178,7 @@ void Medidas::esquecerExposicao()
     ui->tabWidget_Resultados->setEnabled(false);
     ui->tabWidget_Resultados->setCurrentIndex(0);
     ui->pushButton_GerarPDF->setEnabled(false);
+    ui->pushButton_GerarLaudo->setEnabled(false);
     sincronizarDadosExposicaoParcial();
     sincronizarDadosComponentes();
 }
@@ -338,6 +340,7 @@ void Medidas::mostrarExposicao(const QString &pasta)
     ui->tabWidget_Resultados->setStyleSheet(QString::fromLatin1(estiloAbasAtivas));
     ui->tabWidget_Resultados->setEnabled(true);
     ui->pushButton_GerarPDF->setEnabled(true);
+    ui->pushButton_GerarLaudo->setEnabled(true);
     esquecerParcial();
     acessarArquivo = AcessarArquivo();
     acessarArquivo.lerExposicao(arquivoExposicao);
@@ -474,6 +477,11 @@ void Medidas::on_pushButton_GerarPDF_clicked()
                                        tr("Não foi possível salvar a observação em %1.").arg(arquivoExposicao)
                                            + QLatin1Char('\n') + salva.motivo);
     GeracaoRelatorio::gerar(pastaExposicao, *servicos.perguntador, *servicos.areaDeTrabalho, this);
+}
+
+void Medidas::on_pushButton_GerarLaudo_clicked()
+{
+    GeracaoLaudo::gerar(pastaExposicao, *servicos.perguntador, *servicos.areaDeTrabalho, this);
 }
 
 void Medidas::aparenciaDoBotao(QPushButton *botao, bool editando)

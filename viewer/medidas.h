@@ -66,6 +66,7 @@ private slots:
     void setTabGrafico1_linhas();
     void setTabGrafico2_banda();
     void on_pushButton_GerarPDF_clicked();
+    void on_pushButton_GerarLaudo_clicked();
     void on_pushButton_Editar_ExpParcial_toggled(bool checked);
     void on_pushButton_Editar_Identificacao_toggled(bool checked);
 

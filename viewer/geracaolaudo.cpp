@@ -1,0 +1,61 @@
+#include "viewer/geracaolaudo.h"
+
+#include "platform/areadetrabalho.h"
+#include "platform/perguntador.h"
+#include "platform/trabalhoaolado.h"
+#include "report/documentolaudo.h"
+#include "report/relatorio.h"
+#include "viewer/janeladadoslaudo.h"
+
+#include <QFileInfo>
+#include <QPointer>
+#include <QUrl>
+
+#include <memory>
+
+void GeracaoLaudo::gerar(const QString &pastaMedida, Perguntador &perguntador, AreaDeTrabalho &areaDeTrabalho,
+                         QWidget *pai, const std::function<void(Resultado)> &pronto)
+{
+    const auto terminar = [pronto](Resultado r) {
+        if (pronto)
+            pronto(r);
+    };
+    auto *dialogo = new JanelaDadosLaudo(pastaMedida, perguntador, pai);
+    dialogo->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialogo, &QDialog::rejected, dialogo, [terminar] { terminar(Resultado::Cancelado); });
+    QObject::connect(dialogo, &QDialog::accepted, dialogo, [dialogo, pastaMedida, &perguntador, &areaDeTrabalho, pai = QPointer<QWidget>(pai), terminar] {
+        const Laudo laudo = dialogo->laudo();
+        const QString sugerido = QFileInfo(Relatorio::arquivoSugerido(pastaMedida)).completeBaseName();
+        QString arquivo = perguntador.escolherArquivoParaSalvar(
+            pai, QObject::tr("Destino do Laudo"),
+            QFileInfo(Relatorio::arquivoSugerido(pastaMedida)).absolutePath() + QLatin1Char('/') + QObject::tr("Laudo") + QLatin1Char(' ') + sugerido + QStringLiteral(".pdf"),
+            QObject::tr("PDF (*.pdf);;OpenDocument (*.odt)"));
+        if (arquivo.isEmpty()) {
+            terminar(Resultado::Cancelado);
+            return;
+        }
+        if (QFileInfo(arquivo).suffix().isEmpty())
+            arquivo += QStringLiteral(".pdf");
+        struct Escrita {
+            QString erro;
+            bool escrito = false;
+        };
+        const auto e = std::make_shared<Escrita>();
+        // The window's language gives the numbers' and dates' form.
+        const QLocale local = pai ? pai->locale() : QLocale();
+        TrabalhoAoLado::executar(
+            pai, QObject::tr("Gerar Laudo"), QObject::tr("Gerando o laudo..."),
+            [e, laudo, arquivo, local] { e->escrito = DocumentoLaudo(laudo, local).escrever(arquivo, &e->erro); },
+            [e, arquivo, pai, perguntador = &perguntador, areaDeTrabalho = &areaDeTrabalho, terminar] {
+                if (!e->escrito) {
+                    perguntador->informar(pai, QObject::tr("Gerar Laudo"),
+                                          QObject::tr("Erro ao gerar o laudo") + QStringLiteral("\n") + e->erro);
+                    terminar(Resultado::Falhou);
+                    return;
+                }
+                areaDeTrabalho->abrirUrl(QUrl::fromLocalFile(arquivo));
+                terminar(Resultado::Escrito);
+            });
+    });
+    dialogo->open();
+}
