@@ -14,9 +14,12 @@
 #include "report/relatorio.h"
 #include "viewer/geracaorelatorio.h"
 #include "servicosteste.h"
+#include "viewer/janeladadoslaudo.h"
 #include "viewer/medidas.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QStandardPaths>
@@ -403,20 +406,28 @@ private slots:
         QVERIFY2(erro.startsWith(cortada + ": "), qPrintable(erro));
     }
 
-    // The viewer's button: the observation typed there is saved first and
-    // printed; Cancelar on the note stops before the next component, and
-    // nothing is written (an older file of that name stays) nor opened.
+    // The viewer's buttons. Gerar Relatório: the observation typed there is
+    // saved first and printed; Cancelar on the note stops before the next
+    // component, and nothing is written (an older file of that name stays)
+    // nor opened. Gerar Laudo: what is typed in its dialog is kept with the
+    // measurement and printed, and the dialog's list of what is missing
+    // follows the typing; Cancelar writes nothing.
     void botaoDoVisor_data()
     {
+        QTest::addColumn<QString>("botao");
         QTest::addColumn<bool>("cancelar");
-        QTest::newRow("written") << false;
-        QTest::newRow("Cancelar on the note") << true;
+        QTest::newRow("written") << "pushButton_GerarPDF" << false;
+        QTest::newRow("Cancelar on the note") << "pushButton_GerarPDF" << true;
+        QTest::newRow("laudo typed in its dialog") << "pushButton_GerarLaudo" << false;
+        QTest::newRow("laudo dialog cancelled") << "pushButton_GerarLaudo" << true;
     }
 
     void botaoDoVisor()
     {
+        QFETCH(QString, botao);
         QFETCH(bool, cancelar);
-        Armazem a(1, cancelar ? 20000 : 10);
+        const bool laudo = botao == "pushButton_GerarLaudo";
+        Armazem a(1, cancelar && !laudo ? 20000 : 10);
         ServicosTeste s;
         Medidas m(a.armazem, s.servicos());
         m.findChild<QPushButton *>("pushButton_Sincronizar")->click();
@@ -435,19 +446,42 @@ private slots:
                 if (auto *nota = qobject_cast<QProgressDialog *>(w))
                     nota->findChild<QPushButton *>()->click();
         });
-        if (cancelar)
+        if (cancelar && !laudo)
             clique.start(0);
-        m.findChild<QPushButton *>("pushButton_GerarPDF")->click();
+        m.findChild<QPushButton *>(botao)->click();
+        if (laudo) {
+            auto *dialogo = m.findChild<JanelaDadosLaudo *>();
+            QVERIFY(dialogo && dialogo->isVisible());
+            const auto pendencias = [&] {
+                QStringList p;
+                auto *lista = dialogo->findChild<QListWidget *>("listWidget_Avisos");
+                for (int i = 0; i < lista->count(); ++i)
+                    p << lista->item(i)->text();
+                return p;
+            };
+            QVERIFY(pendencias().contains(QString::fromUtf8("Número do laudo não informado.")));
+            QTest::keyClicks(dialogo->findChild<QLineEdit *>("lineEdit_Numero"), "12/2026");
+            QTest::keyClicks(dialogo->findChild<QLineEdit *>("lineEdit_Funcao"), "Prensista");
+            QVERIFY(!pendencias().contains(QString::fromUtf8("Número do laudo não informado.")));
+            QVERIFY(!pendencias().contains(QString::fromUtf8("Função do trabalhador não informada.")));
+            dialogo->findChild<QPushButton *>(cancelar ? "pushButton_Cancelar" : "pushButton_Gerar")->click();
+        }
         TrabalhoAoLado::aguardar();
         AcessarArquivo e;
         e.lerExposicao(LayoutMedida::arquivoExposicao(a.medidas.at(0)));
-        QCOMPARE(e.getObservacoes(), QString::fromUtf8("Vibração alta na prensa"));
+        QCOMPARE(e.getObservacoes(), laudo ? QString(" ") : QString::fromUtf8("Vibração alta na prensa"));
         QCOMPARE(QDir(a.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"visor.pdf"});
         QCOMPARE(lerBytes(pdf) == "antigo", cancelar);
         QCOMPARE(s.area.abertas.size(), cancelar ? 0 : 1);
         QVERIFY(s.perguntador.mensagens.isEmpty());
-        if (!cancelar)
-            QVERIFY(pagina(pdf, 1).contains(QString::fromUtf8("Vibração alta na prensa")));
+        QCOMPARE(QFileInfo::exists(DadosLaudo::arquivo(a.medidas.at(0))), laudo && !cancelar);
+        if (cancelar)
+            return;
+        const QString texto = poppler("pdftotext", {pdf, "-"});
+        const QStringList esperados = laudo ? QStringList{QString::fromUtf8("Laudo nº 12/2026"), "Prensista"}
+                                            : QStringList{QString::fromUtf8("Vibração alta na prensa")};
+        for (const QString &t : esperados)
+            QVERIFY2(texto.contains(t), qPrintable(t));
     }
 };
 
