@@ -35,11 +35,11 @@
     </message>
     <message>
         <source>Laudo técnico de avaliação de vibrações</source>
-        <translation>Informe técnico de evaluación de vibraciones</translation>
+        <translation>Dictamen técnico de evaluación de vibraciones</translation>
     </message>
     <message>
         <source>Laudo nº %1</source>
-        <translation>Informe n.º %1</translation>
+        <translation>Dictamen n.º %1</translation>
     </message>
     <message>
         <source>Resumo</source>
@@ -382,6 +382,81 @@ La medición en curso termina completa; las siguientes no se inician.</translati
     </message>
 </context>
 <context>
+    <name>JanelaCalibracoes</name>
+    <message>
+        <source>Calibrações</source>
+        <translation>Calibraciones</translation>
+    </message>
+    <message>
+        <source>Um certificado por equipamento: o instrumento pela sua identificação, cada acelerômetro pelo número de série que a configuração do instrumento dá, e o calibrador. Datas como dd/mm/aaaa.</source>
+        <translation>Un certificado por equipo: el instrumento por su identificación, cada acelerómetro por el número de serie que da la configuración del instrumento, y el calibrador. Fechas como dd/mm/aaaa.</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Identificação</source>
+        <translation>Identificación</translation>
+    </message>
+    <message>
+        <source>Certificado</source>
+        <translation>Certificado</translation>
+    </message>
+    <message>
+        <source>Laboratório</source>
+        <translation>Laboratorio</translation>
+    </message>
+    <message>
+        <source>Calibração</source>
+        <translation>Calibración</translation>
+    </message>
+    <message>
+        <source>Válido até</source>
+        <translation>Válido hasta</translation>
+    </message>
+    <message>
+        <source>Adicionar</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Remover</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Salvar</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Instrumento</source>
+        <translation>Instrumento</translation>
+    </message>
+    <message>
+        <source>Acelerômetro</source>
+        <translation>Acelerómetro</translation>
+    </message>
+    <message>
+        <source>Calibrador</source>
+        <translation>Calibrador</translation>
+    </message>
+    <message>
+        <source>Linha %1: falta a identificação do equipamento.</source>
+        <translation>Fila %1: falta la identificación del equipo.</translation>
+    </message>
+    <message>
+        <source>Linha %1: datas de calibração e de validade como dd/mm/aaaa.</source>
+        <translation>Fila %1: fechas de calibración y de validez como dd/mm/aaaa.</translation>
+    </message>
+    <message>
+        <source>O registro não foi gravado.</source>
+        <translation>El registro no se guardó.</translation>
+    </message>
+</context>
+<context>
     <name>JanelaConfig</name>
     <message>
         <source>Configuração de Instrumento</source>
@@ -449,6 +524,117 @@ La medición en curso termina completa; las siguientes no se inician.</translati
     </message>
 </context>
 <context>
+    <name>JanelaDadosLaudo</name>
+    <message>
+        <source>Dados do laudo</source>
+        <translation>Datos del dictamen</translation>
+    </message>
+    <message>
+        <source>Número do laudo:</source>
+        <translation>Número del dictamen:</translation>
+    </message>
+    <message>
+        <source>Objetivo:</source>
+        <translation>Objetivo:</translation>
+    </message>
+    <message>
+        <source>Função:</source>
+        <translation>Función:</translation>
+    </message>
+    <message>
+        <source>Grupo de exposição similar (GES):</source>
+        <translation>Grupo de exposición similar (GES):</translation>
+    </message>
+    <message>
+        <source>Atividades e condições da avaliação:</source>
+        <translation>Actividades y condiciones de la evaluación:</translation>
+    </message>
+    <message>
+        <source>Proteção coletiva e individual em uso:</source>
+        <translation>Protección colectiva e individual en uso:</translation>
+    </message>
+    <message>
+        <source>Conclusão:</source>
+        <translation>Conclusión:</translation>
+    </message>
+    <message>
+        <source>Local de emissão:</source>
+        <translation>Lugar de emisión:</translation>
+    </message>
+    <message>
+        <source>Data de emissão:</source>
+        <translation>Fecha de emisión:</translation>
+    </message>
+    <message>
+        <source>Cadeia de medição</source>
+        <translation>Cadena de medición</translation>
+    </message>
+    <message>
+        <source>Acelerômetro de corpo inteiro:</source>
+        <translation>Acelerómetro de cuerpo entero:</translation>
+    </message>
+    <message>
+        <source>Acelerômetro de mãos e braços:</source>
+        <translation>Acelerómetro de mano-brazo:</translation>
+    </message>
+    <message>
+        <source>Calibrador:</source>
+        <translation>Calibrador:</translation>
+    </message>
+    <message>
+        <source>Verificação de campo com o calibrador (m/s²)</source>
+        <translation>Verificación de campo con el calibrador (m/s²)</translation>
+    </message>
+    <message>
+        <source>Referência</source>
+        <translation>Referencia</translation>
+    </message>
+    <message>
+        <source>Antes</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>Depois</source>
+        <translation>Después</translation>
+    </message>
+    <message>
+        <source>Diferença</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro:</source>
+        <translation>Cuerpo entero:</translation>
+    </message>
+    <message>
+        <source>Mãos e braços:</source>
+        <translation>Mano-brazo:</translation>
+    </message>
+    <message>
+        <source>Pendências (o laudo pode ser gerado mesmo assim):</source>
+        <translation>Pendientes (el dictamen puede generarse de todos modos):</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Gerar Laudo</source>
+        <translation>Generar Dictamen</translation>
+    </message>
+    <message>
+        <source>não informado</source>
+        <translation>no informado</translation>
+    </message>
+    <message>
+        <source>Medição %1 de %2 — trabalhador: %3; empresa avaliada: %4; setor: %5; responsável técnico: %6; instrumento: %7.</source>
+        <translation>Medición %1 del %2 — trabajador: %3; empresa evaluada: %4; sector: %5; responsable técnico: %6; instrumento: %7.</translation>
+    </message>
+    <message>
+        <source>Os dados do laudo não foram gravados.</source>
+        <translation>Los datos del dictamen no se guardaron.</translation>
+    </message>
+</context>
+<context>
     <name>Laudo</name>
     <message>
         <source>Instrumento</source>
@@ -468,7 +654,7 @@ La medición en curso termina completa; las siguientes no se inician.</translati
     </message>
     <message>
         <source>Número do laudo não informado.</source>
-        <translation>Número del informe no informado.</translation>
+        <translation>Número del dictamen no informado.</translation>
     </message>
     <message>
         <source>Empresa avaliadora não informada.</source>
@@ -983,6 +1169,10 @@ No es posible eliminar los datos</translation>
         <source>Não foi possível criar a pasta das medidas, %1: nada poderá ser baixado nem importado.</source>
         <translation>No se pudo crear la carpeta de las mediciones, %1: no se podrá descargar ni importar nada.</translation>
     </message>
+    <message>
+        <source>Calibrações</source>
+        <translation>Calibraciones</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>
@@ -1420,6 +1610,10 @@ del ordenador</translation>
         <source>Avaliando a exposição...</source>
         <translation>Evaluando la exposición...</translation>
     </message>
+    <message>
+        <source>Gerar Laudo</source>
+        <translation>Generar Dictamen</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1687,6 +1881,30 @@ del ordenador</translation>
         <source>nenhuma parte</source>
         <translation>ninguna parte</translation>
     </message>
+    <message>
+        <source>Destino do Laudo</source>
+        <translation>Destino del dictamen</translation>
+    </message>
+    <message>
+        <source>Laudo</source>
+        <translation>Dictamen</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;OpenDocument (*.odt)</source>
+        <translation>PDF (*.pdf);;OpenDocument (*.odt)</translation>
+    </message>
+    <message>
+        <source>Gerar Laudo</source>
+        <translation>Generar Dictamen</translation>
+    </message>
+    <message>
+        <source>Gerando o laudo...</source>
+        <translation>Generando el dictamen...</translation>
+    </message>
+    <message>
+        <source>Erro ao gerar o laudo</source>
+        <translation>Error al generar el dictamen</translation>
+    </message>
 </context>
 <context>
     <name>TabelasAvaliacao</name>
@@ -1872,6 +2090,58 @@ del ordenador</translation>
     <message>
         <source>Não foi possível salvar o perfil em %1.</source>
         <translation>No fue posible guardar el perfil en %1.</translation>
+    </message>
+    <message>
+        <source>Título do responsável 1:</source>
+        <translation>Título del responsable 1:</translation>
+    </message>
+    <message>
+        <source>Registro do responsável 1:</source>
+        <translation>Registro del responsable 1:</translation>
+    </message>
+    <message>
+        <source>Título do responsável 2:</source>
+        <translation>Título del responsable 2:</translation>
+    </message>
+    <message>
+        <source>Registro do responsável 2:</source>
+        <translation>Registro del responsable 2:</translation>
+    </message>
+    <message>
+        <source>CNPJ:</source>
+        <translation>CNPJ:</translation>
+    </message>
+    <message>
+        <source>Cidade:</source>
+        <translation>Ciudad:</translation>
+    </message>
+    <message>
+        <source>Logotipo:</source>
+        <translation>Logotipo:</translation>
+    </message>
+    <message>
+        <source>Escolher...</source>
+        <translation>Elegir...</translation>
+    </message>
+    <message>
+        <source>Sem logotipo</source>
+        <translation>Sin logotipo</translation>
+    </message>
+    <message>
+        <source>nenhum</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Logotipo da empresa avaliadora</source>
+        <translation>Logotipo de la empresa evaluadora</translation>
+    </message>
+    <message>
+        <source>Imagens (*.png *.jpg *.jpeg *.bmp)</source>
+        <translation>Imágenes (*.png *.jpg *.jpeg *.bmp)</translation>
+    </message>
+    <message>
+        <source>%1 não é uma imagem que o programa leia.</source>
+        <translation>%1 no es una imagen que el programa pueda leer.</translation>
     </message>
 </context>
 <context>

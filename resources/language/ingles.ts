@@ -35,11 +35,11 @@
     </message>
     <message>
         <source>Laudo técnico de avaliação de vibrações</source>
-        <translation>Technical report on vibration assessment</translation>
+        <translation>Vibration exposure survey report</translation>
     </message>
     <message>
         <source>Laudo nº %1</source>
-        <translation>Report no. %1</translation>
+        <translation>Survey report no. %1</translation>
     </message>
     <message>
         <source>Resumo</source>
@@ -382,6 +382,81 @@ The measurement at hand is finished whole; the next ones are not started.</trans
     </message>
 </context>
 <context>
+    <name>JanelaCalibracoes</name>
+    <message>
+        <source>Calibrações</source>
+        <translation>Calibrations</translation>
+    </message>
+    <message>
+        <source>Um certificado por equipamento: o instrumento pela sua identificação, cada acelerômetro pelo número de série que a configuração do instrumento dá, e o calibrador. Datas como dd/mm/aaaa.</source>
+        <translation>One certificate per device: the instrument by its identity, each accelerometer by the serial number the instrument&apos;s configuration gives, and the calibrator. Dates as dd/mm/yyyy.</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Identificação</source>
+        <translation>Identification</translation>
+    </message>
+    <message>
+        <source>Certificado</source>
+        <translation>Certificate</translation>
+    </message>
+    <message>
+        <source>Laboratório</source>
+        <translation>Laboratory</translation>
+    </message>
+    <message>
+        <source>Calibração</source>
+        <translation>Calibrated on</translation>
+    </message>
+    <message>
+        <source>Válido até</source>
+        <translation>Valid until</translation>
+    </message>
+    <message>
+        <source>Adicionar</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Remover</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Salvar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Instrumento</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Acelerômetro</source>
+        <translation>Accelerometer</translation>
+    </message>
+    <message>
+        <source>Calibrador</source>
+        <translation>Calibrator</translation>
+    </message>
+    <message>
+        <source>Linha %1: falta a identificação do equipamento.</source>
+        <translation>Row %1: the device&apos;s identity is missing.</translation>
+    </message>
+    <message>
+        <source>Linha %1: datas de calibração e de validade como dd/mm/aaaa.</source>
+        <translation>Row %1: calibration and validity dates as dd/mm/yyyy.</translation>
+    </message>
+    <message>
+        <source>O registro não foi gravado.</source>
+        <translation>The register was not saved.</translation>
+    </message>
+</context>
+<context>
     <name>JanelaConfig</name>
     <message>
         <source>Configuração de Instrumento</source>
@@ -449,6 +524,117 @@ The measurement at hand is finished whole; the next ones are not started.</trans
     </message>
 </context>
 <context>
+    <name>JanelaDadosLaudo</name>
+    <message>
+        <source>Dados do laudo</source>
+        <translation>Survey report data</translation>
+    </message>
+    <message>
+        <source>Número do laudo:</source>
+        <translation>Survey report number:</translation>
+    </message>
+    <message>
+        <source>Objetivo:</source>
+        <translation>Objective:</translation>
+    </message>
+    <message>
+        <source>Função:</source>
+        <translation>Job:</translation>
+    </message>
+    <message>
+        <source>Grupo de exposição similar (GES):</source>
+        <translation>Similar exposure group (GES):</translation>
+    </message>
+    <message>
+        <source>Atividades e condições da avaliação:</source>
+        <translation>Activities and conditions of the evaluation:</translation>
+    </message>
+    <message>
+        <source>Proteção coletiva e individual em uso:</source>
+        <translation>Collective and personal protection in use:</translation>
+    </message>
+    <message>
+        <source>Conclusão:</source>
+        <translation>Conclusion:</translation>
+    </message>
+    <message>
+        <source>Local de emissão:</source>
+        <translation>Place of issue:</translation>
+    </message>
+    <message>
+        <source>Data de emissão:</source>
+        <translation>Date of issue:</translation>
+    </message>
+    <message>
+        <source>Cadeia de medição</source>
+        <translation>Measurement chain</translation>
+    </message>
+    <message>
+        <source>Acelerômetro de corpo inteiro:</source>
+        <translation>Whole-body accelerometer:</translation>
+    </message>
+    <message>
+        <source>Acelerômetro de mãos e braços:</source>
+        <translation>Hand-arm accelerometer:</translation>
+    </message>
+    <message>
+        <source>Calibrador:</source>
+        <translation>Calibrator:</translation>
+    </message>
+    <message>
+        <source>Verificação de campo com o calibrador (m/s²)</source>
+        <translation>Field check with the calibrator (m/s²)</translation>
+    </message>
+    <message>
+        <source>Referência</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>Antes</source>
+        <translation>Before</translation>
+    </message>
+    <message>
+        <source>Depois</source>
+        <translation>After</translation>
+    </message>
+    <message>
+        <source>Diferença</source>
+        <translation>Difference</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro:</source>
+        <translation>Whole body:</translation>
+    </message>
+    <message>
+        <source>Mãos e braços:</source>
+        <translation>Hand-arm:</translation>
+    </message>
+    <message>
+        <source>Pendências (o laudo pode ser gerado mesmo assim):</source>
+        <translation>Missing or doubtful (the survey report can be generated anyway):</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Gerar Laudo</source>
+        <translation>Generate Survey Report</translation>
+    </message>
+    <message>
+        <source>não informado</source>
+        <translation>not stated</translation>
+    </message>
+    <message>
+        <source>Medição %1 de %2 — trabalhador: %3; empresa avaliada: %4; setor: %5; responsável técnico: %6; instrumento: %7.</source>
+        <translation>Measurement %1 of %2 — worker: %3; evaluated company: %4; sector: %5; responsible technician: %6; instrument: %7.</translation>
+    </message>
+    <message>
+        <source>Os dados do laudo não foram gravados.</source>
+        <translation>The survey report data were not saved.</translation>
+    </message>
+</context>
+<context>
     <name>Laudo</name>
     <message>
         <source>Instrumento</source>
@@ -468,7 +654,7 @@ The measurement at hand is finished whole; the next ones are not started.</trans
     </message>
     <message>
         <source>Número do laudo não informado.</source>
-        <translation>Report number not stated.</translation>
+        <translation>Survey report number not stated.</translation>
     </message>
     <message>
         <source>Empresa avaliadora não informada.</source>
@@ -983,6 +1169,10 @@ The data cannot be deleted</translation>
         <source>Não foi possível criar a pasta das medidas, %1: nada poderá ser baixado nem importado.</source>
         <translation>The measurements folder %1 could not be created: nothing can be downloaded or imported.</translation>
     </message>
+    <message>
+        <source>Calibrações</source>
+        <translation>Calibrations</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>
@@ -1420,6 +1610,10 @@ of the computer</translation>
         <source>Avaliando a exposição...</source>
         <translation>Assessing the exposure...</translation>
     </message>
+    <message>
+        <source>Gerar Laudo</source>
+        <translation>Generate Survey Report</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1687,6 +1881,30 @@ of the computer</translation>
         <source>nenhuma parte</source>
         <translation>no part</translation>
     </message>
+    <message>
+        <source>Destino do Laudo</source>
+        <translation>Survey report destination</translation>
+    </message>
+    <message>
+        <source>Laudo</source>
+        <translation>Survey report</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;OpenDocument (*.odt)</source>
+        <translation>PDF (*.pdf);;OpenDocument (*.odt)</translation>
+    </message>
+    <message>
+        <source>Gerar Laudo</source>
+        <translation>Generate Survey Report</translation>
+    </message>
+    <message>
+        <source>Gerando o laudo...</source>
+        <translation>Generating the survey report...</translation>
+    </message>
+    <message>
+        <source>Erro ao gerar o laudo</source>
+        <translation>Error generating the survey report</translation>
+    </message>
 </context>
 <context>
     <name>TabelasAvaliacao</name>
@@ -1872,6 +2090,58 @@ of the computer</translation>
     <message>
         <source>Não foi possível salvar o perfil em %1.</source>
         <translation>The profile could not be saved in %1.</translation>
+    </message>
+    <message>
+        <source>Título do responsável 1:</source>
+        <translation>Title of technician 1:</translation>
+    </message>
+    <message>
+        <source>Registro do responsável 1:</source>
+        <translation>Registration of technician 1:</translation>
+    </message>
+    <message>
+        <source>Título do responsável 2:</source>
+        <translation>Title of technician 2:</translation>
+    </message>
+    <message>
+        <source>Registro do responsável 2:</source>
+        <translation>Registration of technician 2:</translation>
+    </message>
+    <message>
+        <source>CNPJ:</source>
+        <translation>CNPJ:</translation>
+    </message>
+    <message>
+        <source>Cidade:</source>
+        <translation>City:</translation>
+    </message>
+    <message>
+        <source>Logotipo:</source>
+        <translation>Logo:</translation>
+    </message>
+    <message>
+        <source>Escolher...</source>
+        <translation>Choose...</translation>
+    </message>
+    <message>
+        <source>Sem logotipo</source>
+        <translation>No logo</translation>
+    </message>
+    <message>
+        <source>nenhum</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Logotipo da empresa avaliadora</source>
+        <translation>Evaluating company&apos;s logo</translation>
+    </message>
+    <message>
+        <source>Imagens (*.png *.jpg *.jpeg *.bmp)</source>
+        <translation>Images (*.png *.jpg *.jpeg *.bmp)</translation>
+    </message>
+    <message>
+        <source>%1 não é uma imagem que o programa leia.</source>
+        <translation>%1 is not an image the program can read.</translation>
     </message>
 </context>
 <context>

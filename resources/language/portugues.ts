@@ -382,6 +382,81 @@ A medida em andamento termina inteira; as seguintes não são iniciadas.</transl
     </message>
 </context>
 <context>
+    <name>JanelaCalibracoes</name>
+    <message>
+        <source>Calibrações</source>
+        <translation>Calibrações</translation>
+    </message>
+    <message>
+        <source>Um certificado por equipamento: o instrumento pela sua identificação, cada acelerômetro pelo número de série que a configuração do instrumento dá, e o calibrador. Datas como dd/mm/aaaa.</source>
+        <translation>Um certificado por equipamento: o instrumento pela sua identificação, cada acelerômetro pelo número de série que a configuração do instrumento dá, e o calibrador. Datas como dd/mm/aaaa.</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Identificação</source>
+        <translation>Identificação</translation>
+    </message>
+    <message>
+        <source>Certificado</source>
+        <translation>Certificado</translation>
+    </message>
+    <message>
+        <source>Laboratório</source>
+        <translation>Laboratório</translation>
+    </message>
+    <message>
+        <source>Calibração</source>
+        <translation>Calibração</translation>
+    </message>
+    <message>
+        <source>Válido até</source>
+        <translation>Válido até</translation>
+    </message>
+    <message>
+        <source>Adicionar</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Remover</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Salvar</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Instrumento</source>
+        <translation>Instrumento</translation>
+    </message>
+    <message>
+        <source>Acelerômetro</source>
+        <translation>Acelerômetro</translation>
+    </message>
+    <message>
+        <source>Calibrador</source>
+        <translation>Calibrador</translation>
+    </message>
+    <message>
+        <source>Linha %1: falta a identificação do equipamento.</source>
+        <translation>Linha %1: falta a identificação do equipamento.</translation>
+    </message>
+    <message>
+        <source>Linha %1: datas de calibração e de validade como dd/mm/aaaa.</source>
+        <translation>Linha %1: datas de calibração e de validade como dd/mm/aaaa.</translation>
+    </message>
+    <message>
+        <source>O registro não foi gravado.</source>
+        <translation>O registro não foi gravado.</translation>
+    </message>
+</context>
+<context>
     <name>JanelaConfig</name>
     <message>
         <source>Configuração de Instrumento</source>
@@ -446,6 +521,117 @@ A medida em andamento termina inteira; as seguintes não são iniciadas.</transl
     <message>
         <source>Não foi possível gravar a configuração em %1. O instrumento não foi configurado.</source>
         <translation>Não foi possível gravar a configuração em %1. O instrumento não foi configurado.</translation>
+    </message>
+</context>
+<context>
+    <name>JanelaDadosLaudo</name>
+    <message>
+        <source>Dados do laudo</source>
+        <translation>Dados do laudo</translation>
+    </message>
+    <message>
+        <source>Número do laudo:</source>
+        <translation>Número do laudo:</translation>
+    </message>
+    <message>
+        <source>Objetivo:</source>
+        <translation>Objetivo:</translation>
+    </message>
+    <message>
+        <source>Função:</source>
+        <translation>Função:</translation>
+    </message>
+    <message>
+        <source>Grupo de exposição similar (GES):</source>
+        <translation>Grupo de exposição similar (GES):</translation>
+    </message>
+    <message>
+        <source>Atividades e condições da avaliação:</source>
+        <translation>Atividades e condições da avaliação:</translation>
+    </message>
+    <message>
+        <source>Proteção coletiva e individual em uso:</source>
+        <translation>Proteção coletiva e individual em uso:</translation>
+    </message>
+    <message>
+        <source>Conclusão:</source>
+        <translation>Conclusão:</translation>
+    </message>
+    <message>
+        <source>Local de emissão:</source>
+        <translation>Local de emissão:</translation>
+    </message>
+    <message>
+        <source>Data de emissão:</source>
+        <translation>Data de emissão:</translation>
+    </message>
+    <message>
+        <source>Cadeia de medição</source>
+        <translation>Cadeia de medição</translation>
+    </message>
+    <message>
+        <source>Acelerômetro de corpo inteiro:</source>
+        <translation>Acelerômetro de corpo inteiro:</translation>
+    </message>
+    <message>
+        <source>Acelerômetro de mãos e braços:</source>
+        <translation>Acelerômetro de mãos e braços:</translation>
+    </message>
+    <message>
+        <source>Calibrador:</source>
+        <translation>Calibrador:</translation>
+    </message>
+    <message>
+        <source>Verificação de campo com o calibrador (m/s²)</source>
+        <translation>Verificação de campo com o calibrador (m/s²)</translation>
+    </message>
+    <message>
+        <source>Referência</source>
+        <translation>Referência</translation>
+    </message>
+    <message>
+        <source>Antes</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>Depois</source>
+        <translation>Depois</translation>
+    </message>
+    <message>
+        <source>Diferença</source>
+        <translation>Diferença</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro:</source>
+        <translation>Corpo inteiro:</translation>
+    </message>
+    <message>
+        <source>Mãos e braços:</source>
+        <translation>Mãos e braços:</translation>
+    </message>
+    <message>
+        <source>Pendências (o laudo pode ser gerado mesmo assim):</source>
+        <translation>Pendências (o laudo pode ser gerado mesmo assim):</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Gerar Laudo</source>
+        <translation>Gerar Laudo</translation>
+    </message>
+    <message>
+        <source>não informado</source>
+        <translation>não informado</translation>
+    </message>
+    <message>
+        <source>Medição %1 de %2 — trabalhador: %3; empresa avaliada: %4; setor: %5; responsável técnico: %6; instrumento: %7.</source>
+        <translation>Medição %1 de %2 — trabalhador: %3; empresa avaliada: %4; setor: %5; responsável técnico: %6; instrumento: %7.</translation>
+    </message>
+    <message>
+        <source>Os dados do laudo não foram gravados.</source>
+        <translation>Os dados do laudo não foram gravados.</translation>
     </message>
 </context>
 <context>
@@ -983,6 +1169,10 @@ Não é possivel deletar dados</translation>
         <source>Não foi possível criar a pasta das medidas, %1: nada poderá ser baixado nem importado.</source>
         <translation>Não foi possível criar a pasta das medidas, %1: nada poderá ser baixado nem importado.</translation>
     </message>
+    <message>
+        <source>Calibrações</source>
+        <translation>Calibrações</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>
@@ -1420,6 +1610,10 @@ do computador</translation>
         <source>Avaliando a exposição...</source>
         <translation>Avaliando a exposição...</translation>
     </message>
+    <message>
+        <source>Gerar Laudo</source>
+        <translation>Gerar Laudo</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1687,6 +1881,30 @@ do computador</translation>
         <source>nenhuma parte</source>
         <translation>nenhuma parte</translation>
     </message>
+    <message>
+        <source>Destino do Laudo</source>
+        <translation>Destino do Laudo</translation>
+    </message>
+    <message>
+        <source>Laudo</source>
+        <translation>Laudo</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;OpenDocument (*.odt)</source>
+        <translation>PDF (*.pdf);;OpenDocument (*.odt)</translation>
+    </message>
+    <message>
+        <source>Gerar Laudo</source>
+        <translation>Gerar Laudo</translation>
+    </message>
+    <message>
+        <source>Gerando o laudo...</source>
+        <translation>Gerando o laudo...</translation>
+    </message>
+    <message>
+        <source>Erro ao gerar o laudo</source>
+        <translation>Erro ao gerar o laudo</translation>
+    </message>
 </context>
 <context>
     <name>TabelasAvaliacao</name>
@@ -1872,6 +2090,58 @@ do computador</translation>
     <message>
         <source>Não foi possível salvar o perfil em %1.</source>
         <translation>Não foi possível salvar o perfil em %1.</translation>
+    </message>
+    <message>
+        <source>Título do responsável 1:</source>
+        <translation>Título do responsável 1:</translation>
+    </message>
+    <message>
+        <source>Registro do responsável 1:</source>
+        <translation>Registro do responsável 1:</translation>
+    </message>
+    <message>
+        <source>Título do responsável 2:</source>
+        <translation>Título do responsável 2:</translation>
+    </message>
+    <message>
+        <source>Registro do responsável 2:</source>
+        <translation>Registro do responsável 2:</translation>
+    </message>
+    <message>
+        <source>CNPJ:</source>
+        <translation>CNPJ:</translation>
+    </message>
+    <message>
+        <source>Cidade:</source>
+        <translation>Cidade:</translation>
+    </message>
+    <message>
+        <source>Logotipo:</source>
+        <translation>Logotipo:</translation>
+    </message>
+    <message>
+        <source>Escolher...</source>
+        <translation>Escolher...</translation>
+    </message>
+    <message>
+        <source>Sem logotipo</source>
+        <translation>Sem logotipo</translation>
+    </message>
+    <message>
+        <source>nenhum</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>Logotipo da empresa avaliadora</source>
+        <translation>Logotipo da empresa avaliadora</translation>
+    </message>
+    <message>
+        <source>Imagens (*.png *.jpg *.jpeg *.bmp)</source>
+        <translation>Imagens (*.png *.jpg *.jpeg *.bmp)</translation>
+    </message>
+    <message>
+        <source>%1 não é uma imagem que o programa leia.</source>
+        <translation>%1 não é uma imagem que o programa leia.</translation>
     </message>
 </context>
 <context>
