@@ -118,6 +118,10 @@ private slots:
                                              << QStringList{"Acme", " ", " "};
         QTest::newRow("typed, nothing") << QStringList{"", "", ""} << QByteArray(" ; ; ") << QStringList{" ", " ", " "};
         QTest::newRow("typed, cannot be written") << QStringList{"Acme", "", ""} << QByteArray() << QStringList{h, h, h};
+        // Beside them, for the laudo: technician 1's registration and a
+        // logo, copied into the Perfil folder.
+        QTest::newRow("typed, a registration and a logo") << QStringList{"Acme", "Ana", "Bia", "CREA-SP 1", "logo"}
+                                                           << QByteArray("Acme;Ana;Bia") << QStringList{"Acme", "Ana", "Bia"};
     }
 
     void perfil()
@@ -140,6 +144,14 @@ private slots:
                 QCOMPARE(d->windowTitle(), QString("Cadastro de Perfil"));
                 for (int i = 0; i < 3; ++i)
                     d->findChild<QLineEdit *>(campos[i])->setText(digitado.at(i));
+                if (digitado.size() > 3) {
+                    QTest::keyClicks(d->findChild<QLineEdit *>("lineEdit_Registro1"), digitado.at(3));
+                    QImage logo(8, 8, QImage::Format_RGB32);
+                    logo.fill(Qt::red);
+                    logo.save(j.bancada.dir.filePath("marca.png"));
+                    j.s.perguntador.pastas = {j.bancada.dir.filePath("marca.png")};
+                    d->findChild<QPushButton *>("pushButton_Logotipo")->click();
+                }
                 d->findChild<QPushButton *>("pushButton_Salvar")->click();
                 ficouAberto = d->isVisible();
                 d->findChild<QPushButton *>("pushButton_Cancelar")->click();
@@ -150,6 +162,11 @@ private slots:
                      arquivo.isNull() ? 1 : 0);
             if (!arquivo.isNull())
                 QCOMPARE(lerBytes(caminho), arquivo);
+            if (digitado.size() > 3) {
+                const QByteArray laudo = lerBytes(j.w->getDiretorioPerfil() + "/perfil_laudo.id");
+                QVERIFY2(laudo.contains("registro_1;CREA-SP 1;\n") && laudo.contains("logotipo;logotipo.png;\n"), laudo);
+                QCOMPARE(lerBytes(j.w->getDiretorioPerfil() + "/logotipo.png"), lerBytes(j.bancada.dir.filePath("marca.png")));
+            }
         }
         QCOMPARE(j.filho<QLabel>("label_TextEmpAvaliadora")->text(), mostrado.at(0));
         QCOMPARE(j.filho<QRadioButton>("radioButton_usuario1")->text(), mostrado.at(1));
