@@ -154,7 +154,8 @@ private slots:
         for (const QString &t : {e.getId_equipamento(), e.getAren_mao(), e.getVdvr(),
                                  TabelasAvaliacao::textoFaixa(av.nrMao.faixa()),
                                  TabelasAvaliacao::textoFaixa(av.faixaCorpoInteiro()),
-                                 QString::number(av.mao.valor, 'g', 6), TabelasAvaliacao::textoSituacao(av.vdv.situacao())})
+                                 QString::number(av.mao.valor, 'g', 6), TabelasAvaliacao::textoSituacao(av.vdv.situacao()),
+                                 QString::fromUtf8("Portaria MTP nº 426/2021")})
             QVERIFY2(ultima.contains(t), qPrintable(t + " not in\n" + ultima));
         QVERIFY(ultima.contains(QString::fromUtf8("Avaliação da exposição")));
 
