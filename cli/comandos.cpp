@@ -134,12 +134,13 @@ QString ajuda()
         "      to OUT.pdf, headless. An existing OUT.pdf is replaced only once the new\n"
         "      report is complete.\n"
         "\n"
-        "  laudo DIR OUT.pdf|OUT.odt\n"
+        "  laudo DIR OUT.pdf|OUT.odt [--charts]\n"
         "      Write the laudo of the measurement folder DIR, the short document an\n"
         "      evaluator signs, as PDF or as OpenDocument text (by OUT's extension).\n"
         "      What is missing or doubtful (no worker, no calibration certificate or\n"
         "      one expired at the measurement date, no field check...) is printed on\n"
         "      the standard error, one line each; the laudo is written anyway.\n"
+        "      --charts adds an annex with each component's acceleration chart.\n"
         "\n"
         "  download VOLUME STORE [NAME...] [--replace]\n"
         "      Download the measurements of the instrument mounted at VOLUME (its DATA\n"
@@ -348,9 +349,11 @@ namespace {
 // `comando` of a measurement folder, written by kt9400-relatorio beside
 // this program, which alone loads the GUI classes the documents draw with.
 int documento(const QString &comando, const QStringList &args, const QStringList &extensoes, QTextStream &saida,
-              QTextStream &erros)
+              QTextStream &erros, const QStringList &opcoes = {})
 {
-    const QString uso = QStringLiteral("kt9400-cli %1: usage: %1 DIR OUT.%2\n").arg(comando, extensoes.join(QStringLiteral("|OUT.")));
+    const QString uso = QStringLiteral("kt9400-cli %1: usage: %1 DIR OUT.%2%3\n")
+                            .arg(comando, extensoes.join(QStringLiteral("|OUT.")),
+                                 comando == QLatin1String("laudo") ? QStringLiteral(" [--charts]") : QString());
     if (args.size() != 2 || args.at(0).startsWith(QLatin1String("--")) || args.at(1).startsWith(QLatin1String("--"))
         || !extensoes.contains(QFileInfo(args.at(1)).suffix().toLower())) {
         erros << uso << ajuda();
@@ -367,7 +370,7 @@ int documento(const QString &comando, const QStringList &args, const QStringList
     QProcess ajudante;
     ajudante.setProcessChannelMode(QProcess::ForwardedChannels);
     ajudante.start(QCoreApplication::applicationDirPath() + QStringLiteral("/kt9400-relatorio"),
-                   QStringList{comando} + args);
+                   QStringList{comando} + args + opcoes);
     if (!ajudante.waitForFinished(-1) || ajudante.exitStatus() != QProcess::NormalExit) {
         erros << "kt9400-cli " << comando << ": kt9400-relatorio did not run: " << ajudante.errorString() << '\n';
         return 1;
@@ -384,7 +387,11 @@ int relatorio(const QStringList &args, QTextStream &saida, QTextStream &erros)
 
 int laudo(const QStringList &args, QTextStream &saida, QTextStream &erros)
 {
-    return documento(QStringLiteral("laudo"), args, {QStringLiteral("pdf"), QStringLiteral("odt")}, saida, erros);
+    QStringList resto = args;
+    const bool graficos = resto.removeAll(QStringLiteral("--charts")) > 0;
+    const int r = documento(QStringLiteral("laudo"), resto, {QStringLiteral("pdf"), QStringLiteral("odt")}, saida, erros,
+                            graficos ? QStringList{QStringLiteral("--charts")} : QStringList());
+    return r;
 }
 
 } // namespace Comandos

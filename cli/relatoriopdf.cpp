@@ -30,8 +30,9 @@ int main(int argc, char *argv[])
     QTextStream erros(stderr);
     const QStringList args = QCoreApplication::arguments().mid(1);
     const QString comando = args.value(0);
-    if (args.size() != 3 || (comando != QLatin1String("report") && comando != QLatin1String("laudo"))) {
-        erros << "kt9400-relatorio: usage: report DIR OUT.pdf | laudo DIR OUT.pdf|OUT.odt\n";
+    const bool graficos = comando == QLatin1String("laudo") && args.size() == 4 && args.at(3) == QLatin1String("--charts");
+    if ((args.size() != 3 && !graficos) || (comando != QLatin1String("report") && comando != QLatin1String("laudo"))) {
+        erros << "kt9400-relatorio: usage: report DIR OUT.pdf | laudo DIR OUT.pdf|OUT.odt [--charts]\n";
         return 2;
     }
     const QString pasta = args.at(1);
@@ -51,7 +52,10 @@ int main(int argc, char *argv[])
         for (const QString &aviso : laudo.avisos)
             erros << "kt9400-cli laudo: warning: " << aviso << '\n';
         erros.flush();
-        if (!DocumentoLaudo(laudo, ArquivoLingua::localDoCatalogo(catalogo)).escrever(destino, &erro)) {
+        DocumentoLaudo documento(laudo, ArquivoLingua::localDoCatalogo(catalogo));
+        if (graficos)
+            documento.anexarGraficos(Relatorio::figuras(pasta, &erro).linhas);
+        if (!erro.isEmpty() || !documento.escrever(destino, &erro)) {
             erros << "kt9400-cli laudo: cannot write " << erro << '\n';
             return 1;
         }

@@ -3,7 +3,10 @@
 #include "data/arquivoregistro.h"
 #include "data/gravacaosegura.h"
 #include "evaluation/tabelasavaliacao.h"
+#include "data/acessararquivo.h"
+#include "data/layoutmedida.h"
 #include "report/coresavaliacao.h"
+#include "report/layoutrelatorio.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -16,6 +19,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentWriter>
+#include <QUrl>
 
 #include <cmath>
 
@@ -33,7 +37,7 @@ double pontos(double mm)
     return mm / 25.4 * resolucao;
 }
 
-// Where the technician signs; its paragraph is never split between pages.
+// Where the technician signs.
 const QString linhaAssinatura(46, QLatin1Char('_'));
 
 QString esc(const QString &t)
@@ -73,6 +77,27 @@ QString pares(const QVector<QPair<QString, QString>> &linhas)
     for (const auto &[rotulo, valor] : linhas)
         h += QStringLiteral("<tr><td width=\"32%\"><b>%1</b></td><td>%2</td></tr>").arg(esc(rotulo), valor);
     return h + QStringLiteral("</table>");
+}
+
+// The annex's charts in the report's order, each with its caption: task,
+// body part and component.
+QVector<QPair<QString, QString>> graficosDoAnexo(const QString &pastaMedida, const QHash<QString, QPicture> &graficos)
+{
+    QVector<QPair<QString, QString>> r;
+    for (const QString &base : LayoutRelatorio::componentesDoRelatorio(pastaMedida)) {
+        if (!graficos.contains(base))
+            continue;
+        const QString pastaCorpo = QFileInfo(base).absolutePath();
+        AcessarArquivo a;
+        a.lerExposicaoParcial(LayoutMedida::arquivoParcial(pastaCorpo));
+        a.lerComponente(base + QStringLiteral(".head"));
+        const bool corpo = QFileInfo(pastaCorpo).fileName() == QLatin1String("corpo");
+        r.append({base, QStringLiteral("%1 — %2 — %3")
+                            .arg(a.getNome_exp_parcial().trimmed(),
+                                 corpo ? DocumentoLaudo::tr("Corpo inteiro") : DocumentoLaudo::tr("Mãos e braços"),
+                                 a.getNome_componente().trimmed())});
+    }
+    return r;
 }
 
 } // namespace
@@ -118,7 +143,7 @@ QString DocumentoLaudo::tabelaAvaliacao(const TabelasAvaliacao::Tabela &t) const
     return tabela(cabecalhos, linhas, fundos, 3);
 }
 
-QString DocumentoLaudo::html() const
+QString DocumentoLaudo::html(double larguraImagens) const
 {
     const Laudo &l = laudo;
     const QString naoInformado = QStringLiteral("<i>") + esc(tr("não informado")) + QStringLiteral("</i>");
@@ -259,7 +284,20 @@ QString DocumentoLaudo::html() const
     h += QStringLiteral("<p>%1</p>").arg(esc(tr("NR-09, Anexo I (Vibração), aprovado pela Portaria MTP nº 426/2021; "
                                                  "NR-15, Anexo 8 (Vibração); NHO 09 e NHO 10 da FUNDACENTRO; "
                                                  "Diretiva 2002/44/CE (referência complementar).")));
+    const QVector<QPair<QString, QString>> anexo = graficosDoAnexo(l.pastaMedida, graficos);
+    if (!anexo.isEmpty()) {
+        h += QStringLiteral("<h2 style=\"page-break-before: always\">%1</h2>").arg(esc(tr("Anexo: aceleração de cada componente")));
+        for (const auto &[base, legenda] : anexo)
+            h += QStringLiteral("<p><b>%1</b><br><img src=\"grafico:%2\" width=\"%3\"></p>")
+                     .arg(esc(legenda), base.toHtmlEscaped())
+                     .arg(qRound(larguraImagens));
+    }
     return h + QStringLiteral("</body></html>");
+}
+
+void DocumentoLaudo::anexarGraficos(const QHash<QString, QPicture> &novos)
+{
+    graficos = novos;
 }
 
 void DocumentoLaudo::preparar(QTextDocument &doc, QPaintDevice *dispositivo) const
@@ -268,9 +306,27 @@ void DocumentoLaudo::preparar(QTextDocument &doc, QPaintDevice *dispositivo) con
         doc.documentLayout()->setPaintDevice(dispositivo);
     doc.setDefaultFont(QFont(QStringLiteral("Arial"), 10));
     doc.setDocumentMargin(0);
-    doc.setHtml(html());
+    // The charts as images of the document, drawn at print resolution.
+    for (const auto &[base, legenda] : graficosDoAnexo(laudo.pastaMedida, graficos)) {
+        Q_UNUSED(legenda)
+        const QPicture &figura = graficos[base];
+        // At 200 dpi against the picture's own, which an image of the
+        // default resolution plays it at.
+        const double escala = 200.0 / figura.logicalDpiX();
+        const QRect r = figura.boundingRect();
+        QImage imagem((r.size() * escala).expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+        imagem.fill(Qt::white);
+        QPainter p(&imagem);
+        p.scale(escala * imagem.logicalDpiX() / figura.logicalDpiX(), escala * imagem.logicalDpiY() / figura.logicalDpiY());
+        p.drawPicture(-r.topLeft(), figura);
+        p.end();
+        doc.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("grafico:") + base), imagem);
+    }
+    // As wide as the text; a document's image sizes are in pixels of 1/96 in.
+    doc.setHtml(html((larguraA4 - 2 * margem) / 25.4 * 96));
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-        if (b.text().contains(linhaAssinatura)) {
+        // A chart stays with its caption, the signature with its name.
+        if (b.text().contains(linhaAssinatura) || b.text().contains(QChar::ObjectReplacementCharacter)) {
             QTextBlockFormat f = b.blockFormat();
             f.setNonBreakableLines(true);
             QTextCursor(b).setBlockFormat(f);

@@ -4,6 +4,8 @@
 #include "evaluation/tabelasavaliacao.h"
 
 #include <QCoreApplication>
+#include <QHash>
+#include <QPicture>
 #include <QLocale>
 #include <QString>
 
@@ -22,8 +24,13 @@ class DocumentoLaudo
 public:
     DocumentoLaudo(const Laudo &laudo, const QLocale &local);
 
-    // The body, as the rich text QTextDocument reads.
-    QString html() const;
+    // Adds an annex with the acceleration chart of each component, from
+    // `graficos` (Relatorio::figuras' line charts, by component path).
+    void anexarGraficos(const QHash<QString, QPicture> &graficos);
+
+    // The body, as the rich text QTextDocument reads, the annex's charts
+    // `larguraImagens` wide.
+    QString html(double larguraImagens) const;
     // Writes `arquivo`, PDF or ODT by its extension (".odt", else PDF),
     // beside it first and renamed over it once whole. False with "PATH:
     // reason".
@@ -39,4 +46,5 @@ private:
 
     const Laudo &laudo;
     QLocale local;
+    QHash<QString, QPicture> graficos;
 };

@@ -177,7 +177,7 @@ private slots:
         QTest::addColumn<QString>("lingua"); // the language file beside the program; none: Portuguese
         QTest::addColumn<QString>("dados");  // "completos", "nenhum", "vencido"
         QTest::addColumn<int>("amostras");
-        QTest::addColumn<QString>("formato");
+        QTest::addColumn<QString>("formato"); // "pdf", "odt", "pdf --charts"
         QTest::addColumn<QStringList>("textos");
         QTest::addColumn<QStringList>("avisos"); // none: no warning at all
         const QStringList completos{"Página 1 de", "Laudo nº 17/2026", "Portaria MTP nº 426/2021", "CREA-SP 5061234567",
@@ -193,6 +193,8 @@ private slots:
                                                        "sem certificado de calibração", "sem verificação de campo"};
         QTest::newRow("certificate expired before the measurement")
             << "" << "vencido" << 60 << "pdf" << QStringList{"(vencido)"} << QStringList{"CERT-0042 vencido em 31/12/2023"};
+        QTest::newRow("with the charts' annex") << "" << "completos" << 60 << "pdf --charts"
+                                               << QStringList{"Anexo: aceleração de cada componente"} << QStringList{};
         QTest::newRow("a day of 86,400 samples: the pages of 60") << "" << "completos" << 86400 << "pdf" << completos
                                                                    << QStringList{};
     }
@@ -206,9 +208,11 @@ private slots:
         QFETCH(QStringList, textos);
         QFETCH(QStringList, avisos);
         // The same measurement recorded for longer or shorter: its laudo.
+        int componentes = 0;
         const auto escrever = [&](int n, const QString &saida) {
             Armazem a(1, n);
             const QString medida = a.medidas.at(0);
+            componentes = LayoutRelatorio::componentesDoRelatorio(medida).size();
             const QString perfil = a.armazem + "Perfil";
             QDir().mkpath(perfil);
             if (dados != "nenhum") {
@@ -257,7 +261,7 @@ private slots:
                 QVERIFY(QFile::copy(KT_RELATORIO, a.dir.filePath("bin/kt9400-relatorio")));
                 escreverBytes(a.dir.filePath("bin/lingua.lg"), (":/language/" + lingua + ".qm").toUtf8());
             }
-            const ExecucaoCli r = executarCli({"laudo", medida, saida}, cli);
+            const ExecucaoCli r = executarCli(QStringList{"laudo", medida, saida} + formato.split(' ').mid(1), cli);
             QCOMPARE(r.status, 0);
             const QStringList linhas = QString::fromUtf8(r.erros).split('\n', Qt::SkipEmptyParts).filter("warning:");
             if (avisos.isEmpty())
@@ -272,7 +276,7 @@ private slots:
                 textos << TabelasAvaliacao::textoFaixa(av.nrMao.faixa());
         };
         QTemporaryDir d;
-        const QString saida = d.filePath("laudo." + formato);
+        const QString saida = d.filePath("laudo." + formato.section(' ', 0, 0));
         escrever(amostras, saida);
         if (QTest::currentTestFailed())
             return;
@@ -280,6 +284,13 @@ private slots:
                                                : poppler("pdftotext", {saida, "-"});
         for (const QString &t : qAsConst(textos))
             QVERIFY2(texto.contains(t), qPrintable(t + " not in\n" + texto));
+        // One chart for each component, or none.
+        if (formato.startsWith("pdf")) {
+            int imagensTotal = 0;
+            for (int p = 1; p <= paginas(saida); ++p)
+                imagensTotal += imagens(saida, p);
+            QCOMPARE(imagensTotal, formato.endsWith("--charts") ? componentes : 0);
+        }
         if (amostras > 60) {
             const QString curto = d.filePath("curto.pdf");
             escrever(60, curto);

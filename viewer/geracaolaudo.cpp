@@ -25,6 +25,7 @@ void GeracaoLaudo::gerar(const QString &pastaMedida, Perguntador &perguntador, A
     QObject::connect(dialogo, &QDialog::rejected, dialogo, [terminar] { terminar(Resultado::Cancelado); });
     QObject::connect(dialogo, &QDialog::accepted, dialogo, [dialogo, pastaMedida, &perguntador, &areaDeTrabalho, pai = QPointer<QWidget>(pai), terminar] {
         const Laudo laudo = dialogo->laudo();
+        const bool graficos = dialogo->anexarGraficos();
         const QString sugerido = QFileInfo(Relatorio::arquivoSugerido(pastaMedida)).completeBaseName();
         QString arquivo = perguntador.escolherArquivoParaSalvar(
             pai, QObject::tr("Destino do Laudo"),
@@ -45,7 +46,12 @@ void GeracaoLaudo::gerar(const QString &pastaMedida, Perguntador &perguntador, A
         const QLocale local = pai ? pai->locale() : QLocale();
         TrabalhoAoLado::executar(
             pai, QObject::tr("Gerar Laudo"), QObject::tr("Gerando o laudo..."),
-            [e, laudo, arquivo, local] { e->escrito = DocumentoLaudo(laudo, local).escrever(arquivo, &e->erro); },
+            [e, laudo, arquivo, local, graficos] {
+                DocumentoLaudo documento(laudo, local);
+                if (graficos)
+                    documento.anexarGraficos(Relatorio::figuras(laudo.pastaMedida, &e->erro).linhas);
+                e->escrito = e->erro.isEmpty() && documento.escrever(arquivo, &e->erro);
+            },
             [e, arquivo, pai, perguntador = &perguntador, areaDeTrabalho = &areaDeTrabalho, terminar] {
                 if (!e->escrito) {
                     perguntador->informar(pai, QObject::tr("Gerar Laudo"),

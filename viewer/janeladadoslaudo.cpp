@@ -59,6 +59,11 @@ JanelaDadosLaudo::JanelaDadosLaudo(const QString &pastaMedida, Perguntador &perg
 
 JanelaDadosLaudo::~JanelaDadosLaudo() = default;
 
+bool JanelaDadosLaudo::anexarGraficos() const
+{
+    return ui->checkBox_Graficos->isChecked();
+}
+
 DadosLaudo JanelaDadosLaudo::digitados() const
 {
     DadosLaudo d = atual.dados;

@@ -27,6 +27,8 @@ public:
 
     // The laudo with the data as typed.
     const Laudo &laudo() const { return atual; }
+    // Whether the laudo gets the annex of charts.
+    bool anexarGraficos() const;
 
 private slots:
     void on_pushButton_Gerar_clicked();

@@ -285,6 +285,10 @@
         <source>não foi possível escrever o documento</source>
         <translation>no se pudo escribir el documento</translation>
     </message>
+    <message>
+        <source>Anexo: aceleração de cada componente</source>
+        <translation>Anexo: aceleración de cada componente</translation>
+    </message>
 </context>
 <context>
     <name>Edicao</name>
@@ -632,6 +636,10 @@ La medición en curso termina completa; las siguientes no se inician.</translati
     <message>
         <source>Os dados do laudo não foram gravados.</source>
         <translation>Los datos del dictamen no se guardaron.</translation>
+    </message>
+    <message>
+        <source>Anexar o gráfico de aceleração de cada componente</source>
+        <translation>Anexar el gráfico de aceleración de cada componente</translation>
     </message>
 </context>
 <context>

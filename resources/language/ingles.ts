@@ -285,6 +285,10 @@
         <source>não foi possível escrever o documento</source>
         <translation>the document could not be written</translation>
     </message>
+    <message>
+        <source>Anexo: aceleração de cada componente</source>
+        <translation>Annex: acceleration of each component</translation>
+    </message>
 </context>
 <context>
     <name>Edicao</name>
@@ -632,6 +636,10 @@ The measurement at hand is finished whole; the next ones are not started.</trans
     <message>
         <source>Os dados do laudo não foram gravados.</source>
         <translation>The survey report data were not saved.</translation>
+    </message>
+    <message>
+        <source>Anexar o gráfico de aceleração de cada componente</source>
+        <translation>Annex each component&apos;s acceleration chart</translation>
     </message>
 </context>
 <context>

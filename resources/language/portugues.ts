@@ -285,6 +285,10 @@
         <source>não foi possível escrever o documento</source>
         <translation>não foi possível escrever o documento</translation>
     </message>
+    <message>
+        <source>Anexo: aceleração de cada componente</source>
+        <translation>Anexo: aceleração de cada componente</translation>
+    </message>
 </context>
 <context>
     <name>Edicao</name>
@@ -632,6 +636,10 @@ A medida em andamento termina inteira; as seguintes não são iniciadas.</transl
     <message>
         <source>Os dados do laudo não foram gravados.</source>
         <translation>Os dados do laudo não foram gravados.</translation>
+    </message>
+    <message>
+        <source>Anexar o gráfico de aceleração de cada componente</source>
+        <translation>Anexar o gráfico de aceleração de cada componente</translation>
     </message>
 </context>
 <context>
