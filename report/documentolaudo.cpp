@@ -108,12 +108,15 @@ DocumentoLaudo::DocumentoLaudo(const Laudo &laudo, const QLocale &local)
 {
 }
 
+// A stored number as the files give it, digit for digit, with the
+// language's decimal separator.
 QString DocumentoLaudo::numero(const QString &armazenado) const
 {
+    const QString t = armazenado.trimmed();
     double v = 0;
-    if (!ArquivoRegistro::numeroFinito(armazenado.trimmed(), &v))
-        return esc(armazenado.trimmed().isEmpty() ? tr("não informado") : armazenado.trimmed());
-    return local.toString(v, 'g', 6);
+    if (!ArquivoRegistro::numeroFinito(t, &v))
+        return esc(t.isEmpty() ? tr("não informado") : t);
+    return esc(QString(t).replace(QLatin1Char('.'), local.decimalPoint()));
 }
 
 // The units and numbers of the assessment's texts as this language writes
