@@ -278,7 +278,10 @@ QString DocumentoLaudo::html(double larguraImagens) const
 
     h += secao(++n, tr("Responsável técnico"));
     const QString lugar = l.dados.local.trimmed().isEmpty() ? l.cidade : l.dados.local.trimmed();
-    const QDate emissao = QDate::fromString(l.dados.data.trimmed(), QStringLiteral("dd/MM/yyyy"));
+    // Issued the day it is written unless the evaluator dated it.
+    const QDate emissao = l.dados.data.trimmed().isEmpty()
+        ? QDate::currentDate()
+        : QDate::fromString(l.dados.data.trimmed(), QStringLiteral("dd/MM/yyyy"));
     h += QStringLiteral("<p>%1, %2<br><br><br>%3<br>%4<br>%5<br>%6</p>")
              .arg(v(lugar), emissao.isValid() ? local.toString(emissao, QLocale::LongFormat) : v(l.dados.data),
                   linhaAssinatura, v(l.responsavel), v(l.titulo), v(l.registro));
