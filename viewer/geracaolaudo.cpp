@@ -23,13 +23,16 @@ void GeracaoLaudo::gerar(const QString &pastaMedida, Perguntador &perguntador, A
     auto *dialogo = new JanelaDadosLaudo(pastaMedida, perguntador, pai);
     dialogo->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialogo, &QDialog::rejected, dialogo, [terminar] { terminar(Resultado::Cancelado); });
-    QObject::connect(dialogo, &QDialog::accepted, dialogo, [dialogo, pastaMedida, &perguntador, &areaDeTrabalho, pai = QPointer<QWidget>(pai), terminar] {
+    QObject::connect(dialogo, &QDialog::accepted, dialogo, [dialogo, pastaMedida, &perguntador, &areaDeTrabalho,
+                                                            pai = QPointer<QWidget>(pai), terminar] {
         const Laudo laudo = dialogo->laudo();
         const bool graficos = dialogo->anexarGraficos();
-        const QString sugerido = QFileInfo(Relatorio::arquivoSugerido(pastaMedida)).completeBaseName();
+        // Beside the reports: "Laudo Montador 2024-01-03 08h03.pdf".
+        const QFileInfo relatorio(Relatorio::arquivoSugerido(pastaMedida));
         QString arquivo = perguntador.escolherArquivoParaSalvar(
             pai, QObject::tr("Destino do Laudo"),
-            QFileInfo(Relatorio::arquivoSugerido(pastaMedida)).absolutePath() + QLatin1Char('/') + QObject::tr("Laudo") + QLatin1Char(' ') + sugerido + QStringLiteral(".pdf"),
+            relatorio.absolutePath() + QLatin1Char('/') + QObject::tr("Laudo") + QLatin1Char(' ')
+                + relatorio.completeBaseName() + QStringLiteral(".pdf"),
             QObject::tr("PDF (*.pdf);;OpenDocument (*.odt)"));
         if (arquivo.isEmpty()) {
             terminar(Resultado::Cancelado);
