@@ -1,4 +1,5 @@
 #include "data/acessararquivo.h"
+#include "data/dadoslaudo.h"
 #include "data/layoutmedida.h"
 #include "device/simuladorinstrumento.h"
 #include "evaluation/avaliacaoexposicao.h"
@@ -371,6 +372,13 @@ private slots:
                          .status,
                      -1);
         }
+        // What the evaluator recorded for a laudo survives a download that
+        // replaces the measurement.
+        const bool substitui = comando.startsWith("download") && comando.contains("--replace");
+        if (substitui) {
+            for (const QString &medida : LayoutMedida::medidasDoArmazem(d.filePath("STORE")))
+                escreverBytes(DadosLaudo::arquivo(medida), "numero_laudo;7/2026;\n");
+        }
         const ExecucaoCli e = executarCli(argumentos(d, comando));
         QVERIFY2(e.status == status, e.saida + e.erros);
         const QStringList impressas = QString::fromUtf8(e.saida).split('\n', Qt::SkipEmptyParts);
@@ -384,8 +392,14 @@ private slots:
             a.lerExposicao(LayoutMedida::arquivoExposicao(medida));
             QCOMPARE(a.getEmpresa_avaliadora(), QString("Acme"));
             QCOMPARE(a.getResponsavel_tecnico(), QString("Ana"));
-            if (comando.startsWith("download"))
+            if (comando.startsWith("download")) {
                 QCOMPARE(a.getId_equipamento(), id);
+                // The accelerometers the instrument's configuration names.
+                DadosLaudo laudo;
+                QVERIFY(DadosLaudo::ler(medida, &laudo));
+                QCOMPARE(laudo.sensorMao + " " + laudo.sensorCorpo, QString("SM-2231 SC-1187"));
+                QCOMPARE(laudo.numero, QString(substitui ? "7/2026" : ""));
+            }
             QVERIFY(a.getEnable_corpo().toInt() + a.getEnable_mao().toInt() > 0);
             const QString noInstrumento = d.filePath("VOL/DATA/") + LayoutMedida::nomePasta(medida);
             if (QFileInfo::exists(noInstrumento))
