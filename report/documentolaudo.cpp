@@ -278,12 +278,14 @@ QString DocumentoLaudo::html(double larguraImagens) const
 
     h += secao(++n, tr("Responsável técnico"));
     const QString lugar = l.dados.local.trimmed().isEmpty() ? l.cidade : l.dados.local.trimmed();
+    // "8 de dezembro de 2026": the long date without its weekday.
+    const QString formatoLongo = local.dateFormat(QLocale::LongFormat).remove(QStringLiteral("dddd, "));
     // Issued the day it is written unless the evaluator dated it.
     const QDate emissao = l.dados.data.trimmed().isEmpty()
         ? QDate::currentDate()
         : QDate::fromString(l.dados.data.trimmed(), QStringLiteral("dd/MM/yyyy"));
     h += QStringLiteral("<p>%1, %2<br><br><br>%3<br>%4<br>%5<br>%6</p>")
-             .arg(v(lugar), emissao.isValid() ? local.toString(emissao, QLocale::LongFormat) : v(l.dados.data),
+             .arg(v(lugar), emissao.isValid() ? local.toString(emissao, formatoLongo) : v(l.dados.data),
                   linhaAssinatura, v(l.responsavel), v(l.titulo), v(l.registro));
 
     h += secao(++n, tr("Referências"));
