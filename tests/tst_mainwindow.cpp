@@ -26,6 +26,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -181,6 +182,50 @@ private slots:
         });
         j.filho<QAction>("actionAdicionar_Perfil")->trigger();
         QCOMPARE(mostradoNoDialogo, mostrado.at(0));
+    }
+
+    // Ferramentas > Calibrações: a row typed with the keyboard is saved in
+    // the register; a date that is not one keeps the dialog open, names the
+    // row and writes nothing.
+    void calibracoes_data()
+    {
+        QTest::addColumn<QString>("validade");
+        QTest::addColumn<QByteArray>("gravado"); // null: nothing written
+        QTest::newRow("saved") << "31/12/2026"
+                               << QByteArray("calibracao;acelerometro;SC-9;RBC-77;Lab;2025-01-02;2026-12-31;\n");
+        QTest::newRow("not a date") << "31/13/2026" << QByteArray();
+    }
+
+    void calibracoes()
+    {
+        QFETCH(QString, validade);
+        QFETCH(QByteArray, gravado);
+        Janela j;
+        const QString arquivo = j.w->getDiretorioPerfil() + "/calibracoes.id";
+        bool ficouAberto = false;
+        QTimer::singleShot(0, [&] {
+            QWidget *d = QApplication::activeModalWidget();
+            QApplication::setActiveWindow(d);
+            d->findChild<QPushButton *>("pushButton_Adicionar")->click();
+            auto *tabela = d->findChild<QTableWidget *>("tableWidget_Calibracoes");
+            QTest::keyClick(qobject_cast<QComboBox *>(tabela->cellWidget(0, 0)), Qt::Key_Down);
+            // Each Tab takes the typing to the next cell's editor.
+            for (const QString &texto : QStringList{"SC-9", "RBC-77", "Lab", "02/01/2025", validade}) {
+                QTest::keyClicks(QApplication::focusWidget(), texto);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+            d->findChild<QPushButton *>("pushButton_Salvar")->click();
+            ficouAberto = d->isVisible();
+            if (ficouAberto)
+                d->findChild<QPushButton *>("pushButton_Cancelar")->click();
+        });
+        j.filho<QAction>("actionCalibracoes")->trigger();
+        QCOMPARE(ficouAberto, gravado.isNull());
+        QCOMPARE(QFileInfo::exists(arquivo), !gravado.isNull());
+        if (!gravado.isNull())
+            QCOMPARE(lerBytes(arquivo), gravado);
+        else
+            QVERIFY2(!j.s.perguntador.mensagens.filter("Linha 1").isEmpty(), qPrintable(j.s.perguntador.mensagens.join('\n')));
     }
 
     // Nothing looked for yet, the instrument found (with or without its DATA
