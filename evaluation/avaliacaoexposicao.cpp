@@ -86,28 +86,30 @@ struct LeituraParte {
     Problema problemaVdv;
 };
 
-LeituraParte lerParte(const QString &pastaMedida, const QString &tipo)
+LeituraParte lerTarefas(const QVector<AvaliacaoExposicao::TarefaDoDia> &tarefas, bool corpo)
 {
-    const bool corpo = tipo == QLatin1String("corpo");
     LeituraParte r;
-    for (const QString &pasta : LayoutMedida::pastasCorpo(pastaMedida)) {
-        const QString arquivo = LayoutMedida::arquivoParcial(pasta);
-        if (LayoutMedida::nomePasta(pasta) != tipo || !QFileInfo(arquivo).isFile())
-            continue;
+    for (const AvaliacaoExposicao::TarefaDoDia &tarefa : tarefas) {
+        const QString &pasta = tarefa.pastaCorpo;
         AcessarArquivo parcial;
-        parcial.lerExposicaoParcial(arquivo);
-        const QString nome = QDir(pastaMedida).relativeFilePath(pasta);
+        parcial.lerExposicaoParcial(LayoutMedida::arquivoParcial(pasta));
+        const QString &nome = tarefa.nome;
         double tempoExp = 0;
         int n = 0;
+        const bool doDia = tarefa.repeticoes >= 0 && tarefa.tempoRepeticao >= 0;
+        if (doDia) {
+            n = tarefa.repeticoes;
+            tempoExp = tarefa.tempoRepeticao;
+        }
         const bool tempoLido =
-            segundos(parcial.getTempo_exp(), 3, &tempoExp) && repeticoes(parcial.getNum_repeticao(), &n);
+            doDia || (segundos(parcial.getTempo_exp(), 3, &tempoExp) && repeticoes(parcial.getNum_repeticao(), &n));
         if (tempoLido)
             r.tempo += n * tempoExp;
         else
             anotar(&r.problemaA8, Falta::TempoInvalido, nome);
-        double total = 0;
+        double total = n * tempoExp;
         double amostrado = 0;
-        const bool vdvLido = segundos(parcial.getTempo_exp_total(), 3, &total)
+        const bool vdvLido = (doDia || segundos(parcial.getTempo_exp_total(), 3, &total))
             && segundos(parcial.getTempo_amostrado(), 3, &amostrado) && amostrado > 0;
         if (vdvLido)
             r.tempoTotal += total;
@@ -164,6 +166,17 @@ LeituraParte lerParte(const QString &pastaMedida, const QString &tipo)
         }
     }
     return r;
+}
+
+// The tasks of one body part of a measurement, with their own times.
+QVector<AvaliacaoExposicao::TarefaDoDia> tarefasDaMedida(const QString &pastaMedida, const QString &tipo)
+{
+    QVector<AvaliacaoExposicao::TarefaDoDia> tarefas;
+    for (const QString &pasta : LayoutMedida::pastasCorpo(pastaMedida)) {
+        if (LayoutMedida::nomePasta(pasta) == tipo && QFileInfo(LayoutMedida::arquivoParcial(pasta)).isFile())
+            tarefas.append({pasta, QDir(pastaMedida).relativeFilePath(pasta)});
+    }
+    return tarefas;
 }
 
 // The figure of a value; `exato` is what the files give of it before
@@ -278,38 +291,70 @@ AvaliacaoExposicao AvaliacaoExposicao::avaliar(const QString &pastaMedida)
     AvaliacaoExposicao r;
     r.temMao = e.getEnable_mao().toInt() != 0;
     r.temCorpo = e.getEnable_corpo().toInt() != 0;
-
-    // The working day plays no part: A(8) refers the exposure times to
-    // 8 hours whatever the day's length.
     if (r.temMao) {
-        const LeituraParte p = lerParte(pastaMedida, QStringLiteral("mao"));
-        const double a8 = std::sqrt(p.energia / jornadaReferencia);
-        r.mao = figura(a8, a8, acaoMao, limiteMao, p.tempo, 2, p.problemaA8);
+        r.figurasMao(tarefasDaMedida(pastaMedida, QStringLiteral("mao")));
         r.nrMao = figuraNr(e.getAren_mao(), "aren_mao", faixasMao);
     }
     if (r.temCorpo) {
-        const LeituraParte p = lerParte(pastaMedida, QStringLiteral("corpo"));
-        double a8[3] = {0, 0, 0};
-        for (int i = 0; i < 3; ++i) {
-            a8[i] = fatorEixo[i] * std::sqrt(p.energiaEixo[i] / jornadaReferencia);
-            r.a8Eixo[i] = arredondado(a8[i]);
-        }
-        const int dominante = maior(a8);
-        r.corpo = figura(a8[dominante], a8[dominante], acaoCorpo, limiteCorpo, p.tempo, 2, p.problemaA8,
-                         dominante);
-
         double vdvExp[3] = {0, 0, 0};
         const Problema armazenado =
             primeiro({valorArmazenado(e.getVdvexpx(), "vdvexpx", &vdvExp[0]),
                       valorArmazenado(e.getVdvexpy(), "vdvexpy", &vdvExp[1]),
                       valorArmazenado(e.getVdvexpz(), "vdvexpz", &vdvExp[2])});
-        const int maiorVdv = maior(vdvExp);
-        r.vdv = figura(vdvExp[maiorVdv], std::pow(p.somaVdvExp4[maiorVdv], 0.25), acaoVdv, limiteVdv,
-                       p.tempoTotal, 4, primeiro({armazenado, p.problemaVdv}), maiorVdv);
+        r.figurasCorpo(tarefasDaMedida(pastaMedida, QStringLiteral("corpo")), vdvExp, armazenado);
         r.nrCorpo = figuraNr(e.getAren_corpo(), "aren_corpo", faixasCorpo);
         r.nrVdvr = figuraNr(e.getVdvr(), "vdvr", faixasVdvr);
     }
     return r;
+}
+
+AvaliacaoExposicao AvaliacaoExposicao::avaliarDia(const QVector<TarefaDoDia> &maos, const QVector<TarefaDoDia> &corpos,
+                                                  const Resultados &resultados)
+{
+    AvaliacaoExposicao r;
+    r.temMao = !maos.isEmpty();
+    r.temCorpo = !corpos.isEmpty();
+    const auto nr = [](double valor, const double limites[3]) {
+        FiguraNr f;
+        f.valor = arredondado(valor);
+        std::copy(limites, limites + 3, f.limites);
+        return f;
+    };
+    if (r.temMao) {
+        r.figurasMao(maos);
+        r.nrMao = nr(resultados.arenMao, faixasMao);
+    }
+    if (r.temCorpo) {
+        r.figurasCorpo(corpos, resultados.vdvExp, {});
+        r.nrCorpo = nr(resultados.arenCorpo, faixasCorpo);
+        r.nrVdvr = nr(resultados.vdvr, faixasVdvr);
+    }
+    return r;
+}
+
+// The working day plays no part: A(8) refers the exposure times to 8 hours
+// whatever the day's length.
+void AvaliacaoExposicao::figurasMao(const QVector<TarefaDoDia> &tarefas)
+{
+    const LeituraParte p = lerTarefas(tarefas, false);
+    const double a8 = std::sqrt(p.energia / jornadaReferencia);
+    mao = figura(a8, a8, acaoMao, limiteMao, p.tempo, 2, p.problemaA8);
+}
+
+void AvaliacaoExposicao::figurasCorpo(const QVector<TarefaDoDia> &tarefas, const double vdvExp[3],
+                                      const Problema &problemaVdv)
+{
+    const LeituraParte p = lerTarefas(tarefas, true);
+    double a8[3] = {0, 0, 0};
+    for (int i = 0; i < 3; ++i) {
+        a8[i] = fatorEixo[i] * std::sqrt(p.energiaEixo[i] / jornadaReferencia);
+        a8Eixo[i] = arredondado(a8[i]);
+    }
+    const int dominante = maior(a8);
+    corpo = figura(a8[dominante], a8[dominante], acaoCorpo, limiteCorpo, p.tempo, 2, p.problemaA8, dominante);
+    const int maiorVdv = maior(vdvExp);
+    vdv = figura(vdvExp[maiorVdv], std::pow(p.somaVdvExp4[maiorVdv], 0.25), acaoVdv, limiteVdv, p.tempoTotal, 4,
+                 primeiro({problemaVdv, p.problemaVdv}), maiorVdv);
 }
 
 QString AvaliacaoExposicao::motivo(const Problema &p)

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QVector>
 
 // The assessment of an evaluated measurement, computed from the files the
 // evaluation wrote: what an evaluator would otherwise work out by hand
@@ -104,6 +105,28 @@ public:
     // Reads the measurement folder of the local store.
     static AvaliacaoExposicao avaliar(const QString &pastaMedida);
 
+    // A task of a day: its body folder ("…/T1/corpo"), how the notes name
+    // it, and the day's repetitions and time per repetition (seconds);
+    // below 0, the task's own.
+    struct TarefaDoDia {
+        QString pastaCorpo;
+        QString nome;
+        int repeticoes = -1;
+        double tempoRepeticao = -1;
+    };
+    // The day's results as the exposure formulas give them.
+    struct Resultados {
+        double arenMao = 0;
+        double arenCorpo = 0;
+        double vdvr = 0;
+        double vdvExp[3] = {0, 0, 0};
+    };
+    // A day made of tasks of one measurement or of several, per body part
+    // (none: that body part is not assessed): the EU figures from their
+    // files with the day's times, the Brazilian ones from `resultados`.
+    static AvaliacaoExposicao avaliarDia(const QVector<TarefaDoDia> &maos, const QVector<TarefaDoDia> &corpos,
+                                         const Resultados &resultados);
+
     bool temMao = false;   // enable_mao is not 0
     bool temCorpo = false; // enable_corpo is not 0
     Figura mao;            // hand-arm A(8)
@@ -125,4 +148,8 @@ public:
     static double arredondado(double v);
     // What cannot be computed, and why, in the interface language.
     static QString motivo(const Problema &p);
+
+private:
+    void figurasMao(const QVector<TarefaDoDia> &tarefas);
+    void figurasCorpo(const QVector<TarefaDoDia> &tarefas, const double vdvExp[3], const Problema &problemaVdv);
 };

@@ -14,26 +14,34 @@ const double fatorEixo[3] = {1.4, 1.4, 1.0};
 
 Parcial parcial(const QVector<Componente> &componentes, const Tempos &tempos, bool corpo)
 {
-    Parcial p;
     double somaAmr = 0;
     double somaVdv4[3] = {0, 0, 0};
+    double fc[3] = {0, 0, 0};
     for (const Componente &c : componentes) {
         somaAmr += std::max(0.0, c.amr);
         for (int e = 0; e < 3; ++e) {
             somaVdv4[e] += std::pow(std::max(0.0, c.vdv[e]), 4);
-            p.fc[e] = std::max(p.fc[e], c.fc[e]);
+            fc[e] = std::max(fc[e], c.fc[e]);
         }
     }
     const double n = componentes.size();
-    p.arep = n == 0 ? 0 : somaAmr * (1 / n);
+    double vdvi[3];
+    for (int e = 0; e < 3; ++e)
+        vdvi[e] = std::pow(somaVdv4[e], 0.25);
+    return parcial(n == 0 ? 0 : somaAmr * (1 / n), vdvi, fc, tempos, corpo);
+}
+
+Parcial parcial(double arep, const double vdvi[3], const double fc[3], const Tempos &tempos, bool corpo)
+{
+    Parcial p;
+    p.arep = arep;
     p.energia = p.arep * p.arep * std::max(0, tempos.repeticoes) * tempos.tempoExp;
-    if (!corpo) {
-        std::fill(std::begin(p.fc), std::end(p.fc), 0.0);
+    if (!corpo)
         return p;
-    }
     const double r = tempos.tempoAmostrado == 0 ? 0 : std::pow(tempos.tempoTotal / tempos.tempoAmostrado, 0.25);
     for (int e = 0; e < 3; ++e) {
-        p.vdvi[e] = std::pow(somaVdv4[e], 0.25);
+        p.fc[e] = fc[e];
+        p.vdvi[e] = vdvi[e];
         p.vdvexp[e] = tempos.tempoAmostrado == 0 ? 0 : fatorEixo[e] * p.vdvi[e] * r;
     }
     return p;

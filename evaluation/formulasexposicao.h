@@ -36,6 +36,10 @@ struct Parcial {
 
 // A task from its components and times.
 Parcial parcial(const QVector<Componente> &componentes, const Tempos &tempos, bool corpo);
+// A task from what its components gave (arep; for whole body each axis's
+// vdvi and largest crest factor) and its times: the same formulas, for a
+// task whose values are stored and whose times are those of another day.
+Parcial parcial(double arep, const double vdvi[3], const double fc[3], const Tempos &tempos, bool corpo);
 
 struct Exposicao {
     double are = 0;               // rms over the working day
