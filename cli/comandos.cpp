@@ -1,6 +1,10 @@
 #include "cli/comandos.h"
 
 #include "cli/relatoriotexto.h"
+#include "data/grupo.h"
+#include "data/jornada.h"
+#include "evaluation/avaliacaogrupo.h"
+#include "evaluation/avaliacaojornada.h"
 #include "cli/textoavaliacao.h"
 #include "data/acessararquivo.h"
 #include "data/csv.h"
@@ -141,6 +145,19 @@ QString ajuda()
         "      one expired at the measurement date, no field check...) is printed on\n"
         "      the standard error, one line each; the laudo is written anyway.\n"
         "      --charts adds an annex with each component's acceleration chart.\n"
+        "\n"
+        "  jornada FILE [--json]\n"
+        "      Evaluate a worker's day (a file of STORE/Jornadas) made of tasks of\n"
+        "      the store's measurements with the day's repetitions and times: each\n"
+        "      task used or left out (one line on the standard error), the day's\n"
+        "      aren_mao, aren_corpo and vdvr and their assessment. Exit 1 when no\n"
+        "      task can be used.\n"
+        "\n"
+        "  grupo FILE [--json]\n"
+        "      Evaluate a similar-exposure group (a file of STORE/Grupos): each\n"
+        "      member's aren and VDVR with their bands, per quantity the number of\n"
+        "      members, the mean and the highest value, and the group's verdict,\n"
+        "      that of its most exposed member.\n"
         "\n"
         "  download VOLUME STORE [NAME...] [--replace]\n"
         "      Download the measurements of the instrument mounted at VOLUME (its DATA\n"
@@ -379,6 +396,137 @@ int documento(const QString &comando, const QStringList &args, const QStringList
 }
 
 } // namespace
+
+namespace {
+
+QJsonValue valorJson(bool calculado, double v)
+{
+    return calculado ? QJsonValue(AvaliacaoExposicao::arredondado(v)) : QJsonValue();
+}
+
+QString textoHms(double segundos)
+{
+    const qint64 s = qRound64(segundos);
+    return QStringLiteral("%1:%2:%3")
+        .arg(s / 3600, 2, 10, QLatin1Char('0'))
+        .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(s % 60, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+int jornada(const QStringList &args, QTextStream &saida, QTextStream &erros)
+{
+    QString arquivo;
+    bool json = false;
+    if (!pastaEJson(args, &arquivo, &json)) {
+        erros << "kt9400-cli jornada: usage: jornada FILE [--json]\n" << ajuda();
+        return 2;
+    }
+    Jornada j;
+    QString erro;
+    if (!Jornada::ler(arquivo, &j, &erro)) {
+        erros << "kt9400-cli jornada: cannot read " << (erro.isEmpty() ? arquivo + QStringLiteral(": no such file") : erro)
+              << '\n';
+        return 1;
+    }
+    const AvaliacaoJornada a = AvaliacaoJornada::avaliar(j, Jornada::armazemDe(arquivo));
+    QJsonArray tarefas;
+    bool alguma = false;
+    for (const AvaliacaoJornada::Tarefa &t : a.tarefas) {
+        QJsonObject o{{"task", t.referencia},
+                      {"reps", t.repeticoes},
+                      {"time", textoHms(t.tempoRepeticao)},
+                      {"arep", valorJson(t.usada, t.arep)}};
+        if (!t.usada) {
+            o.insert("left_out", t.motivo);
+            erros << "kt9400-cli jornada: task left out: " << t.referencia << ": " << t.motivo << '\n';
+        }
+        alguma = alguma || t.usada;
+        tarefas.append(o);
+    }
+    if (!alguma) {
+        erros << "kt9400-cli jornada: no task could be used: not computed\n";
+        return 1;
+    }
+    const QJsonObject exposicao{{"aren_mao", valorJson(a.maoCalculada(), a.mao.aren)},
+                                {"aren_corpo", valorJson(a.corpoCalculado(), a.corpo.aren)},
+                                {"vdvr", valorJson(a.corpoCalculado(), a.corpo.vdvr)}};
+    if (json) {
+        escreverJson(saida, {{"jornada", j.nome}, {"tasks", tarefas}, {"exposure", exposicao},
+                             {"assessment", TextoAvaliacao::json(a.avaliacao)}});
+    } else {
+        Valores v{{"jornada", j.nome}};
+        for (auto i = exposicao.constBegin(); i != exposicao.constEnd(); ++i)
+            v.append({i.key(), TextoAvaliacao::textoCsv(i.value())});
+        RelatorioTexto::escrever(saida, v + linhasAvaliacao(a.avaliacao));
+    }
+    return 0;
+}
+
+int grupo(const QStringList &args, QTextStream &saida, QTextStream &erros)
+{
+    QString arquivo;
+    bool json = false;
+    if (!pastaEJson(args, &arquivo, &json)) {
+        erros << "kt9400-cli grupo: usage: grupo FILE [--json]\n" << ajuda();
+        return 2;
+    }
+    Grupo g;
+    QString erro;
+    if (!Grupo::ler(arquivo, &g, &erro)) {
+        erros << "kt9400-cli grupo: cannot read " << (erro.isEmpty() ? arquivo + QStringLiteral(": no such file") : erro)
+              << '\n';
+        return 1;
+    }
+    const AvaliacaoGrupo a = AvaliacaoGrupo::avaliar(g, Jornada::armazemDe(arquivo));
+    using G = AvaliacaoGrupo::Grandeza;
+    QJsonArray membros;
+    Valores linhas{{"grupo", g.nome}};
+    for (const AvaliacaoGrupo::Membro &m : a.membros) {
+        QJsonObject exposicao;
+        QJsonObject faixas;
+        for (int q = 0; q < AvaliacaoGrupo::grandezas; ++q) {
+            const AvaliacaoExposicao::FiguraNr *f = m.figura(G(q));
+            exposicao.insert(AvaliacaoGrupo::chave(G(q)), f ? QJsonValue(f->valor) : QJsonValue());
+            faixas.insert(AvaliacaoGrupo::chave(G(q)), f ? QJsonValue(TextoAvaliacao::faixa(f->faixa())) : QJsonValue());
+            linhas.append({m.nome + QLatin1Char('.') + AvaliacaoGrupo::chave(G(q)),
+                           f ? QString::number(f->valor, 'g', 6) + QLatin1Char(' ') + TextoAvaliacao::faixa(f->faixa())
+                             : QString()});
+        }
+        QJsonObject o{{"name", m.nome}, {"kind", m.jornada ? "jornada" : "medida"}, {"exposure", exposicao},
+                      {"bands", faixas}};
+        if (!m.motivo.isEmpty()) {
+            o.insert("left_out", m.motivo);
+            erros << "kt9400-cli grupo: member left out: " << m.nome << ": " << m.motivo << '\n';
+        }
+        membros.append(o);
+    }
+    QJsonObject resumo;
+    for (int q = 0; q < AvaliacaoGrupo::grandezas; ++q) {
+        const AvaliacaoGrupo::Resumo &r = a.resumo[q];
+        const bool tem = r.quantos > 0;
+        resumo.insert(AvaliacaoGrupo::chave(G(q)),
+                      QJsonObject{{"count", r.quantos},
+                                  {"mean", tem ? QJsonValue(r.media) : QJsonValue()},
+                                  {"max", tem ? QJsonValue(r.maximo) : QJsonValue()},
+                                  {"band", TextoAvaliacao::faixa(r.faixa)}});
+        linhas.append({QStringLiteral("summary.") + AvaliacaoGrupo::chave(G(q)),
+                       QStringLiteral("count %1 mean %2 max %3 %4")
+                           .arg(r.quantos)
+                           .arg(tem ? QString::number(r.media, 'g', 6) : QString())
+                           .arg(tem ? QString::number(r.maximo, 'g', 6) : QString())
+                           .arg(TextoAvaliacao::faixa(r.faixa))});
+    }
+    const QJsonObject veredito{{"band", TextoAvaliacao::faixa(a.veredito)},
+                               {"member", a.maisExposto.isEmpty() ? QJsonValue() : QJsonValue(a.maisExposto)}};
+    linhas.append({QStringLiteral("verdict"), TextoAvaliacao::faixa(a.veredito) + QLatin1Char(' ') + a.maisExposto});
+    if (json)
+        escreverJson(saida, {{"grupo", g.nome}, {"members", membros}, {"summary", resumo}, {"verdict", veredito}});
+    else
+        RelatorioTexto::escrever(saida, linhas);
+    return 0;
+}
 
 int relatorio(const QStringList &args, QTextStream &saida, QTextStream &erros)
 {

@@ -15,6 +15,8 @@ int listar(const QStringList &argumentos, QTextStream &saida, QTextStream &erros
 int csv(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
 int relatorio(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
 int laudo(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
+int jornada(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
+int grupo(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
 int baixar(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
 int importar(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
 int exportar(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);

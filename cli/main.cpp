@@ -39,7 +39,8 @@ int main(int argc, char *argv[])
     const QVector<QPair<const char *, Comando>> comandos = {
         {"simulate", Comandos::simular}, {"evaluate", Comandos::avaliar},
         {"list", Comandos::listar},      {"csv", Comandos::csv},
-        {"report", Comandos::relatorio}, {"laudo", Comandos::laudo}, {"download", Comandos::baixar},
+        {"report", Comandos::relatorio}, {"laudo", Comandos::laudo},
+        {"jornada", Comandos::jornada}, {"grupo", Comandos::grupo}, {"download", Comandos::baixar},
         {"import", Comandos::importar},  {"export", Comandos::exportar},
     };
     for (const auto &[nome, executar] : comandos) {

@@ -92,6 +92,23 @@ void anotar(QStringList *notas, const QString &onde, const Figura &f)
         *notas << onde + " times: " + AvaliacaoExposicao::motivo(f.problemaTempo);
 }
 
+
+QJsonObject objetoNr(const AvaliacaoExposicao::FiguraNr &f, const char *unidade)
+{
+    QJsonObject o{{"value", f.calculada() ? QJsonValue(f.valor) : QJsonValue()},
+                  {"unit", QString::fromUtf8(unidade)},
+                  {"band", TextoAvaliacao::faixa(f.faixa())},
+                  {"action", TabelasAvaliacao::acaoRecomendada(f.faixa())},
+                  {"bands", QJsonArray{f.limites[0], f.limites[1], f.limites[2]}}};
+    if (!f.calculada())
+        o.insert("cannot_compute", AvaliacaoExposicao::motivo(f.problema));
+    return o;
+}
+
+} // namespace
+
+namespace TextoAvaliacao {
+
 QString faixa(AvaliacaoExposicao::Faixa f)
 {
     switch (f) {
@@ -109,21 +126,6 @@ QString faixa(AvaliacaoExposicao::Faixa f)
     return QStringLiteral("nao_calculado");
 }
 
-QJsonObject objetoNr(const AvaliacaoExposicao::FiguraNr &f, const char *unidade)
-{
-    QJsonObject o{{"value", f.calculada() ? QJsonValue(f.valor) : QJsonValue()},
-                  {"unit", QString::fromUtf8(unidade)},
-                  {"band", faixa(f.faixa())},
-                  {"action", TabelasAvaliacao::acaoRecomendada(f.faixa())},
-                  {"bands", QJsonArray{f.limites[0], f.limites[1], f.limites[2]}}};
-    if (!f.calculada())
-        o.insert("cannot_compute", AvaliacaoExposicao::motivo(f.problema));
-    return o;
-}
-
-} // namespace
-
-namespace TextoAvaliacao {
 
 QJsonObject json(const AvaliacaoExposicao &a)
 {

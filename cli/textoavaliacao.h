@@ -18,6 +18,8 @@ namespace TextoAvaliacao {
 using Campos = QVector<QPair<QString, QJsonValue>>;
 
 QJsonObject json(const AvaliacaoExposicao &a);
+// A band as the JSON names it: "acceptable", "action_level", ...
+QString faixa(AvaliacaoExposicao::Faixa f);
 // The CSV columns, in a fixed order; a body part without results leaves
 // its columns empty.
 Campos colunas(const AvaliacaoExposicao &a);

@@ -212,13 +212,22 @@ QStringList medidas(const QString &local)
     return encontradas;
 }
 
+bool ehPastaDoArmazem(const QString &nome)
+{
+    for (const char *propria : {"Perfil", "Arquivos PDF", "Jornadas", "Grupos"}) {
+        if (nome == QLatin1String(propria))
+            return true;
+    }
+    return false;
+}
+
 QStringList medidasDoArmazem(const QString &raiz)
 {
     const QFileInfoList pastas =
         QDir(raiz).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name);
     QStringList encontradas;
     for (const auto &[pasta, momento] : maisNovasPrimeiro(pastas)) {
-        if (pasta.fileName() != QLatin1String("Perfil") && ehMedida(pasta.filePath()))
+        if (!ehPastaDoArmazem(pasta.fileName()) && ehMedida(pasta.filePath()))
             encontradas << pasta.filePath();
     }
     return encontradas;

@@ -57,9 +57,12 @@ QStringList subpastas(const QString &local, QString *erro = nullptr);
 QStringList medidas(const QString &local);
 
 // The measurements of the local store as the viewer lists them: newest
-// first by the time they were recorded; the profile folder "Perfil" and
+// first by the time they were recorded; the store's own folders and
 // entries that are links never count.
 QStringList medidasDoArmazem(const QString &raiz);
+// The store's own folders, never measurements: "Perfil", "Arquivos PDF",
+// "Jornadas" and "Grupos".
+bool ehPastaDoArmazem(const QString &nome);
 
 // For each direct sub-folder P of a measurement: P/corpo, then P/mao.
 // A body folder that is a link is left out. With `erro`, a measurement or

@@ -23,34 +23,6 @@ const double fatorEixo[3] = {1.4, 1.4, 1.0};
 const char *const chaveAm[3] = {"amx(acc)", "amy(acc)", "amz(acc)"};
 const char *const chaveVdv[3] = {"vdvx", "vdvy", "vdvz"};
 
-// "hh:mm:ss" (three parts) or "hh:mm" (two), every piece needed a number
-// not below 0; false for anything else. The evaluation reads such texts
-// leniently; the assessment must not build on a time it could not read.
-bool segundos(const QString &texto, int partes, double *resultado)
-{
-    const QStringList p = texto.split(QLatin1Char(':'), Qt::SkipEmptyParts);
-    if (p.size() < partes)
-        return false;
-    const double peso[3] = {3600, 60, 1};
-    double total = 0;
-    for (int i = 0; i < partes; ++i) {
-        double v = 0;
-        // "-00" is -0.0, which is not below 0 but is no time either.
-        if (!ArquivoRegistro::numeroFinito(p.at(i), &v) || std::signbit(v))
-            return false;
-        total += v * peso[i];
-    }
-    *resultado = total;
-    return true;
-}
-
-bool repeticoes(const QString &texto, int *n)
-{
-    bool ok = false;
-    *n = texto.toInt(&ok, 10);
-    return ok && *n >= 0;
-}
-
 // A stored result that must be a number not below 0.
 Problema valorArmazenado(const QString &texto, const char *chave, double *valor)
 {
@@ -102,15 +74,15 @@ LeituraParte lerTarefas(const QVector<AvaliacaoExposicao::TarefaDoDia> &tarefas,
             tempoExp = tarefa.tempoRepeticao;
         }
         const bool tempoLido =
-            doDia || (segundos(parcial.getTempo_exp(), 3, &tempoExp) && repeticoes(parcial.getNum_repeticao(), &n));
+            doDia || (AvaliacaoExposicao::lerTempo(parcial.getTempo_exp(), 3, &tempoExp) && AvaliacaoExposicao::lerRepeticoes(parcial.getNum_repeticao(), &n));
         if (tempoLido)
             r.tempo += n * tempoExp;
         else
             anotar(&r.problemaA8, Falta::TempoInvalido, nome);
         double total = n * tempoExp;
         double amostrado = 0;
-        const bool vdvLido = (doDia || segundos(parcial.getTempo_exp_total(), 3, &total))
-            && segundos(parcial.getTempo_amostrado(), 3, &amostrado) && amostrado > 0;
+        const bool vdvLido = (doDia || AvaliacaoExposicao::lerTempo(parcial.getTempo_exp_total(), 3, &total))
+            && AvaliacaoExposicao::lerTempo(parcial.getTempo_amostrado(), 3, &amostrado) && amostrado > 0;
         if (vdvLido)
             r.tempoTotal += total;
         else if (corpo)
@@ -312,22 +284,29 @@ AvaliacaoExposicao AvaliacaoExposicao::avaliarDia(const QVector<TarefaDoDia> &ma
                                                   const Resultados &resultados)
 {
     AvaliacaoExposicao r;
-    r.temMao = !maos.isEmpty();
-    r.temCorpo = !corpos.isEmpty();
     const auto nr = [](double valor, const double limites[3]) {
         FiguraNr f;
         f.valor = arredondado(valor);
         std::copy(limites, limites + 3, f.limites);
         return f;
     };
+    // A body part the day asks for whose tasks were all left out is not
+    // computed, never 0.
+    const Problema semTarefas{Falta::SemTarefas, {}, {}};
+    r.temMao = resultados.temMao;
+    r.temCorpo = resultados.temCorpo;
     if (r.temMao) {
         r.figurasMao(maos);
         r.nrMao = nr(resultados.arenMao, faixasMao);
+        if (maos.isEmpty())
+            r.mao.problema = r.mao.problemaTempo = r.nrMao.problema = semTarefas;
     }
     if (r.temCorpo) {
-        r.figurasCorpo(corpos, resultados.vdvExp, {});
+        r.figurasCorpo(corpos, resultados.vdvExp, corpos.isEmpty() ? semTarefas : Problema{});
         r.nrCorpo = nr(resultados.arenCorpo, faixasCorpo);
         r.nrVdvr = nr(resultados.vdvr, faixasVdvr);
+        if (corpos.isEmpty())
+            r.corpo.problema = r.corpo.problemaTempo = r.nrCorpo.problema = r.nrVdvr.problema = semTarefas;
     }
     return r;
 }
@@ -357,6 +336,43 @@ void AvaliacaoExposicao::figurasCorpo(const QVector<TarefaDoDia> &tarefas, const
                  primeiro({problemaVdv, p.problemaVdv}), maiorVdv);
 }
 
+AvaliacaoExposicao::Faixa AvaliacaoExposicao::piorFaixa() const
+{
+    QVector<Faixa> faixas;
+    if (temMao)
+        faixas << nrMao.faixa();
+    if (temCorpo)
+        faixas << faixaCorpoInteiro();
+    if (faixas.isEmpty() || faixas.contains(Faixa::NaoCalculada))
+        return faixas.contains(Faixa::AcimaLimite) ? Faixa::AcimaLimite : Faixa::NaoCalculada;
+    return *std::max_element(faixas.cbegin(), faixas.cend());
+}
+
+bool AvaliacaoExposicao::lerTempo(const QString &texto, int partes, double *resultado)
+{
+    const QStringList p = texto.split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    if (p.size() < partes)
+        return false;
+    const double peso[3] = {3600, 60, 1};
+    double total = 0;
+    for (int i = 0; i < partes; ++i) {
+        double v = 0;
+        // "-00" is -0.0, which is not below 0 but is no time either.
+        if (!ArquivoRegistro::numeroFinito(p.at(i), &v) || std::signbit(v))
+            return false;
+        total += v * peso[i];
+    }
+    *resultado = total;
+    return true;
+}
+
+bool AvaliacaoExposicao::lerRepeticoes(const QString &texto, int *n)
+{
+    bool ok = false;
+    *n = texto.trimmed().toInt(&ok, 10);
+    return ok && *n >= 0;
+}
+
 QString AvaliacaoExposicao::motivo(const Problema &p)
 {
     switch (p.falta) {
@@ -368,6 +384,8 @@ QString AvaliacaoExposicao::motivo(const Problema &p)
         return tr("a exposição parcial %1 não tem repetições ou tempos utilizáveis").arg(p.onde);
     case Falta::SemTempoExposicao:
         return tr("as exposições parciais não somam tempo de exposição");
+    case Falta::SemTarefas:
+        return tr("nenhuma tarefa utilizável");
     case Falta::Nenhuma:
         break;
     }

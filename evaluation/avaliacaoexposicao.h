@@ -32,7 +32,8 @@ public:
         ValorInvalido,      // the stored result `chave` is not a number
         ComponenteSemValor, // component `onde` ("P/corpo/C") has no usable number for `chave`
         TempoInvalido,      // partial exposure `onde` has no usable repetitions or times
-        SemTempoExposicao   // the partial exposures add up to no exposure time
+        SemTempoExposicao,  // the partial exposures add up to no exposure time
+        SemTarefas          // a day asks for a body part none of whose tasks could be used
     };
     struct Problema {
         Falta falta = Falta::Nenhuma;
@@ -114,16 +115,20 @@ public:
         int repeticoes = -1;
         double tempoRepeticao = -1;
     };
-    // The day's results as the exposure formulas give them.
+    // The day's results as the exposure formulas give them, for the body
+    // parts it asks for.
     struct Resultados {
+        bool temMao = false;
+        bool temCorpo = false;
         double arenMao = 0;
         double arenCorpo = 0;
         double vdvr = 0;
         double vdvExp[3] = {0, 0, 0};
     };
-    // A day made of tasks of one measurement or of several, per body part
-    // (none: that body part is not assessed): the EU figures from their
-    // files with the day's times, the Brazilian ones from `resultados`.
+    // A day made of tasks of one measurement or of several, per body part:
+    // the EU figures from their files with the day's times, the Brazilian
+    // ones from `resultados`; a body part asked for without a usable task
+    // is "not computed".
     static AvaliacaoExposicao avaliarDia(const QVector<TarefaDoDia> &maos, const QVector<TarefaDoDia> &corpos,
                                          const Resultados &resultados);
 
@@ -140,12 +145,21 @@ public:
     // The worse band of the whole body's two figures; unknown when one of
     // them is, unless the other is above the limit anyway.
     Faixa faixaCorpoInteiro() const;
+    // The worst band of the body parts measured; unknown when one is,
+    // unless another is above the limit anyway.
+    Faixa piorFaixa() const;
     // Whole body per-axis daily exposures, the axis factors applied; valid
     // when `corpo` is computed.
     double a8Eixo[3] = {0, 0, 0};
 
     // Six significant digits, as the stored results.
     static double arredondado(double v);
+    // "hh:mm:ss" (three parts) or "hh:mm" (two), every piece a number not
+    // below 0; false for anything else. The evaluation reads such texts
+    // leniently; the assessment must not build on a time it could not read.
+    static bool lerTempo(const QString &texto, int partes, double *segundos);
+    // A count of repetitions, a whole number not below 0.
+    static bool lerRepeticoes(const QString &texto, int *n);
     // What cannot be computed, and why, in the interface language.
     static QString motivo(const Problema &p);
 

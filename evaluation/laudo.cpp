@@ -223,22 +223,9 @@ void Laudo::verificar()
     }
 }
 
-AvaliacaoExposicao::Faixa Laudo::piorFaixa(const AvaliacaoExposicao &a)
-{
-    using Faixa = AvaliacaoExposicao::Faixa;
-    QVector<Faixa> faixas;
-    if (a.temMao)
-        faixas << a.nrMao.faixa();
-    if (a.temCorpo)
-        faixas << a.faixaCorpoInteiro();
-    if (faixas.isEmpty() || faixas.contains(Faixa::NaoCalculada))
-        return faixas.contains(Faixa::AcimaLimite) ? Faixa::AcimaLimite : Faixa::NaoCalculada;
-    return *std::max_element(faixas.cbegin(), faixas.cend());
-}
-
 QString Laudo::conclusaoPadrao(const AvaliacaoExposicao &a)
 {
-    switch (piorFaixa(a)) {
+    switch (a.piorFaixa()) {
     case AvaliacaoExposicao::Faixa::Aceitavel:
         return tr("A exposição avaliada está abaixo do nível de ação do Anexo I da NR-09 e do limite de exposição "
                   "do Anexo 8 da NR-15: a condição é aceitável, não caracteriza insalubridade por vibrações e "

@@ -62,8 +62,6 @@ public:
     // The conclusion that goes with the assessment's worst band, until the
     // evaluator writes another.
     static QString conclusaoPadrao(const AvaliacaoExposicao &a);
-    // The worst band of the measured quantities.
-    static AvaliacaoExposicao::Faixa piorFaixa(const AvaliacaoExposicao &a);
     // The evaluator's conclusion, or the default one.
     QString conclusao() const;
 

@@ -1,6 +1,10 @@
 #include "data/acessararquivo.h"
 #include "data/layoutmedida.h"
+#include "data/grupo.h"
+#include "data/jornada.h"
 #include "evaluation/avaliacaoexposicao.h"
+#include "evaluation/avaliacaogrupo.h"
+#include "evaluation/avaliacaojornada.h"
 #include "evaluation/calculoexposicao.h"
 #include "evaluation/edicao.h"
 #include "instrumentoteste.h"
@@ -191,6 +195,134 @@ private slots:
     }
 
     // One partial exposure with arep 0.5 and six repetitions of ten minutes.
+    // A worker's day composed of tasks of stored measurements, with the
+    // day's repetitions and times (empty: the task's own), worked by hand:
+    // e_A's hand-arm task has arep 4 m/s² (2 × 1 h of its own), e_B's
+    // 2 m/s² (1 × 4 h); e_A's whole-body task VDVi z 8 sampled for 30 min,
+    // e_B's VDVi z 4 sampled for 1 h.
+    void diaComposto_data()
+    {
+        QTest::addColumn<QStringList>("tarefas"); // "REF;REPETITIONS;TIME"
+        QTest::addColumn<double>("arenMao");       // -1: not computed
+        QTest::addColumn<double>("arenCorpo");
+        QTest::addColumn<double>("vdvr");
+        QTest::addColumn<QStringList>("deixadas"); // tasks left out
+        QTest::newRow("4 m/s² for 2 h, 2 m/s² for 4 h") << QStringList{"e_A/T1/mao;1;02:00:00", "e_B/T1/mao;1;04:00:00"}
+                                                        << std::sqrt((16.0 * 2 + 4 * 4) / 8) << -1.0 << -1.0 << QStringList{};
+        QTest::newRow("the tasks' own times") << QStringList{"e_A/T1/mao;;", "e_B/T1/mao;;"} << std::sqrt(6.0) << -1.0
+                                              << -1.0 << QStringList{};
+        QTest::newRow("what if the first lasts 1 h") << QStringList{"e_A/T1/mao;1;01:00:00", "e_B/T1/mao;1;04:00:00"}
+                                                     << 2.0 << -1.0 << -1.0 << QStringList{};
+        // VDVexp z = 8 × (8 h / 0.5 h)^¼ = 16 and 4 × (1 h / 1 h)^¼ = 4.
+        QTest::newRow("whole body, VDV") << QStringList{"e_A/T2/corpo;1;08:00:00", "e_B/T2/corpo;1;01:00:00"} << -1.0
+                                         << std::sqrt((0.25 * 8 + 1.0 * 1) / 8) << std::pow(65536.0 + 256, 0.25)
+                                         << QStringList{};
+        QTest::newRow("a measurement not in the store") << QStringList{"e_X/T1/mao;1;01:00:00", "e_A/T1/mao;1;02:00:00"}
+                                                        << 2.0 << -1.0 << -1.0 << QStringList{"e_X/T1/mao"};
+        QTest::newRow("a deleted task") << QStringList{"e_A/T9/mao;1;01:00:00", "e_B/T1/mao;1;04:00:00"}
+                                        << std::sqrt(2.0) << -1.0 << -1.0 << QStringList{"e_A/T9/mao"};
+        QTest::newRow("an unusable stored arep") << QStringList{"e_C/T1/mao;1;01:00:00", "e_B/T1/mao;1;04:00:00"}
+                                                 << std::sqrt(2.0) << -1.0 << -1.0 << QStringList{"e_C/T1/mao"};
+        QTest::newRow("a time that is not one") << QStringList{"e_A/T1/mao;1;2h", "e_B/T1/mao;1;04:00:00"}
+                                                << std::sqrt(2.0) << -1.0 << -1.0 << QStringList{"e_A/T1/mao"};
+        QTest::newRow("nothing left: not computed, never 0") << QStringList{"e_C/T1/mao;1;01:00:00"} << -1.0 << -1.0
+                                                             << -1.0 << QStringList{"e_C/T1/mao"};
+    }
+
+    void diaComposto()
+    {
+        QFETCH(QStringList, tarefas);
+        QFETCH(double, arenMao);
+        QFETCH(double, arenCorpo);
+        QFETCH(double, vdvr);
+        QFETCH(QStringList, deixadas);
+        QTemporaryDir d;
+        const QString raiz = d.path();
+        const auto medida = [&](const char *nome, const QByteArray &mao, const QByteArray &corpo) {
+            MedidaTeste m(raiz + "/" + nome);
+            m.exposicao("nome_exposicao;" + QByteArray(nome) + ";\nenable_mao;1;\nenable_corpo;1;\n");
+            m.parcial("T1", "mao", mao);
+            m.parcial("T2", "corpo", corpo);
+        };
+        medida("e_A", parcialInstrumento("Lixadeira", 2, "01:00:00", "02:00:00", "00:10:00") + "arep;4;\n",
+               parcialInstrumento("Trator", 1, "08:00:00", "08:00:00", "00:30:00") + "arep;0.5;\nvdvix;0;\nvdviy;0;\nvdviz;8;\n");
+        medida("e_B", parcialInstrumento("Furadeira", 1, "04:00:00", "04:00:00", "00:10:00") + "arep;2;\n",
+               parcialInstrumento("Pá", 1, "01:00:00", "01:00:00", "01:00:00") + "arep;1;\nvdvix;0;\nvdviy;0;\nvdviz;4;\n");
+        medida("e_C", parcialInstrumento("Serra", 1, "01:00:00", "01:00:00", "00:10:00") + "arep;abc;\n", "");
+        Jornada j;
+        for (const QString &t : tarefas)
+            j.tarefas.append({t.section(';', 0, 0), t.section(';', 1, 1), t.section(';', 2, 2)});
+        const AvaliacaoJornada a = AvaliacaoJornada::avaliar(j, raiz);
+        const auto confere = [](bool calculado, double obtido, double esperado) {
+            if (esperado < 0)
+                return !calculado;
+            return calculado && qAbs(obtido - AvaliacaoExposicao::arredondado(esperado)) <= 1e-5 * esperado;
+        };
+        QVERIFY2(confere(a.maoCalculada(), a.mao.aren, arenMao), qPrintable(QString::number(a.mao.aren)));
+        QVERIFY2(confere(a.corpoCalculado(), a.corpo.aren, arenCorpo), qPrintable(QString::number(a.corpo.aren)));
+        QVERIFY2(confere(a.corpoCalculado(), a.corpo.vdvr, vdvr), qPrintable(QString::number(a.corpo.vdvr)));
+        // The Brazilian verdict is made of the same figures.
+        if (arenMao >= 0)
+            QCOMPARE(a.avaliacao.nrMao.valor, AvaliacaoExposicao::arredondado(a.mao.aren));
+        QStringList fora;
+        for (const AvaliacaoJornada::Tarefa &t : a.tarefas) {
+            if (!t.usada) {
+                fora << t.referencia;
+                QVERIFY(!t.motivo.isEmpty());
+            }
+        }
+        QCOMPARE(fora, deixadas);
+        // The group of the day and two measurements: each member's band,
+        // the mean and the highest, the most exposed member's verdict.
+        if (QTest::currentDataTag() != QLatin1String("4 m/s² for 2 h, 2 m/s² for 4 h"))
+            return;
+        j.nome = "Dia";
+        QDir().mkpath(Jornada::pasta(raiz));
+        QVERIFY(j.gravar(Jornada::arquivo(raiz, "Dia")));
+        escreverBytes(raiz + "/e_A/e_A.id", "enable_mao;1;\naren_mao;2;\n");
+        escreverBytes(raiz + "/e_B/e_B.id", "enable_mao;1;\naren_mao;3;\n");
+        Grupo g;
+        g.membros = {{false, "e_A"}, {false, "e_B"}, {true, "Dia"}, {false, "e_X"}};
+        const AvaliacaoGrupo grupo = AvaliacaoGrupo::avaliar(g, raiz);
+        const AvaliacaoGrupo::Resumo &r = grupo.resumo[AvaliacaoGrupo::ArenMao];
+        QCOMPARE(r.quantos, 3);
+        QCOMPARE(r.media, AvaliacaoExposicao::arredondado((2 + 3 + std::sqrt(6.0)) / 3));
+        QCOMPARE(r.maximo, 3.0);
+        QCOMPARE(r.faixa, AvaliacaoExposicao::Faixa::AcimaNivelAcao);
+        QCOMPARE(grupo.veredito, AvaliacaoExposicao::Faixa::AcimaNivelAcao);
+        QCOMPARE(grupo.maisExposto, QString("e_B"));
+        QVERIFY(!grupo.membros.at(3).motivo.isEmpty());
+        QCOMPARE(grupo.resumo[AvaliacaoGrupo::Vdvr].quantos, 0);
+    }
+
+    // A day holding every task of a measurement, with the measurement's
+    // own repetitions and times, gives the measurement's stored results
+    // (to one unit of their sixth significant digit: the stored task
+    // values are rounded to six).
+    void diaDeUmaMedida()
+    {
+        BancadaTeste b(3, 300);
+        for (const QString &medida : b.levarAoArmazem()) {
+            Jornada j;
+            for (const QString &corpo : LayoutMedida::pastasCorpo(medida))
+                j.tarefas.append({QDir(b.armazem).relativeFilePath(corpo), QString(), QString()});
+            const AvaliacaoJornada a = AvaliacaoJornada::avaliar(j, b.armazem);
+            AcessarArquivo e;
+            e.lerExposicao(LayoutMedida::arquivoExposicao(medida));
+            const auto igual = [](double calculado, const QString &armazenado) {
+                const double v = armazenado.toDouble();
+                return qAbs(AvaliacaoExposicao::arredondado(calculado) - v) <= std::pow(10.0, std::floor(std::log10(v)) - 5);
+            };
+            QVERIFY(a.maoCalculada() || a.corpoCalculado());
+            if (a.maoCalculada())
+                QVERIFY2(igual(a.mao.aren, e.getAren_mao()), qPrintable(QString::number(a.mao.aren) + " " + e.getAren_mao()));
+            if (a.corpoCalculado()) {
+                QVERIFY2(igual(a.corpo.aren, e.getAren_corpo()), qPrintable(e.getAren_corpo()));
+                QVERIFY2(igual(a.corpo.vdvr, e.getVdvr()), qPrintable(e.getVdvr()));
+            }
+        }
+    }
+
     void jornada_data()
     {
         QTest::addColumn<QByteArray>("jornada");

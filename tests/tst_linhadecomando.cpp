@@ -119,6 +119,39 @@ private slots:
                  QString(lerBytes(dados + "/MED001/MED001.id")).section("\nvdvr;", 1).section(';', 0, 0).toDouble());
         QCOMPARE(vdvr.value("bands").toArray(), QJsonArray({9.1, 16.4, 21.0}));
 
+        // A day of MED001's tasks and one that is gone, then a group of it:
+        // the assessment shaped as evaluate's, a task left out said once.
+        QDir(dados).mkpath("Jornadas");
+        QDir(dados).mkpath("Grupos");
+        QByteArray linhas = "trabalhador;Ana;\ntarefa;MED009/T1/corpo;1;01:00:00;\n";
+        const QStringList corpos = LayoutMedida::pastasCorpo(dados + "/MED001").filter(QRegularExpression("/corpo$"));
+        for (const QString &corpo : corpos)
+            linhas += "tarefa;" + QDir(dados).relativeFilePath(corpo).toUtf8() + ";;;\n";
+        escreverBytes(dados + "/Jornadas/Dia.id", linhas);
+        const ExecucaoCli j = executarCli({"jornada", dados + "/Jornadas/Dia.id", "--json"});
+        QCOMPARE(j.status, 0);
+        QCOMPARE(j.erros.count("task left out: MED009/T1/corpo"), 1);
+        const QJsonObject dia = QJsonDocument::fromJson(j.saida).object();
+        QCOMPARE(dia.value("jornada").toString(), QString("Dia"));
+        const QJsonArray tarefas = dia.value("tasks").toArray();
+        QCOMPARE(tarefas.size(), corpos.size() + 1);
+        QVERIFY(tarefas.at(0).toObject().value("arep").isNull() && tarefas.at(0).toObject().contains("left_out"));
+        QVERIFY(tarefas.at(1).toObject().value("arep").toDouble() > 0 && !tarefas.at(1).toObject().contains("left_out"));
+        QVERIFY(dia.value("exposure").toObject().value("aren_mao").isNull());
+        QCOMPARE(dia.value("assessment").toObject().keys(), a.keys());
+        QCOMPARE(dia.value("assessment").toObject().value("whole_body").toObject().value("a8"), corpo.value("a8"));
+        escreverBytes(dados + "/Grupos/G.id", "descricao;Operadores;\njornada;Dia;\nmedida;MED001;\n");
+        const ExecucaoCli g = executarCli({"grupo", dados + "/Grupos/G.id", "--json"});
+        QCOMPARE(g.status, 0);
+        const QJsonObject grupo = QJsonDocument::fromJson(g.saida).object();
+        QCOMPARE(grupo.value("members").toArray().size(), 2);
+        const QJsonObject resumo = grupo.value("summary").toObject().value("vdvr").toObject();
+        QCOMPARE(resumo.value("count").toInt(), 2);
+        // The day's VDVR, from the tasks' values rounded to six digits, and
+        // the stored one differ by one unit of the sixth at most.
+        QVERIFY(qAbs(resumo.value("max").toDouble() - vdvr.value("value").toDouble()) <= 1e-5 * vdvr.value("value").toDouble());
+        QCOMPARE(resumo.value("band").toString(), vdvr.value("band").toString());
+
         QVERIFY(CalculoExposicao::avaliarMedida(dados + "/MED002"));
         const QString id = dados + "/MED002/MED002.id";
         QVERIFY(trocarCampo(id, "jornada_de_trabalho", "00:00") && trocarCampo(id, "aren_mao", "abc"));
@@ -235,6 +268,11 @@ private slots:
         QTest::newRow("report of the data folder") << QStringList{"report", "DATA", "DATA/x.pdf"} << 1 << "";
         QTest::newRow("report into a missing folder") << QStringList{"report", "DATA/MED001", "DATA/nao/x.pdf"} << 1 << "";
         QTest::newRow("laudo without OUT") << QStringList{"laudo", "DATA/MED001"} << 2 << "";
+        QTest::newRow("jornada without FILE") << QStringList{"jornada", "--json"} << 2 << "";
+        QTest::newRow("jornada, missing") << QStringList{"jornada", "DATA/Jornadas/X.id"} << 1 << "no such file";
+        QTest::newRow("jornada of no usable task") << QStringList{"jornada", "DATA/Crv_vib.cfg"} << 1 << "no task";
+        QTest::newRow("grupo, two files") << QStringList{"grupo", "a", "b"} << 2 << "";
+        QTest::newRow("grupo, missing") << QStringList{"grupo", "DATA/Grupos/X.id"} << 1 << "no such file";
         QTest::newRow("laudo, neither PDF nor ODT") << QStringList{"laudo", "DATA/MED001", "DATA/x.doc"} << 2 << "";
         QTest::newRow("laudo of the data folder") << QStringList{"laudo", "DATA", "DATA/x.pdf"} << 1 << medida;
         QTest::newRow("laudo into a missing folder") << QStringList{"laudo", "DATA/MED001", "DATA/nao/x.odt"} << 1 << "nao/x.odt";
@@ -269,8 +307,11 @@ private slots:
         MedidaTeste antiga(d.filePath("e_240101080000"));
         antiga.exposicao("nome_exposicao;Antiga-240101080000;\ndata_criacao;01/01/2024;\n"
                          "are_mao;1.5;\nenable_mao;2;\n");
-        QDir(d.path()).mkpath("Perfil");
-        escreverBytes(d.filePath("Perfil/Perfil.id"), "x;y;\n");
+        // The store's own folders, even holding a file of their own name.
+        for (const QString &propria : QStringList{"Perfil", "Jornadas", "Grupos"}) {
+            QDir(d.path()).mkpath(propria);
+            escreverBytes(d.filePath(propria + "/" + propria + ".id"), "x;y;\n");
+        }
         QDir(d.path()).mkpath("solta");
         // Modification times decide the order, newest first, whatever the
         // order of creation.
@@ -284,7 +325,8 @@ private slots:
                  e.saida.constData());
         QVERIFY(e.saida.contains("\n\nmeasurement=e_240101080000\nname=Antiga\n"));
         QVERIFY(e.saida.contains("\nare_corpo=0.5\n") && e.saida.contains("\nare_mao=1.5\n"));
-        QVERIFY(!e.saida.contains("Perfil"));
+        for (const char *propria : {"Perfil", "Jornadas", "Grupos"})
+            QVERIFY(!e.saida.contains(propria));
         QVERIFY(!e.saida.contains("solta"));
     }
 
