@@ -11,12 +11,15 @@
 //    their peak memory.
 // 3. `evaluate` of a measurement with 5 components of 28,800 samples on
 //    both body parts against `cat` of its files.
+// 4. `jornada` of a day of 20 tasks taken from 20 measurements, against
+//    `list` of the same 20 measurements.
 
 #include "medicao.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -89,6 +92,27 @@ void avaliacao(const QTemporaryDir &d)
                 int(todos.size()), evaluate.ms, cat.ms, evaluate.ms / cat.ms);
 }
 
+void jornada(const QTemporaryDir &d)
+{
+    const QString dados = simular(d, "j", 20, 2, 1800);
+    QByteArray linhas;
+    for (const QString &medida : QDir(dados).entryList({"MED*"}, QDir::Dirs)) {
+        QProcess::execute(KT_CLI, {"evaluate", dados + "/" + medida});
+        const QString tarefa = QDir(dados + "/" + medida).entryList({"T*"}, QDir::Dirs).value(0);
+        const QString parte = QDir(dados + "/" + medida + "/" + tarefa).entryList({"corpo", "mao"}, QDir::Dirs).value(0);
+        linhas += "tarefa;" + (medida + "/" + tarefa + "/" + parte).toUtf8() + ";3;00:45:00;\n";
+    }
+    QDir(dados).mkpath("Jornadas");
+    QFile f(dados + "/Jornadas/Dia.id");
+    f.open(QIODevice::WriteOnly);
+    f.write(linhas);
+    f.close();
+    const auto dia = executarMediana(5, KT_CLI, {"jornada", f.fileName(), "--json"});
+    const auto lista = executarMediana(5, KT_CLI, {"list", dados});
+    std::printf("jornada of 20 tasks from 20 measurements: %.1f ms, peak %.1f MB; list of them %.1f ms; ratio %.2f\n",
+                dia.ms, dia.picoMb, lista.ms, dia.ms / lista.ms);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -99,5 +123,6 @@ int main(int argc, char *argv[])
     csvComponente(d, 864000);
     armazem(d);
     avaliacao(d);
+    jornada(d);
     return 0;
 }

@@ -19,6 +19,52 @@
         <source>a componente %1 não tem um número utilizável em %2</source>
         <translation>el componente %1 no tiene un número utilizable en %2</translation>
     </message>
+    <message>
+        <source>nenhuma tarefa utilizável</source>
+        <translation>ninguna tarea utilizable</translation>
+    </message>
+</context>
+<context>
+    <name>AvaliacaoGrupo</name>
+    <message>
+        <source>a jornada %1 não existe</source>
+        <translation>la jornada %1 no existe</translation>
+    </message>
+    <message>
+        <source>a medida %1 não está no armazém</source>
+        <translation>la medición %1 no está en el almacén</translation>
+    </message>
+</context>
+<context>
+    <name>AvaliacaoJornada</name>
+    <message>
+        <source>a referência não é MEDIDA/TAREFA/corpo ou MEDIDA/TAREFA/mao</source>
+        <translation>la referencia no es MEDICIÓN/TAREA/corpo o MEDICIÓN/TAREA/mao</translation>
+    </message>
+    <message>
+        <source>a medida %1 não está no armazém</source>
+        <translation>la medición %1 no está en el almacén</translation>
+    </message>
+    <message>
+        <source>a tarefa %1 não está na medida</source>
+        <translation>la tarea %1 no está en la medición</translation>
+    </message>
+    <message>
+        <source>repetições inválidas: %1</source>
+        <translation>repeticiones inválidas: %1</translation>
+    </message>
+    <message>
+        <source>tempo por repetição inválido: %1</source>
+        <translation>tiempo por repetición inválido: %1</translation>
+    </message>
+    <message>
+        <source>o arep armazenado não é um número utilizável</source>
+        <translation>el arep almacenado no es un número utilizable</translation>
+    </message>
+    <message>
+        <source>os VDVi ou o tempo amostrado armazenados não são utilizáveis</source>
+        <translation>los VDVi o el tiempo muestreado almacenados no son utilizables</translation>
+    </message>
 </context>
 <context>
     <name>DadosLaudo</name>

@@ -19,6 +19,52 @@
         <source>a componente %1 não tem um número utilizável em %2</source>
         <translation>component %1 has no usable number for %2</translation>
     </message>
+    <message>
+        <source>nenhuma tarefa utilizável</source>
+        <translation>no usable task</translation>
+    </message>
+</context>
+<context>
+    <name>AvaliacaoGrupo</name>
+    <message>
+        <source>a jornada %1 não existe</source>
+        <translation>the jornada %1 does not exist</translation>
+    </message>
+    <message>
+        <source>a medida %1 não está no armazém</source>
+        <translation>the measurement %1 is not in the store</translation>
+    </message>
+</context>
+<context>
+    <name>AvaliacaoJornada</name>
+    <message>
+        <source>a referência não é MEDIDA/TAREFA/corpo ou MEDIDA/TAREFA/mao</source>
+        <translation>the reference is not MEASUREMENT/TASK/corpo or MEASUREMENT/TASK/mao</translation>
+    </message>
+    <message>
+        <source>a medida %1 não está no armazém</source>
+        <translation>the measurement %1 is not in the store</translation>
+    </message>
+    <message>
+        <source>a tarefa %1 não está na medida</source>
+        <translation>the task %1 is not in the measurement</translation>
+    </message>
+    <message>
+        <source>repetições inválidas: %1</source>
+        <translation>invalid repetitions: %1</translation>
+    </message>
+    <message>
+        <source>tempo por repetição inválido: %1</source>
+        <translation>invalid time per repetition: %1</translation>
+    </message>
+    <message>
+        <source>o arep armazenado não é um número utilizável</source>
+        <translation>the stored arep is not a usable number</translation>
+    </message>
+    <message>
+        <source>os VDVi ou o tempo amostrado armazenados não são utilizáveis</source>
+        <translation>the stored VDVi or sampled time are not usable</translation>
+    </message>
 </context>
 <context>
     <name>DadosLaudo</name>

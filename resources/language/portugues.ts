@@ -19,6 +19,52 @@
         <source>a componente %1 não tem um número utilizável em %2</source>
         <translation>a componente %1 não tem um número utilizável em %2</translation>
     </message>
+    <message>
+        <source>nenhuma tarefa utilizável</source>
+        <translation>nenhuma tarefa utilizável</translation>
+    </message>
+</context>
+<context>
+    <name>AvaliacaoGrupo</name>
+    <message>
+        <source>a jornada %1 não existe</source>
+        <translation>a jornada %1 não existe</translation>
+    </message>
+    <message>
+        <source>a medida %1 não está no armazém</source>
+        <translation>a medida %1 não está no armazém</translation>
+    </message>
+</context>
+<context>
+    <name>AvaliacaoJornada</name>
+    <message>
+        <source>a referência não é MEDIDA/TAREFA/corpo ou MEDIDA/TAREFA/mao</source>
+        <translation>a referência não é MEDIDA/TAREFA/corpo ou MEDIDA/TAREFA/mao</translation>
+    </message>
+    <message>
+        <source>a medida %1 não está no armazém</source>
+        <translation>a medida %1 não está no armazém</translation>
+    </message>
+    <message>
+        <source>a tarefa %1 não está na medida</source>
+        <translation>a tarefa %1 não está na medida</translation>
+    </message>
+    <message>
+        <source>repetições inválidas: %1</source>
+        <translation>repetições inválidas: %1</translation>
+    </message>
+    <message>
+        <source>tempo por repetição inválido: %1</source>
+        <translation>tempo por repetição inválido: %1</translation>
+    </message>
+    <message>
+        <source>o arep armazenado não é um número utilizável</source>
+        <translation>o arep armazenado não é um número utilizável</translation>
+    </message>
+    <message>
+        <source>os VDVi ou o tempo amostrado armazenados não são utilizáveis</source>
+        <translation>os VDVi ou o tempo amostrado armazenados não são utilizáveis</translation>
+    </message>
 </context>
 <context>
     <name>DadosLaudo</name>
