@@ -97,7 +97,10 @@ void jornada(const QTemporaryDir &d)
     const QString dados = simular(d, "j", 20, 2, 1800);
     QByteArray linhas;
     for (const QString &medida : QDir(dados).entryList({"MED*"}, QDir::Dirs)) {
-        QProcess::execute(KT_CLI, {"evaluate", dados + "/" + medida});
+        QProcess avaliar;
+        avaliar.setStandardOutputFile(QProcess::nullDevice());
+        avaliar.start(KT_CLI, {"evaluate", dados + "/" + medida});
+        avaliar.waitForFinished(-1);
         const QString tarefa = QDir(dados + "/" + medida).entryList({"T*"}, QDir::Dirs).value(0);
         const QString parte = QDir(dados + "/" + medida + "/" + tarefa).entryList({"corpo", "mao"}, QDir::Dirs).value(0);
         linhas += "tarefa;" + (medida + "/" + tarefa + "/" + parte).toUtf8() + ";3;00:45:00;\n";
