@@ -6,6 +6,7 @@
 #include "platform/guardasaida.h"
 #include "platform/perguntador.h"
 #include "viewer/medidas.h"
+#include "viewer/paginajornadas.h"
 
 #include <QApplication>
 #include <QDir>
@@ -84,6 +85,10 @@ std::unique_ptr<QStackedWidget> montarJanela(const QString &diretorioAplicacao,
     // The instrument's list is read again when the viewer changes the
     // store; the viewer reads the store whenever it is opened.
     QObject::connect(medidas, &Medidas::armazemAlterado, principal, &MainWindow::listarMedidas);
+    auto *jornadas = new PaginaJornadas(principal->getDiretorioQT(), servicos);
+    pilha->addWidget(jornadas);
+    jornadas->setStackedWidget(pilha.get());
+    jornadas->setLocale(ArquivoLingua::localDoCatalogo(catalogo));
     new GuardaSaida(pilha.get(), *servicos.perguntador);
     pilha->setWindowTitle(QStringLiteral("Medidor de Vibração - Corvalendis"));
     pilha->setCurrentIndex(0);

@@ -6,6 +6,7 @@
 #include "platform/avisofinal.h"
 #include "app/config_perfil.h"
 #include "app/janelacalibracoes.h"
+#include "viewer/paginajornadas.h"
 #include "platform/perguntador.h"
 #include "data/arquivolingua.h"
 #include "app/reinicio.h"
@@ -545,6 +546,15 @@ void MainWindow::on_actionAdicionar_Perfil_triggered()
                           *servicos.perguntador);
     dialogo.exec();
     listarPerfil();
+}
+
+void MainWindow::on_pushButton_Jornadas_clicked()
+{
+    if (pilha && pilha->count() > 2) {
+        if (auto *pagina = qobject_cast<PaginaJornadas *>(pilha->widget(2)))
+            pagina->listar();
+        pilha->setCurrentIndex(2);
+    }
 }
 
 void MainWindow::on_actionCalibracoes_triggered()

@@ -72,6 +72,19 @@ QString PerguntadorDialogos::escolherPasta(QWidget *pai, const QString &legenda,
     return arquivoEscolhido(dialogo, pai);
 }
 
+bool PerguntadorDialogos::pedirTexto(QWidget *pai, const QString &titulo, const QString &rotulo, QString *texto)
+{
+    QInputDialog dialogo;
+    dialogo.setWindowTitle(titulo);
+    dialogo.setLabelText(rotulo);
+    dialogo.setTextValue(*texto);
+    sobreAJanela(&dialogo, pai);
+    if (dialogo.exec() != QDialog::Accepted)
+        return false;
+    *texto = dialogo.textValue();
+    return true;
+}
+
 QString PerguntadorDialogos::escolherArquivoParaAbrir(QWidget *pai, const QString &legenda, const QString &inicio,
                                                       const QString &filtro)
 {

@@ -12,6 +12,7 @@ public:
                    const QString &nao, Padrao padrao) override;
     void informar(QWidget *pai, const QString &titulo, const QString &texto) override;
     QString escolherPasta(QWidget *pai, const QString &legenda, const QString &inicio) override;
+    bool pedirTexto(QWidget *pai, const QString &titulo, const QString &rotulo, QString *texto) override;
     QString escolherArquivoParaAbrir(QWidget *pai, const QString &legenda, const QString &inicio,
                                      const QString &filtro) override;
     QString escolherArquivoParaSalvar(QWidget *pai, const QString &legenda, const QString &inicio,

@@ -49,6 +49,7 @@ public:
     }
     void informar(QWidget *, const QString &, const QString &) override {}
     QString escolherPasta(QWidget *, const QString &, const QString &) override { return QString(); }
+    bool pedirTexto(QWidget *, const QString &, const QString &, QString *) override { return false; }
     QString escolherArquivoParaAbrir(QWidget *, const QString &, const QString &, const QString &) override
     {
         return QString();

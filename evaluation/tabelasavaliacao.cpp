@@ -18,22 +18,6 @@ QString numero(double v)
     return QString::number(v, 'g', 6);
 }
 
-Cor corDaFaixa(Faixa f)
-{
-    switch (f) {
-    case Faixa::Aceitavel:
-        return Cor::Verde;
-    case Faixa::AcimaNivelAcao:
-        return Cor::Ambar;
-    case Faixa::RegiaoIncerteza:
-        return Cor::Laranja;
-    case Faixa::AcimaLimite:
-        return Cor::Vermelho;
-    case Faixa::NaoCalculada:
-        break;
-    }
-    return Cor::Cinza;
-}
 
 Cor corDaSituacao(Situacao s)
 {
@@ -60,6 +44,23 @@ QStringList TabelasAvaliacao::Tabela::notas() const
             n << l.celulas.value(0) + QStringLiteral(": ") + l.nota;
     }
     return n;
+}
+
+TabelasAvaliacao::Cor TabelasAvaliacao::corDaFaixa(AvaliacaoExposicao::Faixa f)
+{
+    switch (f) {
+    case Faixa::Aceitavel:
+        return Cor::Verde;
+    case Faixa::AcimaNivelAcao:
+        return Cor::Ambar;
+    case Faixa::RegiaoIncerteza:
+        return Cor::Laranja;
+    case Faixa::AcimaLimite:
+        return Cor::Vermelho;
+    case Faixa::NaoCalculada:
+        break;
+    }
+    return Cor::Cinza;
 }
 
 TabelasAvaliacao::Tabela TabelasAvaliacao::nr(const AvaliacaoExposicao &a)

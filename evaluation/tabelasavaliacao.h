@@ -43,6 +43,8 @@ public:
     static QString diferencaDosCriterios();
 
     static QString textoFaixa(AvaliacaoExposicao::Faixa f);
+    // The ground a band stands on.
+    static Cor corDaFaixa(AvaliacaoExposicao::Faixa f);
     static QString acaoRecomendada(AvaliacaoExposicao::Faixa f);
     static QString textoSituacao(AvaliacaoExposicao::Situacao s);
     // "hh:mm" of a time in seconds; "nunca" for one never reached, "—"

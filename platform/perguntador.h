@@ -19,6 +19,8 @@ public:
     // data answers `nao` to Enter; Esc always answers `nao`.
     enum class Padrao { Sim, Nao };
 
+    // A line of text typed in, starting from `texto`; false when cancelled.
+    virtual bool pedirTexto(QWidget *pai, const QString &titulo, const QString &rotulo, QString *texto) = 0;
     // A question with the question icon; true for the `sim` button.
     virtual bool perguntar(QWidget *pai, const QString &titulo, const QString &texto,
                            const QString &sim, const QString &nao, Padrao padrao) = 0;

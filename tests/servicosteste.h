@@ -19,6 +19,7 @@ public:
     QString item;
     QList<bool> respostas;     // "Sim" for true; an empty queue answers "Não"
     QList<QString> pastas;     // folder and file dialogs; an empty queue cancels
+    QList<QString> textos;     // texts typed in; an empty queue cancels
     QStringList perguntas;
     QStringList mensagens;
 
@@ -45,6 +46,14 @@ public:
     {
         perguntas << legenda;
         return pastas.isEmpty() ? QString() : pastas.takeFirst();
+    }
+    bool pedirTexto(QWidget *, const QString &titulo, const QString &, QString *texto) override
+    {
+        perguntas << titulo;
+        if (textos.isEmpty())
+            return false;
+        *texto = textos.takeFirst();
+        return true;
     }
     QString escolherArquivoParaAbrir(QWidget *, const QString &legenda, const QString &inicio,
                                      const QString &) override

@@ -6,10 +6,17 @@
 #include "platform/guardasaida.h"
 #include "platform/trabalhoaolado.h"
 #include "servicosteste.h"
+#include "data/catalogotarefas.h"
+#include "data/grupo.h"
+#include "data/jornada.h"
 #include "viewer/medidas.h"
+#include "viewer/paginajornadas.h"
+#include "viewer/seletortarefas.h"
 #include "viewer/tabelaavaliacao.h"
 
 #include <QLabel>
+#include <QListWidget>
+#include <QTableWidget>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -613,6 +620,77 @@ private slots:
         QCOMPARE(conteudoDe(v.raiz), antes); // browsing writes nothing
     }
 
+
+    // Jornadas e grupos, by keystrokes and clicks: a new jornada named as
+    // typed, every task of the store added from the picker (Ctrl+A), a count
+    // typed into the table changes the results before anything is saved
+    // (what-if), Salvar writes it; a group of it shows its member and
+    // verdict; deleting asks naming the item.
+    void jornadasEGrupos()
+    {
+        BancadaTeste b(3, 60);
+        b.levarAoArmazem();
+        ServicosTeste s;
+        PaginaJornadas p(b.armazem, s.servicos());
+        p.show();
+        QApplication::setActiveWindow(&p);
+        s.perguntador.textos = {"Ana"};
+        p.findChild<QPushButton *>("pushButton_NovaJornada")->click();
+        const QString arquivo = Jornada::arquivo(b.armazem, "Ana");
+        QVERIFY(QFile::exists(arquivo));
+        p.findChild<QPushButton *>("pushButton_AdicionarTarefas")->click();
+        auto *seletor = p.findChild<SeletorTarefas *>();
+        QVERIFY(seletor);
+        TrabalhoAoLado::aguardar();
+        auto *lista = seletor->findChild<QTableWidget *>("tableWidget_Tarefas");
+        QCOMPARE(lista->rowCount(), CatalogoTarefas::ler(b.armazem).size());
+        QTest::keyClick(lista, Qt::Key_A, Qt::ControlModifier);
+        seletor->findChild<QPushButton *>("pushButton_Adicionar")->click();
+        auto *tarefas = p.findChild<QTableWidget *>("tableWidget_Tarefas");
+        QCOMPARE(tarefas->rowCount(), lista->rowCount());
+        auto *nr = p.findChild<QTableView *>("tableView_Nr")->model();
+        const auto valores = [nr] {
+            QStringList v;
+            for (int r = 0; r < nr->rowCount(); ++r)
+                v << nr->index(r, 1).data().toString();
+            return v.join(' ');
+        };
+        const QString antes = valores();
+        tarefas->setCurrentCell(0, 4);
+        QTest::keyClick(tarefas, Qt::Key_F2);
+        auto *editor = tarefas->viewport()->findChild<QLineEdit *>();
+        QVERIFY(editor);
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(editor, "99");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents(); // the delegate commits on the next turn
+        QCOMPARE(tarefas->item(0, 4)->text(), QString("99"));
+        QVERIFY2(valores() != antes, qPrintable(antes));
+        QVERIFY(!lerBytes(arquivo).contains(";99;"));
+        p.findChild<QPushButton *>("pushButton_SalvarJornada")->click();
+        QVERIFY(lerBytes(arquivo).contains(";99;"));
+
+        s.perguntador.textos = {"GES 1"};
+        p.findChild<QPushButton *>("pushButton_NovoGrupo")->click();
+        s.perguntador.item = "Ana";
+        p.findChild<QPushButton *>("pushButton_AdicionarJornadas")->click();
+        QCOMPARE(p.findChild<QTableWidget *>("tableWidget_Membros")->rowCount(), 1);
+        QVERIFY(p.findChild<QLabel *>("label_Veredito")->text().contains("Ana"));
+        p.findChild<QPushButton *>("pushButton_SalvarGrupo")->click();
+        QVERIFY(lerBytes(Grupo::arquivo(b.armazem, "GES 1")).contains("jornada;Ana;"));
+
+        auto *jornadas = p.findChild<QListWidget *>("listWidget_Jornadas");
+        jornadas->setCurrentRow(0);
+        s.perguntador.respostas = {false};
+        p.findChild<QPushButton *>("pushButton_ApagarJornada")->click();
+        QVERIFY(s.perguntador.perguntas.last().contains("\"Ana\""));
+        QVERIFY(QFile::exists(arquivo));
+        s.perguntador.respostas = {true};
+        p.findChild<QPushButton *>("pushButton_ApagarJornada")->click();
+        QVERIFY(!QFile::exists(arquivo));
+        QCOMPARE(jornadas->count(), 0);
+        QVERIFY(s.perguntador.mensagens.isEmpty());
+    }
 };
 
 QTEST_MAIN(TstMedidas)
