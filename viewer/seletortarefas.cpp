@@ -40,7 +40,7 @@ void SeletorTarefas::mostrar(const QVector<CatalogoTarefas::Linha> &novas)
         }
     }
     t->setSortingEnabled(true);
-    ui->label_Estado->setText(tr("%n tarefa(s)", nullptr, int(linhas.size())));
+    ui->label_Estado->setText(tr("Tarefas: %1").arg(linhas.size()));
     filtrar(ui->lineEdit_Busca->text());
 }
 

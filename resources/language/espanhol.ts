@@ -1227,6 +1227,12 @@ No es posible eliminar los datos</translation>
         <source>Calibrações</source>
         <translation>Calibraciones</translation>
     </message>
+    <message>
+        <source>Jornadas
+e grupos</source>
+        <translation>Jornadas
+y grupos</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>
@@ -1670,6 +1676,257 @@ del ordenador</translation>
     </message>
 </context>
 <context>
+    <name>PaginaJornadas</name>
+    <message>
+        <source>Volta lá</source>
+        <translation>Volver allí</translation>
+    </message>
+    <message>
+        <source>Jornadas e grupos</source>
+        <translation>Jornadas y grupos</translation>
+    </message>
+    <message>
+        <source>Jornadas</source>
+        <translation>Jornadas</translation>
+    </message>
+    <message>
+        <source>Nova</source>
+        <translation>Nueva</translation>
+    </message>
+    <message>
+        <source>Renomear</source>
+        <translation>Renombrar</translation>
+    </message>
+    <message>
+        <source>Apagar</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Grupos</source>
+        <translation>Grupos</translation>
+    </message>
+    <message>
+        <source>Novo</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Escolha uma jornada ou um grupo, ou crie um novo.</source>
+        <translation>Elija una jornada o un grupo, o cree uno nuevo.</translation>
+    </message>
+    <message>
+        <source>Trabalhador:</source>
+        <translation>Trabajador:</translation>
+    </message>
+    <message>
+        <source>Função:</source>
+        <translation>Función:</translation>
+    </message>
+    <message>
+        <source>Setor:</source>
+        <translation>Sector:</translation>
+    </message>
+    <message>
+        <source>Data (dd/mm/aaaa):</source>
+        <translation>Fecha (dd/mm/aaaa):</translation>
+    </message>
+    <message>
+        <source>Medição</source>
+        <translation>Medición</translation>
+    </message>
+    <message>
+        <source>Tarefa</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <source>Região</source>
+        <translation>Región</translation>
+    </message>
+    <message>
+        <source>arep [m/s²]</source>
+        <translation>arep [m/s²]</translation>
+    </message>
+    <message>
+        <source>Repetições</source>
+        <translation>Repeticiones</translation>
+    </message>
+    <message>
+        <source>Tempo por repetição</source>
+        <translation>Tiempo por repetición</translation>
+    </message>
+    <message>
+        <source>Tempo total</source>
+        <translation>Tiempo total</translation>
+    </message>
+    <message>
+        <source>Situação</source>
+        <translation>Situación</translation>
+    </message>
+    <message>
+        <source>Adicionar tarefas...</source>
+        <translation>Añadir tareas...</translation>
+    </message>
+    <message>
+        <source>Remover tarefa</source>
+        <translation>Quitar tarea</translation>
+    </message>
+    <message>
+        <source>Salvar</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Resultados</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Descrição:</source>
+        <translation>Descripción:</translation>
+    </message>
+    <message>
+        <source>Membro</source>
+        <translation>Miembro</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Mãos e braços: aren [m/s²]</source>
+        <translation>Mano-brazo: aren [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: aren [m/s²]</source>
+        <translation>Cuerpo entero: aren [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: VDVR [m/s^1.75]</source>
+        <translation>Cuerpo entero: VDVR [m/s^1.75]</translation>
+    </message>
+    <message>
+        <source>Adicionar jornadas...</source>
+        <translation>Añadir jornadas...</translation>
+    </message>
+    <message>
+        <source>Adicionar medidas...</source>
+        <translation>Añadir mediciones...</translation>
+    </message>
+    <message>
+        <source>Remover membro</source>
+        <translation>Quitar miembro</translation>
+    </message>
+    <message>
+        <source>Resumo do grupo</source>
+        <translation>Resumen del grupo</translation>
+    </message>
+    <message>
+        <source>Grandeza</source>
+        <translation>Magnitud</translation>
+    </message>
+    <message>
+        <source>Membros</source>
+        <translation>Miembros</translation>
+    </message>
+    <message>
+        <source>Média</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Máximo</source>
+        <translation>Máximo</translation>
+    </message>
+    <message>
+        <source>Faixa do máximo</source>
+        <translation>Franja del máximo</translation>
+    </message>
+    <message>
+        <source>Salvar as alterações de &quot;%1&quot;?</source>
+        <translation>¿Guardar los cambios de &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Descartar</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Jornada</source>
+        <translation>Jornada</translation>
+    </message>
+    <message>
+        <source>Grupo</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Nome:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Nome inválido: &quot;%1&quot;.</source>
+        <translation>Nombre inválido: &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Já existe &quot;%1&quot;.</source>
+        <translation>Ya existe &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Apagar a jornada &quot;%1&quot;?</source>
+        <translation>¿Borrar la jornada &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Apagar o grupo &quot;%1&quot;?</source>
+        <translation>¿Borrar el grupo &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Sim</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Não</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro</source>
+        <translation>Cuerpo entero</translation>
+    </message>
+    <message>
+        <source>Mãos e braços</source>
+        <translation>Mano-brazo</translation>
+    </message>
+    <message>
+        <source>usada</source>
+        <translation>usada</translation>
+    </message>
+    <message>
+        <source>deixada de fora: %1</source>
+        <translation>dejada fuera: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não foi gravado.</source>
+        <translation>&quot;%1&quot; no se guardó.</translation>
+    </message>
+    <message>
+        <source>deixado de fora: %1</source>
+        <translation>dejado fuera: %1</translation>
+    </message>
+    <message>
+        <source>Veredito do grupo: não calculado (nenhum membro avaliado).</source>
+        <translation>Veredicto del grupo: no calculado (ningún miembro evaluado).</translation>
+    </message>
+    <message>
+        <source>Veredito do grupo: %1 — o do membro mais exposto, %2.</source>
+        <translation>Veredicto del grupo: %1 — el del miembro más expuesto, %2.</translation>
+    </message>
+    <message>
+        <source>Adicionar jornadas</source>
+        <translation>Añadir jornadas</translation>
+    </message>
+    <message>
+        <source>Jornada:</source>
+        <translation>Jornada:</translation>
+    </message>
+    <message>
+        <source>Adicionar medidas</source>
+        <translation>Añadir mediciones</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Selecione o Idioma</source>
@@ -1958,6 +2215,69 @@ del ordenador</translation>
     <message>
         <source>Erro ao gerar o laudo</source>
         <translation>Error al generar el dictamen</translation>
+    </message>
+</context>
+<context>
+    <name>SeletorTarefas</name>
+    <message>
+        <source>Adicionar tarefas</source>
+        <translation>Añadir tareas</translation>
+    </message>
+    <message>
+        <source>Buscar por trabalhador, empresa, setor, data ou tarefa</source>
+        <translation>Buscar por trabajador, empresa, sector, fecha o tarea</translation>
+    </message>
+    <message>
+        <source>Medição</source>
+        <translation>Medición</translation>
+    </message>
+    <message>
+        <source>Trabalhador</source>
+        <translation>Trabajador</translation>
+    </message>
+    <message>
+        <source>Empresa avaliada</source>
+        <translation>Empresa evaluada</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Tarefa</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <source>Região</source>
+        <translation>Región</translation>
+    </message>
+    <message>
+        <source>arep [m/s²]</source>
+        <translation>arep [m/s²]</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Adicionar</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Lendo as medidas do armazém...</source>
+        <translation>Leyendo las mediciones del almacén...</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro</source>
+        <translation>Cuerpo entero</translation>
+    </message>
+    <message>
+        <source>Mãos e braços</source>
+        <translation>Mano-brazo</translation>
+    </message>
+    <message>
+        <source>Tarefas: %1</source>
+        <translation>Tareas: %1</translation>
     </message>
 </context>
 <context>

@@ -1227,6 +1227,12 @@ The data cannot be deleted</translation>
         <source>Calibrações</source>
         <translation>Calibrations</translation>
     </message>
+    <message>
+        <source>Jornadas
+e grupos</source>
+        <translation>Working days
+and groups</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>
@@ -1670,6 +1676,257 @@ of the computer</translation>
     </message>
 </context>
 <context>
+    <name>PaginaJornadas</name>
+    <message>
+        <source>Volta lá</source>
+        <translation>Back there</translation>
+    </message>
+    <message>
+        <source>Jornadas e grupos</source>
+        <translation>Working days and groups</translation>
+    </message>
+    <message>
+        <source>Jornadas</source>
+        <translation>Working days</translation>
+    </message>
+    <message>
+        <source>Nova</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Renomear</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Apagar</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Grupos</source>
+        <translation>Groups</translation>
+    </message>
+    <message>
+        <source>Novo</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Escolha uma jornada ou um grupo, ou crie um novo.</source>
+        <translation>Choose a working day or a group, or create a new one.</translation>
+    </message>
+    <message>
+        <source>Trabalhador:</source>
+        <translation>Worker:</translation>
+    </message>
+    <message>
+        <source>Função:</source>
+        <translation>Job:</translation>
+    </message>
+    <message>
+        <source>Setor:</source>
+        <translation>Sector:</translation>
+    </message>
+    <message>
+        <source>Data (dd/mm/aaaa):</source>
+        <translation>Date (dd/mm/yyyy):</translation>
+    </message>
+    <message>
+        <source>Medição</source>
+        <translation>Measurement</translation>
+    </message>
+    <message>
+        <source>Tarefa</source>
+        <translation>Task</translation>
+    </message>
+    <message>
+        <source>Região</source>
+        <translation>Body part</translation>
+    </message>
+    <message>
+        <source>arep [m/s²]</source>
+        <translation>arep [m/s²]</translation>
+    </message>
+    <message>
+        <source>Repetições</source>
+        <translation>Repetitions</translation>
+    </message>
+    <message>
+        <source>Tempo por repetição</source>
+        <translation>Time per repetition</translation>
+    </message>
+    <message>
+        <source>Tempo total</source>
+        <translation>Total time</translation>
+    </message>
+    <message>
+        <source>Situação</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Adicionar tarefas...</source>
+        <translation>Add tasks...</translation>
+    </message>
+    <message>
+        <source>Remover tarefa</source>
+        <translation>Remove task</translation>
+    </message>
+    <message>
+        <source>Salvar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Resultados</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Descrição:</source>
+        <translation>Description:</translation>
+    </message>
+    <message>
+        <source>Membro</source>
+        <translation>Member</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Mãos e braços: aren [m/s²]</source>
+        <translation>Hand-arm: aren [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: aren [m/s²]</source>
+        <translation>Whole body: aren [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: VDVR [m/s^1.75]</source>
+        <translation>Whole body: VDVR [m/s^1.75]</translation>
+    </message>
+    <message>
+        <source>Adicionar jornadas...</source>
+        <translation>Add working days...</translation>
+    </message>
+    <message>
+        <source>Adicionar medidas...</source>
+        <translation>Add measurements...</translation>
+    </message>
+    <message>
+        <source>Remover membro</source>
+        <translation>Remove member</translation>
+    </message>
+    <message>
+        <source>Resumo do grupo</source>
+        <translation>Group summary</translation>
+    </message>
+    <message>
+        <source>Grandeza</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Membros</source>
+        <translation>Members</translation>
+    </message>
+    <message>
+        <source>Média</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Máximo</source>
+        <translation>Highest</translation>
+    </message>
+    <message>
+        <source>Faixa do máximo</source>
+        <translation>Highest value&apos;s band</translation>
+    </message>
+    <message>
+        <source>Salvar as alterações de &quot;%1&quot;?</source>
+        <translation>Save the changes to &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Descartar</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Jornada</source>
+        <translation>Working day</translation>
+    </message>
+    <message>
+        <source>Grupo</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Nome:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Nome inválido: &quot;%1&quot;.</source>
+        <translation>Invalid name: &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Já existe &quot;%1&quot;.</source>
+        <translation>&quot;%1&quot; already exists.</translation>
+    </message>
+    <message>
+        <source>Apagar a jornada &quot;%1&quot;?</source>
+        <translation>Delete the working day &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Apagar o grupo &quot;%1&quot;?</source>
+        <translation>Delete the group &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Sim</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Não</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro</source>
+        <translation>Whole body</translation>
+    </message>
+    <message>
+        <source>Mãos e braços</source>
+        <translation>Hand-arm</translation>
+    </message>
+    <message>
+        <source>usada</source>
+        <translation>used</translation>
+    </message>
+    <message>
+        <source>deixada de fora: %1</source>
+        <translation>left out: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não foi gravado.</source>
+        <translation>&quot;%1&quot; was not saved.</translation>
+    </message>
+    <message>
+        <source>deixado de fora: %1</source>
+        <translation>left out: %1</translation>
+    </message>
+    <message>
+        <source>Veredito do grupo: não calculado (nenhum membro avaliado).</source>
+        <translation>Group&apos;s verdict: not computed (no member evaluated).</translation>
+    </message>
+    <message>
+        <source>Veredito do grupo: %1 — o do membro mais exposto, %2.</source>
+        <translation>Group&apos;s verdict: %1 — that of its most exposed member, %2.</translation>
+    </message>
+    <message>
+        <source>Adicionar jornadas</source>
+        <translation>Add working days</translation>
+    </message>
+    <message>
+        <source>Jornada:</source>
+        <translation>Working day:</translation>
+    </message>
+    <message>
+        <source>Adicionar medidas</source>
+        <translation>Add measurements</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Selecione o Idioma</source>
@@ -1958,6 +2215,69 @@ of the computer</translation>
     <message>
         <source>Erro ao gerar o laudo</source>
         <translation>Error generating the survey report</translation>
+    </message>
+</context>
+<context>
+    <name>SeletorTarefas</name>
+    <message>
+        <source>Adicionar tarefas</source>
+        <translation>Add tasks</translation>
+    </message>
+    <message>
+        <source>Buscar por trabalhador, empresa, setor, data ou tarefa</source>
+        <translation>Search by worker, company, sector, date or task</translation>
+    </message>
+    <message>
+        <source>Medição</source>
+        <translation>Measurement</translation>
+    </message>
+    <message>
+        <source>Trabalhador</source>
+        <translation>Worker</translation>
+    </message>
+    <message>
+        <source>Empresa avaliada</source>
+        <translation>Evaluated company</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Tarefa</source>
+        <translation>Task</translation>
+    </message>
+    <message>
+        <source>Região</source>
+        <translation>Body part</translation>
+    </message>
+    <message>
+        <source>arep [m/s²]</source>
+        <translation>arep [m/s²]</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Adicionar</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Lendo as medidas do armazém...</source>
+        <translation>Reading the store&apos;s measurements...</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro</source>
+        <translation>Whole body</translation>
+    </message>
+    <message>
+        <source>Mãos e braços</source>
+        <translation>Hand-arm</translation>
+    </message>
+    <message>
+        <source>Tarefas: %1</source>
+        <translation>Tasks: %1</translation>
     </message>
 </context>
 <context>

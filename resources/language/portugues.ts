@@ -1227,6 +1227,12 @@ Não é possivel deletar dados</translation>
         <source>Calibrações</source>
         <translation>Calibrações</translation>
     </message>
+    <message>
+        <source>Jornadas
+e grupos</source>
+        <translation>Jornadas
+e grupos</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>
@@ -1670,6 +1676,257 @@ do computador</translation>
     </message>
 </context>
 <context>
+    <name>PaginaJornadas</name>
+    <message>
+        <source>Volta lá</source>
+        <translation>Volta lá</translation>
+    </message>
+    <message>
+        <source>Jornadas e grupos</source>
+        <translation>Jornadas e grupos</translation>
+    </message>
+    <message>
+        <source>Jornadas</source>
+        <translation>Jornadas</translation>
+    </message>
+    <message>
+        <source>Nova</source>
+        <translation>Nova</translation>
+    </message>
+    <message>
+        <source>Renomear</source>
+        <translation>Renomear</translation>
+    </message>
+    <message>
+        <source>Apagar</source>
+        <translation>Apagar</translation>
+    </message>
+    <message>
+        <source>Grupos</source>
+        <translation>Grupos</translation>
+    </message>
+    <message>
+        <source>Novo</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Escolha uma jornada ou um grupo, ou crie um novo.</source>
+        <translation>Escolha uma jornada ou um grupo, ou crie um novo.</translation>
+    </message>
+    <message>
+        <source>Trabalhador:</source>
+        <translation>Trabalhador:</translation>
+    </message>
+    <message>
+        <source>Função:</source>
+        <translation>Função:</translation>
+    </message>
+    <message>
+        <source>Setor:</source>
+        <translation>Setor:</translation>
+    </message>
+    <message>
+        <source>Data (dd/mm/aaaa):</source>
+        <translation>Data (dd/mm/aaaa):</translation>
+    </message>
+    <message>
+        <source>Medição</source>
+        <translation>Medição</translation>
+    </message>
+    <message>
+        <source>Tarefa</source>
+        <translation>Tarefa</translation>
+    </message>
+    <message>
+        <source>Região</source>
+        <translation>Região</translation>
+    </message>
+    <message>
+        <source>arep [m/s²]</source>
+        <translation>arep [m/s²]</translation>
+    </message>
+    <message>
+        <source>Repetições</source>
+        <translation>Repetições</translation>
+    </message>
+    <message>
+        <source>Tempo por repetição</source>
+        <translation>Tempo por repetição</translation>
+    </message>
+    <message>
+        <source>Tempo total</source>
+        <translation>Tempo total</translation>
+    </message>
+    <message>
+        <source>Situação</source>
+        <translation>Situação</translation>
+    </message>
+    <message>
+        <source>Adicionar tarefas...</source>
+        <translation>Adicionar tarefas...</translation>
+    </message>
+    <message>
+        <source>Remover tarefa</source>
+        <translation>Remover tarefa</translation>
+    </message>
+    <message>
+        <source>Salvar</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Resultados</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Descrição:</source>
+        <translation>Descrição:</translation>
+    </message>
+    <message>
+        <source>Membro</source>
+        <translation>Membro</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Mãos e braços: aren [m/s²]</source>
+        <translation>Mãos e braços: aren [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: aren [m/s²]</source>
+        <translation>Corpo inteiro: aren [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: VDVR [m/s^1.75]</source>
+        <translation>Corpo inteiro: VDVR [m/s^1.75]</translation>
+    </message>
+    <message>
+        <source>Adicionar jornadas...</source>
+        <translation>Adicionar jornadas...</translation>
+    </message>
+    <message>
+        <source>Adicionar medidas...</source>
+        <translation>Adicionar medidas...</translation>
+    </message>
+    <message>
+        <source>Remover membro</source>
+        <translation>Remover membro</translation>
+    </message>
+    <message>
+        <source>Resumo do grupo</source>
+        <translation>Resumo do grupo</translation>
+    </message>
+    <message>
+        <source>Grandeza</source>
+        <translation>Grandeza</translation>
+    </message>
+    <message>
+        <source>Membros</source>
+        <translation>Membros</translation>
+    </message>
+    <message>
+        <source>Média</source>
+        <translation>Média</translation>
+    </message>
+    <message>
+        <source>Máximo</source>
+        <translation>Máximo</translation>
+    </message>
+    <message>
+        <source>Faixa do máximo</source>
+        <translation>Faixa do máximo</translation>
+    </message>
+    <message>
+        <source>Salvar as alterações de &quot;%1&quot;?</source>
+        <translation>Salvar as alterações de &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Descartar</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Jornada</source>
+        <translation>Jornada</translation>
+    </message>
+    <message>
+        <source>Grupo</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Nome:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Nome inválido: &quot;%1&quot;.</source>
+        <translation>Nome inválido: &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Já existe &quot;%1&quot;.</source>
+        <translation>Já existe &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Apagar a jornada &quot;%1&quot;?</source>
+        <translation>Apagar a jornada &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Apagar o grupo &quot;%1&quot;?</source>
+        <translation>Apagar o grupo &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Sim</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>Não</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro</source>
+        <translation>Corpo inteiro</translation>
+    </message>
+    <message>
+        <source>Mãos e braços</source>
+        <translation>Mãos e braços</translation>
+    </message>
+    <message>
+        <source>usada</source>
+        <translation>usada</translation>
+    </message>
+    <message>
+        <source>deixada de fora: %1</source>
+        <translation>deixada de fora: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não foi gravado.</source>
+        <translation>&quot;%1&quot; não foi gravado.</translation>
+    </message>
+    <message>
+        <source>deixado de fora: %1</source>
+        <translation>deixado de fora: %1</translation>
+    </message>
+    <message>
+        <source>Veredito do grupo: não calculado (nenhum membro avaliado).</source>
+        <translation>Veredito do grupo: não calculado (nenhum membro avaliado).</translation>
+    </message>
+    <message>
+        <source>Veredito do grupo: %1 — o do membro mais exposto, %2.</source>
+        <translation>Veredito do grupo: %1 — o do membro mais exposto, %2.</translation>
+    </message>
+    <message>
+        <source>Adicionar jornadas</source>
+        <translation>Adicionar jornadas</translation>
+    </message>
+    <message>
+        <source>Jornada:</source>
+        <translation>Jornada:</translation>
+    </message>
+    <message>
+        <source>Adicionar medidas</source>
+        <translation>Adicionar medidas</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Selecione o Idioma</source>
@@ -1958,6 +2215,69 @@ do computador</translation>
     <message>
         <source>Erro ao gerar o laudo</source>
         <translation>Erro ao gerar o laudo</translation>
+    </message>
+</context>
+<context>
+    <name>SeletorTarefas</name>
+    <message>
+        <source>Adicionar tarefas</source>
+        <translation>Adicionar tarefas</translation>
+    </message>
+    <message>
+        <source>Buscar por trabalhador, empresa, setor, data ou tarefa</source>
+        <translation>Buscar por trabalhador, empresa, setor, data ou tarefa</translation>
+    </message>
+    <message>
+        <source>Medição</source>
+        <translation>Medição</translation>
+    </message>
+    <message>
+        <source>Trabalhador</source>
+        <translation>Trabalhador</translation>
+    </message>
+    <message>
+        <source>Empresa avaliada</source>
+        <translation>Empresa avaliada</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Tarefa</source>
+        <translation>Tarefa</translation>
+    </message>
+    <message>
+        <source>Região</source>
+        <translation>Região</translation>
+    </message>
+    <message>
+        <source>arep [m/s²]</source>
+        <translation>arep [m/s²]</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Adicionar</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Lendo as medidas do armazém...</source>
+        <translation>Lendo as medidas do armazém...</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro</source>
+        <translation>Corpo inteiro</translation>
+    </message>
+    <message>
+        <source>Mãos e braços</source>
+        <translation>Mãos e braços</translation>
+    </message>
+    <message>
+        <source>Tarefas: %1</source>
+        <translation>Tarefas: %1</translation>
     </message>
 </context>
 <context>
