@@ -74,27 +74,6 @@ void fecharCaixas()
     }
 }
 
-// The longest wait of a 20 ms timer on the window's thread while it lives:
-// how long the window went without painting.
-class VigiaPintura
-{
-public:
-    VigiaPintura()
-    {
-        QObject::connect(&relogio, &QTimer::timeout, [this] {
-            maior = std::max(maior, desdeUltimo.nsecsElapsed() / 1e6);
-            desdeUltimo.restart();
-        });
-        relogio.start(20);
-        desdeUltimo.start();
-    }
-    double lacuna() const { return std::max(maior, desdeUltimo.nsecsElapsed() / 1e6); }
-
-private:
-    QTimer relogio;
-    QElapsedTimer desdeUltimo;
-    double maior = 0;
-};
 
 // One "Baixar Tudo" of `medidas` fresh measurements, in milliseconds;
 // with `lacuna`, the longest wait of a 20 ms timer on the window's thread
@@ -112,7 +91,7 @@ double baixarTudo(int medidas, int *sincronizadas, double *lacuna = nullptr)
     w.findChild<QPushButton *>("pushButton_3")->click();
     TrabalhoAoLado::aguardar();
     fecharCaixas();
-    const VigiaPintura vigia;
+    const Medicao::VigiaPintura vigia;
     QElapsedTimer t;
     t.start();
     w.findChild<QPushButton *>("pushButton_BaixarTudo")->click();
@@ -195,7 +174,7 @@ void conectar()
     double lacuna = 0;
     const auto uma = [&] {
         MainWindow w(d.filePath("app"), Servicos{&perguntador, &volumes, nullptr, nullptr});
-        const VigiaPintura vigia;
+        const Medicao::VigiaPintura vigia;
         QElapsedTimer t;
         t.start();
         w.findChild<QPushButton *>("pushButton_3")->click();

@@ -8,6 +8,8 @@
 //    --componente STORE), so that its peak memory is that of a whole
 //    process doing only that.
 // 2. "Sincronizar" on a store of 5,000 measurements.
+// 3. The jornada's task picker on the same store: how soon it shows, how
+//    soon its list is full, and the longest the window went unpainted.
 
 #include "platform/trabalhoaolado.h"
 #include "medicao.h"
@@ -18,6 +20,7 @@
 #include "device/simuladorinstrumento.h"
 #include "evaluation/calculoexposicao.h"
 #include "viewer/medidas.h"
+#include "viewer/seletortarefas.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,6 +28,7 @@
 #include <QLoggingCategory>
 #include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -116,6 +120,37 @@ void sincronizar()
                 m.findChild<QTableView *>("tableView_ExpResultante")->model()->rowCount());
 }
 
+void seletorTarefas()
+{
+    QTemporaryDir d;
+    const QString raiz = d.filePath("Z2registros/");
+    OpcoesSimulacao o;
+    o.medidas = 5000;
+    o.componentes = 1;
+    o.amostras = 5;
+    armazem(raiz, o, false);
+    QVector<double> aberto;
+    QVector<double> cheio;
+    double lacuna = 0;
+    int linhas = 0;
+    for (int i = 0; i < 5; ++i) {
+        const Medicao::VigiaPintura vigia;
+        QElapsedTimer t;
+        t.start();
+        SeletorTarefas s(raiz);
+        s.show();
+        QCoreApplication::processEvents();
+        aberto << t.nsecsElapsed() / 1e6;
+        TrabalhoAoLado::aguardar();
+        cheio << t.nsecsElapsed() / 1e6;
+        lacuna = std::max(lacuna, vigia.lacuna());
+        linhas = s.findChild<QTableWidget *>("tableWidget_Tarefas")->rowCount();
+    }
+    std::printf("task picker, store of 5,000 measurements: shown in %.1f ms, %d tasks listed in %.0f ms (medians of 5); "
+                "a 20 ms timer on the window's thread waited at most %.0f ms\n",
+                Medicao::mediana(aberto), linhas, Medicao::mediana(cheio), lacuna);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -128,5 +163,6 @@ int main(int argc, char *argv[])
         return componente(QString::fromLocal8Bit(argv[2]));
     componentes(argv[0]);
     sincronizar();
+    seletorTarefas();
     return 0;
 }

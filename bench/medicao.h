@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QElapsedTimer>
+#include <QTimer>
 #include <QFile>
 #include <QString>
 #include <QStringList>
@@ -111,5 +112,27 @@ inline double picoProprioMb()
     getrusage(RUSAGE_SELF, &uso);
     return uso.ru_maxrss / 1024.0;
 }
+
+// The longest wait of a 20 ms timer on the window's thread while it lives:
+// how long the window went without painting.
+class VigiaPintura
+{
+public:
+    VigiaPintura()
+    {
+        QObject::connect(&relogio, &QTimer::timeout, [this] {
+            maior = std::max(maior, desdeUltimo.nsecsElapsed() / 1e6);
+            desdeUltimo.restart();
+        });
+        relogio.start(20);
+        desdeUltimo.start();
+    }
+    double lacuna() const { return std::max(maior, desdeUltimo.nsecsElapsed() / 1e6); }
+
+private:
+    QTimer relogio;
+    QElapsedTimer desdeUltimo;
+    double maior = 0;
+};
 
 } // namespace Medicao
