@@ -642,12 +642,24 @@ private slots:
         auto *seletor = p.findChild<SeletorTarefas *>();
         QVERIFY(seletor);
         TrabalhoAoLado::aguardar();
-        auto *lista = seletor->findChild<QTableWidget *>("tableWidget_Tarefas");
-        QCOMPARE(lista->rowCount(), CatalogoTarefas::ler(b.armazem).size());
+        auto *lista = seletor->findChild<QTableView *>("tableView_Tarefas");
+        const int todas = lista->model()->rowCount();
+        QCOMPARE(todas, CatalogoTarefas::ler(b.armazem).size());
+        // The search keeps the tasks holding every word typed, any case.
+        auto *busca = seletor->findChild<QLineEdit *>("lineEdit_Busca");
+        const QString tarefa = lista->model()->index(0, 4).data().toString();
+        QTest::keyClicks(busca, tarefa.toUpper().section(' ', 0, 0) + " " + lista->model()->index(0, 0).data().toString());
+        QVERIFY(lista->model()->rowCount() >= 1 && lista->model()->rowCount() < todas);
+        for (int r = 0; r < lista->model()->rowCount(); ++r)
+            QVERIFY(lista->model()->index(r, 4).data().toString().contains(tarefa.section(' ', 0, 0), Qt::CaseInsensitive));
+        QTest::keyClicks(busca, "zzz");
+        QCOMPARE(lista->model()->rowCount(), 0);
+        busca->clear();
+        QCOMPARE(lista->model()->rowCount(), todas);
         QTest::keyClick(lista, Qt::Key_A, Qt::ControlModifier);
         seletor->findChild<QPushButton *>("pushButton_Adicionar")->click();
         auto *tarefas = p.findChild<QTableWidget *>("tableWidget_Tarefas");
-        QCOMPARE(tarefas->rowCount(), lista->rowCount());
+        QCOMPARE(tarefas->rowCount(), todas);
         auto *nr = p.findChild<QTableView *>("tableView_Nr")->model();
         const auto valores = [nr] {
             QStringList v;

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "data/catalogotarefas.h"
+#include "viewer/modelotarefas.h"
 
 #include <QDialog>
 
 #include <memory>
+
+class QSortFilterProxyModel;
 
 namespace Ui {
 class SeletorTarefas;
@@ -24,9 +27,7 @@ public:
     QVector<CatalogoTarefas::Linha> escolhidas() const;
 
 private:
-    void mostrar(const QVector<CatalogoTarefas::Linha> &linhas);
-    void filtrar(const QString &texto);
-
     std::unique_ptr<Ui::SeletorTarefas> ui;
-    QVector<CatalogoTarefas::Linha> linhas;
+    ModeloTarefas *modelo;
+    QSortFilterProxyModel *ordem; // the columns' sorting
 };
