@@ -5,6 +5,7 @@
 #include "data/jornada.h"
 #include "evaluation/avaliacaogrupo.h"
 #include "evaluation/avaliacaojornada.h"
+#include "evaluation/edicao.h"
 #include "cli/textoavaliacao.h"
 #include "data/acessararquivo.h"
 #include "data/csv.h"
@@ -404,14 +405,6 @@ QJsonValue valorJson(bool calculado, double v)
     return calculado ? QJsonValue(AvaliacaoExposicao::arredondado(v)) : QJsonValue();
 }
 
-QString textoHms(double segundos)
-{
-    const qint64 s = qRound64(segundos);
-    return QStringLiteral("%1:%2:%3")
-        .arg(s / 3600, 2, 10, QLatin1Char('0'))
-        .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(s % 60, 2, 10, QLatin1Char('0'));
-}
 
 } // namespace
 
@@ -436,7 +429,7 @@ int jornada(const QStringList &args, QTextStream &saida, QTextStream &erros)
     for (const AvaliacaoJornada::Tarefa &t : a.tarefas) {
         QJsonObject o{{"task", t.referencia},
                       {"reps", t.repeticoes},
-                      {"time", textoHms(t.tempoRepeticao)},
+                      {"time", Edicao::textoDuracao(qRound64(t.tempoRepeticao))},
                       {"arep", valorJson(t.usada, t.arep)}};
         if (!t.usada) {
             o.insert("left_out", t.motivo);

@@ -4,6 +4,7 @@
 #include "data/layoutmedida.h"
 #include "evaluation/avaliacaogrupo.h"
 #include "evaluation/avaliacaojornada.h"
+#include "evaluation/edicao.h"
 #include "evaluation/tabelasavaliacao.h"
 #include "platform/perguntador.h"
 #include "report/coresavaliacao.h"
@@ -21,14 +22,6 @@ namespace {
 
 enum ColunaTarefa { Medicao, NomeTarefa, Regiao, Arep, Repeticoes, Tempo, Total, Situacao };
 
-QString hms(double segundos)
-{
-    const qint64 s = qRound64(segundos);
-    return QStringLiteral("%1:%2:%3")
-        .arg(s / 3600, 2, 10, QLatin1Char('0'))
-        .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(s % 60, 2, 10, QLatin1Char('0'));
-}
 
 QTableWidgetItem *celula(const QString &texto, bool editavel = false)
 {
@@ -180,6 +173,11 @@ void PaginaJornadas::criar(Tipo tipo)
         servicos.perguntador->informar(this, tr("Jornadas e grupos"), d.motivo);
         return;
     }
+    mostrarNaLista(tipo, nome);
+}
+
+void PaginaJornadas::mostrarNaLista(Tipo tipo, const QString &nome)
+{
     emEdicao = false;
     listar();
     const QList<QListWidgetItem *> achados = listaDe(tipo)->findItems(nome, Qt::MatchExactly);
@@ -204,13 +202,7 @@ void PaginaJornadas::renomear(Tipo tipo)
         servicos.perguntador->informar(this, tr("Jornadas e grupos"), erro);
         return;
     }
-    emEdicao = false;
-    listar();
-    const QList<QListWidgetItem *> achados = listaDe(tipo)->findItems(nome, Qt::MatchExactly);
-    if (!achados.isEmpty()) {
-        listaDe(tipo)->setCurrentItem(achados.first());
-        escolher(tipo);
-    }
+    mostrarNaLista(tipo, nome);
 }
 
 void PaginaJornadas::apagar(Tipo tipo)
@@ -300,8 +292,8 @@ void PaginaJornadas::calcularJornada()
         if (tarefa.usada && t->item(i, Repeticoes)->text().trimmed().isEmpty())
             t->item(i, Repeticoes)->setText(QString::number(tarefa.repeticoes));
         if (tarefa.usada && t->item(i, Tempo)->text().trimmed().isEmpty())
-            t->item(i, Tempo)->setText(hms(tarefa.tempoRepeticao));
-        t->setItem(i, Total, celula(tarefa.usada ? hms(tarefa.repeticoes * tarefa.tempoRepeticao) : QString()));
+            t->item(i, Tempo)->setText(Edicao::textoDuracao(qRound64(tarefa.tempoRepeticao)));
+        t->setItem(i, Total, celula(tarefa.usada ? Edicao::textoDuracao(qRound64(tarefa.repeticoes * tarefa.tempoRepeticao)) : QString()));
         t->setItem(i, Situacao, celula(tarefa.usada ? tr("usada") : tr("deixada de fora: %1").arg(tarefa.motivo)));
         t->item(i, Situacao)->setForeground(tarefa.usada ? Qt::black : Qt::red);
     }

@@ -57,6 +57,8 @@ private:
     // A new name asked for, checked; empty when cancelled or refused.
     QString pedirNome(Tipo tipo, const QString &atual);
     void criar(Tipo tipo);
+    // The lists read again, `nome` chosen and shown.
+    void mostrarNaLista(Tipo tipo, const QString &nome);
     void renomear(Tipo tipo);
     void apagar(Tipo tipo);
     // Asks whether to save the item being edited; false to stay on it.
