@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 const QString chaveJornada = QStringLiteral("jornada");
@@ -45,4 +47,37 @@ Desfecho Grupo::gravar(const QString &arquivo) const
     for (const Membro &m : membros)
         a.acrescentar(m.jornada ? chaveJornada : chaveMedida, {m.nome});
     return a.gravar(arquivo);
+}
+
+QStringList Grupo::gruposCom(const QString &raizArmazem, const QString &jornada)
+{
+    QStringList grupos;
+    for (const QString &nome : QDir(pasta(raizArmazem)).entryList({QStringLiteral("*.id")}, QDir::Files, QDir::Name)) {
+        Grupo g;
+        if (!ler(QDir(pasta(raizArmazem)).filePath(nome), &g))
+            continue;
+        if (std::any_of(g.membros.cbegin(), g.membros.cend(),
+                        [&](const Membro &m) { return m.jornada && m.nome == jornada; }))
+            grupos << g.nome;
+    }
+    return grupos;
+}
+
+Desfecho Grupo::renomearJornada(const QString &raizArmazem, const QString &antigo, const QString &novo)
+{
+    for (const QString &nome : gruposCom(raizArmazem, antigo)) {
+        const QString caminho = arquivo(raizArmazem, nome);
+        Grupo g;
+        QString erro;
+        if (!ler(caminho, &g, &erro))
+            return Desfecho::falhou(erro);
+        for (Membro &m : g.membros) {
+            if (m.jornada && m.nome == antigo)
+                m.nome = novo;
+        }
+        const Desfecho d = g.gravar(caminho);
+        if (!d)
+            return d;
+    }
+    return Desfecho();
 }

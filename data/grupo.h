@@ -3,6 +3,7 @@
 #include "data/desfecho.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 // A similar-exposure group (GES): "Grupos/NOME.id" in the store, a record
@@ -20,6 +21,10 @@ struct Grupo {
     QVector<Membro> membros;
 
     static QString pasta(const QString &raizArmazem);
+    // The groups of the store that hold the jornada `jornada`.
+    static QStringList gruposCom(const QString &raizArmazem, const QString &jornada);
+    // A jornada renamed: the groups that held it hold it under its new name.
+    static Desfecho renomearJornada(const QString &raizArmazem, const QString &antigo, const QString &novo);
     static QString arquivo(const QString &raizArmazem, const QString &nome);
     // False, with "PATH: reason" (or empty when there is no file).
     static bool ler(const QString &arquivo, Grupo *g, QString *erro = nullptr);

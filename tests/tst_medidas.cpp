@@ -691,15 +691,21 @@ private slots:
         p.findChild<QPushButton *>("pushButton_SalvarGrupo")->click();
         QVERIFY(lerBytes(Grupo::arquivo(b.armazem, "GES 1")).contains("jornada;Ana;"));
 
+        // Renamed, the jornada stays in its group; deleting it names both.
         auto *jornadas = p.findChild<QListWidget *>("listWidget_Jornadas");
         jornadas->setCurrentRow(0);
+        s.perguntador.textos = {"Ana B"};
+        p.findChild<QPushButton *>("pushButton_RenomearJornada")->click();
+        const QString renomeado = Jornada::arquivo(b.armazem, "Ana B");
+        QVERIFY(QFile::exists(renomeado) && !QFile::exists(arquivo));
+        QVERIFY(lerBytes(Grupo::arquivo(b.armazem, "GES 1")).contains("jornada;Ana B;"));
         s.perguntador.respostas = {false};
         p.findChild<QPushButton *>("pushButton_ApagarJornada")->click();
-        QVERIFY(s.perguntador.perguntas.last().contains("\"Ana\""));
-        QVERIFY(QFile::exists(arquivo));
+        QVERIFY(s.perguntador.perguntas.last().contains("\"Ana B\"") && s.perguntador.perguntas.last().contains("GES 1"));
+        QVERIFY(QFile::exists(renomeado));
         s.perguntador.respostas = {true};
         p.findChild<QPushButton *>("pushButton_ApagarJornada")->click();
-        QVERIFY(!QFile::exists(arquivo));
+        QVERIFY(!QFile::exists(renomeado));
         QCOMPARE(jornadas->count(), 0);
         QVERIFY(s.perguntador.mensagens.isEmpty());
     }

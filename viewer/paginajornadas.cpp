@@ -202,6 +202,12 @@ void PaginaJornadas::renomear(Tipo tipo)
         servicos.perguntador->informar(this, tr("Jornadas e grupos"), erro);
         return;
     }
+    // The groups that held the jornada keep it.
+    if (tipo == Tipo::Jornada) {
+        const Desfecho d = Grupo::renomearJornada(raiz, antigo, nome);
+        if (!d)
+            servicos.perguntador->informar(this, tr("Jornadas e grupos"), d.motivo);
+    }
     mostrarNaLista(tipo, nome);
 }
 
@@ -211,8 +217,11 @@ void PaginaJornadas::apagar(Tipo tipo)
     if (!atual)
         return;
     const QString nome = atual->text();
-    const QString pergunta = tipo == Tipo::Jornada ? tr("Apagar a jornada \"%1\"?").arg(nome)
-                                                   : tr("Apagar o grupo \"%1\"?").arg(nome);
+    QString pergunta = tipo == Tipo::Jornada ? tr("Apagar a jornada \"%1\"?").arg(nome)
+                                             : tr("Apagar o grupo \"%1\"?").arg(nome);
+    const QStringList grupos = tipo == Tipo::Jornada ? Grupo::gruposCom(raiz, nome) : QStringList();
+    if (!grupos.isEmpty())
+        pergunta += QLatin1Char('\n') + tr("Ela é membro de: %1.").arg(grupos.join(QStringLiteral(", ")));
     if (!servicos.perguntador->perguntar(this, tr("Apagar"), pergunta, tr("Sim"), tr("Não"), Perguntador::Padrao::Nao))
         return;
     QFile arquivo(QDir(pastaDe(tipo)).filePath(nome + QStringLiteral(".id")));

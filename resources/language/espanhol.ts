@@ -1676,6 +1676,45 @@ del ordenador</translation>
     </message>
 </context>
 <context>
+    <name>ModeloTarefas</name>
+    <message>
+        <source>Corpo inteiro</source>
+        <translation>Cuerpo entero</translation>
+    </message>
+    <message>
+        <source>Mãos e braços</source>
+        <translation>Mano-brazo</translation>
+    </message>
+    <message>
+        <source>Medição</source>
+        <translation>Medición</translation>
+    </message>
+    <message>
+        <source>Trabalhador</source>
+        <translation>Trabajador</translation>
+    </message>
+    <message>
+        <source>Empresa avaliada</source>
+        <translation>Empresa evaluada</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Tarefa</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <source>Região</source>
+        <translation>Región</translation>
+    </message>
+    <message>
+        <source>arep [m/s²]</source>
+        <translation>arep [m/s²]</translation>
+    </message>
+</context>
+<context>
     <name>PaginaJornadas</name>
     <message>
         <source>Volta lá</source>
@@ -1924,6 +1963,10 @@ del ordenador</translation>
     <message>
         <source>Adicionar medidas</source>
         <translation>Añadir mediciones</translation>
+    </message>
+    <message>
+        <source>Ela é membro de: %1.</source>
+        <translation>Es miembro de: %1.</translation>
     </message>
 </context>
 <context>
@@ -2228,34 +2271,6 @@ del ordenador</translation>
         <translation>Buscar por trabajador, empresa, sector, fecha o tarea</translation>
     </message>
     <message>
-        <source>Medição</source>
-        <translation>Medición</translation>
-    </message>
-    <message>
-        <source>Trabalhador</source>
-        <translation>Trabajador</translation>
-    </message>
-    <message>
-        <source>Empresa avaliada</source>
-        <translation>Empresa evaluada</translation>
-    </message>
-    <message>
-        <source>Data</source>
-        <translation>Fecha</translation>
-    </message>
-    <message>
-        <source>Tarefa</source>
-        <translation>Tarea</translation>
-    </message>
-    <message>
-        <source>Região</source>
-        <translation>Región</translation>
-    </message>
-    <message>
-        <source>arep [m/s²]</source>
-        <translation>arep [m/s²]</translation>
-    </message>
-    <message>
         <source>Cancelar</source>
         <translation>Cancelar</translation>
     </message>
@@ -2266,14 +2281,6 @@ del ordenador</translation>
     <message>
         <source>Lendo as medidas do armazém...</source>
         <translation>Leyendo las mediciones del almacén...</translation>
-    </message>
-    <message>
-        <source>Corpo inteiro</source>
-        <translation>Cuerpo entero</translation>
-    </message>
-    <message>
-        <source>Mãos e braços</source>
-        <translation>Mano-brazo</translation>
     </message>
     <message>
         <source>Tarefas: %1</source>

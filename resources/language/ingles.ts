@@ -1676,6 +1676,45 @@ of the computer</translation>
     </message>
 </context>
 <context>
+    <name>ModeloTarefas</name>
+    <message>
+        <source>Corpo inteiro</source>
+        <translation>Whole body</translation>
+    </message>
+    <message>
+        <source>Mãos e braços</source>
+        <translation>Hand-arm</translation>
+    </message>
+    <message>
+        <source>Medição</source>
+        <translation>Measurement</translation>
+    </message>
+    <message>
+        <source>Trabalhador</source>
+        <translation>Worker</translation>
+    </message>
+    <message>
+        <source>Empresa avaliada</source>
+        <translation>Evaluated company</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Tarefa</source>
+        <translation>Task</translation>
+    </message>
+    <message>
+        <source>Região</source>
+        <translation>Body part</translation>
+    </message>
+    <message>
+        <source>arep [m/s²]</source>
+        <translation>arep [m/s²]</translation>
+    </message>
+</context>
+<context>
     <name>PaginaJornadas</name>
     <message>
         <source>Volta lá</source>
@@ -1924,6 +1963,10 @@ of the computer</translation>
     <message>
         <source>Adicionar medidas</source>
         <translation>Add measurements</translation>
+    </message>
+    <message>
+        <source>Ela é membro de: %1.</source>
+        <translation>It is a member of: %1.</translation>
     </message>
 </context>
 <context>
@@ -2228,34 +2271,6 @@ of the computer</translation>
         <translation>Search by worker, company, sector, date or task</translation>
     </message>
     <message>
-        <source>Medição</source>
-        <translation>Measurement</translation>
-    </message>
-    <message>
-        <source>Trabalhador</source>
-        <translation>Worker</translation>
-    </message>
-    <message>
-        <source>Empresa avaliada</source>
-        <translation>Evaluated company</translation>
-    </message>
-    <message>
-        <source>Data</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Tarefa</source>
-        <translation>Task</translation>
-    </message>
-    <message>
-        <source>Região</source>
-        <translation>Body part</translation>
-    </message>
-    <message>
-        <source>arep [m/s²]</source>
-        <translation>arep [m/s²]</translation>
-    </message>
-    <message>
         <source>Cancelar</source>
         <translation>Cancel</translation>
     </message>
@@ -2266,14 +2281,6 @@ of the computer</translation>
     <message>
         <source>Lendo as medidas do armazém...</source>
         <translation>Reading the store&apos;s measurements...</translation>
-    </message>
-    <message>
-        <source>Corpo inteiro</source>
-        <translation>Whole body</translation>
-    </message>
-    <message>
-        <source>Mãos e braços</source>
-        <translation>Hand-arm</translation>
     </message>
     <message>
         <source>Tarefas: %1</source>

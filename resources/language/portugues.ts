@@ -1676,6 +1676,45 @@ do computador</translation>
     </message>
 </context>
 <context>
+    <name>ModeloTarefas</name>
+    <message>
+        <source>Corpo inteiro</source>
+        <translation>Corpo inteiro</translation>
+    </message>
+    <message>
+        <source>Mãos e braços</source>
+        <translation>Mãos e braços</translation>
+    </message>
+    <message>
+        <source>Medição</source>
+        <translation>Medição</translation>
+    </message>
+    <message>
+        <source>Trabalhador</source>
+        <translation>Trabalhador</translation>
+    </message>
+    <message>
+        <source>Empresa avaliada</source>
+        <translation>Empresa avaliada</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Tarefa</source>
+        <translation>Tarefa</translation>
+    </message>
+    <message>
+        <source>Região</source>
+        <translation>Região</translation>
+    </message>
+    <message>
+        <source>arep [m/s²]</source>
+        <translation>arep [m/s²]</translation>
+    </message>
+</context>
+<context>
     <name>PaginaJornadas</name>
     <message>
         <source>Volta lá</source>
@@ -1924,6 +1963,10 @@ do computador</translation>
     <message>
         <source>Adicionar medidas</source>
         <translation>Adicionar medidas</translation>
+    </message>
+    <message>
+        <source>Ela é membro de: %1.</source>
+        <translation>Ela é membro de: %1.</translation>
     </message>
 </context>
 <context>
@@ -2228,34 +2271,6 @@ do computador</translation>
         <translation>Buscar por trabalhador, empresa, setor, data ou tarefa</translation>
     </message>
     <message>
-        <source>Medição</source>
-        <translation>Medição</translation>
-    </message>
-    <message>
-        <source>Trabalhador</source>
-        <translation>Trabalhador</translation>
-    </message>
-    <message>
-        <source>Empresa avaliada</source>
-        <translation>Empresa avaliada</translation>
-    </message>
-    <message>
-        <source>Data</source>
-        <translation>Data</translation>
-    </message>
-    <message>
-        <source>Tarefa</source>
-        <translation>Tarefa</translation>
-    </message>
-    <message>
-        <source>Região</source>
-        <translation>Região</translation>
-    </message>
-    <message>
-        <source>arep [m/s²]</source>
-        <translation>arep [m/s²]</translation>
-    </message>
-    <message>
         <source>Cancelar</source>
         <translation>Cancelar</translation>
     </message>
@@ -2266,14 +2281,6 @@ do computador</translation>
     <message>
         <source>Lendo as medidas do armazém...</source>
         <translation>Lendo as medidas do armazém...</translation>
-    </message>
-    <message>
-        <source>Corpo inteiro</source>
-        <translation>Corpo inteiro</translation>
-    </message>
-    <message>
-        <source>Mãos e braços</source>
-        <translation>Mãos e braços</translation>
     </message>
     <message>
         <source>Tarefas: %1</source>
