@@ -5,11 +5,13 @@
 
 #include "data/arquivolingua.h"
 #include "data/layoutmedida.h"
+#include "data/jornada.h"
 #include "report/documentolaudo.h"
 #include "report/relatorio.h"
 
 
 #include <QApplication>
+#include <QDir>
 #include <QTextStream>
 #include <QTranslator>
 
@@ -48,7 +50,20 @@ int main(int argc, char *argv[])
         QCoreApplication::installTranslator(&tradutor);
     QString erro;
     if (comando == QLatin1String("laudo")) {
-        const Laudo laudo = Laudo::montar(pasta, Laudo::pastaPerfilDe(pasta));
+        // A jornada's laudo: its data beside its file, the Perfil folder of its store.
+        Laudo laudo;
+        if (Jornada::ehArquivoDeJornada(pasta)) {
+            Jornada jornada;
+            DadosLaudo dados;
+            if (!Jornada::ler(pasta, &jornada, &erro) || !DadosLaudo::lerArquivo(DadosLaudo::arquivoDaJornada(pasta), &dados, &erro)) {
+                erros << "kt9400-cli laudo: cannot read " << erro << '\n';
+                return 1;
+            }
+            const QString armazem = Jornada::armazemDe(pasta);
+            laudo = Laudo::montarJornada(jornada, armazem, QDir(armazem).filePath(QStringLiteral("Perfil")), dados);
+        } else {
+            laudo = Laudo::montar(pasta, Laudo::pastaPerfilDe(pasta));
+        }
         for (const QString &aviso : laudo.avisos)
             erros << "kt9400-cli laudo: warning: " << aviso << '\n';
         erros.flush();

@@ -4,6 +4,7 @@
 #include "data/arquivoregistro.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <cmath>
 
@@ -65,13 +66,24 @@ QString DadosLaudo::objetivoPadrao()
               "do Anexo I da NR-09 e os limites de exposição do Anexo 8 da NR-15.");
 }
 
+QString DadosLaudo::arquivoDaJornada(const QString &arquivoJornada)
+{
+    const QFileInfo f(arquivoJornada);
+    return f.absoluteDir().filePath(f.completeBaseName() + QStringLiteral(".laudo"));
+}
+
 bool DadosLaudo::ler(const QString &pastaMedida, DadosLaudo *dados, QString *erro)
+{
+    return lerArquivo(arquivo(pastaMedida), dados, erro);
+}
+
+bool DadosLaudo::lerArquivo(const QString &caminho, DadosLaudo *dados, QString *erro)
 {
     *dados = DadosLaudo();
     dados->objetivo = objetivoPadrao();
     ArquivoChaves a;
     QString motivo;
-    if (!a.ler(arquivo(pastaMedida), &motivo)) {
+    if (!a.ler(caminho, &motivo)) {
         if (erro)
             *erro = motivo;
         return motivo.isEmpty();
@@ -87,12 +99,17 @@ bool DadosLaudo::ler(const QString &pastaMedida, DadosLaudo *dados, QString *err
 
 Desfecho DadosLaudo::gravar(const QString &pastaMedida) const
 {
+    return gravarArquivo(arquivo(pastaMedida));
+}
+
+Desfecho DadosLaudo::gravarArquivo(const QString &caminho) const
+{
     ArquivoChaves a;
     campos(*this, [&](const QString &chave, const QString &campo) { a.definir(chave, campo); });
     for (const auto &[chave, v] : {qMakePair(chaveVerificacaoMao, verificacaoMao),
                                    qMakePair(chaveVerificacaoCorpo, verificacaoCorpo)})
         a.acrescentar(chave, {v.referencia, v.antes, v.depois});
-    return a.gravar(arquivo(pastaMedida));
+    return a.gravar(caminho);
 }
 
 Desfecho DadosLaudo::gravarSensores(const QString &pastaMedida, const QString &mao, const QString &corpo)

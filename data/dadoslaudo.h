@@ -40,11 +40,15 @@ public:
     Verificacao verificacaoCorpo;
 
     static QString arquivo(const QString &pastaMedida);
+    // A jornada's: "Jornadas/NOME.laudo" beside its file.
+    static QString arquivoDaJornada(const QString &arquivoJornada);
     // What the file holds; the defaults where there is no file. False, with
     // "PATH: reason", when a file is there and cannot be read.
     static bool ler(const QString &pastaMedida, DadosLaudo *dados, QString *erro = nullptr);
+    static bool lerArquivo(const QString &arquivo, DadosLaudo *dados, QString *erro = nullptr);
     // Creates or replaces the file whole.
     Desfecho gravar(const QString &pastaMedida) const;
+    Desfecho gravarArquivo(const QString &arquivo) const;
     // Records the sensors' serials, keeping everything else of the file.
     static Desfecho gravarSensores(const QString &pastaMedida, const QString &mao, const QString &corpo);
 

@@ -30,6 +30,13 @@ QString Jornada::arquivo(const QString &raizArmazem, const QString &nome)
     return QDir(pasta(raizArmazem)).filePath(nome + QStringLiteral(".id"));
 }
 
+bool Jornada::ehArquivoDeJornada(const QString &caminho)
+{
+    const QFileInfo f(caminho);
+    return f.isFile() && !f.isSymLink() && f.suffix() == QLatin1String("id")
+        && f.absoluteDir().dirName() == QLatin1String("Jornadas");
+}
+
 QString Jornada::armazemDe(const QString &arquivo)
 {
     return QFileInfo(QFileInfo(arquivo).absolutePath()).absolutePath();

@@ -27,6 +27,8 @@ struct Jornada {
 
     static QString pasta(const QString &raizArmazem);
     static QString arquivo(const QString &raizArmazem, const QString &nome);
+    // A file of a store's "Jornadas" folder.
+    static bool ehArquivoDeJornada(const QString &caminho);
     // The store a jornada or group file belongs to: two folders up.
     static QString armazemDe(const QString &arquivo);
     // False, with "PATH: reason" (or empty when there is no file).

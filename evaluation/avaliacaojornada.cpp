@@ -76,6 +76,7 @@ AvaliacaoJornada AvaliacaoJornada::avaliar(const Jornada &jornada, const QString
         double vdvi[3] = {0, 0, 0};
         double fc[3] = {0, 0, 0};
         double amostrado = 0;
+        AvaliacaoExposicao::lerTempo(p.getTempo_amostrado(), 3, &amostrado);
         double total = t.repeticoes * t.tempoRepeticao;
         if (!valor(p.getArep(), &t.arep)) {
             deixar(tr("o arep armazenado não é um número utilizável"));
@@ -105,8 +106,11 @@ AvaliacaoJornada AvaliacaoJornada::avaliar(const Jornada &jornada, const QString
                 total = proprio;
         }
         t.usada = true;
+        t.pastaCorpo = pastaCorpo;
+        t.tempoAmostrado = amostrado;
         parciais[t.corpo] << FormulasExposicao::parcial(
             t.arep, vdvi, fc, {t.tempoRepeticao, t.repeticoes, total, amostrado}, t.corpo);
+        t.vdvexp = *std::max_element(std::begin(parciais[t.corpo].last().vdvexp), std::end(parciais[t.corpo].last().vdvexp));
         doDia[t.corpo].append({pastaCorpo, t.referencia, t.repeticoes, t.tempoRepeticao});
         r.tarefas << t;
     }

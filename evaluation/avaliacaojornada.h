@@ -23,6 +23,9 @@ public:
         int repeticoes = 0;
         double tempoRepeticao = 0; // seconds
         double arep = 0;           // as stored, m/s²
+        double vdvexp = 0;         // whole body: the largest axis's, extended to the day's time
+        double tempoAmostrado = 0; // seconds
+        QString pastaCorpo;
         bool usada = false;
         QString motivo;            // why it was left out
         // What the page shows of it: its measurement's worker and date,

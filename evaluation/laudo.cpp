@@ -5,6 +5,8 @@
 #include "data/layoutmedida.h"
 #include "data/perfil.h"
 #include "data/perfillaudo.h"
+#include "evaluation/avaliacaojornada.h"
+#include "evaluation/edicao.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -41,11 +43,11 @@ Laudo Laudo::montar(const QString &pastaMedida, const QString &pastaPerfil)
     return l;
 }
 
-Laudo Laudo::montar(const QString &pastaMedida, const QString &pastaPerfil, const DadosLaudo &dados)
+namespace {
+
+// What the laudo takes of a measurement's exposure file.
+void identificar(Laudo &l, const QString &pastaMedida)
 {
-    Laudo l;
-    l.pastaMedida = pastaMedida;
-    l.pastaPerfil = pastaPerfil;
     AcessarArquivo e;
     e.lerExposicao(LayoutMedida::arquivoExposicao(pastaMedida));
     l.empresaAvaliadora = limpo(e.getEmpresa_avaliadora());
@@ -60,27 +62,36 @@ Laudo Laudo::montar(const QString &pastaMedida, const QString &pastaPerfil, cons
     l.dataMedicao = QDateTime::fromString(l.dataMedicaoTexto, QStringLiteral("dd/MM/yyyy HH:mm:ss")).date();
     if (!l.dataMedicao.isValid())
         l.dataMedicao = QDate::fromString(l.dataMedicaoTexto.left(10), QStringLiteral("dd/MM/yyyy"));
+}
 
-    QString erro;
-    PerfilLaudo perfil;
-    if (!PerfilLaudo::ler(pastaPerfil, &perfil, &erro))
-        l.avisosDeLeitura << erro;
-    l.cnpj = perfil.cnpj.trimmed();
-    l.cidade = perfil.cidade.trimmed();
-    l.logotipo = perfil.caminhoLogotipo(pastaPerfil);
-    // The technician's title and registration: those of the profile's
-    // technician of that name.
-    Perfil p;
-    if (Perfil::ler(QDir(pastaPerfil).filePath(QStringLiteral("perfil.id")), &p) && !l.responsavel.isEmpty()) {
-        if (p.responsavel1.trimmed() == l.responsavel) {
-            l.titulo = perfil.titulo1.trimmed();
-            l.registro = perfil.registro1.trimmed();
-        } else if (p.responsavel2.trimmed() == l.responsavel) {
-            l.titulo = perfil.titulo2.trimmed();
-            l.registro = perfil.registro2.trimmed();
-        }
+// How a body part was measured, from the first component of a task folder;
+// false when it has none.
+bool metodoDe(const QString &pastaCorpo, bool corpo, Laudo::Metodo *m)
+{
+    const QStringList componentes = LayoutMedida::componentes(pastaCorpo);
+    if (componentes.isEmpty())
+        return false;
+    AcessarArquivo a;
+    a.lerComponente(componentes.first() + QStringLiteral(".head"));
+    m->corpo = corpo;
+    const QString ponderacoes[3] = {a.getPonderacao_frequencia_x(), a.getPonderacao_frequencia_y(),
+                                    a.getPonderacao_frequencia_z()};
+    const QString fatores[3] = {a.getK_x(), a.getK_y(), a.getK_z()};
+    for (int i = 0; i < 3; ++i) {
+        m->ponderacao[i] = ponderacoes[i].trimmed();
+        m->fator[i] = fatores[i].trimmed();
     }
+    m->periodo = a.getPeriodo_amostragem_comp().trimmed();
+    return true;
+}
 
+} // namespace
+
+Laudo Laudo::montar(const QString &pastaMedida, const QString &pastaPerfil, const DadosLaudo &dados)
+{
+    Laudo l;
+    l.pastaMedida = pastaMedida;
+    identificar(l, pastaMedida);
     l.avaliacao = AvaliacaoExposicao::avaliar(pastaMedida);
     for (const LayoutMedida::LinhaParcial &linha : LayoutMedida::parciaisDaExposicao(pastaMedida)) {
         AcessarArquivo a;
@@ -104,34 +115,116 @@ Laudo Laudo::montar(const QString &pastaMedida, const QString &pastaPerfil, cons
             }
         }
         l.tarefas << t;
-        bool &usado = t.corpo ? l.usaCorpo : l.usaMao;
-        if (usado)
+        l.acrescentarMetodo(linha.pastaCorpo, t.corpo);
+    }
+    l.completar(pastaPerfil, dados);
+    return l;
+}
+
+Laudo Laudo::montarJornada(const Jornada &jornada, const QString &raizArmazem, const QString &pastaPerfil,
+                           const DadosLaudo &dados)
+{
+    const AvaliacaoJornada a = AvaliacaoJornada::avaliar(jornada, raizArmazem);
+    Laudo l;
+    QStringList medidas;
+    for (const AvaliacaoJornada::Tarefa &t : a.tarefas) {
+        if (!t.usada) {
+            l.avisosDeLeitura << tr("Tarefa %1 deixada de fora: %2").arg(t.referencia, t.motivo);
             continue;
-        const QStringList componentes = LayoutMedida::componentes(linha.pastaCorpo);
-        if (componentes.isEmpty())
-            continue;
-        usado = true;
-        a.lerComponente(componentes.first() + QStringLiteral(".head"));
-        Metodo m;
-        m.corpo = t.corpo;
-        const QString ponderacoes[3] = {a.getPonderacao_frequencia_x(), a.getPonderacao_frequencia_y(),
-                                        a.getPonderacao_frequencia_z()};
-        const QString fatores[3] = {a.getK_x(), a.getK_y(), a.getK_z()};
-        for (int i = 0; i < 3; ++i) {
-            m.ponderacao[i] = ponderacoes[i].trimmed();
-            m.fator[i] = fatores[i].trimmed();
         }
-        m.periodo = a.getPeriodo_amostragem_comp().trimmed();
-        l.metodos << m;
+        const QString medida = t.referencia.section(QLatin1Char('/'), 0, 0);
+        if (!medidas.contains(medida))
+            medidas << medida;
+        const auto hms = [](double s) { return Edicao::textoDuracao(qRound64(s)); };
+        Tarefa tarefa;
+        tarefa.nome = t.nomeTarefa;
+        tarefa.corpo = t.corpo;
+        tarefa.repeticoes = QString::number(t.repeticoes);
+        tarefa.tempoRepeticao = hms(t.tempoRepeticao);
+        tarefa.tempoTotal = hms(t.repeticoes * t.tempoRepeticao);
+        tarefa.tempoAmostrado = hms(t.tempoAmostrado);
+        tarefa.arep = QString::number(t.arep, 'g', 6);
+        if (t.corpo)
+            tarefa.vdvexp = QString::number(AvaliacaoExposicao::arredondado(t.vdvexp), 'g', 6);
+        l.tarefas << tarefa;
+        l.acrescentarMetodo(t.pastaCorpo, t.corpo);
+    }
+    // The companies and the technician of the day's first measurement; the
+    // instruments of all of them.
+    if (!medidas.isEmpty())
+        identificar(l, QDir(raizArmazem).filePath(medidas.first()));
+    for (const QString &medida : qAsConst(medidas)) {
+        AcessarArquivo e;
+        e.lerExposicao(LayoutMedida::arquivoExposicao(QDir(raizArmazem).filePath(medida)));
+        const QString id = limpo(e.getId_equipamento());
+        if (!id.isEmpty() && !l.instrumentos.contains(id))
+            l.instrumentos << id;
+    }
+    l.instrumento = l.instrumentos.join(QStringLiteral(", "));
+    if (!jornada.trabalhador.trimmed().isEmpty())
+        l.funcionario = jornada.trabalhador.trimmed();
+    if (!jornada.setor.trimmed().isEmpty())
+        l.setor = jornada.setor.trimmed();
+    l.nomeMedida = tr("Jornada %1 (%2 medições)").arg(jornada.nome).arg(medidas.size());
+    const QDate dia = QDate::fromString(jornada.data.trimmed(), QStringLiteral("dd/MM/yyyy"));
+    if (dia.isValid()) {
+        l.dataMedicao = dia;
+        l.dataMedicaoTexto = jornada.data.trimmed();
+    }
+    l.avaliacao = a.avaliacao;
+    // The jornada's own data, else the function it names and the
+    // accelerometers its first measurement recorded.
+    DadosLaudo doDia = dados;
+    if (doDia.funcao.trimmed().isEmpty())
+        doDia.funcao = jornada.funcao.trimmed();
+    DadosLaudo primeira;
+    if (!medidas.isEmpty() && DadosLaudo::ler(QDir(raizArmazem).filePath(medidas.first()), &primeira)) {
+        if (doDia.sensorCorpo.trimmed().isEmpty())
+            doDia.sensorCorpo = primeira.sensorCorpo;
+        if (doDia.sensorMao.trimmed().isEmpty())
+            doDia.sensorMao = primeira.sensorMao;
+    }
+    l.completar(pastaPerfil, doDia);
+    return l;
+}
+
+void Laudo::acrescentarMetodo(const QString &pastaCorpo, bool corpo)
+{
+    bool &usado = corpo ? usaCorpo : usaMao;
+    Metodo m;
+    if (!usado && metodoDe(pastaCorpo, corpo, &m)) {
+        usado = true;
+        metodos << m;
+    }
+}
+
+void Laudo::completar(const QString &perfil, const DadosLaudo &dados)
+{
+    pastaPerfil = perfil;
+    QString erro;
+    PerfilLaudo doPerfil;
+    if (!PerfilLaudo::ler(pastaPerfil, &doPerfil, &erro))
+        avisosDeLeitura << erro;
+    cnpj = doPerfil.cnpj.trimmed();
+    cidade = doPerfil.cidade.trimmed();
+    logotipo = doPerfil.caminhoLogotipo(pastaPerfil);
+    // The technician's title and registration: those of the profile's
+    // technician of that name.
+    Perfil p;
+    if (Perfil::ler(QDir(pastaPerfil).filePath(QStringLiteral("perfil.id")), &p) && !responsavel.isEmpty()) {
+        if (p.responsavel1.trimmed() == responsavel) {
+            titulo = doPerfil.titulo1.trimmed();
+            registro = doPerfil.registro1.trimmed();
+        } else if (p.responsavel2.trimmed() == responsavel) {
+            titulo = doPerfil.titulo2.trimmed();
+            registro = doPerfil.registro2.trimmed();
+        }
     }
     // The whole body first, as everywhere in the program.
-    std::stable_sort(l.metodos.begin(), l.metodos.end(),
-                     [](const Metodo &a, const Metodo &b) { return a.corpo && !b.corpo; });
-
-    if (!Calibracoes::ler(pastaPerfil, &l.calibracoes, &erro))
-        l.avisosDeLeitura << erro;
-    l.aplicar(dados);
-    return l;
+    std::stable_sort(metodos.begin(), metodos.end(), [](const Metodo &a, const Metodo &b) { return a.corpo && !b.corpo; });
+    if (!Calibracoes::ler(pastaPerfil, &calibracoes, &erro))
+        avisosDeLeitura << erro;
+    aplicar(dados);
 }
 
 void Laudo::aplicar(const DadosLaudo &novos)
@@ -150,7 +243,8 @@ void Laudo::aplicar(const DadosLaudo &novos)
         cadeia << d;
         return &cadeia.last();
     };
-    dispositivo(tr("Instrumento"), Calibracoes::Tipo::Instrumento, instrumento);
+    for (const QString &id : instrumentos.isEmpty() ? QStringList{instrumento} : instrumentos)
+        dispositivo(tr("Instrumento"), Calibracoes::Tipo::Instrumento, id);
     if (avaliacao.temCorpo || usaCorpo) {
         Dispositivo *d = dispositivo(tr("Acelerômetro de corpo inteiro"), Calibracoes::Tipo::Acelerometro,
                                      dados.sensorCorpo);

@@ -2,6 +2,7 @@
 
 #include "data/calibracoes.h"
 #include "data/dadoslaudo.h"
+#include "data/jornada.h"
 #include "evaluation/avaliacaoexposicao.h"
 
 #include <QCoreApplication>
@@ -51,6 +52,11 @@ public:
     // evaluator is typing them).
     static Laudo montar(const QString &pastaMedida, const QString &pastaPerfil);
     static Laudo montar(const QString &pastaMedida, const QString &pastaPerfil, const DadosLaudo &dados);
+    // The laudo of a jornada: its tasks from several measurements with the
+    // day's times, its results and assessment; the companies and technician
+    // of its first measurement, the instruments of all.
+    static Laudo montarJornada(const Jornada &jornada, const QString &raizArmazem, const QString &pastaPerfil,
+                               const DadosLaudo &dados);
     // The laudo with other data (typed by the evaluator): its chain and
     // warnings follow them.
     void aplicar(const DadosLaudo &novos);
@@ -78,7 +84,8 @@ public:
     QString funcionario;
     QString setor;
     QString jornada;
-    QString instrumento;
+    QString instrumento;      // as shown
+    QStringList instrumentos; // each instrument of a laudo made of several measurements
     QString nomeMedida;
     QDate dataMedicao;
     QString dataMedicaoTexto; // as the measurement gives it
@@ -91,6 +98,9 @@ public:
 
 private:
     void verificar();
+    void acrescentarMetodo(const QString &pastaCorpo, bool corpo);
+    // The profile's and the register's part, then `dados`.
+    void completar(const QString &pastaPerfil, const DadosLaudo &dados);
 
     Calibracoes calibracoes;
     bool usaCorpo = false; // a task of that body part is in the measurement

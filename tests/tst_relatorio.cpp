@@ -4,7 +4,9 @@
 #include "data/calibracoes.h"
 #include "data/dadoslaudo.h"
 #include "data/perfil.h"
+#include "data/jornada.h"
 #include "data/perfillaudo.h"
+#include "evaluation/avaliacaojornada.h"
 #include "data/layoutmedida.h"
 #include "data/leitoramostras.h"
 #include "evaluation/tabelasavaliacao.h"
@@ -195,6 +197,10 @@ private slots:
             << "" << "vencido" << 60 << "pdf" << QStringList{"(vencido)"} << QStringList{"CERT-0042 vencido em 31/12/2023"};
         QTest::newRow("with the charts' annex") << "" << "completos" << 60 << "pdf --charts"
                                                << QStringList{"Anexo: aceleração de cada componente"} << QStringList{};
+        QTest::newRow("a jornada of the measurement's tasks") << "" << "jornada" << 60 << "pdf"
+                                                             << QStringList{"Jornada Dia", "Página 1 de", "00:45:00", "01:30:00",
+                                                                            "José da Silva"}
+                                                             << QStringList{"Número do laudo não informado."};
         QTest::newRow("a day of 86,400 samples: the pages of 60") << "" << "completos" << 86400 << "pdf" << completos
                                                                    << QStringList{};
     }
@@ -261,13 +267,28 @@ private slots:
                 QVERIFY(QFile::copy(KT_RELATORIO, a.dir.filePath("bin/kt9400-relatorio")));
                 escreverBytes(a.dir.filePath("bin/lingua.lg"), (":/language/" + lingua + ".qm").toUtf8());
             }
-            const ExecucaoCli r = executarCli(QStringList{"laudo", medida, saida} + formato.split(' ').mid(1), cli);
+            // A jornada of every task of the measurement, twice 45 minutes each.
+            QString alvo = medida;
+            if (dados == "jornada") {
+                Jornada j;
+                for (const QString &corpo : LayoutMedida::pastasCorpo(medida))
+                    j.tarefas.append({QDir(a.armazem).relativeFilePath(corpo), "2", "00:45:00"});
+                QDir().mkpath(Jornada::pasta(a.armazem));
+                alvo = Jornada::arquivo(a.armazem, "Dia");
+                QVERIFY(j.gravar(alvo));
+                const AvaliacaoJornada dia = AvaliacaoJornada::avaliar(j, a.armazem);
+                textos << QLocale(QLocale::Portuguese, QLocale::Brazil).toString(
+                    dia.maoCalculada() ? dia.avaliacao.nrMao.valor : dia.avaliacao.nrCorpo.valor, 'g', 6);
+            }
+            const ExecucaoCli r = executarCli(QStringList{"laudo", alvo, saida} + formato.split(' ').mid(1), cli);
             QCOMPARE(r.status, 0);
             const QStringList linhas = QString::fromUtf8(r.erros).split('\n', Qt::SkipEmptyParts).filter("warning:");
             if (avisos.isEmpty())
                 QVERIFY2(linhas.isEmpty(), qPrintable(linhas.join('\n')));
             for (const QString &aviso : avisos)
                 QVERIFY2(!linhas.filter(aviso).isEmpty(), qPrintable(aviso + " not in\n" + linhas.join('\n')));
+            if (dados == "jornada")
+                return;
             // The decimal separator of the language, in the hand-arm result.
             AvaliacaoExposicao av = AvaliacaoExposicao::avaliar(medida);
             const QLocale local = ArquivoLingua::localDoCatalogo(lingua.isEmpty() ? "" : ":/language/" + lingua + ".qm");
