@@ -7,9 +7,11 @@
 #include "platform/trabalhoaolado.h"
 #include "servicosteste.h"
 #include "data/catalogotarefas.h"
+#include "data/dadoslaudo.h"
 #include "data/grupo.h"
 #include "data/jornada.h"
 #include "viewer/medidas.h"
+#include "viewer/janeladadoslaudo.h"
 #include "viewer/paginajornadas.h"
 #include "viewer/seletortarefas.h"
 #include "viewer/tabelaavaliacao.h"
@@ -18,6 +20,7 @@
 #include <QListWidget>
 #include <QTableWidget>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -681,6 +684,21 @@ private slots:
         QVERIFY(!lerBytes(arquivo).contains(";99;"));
         p.findChild<QPushButton *>("pushButton_SalvarJornada")->click();
         QVERIFY(lerBytes(arquivo).contains(";99;"));
+        // Its laudo: typed in its dialog, kept beside it, written.
+        p.findChild<QPushButton *>("pushButton_LaudoJornada")->click();
+        auto *dialogo = p.findChild<JanelaDadosLaudo *>();
+        QVERIFY(dialogo && dialogo->isVisible());
+        QTest::keyClicks(dialogo->findChild<QLineEdit *>("lineEdit_Numero"), "8/2026");
+        const QString pdf = b.dir.filePath("dia.pdf");
+        s.perguntador.pastas = {pdf};
+        dialogo->findChild<QPushButton *>("pushButton_Gerar")->click();
+        TrabalhoAoLado::aguardar();
+        QVERIFY(lerBytes(DadosLaudo::arquivoDaJornada(arquivo)).contains("numero_laudo;8/2026;"));
+        QProcess texto;
+        texto.start("pdftotext", {pdf, "-"});
+        texto.waitForFinished();
+        const QString lido = QString::fromUtf8(texto.readAllStandardOutput());
+        QVERIFY2(lido.contains(QString::fromUtf8("Laudo nº 8/2026")) && lido.contains("Jornada Ana"), qPrintable(lido.left(400)));
 
         s.perguntador.textos = {"GES 1"};
         p.findChild<QPushButton *>("pushButton_NovoGrupo")->click();

@@ -4,9 +4,11 @@
 #include "platform/perguntador.h"
 #include "platform/trabalhoaolado.h"
 #include "report/documentolaudo.h"
+#include "data/jornada.h"
 #include "report/relatorio.h"
 #include "viewer/janeladadoslaudo.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 #include <QUrl>
@@ -16,24 +18,53 @@
 void GeracaoLaudo::gerar(const QString &pastaMedida, Perguntador &perguntador, AreaDeTrabalho &areaDeTrabalho,
                          QWidget *pai, const std::function<void(Resultado)> &pronto)
 {
+    // Beside the reports: "Laudo Montador 2024-01-03 08h03.pdf".
+    const QFileInfo relatorio(Relatorio::arquivoSugerido(pastaMedida));
+    abrir(Laudo::montar(pastaMedida, Laudo::pastaPerfilDe(pastaMedida)), DadosLaudo::arquivo(pastaMedida),
+          relatorio.absolutePath() + QLatin1Char('/') + QObject::tr("Laudo") + QLatin1Char(' ')
+              + relatorio.completeBaseName() + QStringLiteral(".pdf"),
+          perguntador, areaDeTrabalho, pai, pronto);
+}
+
+void GeracaoLaudo::gerarJornada(const QString &arquivoJornada, Perguntador &perguntador,
+                                AreaDeTrabalho &areaDeTrabalho, QWidget *pai,
+                                const std::function<void(Resultado)> &pronto)
+{
+    Jornada jornada;
+    DadosLaudo dados;
+    QString erro;
+    if (!Jornada::ler(arquivoJornada, &jornada, &erro)
+        || !DadosLaudo::lerArquivo(DadosLaudo::arquivoDaJornada(arquivoJornada), &dados, &erro)) {
+        perguntador.informar(pai, QObject::tr("Gerar Laudo"), erro);
+        if (pronto)
+            pronto(Resultado::Falhou);
+        return;
+    }
+    const QString armazem = Jornada::armazemDe(arquivoJornada);
+    abrir(Laudo::montarJornada(jornada, armazem, QDir(armazem).filePath(QStringLiteral("Perfil")), dados),
+          DadosLaudo::arquivoDaJornada(arquivoJornada),
+          QDir(armazem).filePath(QStringLiteral("Arquivos PDF/")) + QObject::tr("Laudo") + QLatin1Char(' ')
+              + jornada.nome + QStringLiteral(".pdf"),
+          perguntador, areaDeTrabalho, pai, pronto);
+}
+
+void GeracaoLaudo::abrir(const Laudo &laudoInicial, const QString &arquivoDados, const QString &sugerido,
+                         Perguntador &perguntador, AreaDeTrabalho &areaDeTrabalho, QWidget *pai,
+                         const std::function<void(Resultado)> &pronto)
+{
     const auto terminar = [pronto](Resultado r) {
         if (pronto)
             pronto(r);
     };
-    auto *dialogo = new JanelaDadosLaudo(pastaMedida, perguntador, pai);
+    auto *dialogo = new JanelaDadosLaudo(laudoInicial, arquivoDados, perguntador, pai);
     dialogo->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialogo, &QDialog::rejected, dialogo, [terminar] { terminar(Resultado::Cancelado); });
-    QObject::connect(dialogo, &QDialog::accepted, dialogo, [dialogo, pastaMedida, &perguntador, &areaDeTrabalho,
+    QObject::connect(dialogo, &QDialog::accepted, dialogo, [dialogo, sugerido, &perguntador, &areaDeTrabalho,
                                                             pai = QPointer<QWidget>(pai), terminar] {
         const Laudo laudo = dialogo->laudo();
         const bool graficos = dialogo->anexarGraficos();
-        // Beside the reports: "Laudo Montador 2024-01-03 08h03.pdf".
-        const QFileInfo relatorio(Relatorio::arquivoSugerido(pastaMedida));
-        QString arquivo = perguntador.escolherArquivoParaSalvar(
-            pai, QObject::tr("Destino do Laudo"),
-            relatorio.absolutePath() + QLatin1Char('/') + QObject::tr("Laudo") + QLatin1Char(' ')
-                + relatorio.completeBaseName() + QStringLiteral(".pdf"),
-            QObject::tr("PDF (*.pdf);;OpenDocument (*.odt)"));
+        QString arquivo = perguntador.escolherArquivoParaSalvar(pai, QObject::tr("Destino do Laudo"), sugerido,
+                                                                QObject::tr("PDF (*.pdf);;OpenDocument (*.odt)"));
         if (arquivo.isEmpty()) {
             terminar(Resultado::Cancelado);
             return;

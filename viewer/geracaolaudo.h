@@ -5,6 +5,7 @@
 #include <functional>
 
 class AreaDeTrabalho;
+class Laudo;
 class Perguntador;
 class QWidget;
 
@@ -21,4 +22,14 @@ public:
 
     static void gerar(const QString &pastaMedida, Perguntador &perguntador, AreaDeTrabalho &areaDeTrabalho,
                       QWidget *pai = nullptr, const std::function<void(Resultado)> &pronto = {});
+    // The same for a jornada file of the store.
+    static void gerarJornada(const QString &arquivoJornada, Perguntador &perguntador, AreaDeTrabalho &areaDeTrabalho,
+                             QWidget *pai = nullptr, const std::function<void(Resultado)> &pronto = {});
+
+private:
+    // "Dados do laudo" for `laudo`, its data kept in `arquivoDados`, then
+    // the document, offered as `sugerido`.
+    static void abrir(const Laudo &laudo, const QString &arquivoDados, const QString &sugerido,
+                      Perguntador &perguntador, AreaDeTrabalho &areaDeTrabalho, QWidget *pai,
+                      const std::function<void(Resultado)> &pronto);
 };

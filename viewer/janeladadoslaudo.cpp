@@ -7,14 +7,17 @@
 
 #include <cmath>
 
-JanelaDadosLaudo::JanelaDadosLaudo(const QString &pastaMedida, Perguntador &perguntador, QWidget *pai)
+JanelaDadosLaudo::JanelaDadosLaudo(const Laudo &laudo, const QString &arquivoDados, Perguntador &perguntador,
+                                   QWidget *pai)
     : QDialog(pai)
     , ui(std::make_unique<Ui::JanelaDadosLaudo>())
-    , pastaMedida(pastaMedida)
+    , arquivoDados(arquivoDados)
     , perguntador(perguntador)
-    , atual(Laudo::montar(pastaMedida, Laudo::pastaPerfilDe(pastaMedida)))
+    , atual(laudo)
 {
     ui->setupUi(this);
+    // Charts are a measurement's.
+    ui->checkBox_Graficos->setVisible(!atual.pastaMedida.isEmpty());
     const auto ou = [](const QString &t) { return t.isEmpty() ? tr("não informado") : t; };
     ui->label_Medida->setText(tr("Medição %1 de %2 — trabalhador: %3; empresa avaliada: %4; setor: %5; "
                                  "responsável técnico: %6; instrumento: %7.")
@@ -61,7 +64,7 @@ JanelaDadosLaudo::~JanelaDadosLaudo() = default;
 
 bool JanelaDadosLaudo::anexarGraficos() const
 {
-    return ui->checkBox_Graficos->isChecked();
+    return !atual.pastaMedida.isEmpty() && ui->checkBox_Graficos->isChecked();
 }
 
 DadosLaudo JanelaDadosLaudo::digitados() const
@@ -105,7 +108,7 @@ void JanelaDadosLaudo::atualizar()
 void JanelaDadosLaudo::on_pushButton_Gerar_clicked()
 {
     atualizar();
-    const Desfecho gravado = atual.dados.gravar(pastaMedida);
+    const Desfecho gravado = atual.dados.gravarArquivo(arquivoDados);
     if (!gravado) {
         perguntador.informar(this, windowTitle(),
                              tr("Os dados do laudo não foram gravados.") + QLatin1Char('\n') + gravado.motivo);

@@ -15,14 +15,15 @@ class Perguntador;
 // the rest of its laudo (number, objective, function, GES, activities,
 // protection, conclusion, place and date, the chain's serials and the
 // field checks), listing what is still missing or doubtful as it is
-// typed. Gerar Laudo stores the data with the measurement ("laudo.id")
-// and accepts; the laudo itself is written by the caller.
+// typed. Gerar Laudo stores the data (with the measurement, "laudo.id", or
+// beside a jornada) and accepts; the laudo itself is written by the caller.
 class JanelaDadosLaudo : public QDialog
 {
     Q_OBJECT
 
 public:
-    JanelaDadosLaudo(const QString &pastaMedida, Perguntador &perguntador, QWidget *pai = nullptr);
+    // The laudo as gathered, its data kept in `arquivoDados`.
+    JanelaDadosLaudo(const Laudo &laudo, const QString &arquivoDados, Perguntador &perguntador, QWidget *pai = nullptr);
     ~JanelaDadosLaudo() override;
 
     // The laudo with the data as typed.
@@ -38,7 +39,7 @@ private:
     void atualizar();
 
     std::unique_ptr<Ui::JanelaDadosLaudo> ui;
-    QString pastaMedida;
+    QString arquivoDados;
     Perguntador &perguntador;
     Laudo atual;
 };

@@ -9,6 +9,7 @@
 #include "platform/perguntador.h"
 #include "report/coresavaliacao.h"
 #include "ui_jornadas.h"
+#include "viewer/geracaolaudo.h"
 #include "viewer/seletortarefas.h"
 #include "viewer/tabelaavaliacao.h"
 
@@ -371,6 +372,15 @@ bool PaginaJornadas::salvar()
 void PaginaJornadas::on_pushButton_SalvarJornada_clicked()
 {
     salvar();
+}
+
+void PaginaJornadas::on_pushButton_LaudoJornada_clicked()
+{
+    // The laudo is of the jornada as saved: what is shown is saved first.
+    if (modificado && !salvar())
+        return;
+    GeracaoLaudo::gerarJornada(Jornada::arquivo(raiz, jornada.nome), *servicos.perguntador, *servicos.areaDeTrabalho,
+                               this);
 }
 
 void PaginaJornadas::mostrarGrupo()

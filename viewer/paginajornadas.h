@@ -44,6 +44,7 @@ private slots:
     void on_pushButton_AdicionarTarefas_clicked();
     void on_pushButton_RemoverTarefa_clicked();
     void on_pushButton_SalvarJornada_clicked();
+    void on_pushButton_LaudoJornada_clicked();
     void on_pushButton_AdicionarJornadas_clicked();
     void on_pushButton_AdicionarMedidas_clicked();
     void on_pushButton_RemoverMembro_clicked();

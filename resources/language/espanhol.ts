@@ -786,6 +786,14 @@ La medición en curso termina completa; las siguientes no se inician.</translati
         <source>A exposição não pôde ser quantificada com os dados desta medição: não é possível concluir.</source>
         <translation>La exposición no pudo cuantificarse con los datos de esta medición: no es posible concluir.</translation>
     </message>
+    <message>
+        <source>Tarefa %1 deixada de fora: %2</source>
+        <translation>Tarea %1 dejada fuera: %2</translation>
+    </message>
+    <message>
+        <source>Jornada %1 (%2 medições)</source>
+        <translation>Jornada %1 (%2 mediciones)</translation>
+    </message>
 </context>
 <context>
     <name>LeitorAmostras</name>
@@ -1967,6 +1975,10 @@ del ordenador</translation>
     <message>
         <source>Ela é membro de: %1.</source>
         <translation>Es miembro de: %1.</translation>
+    </message>
+    <message>
+        <source>Gerar Laudo</source>
+        <translation>Generar Dictamen</translation>
     </message>
 </context>
 <context>

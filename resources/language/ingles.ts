@@ -786,6 +786,14 @@ The measurement at hand is finished whole; the next ones are not started.</trans
         <source>A exposição não pôde ser quantificada com os dados desta medição: não é possível concluir.</source>
         <translation>The exposure could not be quantified with the data of this measurement: no conclusion is possible.</translation>
     </message>
+    <message>
+        <source>Tarefa %1 deixada de fora: %2</source>
+        <translation>Task %1 left out: %2</translation>
+    </message>
+    <message>
+        <source>Jornada %1 (%2 medições)</source>
+        <translation>Working day %1 (%2 measurements)</translation>
+    </message>
 </context>
 <context>
     <name>LeitorAmostras</name>
@@ -1967,6 +1975,10 @@ of the computer</translation>
     <message>
         <source>Ela é membro de: %1.</source>
         <translation>It is a member of: %1.</translation>
+    </message>
+    <message>
+        <source>Gerar Laudo</source>
+        <translation>Generate Survey Report</translation>
     </message>
 </context>
 <context>

@@ -786,6 +786,14 @@ A medida em andamento termina inteira; as seguintes não são iniciadas.</transl
         <source>A exposição não pôde ser quantificada com os dados desta medição: não é possível concluir.</source>
         <translation>A exposição não pôde ser quantificada com os dados desta medição: não é possível concluir.</translation>
     </message>
+    <message>
+        <source>Tarefa %1 deixada de fora: %2</source>
+        <translation>Tarefa %1 deixada de fora: %2</translation>
+    </message>
+    <message>
+        <source>Jornada %1 (%2 medições)</source>
+        <translation>Jornada %1 (%2 medições)</translation>
+    </message>
 </context>
 <context>
     <name>LeitorAmostras</name>
@@ -1967,6 +1975,10 @@ do computador</translation>
     <message>
         <source>Ela é membro de: %1.</source>
         <translation>Ela é membro de: %1.</translation>
+    </message>
+    <message>
+        <source>Gerar Laudo</source>
+        <translation>Gerar Laudo</translation>
     </message>
 </context>
 <context>
