@@ -139,9 +139,9 @@ QString ajuda()
         "      to OUT.pdf, headless. An existing OUT.pdf is replaced only once the new\n"
         "      report is complete.\n"
         "\n"
-        "  laudo DIR|JORNADA OUT.pdf|OUT.odt [--charts]\n"
-        "      Write the laudo of the measurement folder DIR (or of a jornada file of\n"
-        "      STORE/Jornadas), the short document an\n"
+        "  laudo DIR|FILE OUT.pdf|OUT.odt [--charts]\n"
+        "      Write the laudo of the measurement folder DIR (or of a jornada or group\n"
+        "      FILE of STORE/Jornadas or STORE/Grupos), the short document an\n"
         "      evaluator signs, as PDF or as OpenDocument text (by OUT's extension).\n"
         "      What is missing or doubtful (no worker, no calibration certificate or\n"
         "      one expired at the measurement date, no field check...) is printed on\n"
@@ -379,7 +379,8 @@ int documento(const QString &comando, const QStringList &args, const QStringList
         return 2;
     }
     const QString pasta = args.at(0);
-    const bool jornada = comando == QLatin1String("laudo") && Jornada::ehArquivoDeJornada(pasta);
+    const bool jornada = comando == QLatin1String("laudo")
+        && (Jornada::ehArquivoDeJornada(pasta) || Grupo::ehArquivoDeGrupo(pasta));
     if (!jornada && !LayoutMedida::ehMedida(pasta)) {
         erros << "kt9400-cli " << comando << ": " << pasta << " is not a measurement folder (no "
               << LayoutMedida::arquivoExposicao(pasta) << ")\n";

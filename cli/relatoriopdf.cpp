@@ -5,6 +5,7 @@
 
 #include "data/arquivolingua.h"
 #include "data/layoutmedida.h"
+#include "data/grupo.h"
 #include "data/jornada.h"
 #include "report/documentolaudo.h"
 #include "report/relatorio.h"
@@ -50,17 +51,23 @@ int main(int argc, char *argv[])
         QCoreApplication::installTranslator(&tradutor);
     QString erro;
     if (comando == QLatin1String("laudo")) {
-        // A jornada's laudo: its data beside its file, the Perfil folder of its store.
+        // A jornada's or group's laudo: its data beside its file, the Perfil
+        // folder of its store.
         Laudo laudo;
-        if (Jornada::ehArquivoDeJornada(pasta)) {
+        if (Jornada::ehArquivoDeJornada(pasta) || Grupo::ehArquivoDeGrupo(pasta)) {
+            const bool ehJornada = Jornada::ehArquivoDeJornada(pasta);
             Jornada jornada;
+            Grupo grupo;
             DadosLaudo dados;
-            if (!Jornada::ler(pasta, &jornada, &erro) || !DadosLaudo::lerArquivo(DadosLaudo::arquivoDaJornada(pasta), &dados, &erro)) {
+            if (!(ehJornada ? Jornada::ler(pasta, &jornada, &erro) : Grupo::ler(pasta, &grupo, &erro))
+                || !DadosLaudo::lerArquivo(DadosLaudo::arquivoAoLado(pasta), &dados, &erro)) {
                 erros << "kt9400-cli laudo: cannot read " << erro << '\n';
                 return 1;
             }
             const QString armazem = Jornada::armazemDe(pasta);
-            laudo = Laudo::montarJornada(jornada, armazem, QDir(armazem).filePath(QStringLiteral("Perfil")), dados);
+            const QString perfil = QDir(armazem).filePath(QStringLiteral("Perfil"));
+            laudo = ehJornada ? Laudo::montarJornada(jornada, armazem, perfil, dados)
+                              : Laudo::montarGrupo(grupo, armazem, perfil, dados);
         } else {
             laudo = Laudo::montar(pasta, Laudo::pastaPerfilDe(pasta));
         }

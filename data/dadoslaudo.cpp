@@ -66,9 +66,9 @@ QString DadosLaudo::objetivoPadrao()
               "do Anexo I da NR-09 e os limites de exposição do Anexo 8 da NR-15.");
 }
 
-QString DadosLaudo::arquivoDaJornada(const QString &arquivoJornada)
+QString DadosLaudo::arquivoAoLado(const QString &arquivo)
 {
-    const QFileInfo f(arquivoJornada);
+    const QFileInfo f(arquivo);
     return f.absoluteDir().filePath(f.completeBaseName() + QStringLiteral(".laudo"));
 }
 

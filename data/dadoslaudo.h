@@ -40,8 +40,8 @@ public:
     Verificacao verificacaoCorpo;
 
     static QString arquivo(const QString &pastaMedida);
-    // A jornada's: "Jornadas/NOME.laudo" beside its file.
-    static QString arquivoDaJornada(const QString &arquivoJornada);
+    // A jornada's or a group's: "NOME.laudo" beside its file.
+    static QString arquivoAoLado(const QString &arquivo);
     // What the file holds; the defaults where there is no file. False, with
     // "PATH: reason", when a file is there and cannot be read.
     static bool ler(const QString &pastaMedida, DadosLaudo *dados, QString *erro = nullptr);

@@ -20,6 +20,13 @@ QString Grupo::pasta(const QString &raizArmazem)
     return QDir(raizArmazem).filePath(QStringLiteral("Grupos"));
 }
 
+bool Grupo::ehArquivoDeGrupo(const QString &caminho)
+{
+    const QFileInfo f(caminho);
+    return f.isFile() && !f.isSymLink() && f.suffix() == QLatin1String("id")
+        && f.absoluteDir().dirName() == QLatin1String("Grupos");
+}
+
 QString Grupo::arquivo(const QString &raizArmazem, const QString &nome)
 {
     return QDir(pasta(raizArmazem)).filePath(nome + QStringLiteral(".id"));

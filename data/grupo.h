@@ -21,6 +21,8 @@ struct Grupo {
     QVector<Membro> membros;
 
     static QString pasta(const QString &raizArmazem);
+    // A file of a store's "Grupos" folder.
+    static bool ehArquivoDeGrupo(const QString &caminho);
     // The groups of the store that hold the jornada `jornada`.
     static QStringList gruposCom(const QString &raizArmazem, const QString &jornada);
     // A jornada renamed: the groups that held it hold it under its new name.

@@ -85,6 +85,19 @@ bool metodoDe(const QString &pastaCorpo, bool corpo, Laudo::Metodo *m)
     return true;
 }
 
+// The accelerometers the first of several measurements recorded, where
+// the laudo's own data name none.
+void sensoresDaPrimeira(DadosLaudo *dados, const QString &raizArmazem, const QStringList &medidas)
+{
+    DadosLaudo primeira;
+    if (medidas.isEmpty() || !DadosLaudo::ler(QDir(raizArmazem).filePath(medidas.first()), &primeira))
+        return;
+    if (dados->sensorCorpo.trimmed().isEmpty())
+        dados->sensorCorpo = primeira.sensorCorpo;
+    if (dados->sensorMao.trimmed().isEmpty())
+        dados->sensorMao = primeira.sensorMao;
+}
+
 } // namespace
 
 Laudo Laudo::montar(const QString &pastaMedida, const QString &pastaPerfil, const DadosLaudo &dados)
@@ -149,18 +162,7 @@ Laudo Laudo::montarJornada(const Jornada &jornada, const QString &raizArmazem, c
         l.tarefas << tarefa;
         l.acrescentarMetodo(t.pastaCorpo, t.corpo);
     }
-    // The companies and the technician of the day's first measurement; the
-    // instruments of all of them.
-    if (!medidas.isEmpty())
-        identificar(l, QDir(raizArmazem).filePath(medidas.first()));
-    for (const QString &medida : qAsConst(medidas)) {
-        AcessarArquivo e;
-        e.lerExposicao(LayoutMedida::arquivoExposicao(QDir(raizArmazem).filePath(medida)));
-        const QString id = limpo(e.getId_equipamento());
-        if (!id.isEmpty() && !l.instrumentos.contains(id))
-            l.instrumentos << id;
-    }
-    l.instrumento = l.instrumentos.join(QStringLiteral(", "));
+    l.identificarMedidas(raizArmazem, medidas);
     if (!jornada.trabalhador.trimmed().isEmpty())
         l.funcionario = jornada.trabalhador.trimmed();
     if (!jornada.setor.trimmed().isEmpty())
@@ -177,15 +179,72 @@ Laudo Laudo::montarJornada(const Jornada &jornada, const QString &raizArmazem, c
     DadosLaudo doDia = dados;
     if (doDia.funcao.trimmed().isEmpty())
         doDia.funcao = jornada.funcao.trimmed();
-    DadosLaudo primeira;
-    if (!medidas.isEmpty() && DadosLaudo::ler(QDir(raizArmazem).filePath(medidas.first()), &primeira)) {
-        if (doDia.sensorCorpo.trimmed().isEmpty())
-            doDia.sensorCorpo = primeira.sensorCorpo;
-        if (doDia.sensorMao.trimmed().isEmpty())
-            doDia.sensorMao = primeira.sensorMao;
-    }
+    sensoresDaPrimeira(&doDia, raizArmazem, medidas);
     l.completar(pastaPerfil, doDia);
     return l;
+}
+
+Laudo Laudo::montarGrupo(const Grupo &grupo, const QString &raizArmazem, const QString &pastaPerfil,
+                         const DadosLaudo &dados)
+{
+    Laudo l;
+    l.ehGrupo = true;
+    l.grupo = AvaliacaoGrupo::avaliar(grupo, raizArmazem);
+    // The measurements of its members: its own, or those of a jornada's tasks.
+    QStringList medidas;
+    for (const Grupo::Membro &m : grupo.membros) {
+        QStringList delas{m.nome};
+        if (m.jornada) {
+            Jornada j;
+            delas.clear();
+            if (Jornada::ler(Jornada::arquivo(raizArmazem, m.nome), &j)) {
+                for (const Jornada::Tarefa &t : j.tarefas)
+                    delas << t.referencia.section(QLatin1Char('/'), 0, 0);
+            }
+        }
+        for (const QString &medida : qAsConst(delas)) {
+            if (!medidas.contains(medida) && LayoutMedida::ehMedida(QDir(raizArmazem).filePath(medida))
+                && !LayoutMedida::ehPastaDoArmazem(medida))
+                medidas << medida;
+        }
+    }
+    for (const AvaliacaoGrupo::Membro &m : qAsConst(l.grupo.membros)) {
+        if (!m.motivo.isEmpty())
+            l.avisosDeLeitura << tr("Membro %1 deixado de fora: %2").arg(m.nome, m.motivo);
+        if (m.nome == l.grupo.maisExposto)
+            l.avaliacao = m.avaliacao;
+    }
+    l.identificarMedidas(raizArmazem, medidas);
+    if (!medidas.isEmpty()) {
+        for (const LayoutMedida::LinhaParcial &linha : LayoutMedida::parciaisDaExposicao(QDir(raizArmazem).filePath(medidas.first())))
+            l.acrescentarMetodo(linha.pastaCorpo, linha.sensor == QLatin1String("corpo"));
+    }
+    l.funcionario = tr("membros do grupo %1").arg(grupo.nome);
+    l.nomeMedida = tr("Grupo %1 (%2 membros)").arg(grupo.nome).arg(grupo.membros.size());
+    DadosLaudo doGrupo = dados;
+    if (doGrupo.ges.trimmed().isEmpty())
+        doGrupo.ges = grupo.nome;
+    if (doGrupo.atividades.trimmed().isEmpty())
+        doGrupo.atividades = grupo.descricao.trimmed();
+    sensoresDaPrimeira(&doGrupo, raizArmazem, medidas);
+    l.completar(pastaPerfil, doGrupo);
+    return l;
+}
+
+void Laudo::identificarMedidas(const QString &raizArmazem, const QStringList &medidas)
+{
+    // The companies and the technician of the first measurement; the
+    // instruments of all of them.
+    if (!medidas.isEmpty())
+        identificar(*this, QDir(raizArmazem).filePath(medidas.first()));
+    for (const QString &medida : medidas) {
+        AcessarArquivo e;
+        e.lerExposicao(LayoutMedida::arquivoExposicao(QDir(raizArmazem).filePath(medida)));
+        const QString id = limpo(e.getId_equipamento());
+        if (!id.isEmpty() && !instrumentos.contains(id))
+            instrumentos << id;
+    }
+    instrumento = instrumentos.join(QStringLiteral(", "));
 }
 
 void Laudo::acrescentarMetodo(const QString &pastaCorpo, bool corpo)

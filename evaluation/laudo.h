@@ -2,8 +2,10 @@
 
 #include "data/calibracoes.h"
 #include "data/dadoslaudo.h"
+#include "data/grupo.h"
 #include "data/jornada.h"
 #include "evaluation/avaliacaoexposicao.h"
+#include "evaluation/avaliacaogrupo.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -57,6 +59,11 @@ public:
     // of its first measurement, the instruments of all.
     static Laudo montarJornada(const Jornada &jornada, const QString &raizArmazem, const QString &pastaPerfil,
                                const DadosLaudo &dados);
+    // The laudo of a similar-exposure group: its members with their values
+    // and bands, its summary, and the assessment of its most exposed member,
+    // whose verdict is the group's.
+    static Laudo montarGrupo(const Grupo &grupo, const QString &raizArmazem, const QString &pastaPerfil,
+                             const DadosLaudo &dados);
     // The laudo with other data (typed by the evaluator): its chain and
     // warnings follow them.
     void aplicar(const DadosLaudo &novos);
@@ -94,11 +101,16 @@ public:
     QVector<Metodo> metodos;
     QVector<Dispositivo> cadeia;
     AvaliacaoExposicao avaliacao;
+    bool ehGrupo = false;
+    AvaliacaoGrupo grupo; // a group's laudo
     QStringList avisos;
 
 private:
     void verificar();
     void acrescentarMetodo(const QString &pastaCorpo, bool corpo);
+    // The measurements' identification and instruments, `medidas` being
+    // folder names of the store.
+    void identificarMedidas(const QString &raizArmazem, const QStringList &medidas);
     // The profile's and the register's part, then `dados`.
     void completar(const QString &pastaPerfil, const DadosLaudo &dados);
 

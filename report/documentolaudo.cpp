@@ -128,6 +128,61 @@ QString DocumentoLaudo::unidades(QString texto) const
     return texto.replace(decimal, QStringLiteral("\\1") + local.decimalPoint() + QStringLiteral("\\2"));
 }
 
+// A group's members, each quantity with its band on its colour.
+QString DocumentoLaudo::tabelaMembros() const
+{
+    const AvaliacaoGrupo &g = laudo.grupo;
+    QString h = QStringLiteral("<p><b>%1</b></p>").arg(esc(tr("Membros do grupo")));
+    h += QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
+                        "style=\"border-collapse: collapse; border-color: #808080\"><tr>");
+    for (const QString &c : {tr("Membro"), tr("Tipo"), tr("Mãos e braços: aren [m/s²]"), tr("Corpo inteiro: aren [m/s²]"),
+                             tr("Corpo inteiro: VDVR [m/s^1.75]")})
+        h += QStringLiteral("<th bgcolor=\"#e6e6e6\">") + unidades(c) + QStringLiteral("</th>");
+    h += QStringLiteral("</tr>");
+    for (const AvaliacaoGrupo::Membro &m : g.membros) {
+        h += QStringLiteral("<tr><td>%1</td><td>%2</td>").arg(esc(m.nome), esc(m.jornada ? tr("Jornada") : tr("Medição")));
+        if (!m.motivo.isEmpty()) {
+            h += QStringLiteral("<td colspan=\"3\"><i>%1</i></td></tr>").arg(esc(tr("deixado de fora: %1").arg(m.motivo)));
+            continue;
+        }
+        for (int q = 0; q < AvaliacaoGrupo::grandezas; ++q) {
+            const AvaliacaoExposicao::FiguraNr *f = m.figura(AvaliacaoGrupo::Grandeza(q));
+            if (!f) {
+                h += QStringLiteral("<td>—</td>");
+                continue;
+            }
+            h += QStringLiteral("<td bgcolor=\"%1\">%2 — %3</td>")
+                     .arg(CoresAvaliacao::fundo(TabelasAvaliacao::corDaFaixa(f->faixa())).name(),
+                          local.toString(f->valor, 'g', 6), esc(TabelasAvaliacao::textoFaixa(f->faixa())));
+        }
+        h += QStringLiteral("</tr>");
+    }
+    return h + QStringLiteral("</table>");
+}
+
+// A group's summary and whose verdict it takes.
+QString DocumentoLaudo::resumoGrupo() const
+{
+    const AvaliacaoGrupo &g = laudo.grupo;
+    const QString nomes[AvaliacaoGrupo::grandezas] = {tr("Mãos e braços: aren [m/s²]"), tr("Corpo inteiro: aren [m/s²]"),
+                                                      tr("Corpo inteiro: VDVR [m/s^1.75]")};
+    QVector<QStringList> linhas;
+    for (int q = 0; q < AvaliacaoGrupo::grandezas; ++q) {
+        const AvaliacaoGrupo::Resumo &r = g.resumo[q];
+        const bool tem = r.quantos > 0;
+        linhas << QStringList{unidades(nomes[q]), QString::number(r.quantos),
+                              tem ? local.toString(r.media, 'g', 6) : QStringLiteral("—"),
+                              tem ? local.toString(r.maximo, 'g', 6) : QStringLiteral("—"),
+                              tem ? esc(TabelasAvaliacao::textoFaixa(r.faixa)) : QStringLiteral("—")};
+    }
+    QString h = tabela({esc(tr("Grandeza")), esc(tr("Membros")), esc(tr("Média")), esc(tr("Máximo")), esc(tr("Faixa do máximo"))}, linhas);
+    h += QStringLiteral("<p>%1</p>").arg(esc(g.maisExposto.isEmpty()
+                                             ? tr("Nenhum membro do grupo pôde ser avaliado.")
+                                             : tr("O veredito do grupo é o do seu membro mais exposto, %1: %2. As tabelas a seguir são as desse membro.")
+                                                   .arg(g.maisExposto, TabelasAvaliacao::textoFaixa(g.veredito))));
+    return h;
+}
+
 // A criterion's table, each figure's band or status on its colour.
 QString DocumentoLaudo::tabelaAvaliacao(const TabelasAvaliacao::Tabela &t) const
 {
@@ -222,8 +277,10 @@ QString DocumentoLaudo::html(double larguraImagens) const
     for (const Laudo::Tarefa &t : l.tarefas)
         tempos << QStringList{v(t.nome), esc(t.corpo ? tr("Corpo inteiro") : tr("Mãos e braços")), v(t.tempoAmostrado),
                               v(t.tempoTotal)};
-    h += QStringLiteral("<p>%1</p>").arg(esc(tr("Tempo amostrado de cada tarefa diante do seu tempo de exposição na jornada:")));
-    h += tabela({esc(tr("Tarefa")), esc(tr("Região")), esc(tr("Tempo amostrado")), esc(tr("Tempo de exposição"))}, tempos);
+    if (!l.ehGrupo) {
+        h += QStringLiteral("<p>%1</p>").arg(esc(tr("Tempo amostrado de cada tarefa diante do seu tempo de exposição na jornada:")));
+        h += tabela({esc(tr("Tarefa")), esc(tr("Região")), esc(tr("Tempo amostrado")), esc(tr("Tempo de exposição"))}, tempos);
+    }
 
     h += secao(++n, tr("Cadeia de medição e calibração"));
     QVector<QStringList> cadeia;
@@ -252,17 +309,23 @@ QString DocumentoLaudo::html(double larguraImagens) const
     h += secao(++n, tr("Atividades e condições da avaliação"));
     h += QStringLiteral("<p>%1</p>").arg(v(l.dados.atividades));
     h += QStringLiteral("<p><b>%1</b> %2</p>").arg(esc(tr("Proteção coletiva e individual em uso:")), v(l.dados.protecao));
-    QVector<QStringList> tarefas;
-    for (const Laudo::Tarefa &t : l.tarefas)
-        tarefas << QStringList{v(t.nome), esc(t.corpo ? tr("Corpo inteiro") : tr("Mãos e braços")), v(t.repeticoes),
-                               v(t.tempoRepeticao), v(t.tempoTotal), v(t.tempoAmostrado), numero(t.arep),
-                               t.corpo ? numero(t.vdvexp) : QStringLiteral("—")};
-    h += tabela({esc(tr("Tarefa")), esc(tr("Região")), esc(tr("Repetições")), esc(tr("Tempo por repetição")),
-                 esc(tr("Tempo total")), esc(tr("Tempo amostrado")), esc(tr("arep [m/s²]")),
-                 esc(tr("VDVexp")) + QStringLiteral(" [") + vdvUnidade + QStringLiteral("]")},
-                tarefas);
+    if (l.ehGrupo) {
+        h += tabelaMembros();
+    } else {
+        QVector<QStringList> tarefas;
+        for (const Laudo::Tarefa &t : l.tarefas)
+            tarefas << QStringList{v(t.nome), esc(t.corpo ? tr("Corpo inteiro") : tr("Mãos e braços")), v(t.repeticoes),
+                                   v(t.tempoRepeticao), v(t.tempoTotal), v(t.tempoAmostrado), numero(t.arep),
+                                   t.corpo ? numero(t.vdvexp) : QStringLiteral("—")};
+        h += tabela({esc(tr("Tarefa")), esc(tr("Região")), esc(tr("Repetições")), esc(tr("Tempo por repetição")),
+                     esc(tr("Tempo total")), esc(tr("Tempo amostrado")), esc(tr("arep [m/s²]")),
+                     esc(tr("VDVexp")) + QStringLiteral(" [") + vdvUnidade + QStringLiteral("]")},
+                    tarefas);
+    }
 
     h += secao(++n, tr("Resultados e interpretação"));
+    if (l.ehGrupo)
+        h += resumoGrupo();
     h += tabelaAvaliacao(nr);
     h += QStringLiteral("<p><small>%1</small></p>").arg(unidades(nr.fonte));
 

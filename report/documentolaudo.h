@@ -43,6 +43,8 @@ private:
     QString numero(const QString &armazenado) const;
     QString unidades(QString texto) const;
     QString tabelaAvaliacao(const TabelasAvaliacao::Tabela &t) const;
+    QString tabelaMembros() const;
+    QString resumoGrupo() const;
 
     const Laudo &laudo;
     QLocale local;

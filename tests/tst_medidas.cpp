@@ -693,7 +693,7 @@ private slots:
         s.perguntador.pastas = {pdf};
         dialogo->findChild<QPushButton *>("pushButton_Gerar")->click();
         TrabalhoAoLado::aguardar();
-        QVERIFY(lerBytes(DadosLaudo::arquivoDaJornada(arquivo)).contains("numero_laudo;8/2026;"));
+        QVERIFY(lerBytes(DadosLaudo::arquivoAoLado(arquivo)).contains("numero_laudo;8/2026;"));
         QProcess texto;
         texto.start("pdftotext", {pdf, "-"});
         texto.waitForFinished();

@@ -4,6 +4,7 @@
 #include "data/calibracoes.h"
 #include "data/dadoslaudo.h"
 #include "data/perfil.h"
+#include "data/grupo.h"
 #include "data/jornada.h"
 #include "data/perfillaudo.h"
 #include "evaluation/avaliacaojornada.h"
@@ -201,6 +202,10 @@ private slots:
                                                              << QStringList{"Jornada Dia", "Página 1 de", "00:45:00", "01:30:00",
                                                                             "José da Silva"}
                                                              << QStringList{"Número do laudo não informado."};
+        QTest::newRow("a group of the measurement and of a jornada of it")
+            << "" << "grupo" << 60 << "pdf"
+            << QStringList{"Grupo GES 1", "Membros do grupo", "O veredito do grupo é o do seu membro mais exposto", "Dia"}
+            << QStringList{"Número do laudo não informado."};
         QTest::newRow("a day of 86,400 samples: the pages of 60") << "" << "completos" << 86400 << "pdf" << completos
                                                                    << QStringList{};
     }
@@ -269,7 +274,7 @@ private slots:
             }
             // A jornada of every task of the measurement, twice 45 minutes each.
             QString alvo = medida;
-            if (dados == "jornada") {
+            if (dados == "jornada" || dados == "grupo") {
                 Jornada j;
                 for (const QString &corpo : LayoutMedida::pastasCorpo(medida))
                     j.tarefas.append({QDir(a.armazem).relativeFilePath(corpo), "2", "00:45:00"});
@@ -279,6 +284,13 @@ private slots:
                 const AvaliacaoJornada dia = AvaliacaoJornada::avaliar(j, a.armazem);
                 textos << QLocale(QLocale::Portuguese, QLocale::Brazil).toString(
                     dia.maoCalculada() ? dia.avaliacao.nrMao.valor : dia.avaliacao.nrCorpo.valor, 'g', 6);
+                if (dados == "grupo") {
+                    QDir().mkpath(Grupo::pasta(a.armazem));
+                    Grupo g;
+                    g.membros = {{false, LayoutMedida::nomePasta(medida)}, {true, "Dia"}};
+                    alvo = Grupo::arquivo(a.armazem, "GES 1");
+                    QVERIFY(g.gravar(alvo));
+                }
             }
             const ExecucaoCli r = executarCli(QStringList{"laudo", alvo, saida} + formato.split(' ').mid(1), cli);
             QCOMPARE(r.status, 0);
@@ -287,7 +299,7 @@ private slots:
                 QVERIFY2(linhas.isEmpty(), qPrintable(linhas.join('\n')));
             for (const QString &aviso : avisos)
                 QVERIFY2(!linhas.filter(aviso).isEmpty(), qPrintable(aviso + " not in\n" + linhas.join('\n')));
-            if (dados == "jornada")
+            if (dados == "jornada" || dados == "grupo")
                 return;
             // The decimal separator of the language, in the hand-arm result.
             AvaliacaoExposicao av = AvaliacaoExposicao::avaliar(medida);

@@ -4,6 +4,7 @@
 #include "platform/perguntador.h"
 #include "platform/trabalhoaolado.h"
 #include "report/documentolaudo.h"
+#include "data/grupo.h"
 #include "data/jornada.h"
 #include "report/relatorio.h"
 #include "viewer/janeladadoslaudo.h"
@@ -26,25 +27,27 @@ void GeracaoLaudo::gerar(const QString &pastaMedida, Perguntador &perguntador, A
           perguntador, areaDeTrabalho, pai, pronto);
 }
 
-void GeracaoLaudo::gerarJornada(const QString &arquivoJornada, Perguntador &perguntador,
-                                AreaDeTrabalho &areaDeTrabalho, QWidget *pai,
-                                const std::function<void(Resultado)> &pronto)
+void GeracaoLaudo::gerarDeArquivo(const QString &arquivo, Perguntador &perguntador, AreaDeTrabalho &areaDeTrabalho,
+                                  QWidget *pai, const std::function<void(Resultado)> &pronto)
 {
+    const bool ehJornada = Jornada::ehArquivoDeJornada(arquivo);
     Jornada jornada;
+    Grupo grupo;
     DadosLaudo dados;
     QString erro;
-    if (!Jornada::ler(arquivoJornada, &jornada, &erro)
-        || !DadosLaudo::lerArquivo(DadosLaudo::arquivoDaJornada(arquivoJornada), &dados, &erro)) {
-        perguntador.informar(pai, QObject::tr("Gerar Laudo"), erro);
+    if (!(ehJornada ? Jornada::ler(arquivo, &jornada, &erro) : Grupo::ler(arquivo, &grupo, &erro))
+        || !DadosLaudo::lerArquivo(DadosLaudo::arquivoAoLado(arquivo), &dados, &erro)) {
+        perguntador.informar(pai, QObject::tr("Gerar Laudo"), erro.isEmpty() ? arquivo : erro);
         if (pronto)
             pronto(Resultado::Falhou);
         return;
     }
-    const QString armazem = Jornada::armazemDe(arquivoJornada);
-    abrir(Laudo::montarJornada(jornada, armazem, QDir(armazem).filePath(QStringLiteral("Perfil")), dados),
-          DadosLaudo::arquivoDaJornada(arquivoJornada),
+    const QString armazem = Jornada::armazemDe(arquivo);
+    const QString perfil = QDir(armazem).filePath(QStringLiteral("Perfil"));
+    abrir(ehJornada ? Laudo::montarJornada(jornada, armazem, perfil, dados) : Laudo::montarGrupo(grupo, armazem, perfil, dados),
+          DadosLaudo::arquivoAoLado(arquivo),
           QDir(armazem).filePath(QStringLiteral("Arquivos PDF/")) + QObject::tr("Laudo") + QLatin1Char(' ')
-              + jornada.nome + QStringLiteral(".pdf"),
+              + QFileInfo(arquivo).completeBaseName() + QStringLiteral(".pdf"),
           perguntador, areaDeTrabalho, pai, pronto);
 }
 

@@ -22,9 +22,9 @@ public:
 
     static void gerar(const QString &pastaMedida, Perguntador &perguntador, AreaDeTrabalho &areaDeTrabalho,
                       QWidget *pai = nullptr, const std::function<void(Resultado)> &pronto = {});
-    // The same for a jornada file of the store.
-    static void gerarJornada(const QString &arquivoJornada, Perguntador &perguntador, AreaDeTrabalho &areaDeTrabalho,
-                             QWidget *pai = nullptr, const std::function<void(Resultado)> &pronto = {});
+    // The same for a jornada or group file of the store.
+    static void gerarDeArquivo(const QString &arquivo, Perguntador &perguntador, AreaDeTrabalho &areaDeTrabalho,
+                               QWidget *pai = nullptr, const std::function<void(Resultado)> &pronto = {});
 
 private:
     // "Dados do laudo" for `laudo`, its data kept in `arquivoDados`, then

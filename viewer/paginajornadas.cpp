@@ -376,11 +376,19 @@ void PaginaJornadas::on_pushButton_SalvarJornada_clicked()
 
 void PaginaJornadas::on_pushButton_LaudoJornada_clicked()
 {
-    // The laudo is of the jornada as saved: what is shown is saved first.
+    // The laudo is of what is saved: what is shown is saved first.
     if (modificado && !salvar())
         return;
-    GeracaoLaudo::gerarJornada(Jornada::arquivo(raiz, jornada.nome), *servicos.perguntador, *servicos.areaDeTrabalho,
-                               this);
+    GeracaoLaudo::gerarDeArquivo(Jornada::arquivo(raiz, jornada.nome), *servicos.perguntador, *servicos.areaDeTrabalho,
+                                 this);
+}
+
+void PaginaJornadas::on_pushButton_LaudoGrupo_clicked()
+{
+    if (modificado && !salvar())
+        return;
+    GeracaoLaudo::gerarDeArquivo(Grupo::arquivo(raiz, grupo.nome), *servicos.perguntador, *servicos.areaDeTrabalho,
+                                 this);
 }
 
 void PaginaJornadas::mostrarGrupo()

@@ -49,6 +49,7 @@ private slots:
     void on_pushButton_AdicionarMedidas_clicked();
     void on_pushButton_RemoverMembro_clicked();
     void on_pushButton_SalvarGrupo_clicked();
+    void on_pushButton_LaudoGrupo_clicked();
 
 private:
     enum class Tipo { Jornada, Grupo };

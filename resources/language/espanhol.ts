@@ -335,6 +335,62 @@
         <source>Anexo: aceleração de cada componente</source>
         <translation>Anexo: aceleración de cada componente</translation>
     </message>
+    <message>
+        <source>Membros do grupo</source>
+        <translation>Miembros del grupo</translation>
+    </message>
+    <message>
+        <source>Membro</source>
+        <translation>Miembro</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Mãos e braços: aren [m/s²]</source>
+        <translation>Mano-brazo: aren [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: aren [m/s²]</source>
+        <translation>Cuerpo entero: aren [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: VDVR [m/s^1.75]</source>
+        <translation>Cuerpo entero: VDVR [m/s^1.75]</translation>
+    </message>
+    <message>
+        <source>Jornada</source>
+        <translation>Jornada</translation>
+    </message>
+    <message>
+        <source>deixado de fora: %1</source>
+        <translation>dejado fuera: %1</translation>
+    </message>
+    <message>
+        <source>Membros</source>
+        <translation>Miembros</translation>
+    </message>
+    <message>
+        <source>Média</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Máximo</source>
+        <translation>Máximo</translation>
+    </message>
+    <message>
+        <source>Faixa do máximo</source>
+        <translation>Franja del máximo</translation>
+    </message>
+    <message>
+        <source>Nenhum membro do grupo pôde ser avaliado.</source>
+        <translation>Ningún miembro del grupo pudo evaluarse.</translation>
+    </message>
+    <message>
+        <source>O veredito do grupo é o do seu membro mais exposto, %1: %2. As tabelas a seguir são as desse membro.</source>
+        <translation>El veredicto del grupo es el de su miembro más expuesto, %1: %2. Las tablas siguientes son las de ese miembro.</translation>
+    </message>
 </context>
 <context>
     <name>Edicao</name>
@@ -793,6 +849,18 @@ La medición en curso termina completa; las siguientes no se inician.</translati
     <message>
         <source>Jornada %1 (%2 medições)</source>
         <translation>Jornada %1 (%2 mediciones)</translation>
+    </message>
+    <message>
+        <source>Membro %1 deixado de fora: %2</source>
+        <translation>Miembro %1 dejado fuera: %2</translation>
+    </message>
+    <message>
+        <source>membros do grupo %1</source>
+        <translation>miembros del grupo %1</translation>
+    </message>
+    <message>
+        <source>Grupo %1 (%2 membros)</source>
+        <translation>Grupo %1 (%2 miembros)</translation>
     </message>
 </context>
 <context>

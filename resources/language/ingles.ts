@@ -335,6 +335,62 @@
         <source>Anexo: aceleração de cada componente</source>
         <translation>Annex: acceleration of each component</translation>
     </message>
+    <message>
+        <source>Membros do grupo</source>
+        <translation>Group members</translation>
+    </message>
+    <message>
+        <source>Membro</source>
+        <translation>Member</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Mãos e braços: aren [m/s²]</source>
+        <translation>Hand-arm: aren [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: aren [m/s²]</source>
+        <translation>Whole body: aren [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: VDVR [m/s^1.75]</source>
+        <translation>Whole body: VDVR [m/s^1.75]</translation>
+    </message>
+    <message>
+        <source>Jornada</source>
+        <translation>Working day</translation>
+    </message>
+    <message>
+        <source>deixado de fora: %1</source>
+        <translation>left out: %1</translation>
+    </message>
+    <message>
+        <source>Membros</source>
+        <translation>Members</translation>
+    </message>
+    <message>
+        <source>Média</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Máximo</source>
+        <translation>Highest</translation>
+    </message>
+    <message>
+        <source>Faixa do máximo</source>
+        <translation>Highest value&apos;s band</translation>
+    </message>
+    <message>
+        <source>Nenhum membro do grupo pôde ser avaliado.</source>
+        <translation>No member of the group could be evaluated.</translation>
+    </message>
+    <message>
+        <source>O veredito do grupo é o do seu membro mais exposto, %1: %2. As tabelas a seguir são as desse membro.</source>
+        <translation>The group&apos;s verdict is that of its most exposed member, %1: %2. The tables below are that member&apos;s.</translation>
+    </message>
 </context>
 <context>
     <name>Edicao</name>
@@ -793,6 +849,18 @@ The measurement at hand is finished whole; the next ones are not started.</trans
     <message>
         <source>Jornada %1 (%2 medições)</source>
         <translation>Working day %1 (%2 measurements)</translation>
+    </message>
+    <message>
+        <source>Membro %1 deixado de fora: %2</source>
+        <translation>Member %1 left out: %2</translation>
+    </message>
+    <message>
+        <source>membros do grupo %1</source>
+        <translation>members of the group %1</translation>
+    </message>
+    <message>
+        <source>Grupo %1 (%2 membros)</source>
+        <translation>Group %1 (%2 members)</translation>
     </message>
 </context>
 <context>

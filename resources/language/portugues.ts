@@ -335,6 +335,62 @@
         <source>Anexo: aceleração de cada componente</source>
         <translation>Anexo: aceleração de cada componente</translation>
     </message>
+    <message>
+        <source>Membros do grupo</source>
+        <translation>Membros do grupo</translation>
+    </message>
+    <message>
+        <source>Membro</source>
+        <translation>Membro</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Mãos e braços: aren [m/s²]</source>
+        <translation>Mãos e braços: aren [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: aren [m/s²]</source>
+        <translation>Corpo inteiro: aren [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: VDVR [m/s^1.75]</source>
+        <translation>Corpo inteiro: VDVR [m/s^1.75]</translation>
+    </message>
+    <message>
+        <source>Jornada</source>
+        <translation>Jornada</translation>
+    </message>
+    <message>
+        <source>deixado de fora: %1</source>
+        <translation>deixado de fora: %1</translation>
+    </message>
+    <message>
+        <source>Membros</source>
+        <translation>Membros</translation>
+    </message>
+    <message>
+        <source>Média</source>
+        <translation>Média</translation>
+    </message>
+    <message>
+        <source>Máximo</source>
+        <translation>Máximo</translation>
+    </message>
+    <message>
+        <source>Faixa do máximo</source>
+        <translation>Faixa do máximo</translation>
+    </message>
+    <message>
+        <source>Nenhum membro do grupo pôde ser avaliado.</source>
+        <translation>Nenhum membro do grupo pôde ser avaliado.</translation>
+    </message>
+    <message>
+        <source>O veredito do grupo é o do seu membro mais exposto, %1: %2. As tabelas a seguir são as desse membro.</source>
+        <translation>O veredito do grupo é o do seu membro mais exposto, %1: %2. As tabelas a seguir são as desse membro.</translation>
+    </message>
 </context>
 <context>
     <name>Edicao</name>
@@ -793,6 +849,18 @@ A medida em andamento termina inteira; as seguintes não são iniciadas.</transl
     <message>
         <source>Jornada %1 (%2 medições)</source>
         <translation>Jornada %1 (%2 medições)</translation>
+    </message>
+    <message>
+        <source>Membro %1 deixado de fora: %2</source>
+        <translation>Membro %1 deixado de fora: %2</translation>
+    </message>
+    <message>
+        <source>membros do grupo %1</source>
+        <translation>membros do grupo %1</translation>
+    </message>
+    <message>
+        <source>Grupo %1 (%2 membros)</source>
+        <translation>Grupo %1 (%2 membros)</translation>
     </message>
 </context>
 <context>
