@@ -5,6 +5,7 @@
 #include "data/jornada.h"
 #include "evaluation/avaliacaogrupo.h"
 #include "evaluation/avaliacaojornada.h"
+#include "evaluation/esocial.h"
 #include "evaluation/edicao.h"
 #include "cli/textoavaliacao.h"
 #include "data/acessararquivo.h"
@@ -160,6 +161,17 @@ QString ajuda()
         "      member's aren and VDVR with their bands, per quantity the number of\n"
         "      members, the mean and the highest value, and the group's verdict,\n"
         "      that of its most exposed member.\n"
+        "\n"
+        "  esocial ITEM... [--xml]\n"
+        "      The values of eSocial event S-2240 (layout S-1.3, group agNoc) of each\n"
+        "      ITEM, a measurement folder or a jornada or group file: one entry per\n"
+        "      quantity measured (codAgNoc 02.01.002 hand-arm aren, 02.01.003\n"
+        "      whole-body aren, 02.01.004 VDVR; tpAval 1; intConc at most 4\n"
+        "      decimals; unMed 5 m/s², 6 m/s^1.75; tecMedicao NHO 10 or NHO 09\n"
+        "      FUNDACENTRO) with its worker, date and item. CSV by default; with\n"
+        "      --xml, a fragment of agNoc elements. Only the exposure part of the\n"
+        "      event: the worker's CPF, the employer and the protective equipment\n"
+        "      are the SST system's.\n"
         "\n"
         "  download VOLUME STORE [NAME...] [--replace]\n"
         "      Download the measurements of the instrument mounted at VOLUME (its DATA\n"
@@ -521,6 +533,48 @@ int grupo(const QStringList &args, QTextStream &saida, QTextStream &erros)
         escreverJson(saida, {{"grupo", g.nome}, {"members", membros}, {"summary", resumo}, {"verdict", veredito}});
     else
         RelatorioTexto::escrever(saida, linhas);
+    return 0;
+}
+
+int esocial(const QStringList &args, QTextStream &saida, QTextStream &erros)
+{
+    QStringList itens;
+    bool xml = false;
+    bool desconhecida = false;
+    for (const QString &a : args) {
+        if (a == QLatin1String("--xml"))
+            xml = true;
+        else if (a.startsWith(QLatin1String("--")))
+            desconhecida = true;
+        else
+            itens << a;
+    }
+    if (itens.isEmpty() || desconhecida) {
+        erros << "kt9400-cli esocial: usage: esocial ITEM... [--xml]\n" << ajuda();
+        return 2;
+    }
+    QVector<ESocial::Entrada> todas;
+    bool falhou = false;
+    for (const QString &item : qAsConst(itens)) {
+        QVector<ESocial::Entrada> delas;
+        QString erro;
+        if (!ESocial::entradas(item, &delas, &erro)) {
+            erros << "kt9400-cli esocial: " << erro << '\n';
+            falhou = true;
+            continue;
+        }
+        todas += delas;
+    }
+    if (falhou)
+        return 1;
+    if (xml) {
+        saida << ESocial::xml(todas);
+        return 0;
+    }
+    saida << Csv::linha({"item", "worker", "date", "codAgNoc", "tpAval", "intConc", "unMed", "tecMedicao"});
+    for (const ESocial::Entrada &e : qAsConst(todas))
+        saida << Csv::linha({e.item, e.trabalhador, e.data, e.codAgNoc, QString::number(e.tpAval),
+                             ESocial::valor(e.intConc), QString::number(e.unMed), e.tecMedicao});
     return 0;
 }
 

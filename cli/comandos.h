@@ -17,6 +17,7 @@ int relatorio(const QStringList &argumentos, QTextStream &saida, QTextStream &er
 int laudo(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
 int jornada(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
 int grupo(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
+int esocial(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
 int baixar(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
 int importar(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
 int exportar(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);

@@ -40,7 +40,7 @@ int main(int argc, char *argv[])
         {"simulate", Comandos::simular}, {"evaluate", Comandos::avaliar},
         {"list", Comandos::listar},      {"csv", Comandos::csv},
         {"report", Comandos::relatorio}, {"laudo", Comandos::laudo},
-        {"jornada", Comandos::jornada}, {"grupo", Comandos::grupo}, {"download", Comandos::baixar},
+        {"jornada", Comandos::jornada}, {"grupo", Comandos::grupo}, {"esocial", Comandos::esocial}, {"download", Comandos::baixar},
         {"import", Comandos::importar},  {"export", Comandos::exportar},
     };
     for (const auto &[nome, executar] : comandos) {

@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <optional>
@@ -168,6 +169,78 @@ private slots:
                  qPrintable(aren.value("cannot_compute").toString()));
     }
 
+    // The eSocial S-2240 values of a measurement, a jornada and a group:
+    // an entry per quantity measured and none for a body part absent, the
+    // codes and units of each, the value to 4 decimals; CSV or XML.
+    void esocial_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<bool>("xml");
+        QTest::addColumn<QStringList>("codigos"); // codAgNoc/unMed of each entry
+        const QStringList ambas{"02.01.002/5", "02.01.003/5", "02.01.004/6"};
+        QTest::newRow("both body parts") << "MED003" << false << ambas;
+        QTest::newRow("both body parts, XML") << "MED003" << true << ambas;
+        QTest::newRow("whole body only") << "MED001" << false << QStringList{"02.01.003/5", "02.01.004/6"};
+        QTest::newRow("a jornada") << "Jornadas/Dia.id" << false << QStringList{"02.01.003/5", "02.01.004/6"};
+        QTest::newRow("a group") << "Grupos/G.id" << true << ambas;
+    }
+
+    void esocial()
+    {
+        QFETCH(QString, item);
+        QFETCH(bool, xml);
+        QFETCH(QStringList, codigos);
+        QTemporaryDir d;
+        const QString dados = bancada(d, 3);
+        for (const char *m : {"MED001", "MED003"})
+            QVERIFY(CalculoExposicao::avaliarMedida(dados + "/" + m));
+        QDir(dados).mkpath("Jornadas");
+        QDir(dados).mkpath("Grupos");
+        escreverBytes(dados + "/Jornadas/Dia.id", "tarefa;MED001/T1/corpo;1;02:00:00;\n");
+        escreverBytes(dados + "/Grupos/G.id", "jornada;Dia;\nmedida;MED003;\n");
+        const ExecucaoCli e = executarCli(QStringList{"esocial", dados + "/" + item} + (xml ? QStringList{"--xml"} : QStringList{}));
+        QCOMPARE(e.status, 0);
+        QStringList lidos;
+        QStringList valores;
+        if (xml) {
+            QXmlStreamReader r("<r>" + QString::fromUtf8(e.saida).section("?>", 1) + "</r>");
+            QString codigo;
+            while (!r.atEnd()) {
+                r.readNext();
+                if (r.isStartElement() && r.name() == QLatin1String("codAgNoc"))
+                    codigo = r.readElementText();
+                else if (r.isStartElement() && r.name() == QLatin1String("intConc"))
+                    valores << r.readElementText();
+                else if (r.isStartElement() && r.name() == QLatin1String("unMed"))
+                    lidos << codigo + "/" + r.readElementText();
+                else if (r.isStartElement() && r.name() == QLatin1String("tecMedicao"))
+                    QCOMPARE(r.readElementText(), QString(codigo == "02.01.002" ? "NHO 10 FUNDACENTRO" : "NHO 09 FUNDACENTRO"));
+            }
+            QVERIFY2(!r.hasError(), qPrintable(r.errorString()));
+            QVERIFY(e.saida.contains("CPF"));
+        } else {
+            const QStringList linhas = QString::fromUtf8(e.saida).split("\r\n", Qt::SkipEmptyParts);
+            QCOMPARE(linhas.value(0), QString("item,worker,date,codAgNoc,tpAval,intConc,unMed,tecMedicao"));
+            for (const QString &l : linhas.mid(1)) {
+                lidos << l.section(',', 3, 3) + "/" + l.section(',', 6, 6);
+                valores << l.section(',', 5, 5);
+                QCOMPARE(l.section(',', 4, 4), QString("1"));
+            }
+        }
+        QCOMPARE(lidos, codigos);
+        // The stored six significant digits, rounded to four decimals.
+        if (item.startsWith("MED")) {
+            AcessarArquivo a;
+            a.lerExposicao(dados + "/" + item + "/" + item + ".id");
+            const QStringList armazenados{a.getAren_mao(), a.getAren_corpo(), a.getVdvr()};
+            const QStringList esperados = codigos.size() == 3 ? armazenados : QStringList(armazenados.mid(1));
+            for (int i = 0; i < valores.size(); ++i) {
+                QCOMPARE(valores.at(i).toDouble(), std::round(esperados.at(i).toDouble() * 10000) / 10000);
+                QVERIFY(valores.at(i).section('.', 1).size() <= 4);
+            }
+        }
+    }
+
     // A store as CSV: RFC 4180 read independently, newest first, the stored
     // values and the assessment's, a name with a comma, quotes and letters
     // outside ASCII (held in the record's 8-bit code page) quoted in UTF-8,
@@ -273,6 +346,9 @@ private slots:
         QTest::newRow("jornada of no usable task") << QStringList{"jornada", "DATA/Crv_vib.cfg"} << 1 << "no task";
         QTest::newRow("grupo, two files") << QStringList{"grupo", "a", "b"} << 2 << "";
         QTest::newRow("grupo, missing") << QStringList{"grupo", "DATA/Grupos/X.id"} << 1 << "no such file";
+        QTest::newRow("esocial without ITEM") << QStringList{"esocial", "--xml"} << 2 << "";
+        QTest::newRow("esocial, unknown option") << QStringList{"esocial", "DATA/MED001", "--json"} << 2 << "";
+        QTest::newRow("esocial of the data folder") << QStringList{"esocial", "DATA"} << 1 << "";
         QTest::newRow("laudo, neither PDF nor ODT") << QStringList{"laudo", "DATA/MED001", "DATA/x.doc"} << 2 << "";
         QTest::newRow("laudo of the data folder") << QStringList{"laudo", "DATA", "DATA/x.pdf"} << 1 << medida;
         QTest::newRow("laudo into a missing folder") << QStringList{"laudo", "DATA/MED001", "DATA/nao/x.odt"} << 1 << "nao/x.odt";

@@ -393,6 +393,17 @@
     </message>
 </context>
 <context>
+    <name>ESocial</name>
+    <message>
+        <source>GES %1</source>
+        <translation>GES %1</translation>
+    </message>
+    <message>
+        <source>%1: não é uma medida, uma jornada nem um grupo</source>
+        <translation>%1: no es una medición, ni una jornada, ni un grupo</translation>
+    </message>
+</context>
+<context>
     <name>Edicao</name>
     <message>
         <source>N° de repetições: &quot;%1&quot; não é válido; digite um número inteiro igual ou maior que 0.</source>
