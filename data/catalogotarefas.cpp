@@ -8,9 +8,21 @@
 
 namespace CatalogoTarefas {
 
+QString paraBusca(const QString &texto)
+{
+    QString r;
+    const QString decomposto = texto.normalized(QString::NormalizationForm_D);
+    r.reserve(decomposto.size());
+    for (const QChar c : decomposto) {
+        if (c.category() != QChar::Mark_NonSpacing)
+            r += c.toLower();
+    }
+    return r;
+}
+
 QString Linha::textoDeBusca() const
 {
-    return QStringList{medida, trabalhador, empresa, setor, data, tarefa}.join(QLatin1Char(' ')).toLower();
+    return paraBusca(QStringList{medida, trabalhador, empresa, setor, data, tarefa}.join(QLatin1Char(' ')));
 }
 
 namespace {

@@ -20,10 +20,14 @@ struct Linha {
     QString arep;
     QString repeticoes;
     QString tempo;      // per repetition, hh:mm:ss
-    // Everything a search looks into, lower case, accents kept.
+    // Everything a search looks into, as paraBusca makes it.
     QString textoDeBusca() const;
 };
 
 QVector<Linha> ler(const QString &raizArmazem);
+
+// A text as searches compare it: lower case, without accents ("João" and
+// "joao" alike), so that what is typed finds what was written.
+QString paraBusca(const QString &texto);
 
 } // namespace CatalogoTarefas

@@ -256,17 +256,27 @@ AvaliacaoExposicao::FiguraNr figuraNr(const QString &texto, const char *chave, c
 
 } // namespace
 
+AvaliacaoExposicao AvaliacaoExposicao::nrArmazenada(const AcessarArquivo &e)
+{
+    AvaliacaoExposicao r;
+    r.temMao = e.getEnable_mao().toInt() != 0;
+    r.temCorpo = e.getEnable_corpo().toInt() != 0;
+    if (r.temMao)
+        r.nrMao = figuraNr(e.getAren_mao(), "aren_mao", faixasMao);
+    if (r.temCorpo) {
+        r.nrCorpo = figuraNr(e.getAren_corpo(), "aren_corpo", faixasCorpo);
+        r.nrVdvr = figuraNr(e.getVdvr(), "vdvr", faixasVdvr);
+    }
+    return r;
+}
+
 AvaliacaoExposicao AvaliacaoExposicao::avaliar(const QString &pastaMedida)
 {
     AcessarArquivo e;
     e.lerExposicao(LayoutMedida::arquivoExposicao(pastaMedida));
-    AvaliacaoExposicao r;
-    r.temMao = e.getEnable_mao().toInt() != 0;
-    r.temCorpo = e.getEnable_corpo().toInt() != 0;
-    if (r.temMao) {
+    AvaliacaoExposicao r = nrArmazenada(e);
+    if (r.temMao)
         r.figurasMao(tarefasDaMedida(pastaMedida, QStringLiteral("mao")));
-        r.nrMao = figuraNr(e.getAren_mao(), "aren_mao", faixasMao);
-    }
     if (r.temCorpo) {
         double vdvExp[3] = {0, 0, 0};
         const Problema armazenado =
@@ -274,8 +284,6 @@ AvaliacaoExposicao AvaliacaoExposicao::avaliar(const QString &pastaMedida)
                       valorArmazenado(e.getVdvexpy(), "vdvexpy", &vdvExp[1]),
                       valorArmazenado(e.getVdvexpz(), "vdvexpz", &vdvExp[2])});
         r.figurasCorpo(tarefasDaMedida(pastaMedida, QStringLiteral("corpo")), vdvExp, armazenado);
-        r.nrCorpo = figuraNr(e.getAren_corpo(), "aren_corpo", faixasCorpo);
-        r.nrVdvr = figuraNr(e.getVdvr(), "vdvr", faixasVdvr);
     }
     return r;
 }

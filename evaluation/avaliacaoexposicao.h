@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QCoreApplication>
+
+class AcessarArquivo;
 #include <QString>
 #include <QVector>
 
@@ -105,6 +107,9 @@ public:
 
     // Reads the measurement folder of the local store.
     static AvaliacaoExposicao avaliar(const QString &pastaMedida);
+    // Only the Brazilian figures, from an exposure file already read: what a
+    // list of thousands of measurements shows of each.
+    static AvaliacaoExposicao nrArmazenada(const AcessarArquivo &exposicao);
 
     // A task of a day: its body folder ("…/T1/corpo"), how the notes name
     // it, and the day's repetitions and time per repetition (seconds);

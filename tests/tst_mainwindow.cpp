@@ -721,7 +721,7 @@ private slots:
         QCOMPARE(exposicoes->model()->rowCount(), 2);
         s.perguntador.respostas = {true};
         const int baixada = exposicoes->model()->index(0, 1).data().toString().trimmed().isEmpty() ? 1 : 0;
-        emit exposicoes->clicked(exposicoes->model()->index(baixada, 3));
+        emit exposicoes->clicked(exposicoes->model()->index(baixada, 6));
         TrabalhoAoLado::aguardar();
         QCOMPARE(exposicoes->model()->rowCount(), 1);
         QCOMPARE(sincronizadas(), 0);

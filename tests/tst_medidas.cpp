@@ -16,6 +16,8 @@
 #include "viewer/seletortarefas.h"
 #include "viewer/tabelaavaliacao.h"
 
+#include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QListWidget>
 #include <QTableWidget>
@@ -235,7 +237,7 @@ private slots:
         QDir(sumida).removeRecursively();
         for (const QString &apagada : {sumida, pasta}) {
             v.s.perguntador.respostas = {true};
-            v.clicar("tableView_ExpResultante", apagada == pasta ? 0 : 2, 3);
+            v.clicar("tableView_ExpResultante", apagada == pasta ? 0 : 2, 6);
             QVERIFY(!QFileInfo::exists(apagada));
         }
         QCOMPARE(v.linhas("tableView_ExpResultante"), 1);
@@ -422,7 +424,7 @@ private slots:
         QTest::addColumn<QString>("tabela");
         QTest::addColumn<int>("icone");
         QTest::addColumn<QString>("pergunta"); // its second line and buttons
-        QTest::newRow("exposures") << "tableView_ExpResultante" << 3
+        QTest::newRow("exposures") << "tableView_ExpResultante" << 6
                                    << "Trabalhador: [^;]+; medida .+ de \\d\\d/\\d\\d/\\d{4}\\.";
         QTest::newRow("partial exposures") << "tableView_ExpParcial" << 4 << "Tarefa: \\w.*\\((corpo inteiro|mãos e braços)\\)\\.";
         QTest::newRow("components") << "tableView_ComponenteExp" << 3 << "Componente: \\w+, \\d+(\\.\\d+)? s\\.";
@@ -726,6 +728,70 @@ private slots:
         QVERIFY(!QFile::exists(renomeado));
         QCOMPARE(jornadas->count(), 0);
         QVERIFY(s.perguntador.mensagens.isEmpty());
+    }
+
+    // The store as a register: the exposures shown for a search typed (any
+    // case or accent, every word, over companies, worker, sector, task names
+    // and observation), a date range and an NR band; events keep their numbers.
+    void filtros_data()
+    {
+        QTest::addColumn<QString>("busca");
+        QTest::addColumn<int>("de"); // day of January 2024, 0: no bound
+        QTest::addColumn<int>("ate");
+        QTest::addColumn<int>("faixa"); // -1: any
+        QTest::addColumn<QStringList>("mostrados"); // evaluated companies shown
+        QTest::newRow("nothing") << "" << 0 << 0 << -1 << QStringList{"Construtora São João", "Metalúrgica Ribeiro", "Construtora Horizonte"};
+        QTest::newRow("other case, no accents") << "SAO joao" << 0 << 0 << -1 << QStringList{"Construtora São João"};
+        QTest::newRow("two words, both") << "construtora horizonte" << 0 << 0 << -1 << QStringList{"Construtora Horizonte"};
+        QTest::newRow("the worker") << "maria" << 0 << 0 << -1 << QStringList{"Metalúrgica Ribeiro"};
+        QTest::newRow("the observation") << "VIBRACAO" << 0 << 0 << -1 << QStringList{"Construtora Horizonte"};
+        QTest::newRow("no such word") << "zzz" << 0 << 0 << -1 << QStringList{};
+        QTest::newRow("from the 3rd") << "" << 3 << 0 << -1 << QStringList{"Metalúrgica Ribeiro", "Construtora Horizonte"};
+        QTest::newRow("up to the 3rd") << "" << 0 << 3 << -1 << QStringList{"Construtora São João", "Metalúrgica Ribeiro"};
+        QTest::newRow("not computed") << "" << 0 << 0 << int(AvaliacaoExposicao::Faixa::NaoCalculada) << QStringList{};
+    }
+
+    void filtros()
+    {
+        QFETCH(QString, busca);
+        QFETCH(int, de);
+        QFETCH(int, ate);
+        QFETCH(int, faixa);
+        QFETCH(QStringList, mostrados);
+        Visor v(3);
+        const QStringList empresas{"Construtora São João", "Metalúrgica Ribeiro", "Construtora Horizonte"};
+        const QStringList trabalhadores{"José", "Maria", "Rui"};
+        const QStringList medidas = LayoutMedida::medidasDoArmazem(v.raiz);
+        for (const QString &m : medidas) {
+            AcessarArquivo e;
+            e.lerExposicao(LayoutMedida::arquivoExposicao(m));
+            // The simulator's measurements are of the 2nd, 3rd and 4th of January.
+            const int i = QDate::fromString(e.getData_criacao().left(10), "dd/MM/yyyy").day() - 2;
+            e.setEmpresa_avaliada(empresas.value(i));
+            e.setFuncionario_avaliado(trabalhadores.value(i));
+            e.setObservacoes(i == 2 ? QString::fromUtf8("Vibração excessiva") : QString());
+            QVERIFY(e.salvarExposicao(LayoutMedida::arquivoExposicao(m)));
+        }
+        v.sincronizar();
+        QTest::keyClicks(v.filho<QLineEdit>("lineEdit_BuscaMedidas"), busca);
+        if (de)
+            v.filho<QDateEdit>("dateEdit_De")->setDate(QDate(2024, 1, de));
+        if (ate)
+            v.filho<QDateEdit>("dateEdit_Ate")->setDate(QDate(2024, 1, ate));
+        auto *vereditos = v.filho<QComboBox>("comboBox_Veredito");
+        vereditos->setCurrentIndex(vereditos->findData(faixa));
+        QTableView *t = v.tabela("tableView_ExpResultante");
+        QStringList vistos;
+        for (int r = 0; r < t->model()->rowCount(); ++r) {
+            if (!t->isRowHidden(r))
+                vistos << t->model()->index(r, 3).data().toString();
+        }
+        std::sort(vistos.begin(), vistos.end());
+        std::sort(mostrados.begin(), mostrados.end());
+        QCOMPARE(vistos, mostrados);
+        QCOMPARE(t->model()->index(0, 0).data().toInt() + t->model()->index(1, 0).data().toInt()
+                     + t->model()->index(2, 0).data().toInt(),
+                 6); // events keep their numbers
     }
 };
 

@@ -1,5 +1,7 @@
 #include "viewer/medidas.h"
 
+#include "evaluation/tabelasavaliacao.h"
+
 #include "platform/avisofinal.h"
 #include "platform/trabalhoaolado.h"
 #include "platform/perguntador.h"
@@ -16,6 +18,8 @@
 
 #include "ui_medidas.h"
 
+#include <QComboBox>
+#include <QDateEdit>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QResizeEvent>
@@ -67,6 +71,27 @@ Medidas::Medidas(const QString &diretorio, const Servicos &s, QWidget *parent)
         w->hide();
     tabelas = new TabelasMedida(ui->tableView_ExpResultante, ui->tableView_ExpParcial, ui->tableView_ComponenteExp,
                                 this);
+    // The store as a register: the filters apply as they are typed or chosen.
+    ui->comboBox_Veredito->addItem(tr("Qualquer veredito"), -1);
+    for (const AvaliacaoExposicao::Faixa f :
+         {AvaliacaoExposicao::Faixa::Aceitavel, AvaliacaoExposicao::Faixa::AcimaNivelAcao,
+          AvaliacaoExposicao::Faixa::RegiaoIncerteza, AvaliacaoExposicao::Faixa::AcimaLimite,
+          AvaliacaoExposicao::Faixa::NaoCalculada})
+        ui->comboBox_Veredito->addItem(TabelasAvaliacao::textoFaixa(f), int(f));
+    // The earliest date means no bound ("—").
+    for (QDateEdit *d : {ui->dateEdit_De, ui->dateEdit_Ate}) {
+        d->setMinimumDate(QDate(2000, 1, 1));
+        d->setDate(d->minimumDate());
+    }
+    const auto filtrar = [this] {
+        const auto limite = [](const QDateEdit *d) { return d->date() == d->minimumDate() ? QDate() : d->date(); };
+        tabelas->filtrar({ui->lineEdit_BuscaMedidas->text(), limite(ui->dateEdit_De), limite(ui->dateEdit_Ate),
+                          ui->comboBox_Veredito->currentData().toInt()});
+    };
+    connect(ui->lineEdit_BuscaMedidas, &QLineEdit::textChanged, this, filtrar);
+    connect(ui->dateEdit_De, &QDateEdit::dateChanged, this, filtrar);
+    connect(ui->dateEdit_Ate, &QDateEdit::dateChanged, this, filtrar);
+    connect(ui->comboBox_Veredito, QOverload<int>::of(&QComboBox::currentIndexChanged), this, filtrar);
     // A row is selected when it becomes current; a click matters only on
     // the trash icon of the last column.
     connect(tabelas, &TabelasMedida::linhaEscolhida, this, &Medidas::clicarTabela);

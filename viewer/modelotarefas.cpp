@@ -24,7 +24,7 @@ void ModeloTarefas::definir(const QVector<CatalogoTarefas::Linha> &linhas)
 
 void ModeloTarefas::filtrar(const QString &texto)
 {
-    const QStringList palavras = texto.toLower().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QStringList palavras = CatalogoTarefas::paraBusca(texto).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     beginResetModel();
     visiveis.clear();
     for (int i = 0; i < buscas.size(); ++i) {

@@ -1,14 +1,19 @@
 #include "viewer/tabelasmedida.h"
 
 #include "data/acessararquivo.h"
+#include "data/catalogotarefas.h"
 #include "data/layoutmedida.h"
+#include "evaluation/tabelasavaliacao.h"
+#include "report/coresavaliacao.h"
 #include "platform/trabalhoaolado.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QtConcurrent>
 #include <QStandardItemModel>
 #include <QTableView>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -16,6 +21,10 @@ namespace {
 // What the tables sort by: the value itself, or for a date the moment
 // behind its text.
 constexpr int papelOrdem = Qt::UserRole + 1;
+// What the exposures' filter reads of a row, on its first cell.
+constexpr int papelBusca = Qt::UserRole + 2;
+constexpr int papelDia = Qt::UserRole + 3;
+constexpr int papelFaixa = Qt::UserRole + 4;
 
 QStandardItem *centrado(const QVariant &valor, const QVariant &ordem = QVariant())
 {
@@ -66,8 +75,10 @@ void TabelasMedida::estilizarTabela(QTableView *tabela, int larguraPrimeira, int
 {
     QHeaderView *h = tabela->horizontalHeader();
     h->setStyleSheet(QStringLiteral("color:white;background-color:  transparent;"));
+    // Columns share the width; a table with more than it holds (the
+    // exposures' register) keeps each column whole and scrolls instead.
     for (int c = 1; c < colunaIcone; ++c)
-        h->setSectionResizeMode(c, QHeaderView::Stretch);
+        h->setSectionResizeMode(c, colunaIcone > 4 ? QHeaderView::ResizeToContents : QHeaderView::Stretch);
     h->setSectionResizeMode(0, QHeaderView::Fixed);
     tabela->setColumnWidth(0, larguraPrimeira);
     h->setSectionResizeMode(colunaIcone, QHeaderView::Fixed);
@@ -91,6 +102,10 @@ void TabelasMedida::listarExposicoes(const QString &raiz, const std::function<vo
         QString medida;
         QString nome;
         QDateTime data;
+        QString empresaAvaliada;
+        QString setor;
+        AvaliacaoExposicao::Faixa faixa = AvaliacaoExposicao::Faixa::NaoCalculada;
+        QString busca; // what a search looks into
     };
     const auto linhas = std::make_shared<QVector<Linha>>();
     // A store of thousands of measurements is read on a worker thread.
@@ -98,36 +113,79 @@ void TabelasMedida::listarExposicoes(const QString &raiz, const std::function<vo
         janela, QCoreApplication::translate("Medidas", "Sincronizar dados do computador"),
         QCoreApplication::translate("Medidas", "Sincronizando dados salvos no computador ..."),
         [linhas, raiz] {
-            for (const QString &medida : raiz.isEmpty() ? QStringList() : LayoutMedida::medidasDoArmazem(raiz)) {
+            // Each measurement's files read on every core, kept in the store's order.
+            const auto lerLinha = [](const QString &medida) {
                 AcessarArquivo a;
                 a.lerExposicao(LayoutMedida::arquivoExposicao(medida));
                 const QString nome = a.getNome_exposicao();
-                linhas->append({medida, LayoutMedida::nomeMostrado(nome),
-                                LayoutMedida::lerDataHora(LayoutMedida::dataMostrada(a.getData_criacao(), nome),
-                                                          QStringLiteral("dd/MM/yyyy HH:mm:ss"))});
-            }
+                Linha l{medida, LayoutMedida::nomeMostrado(nome),
+                        LayoutMedida::lerDataHora(LayoutMedida::dataMostrada(a.getData_criacao(), nome),
+                                                  QStringLiteral("dd/MM/yyyy HH:mm:ss")),
+                        a.getEmpresa_avaliada().trimmed(), a.getSetor().trimmed(),
+                        AvaliacaoExposicao::nrArmazenada(a).piorFaixa(), QString()};
+                QStringList textos{l.nome, a.getEmpresa_avaliadora(), l.empresaAvaliada, a.getFuncionario_avaliado(),
+                                   l.setor, a.getObservacoes()};
+                for (const LayoutMedida::LinhaParcial &p : LayoutMedida::parciaisDaExposicao(medida)) {
+                    AcessarArquivo t;
+                    t.lerExposicaoParcial(p.arquivoParcial);
+                    textos << t.getNome_exp_parcial();
+                }
+                l.busca = CatalogoTarefas::paraBusca(textos.join(QLatin1Char(' ')));
+                return l;
+            };
+            const QStringList medidas = raiz.isEmpty() ? QStringList() : LayoutMedida::medidasDoArmazem(raiz);
+            *linhas = QtConcurrent::blockingMapped<QVector<Linha>>(medidas, std::function<Linha(const QString &)>(lerLinha));
         },
         [this, linhas, depois] {
             QStandardItemModel *modelo =
                 novoModelo(exposicoes, {QCoreApplication::translate("Medidas", "Evento"),
                                         QCoreApplication::translate("Medidas", "Nome"),
-                                        QCoreApplication::translate("Medidas", "Data"), QString()});
+                                        QCoreApplication::translate("Medidas", "Data"),
+                                        QCoreApplication::translate("Medidas", "Empresa avaliada"),
+                                        QCoreApplication::translate("Medidas", "Setor"),
+                                        QCoreApplication::translate("Medidas", "Veredito NR"), QString()});
             listaExposicoes.clear();
             for (int n = 0; n < linhas->size(); ++n) {
                 const Linha &l = linhas->at(n);
                 listaExposicoes << l.medida;
+                QStandardItem *evento = centrado(n + 1);
+                evento->setData(l.busca, papelBusca);
+                evento->setData(l.data.date(), papelDia);
+                evento->setData(int(l.faixa), papelFaixa);
+                QStandardItem *veredito = centrado(TabelasAvaliacao::textoFaixa(l.faixa), int(l.faixa));
+                const TabelasAvaliacao::Cor cor = TabelasAvaliacao::corDaFaixa(l.faixa);
+                veredito->setBackground(CoresAvaliacao::fundo(cor));
+                veredito->setForeground(CoresAvaliacao::texto(cor));
                 // Month names in the interface language; the files keep their own form.
-                modelo->appendRow({centrado(n + 1), centrado(l.nome),
+                modelo->appendRow({evento, centrado(l.nome),
                                    l.data.isValid() ? centrado(janela->locale().toString(
                                                                    l.data, QStringLiteral("d MMM yyyy HH:mm:ss")),
                                                                l.data)
                                                     : centrado(QVariant()),
-                                   lixeira(iconeLixeira)});
+                                   centrado(l.empresaAvaliada), centrado(l.setor), veredito, lixeira(iconeLixeira)});
             }
-            estilizarTabela(exposicoes, 90, 3);
+            estilizarTabela(exposicoes, 90, colunaLixeiraExposicoes);
+            filtrar(filtro);
             if (depois)
                 depois();
         });
+}
+
+void TabelasMedida::filtrar(const Filtro &f)
+{
+    filtro = f;
+    const QStringList palavras = CatalogoTarefas::paraBusca(f.texto).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QAbstractItemModel *modelo = exposicoes->model();
+    for (int r = 0; r < modelo->rowCount(); ++r) {
+        const QModelIndex i = modelo->index(r, 0);
+        const QString busca = i.data(papelBusca).toString();
+        const QDate dia = i.data(papelDia).toDate();
+        const bool mostra = std::all_of(palavras.cbegin(), palavras.cend(), [&](const QString &p) { return busca.contains(p); })
+            && (!f.de.isValid() || (dia.isValid() && dia >= f.de)) && (!f.ate.isValid() || (dia.isValid() && dia <= f.ate))
+            && (f.faixa < 0 || i.data(papelFaixa).toInt() == f.faixa);
+        if (exposicoes->isRowHidden(r) == mostra)
+            exposicoes->setRowHidden(r, !mostra);
+    }
 }
 
 void TabelasMedida::listarParciais(const QString &pastaExposicao)

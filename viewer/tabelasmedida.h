@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QHash>
 #include <QIcon>
 #include <QObject>
@@ -27,6 +28,19 @@ public:
     // beside the window: newest first, with name and date; `depois` runs
     // once they are in the table.
     void listarExposicoes(const QString &raiz, const std::function<void()> &depois = {});
+    // Which measurements the exposures' table shows: those whose texts
+    // (name, companies, worker, sector, observation, task names) hold every
+    // word of `texto`, any case or accent, recorded between `de` and `ate`
+    // (either invalid: no bound), of the NR band `faixa` (below 0: any).
+    // Events keep their numbers.
+    struct Filtro {
+        QString texto;
+        QDate de;
+        QDate ate;
+        int faixa = -1;
+    };
+    void filtrar(const Filtro &f);
+
     // A measurement's body folders that hold a task, "corpo" and "mao".
     void listarParciais(const QString &pastaExposicao);
     // A body folder's components, newest first.
@@ -49,6 +63,8 @@ private:
     void estilizarTabela(QTableView *tabela, int larguraPrimeira, int colunaIcone);
     void selecionada(QTableView *tabela);
 
+    static constexpr int colunaLixeiraExposicoes = 6;
+    Filtro filtro;
     QTableView *exposicoes;
     QTableView *parciais;
     QTableView *componentes;

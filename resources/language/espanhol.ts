@@ -1761,6 +1761,38 @@ del ordenador</translation>
         <source>Gerar Laudo</source>
         <translation>Generar Dictamen</translation>
     </message>
+    <message>
+        <source>Buscar: empresa, trabalhador, setor, tarefa ou observação</source>
+        <translation>Buscar: empresa, trabajador, sector, tarea u observación</translation>
+    </message>
+    <message>
+        <source>De</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>até</source>
+        <translation>hasta</translation>
+    </message>
+    <message>
+        <source>Qualquer veredito</source>
+        <translation>Cualquier veredicto</translation>
+    </message>
+    <message>
+        <source>Empresa avaliada</source>
+        <translation>Empresa evaluada</translation>
+    </message>
+    <message>
+        <source>Setor</source>
+        <translation>Sector</translation>
+    </message>
+    <message>
+        <source>Veredito NR</source>
+        <translation>Veredicto NR</translation>
+    </message>
 </context>
 <context>
     <name>ModeloTarefas</name>

@@ -1761,6 +1761,38 @@ of the computer</translation>
         <source>Gerar Laudo</source>
         <translation>Generate Survey Report</translation>
     </message>
+    <message>
+        <source>Buscar: empresa, trabalhador, setor, tarefa ou observação</source>
+        <translation>Search: company, worker, sector, task or observation</translation>
+    </message>
+    <message>
+        <source>De</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>até</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>Qualquer veredito</source>
+        <translation>Any verdict</translation>
+    </message>
+    <message>
+        <source>Empresa avaliada</source>
+        <translation>Evaluated company</translation>
+    </message>
+    <message>
+        <source>Setor</source>
+        <translation>Sector</translation>
+    </message>
+    <message>
+        <source>Veredito NR</source>
+        <translation>NR verdict</translation>
+    </message>
 </context>
 <context>
     <name>ModeloTarefas</name>

@@ -1761,6 +1761,38 @@ do computador</translation>
         <source>Gerar Laudo</source>
         <translation>Gerar Laudo</translation>
     </message>
+    <message>
+        <source>Buscar: empresa, trabalhador, setor, tarefa ou observação</source>
+        <translation>Buscar: empresa, trabalhador, setor, tarefa ou observação</translation>
+    </message>
+    <message>
+        <source>De</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>até</source>
+        <translation>até</translation>
+    </message>
+    <message>
+        <source>Qualquer veredito</source>
+        <translation>Qualquer veredito</translation>
+    </message>
+    <message>
+        <source>Empresa avaliada</source>
+        <translation>Empresa avaliada</translation>
+    </message>
+    <message>
+        <source>Setor</source>
+        <translation>Setor</translation>
+    </message>
+    <message>
+        <source>Veredito NR</source>
+        <translation>Veredito NR</translation>
+    </message>
 </context>
 <context>
     <name>ModeloTarefas</name>
