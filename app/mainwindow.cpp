@@ -6,6 +6,9 @@
 #include "platform/avisofinal.h"
 #include "app/config_perfil.h"
 #include "app/janelacalibracoes.h"
+#include "data/gravacaosegura.h"
+#include "evaluation/planilha.h"
+#include "viewer/medidas.h"
 #include "viewer/paginajornadas.h"
 #include "platform/perguntador.h"
 #include "data/arquivolingua.h"
@@ -491,6 +494,36 @@ void MainWindow::on_actionExportar_triggered()
         [this, r, titulo, alvo] {
             servicos.perguntador->informar(nullptr, titulo,
                                            TextosInstrumento::exportacao(r->resultado, r->relato, alvo));
+        });
+}
+
+void MainWindow::on_actionExportarPlanilha_triggered()
+{
+    // The rows the viewer shows, as filtered and sorted there; the whole
+    // store before it was ever listed.
+    auto *visor = pilha && pilha->count() > 1 ? qobject_cast<Medidas *>(pilha->widget(1)) : nullptr;
+    QStringList medidas = visor ? visor->medidasMostradas() : QStringList();
+    if (medidas.isEmpty())
+        medidas = LayoutMedida::medidasDoArmazem(pastas.raiz);
+    QString arquivo = servicos.perguntador->escolherArquivoParaSalvar(
+        this, tr("Exportar planilha"), pastas.raiz + QStringLiteral("registro.csv"), tr("Planilha CSV (*.csv)"));
+    if (arquivo.isEmpty())
+        return;
+    if (QFileInfo(arquivo).suffix().isEmpty())
+        arquivo += QStringLiteral(".csv");
+    const QLocale local = visor ? visor->locale() : locale();
+    const auto erro = std::make_shared<QString>();
+    TrabalhoAoLado::executar(
+        this, tr("Exportar planilha"), tr("Escrevendo a planilha..."),
+        [erro, arquivo, medidas, local] {
+            GravacaoSegura gravacao(arquivo);
+            if (!gravacao.abrir() || !Planilha::escrever(medidas, local, gravacao.dispositivo(), erro.get())
+                || !gravacao.concluir())
+                *erro = gravacao.erro().isEmpty() ? GravacaoSegura::falha(arquivo, *erro) : gravacao.erro();
+        },
+        [this, erro, arquivo, n = medidas.size()] {
+            servicos.perguntador->informar(this, tr("Exportar planilha"),
+                                           erro->isEmpty() ? tr("%1 medições escritas em %2.").arg(n).arg(arquivo) : *erro);
         });
 }
 

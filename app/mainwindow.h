@@ -55,6 +55,7 @@ private slots:
     void on_actionAdicionar_Perfil_triggered();
     void on_actionCalibracoes_triggered();
     void on_pushButton_Jornadas_clicked();
+    void on_actionExportarPlanilha_triggered();
     void on_toolButton_Registros_clicked();
     void on_actionSair_triggered();
     void on_actionImportar_triggered();

@@ -1,13 +1,14 @@
 #include "cli/comandos.h"
 
-#include "cli/relatoriotexto.h"
+#include "evaluation/relatoriotexto.h"
 #include "data/grupo.h"
 #include "data/jornada.h"
 #include "evaluation/avaliacaogrupo.h"
 #include "evaluation/avaliacaojornada.h"
 #include "evaluation/esocial.h"
+#include "evaluation/planilha.h"
 #include "evaluation/edicao.h"
-#include "cli/textoavaliacao.h"
+#include "evaluation/textoavaliacao.h"
 #include "data/acessararquivo.h"
 #include "data/csv.h"
 #include "data/layoutmedida.h"
@@ -69,37 +70,11 @@ Valores linhasAvaliacao(const AvaliacaoExposicao &a)
     return v;
 }
 
-// What list and csv show of a measurement of the store: its folder, name,
-// date and stored results; the keys alone for an empty folder name.
-Valores valoresDaMedida(const QString &pasta)
-{
-    AcessarArquivo a;
-    if (!pasta.isEmpty())
-        a.lerExposicao(LayoutMedida::arquivoExposicao(pasta));
-    Valores valores = {
-        {"measurement", LayoutMedida::nomePasta(pasta)},
-        {"name", LayoutMedida::nomeMostrado(a.getNome_exposicao())},
-        {"date", LayoutMedida::dataMostrada(a.getData_criacao(), a.getNome_exposicao())},
-    };
-    return valores + RelatorioTexto::resultadosExposicao(a);
-}
-
 int csvArmazem(const QString &raiz, QTextStream &saida)
 {
-    QStringList cabecalho;
-    for (const auto &v : valoresDaMedida(QString()))
-        cabecalho << v.first;
-    for (const auto &c : TextoAvaliacao::colunas(AvaliacaoExposicao()))
-        cabecalho << c.first;
-    saida << Csv::linha(cabecalho);
-    for (const QString &pasta : LayoutMedida::medidasDoArmazem(raiz)) {
-        QStringList campos;
-        for (const auto &v : valoresDaMedida(pasta))
-            campos << v.second.trimmed();
-        for (const auto &c : TextoAvaliacao::colunas(AvaliacaoExposicao::avaliar(pasta)))
-            campos << TextoAvaliacao::textoCsv(c.second);
-        saida << Csv::linha(campos);
-    }
+    saida << Csv::linha(Planilha::cabecalho());
+    for (const QString &pasta : LayoutMedida::medidasDoArmazem(raiz))
+        saida << Csv::linha(Planilha::linha(pasta));
     return 0;
 }
 
@@ -316,7 +291,7 @@ int listar(const QStringList &args, QTextStream &saida, QTextStream &erros)
         saida << '[';
     bool primeira = true;
     for (const QString &pasta : LayoutMedida::medidasDoArmazem(raiz)) {
-        const Valores valores = valoresDaMedida(pasta);
+        const Valores valores = RelatorioTexto::valoresDaMedida(pasta);
         const AvaliacaoExposicao avaliacao = AvaliacaoExposicao::avaliar(pasta);
         if (json) {
             QJsonObject o = RelatorioTexto::json(valores);

@@ -7,9 +7,11 @@
 #include "evaluation/avaliacaojornada.h"
 #include "evaluation/calculoexposicao.h"
 #include "evaluation/edicao.h"
+#include "evaluation/planilha.h"
 #include "instrumentoteste.h"
 #include "medidateste.h"
 
+#include <QBuffer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -321,6 +323,44 @@ private slots:
                 QVERIFY2(igual(a.corpo.vdvr, e.getVdvr()), qPrintable(e.getVdvr()));
             }
         }
+    }
+
+    // The register as a spreadsheet opens it in each language: a UTF-8
+    // byte-order mark, the language's list and decimal separators, a name
+    // holding quotes or a comma quoted, CR LF; the same fields as `csv STORE`.
+    void planilha_data()
+    {
+        QTest::addColumn<QLocale>("local");
+        QTest::addColumn<QString>("separador");
+        QTest::addColumn<QString>("decimal");
+        QTest::newRow("Portuguese") << QLocale(QLocale::Portuguese, QLocale::Brazil) << ";" << ",";
+        QTest::newRow("Spanish") << QLocale(QLocale::Spanish, QLocale::Spain) << ";" << ",";
+        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << "," << ".";
+    }
+
+    void planilha()
+    {
+        QFETCH(QLocale, local);
+        QFETCH(QString, separador);
+        QFETCH(QString, decimal);
+        BancadaTeste b(1, 60);
+        const QString medida = b.levarAoArmazem().first();
+        AcessarArquivo e;
+        e.lerExposicao(LayoutMedida::arquivoExposicao(medida));
+        e.setNome_exposicao(QString::fromUtf8("Prensa \"A\", São João-240102090507"));
+        QVERIFY(e.salvarExposicao(LayoutMedida::arquivoExposicao(medida)));
+        QBuffer saida;
+        saida.open(QIODevice::WriteOnly);
+        QVERIFY(Planilha::escrever({medida}, local, &saida));
+        const QByteArray bytes = saida.data();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        const QStringList linhas = QString::fromUtf8(bytes.mid(3)).split("\r\n", Qt::SkipEmptyParts);
+        QCOMPARE(linhas.size(), 2);
+        QCOMPARE(linhas.at(0), Planilha::cabecalho().join(separador));
+        // Quoted, its quotes doubled.
+        QVERIFY2(linhas.at(1).contains(QString::fromUtf8("\"Prensa \"\"A\"\", São João\"") + separador), qPrintable(linhas.at(1)));
+        QVERIFY2(linhas.at(1).contains(QString(e.getAren_corpo()).replace(".", decimal)), qPrintable(linhas.at(1)));
+        QCOMPARE(linhas.at(1).count(separador) - (separador == "," ? 1 : 0), Planilha::cabecalho().size() - 1);
     }
 
     void jornada_data()

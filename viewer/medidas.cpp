@@ -131,6 +131,11 @@ void Medidas::listarArmazem()
     });
 }
 
+QStringList Medidas::medidasMostradas() const
+{
+    return tabelas->exposicoesMostradas();
+}
+
 void Medidas::on_voltarMenu_clicked()
 {
     if (pilha)

@@ -33,6 +33,9 @@ class Medidas : public QMainWindow
     Q_OBJECT
 
 public:
+    // The measurement folders of the exposures' table as it is shown
+    // (filtered and sorted); empty before the store was listed.
+    QStringList medidasMostradas() const;
     // `diretorioQT` is the local store root the start-up code made.
     Medidas(const QString &diretorioQT, const Servicos &servicos, QWidget *parent = nullptr);
     ~Medidas() override;

@@ -188,6 +188,17 @@ void TabelasMedida::filtrar(const Filtro &f)
     }
 }
 
+QStringList TabelasMedida::exposicoesMostradas() const
+{
+    QStringList r;
+    const QAbstractItemModel *modelo = exposicoes->model();
+    for (int linha = 0; linha < modelo->rowCount(); ++linha) {
+        if (!exposicoes->isRowHidden(linha))
+            r << listaExposicoes.value(modelo->index(linha, 0).data().toInt() - 1);
+    }
+    return r;
+}
+
 void TabelasMedida::listarParciais(const QString &pastaExposicao)
 {
     QStandardItemModel *modelo = novoModelo(

@@ -40,6 +40,8 @@ public:
         int faixa = -1;
     };
     void filtrar(const Filtro &f);
+    // The measurement folders of the exposures' rows shown, in their order.
+    QStringList exposicoesMostradas() const;
 
     // A measurement's body folders that hold a task, "corpo" and "mao".
     void listarParciais(const QString &pastaExposicao);

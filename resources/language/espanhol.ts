@@ -1320,6 +1320,26 @@ e grupos</source>
         <translation>Jornadas
 y grupos</translation>
     </message>
+    <message>
+        <source>Exportar planilha...</source>
+        <translation>Exportar hoja de cálculo...</translation>
+    </message>
+    <message>
+        <source>Exportar planilha</source>
+        <translation>Exportar hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>Planilha CSV (*.csv)</source>
+        <translation>Hoja de cálculo CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Escrevendo a planilha...</source>
+        <translation>Escribiendo la hoja de cálculo...</translation>
+    </message>
+    <message>
+        <source>%1 medições escritas em %2.</source>
+        <translation>%1 mediciones escritas en %2.</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>

@@ -1320,6 +1320,26 @@ e grupos</source>
         <translation>Working days
 and groups</translation>
     </message>
+    <message>
+        <source>Exportar planilha...</source>
+        <translation>Export spreadsheet...</translation>
+    </message>
+    <message>
+        <source>Exportar planilha</source>
+        <translation>Export spreadsheet</translation>
+    </message>
+    <message>
+        <source>Planilha CSV (*.csv)</source>
+        <translation>CSV spreadsheet (*.csv)</translation>
+    </message>
+    <message>
+        <source>Escrevendo a planilha...</source>
+        <translation>Writing the spreadsheet...</translation>
+    </message>
+    <message>
+        <source>%1 medições escritas em %2.</source>
+        <translation>%1 measurements written to %2.</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>

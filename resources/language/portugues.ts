@@ -1320,6 +1320,26 @@ e grupos</source>
         <translation>Jornadas
 e grupos</translation>
     </message>
+    <message>
+        <source>Exportar planilha...</source>
+        <translation>Exportar planilha...</translation>
+    </message>
+    <message>
+        <source>Exportar planilha</source>
+        <translation>Exportar planilha</translation>
+    </message>
+    <message>
+        <source>Planilha CSV (*.csv)</source>
+        <translation>Planilha CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Escrevendo a planilha...</source>
+        <translation>Escrevendo a planilha...</translation>
+    </message>
+    <message>
+        <source>%1 medições escritas em %2.</source>
+        <translation>%1 medições escritas em %2.</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>

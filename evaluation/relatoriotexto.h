@@ -16,6 +16,9 @@ using Valores = QVector<QPair<QString, QString>>;
 namespace RelatorioTexto {
 
 Valores resultadosExposicao(const AcessarArquivo &a);
+// What list and csv show of a measurement of the store: its folder, name,
+// date and stored results; the keys alone for an empty folder name.
+Valores valoresDaMedida(const QString &pasta);
 Valores resultadosParcial(const AcessarArquivo &a);
 
 QJsonObject json(const Valores &valores);

@@ -1,4 +1,4 @@
-#include "cli/textoavaliacao.h"
+#include "evaluation/textoavaliacao.h"
 
 #include "evaluation/tabelasavaliacao.h"
 

@@ -1,10 +1,25 @@
-#include "cli/relatoriotexto.h"
+#include "evaluation/relatoriotexto.h"
+
+#include "data/layoutmedida.h"
 
 #include "data/acessararquivo.h"
 
 #include <QTextStream>
 
 namespace RelatorioTexto {
+
+Valores valoresDaMedida(const QString &pasta)
+{
+    AcessarArquivo a;
+    if (!pasta.isEmpty())
+        a.lerExposicao(LayoutMedida::arquivoExposicao(pasta));
+    const Valores valores = {
+        {"measurement", LayoutMedida::nomePasta(pasta)},
+        {"name", LayoutMedida::nomeMostrado(a.getNome_exposicao())},
+        {"date", LayoutMedida::dataMostrada(a.getData_criacao(), a.getNome_exposicao())},
+    };
+    return valores + resultadosExposicao(a);
+}
 
 Valores resultadosExposicao(const AcessarArquivo &a)
 {
