@@ -10,6 +10,7 @@
 #include "evaluation/planilha.h"
 #include "viewer/medidas.h"
 #include "viewer/paginajornadas.h"
+#include "viewer/seletorarmazem.h"
 #include "platform/perguntador.h"
 #include "data/arquivolingua.h"
 #include "app/reinicio.h"
@@ -471,30 +472,39 @@ void MainWindow::on_actionImportar_triggered()
 
 void MainWindow::on_actionExportar_triggered()
 {
-    const QString origem = servicos.perguntador->escolherPasta(
-        this, QStringLiteral("Exportar Arquivos - Selecione a pasta para exportar"), pastas.raiz);
-    qCDebug(rastro) << origem;
-    if (origem.isEmpty())
-        return;
-    const QString destino = servicos.perguntador->escolherPasta(
-        this, QStringLiteral("Exportar Arquivos - Selecione o destino da pasta para exportar"),
-        QDir::homePath());
-    if (destino.isEmpty())
-        return;
+    // The store's measurements by worker, company, date and verdict, never
+    // its own folders; several at once.
+    auto *seletor = new SeletorArmazem(pastas.raiz, SeletorArmazem::Conteudo::Medidas, this);
+    seletor->setWindowTitle(tr("Exportar Arquivo"));
+    seletor->setAttribute(Qt::WA_DeleteOnClose);
+    connect(seletor, &QDialog::accepted, this, [this, seletor] {
+        const QStringList origens = seletor->medidasEscolhidas();
+        if (origens.isEmpty())
+            return;
+        const QString destino = servicos.perguntador->escolherPasta(
+            this, tr("Exportar Arquivos - Selecione o destino das medidas"), QDir::homePath());
+        if (destino.isEmpty())
+            return;
+        exportar(origens, destino);
+    });
+    seletor->open();
+}
+
+void MainWindow::exportar(const QStringList &origens, const QString &destino)
+{
+    // Each measurement whole or not at all; what failed is named, with why.
     const QString titulo = tr("Exportar Arquivo");
-    const QString alvo = Transferencia::destinoCopia(origem, destino);
-    struct Exportacao {
-        Copia::Relato relato;
-        Desfecho resultado;
-    };
-    const auto r = std::make_shared<Exportacao>();
+    const auto textos = std::make_shared<QStringList>();
     TrabalhoAoLado::executar(
-        this, titulo, tr("Exportando a medida..."),
-        [r, origem, destino] { r->resultado = Transferencia::exportar(origem, destino, &r->relato); },
-        [this, r, titulo, alvo] {
-            servicos.perguntador->informar(nullptr, titulo,
-                                           TextosInstrumento::exportacao(r->resultado, r->relato, alvo));
-        });
+        this, titulo, tr("Exportando as medidas..."),
+        [textos, origens, destino] {
+            for (const QString &origem : origens) {
+                Copia::Relato relato;
+                const Desfecho resultado = Transferencia::exportar(origem, destino, &relato);
+                *textos << TextosInstrumento::exportacao(resultado, relato, Transferencia::destinoCopia(origem, destino));
+            }
+        },
+        [this, textos, titulo] { servicos.perguntador->informar(nullptr, titulo, textos->join(QStringLiteral("\n\n"))); });
 }
 
 void MainWindow::on_actionExportarPlanilha_triggered()

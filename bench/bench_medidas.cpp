@@ -20,7 +20,7 @@
 #include "device/simuladorinstrumento.h"
 #include "evaluation/calculoexposicao.h"
 #include "viewer/medidas.h"
-#include "viewer/seletortarefas.h"
+#include "viewer/seletorarmazem.h"
 
 #include <QApplication>
 #include <QDir>
@@ -146,7 +146,7 @@ void seletorTarefas()
         const Medicao::VigiaPintura vigia;
         QElapsedTimer t;
         t.start();
-        SeletorTarefas s(raiz);
+        SeletorArmazem s(raiz, SeletorArmazem::Conteudo::Tarefas);
         s.show();
         QCoreApplication::processEvents();
         aberto << t.nsecsElapsed() / 1e6;

@@ -4,6 +4,7 @@
 #include "data/acessararquivo.h"
 #include "data/layoutmedida.h"
 #include "device/download.h"
+#include "device/transferencia.h"
 #include "app/janelaconfig.h"
 #include "evaluation/edicao.h"
 #include "instrumentoteste.h"
@@ -11,6 +12,7 @@
 #include "platform/trabalhoaolado.h"
 #include "servicosteste.h"
 #include "viewer/medidas.h"
+#include "viewer/seletorarmazem.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -94,6 +96,20 @@ private slots:
     void cleanup()
     {
         fecharCaixas();
+    }
+
+    // The export's list of the store's measurements, once read: every one
+    // chosen (Ctrl+A) and Adicionar, or Cancelar.
+    static void escolherMedidas(Janela &j, bool escolher)
+    {
+        auto *seletor = j.w->findChild<SeletorArmazem *>();
+        QVERIFY(seletor);
+        TrabalhoAoLado::aguardar();
+        auto *lista = seletor->findChild<QTableView *>("tableView_Tarefas");
+        QCOMPARE(lista->model()->rowCount(), LayoutMedida::medidasDoArmazem(j.w->getDiretorioQT()).size());
+        QTest::keyClick(lista, Qt::Key_A, Qt::ControlModifier);
+        seletor->findChild<QPushButton *>(escolher ? "pushButton_Adicionar" : "pushButton_Cancelar")->click();
+        QCoreApplication::processEvents();
     }
 
     // The profile as the window shows it, from the file or typed into its
@@ -311,12 +327,14 @@ private slots:
                                 << "Importar Arquivo | Medida importada com sucesso!" << 1;
         QTest::newRow("import again, Não") << "importar" << "" << QStringList{"DATA/MED002", "DATA/MED002"} << 3
                                            << "Importar Arquivo | Medida importada com sucesso!" << 1;
-        QTest::newRow("export cancelled") << "exportar" << "" << nada << 1 << "" << 0;
-        QTest::newRow("export, no destination") << "exportar" << "" << QStringList{"DATA/MED001"} << 2 << "" << 0;
-        QTest::newRow("export") << "exportar" << "" << QStringList{"DATA/MED001", "DEST"} << 2
-                                << "Exportar Arquivo | Arquivos exportados com sucesso!" << 0;
-        QTest::newRow("export into itself") << "exportar" << "" << QStringList{"DATA/MED001", "DATA/MED001/T1"} << 2
-                                            << QString::fromUtf8("não foi concluída") << 0;
+        // Exportar: the store's measurements chosen in its list (all, with
+        // Ctrl+A; "cancelar": Cancelar there), then the destination.
+        QTest::newRow("export cancelled") << "exportar" << "cancelar" << nada << 0 << "" << 2;
+        QTest::newRow("export, no destination") << "exportar" << "" << nada << 1 << "" << 2;
+        QTest::newRow("export") << "exportar" << "" << QStringList{"DEST"} << 1
+                                << "Exportar Arquivo | Arquivos exportados com sucesso!" << 2;
+        QTest::newRow("export into itself") << "exportar" << "" << QStringList{"STORE/MED001/T1"} << 1
+                                            << QString::fromUtf8("não foi concluída") << 2;
     }
 
     void operacoes()
@@ -334,6 +352,12 @@ private slots:
         const QStringList medidas = LayoutMedida::medidas(j.bancada.dados);
         for (int m = 0; preparo.startsWith("fifo") && m < (preparo == "fifo1" ? 1 : 3); ++m)
             QVERIFY(criarFifo(medidas.at(m) + "/Z.dat"));
+        // What an export chooses from: two measurements in the store.
+        if (acao == "exportar") {
+            for (const QString &m : medidas.mid(0, 2))
+                QVERIFY(Transferencia::importar(m, j.w->getDiretorioQT(), {"Acme", "Bia"}).resultado
+                        == Transferencia::Importacao::Importada);
+        }
         j.conectar();
         fecharCaixas();
         if (preparo == "desligado") {
@@ -341,7 +365,7 @@ private slots:
             j.s.volumes.lista = {VolumesTeste::sistema()};
         }
         for (const QString &p : pastas)
-            j.s.perguntador.pastas << QString(p).replace("DATA/", j.bancada.dados).replace("DEST", destino);
+            j.s.perguntador.pastas << QString(p).replace("DATA/", j.bancada.dados).replace("DEST", destino).replace("STORE/", j.w->getDiretorioQT());
         if (acao == "linha")
             j.clicar(0, 0); // not the status column: nothing happens
         QVERIFY(j.s.perguntador.perguntas.isEmpty());
@@ -357,6 +381,8 @@ private slots:
                                  : acao == "importar"   ? "actionImportar"
                                                         : "actionExportar")
                     ->trigger();
+            if (acao == "exportar")
+                escolherMedidas(j, preparo != "cancelar");
         };
         acionar();
         TrabalhoAoLado::aguardar();
@@ -385,7 +411,7 @@ private slots:
         QCOMPARE(j.filho<QPushButton>("pushButton_BaixarTudo")->isEnabled(), preparo != "desligado");
         QCOMPARE(QFileInfo::exists(destino + "/MED001"), dito.contains("exportados"));
         if (QFileInfo::exists(destino + "/MED001"))
-            QCOMPARE(conteudoDe(destino + "/MED001"), conteudoDe(j.bancada.dados + "MED001"));
+            QCOMPARE(conteudoDe(destino + "/MED001"), conteudoDe(j.w->getDiretorioQT() + "MED001"));
     }
 
     // A download that would replace a local copy says so, names it and
@@ -510,12 +536,17 @@ private slots:
         const QString medida = j.bancada.dados + "MED001";
         const QString destino = j.bancada.dir.filePath("DEST");
         QDir().mkpath(destino);
-        j.s.perguntador.pastas = acao == "importar" ? QList<QString>{medida} : QList<QString>{medida, destino};
+        j.s.perguntador.pastas = acao == "importar" ? QList<QString>{medida} : QList<QString>{destino};
         j.s.perguntador.respostas = {true, true}; // the operation's question, if any, then "Sair"
+        if (acao == "exportar")
+            QVERIFY(Transferencia::importar(medida, j.w->getDiretorioQT(), {"Acme", "Bia"}).resultado
+                    == Transferencia::Importacao::Importada);
         if (acao == "linha")
             emit j.filho<QTableView>("tableView")->clicked(j.tabela()->index(0, 2));
         else
             j.filho<QAction>(acao == "importar" ? "actionImportar" : "actionExportar")->trigger();
+        if (acao == "exportar")
+            escolherMedidas(j, true);
         QVERIFY(TrabalhoAoLado::emAndamento());
         j.w->close();
         QVERIFY(j.w->isVisible());
@@ -523,7 +554,7 @@ private slots:
         QTRY_VERIFY(!j.w->isVisible());
         const QStringList locais = LayoutMedida::medidas(j.w->getDiretorioQT());
         if (acao == "exportar") {
-            QCOMPARE(conteudoDe(destino + "/MED001"), conteudoDe(medida));
+            QCOMPARE(conteudoDe(destino + "/MED001"), conteudoDe(j.w->getDiretorioQT() + "MED001"));
         } else {
             QCOMPARE(locais.size(), 1);
             QCOMPARE(LayoutMedida::contarArquivosHead(locais.first()),

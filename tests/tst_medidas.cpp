@@ -13,7 +13,7 @@
 #include "viewer/medidas.h"
 #include "viewer/janeladadoslaudo.h"
 #include "viewer/paginajornadas.h"
-#include "viewer/seletortarefas.h"
+#include "viewer/seletorarmazem.h"
 #include "viewer/tabelaavaliacao.h"
 
 #include <QComboBox>
@@ -644,7 +644,7 @@ private slots:
         const QString arquivo = Jornada::arquivo(b.armazem, "Ana");
         QVERIFY(QFile::exists(arquivo));
         p.findChild<QPushButton *>("pushButton_AdicionarTarefas")->click();
-        auto *seletor = p.findChild<SeletorTarefas *>();
+        auto *seletor = p.findChild<SeletorArmazem *>();
         QVERIFY(seletor);
         TrabalhoAoLado::aguardar();
         auto *lista = seletor->findChild<QTableView *>("tableView_Tarefas");

@@ -10,7 +10,7 @@
 #include "report/coresavaliacao.h"
 #include "ui_jornadas.h"
 #include "viewer/geracaolaudo.h"
-#include "viewer/seletortarefas.h"
+#include "viewer/seletorarmazem.h"
 #include "viewer/tabelaavaliacao.h"
 
 #include <QDir>
@@ -314,12 +314,12 @@ void PaginaJornadas::calcularJornada()
 
 void PaginaJornadas::on_pushButton_AdicionarTarefas_clicked()
 {
-    auto *seletor = new SeletorTarefas(raiz, this);
+    auto *seletor = new SeletorArmazem(raiz, SeletorArmazem::Conteudo::Tarefas, this);
     seletor->setAttribute(Qt::WA_DeleteOnClose);
     connect(seletor, &QDialog::accepted, this, [this, seletor] {
         QTableWidget *t = ui->tableWidget_Tarefas;
         preenchendo = true;
-        for (const CatalogoTarefas::Linha &l : seletor->escolhidas()) {
+        for (const CatalogoTarefas::Linha &l : seletor->tarefasEscolhidas()) {
             const int i = t->rowCount();
             t->insertRow(i);
             auto *referencia = celula(l.medida);
@@ -457,7 +457,7 @@ void PaginaJornadas::on_pushButton_AdicionarJornadas_clicked()
 
 void PaginaJornadas::on_pushButton_AdicionarMedidas_clicked()
 {
-    auto *seletor = new SeletorTarefas(raiz, this);
+    auto *seletor = new SeletorArmazem(raiz, SeletorArmazem::Conteudo::Medidas, this);
     seletor->setWindowTitle(tr("Adicionar medidas"));
     seletor->setAttribute(Qt::WA_DeleteOnClose);
     connect(seletor, &QDialog::accepted, this, [this, seletor] {
@@ -465,10 +465,11 @@ void PaginaJornadas::on_pushButton_AdicionarMedidas_clicked()
         QStringList ja;
         for (const Grupo::Membro &m : qAsConst(grupo.membros))
             ja << m.nome;
-        for (const CatalogoTarefas::Linha &l : seletor->escolhidas()) {
-            if (!ja.contains(l.medida)) {
-                grupo.membros.append({false, l.medida});
-                ja << l.medida;
+        for (const QString &pasta : seletor->medidasEscolhidas()) {
+            const QString medida = LayoutMedida::nomePasta(pasta);
+            if (!ja.contains(medida)) {
+                grupo.membros.append({false, medida});
+                ja << medida;
             }
         }
         modificado = true;

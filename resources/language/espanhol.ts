@@ -1275,10 +1275,6 @@ No es posible eliminar los datos</translation>
         <translation>Importando la medición...</translation>
     </message>
     <message>
-        <source>Exportando a medida...</source>
-        <translation>Exportando la medición...</translation>
-    </message>
-    <message>
         <source>Medidas</source>
         <translation>Mediciones</translation>
     </message>
@@ -1339,6 +1335,14 @@ y grupos</translation>
     <message>
         <source>%1 medições escritas em %2.</source>
         <translation>%1 mediciones escritas en %2.</translation>
+    </message>
+    <message>
+        <source>Exportar Arquivos - Selecione o destino das medidas</source>
+        <translation>Exportar Archivos - Elija el destino de las mediciones</translation>
+    </message>
+    <message>
+        <source>Exportando as medidas...</source>
+        <translation>Exportando las mediciones...</translation>
     </message>
 </context>
 <context>
@@ -1812,45 +1816,6 @@ del ordenador</translation>
     <message>
         <source>Veredito NR</source>
         <translation>Veredicto NR</translation>
-    </message>
-</context>
-<context>
-    <name>ModeloTarefas</name>
-    <message>
-        <source>Corpo inteiro</source>
-        <translation>Cuerpo entero</translation>
-    </message>
-    <message>
-        <source>Mãos e braços</source>
-        <translation>Mano-brazo</translation>
-    </message>
-    <message>
-        <source>Medição</source>
-        <translation>Medición</translation>
-    </message>
-    <message>
-        <source>Trabalhador</source>
-        <translation>Trabajador</translation>
-    </message>
-    <message>
-        <source>Empresa avaliada</source>
-        <translation>Empresa evaluada</translation>
-    </message>
-    <message>
-        <source>Data</source>
-        <translation>Fecha</translation>
-    </message>
-    <message>
-        <source>Tarefa</source>
-        <translation>Tarea</translation>
-    </message>
-    <message>
-        <source>Região</source>
-        <translation>Región</translation>
-    </message>
-    <message>
-        <source>arep [m/s²]</source>
-        <translation>arep [m/s²]</translation>
     </message>
 </context>
 <context>
@@ -2404,7 +2369,7 @@ del ordenador</translation>
     </message>
 </context>
 <context>
-    <name>SeletorTarefas</name>
+    <name>SeletorArmazem</name>
     <message>
         <source>Adicionar tarefas</source>
         <translation>Añadir tareas</translation>
@@ -2422,12 +2387,60 @@ del ordenador</translation>
         <translation>Añadir</translation>
     </message>
     <message>
+        <source>Escolher medidas</source>
+        <translation>Elegir mediciones</translation>
+    </message>
+    <message>
         <source>Lendo as medidas do armazém...</source>
         <translation>Leyendo las mediciones del almacén...</translation>
     </message>
     <message>
+        <source>Corpo inteiro</source>
+        <translation>Cuerpo entero</translation>
+    </message>
+    <message>
+        <source>Mãos e braços</source>
+        <translation>Mano-brazo</translation>
+    </message>
+    <message>
+        <source>Medição</source>
+        <translation>Medición</translation>
+    </message>
+    <message>
+        <source>Trabalhador</source>
+        <translation>Trabajador</translation>
+    </message>
+    <message>
+        <source>Empresa avaliada</source>
+        <translation>Empresa evaluada</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Tarefa</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <source>Região</source>
+        <translation>Región</translation>
+    </message>
+    <message>
+        <source>arep [m/s²]</source>
+        <translation>arep [m/s²]</translation>
+    </message>
+    <message>
+        <source>Veredito NR</source>
+        <translation>Veredicto NR</translation>
+    </message>
+    <message>
         <source>Tarefas: %1</source>
         <translation>Tareas: %1</translation>
+    </message>
+    <message>
+        <source>Medidas: %1</source>
+        <translation>Mediciones: %1</translation>
     </message>
 </context>
 <context>

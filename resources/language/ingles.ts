@@ -1275,10 +1275,6 @@ The data cannot be deleted</translation>
         <translation>Importing the measurement...</translation>
     </message>
     <message>
-        <source>Exportando a medida...</source>
-        <translation>Exporting the measurement...</translation>
-    </message>
-    <message>
         <source>Medidas</source>
         <translation>Measurements</translation>
     </message>
@@ -1339,6 +1335,14 @@ and groups</translation>
     <message>
         <source>%1 medições escritas em %2.</source>
         <translation>%1 measurements written to %2.</translation>
+    </message>
+    <message>
+        <source>Exportar Arquivos - Selecione o destino das medidas</source>
+        <translation>Export Files - Choose where the measurements go</translation>
+    </message>
+    <message>
+        <source>Exportando as medidas...</source>
+        <translation>Exporting the measurements...</translation>
     </message>
 </context>
 <context>
@@ -1812,45 +1816,6 @@ of the computer</translation>
     <message>
         <source>Veredito NR</source>
         <translation>NR verdict</translation>
-    </message>
-</context>
-<context>
-    <name>ModeloTarefas</name>
-    <message>
-        <source>Corpo inteiro</source>
-        <translation>Whole body</translation>
-    </message>
-    <message>
-        <source>Mãos e braços</source>
-        <translation>Hand-arm</translation>
-    </message>
-    <message>
-        <source>Medição</source>
-        <translation>Measurement</translation>
-    </message>
-    <message>
-        <source>Trabalhador</source>
-        <translation>Worker</translation>
-    </message>
-    <message>
-        <source>Empresa avaliada</source>
-        <translation>Evaluated company</translation>
-    </message>
-    <message>
-        <source>Data</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Tarefa</source>
-        <translation>Task</translation>
-    </message>
-    <message>
-        <source>Região</source>
-        <translation>Body part</translation>
-    </message>
-    <message>
-        <source>arep [m/s²]</source>
-        <translation>arep [m/s²]</translation>
     </message>
 </context>
 <context>
@@ -2404,7 +2369,7 @@ of the computer</translation>
     </message>
 </context>
 <context>
-    <name>SeletorTarefas</name>
+    <name>SeletorArmazem</name>
     <message>
         <source>Adicionar tarefas</source>
         <translation>Add tasks</translation>
@@ -2422,12 +2387,60 @@ of the computer</translation>
         <translation>Add</translation>
     </message>
     <message>
+        <source>Escolher medidas</source>
+        <translation>Choose measurements</translation>
+    </message>
+    <message>
         <source>Lendo as medidas do armazém...</source>
         <translation>Reading the store&apos;s measurements...</translation>
     </message>
     <message>
+        <source>Corpo inteiro</source>
+        <translation>Whole body</translation>
+    </message>
+    <message>
+        <source>Mãos e braços</source>
+        <translation>Hand-arm</translation>
+    </message>
+    <message>
+        <source>Medição</source>
+        <translation>Measurement</translation>
+    </message>
+    <message>
+        <source>Trabalhador</source>
+        <translation>Worker</translation>
+    </message>
+    <message>
+        <source>Empresa avaliada</source>
+        <translation>Evaluated company</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Tarefa</source>
+        <translation>Task</translation>
+    </message>
+    <message>
+        <source>Região</source>
+        <translation>Body part</translation>
+    </message>
+    <message>
+        <source>arep [m/s²]</source>
+        <translation>arep [m/s²]</translation>
+    </message>
+    <message>
+        <source>Veredito NR</source>
+        <translation>NR verdict</translation>
+    </message>
+    <message>
         <source>Tarefas: %1</source>
         <translation>Tasks: %1</translation>
+    </message>
+    <message>
+        <source>Medidas: %1</source>
+        <translation>Measurements: %1</translation>
     </message>
 </context>
 <context>

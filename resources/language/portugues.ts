@@ -1275,10 +1275,6 @@ Não é possivel deletar dados</translation>
         <translation>Importando a medida...</translation>
     </message>
     <message>
-        <source>Exportando a medida...</source>
-        <translation>Exportando a medida...</translation>
-    </message>
-    <message>
         <source>Medidas</source>
         <translation>Medidas</translation>
     </message>
@@ -1339,6 +1335,14 @@ e grupos</translation>
     <message>
         <source>%1 medições escritas em %2.</source>
         <translation>%1 medições escritas em %2.</translation>
+    </message>
+    <message>
+        <source>Exportar Arquivos - Selecione o destino das medidas</source>
+        <translation>Exportar Arquivos - Selecione o destino das medidas</translation>
+    </message>
+    <message>
+        <source>Exportando as medidas...</source>
+        <translation>Exportando as medidas...</translation>
     </message>
 </context>
 <context>
@@ -1812,45 +1816,6 @@ do computador</translation>
     <message>
         <source>Veredito NR</source>
         <translation>Veredito NR</translation>
-    </message>
-</context>
-<context>
-    <name>ModeloTarefas</name>
-    <message>
-        <source>Corpo inteiro</source>
-        <translation>Corpo inteiro</translation>
-    </message>
-    <message>
-        <source>Mãos e braços</source>
-        <translation>Mãos e braços</translation>
-    </message>
-    <message>
-        <source>Medição</source>
-        <translation>Medição</translation>
-    </message>
-    <message>
-        <source>Trabalhador</source>
-        <translation>Trabalhador</translation>
-    </message>
-    <message>
-        <source>Empresa avaliada</source>
-        <translation>Empresa avaliada</translation>
-    </message>
-    <message>
-        <source>Data</source>
-        <translation>Data</translation>
-    </message>
-    <message>
-        <source>Tarefa</source>
-        <translation>Tarefa</translation>
-    </message>
-    <message>
-        <source>Região</source>
-        <translation>Região</translation>
-    </message>
-    <message>
-        <source>arep [m/s²]</source>
-        <translation>arep [m/s²]</translation>
     </message>
 </context>
 <context>
@@ -2404,7 +2369,7 @@ do computador</translation>
     </message>
 </context>
 <context>
-    <name>SeletorTarefas</name>
+    <name>SeletorArmazem</name>
     <message>
         <source>Adicionar tarefas</source>
         <translation>Adicionar tarefas</translation>
@@ -2422,12 +2387,60 @@ do computador</translation>
         <translation>Adicionar</translation>
     </message>
     <message>
+        <source>Escolher medidas</source>
+        <translation>Escolher medidas</translation>
+    </message>
+    <message>
         <source>Lendo as medidas do armazém...</source>
         <translation>Lendo as medidas do armazém...</translation>
     </message>
     <message>
+        <source>Corpo inteiro</source>
+        <translation>Corpo inteiro</translation>
+    </message>
+    <message>
+        <source>Mãos e braços</source>
+        <translation>Mãos e braços</translation>
+    </message>
+    <message>
+        <source>Medição</source>
+        <translation>Medição</translation>
+    </message>
+    <message>
+        <source>Trabalhador</source>
+        <translation>Trabalhador</translation>
+    </message>
+    <message>
+        <source>Empresa avaliada</source>
+        <translation>Empresa avaliada</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Tarefa</source>
+        <translation>Tarefa</translation>
+    </message>
+    <message>
+        <source>Região</source>
+        <translation>Região</translation>
+    </message>
+    <message>
+        <source>arep [m/s²]</source>
+        <translation>arep [m/s²]</translation>
+    </message>
+    <message>
+        <source>Veredito NR</source>
+        <translation>Veredito NR</translation>
+    </message>
+    <message>
         <source>Tarefas: %1</source>
         <translation>Tarefas: %1</translation>
+    </message>
+    <message>
+        <source>Medidas: %1</source>
+        <translation>Medidas: %1</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "data/catalogotarefas.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class ModeloBusca;
+class QSortFilterProxyModel;
+
+namespace Ui {
+class SeletorArmazem;
+}
+
+// A choice among the store's tasks (for a jornada) or its measurements
+// (to export): read beside the window once it is open, searchable as one
+// types (every word, any case or accent), several selectable.
+class SeletorArmazem : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum class Conteudo { Tarefas, Medidas };
+
+    SeletorArmazem(const QString &raizArmazem, Conteudo conteudo, QWidget *pai = nullptr);
+    ~SeletorArmazem() override;
+
+    // The tasks chosen (Tarefas), or the measurement folders (Medidas).
+    QVector<CatalogoTarefas::Linha> tarefasEscolhidas() const;
+    QStringList medidasEscolhidas() const;
+
+private:
+    QVector<int> escolhidas() const;
+
+    std::unique_ptr<Ui::SeletorArmazem> ui;
+    ModeloBusca *modelo;
+    QSortFilterProxyModel *ordem; // the columns' sorting
+    QVector<CatalogoTarefas::Linha> tarefas;
+    QStringList medidas;
+};
