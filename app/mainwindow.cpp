@@ -447,26 +447,52 @@ void MainWindow::on_actionImportar_triggered()
         return;
     qCDebug(rastro) << LayoutMedida::arquivoExposicao(escolhida);
     const QString titulo = tr("Importar Arquivo");
-    if (!LayoutMedida::ehMedida(escolhida)) {
+    // A measurement, or a folder holding several (another store, a backup).
+    const QStringList origens = LayoutMedida::ehMedida(escolhida) ? QStringList{escolhida} : LayoutMedida::medidas(escolhida);
+    if (origens.isEmpty()) {
         servicos.perguntador->informar(nullptr, titulo,
                                        tr("Esta pasta não é uma medida, selecione a medida correta."));
         return;
     }
-    const bool existe = QFileInfo(Transferencia::destinoCopia(escolhida, pastas.raiz)).exists();
-    if (existe
-        && !perguntar(tr("Importar Arquivos"),
-                                            tr("Esta medida ja existe, deseja substitui-la no seu computador ?"),
-                     Perguntador::Padrao::Nao))
+    // Those already in the store are asked about once, as Baixar Tudo does.
+    QStringList existentes;
+    for (const QString &origem : origens) {
+        const QString local = Transferencia::destinoCopia(origem, pastas.raiz);
+        if (QFileInfo(local).exists())
+            existentes << local;
+    }
+    QStringList aImportar = origens;
+    if (!existentes.isEmpty()) {
+        const bool substituir = origens.size() == 1
+            ? perguntar(tr("Importar Arquivos"), tr("Esta medida ja existe, deseja substitui-la no seu computador ?"),
+                        Perguntador::Padrao::Nao)
+            : perguntar(tr("Importar Arquivos"),
+                        tr("Deseja substituir as medidas que já estão no computador?") + QStringLiteral("\n\n")
+                            + TextosInstrumento::avisoDeSubstituicao(existentes),
+                        Perguntador::Padrao::Nao);
+        if (!substituir) {
+            aImportar.clear();
+            for (const QString &origem : origens) {
+                if (!existentes.contains(Transferencia::destinoCopia(origem, pastas.raiz)))
+                    aImportar << origem;
+            }
+        }
+    }
+    if (aImportar.isEmpty())
         return;
-    const auto r = std::make_shared<Transferencia::RelatoImportacao>();
+    const auto textos = std::make_shared<QStringList>();
     const Avaliador quem = avaliador();
     const QString raiz = pastas.raiz;
     TrabalhoAoLado::executar(
-        this, titulo, tr("Importando a medida..."), [r, escolhida, raiz, quem] { *r = Transferencia::importar(escolhida, raiz, quem); },
-        [this, r, titulo] {
+        this, titulo, tr("Importando a medida..."),
+        [textos, aImportar, raiz, quem] {
+            for (const QString &origem : aImportar)
+                *textos << TextosInstrumento::importacao(Transferencia::importar(origem, raiz, quem));
+        },
+        [this, textos, titulo] {
             // A copy of an instrument's measurement may now pair with it.
             listarMedidas();
-            servicos.perguntador->informar(nullptr, titulo, TextosInstrumento::importacao(*r));
+            servicos.perguntador->informar(nullptr, titulo, textos->join(QStringLiteral("\n\n")));
         });
 }
 

@@ -327,6 +327,11 @@ private slots:
                                 << "Importar Arquivo | Medida importada com sucesso!" << 1;
         QTest::newRow("import again, Não") << "importar" << "" << QStringList{"DATA/MED002", "DATA/MED002"} << 3
                                            << "Importar Arquivo | Medida importada com sucesso!" << 1;
+        // A folder of several: each imported; again, one question for all.
+        QTest::newRow("import a folder of several") << "importar" << "" << QStringList{"DATA/"} << 1
+                                                    << "Importar Arquivo | Medida importada com sucesso!" << 3;
+        QTest::newRow("import a folder of several again, Não") << "importar" << "" << QStringList{"DATA/", "DATA/"} << 3
+                                                               << "Importar Arquivo | Medida importada com sucesso!" << 3;
         // Exportar: the store's measurements chosen in its list (all, with
         // Ctrl+A; "cancelar": Cancelar there), then the destination.
         QTest::newRow("export cancelled") << "exportar" << "cancelar" << nada << 0 << "" << 2;

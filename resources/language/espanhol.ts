@@ -1344,6 +1344,10 @@ y grupos</translation>
         <source>Exportando as medidas...</source>
         <translation>Exportando las mediciones...</translation>
     </message>
+    <message>
+        <source>Deseja substituir as medidas que já estão no computador?</source>
+        <translation>¿Desea reemplazar las mediciones que ya están en el ordenador?</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>

@@ -1344,6 +1344,10 @@ and groups</translation>
         <source>Exportando as medidas...</source>
         <translation>Exporting the measurements...</translation>
     </message>
+    <message>
+        <source>Deseja substituir as medidas que já estão no computador?</source>
+        <translation>Replace the measurements already on the computer?</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>

@@ -1344,6 +1344,10 @@ e grupos</translation>
         <source>Exportando as medidas...</source>
         <translation>Exportando as medidas...</translation>
     </message>
+    <message>
+        <source>Deseja substituir as medidas que já estão no computador?</source>
+        <translation>Deseja substituir as medidas que já estão no computador?</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>
