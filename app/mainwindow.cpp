@@ -7,6 +7,7 @@
 #include "app/config_perfil.h"
 #include "app/janelacalibracoes.h"
 #include "data/gravacaosegura.h"
+#include "evaluation/esocial.h"
 #include "evaluation/planilha.h"
 #include "viewer/medidas.h"
 #include "viewer/paginajornadas.h"
@@ -561,6 +562,54 @@ void MainWindow::on_actionExportarPlanilha_triggered()
             servicos.perguntador->informar(this, tr("Exportar planilha"),
                                            erro->isEmpty() ? tr("%1 medições escritas em %2.").arg(n).arg(arquivo) : *erro);
         });
+}
+
+void MainWindow::on_actionExportarESocial_triggered()
+{
+    // The exposure part of event S-2240 of the measurements, jornadas and
+    // groups chosen, as agNoc elements for an SST system.
+    auto *seletor = new SeletorArmazem(pastas.raiz, SeletorArmazem::Conteudo::MedidasJornadasGrupos, this);
+    seletor->setWindowTitle(tr("Exportar para eSocial (S-2240)"));
+    seletor->setAttribute(Qt::WA_DeleteOnClose);
+    connect(seletor, &QDialog::accepted, this, [this, seletor] {
+        const QStringList itens = seletor->medidasEscolhidas();
+        if (itens.isEmpty())
+            return;
+        QString arquivo = servicos.perguntador->escolherArquivoParaSalvar(
+            this, tr("Exportar para eSocial (S-2240)"), pastas.raiz + QStringLiteral("s2240.xml"), tr("XML (*.xml)"));
+        if (arquivo.isEmpty())
+            return;
+        if (QFileInfo(arquivo).suffix().isEmpty())
+            arquivo += QStringLiteral(".xml");
+        struct Escrita {
+            int valores = 0;
+            QStringList falhas;
+            Desfecho gravado;
+        };
+        const auto e = std::make_shared<Escrita>();
+        TrabalhoAoLado::executar(
+            this, tr("Exportar para eSocial (S-2240)"), tr("Lendo os valores..."),
+            [e, itens, arquivo] {
+                QVector<ESocial::Entrada> entradas;
+                for (const QString &item : itens) {
+                    QVector<ESocial::Entrada> delas;
+                    QString erro;
+                    if (ESocial::entradas(item, &delas, &erro))
+                        entradas += delas;
+                    else
+                        e->falhas << erro;
+                }
+                e->valores = entradas.size();
+                e->gravado = GravacaoSegura::gravar(arquivo, ESocial::xml(entradas).toUtf8());
+            },
+            [this, e, arquivo] {
+                servicos.perguntador->informar(
+                    this, tr("Exportar para eSocial (S-2240)"),
+                    (e->gravado ? tr("%1 valores escritos em %2.").arg(e->valores).arg(arquivo) : e->gravado.motivo)
+                        + (e->falhas.isEmpty() ? QString() : QStringLiteral("\n") + e->falhas.join(QLatin1Char('\n'))));
+            });
+    });
+    seletor->open();
 }
 
 void MainWindow::on_actionDeletar_Tudo_triggered()

@@ -56,6 +56,7 @@ private slots:
     void on_actionCalibracoes_triggered();
     void on_pushButton_Jornadas_clicked();
     void on_actionExportarPlanilha_triggered();
+    void on_actionExportarESocial_triggered();
     void exportar(const QStringList &origens, const QString &destino);
     void on_toolButton_Registros_clicked();
     void on_actionSair_triggered();

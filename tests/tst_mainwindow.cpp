@@ -7,6 +7,7 @@
 #include "device/transferencia.h"
 #include "app/janelaconfig.h"
 #include "evaluation/edicao.h"
+#include "evaluation/esocial.h"
 #include "instrumentoteste.h"
 #include "platform/guardasaida.h"
 #include "platform/trabalhoaolado.h"
@@ -338,6 +339,9 @@ private slots:
         QTest::newRow("export, no destination") << "exportar" << "" << nada << 1 << "" << 2;
         QTest::newRow("export") << "exportar" << "" << QStringList{"DEST"} << 1
                                 << "Exportar Arquivo | Arquivos exportados com sucesso!" << 2;
+        // eSocial: the same list, then the XML file.
+        QTest::newRow("eSocial S-2240") << "esocial" << "" << QStringList{"DEST/s2240.xml"} << 1
+                                        << "valores escritos em" << 2;
         QTest::newRow("export into itself") << "exportar" << "" << QStringList{"STORE/MED001/T1"} << 1
                                             << QString::fromUtf8("não foi concluída") << 2;
     }
@@ -358,7 +362,7 @@ private slots:
         for (int m = 0; preparo.startsWith("fifo") && m < (preparo == "fifo1" ? 1 : 3); ++m)
             QVERIFY(criarFifo(medidas.at(m) + "/Z.dat"));
         // What an export chooses from: two measurements in the store.
-        if (acao == "exportar") {
+        if (acao == "exportar" || acao == "esocial") {
             for (const QString &m : medidas.mid(0, 2))
                 QVERIFY(Transferencia::importar(m, j.w->getDiretorioQT(), {"Acme", "Bia"}).resultado
                         == Transferencia::Importacao::Importada);
@@ -384,9 +388,10 @@ private slots:
                 j.filho<QAction>(acao == "apagar"       ? "actionDeletar_Tudo"
                                  : acao == "configurar" ? "actionConfigurar"
                                  : acao == "importar"   ? "actionImportar"
+                                 : acao == "esocial"    ? "actionExportarESocial"
                                                         : "actionExportar")
                     ->trigger();
-            if (acao == "exportar")
+            if (acao == "exportar" || acao == "esocial")
                 escolherMedidas(j, preparo != "cancelar");
         };
         acionar();
@@ -415,6 +420,16 @@ private slots:
         QCOMPARE(sincronizados, locais);
         QCOMPARE(j.filho<QPushButton>("pushButton_BaixarTudo")->isEnabled(), preparo != "desligado");
         QCOMPARE(QFileInfo::exists(destino + "/MED001"), dito.contains("exportados"));
+        // One agNoc per quantity of the two measurements, as the command line gives them.
+        if (acao == "esocial") {
+            int quantas = 0;
+            for (const QString &m : LayoutMedida::medidasDoArmazem(j.w->getDiretorioQT())) {
+                QVector<ESocial::Entrada> delas;
+                QVERIFY(ESocial::entradas(m, &delas, nullptr));
+                quantas += delas.size();
+            }
+            QCOMPARE(lerBytes(destino + "/s2240.xml").count("<agNoc>"), quantas);
+        }
         if (QFileInfo::exists(destino + "/MED001"))
             QCOMPARE(conteudoDe(destino + "/MED001"), conteudoDe(j.w->getDiretorioQT() + "MED001"));
     }

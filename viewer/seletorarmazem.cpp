@@ -1,6 +1,8 @@
 #include "viewer/seletorarmazem.h"
 
 #include "data/acessararquivo.h"
+#include "data/grupo.h"
+#include "data/jornada.h"
 #include "data/layoutmedida.h"
 #include "evaluation/avaliacaoexposicao.h"
 #include "evaluation/tabelasavaliacao.h"
@@ -8,6 +10,8 @@
 #include "ui_seletorarmazem.h"
 #include "viewer/modelobusca.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QSortFilterProxyModel>
 #include <QtConcurrent>
@@ -67,6 +71,15 @@ SeletorArmazem::SeletorArmazem(const QString &raizArmazem, Conteudo conteudo, QW
             // A store of years: each measurement read on every core.
             lido->medidas = LayoutMedida::medidasDoArmazem(raizArmazem);
             lido->linhas = QtConcurrent::blockingMapped<QVector<QStringList>>(lido->medidas, linhaDaMedida);
+            if (conteudo == Conteudo::MedidasJornadasGrupos) {
+                for (const auto &[pasta, tipo] : {qMakePair(Jornada::pasta(raizArmazem), tr("Jornada")),
+                                                  qMakePair(Grupo::pasta(raizArmazem), tr("Grupo"))}) {
+                    for (const QString &f : QDir(pasta).entryList({QStringLiteral("*.id")}, QDir::Files, QDir::Name)) {
+                        lido->medidas << QDir(pasta).filePath(f);
+                        lido->linhas << QStringList{QFileInfo(f).completeBaseName(), tipo};
+                    }
+                }
+            }
             for (const QStringList &l : qAsConst(lido->linhas))
                 lido->buscas << l.join(QLatin1Char(' '));
         },

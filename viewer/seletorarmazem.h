@@ -21,12 +21,14 @@ class SeletorArmazem : public QDialog
     Q_OBJECT
 
 public:
-    enum class Conteudo { Tarefas, Medidas };
+    // Tasks; measurements; or measurements, jornadas and groups.
+    enum class Conteudo { Tarefas, Medidas, MedidasJornadasGrupos };
 
     SeletorArmazem(const QString &raizArmazem, Conteudo conteudo, QWidget *pai = nullptr);
     ~SeletorArmazem() override;
 
-    // The tasks chosen (Tarefas), or the measurement folders (Medidas).
+    // The tasks chosen (Tarefas), or the measurement folders and jornada
+    // and group files.
     QVector<CatalogoTarefas::Linha> tarefasEscolhidas() const;
     QStringList medidasEscolhidas() const;
 

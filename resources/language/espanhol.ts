@@ -1348,6 +1348,26 @@ y grupos</translation>
         <source>Deseja substituir as medidas que já estão no computador?</source>
         <translation>¿Desea reemplazar las mediciones que ya están en el ordenador?</translation>
     </message>
+    <message>
+        <source>Exportar para eSocial (S-2240)...</source>
+        <translation>Exportar a eSocial (S-2240)...</translation>
+    </message>
+    <message>
+        <source>Exportar para eSocial (S-2240)</source>
+        <translation>Exportar a eSocial (S-2240)</translation>
+    </message>
+    <message>
+        <source>XML (*.xml)</source>
+        <translation>XML (*.xml)</translation>
+    </message>
+    <message>
+        <source>Lendo os valores...</source>
+        <translation>Leyendo los valores...</translation>
+    </message>
+    <message>
+        <source>%1 valores escritos em %2.</source>
+        <translation>%1 valores escritos en %2.</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>
@@ -2445,6 +2465,14 @@ del ordenador</translation>
     <message>
         <source>Medidas: %1</source>
         <translation>Mediciones: %1</translation>
+    </message>
+    <message>
+        <source>Jornada</source>
+        <translation>Jornada</translation>
+    </message>
+    <message>
+        <source>Grupo</source>
+        <translation>Grupo</translation>
     </message>
 </context>
 <context>

@@ -1348,6 +1348,26 @@ and groups</translation>
         <source>Deseja substituir as medidas que já estão no computador?</source>
         <translation>Replace the measurements already on the computer?</translation>
     </message>
+    <message>
+        <source>Exportar para eSocial (S-2240)...</source>
+        <translation>Export to eSocial (S-2240)...</translation>
+    </message>
+    <message>
+        <source>Exportar para eSocial (S-2240)</source>
+        <translation>Export to eSocial (S-2240)</translation>
+    </message>
+    <message>
+        <source>XML (*.xml)</source>
+        <translation>XML (*.xml)</translation>
+    </message>
+    <message>
+        <source>Lendo os valores...</source>
+        <translation>Reading the values...</translation>
+    </message>
+    <message>
+        <source>%1 valores escritos em %2.</source>
+        <translation>%1 values written to %2.</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>
@@ -2445,6 +2465,14 @@ of the computer</translation>
     <message>
         <source>Medidas: %1</source>
         <translation>Measurements: %1</translation>
+    </message>
+    <message>
+        <source>Jornada</source>
+        <translation>Working day</translation>
+    </message>
+    <message>
+        <source>Grupo</source>
+        <translation>Group</translation>
     </message>
 </context>
 <context>

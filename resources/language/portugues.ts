@@ -1348,6 +1348,26 @@ e grupos</translation>
         <source>Deseja substituir as medidas que já estão no computador?</source>
         <translation>Deseja substituir as medidas que já estão no computador?</translation>
     </message>
+    <message>
+        <source>Exportar para eSocial (S-2240)...</source>
+        <translation>Exportar para eSocial (S-2240)...</translation>
+    </message>
+    <message>
+        <source>Exportar para eSocial (S-2240)</source>
+        <translation>Exportar para eSocial (S-2240)</translation>
+    </message>
+    <message>
+        <source>XML (*.xml)</source>
+        <translation>XML (*.xml)</translation>
+    </message>
+    <message>
+        <source>Lendo os valores...</source>
+        <translation>Lendo os valores...</translation>
+    </message>
+    <message>
+        <source>%1 valores escritos em %2.</source>
+        <translation>%1 valores escritos em %2.</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>
@@ -2445,6 +2465,14 @@ do computador</translation>
     <message>
         <source>Medidas: %1</source>
         <translation>Medidas: %1</translation>
+    </message>
+    <message>
+        <source>Jornada</source>
+        <translation>Jornada</translation>
+    </message>
+    <message>
+        <source>Grupo</source>
+        <translation>Grupo</translation>
     </message>
 </context>
 <context>
