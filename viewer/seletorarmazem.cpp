@@ -51,8 +51,7 @@ SeletorArmazem::SeletorArmazem(const QString &raizArmazem, Conteudo conteudo, QW
     ordem->setSourceModel(modelo);
     ordem->setSortCaseSensitivity(Qt::CaseInsensitive);
     ui->tableView_Tarefas->setModel(ordem);
-    ui->tableView_Tarefas->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    ui->tableView_Tarefas->horizontalHeader()->setDefaultSectionSize(130);
+    ui->tableView_Tarefas->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui->label_Estado->setText(tr("Lendo as medidas do armazém..."));
     connect(ui->lineEdit_Busca, &QLineEdit::textChanged, modelo, &ModeloBusca::filtrar);
     const auto lido = std::make_shared<Leitura>();
@@ -72,12 +71,18 @@ SeletorArmazem::SeletorArmazem(const QString &raizArmazem, Conteudo conteudo, QW
             lido->medidas = LayoutMedida::medidasDoArmazem(raizArmazem);
             lido->linhas = QtConcurrent::blockingMapped<QVector<QStringList>>(lido->medidas, linhaDaMedida);
             if (conteudo == Conteudo::MedidasJornadasGrupos) {
-                for (const auto &[pasta, tipo] : {qMakePair(Jornada::pasta(raizArmazem), tr("Jornada")),
-                                                  qMakePair(Grupo::pasta(raizArmazem), tr("Grupo"))}) {
-                    for (const QString &f : QDir(pasta).entryList({QStringLiteral("*.id")}, QDir::Files, QDir::Name)) {
-                        lido->medidas << QDir(pasta).filePath(f);
-                        lido->linhas << QStringList{QFileInfo(f).completeBaseName(), tipo};
-                    }
+                // Each row says what it is; jornadas and groups after the measurements.
+                for (QStringList &l : lido->linhas)
+                    l.insert(1, tr("Medição"));
+                for (const QString &f : QDir(Jornada::pasta(raizArmazem)).entryList({QStringLiteral("*.id")}, QDir::Files, QDir::Name)) {
+                    Jornada j;
+                    Jornada::ler(QDir(Jornada::pasta(raizArmazem)).filePath(f), &j);
+                    lido->medidas << QDir(Jornada::pasta(raizArmazem)).filePath(f);
+                    lido->linhas << QStringList{j.nome, tr("Jornada"), j.trabalhador, QString(), j.data};
+                }
+                for (const QString &f : QDir(Grupo::pasta(raizArmazem)).entryList({QStringLiteral("*.id")}, QDir::Files, QDir::Name)) {
+                    lido->medidas << QDir(Grupo::pasta(raizArmazem)).filePath(f);
+                    lido->linhas << QStringList{QFileInfo(f).completeBaseName(), tr("Grupo")};
                 }
             }
             for (const QStringList &l : qAsConst(lido->linhas))
@@ -89,11 +94,14 @@ SeletorArmazem::SeletorArmazem(const QString &raizArmazem, Conteudo conteudo, QW
             modelo->definir(conteudo == Conteudo::Tarefas
                                 ? QStringList{tr("Medição"), tr("Trabalhador"), tr("Empresa avaliada"), tr("Data"),
                                               tr("Tarefa"), tr("Região"), tr("arep [m/s²]")}
-                                : QStringList{tr("Medição"), tr("Trabalhador"), tr("Empresa avaliada"), tr("Data"),
-                                              tr("Veredito NR")},
+                                : conteudo == Conteudo::Medidas
+                                ? QStringList{tr("Medição"), tr("Trabalhador"), tr("Empresa avaliada"), tr("Data"),
+                                              tr("Veredito NR")}
+                                : QStringList{tr("Nome"), tr("Tipo"), tr("Trabalhador"), tr("Empresa avaliada"),
+                                              tr("Data"), tr("Veredito NR")},
                             lido->linhas, lido->buscas);
             modelo->filtrar(ui->lineEdit_Busca->text());
-            ui->label_Estado->setText((conteudo == Conteudo::Tarefas ? tr("Tarefas: %1") : tr("Medidas: %1"))
+            ui->label_Estado->setText((conteudo == Conteudo::Tarefas ? tr("Tarefas: %1") : tr("Itens: %1"))
                                           .arg(modelo->total()));
         });
 }

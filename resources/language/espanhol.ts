@@ -2463,16 +2463,24 @@ del ordenador</translation>
         <translation>Tareas: %1</translation>
     </message>
     <message>
-        <source>Medidas: %1</source>
-        <translation>Mediciones: %1</translation>
-    </message>
-    <message>
         <source>Jornada</source>
         <translation>Jornada</translation>
     </message>
     <message>
         <source>Grupo</source>
         <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Itens: %1</source>
+        <translation>Elementos: %1</translation>
     </message>
 </context>
 <context>

@@ -2463,16 +2463,24 @@ of the computer</translation>
         <translation>Tasks: %1</translation>
     </message>
     <message>
-        <source>Medidas: %1</source>
-        <translation>Measurements: %1</translation>
-    </message>
-    <message>
         <source>Jornada</source>
         <translation>Working day</translation>
     </message>
     <message>
         <source>Grupo</source>
         <translation>Group</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Itens: %1</source>
+        <translation>Items: %1</translation>
     </message>
 </context>
 <context>
