@@ -51,7 +51,7 @@ SeletorArmazem::SeletorArmazem(const QString &raizArmazem, Conteudo conteudo, QW
     ordem->setSourceModel(modelo);
     ordem->setSortCaseSensitivity(Qt::CaseInsensitive);
     ui->tableView_Tarefas->setModel(ordem);
-    ui->tableView_Tarefas->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    ui->tableView_Tarefas->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     ui->label_Estado->setText(tr("Lendo as medidas do armazém..."));
     connect(ui->lineEdit_Busca, &QLineEdit::textChanged, modelo, &ModeloBusca::filtrar);
     const auto lido = std::make_shared<Leitura>();
@@ -101,6 +101,8 @@ SeletorArmazem::SeletorArmazem(const QString &raizArmazem, Conteudo conteudo, QW
                                               tr("Data"), tr("Veredito NR")},
                             lido->linhas, lido->buscas);
             modelo->filtrar(ui->lineEdit_Busca->text());
+            // Sized once to what is shown first; a search does not resize them.
+            ui->tableView_Tarefas->resizeColumnsToContents();
             ui->label_Estado->setText((conteudo == Conteudo::Tarefas ? tr("Tarefas: %1") : tr("Itens: %1"))
                                           .arg(modelo->total()));
         });
