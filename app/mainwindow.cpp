@@ -688,7 +688,12 @@ void MainWindow::on_pushButton_clicked()
 
 void MainWindow::on_actionManual_triggered()
 {
-    servicos.areaDeTrabalho->abrirUrl(QUrl(QString::fromLatin1(paginaDoProduto)));
+    // Without a browser the address is given, to be opened by hand.
+    const QUrl pagina(QString::fromLatin1(paginaDoProduto));
+    if (!servicos.areaDeTrabalho->abrirUrl(pagina))
+        servicos.perguntador->informar(this, tr("Manual"),
+                                       tr("A área de trabalho não tem um navegador que abra o manual. Abra o endereço à mão:")
+                                           + QLatin1Char('\n') + pagina.toString());
 }
 
 void MainWindow::on_pushButton_Manual_clicked()

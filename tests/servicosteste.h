@@ -86,10 +86,11 @@ class AreaDeTrabalhoTeste : public AreaDeTrabalho
 {
 public:
     QList<QUrl> abertas;
+    bool temPrograma = true; // false: the desktop opens nothing
     bool abrirUrl(const QUrl &url) override
     {
         abertas << url;
-        return true;
+        return temPrograma;
     }
 };
 

@@ -465,15 +465,21 @@ private slots:
         QTest::newRow("Cancelar on the note") << "pushButton_GerarPDF" << true;
         QTest::newRow("laudo typed in its dialog") << "pushButton_GerarLaudo" << false;
         QTest::newRow("laudo dialog cancelled") << "pushButton_GerarLaudo" << true;
+        // A desktop without a PDF viewer: written, and the user told where.
+        QTest::newRow("written, nothing opens PDF") << "sem visualizador" << false;
     }
 
     void botaoDoVisor()
     {
         QFETCH(QString, botao);
         QFETCH(bool, cancelar);
+        const bool semVisualizador = botao == "sem visualizador";
+        if (semVisualizador)
+            botao = "pushButton_GerarPDF";
         const bool laudo = botao == "pushButton_GerarLaudo";
         Armazem a(1, cancelar && !laudo ? 20000 : 10);
         ServicosTeste s;
+        s.area.temPrograma = !semVisualizador;
         Medidas m(a.armazem, s.servicos());
         m.findChild<QPushButton *>("pushButton_Sincronizar")->click();
         TrabalhoAoLado::aguardar();
@@ -518,7 +524,9 @@ private slots:
         QCOMPARE(QDir(a.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"visor.pdf"});
         QCOMPARE(lerBytes(pdf) == "antigo", cancelar);
         QCOMPARE(s.area.abertas.size(), cancelar ? 0 : 1);
-        QVERIFY(s.perguntador.mensagens.isEmpty());
+        QCOMPARE(s.perguntador.mensagens.size(), semVisualizador ? 1 : 0);
+        if (semVisualizador)
+            QVERIFY2(s.perguntador.mensagens.first().endsWith("\n" + pdf), qPrintable(s.perguntador.mensagens.first()));
         QCOMPARE(QFileInfo::exists(DadosLaudo::arquivo(a.medidas.at(0))), laudo && !cancelar);
         if (cancelar)
             return;

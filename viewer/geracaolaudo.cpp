@@ -96,7 +96,9 @@ void GeracaoLaudo::abrir(const Laudo &laudoInicial, const QString &arquivoDados,
                     terminar(Resultado::Falhou);
                     return;
                 }
-                areaDeTrabalho->abrirUrl(QUrl::fromLocalFile(arquivo));
+                if (!areaDeTrabalho->abrirUrl(QUrl::fromLocalFile(arquivo)))
+                    perguntador->informar(pai, QObject::tr("Gerar Laudo"),
+                                          QObject::tr("O laudo foi gravado, mas a área de trabalho não tem um programa que o abra. Abra-o à mão:") + QLatin1Char('\n') + arquivo);
                 terminar(Resultado::Escrito);
             });
     });

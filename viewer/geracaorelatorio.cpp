@@ -72,7 +72,9 @@ void GeracaoRelatorio::gerar(const QString &pastaExposicao, Perguntador &pergunt
                 terminar(Resultado::Falhou);
                 return;
             }
-            areaDeTrabalho->abrirUrl(QUrl::fromLocalFile(arquivo));
+            if (!areaDeTrabalho->abrirUrl(QUrl::fromLocalFile(arquivo)))
+                perguntador->informar(pai, QObject::tr("Gerar Relatório"),
+                                      QObject::tr("O relatório foi gravado, mas a área de trabalho não tem um programa que o abra. Abra-o à mão:") + QLatin1Char('\n') + arquivo);
             terminar(Resultado::Escrito);
         });
 }

@@ -1368,6 +1368,10 @@ y grupos</translation>
         <source>%1 valores escritos em %2.</source>
         <translation>%1 valores escritos en %2.</translation>
     </message>
+    <message>
+        <source>A área de trabalho não tem um navegador que abra o manual. Abra o endereço à mão:</source>
+        <translation>El escritorio no tiene un navegador que abra el manual. Abra la dirección a mano:</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>
@@ -2390,6 +2394,14 @@ del ordenador</translation>
     <message>
         <source>Erro ao gerar o laudo</source>
         <translation>Error al generar el dictamen</translation>
+    </message>
+    <message>
+        <source>O laudo foi gravado, mas a área de trabalho não tem um programa que o abra. Abra-o à mão:</source>
+        <translation>El dictamen se guardó, pero el escritorio no tiene un programa que lo abra. Ábralo a mano:</translation>
+    </message>
+    <message>
+        <source>O relatório foi gravado, mas a área de trabalho não tem um programa que o abra. Abra-o à mão:</source>
+        <translation>El informe se guardó, pero el escritorio no tiene un programa que lo abra. Ábralo a mano:</translation>
     </message>
 </context>
 <context>

@@ -1368,6 +1368,10 @@ and groups</translation>
         <source>%1 valores escritos em %2.</source>
         <translation>%1 values written to %2.</translation>
     </message>
+    <message>
+        <source>A área de trabalho não tem um navegador que abra o manual. Abra o endereço à mão:</source>
+        <translation>The desktop has no browser to open the manual. Open the address by hand:</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>
@@ -2390,6 +2394,14 @@ of the computer</translation>
     <message>
         <source>Erro ao gerar o laudo</source>
         <translation>Error generating the survey report</translation>
+    </message>
+    <message>
+        <source>O laudo foi gravado, mas a área de trabalho não tem um programa que o abra. Abra-o à mão:</source>
+        <translation>The survey report was written, but the desktop has no program to open it. Open it by hand:</translation>
+    </message>
+    <message>
+        <source>O relatório foi gravado, mas a área de trabalho não tem um programa que o abra. Abra-o à mão:</source>
+        <translation>The report was written, but the desktop has no program to open it. Open it by hand:</translation>
     </message>
 </context>
 <context>

@@ -1368,6 +1368,10 @@ e grupos</translation>
         <source>%1 valores escritos em %2.</source>
         <translation>%1 valores escritos em %2.</translation>
     </message>
+    <message>
+        <source>A área de trabalho não tem um navegador que abra o manual. Abra o endereço à mão:</source>
+        <translation>A área de trabalho não tem um navegador que abra o manual. Abra o endereço à mão:</translation>
+    </message>
 </context>
 <context>
     <name>Medidas</name>
@@ -2390,6 +2394,14 @@ do computador</translation>
     <message>
         <source>Erro ao gerar o laudo</source>
         <translation>Erro ao gerar o laudo</translation>
+    </message>
+    <message>
+        <source>O laudo foi gravado, mas a área de trabalho não tem um programa que o abra. Abra-o à mão:</source>
+        <translation>O laudo foi gravado, mas a área de trabalho não tem um programa que o abra. Abra-o à mão:</translation>
+    </message>
+    <message>
+        <source>O relatório foi gravado, mas a área de trabalho não tem um programa que o abra. Abra-o à mão:</source>
+        <translation>O relatório foi gravado, mas a área de trabalho não tem um programa que o abra. Abra-o à mão:</translation>
     </message>
 </context>
 <context>
