@@ -57,7 +57,6 @@ private slots:
     void on_pushButton_Jornadas_clicked();
     void on_actionExportarPlanilha_triggered();
     void on_actionExportarESocial_triggered();
-    void exportar(const QStringList &origens, const QString &destino);
     void on_toolButton_Registros_clicked();
     void on_actionSair_triggered();
     void on_actionImportar_triggered();
@@ -75,6 +74,9 @@ private slots:
     void on_actionMudar_Idioma_triggered();
 
 private:
+    // Copies each of `origens` into `destino` beside the window and says
+    // what became of each.
+    void exportar(const QStringList &origens, const QString &destino);
     // "Baixar Tudo" once the instrument's list is read; then what it did.
     void baixarTodas();
     void mostrarBaixadas(const QVector<Download::Relatorio> &feitos, int pedidas, int mantidasNoComputador,
