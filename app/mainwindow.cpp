@@ -688,12 +688,9 @@ void MainWindow::on_pushButton_clicked()
 
 void MainWindow::on_actionManual_triggered()
 {
-    // Without a browser the address is given, to be opened by hand.
-    const QUrl pagina(QString::fromLatin1(paginaDoProduto));
-    if (!servicos.areaDeTrabalho->abrirUrl(pagina))
-        servicos.perguntador->informar(this, tr("Manual"),
-                                       tr("A área de trabalho não tem um navegador que abra o manual. Abra o endereço à mão:")
-                                           + QLatin1Char('\n') + pagina.toString());
+    servicos.areaDeTrabalho->abrirOuAvisar(
+        QUrl(QString::fromLatin1(paginaDoProduto)), *servicos.perguntador, this, tr("Manual"),
+        tr("A área de trabalho não tem um navegador que abra o manual. Abra o endereço à mão:"));
 }
 
 void MainWindow::on_pushButton_Manual_clicked()

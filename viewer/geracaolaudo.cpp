@@ -96,9 +96,9 @@ void GeracaoLaudo::abrir(const Laudo &laudoInicial, const QString &arquivoDados,
                     terminar(Resultado::Falhou);
                     return;
                 }
-                if (!areaDeTrabalho->abrirUrl(QUrl::fromLocalFile(arquivo)))
-                    perguntador->informar(pai, QObject::tr("Gerar Laudo"),
-                                          QObject::tr("O laudo foi gravado, mas a área de trabalho não tem um programa que o abra. Abra-o à mão:") + QLatin1Char('\n') + arquivo);
+                areaDeTrabalho->abrirOuAvisar(
+                    QUrl::fromLocalFile(arquivo), *perguntador, pai, QObject::tr("Gerar Laudo"),
+                    QObject::tr("O laudo foi gravado, mas a área de trabalho não tem um programa que o abra. Abra-o à mão:"));
                 terminar(Resultado::Escrito);
             });
     });

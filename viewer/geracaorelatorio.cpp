@@ -72,9 +72,9 @@ void GeracaoRelatorio::gerar(const QString &pastaExposicao, Perguntador &pergunt
                 terminar(Resultado::Falhou);
                 return;
             }
-            if (!areaDeTrabalho->abrirUrl(QUrl::fromLocalFile(arquivo)))
-                perguntador->informar(pai, QObject::tr("Gerar Relatório"),
-                                      QObject::tr("O relatório foi gravado, mas a área de trabalho não tem um programa que o abra. Abra-o à mão:") + QLatin1Char('\n') + arquivo);
+            areaDeTrabalho->abrirOuAvisar(
+                QUrl::fromLocalFile(arquivo), *perguntador, pai, QObject::tr("Gerar Relatório"),
+                QObject::tr("O relatório foi gravado, mas a área de trabalho não tem um programa que o abra. Abra-o à mão:"));
             terminar(Resultado::Escrito);
         });
 }
