@@ -501,11 +501,9 @@ void MainWindow::on_actionExportar_triggered()
 {
     // The store's measurements by worker, company, date and verdict, never
     // its own folders; several at once.
-    auto *seletor = new SeletorArmazem(pastas.raiz, SeletorArmazem::Conteudo::Medidas, this);
-    seletor->setWindowTitle(tr("Exportar Arquivo"));
-    seletor->setAttribute(Qt::WA_DeleteOnClose);
-    connect(seletor, &QDialog::accepted, this, [this, seletor] {
-        const QStringList origens = seletor->medidasEscolhidas();
+    SeletorArmazem::escolher(pastas.raiz, SeletorArmazem::Conteudo::Medidas, tr("Exportar Arquivo"), this,
+                             [this](const SeletorArmazem &seletor) {
+        const QStringList origens = seletor.medidasEscolhidas();
         if (origens.isEmpty())
             return;
         const QString destino = servicos.perguntador->escolherPasta(
@@ -514,7 +512,6 @@ void MainWindow::on_actionExportar_triggered()
             return;
         exportar(origens, destino);
     });
-    seletor->open();
 }
 
 void MainWindow::exportar(const QStringList &origens, const QString &destino)
@@ -568,11 +565,9 @@ void MainWindow::on_actionExportarESocial_triggered()
 {
     // The exposure part of event S-2240 of the measurements, jornadas and
     // groups chosen, as agNoc elements for an SST system.
-    auto *seletor = new SeletorArmazem(pastas.raiz, SeletorArmazem::Conteudo::MedidasJornadasGrupos, this);
-    seletor->setWindowTitle(tr("Exportar para eSocial (S-2240)"));
-    seletor->setAttribute(Qt::WA_DeleteOnClose);
-    connect(seletor, &QDialog::accepted, this, [this, seletor] {
-        const QStringList itens = seletor->medidasEscolhidas();
+    SeletorArmazem::escolher(pastas.raiz, SeletorArmazem::Conteudo::MedidasJornadasGrupos,
+                             tr("Exportar para eSocial (S-2240)"), this, [this](const SeletorArmazem &seletor) {
+        const QStringList itens = seletor.medidasEscolhidas();
         if (itens.isEmpty())
             return;
         QString arquivo = servicos.perguntador->escolherArquivoParaSalvar(
@@ -609,7 +604,6 @@ void MainWindow::on_actionExportarESocial_triggered()
                         + (e->falhas.isEmpty() ? QString() : QStringLiteral("\n") + e->falhas.join(QLatin1Char('\n'))));
             });
     });
-    seletor->open();
 }
 
 void MainWindow::on_actionDeletar_Tudo_triggered()

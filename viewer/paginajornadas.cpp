@@ -314,12 +314,11 @@ void PaginaJornadas::calcularJornada()
 
 void PaginaJornadas::on_pushButton_AdicionarTarefas_clicked()
 {
-    auto *seletor = new SeletorArmazem(raiz, SeletorArmazem::Conteudo::Tarefas, this);
-    seletor->setAttribute(Qt::WA_DeleteOnClose);
-    connect(seletor, &QDialog::accepted, this, [this, seletor] {
+    SeletorArmazem::escolher(raiz, SeletorArmazem::Conteudo::Tarefas, QString(), this,
+                             [this](const SeletorArmazem &seletor) {
         QTableWidget *t = ui->tableWidget_Tarefas;
         preenchendo = true;
-        for (const CatalogoTarefas::Linha &l : seletor->tarefasEscolhidas()) {
+        for (const CatalogoTarefas::Linha &l : seletor.tarefasEscolhidas()) {
             const int i = t->rowCount();
             t->insertRow(i);
             auto *referencia = celula(l.medida);
@@ -332,7 +331,6 @@ void PaginaJornadas::on_pushButton_AdicionarTarefas_clicked()
         modificado = true;
         calcularJornada();
     });
-    seletor->open();
 }
 
 void PaginaJornadas::on_pushButton_RemoverTarefa_clicked()
@@ -457,15 +455,13 @@ void PaginaJornadas::on_pushButton_AdicionarJornadas_clicked()
 
 void PaginaJornadas::on_pushButton_AdicionarMedidas_clicked()
 {
-    auto *seletor = new SeletorArmazem(raiz, SeletorArmazem::Conteudo::Medidas, this);
-    seletor->setWindowTitle(tr("Adicionar medidas"));
-    seletor->setAttribute(Qt::WA_DeleteOnClose);
-    connect(seletor, &QDialog::accepted, this, [this, seletor] {
+    SeletorArmazem::escolher(raiz, SeletorArmazem::Conteudo::Medidas, tr("Adicionar medidas"), this,
+                             [this](const SeletorArmazem &seletor) {
         grupo.descricao = ui->lineEdit_Descricao->text().trimmed();
         QStringList ja;
         for (const Grupo::Membro &m : qAsConst(grupo.membros))
             ja << m.nome;
-        for (const QString &pasta : seletor->medidasEscolhidas()) {
+        for (const QString &pasta : seletor.medidasEscolhidas()) {
             const QString medida = LayoutMedida::nomePasta(pasta);
             if (!ja.contains(medida)) {
                 grupo.membros.append({false, medida});
@@ -475,7 +471,6 @@ void PaginaJornadas::on_pushButton_AdicionarMedidas_clicked()
         modificado = true;
         mostrarGrupo();
     });
-    seletor->open();
 }
 
 void PaginaJornadas::on_pushButton_RemoverMembro_clicked()

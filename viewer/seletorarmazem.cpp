@@ -63,7 +63,7 @@ SeletorArmazem::SeletorArmazem(const QString &raizArmazem, Conteudo conteudo, QW
                 for (const CatalogoTarefas::Linha &l : qAsConst(lido->tarefas)) {
                     lido->linhas << QStringList{l.medida, l.trabalhador, l.empresa, l.data, l.tarefa,
                                                 l.corpo ? tr("Corpo inteiro") : tr("Mãos e braços"), l.arep};
-                    lido->buscas << QStringList{l.medida, l.trabalhador, l.empresa, l.setor, l.data, l.tarefa}.join(QLatin1Char(' '));
+                    lido->buscas << l.textoDeBusca();
                 }
                 return;
             }
@@ -109,6 +109,17 @@ SeletorArmazem::SeletorArmazem(const QString &raizArmazem, Conteudo conteudo, QW
 }
 
 SeletorArmazem::~SeletorArmazem() = default;
+
+void SeletorArmazem::escolher(const QString &raizArmazem, Conteudo conteudo, const QString &titulo, QWidget *pai,
+                              const std::function<void(const SeletorArmazem &)> &aoEscolher)
+{
+    auto *seletor = new SeletorArmazem(raizArmazem, conteudo, pai);
+    if (!titulo.isEmpty())
+        seletor->setWindowTitle(titulo);
+    seletor->setAttribute(Qt::WA_DeleteOnClose);
+    connect(seletor, &QDialog::accepted, seletor, [seletor, aoEscolher] { aoEscolher(*seletor); });
+    seletor->open();
+}
 
 QVector<int> SeletorArmazem::escolhidas() const
 {

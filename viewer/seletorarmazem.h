@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 
 class ModeloBusca;
@@ -26,6 +27,12 @@ public:
 
     SeletorArmazem(const QString &raizArmazem, Conteudo conteudo, QWidget *pai = nullptr);
     ~SeletorArmazem() override;
+
+    // Opens the picker over `pai` (window-modal, no loop waits) and hands
+    // it to `aoEscolher` once the user accepts it; `titulo` empty keeps
+    // the form's own.
+    static void escolher(const QString &raizArmazem, Conteudo conteudo, const QString &titulo, QWidget *pai,
+                         const std::function<void(const SeletorArmazem &)> &aoEscolher);
 
     // The tasks chosen (Tarefas), or the measurement folders and jornada
     // and group files.
