@@ -76,7 +76,7 @@ AvaliacaoJornada AvaliacaoJornada::avaliar(const Jornada &jornada, const QString
         double vdvi[3] = {0, 0, 0};
         double fc[3] = {0, 0, 0};
         double amostrado = 0;
-        AvaliacaoExposicao::lerTempo(p.getTempo_amostrado(), 3, &amostrado);
+        const bool amostradoLido = AvaliacaoExposicao::lerTempo(p.getTempo_amostrado(), 3, &amostrado);
         double total = t.repeticoes * t.tempoRepeticao;
         if (!valor(p.getArep(), &t.arep)) {
             deixar(tr("o arep armazenado não é um número utilizável"));
@@ -85,7 +85,7 @@ AvaliacaoJornada AvaliacaoJornada::avaliar(const Jornada &jornada, const QString
         if (t.corpo) {
             const QString vdv[3] = {p.getVdvix(), p.getVdviy(), p.getVdviz()};
             const QString fatores[3] = {p.getFC_x_parcial(), p.getFC_y_parcial(), p.getFC_z_parcial()};
-            bool usavel = AvaliacaoExposicao::lerTempo(p.getTempo_amostrado(), 3, &amostrado) && amostrado > 0;
+            bool usavel = amostradoLido && amostrado > 0;
             for (int i = 0; i < 3; ++i) {
                 usavel = usavel && valor(vdv[i], &vdvi[i]);
                 if (!valor(fatores[i], &fc[i]))

@@ -67,21 +67,15 @@ bool entradas(const QString &item, QVector<Entrada> *lista, QString *erro)
         Grupo g;
         if (!Grupo::ler(item, &g, erro))
             return false;
-        // A group's exposure is that of its most exposed: each quantity's highest.
+        // A group's exposure is that of its most exposed: each quantity's
+        // highest, as its summary gives it.
         const AvaliacaoGrupo a = AvaliacaoGrupo::avaliar(g, Jornada::armazemDe(item));
         AvaliacaoExposicao::FiguraNr maiores[AvaliacaoGrupo::grandezas];
-        bool tem[AvaliacaoGrupo::grandezas] = {false, false, false};
-        for (int q = 0; q < AvaliacaoGrupo::grandezas; ++q) {
-            for (const AvaliacaoGrupo::Membro &m : a.membros) {
-                const AvaliacaoExposicao::FiguraNr *f = m.figura(AvaliacaoGrupo::Grandeza(q));
-                if (f && (!tem[q] || f->valor > maiores[q].valor)) {
-                    maiores[q] = *f;
-                    tem[q] = true;
-                }
-            }
-        }
-        *lista = montar(g.nome, QCoreApplication::translate("ESocial", "GES %1").arg(g.nome), QString(),
-                        tem[0] ? &maiores[0] : nullptr, tem[1] ? &maiores[1] : nullptr, tem[2] ? &maiores[2] : nullptr);
+        for (int q = 0; q < AvaliacaoGrupo::grandezas; ++q)
+            maiores[q].valor = a.resumo[q].maximo;
+        const auto maior = [&](int q) { return a.resumo[q].quantos > 0 ? &maiores[q] : nullptr; };
+        *lista = montar(g.nome, QCoreApplication::translate("ESocial", "GES %1").arg(g.nome), QString(), maior(0),
+                        maior(1), maior(2));
         return true;
     }
     if (!LayoutMedida::ehMedida(item) || QFileInfo(item).isSymLink()) {
