@@ -23,6 +23,19 @@ QString AvaliacaoGrupo::chave(Grandeza g)
     return QString::fromLatin1(chaves[g]);
 }
 
+QString AvaliacaoGrupo::nomeDaGrandeza(Grandeza g)
+{
+    switch (g) {
+    case ArenMao:
+        return tr("Mãos e braços: aren [m/s²]");
+    case ArenCorpo:
+        return tr("Corpo inteiro: aren [m/s²]");
+    case Vdvr:
+        break;
+    }
+    return tr("Corpo inteiro: VDVR [m/s^1.75]");
+}
+
 AvaliacaoGrupo AvaliacaoGrupo::avaliar(const Grupo &grupo, const QString &raizArmazem)
 {
     AvaliacaoGrupo r;

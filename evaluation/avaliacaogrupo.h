@@ -41,4 +41,6 @@ public:
 
     static AvaliacaoGrupo avaliar(const Grupo &grupo, const QString &raizArmazem);
     static QString chave(Grandeza g); // "aren_mao", "aren_corpo", "vdvr"
+    // The quantity as the tables name it, in the interface language.
+    static QString nomeDaGrandeza(Grandeza g);
 };

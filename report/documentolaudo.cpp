@@ -135,8 +135,8 @@ QString DocumentoLaudo::tabelaMembros() const
     QString h = QStringLiteral("<p><b>%1</b></p>").arg(esc(tr("Membros do grupo")));
     h += QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
                         "style=\"border-collapse: collapse; border-color: #808080\"><tr>");
-    for (const QString &c : {tr("Membro"), tr("Tipo"), tr("Mãos e braços: aren [m/s²]"), tr("Corpo inteiro: aren [m/s²]"),
-                             tr("Corpo inteiro: VDVR [m/s^1.75]")})
+    for (const QString &c : {tr("Membro"), tr("Tipo"), AvaliacaoGrupo::nomeDaGrandeza(AvaliacaoGrupo::ArenMao),
+                             AvaliacaoGrupo::nomeDaGrandeza(AvaliacaoGrupo::ArenCorpo), AvaliacaoGrupo::nomeDaGrandeza(AvaliacaoGrupo::Vdvr)})
         h += QStringLiteral("<th bgcolor=\"#e6e6e6\">") + unidades(c) + QStringLiteral("</th>");
     h += QStringLiteral("</tr>");
     for (const AvaliacaoGrupo::Membro &m : g.membros) {
@@ -164,13 +164,11 @@ QString DocumentoLaudo::tabelaMembros() const
 QString DocumentoLaudo::resumoGrupo() const
 {
     const AvaliacaoGrupo &g = laudo.grupo;
-    const QString nomes[AvaliacaoGrupo::grandezas] = {tr("Mãos e braços: aren [m/s²]"), tr("Corpo inteiro: aren [m/s²]"),
-                                                      tr("Corpo inteiro: VDVR [m/s^1.75]")};
     QVector<QStringList> linhas;
     for (int q = 0; q < AvaliacaoGrupo::grandezas; ++q) {
         const AvaliacaoGrupo::Resumo &r = g.resumo[q];
         const bool tem = r.quantos > 0;
-        linhas << QStringList{unidades(nomes[q]), QString::number(r.quantos),
+        linhas << QStringList{unidades(AvaliacaoGrupo::nomeDaGrandeza(AvaliacaoGrupo::Grandeza(q))), QString::number(r.quantos),
                               tem ? local.toString(r.media, 'g', 6) : QStringLiteral("—"),
                               tem ? local.toString(r.maximo, 'g', 6) : QStringLiteral("—"),
                               tem ? esc(TabelasAvaliacao::textoFaixa(r.faixa)) : QStringLiteral("—")};

@@ -420,13 +420,11 @@ void PaginaJornadas::mostrarGrupo()
             m->item(i, 2)->setText(tr("deixado de fora: %1").arg(membro.motivo));
     }
     QTableWidget *r = ui->tableWidget_Resumo;
-    const QString nomes[AvaliacaoGrupo::grandezas] = {tr("Mãos e braços: aren [m/s²]"), tr("Corpo inteiro: aren [m/s²]"),
-                                                      tr("Corpo inteiro: VDVR [m/s^1.75]")};
     r->setRowCount(AvaliacaoGrupo::grandezas);
     for (int g = 0; g < AvaliacaoGrupo::grandezas; ++g) {
         const AvaliacaoGrupo::Resumo &s = a.resumo[g];
         const bool tem = s.quantos > 0;
-        r->setItem(g, 0, celula(nomes[g]));
+        r->setItem(g, 0, celula(AvaliacaoGrupo::nomeDaGrandeza(AvaliacaoGrupo::Grandeza(g))));
         r->setItem(g, 1, celula(QString::number(s.quantos)));
         r->setItem(g, 2, celula(tem ? locale().toString(s.media, 'g', 6) : QStringLiteral("—")));
         r->setItem(g, 3, celula(tem ? locale().toString(s.maximo, 'g', 6) : QStringLiteral("—")));

@@ -34,6 +34,18 @@
         <source>a medida %1 não está no armazém</source>
         <translation>la medición %1 no está en el almacén</translation>
     </message>
+    <message>
+        <source>Mãos e braços: aren [m/s²]</source>
+        <translation>Mano-brazo: aren [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: aren [m/s²]</source>
+        <translation>Cuerpo entero: aren [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: VDVR [m/s^1.75]</source>
+        <translation>Cuerpo entero: VDVR [m/s^1.75]</translation>
+    </message>
 </context>
 <context>
     <name>AvaliacaoJornada</name>
@@ -346,18 +358,6 @@
     <message>
         <source>Tipo</source>
         <translation>Tipo</translation>
-    </message>
-    <message>
-        <source>Mãos e braços: aren [m/s²]</source>
-        <translation>Mano-brazo: aren [m/s²]</translation>
-    </message>
-    <message>
-        <source>Corpo inteiro: aren [m/s²]</source>
-        <translation>Cuerpo entero: aren [m/s²]</translation>
-    </message>
-    <message>
-        <source>Corpo inteiro: VDVR [m/s^1.75]</source>
-        <translation>Cuerpo entero: VDVR [m/s^1.75]</translation>
     </message>
     <message>
         <source>Jornada</source>

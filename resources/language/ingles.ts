@@ -34,6 +34,18 @@
         <source>a medida %1 não está no armazém</source>
         <translation>the measurement %1 is not in the store</translation>
     </message>
+    <message>
+        <source>Mãos e braços: aren [m/s²]</source>
+        <translation>Hand-arm: aren [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: aren [m/s²]</source>
+        <translation>Whole body: aren [m/s²]</translation>
+    </message>
+    <message>
+        <source>Corpo inteiro: VDVR [m/s^1.75]</source>
+        <translation>Whole body: VDVR [m/s^1.75]</translation>
+    </message>
 </context>
 <context>
     <name>AvaliacaoJornada</name>
@@ -346,18 +358,6 @@
     <message>
         <source>Tipo</source>
         <translation>Type</translation>
-    </message>
-    <message>
-        <source>Mãos e braços: aren [m/s²]</source>
-        <translation>Hand-arm: aren [m/s²]</translation>
-    </message>
-    <message>
-        <source>Corpo inteiro: aren [m/s²]</source>
-        <translation>Whole body: aren [m/s²]</translation>
-    </message>
-    <message>
-        <source>Corpo inteiro: VDVR [m/s^1.75]</source>
-        <translation>Whole body: VDVR [m/s^1.75]</translation>
     </message>
     <message>
         <source>Jornada</source>
