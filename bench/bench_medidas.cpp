@@ -99,15 +99,22 @@ void componentes(const char *programa)
     }
 }
 
-void sincronizar()
+// The store both the synchronisation and the task picker are timed on.
+QString armazemDe5000(const QTemporaryDir &d)
 {
-    QTemporaryDir d;
     const QString raiz = d.filePath("Z2registros/");
     OpcoesSimulacao o;
     o.medidas = 5000;
     o.componentes = 1;
     o.amostras = 5;
     armazem(raiz, o, false);
+    return raiz;
+}
+
+void sincronizar()
+{
+    QTemporaryDir d;
+    const QString raiz = armazemDe5000(d);
     Medidas m(raiz, Servicos{});
     m.resize(1600, 900);
     m.show();
@@ -132,12 +139,7 @@ void sincronizar()
 void seletorTarefas()
 {
     QTemporaryDir d;
-    const QString raiz = d.filePath("Z2registros/");
-    OpcoesSimulacao o;
-    o.medidas = 5000;
-    o.componentes = 1;
-    o.amostras = 5;
-    armazem(raiz, o, false);
+    const QString raiz = armazemDe5000(d);
     QVector<double> aberto;
     QVector<double> cheio;
     double lacuna = 0;
