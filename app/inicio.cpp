@@ -2,6 +2,7 @@
 
 #include "data/rastro.h"
 #include "data/arquivolingua.h"
+#include "data/locaisprograma.h"
 #include "app/mainwindow.h"
 #include "platform/guardasaida.h"
 #include "platform/perguntador.h"
@@ -44,14 +45,13 @@ QString instalarFonte()
     return familias.first();
 }
 
-void carregarIdioma(QTranslator *tradutor, const QString &diretorioAplicacao,
-                    Perguntador &perguntador)
+void carregarIdioma(QTranslator *tradutor, const QString &configuracao, Perguntador &perguntador)
 {
     registrarRecursos();
-    qCDebug(rastro) << QDir::currentPath() << "App path : " << diretorioAplicacao;
+    qCDebug(rastro) << QDir::currentPath() << "App path : " << QCoreApplication::applicationDirPath();
     QString catalogo;
-    if (QFileInfo::exists(ArquivoLingua::caminho(diretorioAplicacao))) {
-        if (ArquivoLingua::ler(diretorioAplicacao, &catalogo))
+    if (QFileInfo::exists(ArquivoLingua::caminho(configuracao))) {
+        if (ArquivoLingua::ler(configuracao, &catalogo))
             tradutor->load(catalogo);
         return;
     }
@@ -61,18 +61,17 @@ void carregarIdioma(QTranslator *tradutor, const QString &diretorioAplicacao,
         return;
     catalogo = ArquivoLingua::catalogoDoItem(item);
     tradutor->load(catalogo);
-    const Desfecho gravado = ArquivoLingua::gravar(diretorioAplicacao, catalogo);
+    const Desfecho gravado = ArquivoLingua::gravar(configuracao, catalogo);
     if (!gravado)
         perguntador.informar(nullptr, QObject::tr("Idioma"),
                              QObject::tr("Não foi possível salvar a escolha do idioma.") + QLatin1Char('\n')
                                  + gravado.motivo);
 }
 
-std::unique_ptr<QStackedWidget> montarJanela(const QString &diretorioAplicacao,
-                                             const Servicos &servicos)
+std::unique_ptr<QStackedWidget> montarJanela(const LocaisPrograma &locais, const Servicos &servicos)
 {
     auto pilha = std::make_unique<QStackedWidget>();
-    auto *principal = new MainWindow(diretorioAplicacao, servicos);
+    auto *principal = new MainWindow(locais, servicos);
     pilha->addWidget(principal);
     principal->setStackedWidget(pilha.get());
     auto *medidas = new Medidas(principal->getDiretorioQT(), servicos);
@@ -80,7 +79,7 @@ std::unique_ptr<QStackedWidget> montarJanela(const QString &diretorioAplicacao,
     medidas->setStackedWidget(pilha.get());
     // Dates and month names as the interface language writes them.
     QString catalogo;
-    ArquivoLingua::ler(diretorioAplicacao, &catalogo);
+    ArquivoLingua::ler(locais.configuracao, &catalogo);
     medidas->setLocale(ArquivoLingua::localDoCatalogo(catalogo));
     // The instrument's list is read again when the viewer changes the
     // store; the viewer reads the store whenever it is opened.

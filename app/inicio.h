@@ -6,6 +6,7 @@
 #include <memory>
 
 class Perguntador;
+struct LocaisPrograma;
 struct Servicos;
 class QStackedWidget;
 class QTranslator;
@@ -20,11 +21,10 @@ void registrarRecursos();
 // returns the family, or empty text when the font could not be registered.
 QString instalarFonte();
 
-// Loads the catalog the language file names. At the first start (no
-// language file) asks for the language and stores the choice; a cancelled
-// choice loads nothing and stores nothing.
-void carregarIdioma(QTranslator *tradutor, const QString &diretorioAplicacao,
-                    Perguntador &perguntador);
+// Loads the catalog the language file in `configuracao` names. At the
+// first start (no language file) asks for the language and stores the
+// choice; a cancelled choice loads nothing and stores nothing.
+void carregarIdioma(QTranslator *tradutor, const QString &configuracao, Perguntador &perguntador);
 
 // Where the window opens on a screen whose free area is `disponivel`:
 // 1600 x 900 in its middle where that fits, else the whole free area.
@@ -32,7 +32,6 @@ QRect geometriaInicial(const QRect &disponivel);
 
 // The only top-level window: page 0 the main window, page 1 the viewer,
 // placed by geometriaInicial on the primary screen.
-std::unique_ptr<QStackedWidget> montarJanela(const QString &diretorioAplicacao,
-                                             const Servicos &servicos);
+std::unique_ptr<QStackedWidget> montarJanela(const LocaisPrograma &locais, const Servicos &servicos);
 
 } // namespace Inicio

@@ -1,5 +1,6 @@
 #include "platform/areadetrabalho.h"
 #include "data/arquivolingua.h"
+#include "data/locaisprograma.h"
 #include "app/inicio.h"
 #include "app/perguntadordialogos.h"
 #include "app/reinicio.h"
@@ -16,7 +17,8 @@ int main(int argc, char *argv[])
     Inicio::instalarFonte();
     QTranslator tradutor;
     PerguntadorDialogos perguntador;
-    Inicio::carregarIdioma(&tradutor, QCoreApplication::applicationDirPath(), perguntador);
+    const LocaisPrograma locais = LocaisPrograma::para(QCoreApplication::applicationDirPath());
+    Inicio::carregarIdioma(&tradutor, locais.configuracao, perguntador);
     QCoreApplication::installTranslator(&tradutor);
     // Qt's own buttons and dialogs in the same language.
     QTranslator tradutorQt;
@@ -27,7 +29,7 @@ int main(int argc, char *argv[])
     AreaDeTrabalhoSistema areaDeTrabalho;
     ReinicioSistema reinicio;
     const Servicos servicos{&perguntador, &volumes, &areaDeTrabalho, &reinicio};
-    const auto janela = Inicio::montarJanela(QCoreApplication::applicationDirPath(), servicos);
+    const auto janela = Inicio::montarJanela(locais, servicos);
     janela->show();
     QCoreApplication::setAttribute(Qt::AA_DisableWindowContextHelpButton);
     return app.exec();

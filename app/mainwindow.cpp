@@ -51,22 +51,26 @@ QStandardItem *itemCentrado(const QString &texto)
 
 } // namespace
 
-MainWindow::MainWindow(const QString &diretorioAplicacao, const Servicos &s, QWidget *parent)
+MainWindow::MainWindow(const LocaisPrograma &locais, const Servicos &s, QWidget *parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::MainWindow>())
     , servicos(s)
-    , pastas(PastasLocais::de(diretorioAplicacao))
-    , diretorioAplicacao(diretorioAplicacao)
+    , pastas(PastasLocais::de(locais.dados))
+    , configuracao(locais.configuracao)
 {
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("Corvalendis - Medidor de Vibração"));
-    dialogoSobre = std::make_unique<sobre>();
+    dialogoSobre = std::make_unique<sobre>(QDir::toNativeSeparators(QDir::cleanPath(pastas.raiz)));
+    const Desfecho criadas = pastas.criar();
+    armazemCriado = criadas.feito();
     aparenciaDesconectada(false);
-    if (!pastas.criar())
+    if (!armazemCriado) {
+        desabilitarArmazem();
         servicos.perguntador->informar(nullptr, tr("Medidor de Vibração"),
-                                       tr("Não foi possível criar a pasta das medidas, %1: nada poderá ser "
-                                          "baixado nem importado.")
-                                           .arg(QDir::toNativeSeparators(pastas.raiz)));
+                                       tr("Não foi possível criar a pasta das medidas: nada poderá ser "
+                                          "baixado, importado nem consultado.")
+                                           + QLatin1Char('\n') + criadas.motivo);
+    }
     listarPerfil();
     connect(ui->tableView, &QTableView::clicked, this, &MainWindow::onTableClicked,
             Qt::UniqueConnection);
@@ -79,9 +83,19 @@ void MainWindow::setStackedWidget(QStackedWidget *p)
     pilha = p;
 }
 
+void MainWindow::desabilitarArmazem()
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{ui->pushButton_BaixarTudo, ui->toolButton_Registros,
+                                                       ui->pushButton_Jornadas, ui->pushButton})
+        w->setEnabled(false);
+    for (QAction *a : {ui->actionRegistros, ui->actionImportar, ui->actionExportar, ui->actionExportarPlanilha,
+                       ui->actionExportarESocial, ui->actionAdicionar_Perfil, ui->actionCalibracoes})
+        a->setEnabled(false);
+}
+
 void MainWindow::aparenciaConectada(bool mensagem)
 {
-    ui->pushButton_BaixarTudo->setEnabled(true);
+    ui->pushButton_BaixarTudo->setEnabled(armazemCriado);
     ui->pushButton_BaixarTudo->setStyleSheet(QStringLiteral(
         "QPushButton{ color:white; border-radius: 10px; background-color: rgb(230, 0, 0); }"
         "QPushButton:pressed{ background-color: rgb(150, 0, 0);}"));
@@ -198,7 +212,7 @@ void MainWindow::on_actionMudar_Idioma_triggered()
         aparenciaDesconectada(false);
     ui->label_IdEquipamento->setText(QStringLiteral("ID: ") + idEquipamento);
     listarPerfil();
-    const Desfecho gravado = ArquivoLingua::gravar(diretorioAplicacao, catalogo);
+    const Desfecho gravado = ArquivoLingua::gravar(configuracao, catalogo);
     if (!gravado)
         servicos.perguntador->informar(nullptr, tr("Idioma"),
                                        tr("Não foi possível salvar a escolha do idioma.") + QLatin1Char('\n')
@@ -301,6 +315,8 @@ void MainWindow::baixarDado(QString nomePasta, QString diretorio, bool coverFile
 void MainWindow::onTableClicked(const QModelIndex &index)
 {
     qCDebug(rastro) << index.data().toString();
+    if (!armazemCriado)
+        return;
     // Taken before the check, which may rebuild the table.
     const int coluna = index.column();
     const QString pasta = linhasTabela.value(index.row());

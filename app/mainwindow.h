@@ -2,6 +2,7 @@
 
 #include "platform/perguntador.h"
 #include "platform/servicos.h"
+#include "data/locaisprograma.h"
 #include "data/pastaslocais.h"
 #include "device/deteccao.h"
 #include "device/download.h"
@@ -29,9 +30,9 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    // The local store is made beside the program, in `diretorioAplicacao`.
-    MainWindow(const QString &diretorioAplicacao, const Servicos &servicos,
-               QWidget *parent = nullptr);
+    // The local store is made in `locais.dados`; a language change is
+    // stored in `locais.configuracao`.
+    MainWindow(const LocaisPrograma &locais, const Servicos &servicos, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     void setStackedWidget(QStackedWidget *pilha);
@@ -85,6 +86,8 @@ private:
     void mostrarMedidas(const Sincronizacao::Comparacao &c, const QVector<Sincronizacao::LinhaMedida> &linhas);
     void aparenciaConectada(bool mensagem);
     void aparenciaDesconectada(bool mensagem);
+    // Turns off every operation that reads or writes the store.
+    void desabilitarArmazem();
     // A question with the "Sim" and "Não" buttons; true for "Sim".
     bool perguntar(const QString &titulo, const QString &texto,
                    Perguntador::Padrao padrao = Perguntador::Padrao::Sim);
@@ -96,7 +99,9 @@ private:
     Servicos servicos;
     QStackedWidget *pilha = nullptr;
     PastasLocais pastas;
-    const QString diretorioAplicacao;
+    const QString configuracao;
+    // False when the store could not be created: what needs it stays off.
+    bool armazemCriado = true;
     EstadoConexao estado;
     QString caminhoDados;
     QString idEquipamento;

@@ -9,13 +9,13 @@ class sobre;
 }
 
 // The about dialog: the instrument, the standards it measures to, the
-// maker and the version.
+// maker, the version and the folder of the measurements.
 class sobre : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit sobre(QWidget *parent = nullptr);
+    explicit sobre(const QString &pastaArmazem, QWidget *parent = nullptr);
     ~sobre() override;
 
 private:

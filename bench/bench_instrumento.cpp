@@ -87,7 +87,7 @@ double baixarTudo(int medidas, int *sincronizadas, double *lacuna = nullptr)
     PastasLocais::de(d.filePath("app")).criar(); // as the program's start does
     PerguntadorSim perguntador;
     const FonteVolumesSistema volumes;
-    MainWindow w(d.filePath("app"), Servicos{&perguntador, &volumes, nullptr, nullptr});
+    MainWindow w(LocaisPrograma::para(d.filePath("app")), Servicos{&perguntador, &volumes, nullptr, nullptr});
     w.findChild<QPushButton *>("pushButton_3")->click();
     TrabalhoAoLado::aguardar();
     fecharCaixas();
@@ -173,7 +173,7 @@ void conectar()
     int linhas = 0;
     double lacuna = 0;
     const auto uma = [&] {
-        MainWindow w(d.filePath("app"), Servicos{&perguntador, &volumes, nullptr, nullptr});
+        MainWindow w(LocaisPrograma::para(d.filePath("app")), Servicos{&perguntador, &volumes, nullptr, nullptr});
         const Medicao::VigiaPintura vigia;
         QElapsedTimer t;
         t.start();

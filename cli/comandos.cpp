@@ -12,6 +12,8 @@
 #include "data/acessararquivo.h"
 #include "data/csv.h"
 #include "data/layoutmedida.h"
+#include "data/locaisprograma.h"
+#include "data/pastaslocais.h"
 #include "device/simuladorinstrumento.h"
 #include "evaluation/avaliacaoexposicao.h"
 #include "evaluation/calculoexposicao.h"
@@ -41,10 +43,12 @@ bool valorInteiro(const QStringList &args, int *i, int minimo, int *valor)
     return true;
 }
 
-// Takes "DIR [--json]"; false on anything else.
-bool pastaEJson(const QStringList &args, QString *pasta, bool *json)
+// Takes "DIR [--json]", or "[--json]" alone when there is a `padrao` DIR;
+// false on anything else.
+bool pastaEJson(const QStringList &args, QString *pasta, bool *json, const QString &padrao = QString())
 {
     *json = false;
+    *pasta = QString();
     for (const QString &a : args) {
         if (a == QLatin1String("--json"))
             *json = true;
@@ -53,7 +57,15 @@ bool pastaEJson(const QStringList &args, QString *pasta, bool *json)
         else
             *pasta = a;
     }
+    if (pasta->isEmpty())
+        *pasta = padrao;
     return !pasta->isEmpty();
+}
+
+// The store the window would use, by the same rule.
+QString armazemDoPrograma()
+{
+    return QDir::cleanPath(PastasLocais::de(LocaisPrograma::para(QCoreApplication::applicationDirPath()).dados).raiz);
 }
 
 void escreverJson(QTextStream &saida, const QJsonObject &o)
@@ -100,15 +112,22 @@ QString ajuda()
         "      whole body then hand-arm, rewrite its files with the results and print\n"
         "      them: the exposure's, then each partial exposure's behind its folder.\n"
         "\n"
-        "  list STORE [--json]\n"
-        "      List the measurements of a local store, newest first, with their name,\n"
-        "      date, both body parts' results as stored and their assessment against\n"
-        "      the exposure action and limit values.\n"
+        "  store\n"
+        "      Print the folder of the local store the program uses: Z2registros\n"
+        "      beside the program when that folder can be written, else in the\n"
+        "      user's data folder. Creates nothing.\n"
         "\n"
-        "  csv STORE | csv COMPONENT.head\n"
+        "  list [STORE] [--json]\n"
+        "      List the measurements of a local store (default: the program's, see\n"
+        "      store), newest first, with their name, date, both body parts'\n"
+        "      results as stored and their assessment against the exposure action\n"
+        "      and limit values.\n"
+        "\n"
+        "  csv [STORE] | csv COMPONENT.head\n"
         "      Write CSV (RFC 4180, UTF-8, header row) to the standard output: one\n"
-        "      row per measurement of a local store with its name, date, stored\n"
-        "      results and assessment, or the sample table of one component.\n"
+        "      row per measurement of a local store (default: the program's) with\n"
+        "      its name, date, stored results and assessment, or the sample table of\n"
+        "      one component.\n"
         "\n"
         "  report DIR OUT.pdf\n"
         "      Write the PDF report of the measurement folder DIR of the local store\n"
@@ -275,8 +294,8 @@ int listar(const QStringList &args, QTextStream &saida, QTextStream &erros)
 {
     QString raiz;
     bool json = false;
-    if (!pastaEJson(args, &raiz, &json)) {
-        erros << "kt9400-cli list: usage: list STORE [--json]\n" << ajuda();
+    if (!pastaEJson(args, &raiz, &json, armazemDoPrograma())) {
+        erros << "kt9400-cli list: usage: list [STORE] [--json]\n" << ajuda();
         return 2;
     }
     if (!QFileInfo(raiz).isDir()) {
@@ -312,13 +331,23 @@ int listar(const QStringList &args, QTextStream &saida, QTextStream &erros)
     return 0;
 }
 
-int csv(const QStringList &args, QTextStream &saida, QTextStream &erros)
+int armazem(const QStringList &args, QTextStream &saida, QTextStream &erros)
 {
-    if (args.size() != 1 || args.at(0).startsWith(QLatin1String("--"))) {
-        erros << "kt9400-cli csv: usage: csv STORE | csv COMPONENT.head\n" << ajuda();
+    if (!args.isEmpty()) {
+        erros << "kt9400-cli store: usage: store\n" << ajuda();
         return 2;
     }
-    const QString alvo = args.at(0);
+    saida << QDir::toNativeSeparators(armazemDoPrograma()) << '\n';
+    return 0;
+}
+
+int csv(const QStringList &args, QTextStream &saida, QTextStream &erros)
+{
+    if (args.size() > 1 || (args.size() == 1 && args.at(0).startsWith(QLatin1String("--")))) {
+        erros << "kt9400-cli csv: usage: csv [STORE] | csv COMPONENT.head\n" << ajuda();
+        return 2;
+    }
+    const QString alvo = args.isEmpty() ? armazemDoPrograma() : args.at(0);
     saida.setCodec("UTF-8");
     if (QFileInfo(alvo).isDir())
         return csvArmazem(alvo, saida);
@@ -352,8 +381,19 @@ int csv(const QStringList &args, QTextStream &saida, QTextStream &erros)
 
 namespace {
 
-// `comando` of a measurement folder, written by kt9400-relatorio beside
-// this program, which alone loads the GUI classes the documents draw with.
+// kt9400-relatorio: beside this program in a build, in the package's
+// private folder when installed.
+QString caminhoDoAjudante()
+{
+    const QString aqui = QCoreApplication::applicationDirPath();
+    const QString nome = QStringLiteral("/kt9400-relatorio");
+    if (QFileInfo(aqui + nome).isExecutable())
+        return aqui + nome;
+    return QDir::cleanPath(aqui + QStringLiteral("/../" KT9400_PASTA_AJUDANTE) + nome);
+}
+
+// `comando` of a measurement folder, written by kt9400-relatorio, which
+// alone loads the GUI classes the documents draw with.
 int documento(const QString &comando, const QStringList &args, const QStringList &extensoes, QTextStream &saida,
               QTextStream &erros, const QStringList &opcoes = {})
 {
@@ -377,8 +417,7 @@ int documento(const QString &comando, const QStringList &args, const QStringList
     erros.flush();
     QProcess ajudante;
     ajudante.setProcessChannelMode(QProcess::ForwardedChannels);
-    ajudante.start(QCoreApplication::applicationDirPath() + QStringLiteral("/kt9400-relatorio"),
-                   QStringList{comando} + args + opcoes);
+    ajudante.start(caminhoDoAjudante(), QStringList{comando} + args + opcoes);
     if (!ajudante.waitForFinished(-1) || ajudante.exitStatus() != QProcess::NormalExit) {
         erros << "kt9400-cli " << comando << ": kt9400-relatorio did not run: " << ajudante.errorString() << '\n';
         return 1;

@@ -12,6 +12,7 @@ QString ajuda();
 int simular(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
 int avaliar(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
 int listar(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
+int armazem(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
 int csv(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
 int relatorio(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);
 int laudo(const QStringList &argumentos, QTextStream &saida, QTextStream &erros);

@@ -38,7 +38,7 @@ int main(int argc, char *argv[])
     using Comando = int (*)(const QStringList &, QTextStream &, QTextStream &);
     const QVector<QPair<const char *, Comando>> comandos = {
         {"simulate", Comandos::simular}, {"evaluate", Comandos::avaliar},
-        {"list", Comandos::listar},      {"csv", Comandos::csv},
+        {"store", Comandos::armazem},     {"list", Comandos::listar},      {"csv", Comandos::csv},
         {"report", Comandos::relatorio}, {"laudo", Comandos::laudo},
         {"jornada", Comandos::jornada}, {"grupo", Comandos::grupo}, {"esocial", Comandos::esocial}, {"download", Comandos::baixar},
         {"import", Comandos::importar},  {"export", Comandos::exportar},

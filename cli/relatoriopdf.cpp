@@ -4,6 +4,7 @@
 // every other command of the tool.
 
 #include "data/arquivolingua.h"
+#include "data/locaisprograma.h"
 #include "data/layoutmedida.h"
 #include "data/grupo.h"
 #include "data/jornada.h"
@@ -41,10 +42,10 @@ int main(int argc, char *argv[])
     const QString pasta = args.at(1);
     const QString destino = args.at(2);
     // In the program's language, as the viewer writes it: the one chosen in
-    // lingua.lg beside the program, else Portuguese.
+    // the program's lingua.lg, else Portuguese.
     registrarRecursos();
     QString catalogo;
-    if (!ArquivoLingua::ler(QCoreApplication::applicationDirPath(), &catalogo))
+    if (!ArquivoLingua::ler(LocaisPrograma::para(QCoreApplication::applicationDirPath()).configuracao, &catalogo))
         catalogo = QStringLiteral(":/language/portugues.qm");
     QTranslator tradutor;
     if (tradutor.load(catalogo))

@@ -8,14 +8,14 @@
 
 namespace ArquivoLingua {
 
-QString caminho(const QString &diretorioAplicacao)
+QString caminho(const QString &pasta)
 {
-    return diretorioAplicacao + QStringLiteral("/lingua.lg");
+    return pasta + QStringLiteral("/lingua.lg");
 }
 
-bool ler(const QString &diretorioAplicacao, QString *catalogo)
+bool ler(const QString &pasta, QString *catalogo)
 {
-    const QString arquivo = caminho(diretorioAplicacao);
+    const QString arquivo = caminho(pasta);
     if (!QFileInfo(arquivo).isFile())
         return false;
     QFile f(arquivo);
@@ -28,9 +28,12 @@ bool ler(const QString &diretorioAplicacao, QString *catalogo)
     return true;
 }
 
-Desfecho gravar(const QString &diretorioAplicacao, const QString &catalogo)
+Desfecho gravar(const QString &pasta, const QString &catalogo)
 {
-    return GravacaoSegura::gravar(caminho(diretorioAplicacao), Codificacao::codificar(catalogo));
+    const Desfecho criada = GravacaoSegura::criarPasta(pasta);
+    if (!criada)
+        return criada;
+    return GravacaoSegura::gravar(caminho(pasta), Codificacao::codificar(catalogo));
 }
 
 QStringList itensIdioma()

@@ -6,17 +6,18 @@
 #include <QString>
 #include <QStringList>
 
-// The language file "lingua.lg" beside the program: one line, the resource
-// path of the chosen translation catalog.
+// The language file "lingua.lg" in the configuration folder LocaisPrograma
+// gives: one line, the resource path of the chosen translation catalog.
 namespace ArquivoLingua {
 
-QString caminho(const QString &diretorioAplicacao);
+QString caminho(const QString &pasta);
 // The first line of the file; false when there is no file or it does not
 // open.
-bool ler(const QString &diretorioAplicacao, QString *catalogo);
+bool ler(const QString &pasta, QString *catalogo);
 // Creates or replaces the file whole with the catalog path and no line
-// end; failed, with "PATH: reason", when it was not written.
-Desfecho gravar(const QString &diretorioAplicacao, const QString &catalogo);
+// end, creating its folder first; failed, with "PATH: reason", when it
+// was not written.
+Desfecho gravar(const QString &pasta, const QString &catalogo);
 
 // The items of the first-start language choice, in their order.
 QStringList itensIdioma();

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -188,6 +189,27 @@ Desfecho GravacaoSegura::gravarTodos(const QVector<QPair<QString, QByteArray>> &
             return Desfecho::falhou(g->erro());
     }
     return Desfecho();
+}
+
+Desfecho GravacaoSegura::criarPasta(const QString &pasta)
+{
+    if (QFileInfo(pasta).isDir())
+        return Desfecho();
+    const QString pai = QFileInfo(QDir::cleanPath(pasta)).path();
+    if (pai != QDir::cleanPath(pasta)) {
+        const Desfecho acima = criarPasta(pai);
+        if (!acima)
+            return acima;
+    }
+#ifdef Q_OS_UNIX
+    if (::mkdir(QFile::encodeName(pasta).constData(), 0777) == 0 || QFileInfo(pasta).isDir())
+        return Desfecho();
+    // Something that is not a folder already has the name.
+    const int causa = errno == EEXIST ? ENOTDIR : errno;
+    return Desfecho::falhou(falha(pasta, QString::fromLocal8Bit(std::strerror(causa))));
+#else
+    return QDir().mkdir(pasta) ? Desfecho() : Desfecho::falhou(falha(pasta, tr("não foi possível criar a pasta")));
+#endif
 }
 
 bool GravacaoSegura::renomear(const QString &de, const QString &para, QString *erro)

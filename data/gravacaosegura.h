@@ -55,6 +55,10 @@ public:
     // Renames a file or folder, never over something already there; false,
     // with "PATH: reason", when it was not renamed.
     static bool renomear(const QString &de, const QString &para, QString *erro);
+    // Creates the folder and the parents it lacks; an existing one is left
+    // as it is. Failed with "PATH: reason" of the level that could not be
+    // made.
+    static Desfecho criarPasta(const QString &pasta);
 
     // Writes all `n` bytes to an open file, again after a short write, so
     // that a full disk shows as the file's error; false when not all went.

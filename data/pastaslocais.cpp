@@ -1,23 +1,22 @@
 #include "data/pastaslocais.h"
 
-#include <QDir>
+#include "data/gravacaosegura.h"
 
-PastasLocais PastasLocais::de(const QString &diretorioAplicacao)
+PastasLocais PastasLocais::de(const QString &diretorioDados)
 {
     PastasLocais p;
-    p.raiz = diretorioAplicacao + QStringLiteral("/Z2registros/");
+    p.raiz = diretorioDados + QStringLiteral("/Z2registros/");
     p.pdf = p.raiz + QStringLiteral("Arquivos PDF/");
     p.perfil = p.raiz + QStringLiteral("/Perfil");
     return p;
 }
 
-bool PastasLocais::criar() const
+Desfecho PastasLocais::criar() const
 {
-    bool ok = true;
     for (const QString &pasta : {raiz, pdf, perfil}) {
-        QDir dir(pasta);
-        if (!dir.exists())
-            ok = QDir().mkdir(pasta) && ok;
+        const Desfecho criada = GravacaoSegura::criarPasta(pasta);
+        if (!criada)
+            return criada;
     }
-    return ok;
+    return Desfecho();
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "data/desfecho.h"
+
 #include <QString>
 
-// The local store beside the program: "Z2registros" with its "Arquivos PDF"
-// and "Perfil" folders. The paths keep the form the rest of the program
+// The local store: "Z2registros" with its "Arquivos PDF" and "Perfil"
+// folders, in the folder LocaisPrograma gives. The paths keep the form the rest of the program
 // concatenates onto (the root ends in "/", the profile folder's path holds
 // a doubled separator).
 struct PastasLocais {
@@ -11,8 +13,9 @@ struct PastasLocais {
     QString pdf;    // diretorioPDF
     QString perfil; // diretorioPerfil
 
-    static PastasLocais de(const QString &diretorioAplicacao);
-    // Creates each missing folder, root first; existing ones are left as
-    // they are. True when all three exist afterwards.
-    bool criar() const;
+    static PastasLocais de(const QString &diretorioDados);
+    // Creates each missing folder, root (with the parents it lacks) first;
+    // existing ones are left as they are. Failed with "PATH: reason" of
+    // the first that could not be made.
+    Desfecho criar() const;
 };

@@ -252,7 +252,7 @@ private slots:
         ServicosTeste s;
         s.perguntador.aceitar = aceitar;
         s.perguntador.item = item;
-        MainWindow w(d.path(), s.servicos());
+        MainWindow w(LocaisPrograma::para(d.path()), s.servicos());
         w.findChild<QAction *>("actionMudar_Idioma")->trigger();
         QCOMPARE(s.perguntador.perguntas,
                  QStringList{QString::fromUtf8("Selecione o Idioma | Idioma | Português,Inglês,Espanhol")});
@@ -333,7 +333,7 @@ private slots:
         BancadaTeste b(2);
         ServicosTeste s;
         s.volumes.lista = {VolumesTeste::instrumento(b.volume)};
-        auto principal = std::make_unique<MainWindow>(b.dir.filePath("app"), s.servicos());
+        auto principal = std::make_unique<MainWindow>(LocaisPrograma::para(b.dir.filePath("app")), s.servicos());
         principal->findChild<QAbstractButton *>("pushButton_3")->click();
         QCOMPARE(Download::baixar(b.dados + "MED001", principal->getDiretorioQT(), {}, {}).resultado,
                  Download::Resultado::Baixado);
@@ -341,7 +341,7 @@ private slots:
         medidas->findChild<QAbstractButton *>("pushButton_Sincronizar")->click();
         auto config = std::make_unique<JanelaConfig>(nullptr, b.dados + "Crv_vib.cfg", true, s.perguntador);
         auto perfil = std::make_unique<config_perfil>(nullptr, b.dir.filePath("perfil.id"), s.perguntador);
-        auto dialogo = std::make_unique<sobre>();
+        auto dialogo = std::make_unique<sobre>(principal->getDiretorioQT());
         const QList<QPair<QString, QWidget *>> janelas = {
             {"MainWindow", principal.get()}, {"Medidas", medidas.get()}, {"JanelaConfig", config.get()},
             {"config_perfil", perfil.get()}, {"sobre", dialogo.get()}};

@@ -311,13 +311,13 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("motivo");
-        QTest::newRow("csv, nothing") << QStringList{"csv"} << 2 << "";
+        QTest::newRow("store, an argument") << QStringList{"store", "DATA"} << 2 << "";
         QTest::newRow("csv, two targets") << QStringList{"csv", "DATA", "DATA"} << 2 << "";
         QTest::newRow("csv, an option") << QStringList{"csv", "--json"} << 2 << "";
         QTest::newRow("evaluate without DIR") << QStringList{"evaluate"} << 2 << "";
         QTest::newRow("evaluate, two DIRs") << QStringList{"evaluate", "a", "b"} << 2 << "";
         QTest::newRow("evaluate, unknown option") << QStringList{"evaluate", "a", "--xml"} << 2 << "";
-        QTest::newRow("list without STORE") << QStringList{"list", "--json"} << 2 << "";
+        QTest::newRow("list, two STOREs") << QStringList{"list", "DATA", "DATA"} << 2 << "";
         QTest::newRow("report without OUT") << QStringList{"report", "DATA/MED001"} << 2 << "";
         QTest::newRow("nothing") << QStringList{} << 2 << "";
         QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << "";
@@ -404,6 +404,16 @@ private slots:
         for (const char *propria : {"Perfil", "Jornadas", "Grupos"})
             QVERIFY(!e.saida.contains(propria));
         QVERIFY(!e.saida.contains("solta"));
+
+        // Without STORE, the program's own, which `store` names and does
+        // not create.
+        const QString copia = d.filePath("kt9400-cli");
+        QVERIFY(QFile::copy(KT_CLI, copia));
+        QCOMPARE(executarCli({"store"}, copia).saida, (d.filePath("Z2registros") + "\n").toUtf8());
+        QVERIFY(!QFileInfo::exists(d.filePath("Z2registros")));
+        QVERIFY(QDir(d.path()).mkdir("Z2registros") && QDir(d.path()).rename(antiga.pasta, d.filePath("Z2registros/e_240101080000")));
+        QVERIFY(executarCli({"list"}, copia).saida.startsWith("measurement=e_240101080000\nname=Antiga\n"));
+        QVERIFY(executarCli({"csv"}, copia).saida.contains("\r\ne_240101080000,Antiga,"));
     }
 
     // download, import and export, each from a fresh instrument and store

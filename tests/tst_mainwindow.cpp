@@ -36,6 +36,8 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include <optional>
+
 // Start-up (font, language file and catalog, the page stack and the store)
 // and the main window driven through its buttons, with the questions
 // answered by a script and a simulated instrument.
@@ -52,7 +54,7 @@ private:
             : bancada(medidas)
         {
             s.volumes.lista = {VolumesTeste::sistema(), VolumesTeste::instrumento(bancada.volume)};
-            w = std::make_unique<MainWindow>(bancada.dir.filePath("app"), s.servicos());
+            w = std::make_unique<MainWindow>(LocaisPrograma::para(bancada.dir.filePath("app")), s.servicos());
         }
         // The work the window runs beside it ends before the window goes.
         ~Janela() { TrabalhoAoLado::aguardar(); }
@@ -710,6 +712,73 @@ private slots:
         QTEST(t2.translate("MainWindow", "Sair"), "sair");
     }
 
+    // Where the files go: beside the program when its folder can be
+    // written, else the store in the user's data folder and lingua.lg in
+    // the configuration folder; when neither can be made, one message
+    // naming the folder and the reason, and the store's operations off.
+    void locais_data()
+    {
+        QTest::addColumn<bool>("programaGravavel");
+        QTest::addColumn<bool>("usuarioGravavel");
+        QTest::addColumn<QString>("lingua");  // where lingua.lg lands, "" nowhere
+        QTest::addColumn<QString>("armazem"); // the store's folder
+        QTest::addColumn<QStringList>("mensagens");
+        QTest::newRow("writable program folder") << true << true << "app/lingua.lg" << "app/Z2registros"
+                                                 << QStringList();
+        QTest::newRow("read-only program folder")
+            << false << true << "config/medidor-vibracao/lingua.lg" << "dados/medidor-vibracao/Z2registros"
+            << QStringList();
+        QTest::newRow("neither writable")
+            << false << false << "" << "arquivo/medidor-vibracao/Z2registros"
+            << QStringList{QString::fromUtf8("Idioma | Não foi possível salvar a escolha do idioma.\n%1/arquivo: "
+                                             "Not a directory"),
+                           QString::fromUtf8("Medidor de Vibração | Não foi possível criar a pasta das medidas: "
+                                             "nada poderá ser baixado, importado nem consultado.\n%1/arquivo: "
+                                             "Not a directory")};
+    }
+
+    void locais()
+    {
+        QFETCH(bool, programaGravavel);
+        QFETCH(bool, usuarioGravavel);
+        QFETCH(QString, armazem);
+        QFETCH(QStringList, mensagens);
+        QTemporaryDir d;
+        QDir(d.path()).mkdir("app");
+        escreverBytes(d.filePath("arquivo"), "");
+        const QByteArray usuario = (usuarioGravavel ? d.filePath("dados") : d.filePath("arquivo")).toLocal8Bit();
+        qputenv("XDG_DATA_HOME", usuario);
+        qputenv("XDG_CONFIG_HOME", usuarioGravavel ? d.filePath("config").toLocal8Bit() : usuario);
+        std::optional<Imutavel> somenteLeitura;
+        if (!programaGravavel)
+            QVERIFY(somenteLeitura.emplace(d.filePath("app")).ok);
+        const LocaisPrograma locais = LocaisPrograma::para(d.filePath("app"));
+        ServicosTeste s;
+        s.perguntador.item = "English";
+        QTranslator t;
+        Inicio::carregarIdioma(&t, locais.configuracao, s.perguntador);
+        const auto pilha = Inicio::montarJanela(locais, s.servicos());
+        qunsetenv("XDG_DATA_HOME");
+        qunsetenv("XDG_CONFIG_HOME");
+        QFETCH(QString, lingua);
+        QCOMPARE(lerBytes(d.filePath(lingua.isEmpty() ? "app/lingua.lg" : lingua)),
+                 lingua.isEmpty() ? QByteArray() : QByteArray(":/language/ingles.qm"));
+        QCOMPARE(QFileInfo(d.filePath(armazem + "/Perfil")).isDir(), usuarioGravavel || programaGravavel);
+        QCOMPARE(QFileInfo(d.filePath(armazem + "/Arquivos PDF")).isDir(), usuarioGravavel || programaGravavel);
+        QCOMPARE(QDir(d.filePath("app")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty(), !programaGravavel);
+        for (QString &m : mensagens)
+            m = m.arg(d.path());
+        QCOMPARE(s.perguntador.mensagens, mensagens);
+        auto *principal = qobject_cast<MainWindow *>(pilha->widget(0));
+        QCOMPARE(principal->findChild<QToolButton *>("toolButton_Registros")->isEnabled(), mensagens.isEmpty());
+        QCOMPARE(principal->findChild<QAction *>("actionImportar")->isEnabled(), mensagens.isEmpty());
+        QStringList sobre;
+        for (const QWidget *janela : QApplication::topLevelWidgets())
+            if (const auto *rotulo = janela->findChild<QLabel *>("label_Armazem"))
+                sobre << rotulo->text();
+        QCOMPARE(sobre, QStringList{QString::fromUtf8("Medidas guardadas em:\n") + d.filePath(armazem)});
+    }
+
     // 1600 x 900 in the middle of a screen that has room, else the screen.
     void geometriaInicial_data()
     {
@@ -741,7 +810,7 @@ private slots:
         escreverBytes(app + "/Z2registros/e_1/e_1.id", "vdvr;1;\n");
         ServicosTeste s;
         s.volumes.lista = {VolumesTeste::instrumento(b.volume)};
-        const auto pilha = Inicio::montarJanela(app, s.servicos());
+        const auto pilha = Inicio::montarJanela(LocaisPrograma::para(app), s.servicos());
         QCOMPARE(pilha->currentIndex(), 0);
         QCOMPARE(pilha->geometry(), Inicio::geometriaInicial(QGuiApplication::primaryScreen()->availableGeometry()));
         QVERIFY(QFileInfo(app + "/Z2registros/Arquivos PDF").isDir());

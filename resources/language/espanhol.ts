@@ -476,6 +476,10 @@
         <source>a pasta não pôde ser substituída: %1</source>
         <translation>la carpeta no pudo ser reemplazada: %1</translation>
     </message>
+    <message>
+        <source>não foi possível criar a pasta</source>
+        <translation>no se pudo crear la carpeta</translation>
+    </message>
 </context>
 <context>
     <name>GuardaSaida</name>
@@ -1303,10 +1307,6 @@ No es posible eliminar los datos</translation>
         <translation>Medidor de Vibraciones</translation>
     </message>
     <message>
-        <source>Não foi possível criar a pasta das medidas, %1: nada poderá ser baixado nem importado.</source>
-        <translation>No se pudo crear la carpeta de las mediciones, %1: no se podrá descargar ni importar nada.</translation>
-    </message>
-    <message>
         <source>Calibrações</source>
         <translation>Calibraciones</translation>
     </message>
@@ -1371,6 +1371,10 @@ y grupos</translation>
     <message>
         <source>A área de trabalho não tem um navegador que abra o manual. Abra o endereço à mão:</source>
         <translation>El escritorio no tiene un navegador que abra el manual. Abra la dirección a mano:</translation>
+    </message>
+    <message>
+        <source>Não foi possível criar a pasta das medidas: nada poderá ser baixado, importado nem consultado.</source>
+        <translation>No se pudo crear la carpeta de las mediciones: no se podrá descargar, importar ni consultar nada.</translation>
     </message>
 </context>
 <context>
@@ -2782,6 +2786,10 @@ del ordenador</translation>
     <message>
         <source>Versão 1.0.0</source>
         <translation></translation>
+    </message>
+    <message>
+        <source>Medidas guardadas em:</source>
+        <translation>Mediciones guardadas en:</translation>
     </message>
 </context>
 </TS>

@@ -476,6 +476,10 @@
         <source>a pasta não pôde ser substituída: %1</source>
         <translation>the folder could not be replaced: %1</translation>
     </message>
+    <message>
+        <source>não foi possível criar a pasta</source>
+        <translation>the folder could not be created</translation>
+    </message>
 </context>
 <context>
     <name>GuardaSaida</name>
@@ -1303,10 +1307,6 @@ The data cannot be deleted</translation>
         <translation>Vibration Meter</translation>
     </message>
     <message>
-        <source>Não foi possível criar a pasta das medidas, %1: nada poderá ser baixado nem importado.</source>
-        <translation>The measurements folder %1 could not be created: nothing can be downloaded or imported.</translation>
-    </message>
-    <message>
         <source>Calibrações</source>
         <translation>Calibrations</translation>
     </message>
@@ -1371,6 +1371,10 @@ and groups</translation>
     <message>
         <source>A área de trabalho não tem um navegador que abra o manual. Abra o endereço à mão:</source>
         <translation>The desktop has no browser to open the manual. Open the address by hand:</translation>
+    </message>
+    <message>
+        <source>Não foi possível criar a pasta das medidas: nada poderá ser baixado, importado nem consultado.</source>
+        <translation>The measurements folder could not be created: nothing can be downloaded, imported or viewed.</translation>
     </message>
 </context>
 <context>
@@ -2782,6 +2786,10 @@ of the computer</translation>
     <message>
         <source>Versão 1.0.0</source>
         <translation></translation>
+    </message>
+    <message>
+        <source>Medidas guardadas em:</source>
+        <translation>Measurements kept in:</translation>
     </message>
 </context>
 </TS>

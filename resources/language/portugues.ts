@@ -476,6 +476,10 @@
         <source>a pasta não pôde ser substituída: %1</source>
         <translation>a pasta não pôde ser substituída: %1</translation>
     </message>
+    <message>
+        <source>não foi possível criar a pasta</source>
+        <translation>não foi possível criar a pasta</translation>
+    </message>
 </context>
 <context>
     <name>GuardaSaida</name>
@@ -1303,10 +1307,6 @@ Não é possivel deletar dados</translation>
         <translation>Medidor de Vibração</translation>
     </message>
     <message>
-        <source>Não foi possível criar a pasta das medidas, %1: nada poderá ser baixado nem importado.</source>
-        <translation>Não foi possível criar a pasta das medidas, %1: nada poderá ser baixado nem importado.</translation>
-    </message>
-    <message>
         <source>Calibrações</source>
         <translation>Calibrações</translation>
     </message>
@@ -1371,6 +1371,10 @@ e grupos</translation>
     <message>
         <source>A área de trabalho não tem um navegador que abra o manual. Abra o endereço à mão:</source>
         <translation>A área de trabalho não tem um navegador que abra o manual. Abra o endereço à mão:</translation>
+    </message>
+    <message>
+        <source>Não foi possível criar a pasta das medidas: nada poderá ser baixado, importado nem consultado.</source>
+        <translation>Não foi possível criar a pasta das medidas: nada poderá ser baixado, importado nem consultado.</translation>
     </message>
 </context>
 <context>
@@ -2782,6 +2786,10 @@ do computador</translation>
     <message>
         <source>Versão 1.0.0</source>
         <translation></translation>
+    </message>
+    <message>
+        <source>Medidas guardadas em:</source>
+        <translation>Medidas guardadas em:</translation>
     </message>
 </context>
 </TS>
