@@ -67,8 +67,9 @@ MainWindow::MainWindow(const LocaisPrograma &locais, const Servicos &s, QWidget 
     if (!armazemCriado) {
         desabilitarArmazem();
         servicos.perguntador->informar(nullptr, tr("Medidor de Vibração"),
-                                       tr("Não foi possível criar a pasta das medidas: nada poderá ser "
+                                       tr("Não foi possível criar a pasta das medidas, %1: nada poderá ser "
                                           "baixado, importado nem consultado.")
+                                               .arg(QDir::toNativeSeparators(QDir::cleanPath(pastas.raiz)))
                                            + QLatin1Char('\n') + criadas.motivo);
     }
     listarPerfil();

@@ -732,8 +732,9 @@ private slots:
             << false << false << "" << "arquivo/medidor-vibracao/Z2registros"
             << QStringList{QString::fromUtf8("Idioma | Não foi possível salvar a escolha do idioma.\n%1/arquivo: "
                                              "Not a directory"),
-                           QString::fromUtf8("Medidor de Vibração | Não foi possível criar a pasta das medidas: "
-                                             "nada poderá ser baixado, importado nem consultado.\n%1/arquivo: "
+                           QString::fromUtf8("Medidor de Vibração | Não foi possível criar a pasta das medidas, "
+                                             "%1/arquivo/medidor-vibracao/Z2registros: nada poderá ser "
+                                             "baixado, importado nem consultado.\n%1/arquivo: "
                                              "Not a directory")};
     }
 

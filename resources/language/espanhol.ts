@@ -1373,8 +1373,8 @@ y grupos</translation>
         <translation>El escritorio no tiene un navegador que abra el manual. Abra la dirección a mano:</translation>
     </message>
     <message>
-        <source>Não foi possível criar a pasta das medidas: nada poderá ser baixado, importado nem consultado.</source>
-        <translation>No se pudo crear la carpeta de las mediciones: no se podrá descargar, importar ni consultar nada.</translation>
+        <source>Não foi possível criar a pasta das medidas, %1: nada poderá ser baixado, importado nem consultado.</source>
+        <translation>No se pudo crear la carpeta de las mediciones, %1: no se podrá descargar, importar ni consultar nada.</translation>
     </message>
 </context>
 <context>

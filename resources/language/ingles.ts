@@ -1373,8 +1373,8 @@ and groups</translation>
         <translation>The desktop has no browser to open the manual. Open the address by hand:</translation>
     </message>
     <message>
-        <source>Não foi possível criar a pasta das medidas: nada poderá ser baixado, importado nem consultado.</source>
-        <translation>The measurements folder could not be created: nothing can be downloaded, imported or viewed.</translation>
+        <source>Não foi possível criar a pasta das medidas, %1: nada poderá ser baixado, importado nem consultado.</source>
+        <translation>The measurements folder %1 could not be created: nothing can be downloaded, imported or viewed.</translation>
     </message>
 </context>
 <context>

@@ -1373,8 +1373,8 @@ e grupos</translation>
         <translation>A área de trabalho não tem um navegador que abra o manual. Abra o endereço à mão:</translation>
     </message>
     <message>
-        <source>Não foi possível criar a pasta das medidas: nada poderá ser baixado, importado nem consultado.</source>
-        <translation>Não foi possível criar a pasta das medidas: nada poderá ser baixado, importado nem consultado.</translation>
+        <source>Não foi possível criar a pasta das medidas, %1: nada poderá ser baixado, importado nem consultado.</source>
+        <translation>Não foi possível criar a pasta das medidas, %1: nada poderá ser baixado, importado nem consultado.</translation>
     </message>
 </context>
 <context>
