@@ -405,15 +405,6 @@ private slots:
             QVERIFY(!e.saida.contains(propria));
         QVERIFY(!e.saida.contains("solta"));
 
-        // Without STORE, the program's own, which `store` names and does
-        // not create.
-        const QString copia = d.filePath("kt9400-cli");
-        QVERIFY(QFile::copy(KT_CLI, copia));
-        QCOMPARE(executarCli({"store"}, copia).saida, (d.filePath("Z2registros") + "\n").toUtf8());
-        QVERIFY(!QFileInfo::exists(d.filePath("Z2registros")));
-        QVERIFY(QDir(d.path()).mkdir("Z2registros") && QDir(d.path()).rename(antiga.pasta, d.filePath("Z2registros/e_240101080000")));
-        QVERIFY(executarCli({"list"}, copia).saida.startsWith("measurement=e_240101080000\nname=Antiga\n"));
-        QVERIFY(executarCli({"csv"}, copia).saida.contains("\r\ne_240101080000,Antiga,"));
     }
 
     // download, import and export, each from a fresh instrument and store

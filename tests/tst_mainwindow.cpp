@@ -719,37 +719,34 @@ private slots:
     void locais_data()
     {
         QTest::addColumn<bool>("programaGravavel");
-        QTest::addColumn<bool>("usuarioGravavel");
-        QTest::addColumn<QString>("lingua");  // where lingua.lg lands, "" nowhere
-        QTest::addColumn<QString>("armazem"); // the store's folder
+        QTest::addColumn<QString>("usuario"); // XDG_DATA_HOME and XDG_CONFIG_HOME; "arquivo" is a file
+        QTest::addColumn<QString>("lingua");  // where lingua.lg lands, "app/x": nowhere
+        QTest::addColumn<QString>("armazem");
         QTest::addColumn<QStringList>("mensagens");
-        QTest::newRow("writable program folder") << true << true << "app/lingua.lg" << "app/Z2registros"
-                                                 << QStringList();
-        QTest::newRow("read-only program folder")
-            << false << true << "config/medidor-vibracao/lingua.lg" << "dados/medidor-vibracao/Z2registros"
-            << QStringList();
+        QTest::newRow("writable program folder") << true << "u" << "app/lingua.lg" << "app/Z2registros" << QStringList();
+        QTest::newRow("read-only program folder") << false << "u" << "u/medidor-vibracao/lingua.lg"
+                                                  << "u/medidor-vibracao/Z2registros" << QStringList();
+        const QString naoPasta = QStringLiteral("\n%1/arquivo: Not a directory");
         QTest::newRow("neither writable")
-            << false << false << "" << "arquivo/medidor-vibracao/Z2registros"
-            << QStringList{QString::fromUtf8("Idioma | Não foi possível salvar a escolha do idioma.\n%1/arquivo: "
-                                             "Not a directory"),
+            << false << "arquivo" << "app/x" << "arquivo/medidor-vibracao/Z2registros"
+            << QStringList{QString::fromUtf8("Idioma | Não foi possível salvar a escolha do idioma.") + naoPasta,
                            QString::fromUtf8("Medidor de Vibração | Não foi possível criar a pasta das medidas, "
-                                             "%1/arquivo/medidor-vibracao/Z2registros: nada poderá ser "
-                                             "baixado, importado nem consultado.\n%1/arquivo: "
-                                             "Not a directory")};
+                                             "%1/arquivo/medidor-vibracao/Z2registros: nada poderá ser baixado, "
+                                             "importado nem consultado.") + naoPasta};
     }
 
     void locais()
     {
         QFETCH(bool, programaGravavel);
-        QFETCH(bool, usuarioGravavel);
+        QFETCH(QString, usuario);
+        QFETCH(QString, lingua);
         QFETCH(QString, armazem);
         QFETCH(QStringList, mensagens);
         QTemporaryDir d;
         QDir(d.path()).mkdir("app");
         escreverBytes(d.filePath("arquivo"), "");
-        const QByteArray usuario = (usuarioGravavel ? d.filePath("dados") : d.filePath("arquivo")).toLocal8Bit();
-        qputenv("XDG_DATA_HOME", usuario);
-        qputenv("XDG_CONFIG_HOME", usuarioGravavel ? d.filePath("config").toLocal8Bit() : usuario);
+        qputenv("XDG_DATA_HOME", d.filePath(usuario).toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", d.filePath(usuario).toLocal8Bit());
         std::optional<Imutavel> somenteLeitura;
         if (!programaGravavel)
             QVERIFY(somenteLeitura.emplace(d.filePath("app")).ok);
@@ -761,16 +758,14 @@ private slots:
         const auto pilha = Inicio::montarJanela(locais, s.servicos());
         qunsetenv("XDG_DATA_HOME");
         qunsetenv("XDG_CONFIG_HOME");
-        QFETCH(QString, lingua);
-        QCOMPARE(lerBytes(d.filePath(lingua.isEmpty() ? "app/lingua.lg" : lingua)),
-                 lingua.isEmpty() ? QByteArray() : QByteArray(":/language/ingles.qm"));
-        QCOMPARE(QFileInfo(d.filePath(armazem + "/Perfil")).isDir(), usuarioGravavel || programaGravavel);
-        QCOMPARE(QFileInfo(d.filePath(armazem + "/Arquivos PDF")).isDir(), usuarioGravavel || programaGravavel);
-        QCOMPARE(QDir(d.filePath("app")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty(), !programaGravavel);
+        QCOMPARE(lerBytes(d.filePath(lingua)), lingua == "app/x" ? QByteArray() : QByteArray(":/language/ingles.qm"));
+        QCOMPARE(QFileInfo(d.filePath(armazem + "/Perfil")).isDir() && QFileInfo(d.filePath(armazem + "/Arquivos PDF")).isDir(),
+                 mensagens.isEmpty());
+        QCOMPARE(QDir(d.filePath("app")).isEmpty(), !programaGravavel);
         for (QString &m : mensagens)
             m = m.arg(d.path());
         QCOMPARE(s.perguntador.mensagens, mensagens);
-        auto *principal = qobject_cast<MainWindow *>(pilha->widget(0));
+        const auto *principal = pilha->widget(0);
         QCOMPARE(principal->findChild<QToolButton *>("toolButton_Registros")->isEnabled(), mensagens.isEmpty());
         QCOMPARE(principal->findChild<QAction *>("actionImportar")->isEnabled(), mensagens.isEmpty());
         QStringList sobre;
