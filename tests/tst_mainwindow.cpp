@@ -809,8 +809,6 @@ private slots:
         const auto pilha = Inicio::montarJanela(LocaisPrograma::para(app), s.servicos());
         QCOMPARE(pilha->currentIndex(), 0);
         QCOMPARE(pilha->geometry(), Inicio::geometriaInicial(QGuiApplication::primaryScreen()->availableGeometry()));
-        QVERIFY(QFileInfo(app + "/Z2registros/Arquivos PDF").isDir());
-        QVERIFY(QFileInfo(app + "/Z2registros/Perfil").isDir());
         QCOMPARE(lerBytes(app + "/Z2registros/e_1/e_1.id"), QByteArray("vdvr;1;\n"));
 
         auto *principal = qobject_cast<MainWindow *>(pilha->widget(0));
