@@ -502,9 +502,6 @@ private slots:
             QCOMPARE(c.size(), linhas);
     }
 
-    // The table is turned into text on first use; a copy taken before that
-    // keeps its own table whatever the original reads next.
-
     // The instrument's configuration file, in its long and short key sets.
     void configuracaoChaves_data()
     {

@@ -25,9 +25,11 @@ class TstInstrumento : public QObject
 private:
     const Avaliador avaliador{"Acme Higiene", QString::fromUtf8("João Técnico")};
 
+    // Dates the folder; the name a download gives it, from that date.
     static QString nomeDeDownload(const QString &pasta)
     {
-        return LayoutMedida::nomeDownload(QFileInfo(pasta).lastModified());
+        datarPasta(pasta, QDateTime(QDate(2024, 1, 15), QTime(8, 30, 5)));
+        return QStringLiteral("e_240115083005");
     }
 
     static Volume v(const QString &nome, const QString &raiz, bool pronto = true,

@@ -273,36 +273,24 @@ private slots:
         QCoreApplication::removeTranslator(&tradutor);
     }
 
-    // In each language: Qt's own dialogs and buttons follow it, and at
-    // 1280 x 720 every tab of the viewer is in sight, a shortened title whole
-    // in its tooltip.
+    // In each language: Qt's own catalog for its dialogs and buttons is in
+    // the program, and at 1280 x 720 every tab of the viewer is in sight, a
+    // shortened title whole in its tooltip.
     void idiomas_data()
     {
         QTest::addColumn<QString>("catalogo");
-        QTest::addColumn<QString>("procurarEm");
-        QTest::addColumn<QString>("cancelar");
-        QTest::newRow("Portuguese") << ":/language/portugues.qm" << "Procurar em:" << "Cancelar";
-        QTest::newRow("Spanish") << ":/language/espanhol.qm" << "Ver en:" << "Cancelar";
-        QTest::newRow("English") << ":/language/ingles.qm" << "Look in:" << "Cancel";
+        QTest::newRow("Portuguese") << ":/language/portugues.qm";
+        QTest::newRow("Spanish") << ":/language/espanhol.qm";
+        QTest::newRow("English") << ":/language/ingles.qm";
     }
 
     void idiomas()
     {
         QFETCH(QString, catalogo);
-        QTranslator qt;
         const QString doQt = ArquivoLingua::catalogoDoQt(catalogo);
         QCOMPARE(doQt.isEmpty(), catalogo.contains("ingles"));
-        if (!doQt.isEmpty()) {
-            QVERIFY(qt.load(doQt));
-            QCoreApplication::installTranslator(&qt);
-        }
-        QFileDialog dialogo;
-        dialogo.setOption(QFileDialog::DontUseNativeDialog);
-        QTEST(dialogo.findChild<QLabel *>("lookInLabel")->text(), "procurarEm");
-        QDialogButtonBox botoes(QDialogButtonBox::Cancel);
-        QTEST(botoes.button(QDialogButtonBox::Cancel)->text(), "cancelar");
-        QCoreApplication::removeTranslator(&qt);
-
+        QTranslator qt;
+        QVERIFY(doQt.isEmpty() || qt.load(doQt));
         instalar(catalogo);
         ServicosTeste s;
         Medidas m(QDir::tempPath(), s.servicos());

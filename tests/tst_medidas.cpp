@@ -15,6 +15,7 @@
 #include "viewer/paginajornadas.h"
 #include "viewer/seletorarmazem.h"
 #include "viewer/tabelaavaliacao.h"
+#include "report/coresavaliacao.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -30,6 +31,8 @@
 #include <QtTest>
 
 #include <qcustomplot.h>
+
+Q_DECLARE_METATYPE(TabelasAvaliacao::Cor)
 
 // The viewer driven through its tables and buttons, on a store of simulated
 // measurements, evaluated.
@@ -540,20 +543,20 @@ private slots:
         QTest::addColumn<QByteArray>("arenMao");
         QTest::addColumn<QString>("faixa");
         QTest::addColumn<QString>("acao");
-        QTest::addColumn<QColor>("cor");
+        QTest::addColumn<TabelasAvaliacao::Cor>("cor");
         QTest::addColumn<QString>("nota");
         QTest::newRow("acceptable") << QByteArray("1.5") << "Aceitável" << "No mínimo manutenção da condição existente"
-                                    << QColor(0, 140, 60) << "";
+                                    << TabelasAvaliacao::Cor::Verde << "";
         QTest::newRow("above the action level") << QByteArray("3") << "Acima do nível de ação"
-                                                << "No mínimo adoção de medidas preventivas" << QColor(230, 150, 0) << "";
+                                                << "No mínimo adoção de medidas preventivas" << TabelasAvaliacao::Cor::Ambar << "";
         QTest::newRow("uncertainty region")
             << QByteArray("3.5") << "Região de incerteza"
-            << "Adoção de medidas preventivas e corretivas visando à redução da exposição diária" << QColor(200, 80, 0)
+            << "Adoção de medidas preventivas e corretivas visando à redução da exposição diária" << TabelasAvaliacao::Cor::Laranja
             << "";
         QTest::newRow("above the limit") << QByteArray("6") << "Acima do limite de exposição"
-                                         << "Adoção imediata de medidas corretivas" << QColor(190, 0, 0) << "";
+                                         << "Adoção imediata de medidas corretivas" << TabelasAvaliacao::Cor::Vermelho << "";
         QTest::newRow("not a number")
-            << QByteArray("abc") << "Não calculado" << "—" << QColor(110, 110, 110)
+            << QByteArray("abc") << "Não calculado" << "—" << TabelasAvaliacao::Cor::Cinza
             << "Mãos e braços: aren [m/s²]: o resultado armazenado aren_mao não é um número";
     }
 
@@ -575,8 +578,9 @@ private slots:
         QCOMPARE(v.celula("tableView_AvaliacaoNr", 0, 2), QString("2.5 / 3.5 / 5.0"));
         QCOMPARE(v.celula("tableView_AvaliacaoNr", 0, 3), faixa);
         QTEST(v.celula("tableView_AvaliacaoNr", 0, 4), "acao");
-        QTEST(v.tabela("tableView_AvaliacaoNr")->model()->index(0, 3).data(Qt::BackgroundRole).value<QBrush>().color(),
-              "cor");
+        QFETCH(TabelasAvaliacao::Cor, cor);
+        QCOMPARE(v.tabela("tableView_AvaliacaoNr")->model()->index(0, 3).data(Qt::BackgroundRole).value<QBrush>().color(),
+                 CoresAvaliacao::fundo(cor));
         QTEST(v.filho<QLabel>("label_AvaliacaoNotas")->text(), "nota");
 
         // European Union: hand-arm, the three axes, the dominant axis, the
