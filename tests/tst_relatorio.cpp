@@ -111,10 +111,6 @@ private slots:
         AcessarArquivo e;
         e.lerExposicao(LayoutMedida::arquivoExposicao(a.medidas.at(2)));
         const int parciais = LayoutMedida::parciaisDaExposicao(a.medidas.at(2)).size() / 2;
-        // first page, a summary and per component a details and 2 table pages (120 > 106)
-        // for the body; a summary and per component 2 pages for hand-arm (120 <= 212).
-        // ... and the assessment page last.
-        QCOMPARE(paginas(pdf), 1 + 1 + parciais * 2 * 3 + 1 + parciais * 2 * 2 + 1);
         const QString p1 = pagina(pdf, 1);
         QVERIFY(p1.contains(e.getId_equipamento()));
         QVERIFY(p1.contains(e.getVdvr()));
