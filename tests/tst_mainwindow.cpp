@@ -525,49 +525,9 @@ private slots:
         QVERIFY(QFileInfo::exists(j.bancada.dados + "B.dat"));
     }
 
-    // "Sim" to the closing question while a download, an import or an
-    // export runs closes the window once the work has ended, whole.
-    void fecharDuranteOTrabalho_data()
-    {
-        QTest::addColumn<QString>("acao");
-        QTest::newRow("a single download") << "linha";
-        QTest::newRow("an import") << "importar";
-        QTest::newRow("an export") << "exportar";
-    }
-
-    void fecharDuranteOTrabalho()
-    {
-        QFETCH(QString, acao);
-        Janela j(1);
-        new GuardaSaida(j.w.get(), j.s.perguntador);
-        j.w->show();
-        j.conectar();
-        fecharCaixas();
-        const QString medida = j.bancada.dados + "MED001";
-        const QString destino = j.bancada.dir.filePath("DEST");
-        QDir().mkpath(destino);
-        j.s.perguntador.pastas = acao == "importar" ? QList<QString>{medida} : QList<QString>{destino};
-        j.s.perguntador.respostas = {true, true}; // the operation's question, if any, then "Sair"
-        if (acao == "exportar")
-            QVERIFY(Transferencia::importar(medida, j.w->getDiretorioQT(), {"Acme", "Bia"}).resultado
-                    == Transferencia::Importacao::Importada);
-        if (acao == "linha")
-            emit j.filho<QTableView>("tableView")->clicked(j.tabela()->index(0, 2));
-        else
-            j.filho<QAction>(acao == "importar" ? "actionImportar" : "actionExportar")->trigger();
-        if (acao == "exportar")
-            escolherMedidas(j, true);
-        QVERIFY(TrabalhoAoLado::emAndamento());
-        j.w->close();
-        QVERIFY(j.w->isVisible());
-        TrabalhoAoLado::aguardar();
-        QTRY_VERIFY(!j.w->isVisible());
-        // The work ended whole before the window closed.
-        QCOMPARE(LayoutMedida::medidas(acao == "exportar" ? destino : j.w->getDiretorioQT()).size(), 1);
-    }
-
     // Cancelar, or closing the program with "Sim", stops after the
-    // measurement at hand: what was downloaded is whole, the rest is left
+    // measurement at hand (the same guard as for a single download, an
+    // import or an export): what was downloaded is whole, the rest is left
     // on the instrument, nothing half copied. Meanwhile the window is
     // disabled and its note stays up; "Não" lets the work run to its end.
     void baixarTudoInterrompido_data()
@@ -616,7 +576,13 @@ private slots:
         QVERIFY(notaVisivel);
         QCOMPARE(textoDaCaixa().contains(QString::fromUtf8("Interrompido: 1 de 4")), baixadas == 1);
         QCOMPARE(j.w->statusBar()->currentMessage().startsWith("Interrompido"), baixadas == 1);
-        QCOMPARE(LayoutMedida::medidas(j.w->getDiretorioQT()).size(), baixadas);
+        const QStringList locais = LayoutMedida::medidas(j.w->getDiretorioQT());
+        QCOMPARE(locais.size(), baixadas);
+        for (const QString &local : locais)
+            QCOMPARE(LayoutMedida::contarArquivosHead(local),
+                     LayoutMedida::contarArquivosHead(j.bancada.dados + LayoutMedida::nomePasta(local)));
+        QCOMPARE(QDir(j.w->getDiretorioQT()).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot).filter(".copiando"),
+                 QStringList());
         int sincronizados = 0;
         for (int r = 0; r < j.tabela()->rowCount(); ++r)
             sincronizados += j.status(r) == "Sincronizado";
