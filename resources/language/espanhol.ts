@@ -2785,7 +2785,7 @@ del ordenador</translation>
     </message>
     <message>
         <source>Versão 1.0.0</source>
-        <translation></translation>
+        <translation>Versión 1.0.0</translation>
     </message>
     <message>
         <source>Medidas guardadas em:</source>
