@@ -220,6 +220,10 @@ private slots:
             return feitos != paraEm;
         });
         QTEST(cortado ? QStringList(g.titulos().mid(0, 4)) : g.titulos(), "titulos");
+        // Hand-arm components have no dose values.
+        for (int p = 0; p < g.paginas.size(); ++p)
+            QVERIFY(!g.titulos().at(p).contains(QString::fromUtf8("Mãos e Braços - Exposição"))
+                    || g.paginas.at(p).textos.filter("VDV").isEmpty());
         QCOMPARE(inteiro, paraEm < 0 && !cortado);
         QCOMPARE(erro.startsWith(dat + ": "), cortado);
         // The verdict page: band and status cells on their colours, and why

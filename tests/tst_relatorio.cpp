@@ -110,15 +110,12 @@ private slots:
         QCOMPARE(executarCli({"report", a.medidas.at(2), pdf}).status, 0);
         AcessarArquivo e;
         e.lerExposicao(LayoutMedida::arquivoExposicao(a.medidas.at(2)));
-        const int parciais = LayoutMedida::parciaisDaExposicao(a.medidas.at(2)).size() / 2;
+        // The page order is the layout's (its own tests); here, what the PDF
+        // holds. The logo; both charts are drawn as vectors, their labels text.
         const QString p1 = pagina(pdf, 1);
-        QVERIFY(p1.contains(e.getId_equipamento()));
-        QVERIFY(p1.contains(e.getVdvr()));
-        QVERIFY(p1.contains(e.getAren_mao()));
-        QVERIFY(pagina(pdf, 2).contains(QString::fromUtf8("Exposições Parciais de Corpo")));
-        // The logo; both charts are drawn as vectors, their labels text.
+        for (const QString &t : {e.getId_equipamento(), e.getVdvr(), e.getAren_mao()})
+            QVERIFY(p1.contains(t));
         QCOMPARE(imagens(pdf, 3), 1);
-        QVERIFY(pagina(pdf, 3).contains("Periodo de Amostragem:"));
         QVERIFY(pagina(pdf, 3).contains(QString::fromUtf8("Frequência [Hz]")));
         // The band chart fills its 540 x 210 points from (25, 600): its
         // axis title centred under it, at its foot.
@@ -140,10 +137,6 @@ private slots:
             celulas << QRegularExpression::escape(linha.celula(c));
         const QRegularExpression primeira("\\n\\s*" + celulas.join("\\s+") + "\\s");
         QVERIFY2(primeira.match(pagina(pdf, 4)).hasMatch(), qPrintable(celulas.join(' ') + " not in\n" + pagina(pdf, 4)));
-        const int maoInicio = 1 + 1 + parciais * 2 * 3 + 1;
-        QVERIFY(pagina(pdf, maoInicio).contains(QString::fromUtf8("Exposições Parciais de Mãos e Braços")));
-        QVERIFY(pagina(pdf, maoInicio + 1).contains(QString::fromUtf8("Componentes de Mãos e Braços")));
-        QVERIFY(!pagina(pdf, maoInicio + 2).contains("VDVexpX"));
         QCOMPARE(QDir(a.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"r.pdf"});
 
         // The last page: the identification, both criteria with their
