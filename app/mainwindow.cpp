@@ -60,7 +60,8 @@ MainWindow::MainWindow(const LocaisPrograma &locais, const Servicos &s, QWidget 
 {
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("Corvalendis - Medidor de Vibração"));
-    dialogoSobre = std::make_unique<sobre>(QDir::toNativeSeparators(QDir::cleanPath(pastas.raiz)));
+    const QString armazem = QDir::toNativeSeparators(QDir::cleanPath(pastas.raiz));
+    dialogoSobre = std::make_unique<sobre>(armazem);
     const Desfecho criadas = pastas.criar();
     armazemCriado = criadas.feito();
     aparenciaDesconectada(false);
@@ -69,7 +70,7 @@ MainWindow::MainWindow(const LocaisPrograma &locais, const Servicos &s, QWidget 
         servicos.perguntador->informar(nullptr, tr("Medidor de Vibração"),
                                        tr("Não foi possível criar a pasta das medidas, %1: nada poderá ser "
                                           "baixado, importado nem consultado.")
-                                               .arg(QDir::toNativeSeparators(QDir::cleanPath(pastas.raiz)))
+                                               .arg(armazem)
                                            + QLatin1Char('\n') + criadas.motivo);
     }
     listarPerfil();
