@@ -201,14 +201,22 @@ Desfecho GravacaoSegura::criarPasta(const QString &pasta)
         if (!acima)
             return acima;
     }
+    return criarNivel(pasta);
+}
+
+Desfecho GravacaoSegura::criarNivel(const QString &pasta)
+{
 #ifdef Q_OS_UNIX
-    if (::mkdir(QFile::encodeName(pasta).constData(), 0777) == 0 || QFileInfo(pasta).isDir())
+    if (::mkdir(QFile::encodeName(pasta).constData(), 0777) == 0)
+        return Desfecho();
+    // Taken before the look below, which may set errno again.
+    const int causa = errno;
+    if (QFileInfo(pasta).isDir())
         return Desfecho();
     // Something that is not a folder already has the name.
-    const int causa = errno == EEXIST ? ENOTDIR : errno;
-    return Desfecho::falhou(falha(pasta, QString::fromLocal8Bit(std::strerror(causa))));
+    return Desfecho::falhou(falha(pasta, QString::fromLocal8Bit(std::strerror(causa == EEXIST ? ENOTDIR : causa))));
 #else
-    return QDir().mkdir(pasta) ? Desfecho() : Desfecho::falhou(falha(pasta, tr("não foi possível criar a pasta")));
+    return QDir().mkdir(pasta) ? Desfecho() : Desfecho::falhou(falha(pasta, tr("a pasta não pôde ser criada")));
 #endif
 }
 

@@ -59,6 +59,10 @@ public:
     // as it is. Failed with "PATH: reason" of the level that could not be
     // made.
     static Desfecho criarPasta(const QString &pasta);
+    // One folder level, its parent already there (an existing folder is
+    // fine); failed with "PATH: reason" (no space, no inodes left, no
+    // permission, a file of that name).
+    static Desfecho criarNivel(const QString &pasta);
 
     // Writes all `n` bytes to an open file, again after a short write, so
     // that a full disk shows as the file's error; false when not all went.

@@ -75,23 +75,6 @@ QString motivoDoSistema()
 #endif
 }
 
-// One folder level, with the system's reason when it cannot be made (no
-// space, no inodes left, no permission).
-bool criarPasta(const QString &pasta, QString *erro)
-{
-#ifdef Q_OS_UNIX
-    if (::mkdir(QFile::encodeName(pasta).constData(), 0777) == 0)
-        return true;
-    *erro = GravacaoSegura::falha(pasta, motivoDoSistema());
-    return false;
-#else
-    if (QDir().mkdir(pasta))
-        return true;
-    *erro = GravacaoSegura::falha(pasta, GravacaoSegura::tr("a pasta não pôde ser criada"));
-    return false;
-#endif
-}
-
 // A hidden folder that a copy of `nome` made beside it: ".copiando-NAME"
 // and, since copies work each in their own, six random letters or digits.
 bool ehPastaDeCopia(const QString &entrada, const QString &nome)
@@ -159,8 +142,13 @@ bool copyDirectoryFiles(const QString &de, const QString &para, bool substituir,
     Relato &r = relato ? *relato : local;
     const QDir origem(de);
     QDir alvo(para);
-    if (!alvo.exists() && !criarPasta(alvo.absolutePath(), &r.erro))
-        return false;
+    if (!alvo.exists()) {
+        const Desfecho criada = GravacaoSegura::criarNivel(alvo.absolutePath());
+        if (!criada) {
+            r.erro = criada.motivo;
+            return false;
+        }
+    }
     QStringList nomes;
     if (!LayoutMedida::listarPasta(de, &nomes, &r.erro))
         return false;

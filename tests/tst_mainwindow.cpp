@@ -658,20 +658,26 @@ private slots:
     void locais_data()
     {
         QTest::addColumn<bool>("programaGravavel");
-        QTest::addColumn<QString>("usuario"); // XDG_DATA_HOME and XDG_CONFIG_HOME; "arquivo" is a file
+        QTest::addColumn<QString>("usuario"); // XDG_DATA_HOME and XDG_CONFIG_HOME
         QTest::addColumn<QString>("lingua");  // where lingua.lg lands, "app/x": nowhere
         QTest::addColumn<QString>("armazem");
         QTest::addColumn<QStringList>("mensagens");
         QTest::newRow("writable program folder") << true << "u" << "app/lingua.lg" << "app/Z2registros" << QStringList();
         QTest::newRow("read-only program folder") << false << "u" << "u/medidor-vibracao/lingua.lg"
                                                   << "u/medidor-vibracao/Z2registros" << QStringList();
-        const QString naoPasta = QStringLiteral("\n%1/arquivo: Not a directory");
+        // Neither: the user's folders under a file, or in one that cannot be changed.
+        const QString idioma = QString::fromUtf8("Idioma | Não foi possível salvar a escolha do idioma.\n%1/");
+        const QString medidas = QString::fromUtf8("Medidor de Vibração | Não foi possível criar a pasta das medidas, "
+                                                  "%1/%2/medidor-vibracao/Z2registros: nada poderá ser baixado, "
+                                                  "importado nem consultado.\n%1/");
         QTest::newRow("neither writable")
             << false << "arquivo" << "app/x" << "arquivo/medidor-vibracao/Z2registros"
-            << QStringList{QString::fromUtf8("Idioma | Não foi possível salvar a escolha do idioma.") + naoPasta,
-                           QString::fromUtf8("Medidor de Vibração | Não foi possível criar a pasta das medidas, "
-                                             "%1/arquivo/medidor-vibracao/Z2registros: nada poderá ser baixado, "
-                                             "importado nem consultado.") + naoPasta};
+            << QStringList{idioma + "arquivo: Not a directory", medidas.arg("%1", "arquivo") + "arquivo: Not a directory"};
+        const QString negado = QStringLiteral("imutavel/medidor-vibracao: ")
+            + (ehRoot() ? "Operation not permitted" : "Permission denied");
+        QTest::newRow("neither writable, the user's folder unchangeable")
+            << false << "imutavel" << "app/x" << "imutavel/medidor-vibracao/Z2registros"
+            << QStringList{idioma + negado, medidas.arg("%1", "imutavel") + negado};
     }
 
     void locais()
@@ -684,6 +690,8 @@ private slots:
         QTemporaryDir d;
         QDir(d.path()).mkdir("app");
         escreverBytes(d.filePath("arquivo"), "");
+        QDir(d.path()).mkdir("imutavel");
+        const Imutavel usuarioImutavel(d.filePath("imutavel"));
         qputenv("XDG_DATA_HOME", d.filePath(usuario).toLocal8Bit());
         qputenv("XDG_CONFIG_HOME", d.filePath(usuario).toLocal8Bit());
         std::optional<Imutavel> somenteLeitura;

@@ -476,10 +476,6 @@
         <source>a pasta não pôde ser substituída: %1</source>
         <translation>la carpeta no pudo ser reemplazada: %1</translation>
     </message>
-    <message>
-        <source>não foi possível criar a pasta</source>
-        <translation>no se pudo crear la carpeta</translation>
-    </message>
 </context>
 <context>
     <name>GuardaSaida</name>

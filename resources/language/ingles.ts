@@ -476,10 +476,6 @@
         <source>a pasta não pôde ser substituída: %1</source>
         <translation>the folder could not be replaced: %1</translation>
     </message>
-    <message>
-        <source>não foi possível criar a pasta</source>
-        <translation>the folder could not be created</translation>
-    </message>
 </context>
 <context>
     <name>GuardaSaida</name>

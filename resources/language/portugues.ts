@@ -476,10 +476,6 @@
         <source>a pasta não pôde ser substituída: %1</source>
         <translation>a pasta não pôde ser substituída: %1</translation>
     </message>
-    <message>
-        <source>não foi possível criar a pasta</source>
-        <translation>não foi possível criar a pasta</translation>
-    </message>
 </context>
 <context>
     <name>GuardaSaida</name>
