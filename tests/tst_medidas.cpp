@@ -189,89 +189,6 @@ private slots:
         QCOMPARE(linhas->graphCount(), 4);
     }
 
-    // The trash icons answered "Sim": a component, a partial exposure (its
-    // tabs gone with it), the exposure itself, the store's own folders
-    // staying; one that vanished behind the viewer's back is said so, and
-    // its row goes too.
-    void apagar()
-    {
-        Visor v(3);
-        v.sincronizar();
-        v.clicar("tableView_ExpResultante", 0, 1);
-        const QString pasta = v.pastaDoEvento(0);
-        v.clicar("tableView_ExpParcial", v.linhaParcial("corpo"), 1);
-        const QString corpo = pasta + "/T1/corpo";
-        QCOMPARE(LayoutMedida::componentes(corpo).size(), 2);
-        v.s.perguntador.respostas = {true};
-        v.clicar("tableView_ComponenteExp", 0, 3);
-        QVERIFY(v.s.perguntador.perguntas.last().startsWith(QString::fromUtf8(
-            "Deletar a Exposição Unificada | Tem certeza que deseja apagar essa exposição em seu computador ?")));
-        QCOMPARE(LayoutMedida::componentes(corpo).size(), 1);
-        QCOMPARE(v.linhas("tableView_ComponenteExp"), 1);
-
-        v.s.perguntador.respostas = {true};
-        const int linhasAntes = v.linhas("tableView_ExpParcial");
-        v.clicar("tableView_ExpParcial", v.linhaParcial("corpo"), 4);
-        QVERIFY(!QFileInfo::exists(corpo));
-        QVERIFY(QFileInfo::exists(pasta + "/T1/mao/T1.id"));
-        QCOMPARE(v.linhas("tableView_ExpParcial"), linhasAntes - 1);
-        QCOMPARE(v.abas()->currentIndex(), 0);
-        QVERIFY(!v.abas()->isTabEnabled(3));
-        QVERIFY(v.s.perguntador.mensagens.isEmpty());
-
-        const QString sumida = v.pastaDoEvento(2);
-        QDir(sumida).removeRecursively();
-        for (const QString &apagada : {sumida, pasta}) {
-            v.s.perguntador.respostas = {true};
-            v.clicar("tableView_ExpResultante", apagada == pasta ? 0 : 2, 6);
-            QVERIFY(!QFileInfo::exists(apagada));
-        }
-        QCOMPARE(v.linhas("tableView_ExpResultante"), 1);
-        QCOMPARE(v.s.perguntador.mensagens.size(), 1);
-        QVERIFY(QFileInfo(v.raiz + "Perfil").isDir() && QFileInfo(v.raiz + "Arquivos PDF").isDir());
-    }
-
-    void editarIdentificacao_data()
-    {
-        QTest::addColumn<bool>("salvar");
-        QTest::newRow("Sim") << true;
-        QTest::newRow("Não") << false;
-    }
-
-    void editarIdentificacao()
-    {
-        QFETCH(bool, salvar);
-        Visor v(1);
-        v.sincronizar();
-        v.clicar("tableView_ExpResultante", 0, 0);
-        const QString arquivo = LayoutMedida::arquivoExposicao(v.pastaDoEvento(0));
-        const QByteArray antes = lerBytes(arquivo);
-        auto *botao = v.filho<QPushButton>("pushButton_Editar_Identificacao");
-        botao->click();
-        QCOMPARE(botao->text(), QString("Salvar"));
-        QVERIFY(v.filho<QLineEdit>("lineEdit_Setor")->isEnabled());
-        QVERIFY(!v.filho<QLineEdit>("lineEdit_JornadaTrabalho_1")->isEnabled());
-        v.filho<QLineEdit>("lineEdit_Setor")->setText(QString::fromUtf8("Manutenção"));
-        v.filho<QTextEdit>("textEdit_Observacao")->setPlainText("Motor ligado");
-        v.s.perguntador.respostas = {salvar};
-        botao->click();
-        QCOMPARE(botao->text(), QString("Editar"));
-        QVERIFY(!v.filho<QLineEdit>("lineEdit_Setor")->isEnabled());
-        if (salvar) {
-            // Saved twice, in the instrument's code page, the observation does not grow.
-            botao->click();
-            v.s.perguntador.respostas = {true};
-            botao->click();
-            QVERIFY(lerBytes(arquivo).contains("\nsetor;Manuten\xe7\xe3o;\n"));
-            QVERIFY(lerBytes(arquivo).endsWith("\nobservacoes;Motor ligado;\n"));
-        } else {
-            QCOMPARE(lerBytes(arquivo), antes);
-            QVERIFY(antes.contains("\nsetor;" + v.texto("lineEdit_Setor").toLatin1() + ";\n"));
-            // The observation typed is not the identification's to throw away.
-            QCOMPARE(v.filho<QTextEdit>("textEdit_Observacao")->toPlainText(), QString("Motor ligado"));
-        }
-    }
-
     // Typed with the keys; a refused entry writes nothing and keeps the
     // edit open with what was typed.
     void editarParcial_data()
@@ -401,40 +318,70 @@ private slots:
             QVERIFY(lerBytes(pasta + "/T1/corpo/T1.id").contains("\nnum_repeticao;9;\n"));
     }
 
-    // The question names what it would delete, and Enter answers "Não".
-    // Declining a deletion on another row leaves the viewer as it was, and
-    // later edits still go to the measurement and task shown.
-    void deletarRecusado_data()
+    // The trash icons; the question names what it would delete, and Enter
+    // answers "Não". "Sim" deletes what its row shows (a component; a task,
+    // its tabs gone with it; the exposure, the store's own folders staying)
+    // and the row; one that vanished behind the viewer's back is said so.
+    // "Não" on another row leaves the viewer as it was, and later edits
+    // still go to the measurement and task shown.
+    void deletar_data()
     {
         QTest::addColumn<QString>("tabela");
         QTest::addColumn<int>("icone");
-        QTest::addColumn<QString>("pergunta"); // its second line and buttons
-        QTest::newRow("exposures") << "tableView_ExpResultante" << 6
-                                   << "Trabalhador: [^;]+; medida .+ de \\d\\d/\\d\\d/\\d{4}\\.";
-        QTest::newRow("partial exposures") << "tableView_ExpParcial" << 4 << "Tarefa: \\w.*\\((corpo inteiro|mãos e braços)\\)\\.";
-        QTest::newRow("components") << "tableView_ComponenteExp" << 3 << "Componente: \\w+, \\d+(\\.\\d+)? s\\.";
+        QTest::addColumn<QString>("pergunta"); // its second line
+        QTest::addColumn<QString>("caso");     // "sim" on the row shown, "sumida" and "nao" on another
+        const QString exposicao = "Trabalhador: [^;]+; medida .+ de \\d\\d/\\d\\d/\\d{4}\\.";
+        const QString tarefa = "Tarefa: \\w.*\\((corpo inteiro|mãos e braços)\\)\\.";
+        const QString componente = "Componente: \\w+, \\d+(\\.\\d+)? s\\.";
+        QTest::newRow("a component") << "tableView_ComponenteExp" << 3 << componente << "sim";
+        QTest::newRow("a task") << "tableView_ExpParcial" << 4 << tarefa << "sim";
+        QTest::newRow("an exposure") << "tableView_ExpResultante" << 6 << exposicao << "sim";
+        QTest::newRow("an exposure already gone") << "tableView_ExpResultante" << 6 << "Trabalhador: .*" << "sumida";
+        QTest::newRow("exposures, Não") << "tableView_ExpResultante" << 6 << exposicao << "nao";
+        QTest::newRow("tasks, Não") << "tableView_ExpParcial" << 4 << tarefa << "nao";
+        QTest::newRow("components, Não") << "tableView_ComponenteExp" << 3 << componente << "nao";
     }
 
-    void deletarRecusado()
+    void deletar()
     {
         QFETCH(QString, tabela);
         QFETCH(int, icone);
+        QFETCH(QString, caso);
         Visor v(3);
         v.selecionarCorpo();
         v.clicar("tableView_ComponenteExp", 0, 0);
         const QString pasta = v.pastaDoEvento(0);
         const QString outra = v.pastaDoEvento(1);
+        const QString corpo = pasta + "/T1/corpo";
         const auto antes = conteudoDe(v.raiz);
         const auto outraAntes = conteudoDe(outra);
         const QByteArray mao = lerBytes(pasta + "/T1/mao/T1.id");
         const QString componente = v.texto("lineEdit_NomeComponente");
         QTableView *t = v.tabela(qPrintable(tabela));
         const int linha = t->currentIndex().row();
-        v.clicar(qPrintable(tabela), linha == 0 ? 1 : 0, icone); // "Não"
+        const int linhas = v.linhas(qPrintable(tabela));
+        if (caso == "sumida")
+            QVERIFY(QDir(outra).removeRecursively());
+        v.s.perguntador.respostas = {caso != "nao"};
+        v.clicar(qPrintable(tabela), caso == "sim" ? linha : linha == 0 ? 1 : 0, icone);
         QFETCH(QString, pergunta);
         QVERIFY2(QRegularExpression("^Deletar[^|]+\\| [^\\n]+\\?\\n" + pergunta + " \\| Sim/\\[Não\\]$")
                      .match(v.s.perguntador.perguntas.last()).hasMatch(),
                  qPrintable(v.s.perguntador.perguntas.last()));
+        if (caso != "nao") {
+            QCOMPARE(v.linhas(qPrintable(tabela)), linhas - 1);
+            QCOMPARE(v.s.perguntador.mensagens.size(), caso == "sumida" ? 1 : 0);
+            const bool exposicao = tabela.endsWith("ExpResultante");
+            if (tabela.endsWith("ComponenteExp"))
+                QCOMPARE(LayoutMedida::componentes(corpo).size(), 1);
+            else
+                QVERIFY(!QFileInfo::exists(caso == "sumida" ? outra : exposicao ? pasta : corpo));
+            QCOMPARE(QFileInfo::exists(pasta + "/T1/mao/T1.id"), caso == "sumida" || !exposicao);
+            if (tabela.endsWith("ExpParcial"))
+                QVERIFY(v.abas()->currentIndex() == 0 && !v.abas()->isTabEnabled(3) && !v.abas()->isTabEnabled(4));
+            QVERIFY(QFileInfo(v.raiz + "Perfil").isDir() && QFileInfo(v.raiz + "Arquivos PDF").isDir());
+            return;
+        }
         QCOMPARE(conteudoDe(v.raiz), antes);
         QCOMPARE(t->currentIndex().row(), linha);
         QCOMPARE(v.abas()->currentIndex(), 4);
@@ -458,44 +405,64 @@ private slots:
         QCOMPARE(conteudoDe(outra), outraAntes);
     }
 
-    // A stored value longer than the edit's limit is shown and saved whole.
-    void valoresLongos_data()
+    // The identification and a task edited with the keys, a stored value
+    // longer than its edit's limit shown and kept whole. "Sim" saves what
+    // was typed (the identification with the observation), "Não" writes
+    // nothing and leaves the observation typed as it is.
+    void editar_data()
     {
-        QTest::addColumn<QString>("edicao");
+        QTest::addColumn<QString>("edicao"); // the edit holding the long value
         QTest::addColumn<QString>("chave");
         QTest::addColumn<QString>("valor");
+        QTest::addColumn<bool>("sim");
         const QString empresa = QString::fromUtf8("Metalúrgica Exemplo de Componentes Automotivos do Vale Ltda.");
-        QTest::newRow("company") << "lineEdit_EmpAvaliadora" << "empresa_avaliadora" << empresa;
-        QTest::newRow("worker") << "lineEdit_FuncAvaliado" << "funcionario_avaliado"
-                                << QString::fromUtf8("Maria Aparecida dos Santos Oliveira de Souza e Albuquerque");
-        QTest::newRow("task") << "lineEdit_NomeExpParcial" << "nome_exp_parcial"
-                              << QString::fromUtf8("Operação de prensa");
-        QTest::newRow("mean time past the mask") << "lineEdit_TempoExpParcial" << "tempo_exp" << "100:00:00";
+        const QString trabalhador = QString::fromUtf8("Maria Aparecida dos Santos Oliveira de Souza e Albuquerque");
+        QTest::newRow("company") << "lineEdit_EmpAvaliadora" << "empresa_avaliadora" << empresa << true;
+        QTest::newRow("worker") << "lineEdit_FuncAvaliado" << "funcionario_avaliado" << trabalhador << true;
+        QTest::newRow("worker, Não") << "lineEdit_FuncAvaliado" << "funcionario_avaliado" << trabalhador << false;
+        QTest::newRow("task") << "lineEdit_NomeExpParcial" << "nome_exp_parcial" << QString::fromUtf8("Operação de prensa")
+                              << true;
+        QTest::newRow("mean time past the mask") << "lineEdit_TempoExpParcial" << "tempo_exp" << "100:00:00" << true;
     }
 
-    void valoresLongos()
+    void editar()
     {
         QFETCH(QString, edicao);
         QFETCH(QString, chave);
         QFETCH(QString, valor);
+        QFETCH(bool, sim);
         Visor v(3);
         const QString pasta = LayoutMedida::medidasDoArmazem(v.raiz).at(0);
         const bool tarefa = chave == "nome_exp_parcial" || chave == "tempo_exp";
         const QString arquivo = tarefa ? pasta + "/T1/corpo/T1.id" : LayoutMedida::arquivoExposicao(pasta);
         QVERIFY(trocarCampo(arquivo, chave.toLatin1(), valor.toLatin1()));
+        const QByteArray antes = lerBytes(arquivo);
         v.selecionarCorpo();
         QCOMPARE(v.texto(qPrintable(edicao)), valor);
-        // Something else changed and saved: the long value stays whole.
         auto *botao = v.filho<QPushButton>(tarefa ? "pushButton_Editar_ExpParcial" : "pushButton_Editar_Identificacao");
         botao->click();
+        QCOMPARE(botao->text(), QString("Salvar"));
         QLineEdit *outra = v.filho<QLineEdit>(tarefa ? "lineEdit_NumRepeticaoParcial" : "lineEdit_Setor");
+        QVERIFY(outra->isEnabled() && !v.filho<QLineEdit>("lineEdit_JornadaTrabalho_1")->isEnabled());
         outra->selectAll();
-        QTest::keyClicks(outra, "3");
-        v.s.perguntador.respostas = {true};
+        QTest::keyClicks(outra, tarefa ? "3" : "Forjaria");
+        v.filho<QTextEdit>("textEdit_Observacao")->setPlainText("Motor ligado");
+        v.s.perguntador.respostas = {sim};
         botao->click();
-        QVERIFY(v.s.perguntador.mensagens.isEmpty());
-        QVERIFY(lerBytes(arquivo).contains(chave.toLatin1() + ';' + valor.toLatin1() + ";\n"));
+        TrabalhoAoLado::aguardar();
+        QCOMPARE(botao->text(), QString("Editar"));
+        QVERIFY(!outra->isEnabled() && v.s.perguntador.mensagens.isEmpty());
         QCOMPARE(v.texto(qPrintable(edicao)), valor);
+        if (!sim) {
+            QCOMPARE(lerBytes(arquivo), antes);
+            QVERIFY(antes.contains("\nsetor;" + outra->text().toLatin1() + ";\n")); // shown as stored again
+            QCOMPARE(v.filho<QTextEdit>("textEdit_Observacao")->toPlainText(), QString("Motor ligado"));
+            return;
+        }
+        const QByteArray escrito = lerBytes(arquivo);
+        QVERIFY(escrito.contains(chave.toLatin1() + ';' + valor.toLatin1() + ";\n"));
+        QVERIFY(tarefa ? escrito.contains("\nnum_repeticao;3;\n")
+                       : escrito.contains("\nsetor;Forjaria;\n") && escrito.endsWith("\nobservacoes;Motor ligado;\n"));
     }
 
     // The assessment tables' columns: all at their preferred width where
