@@ -714,9 +714,9 @@ private slots:
         QCOMPARE(sobre, QStringList{QString::fromUtf8("Medidas guardadas em:\n") + d.filePath(armazem)});
     }
 
-    // The page stack; both lists follow the store: Conectar pairs with it,
-    // the viewer lists it when opened, and a deletion there shows in the
-    // instrument's list.
+    // The page stack; both lists follow the store: Conectar reads it again
+    // each time, the viewer lists it when opened, and a deletion there
+    // shows in the instrument's list.
     void janela()
     {
         QCOMPARE(Inicio::instalarFonte(), QString("Liberation Sans"));
@@ -725,8 +725,6 @@ private slots:
         const QString app = b.dir.filePath("app");
         QDir(app).mkpath("Z2registros/e_1");
         escreverBytes(app + "/Z2registros/e_1/e_1.id", "vdvr;1;\n");
-        QCOMPARE(int(Download::baixar(b.dados + "MED001", app + "/Z2registros/", {}, b.id()).resultado),
-                 int(Download::Resultado::Baixado));
         ServicosTeste s;
         s.volumes.lista = {VolumesTeste::instrumento(b.volume)};
         const auto pilha = Inicio::montarJanela(LocaisPrograma::para(app), s.servicos());
@@ -741,6 +739,12 @@ private slots:
                 principal->findChild<QTableView *>("tableView")->model()->index(0, 2), Qt::DisplayRole,
                 "Sincronizado", -1).size();
         };
+        principal->findChild<QPushButton *>("pushButton_3")->click();
+        TrabalhoAoLado::aguardar();
+        fecharCaixas();
+        QCOMPARE(sincronizadas(), 0);
+        QCOMPARE(int(Download::baixar(b.dados + "MED001", app + "/Z2registros/", {}, b.id()).resultado),
+                 int(Download::Resultado::Baixado));
         principal->findChild<QPushButton *>("pushButton_3")->click();
         TrabalhoAoLado::aguardar();
         fecharCaixas();
