@@ -121,64 +121,36 @@ private slots:
 
     // A download over a local copy, an older one of the same name or a
     // paired one, replaces it whole: what the evaluator added or changed
-    // there is gone, and nothing but the instrument's files remains.
-    void copiaLocal_data()
-    {
-        QTest::addColumn<bool>("pareada");
-        QTest::newRow("an older copy of the same name, not paired") << false;
-        QTest::newRow("paired") << true;
-    }
-
-    void copiaLocal()
-    {
-        QFETCH(bool, pareada);
-        BancadaTeste b;
-        QString pasta = b.dados + "MED001";
-        const QString local = b.armazem + nomeDeDownload(pasta);
-        const QString exposicao = local + "/" + LayoutMedida::nomePasta(local) + ".id";
-        QString componente = local + "/T1/corpo/velho.res";
-        if (pareada) {
-            pasta = Download::baixar(pasta, b.armazem, avaliador, b.id()).pastaInstrumento;
-            componente = LayoutMedida::componentes(LayoutMedida::pastasCorpo(local).at(0)).at(0) + ".res";
-        } else {
-            QDir().mkpath(local + "/T1/corpo");
-            escreverBytes(exposicao, "nome_exposicao;Velha-1;\n");
-        }
-        escreverBytes(componente, "FC_x;1.5;\n");
-        escreverBytes(local + "/nota.txt", "do avaliador");
-        const auto r = Download::baixar(pasta, b.armazem, avaliador, b.id());
-        QCOMPARE(int(r.resultado), int(Download::Resultado::Baixado));
-        QCOMPARE(r.pastaLocal, local);
-        QVERIFY(!lerBytes(exposicao).contains("Velha"));
-        QVERIFY(!QFileInfo::exists(local + "/nota.txt"));
-        QCOMPARE(lerBytes(componente) == "FC_x;1.5;\n", false);
-        QCOMPARE(QFileInfo::exists(componente), pareada);
-    }
-
-    // A download that cannot be made leaves the store as it was, nothing
-    // half-made in it, and the instrument's measurements where they were: a
-    // store that is a file, an instrument folder that cannot take its new
-    // name (the exposure file gets its old name back), a folder that is not
-    // a measurement, a copy that breaks off midway as the instrument is
+    // there is gone, and nothing but the instrument's files remains. One
+    // that cannot be made leaves the store as it was, nothing half-made in
+    // it, and the instrument's measurements where they were: a store that
+    // is a file, an instrument folder that cannot take its new name (the
+    // exposure file gets its old name back), a folder that is not a
+    // measurement, a copy that breaks off midway as the instrument is
     // pulled out, the first or over a paired copy.
-    void falhas_data()
+    void baixar_data()
     {
         QTest::addColumn<QString>("caso");
         QTest::addColumn<int>("resultado");
-        QTest::newRow("store is a file") << "armazem" << int(Download::Resultado::FalhaCopia);
+        const int baixado = int(Download::Resultado::Baixado), copia = int(Download::Resultado::FalhaCopia);
+        QTest::newRow("over an older copy of the same name, not paired") << "velha" << baixado;
+        QTest::newRow("over a paired copy") << "pareada" << baixado;
+        QTest::newRow("store is a file") << "armazem" << copia;
         QTest::newRow("new name taken on the instrument") << "nome" << int(Download::Resultado::FalhaRenomear);
         QTest::newRow("not a measurement") << "vazia" << int(Download::Resultado::SemExposicao);
-        QTest::newRow("a first copy breaks off") << "fifo" << int(Download::Resultado::FalhaCopia);
-        QTest::newRow("the copy over a paired one breaks off") << "pareada" << int(Download::Resultado::FalhaCopia);
+        QTest::newRow("a first copy breaks off") << "fifo" << copia;
+        QTest::newRow("the copy over a paired one breaks off") << "pareada fifo" << copia;
     }
 
-    void falhas()
+    void baixar()
     {
         QFETCH(QString, caso);
         BancadaTeste b;
         QString pasta = b.dados + "MED001";
         QString armazem = b.armazem;
         const QString novo = nomeDeDownload(pasta);
+        const QString local = b.armazem + novo;
+        QString componente = local + "/T1/corpo/velho.res";
         if (caso == "armazem") {
             escreverBytes(b.dir.filePath("arquivo"), "x");
             armazem = b.dir.filePath("arquivo") + "/";
@@ -188,17 +160,33 @@ private slots:
         } else if (caso == "vazia") {
             pasta = b.dados + "vazia";
             QDir().mkpath(pasta);
-        } else {
-            if (caso == "pareada")
-                pasta = Download::baixar(pasta, armazem, avaliador, b.id()).pastaInstrumento;
+        } else if (caso == "velha") {
+            QDir().mkpath(local + "/T1/corpo");
+            escreverBytes(local + "/" + novo + ".id", "nome_exposicao;Velha-1;\n");
+        } else if (caso.startsWith("pareada")) {
+            pasta = Download::baixar(pasta, armazem, avaliador, b.id()).pastaInstrumento;
+            componente = LayoutMedida::componentes(LayoutMedida::pastasCorpo(local).at(0)).at(0) + ".res";
+        }
+        if (caso.endsWith("fifo"))
             QVERIFY(criarFifo(pasta + "/Z.dat"));
+        else if (caso == "velha" || caso == "pareada") {
+            escreverBytes(componente, "FC_x;1.5;\n");
+            escreverBytes(local + "/nota.txt", "do avaliador");
         }
         const auto antes = conteudoDe(b.armazem);
-        QTEST(int(Download::baixar(pasta, armazem, avaliador, b.id()).resultado),
-              "resultado");
-        QCOMPARE(conteudoDe(b.armazem), antes);
+        const auto r = Download::baixar(pasta, armazem, avaliador, b.id());
+        QTEST(int(r.resultado), "resultado");
         QCOMPARE(pastasDe(b.armazem).filter(QRegularExpression("(^|/)\\.")), QStringList());
-        QCOMPARE(pastasDe(b.armazem).isEmpty(), caso != "pareada");
+        if (r.resultado == Download::Resultado::Baixado) {
+            QCOMPARE(r.pastaLocal, local);
+            QVERIFY(!lerBytes(local + "/" + novo + ".id").contains("Velha"));
+            QVERIFY(!QFileInfo::exists(local + "/nota.txt"));
+            QCOMPARE(lerBytes(componente) == "FC_x;1.5;\n", false);
+            QCOMPARE(QFileInfo::exists(componente), caso == "pareada");
+            return;
+        }
+        QCOMPARE(conteudoDe(b.armazem), antes);
+        QCOMPARE(pastasDe(b.armazem).isEmpty(), !caso.startsWith("pareada"));
         QCOMPARE(LayoutMedida::medidas(b.dados).size(), 3);
         if (caso == "nome")
             QVERIFY(QFileInfo::exists(pasta + "/MED001.id") && !QFileInfo::exists(pasta + "/" + novo + ".id"));
