@@ -157,11 +157,6 @@ private:
     };
 
 private slots:
-    void initTestCase()
-    {
-        QLoggingCategory::setFilterRules("default.debug=false");
-    }
-
     // How stored texts are read: times of a given number of parts, and
     // numbers (0 for anything that is not a plain finite one).
     void valoresLidos_data()

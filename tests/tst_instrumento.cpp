@@ -39,11 +39,6 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QLoggingCategory::setFilterRules("default.debug=false");
-    }
-
     // A download of a folder whose name has blanks and accents.
     void baixarNovaMedida()
     {

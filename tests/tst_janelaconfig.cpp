@@ -109,7 +109,6 @@ private slots:
     void initTestCase()
     {
         Inicio::registrarRecursos();
-        QLoggingCategory::setFilterRules("default.debug=false");
     }
 
     // What the dialog shows of a file: the programmed time in the long set

@@ -101,7 +101,6 @@ private slots:
     void initTestCase()
     {
         Inicio::registrarRecursos();
-        QLoggingCategory::setFilterRules("default.debug=false");
     }
 
     void cleanup()

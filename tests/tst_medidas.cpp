@@ -118,7 +118,6 @@ private slots:
     void initTestCase()
     {
         Inicio::registrarRecursos();
-        QLoggingCategory::setFilterRules("default.debug=false");
     }
 
     void cleanup()

@@ -93,7 +93,6 @@ private slots:
     void initTestCase()
     {
         Inicio::registrarRecursos();
-        QLoggingCategory::setFilterRules("default.debug=false");
         // The report is read back with poppler's tools: without them every
         // check would fail on an empty text.
         for (const char *ferramenta : {"pdftotext", "pdfimages", "pdfinfo"})
