@@ -513,7 +513,6 @@ private slots:
         QVERIFY(trocarCampo(LayoutMedida::arquivoExposicao(pasta), "aren_mao", arenMao));
         v.sincronizar();
         v.clicar("tableView_ExpResultante", 0, 1);
-        QVERIFY(v.abas()->isTabEnabled(9));
 
         // Brazil: hand-arm aren, whole-body aren and VDVR, the worse of those two.
         QCOMPARE(v.linhas("tableView_AvaliacaoNr"), 4);
@@ -532,11 +531,6 @@ private slots:
         QCOMPARE(v.linhas("tableView_Avaliacao"), 6);
         QVERIFY(!v.celula("tableView_Avaliacao", 4, 4).isEmpty()); // the dominant axis
         QCOMPARE(v.celula("tableView_Avaliacao", 5, 4), QString());
-
-        // Selecting a partial exposure and a component leaves it enabled.
-        v.clicar("tableView_ExpParcial", v.linhaParcial("corpo"), 0);
-        v.clicar("tableView_ComponenteExp", 0, 0);
-        QVERIFY(v.abas()->isTabEnabled(9));
     }
 
     void entradaRuim()
