@@ -301,56 +301,51 @@ private slots:
     }
 
     // The first page's texts, a hand-arm measurement's block without the
-    // whole body's; on the details page, the line chart always
-    // and the bands' chart when the result file has two bands or more.
-    void posicoes_data()
+    // whole body's, an observation too long for it going on to the next
+    // page; on the details page, the line chart always and the bands'
+    // chart when the result file has two bands or more.
+    void primeiraPagina_data()
     {
         QTest::addColumn<QByteArray>("res");
         QTest::addColumn<int>("bandas");
-        QTest::newRow("three bands") << QByteArray("freq;1;2;3;\nvibracao;1;2;3;\n") << 1;
-        QTest::newRow("one band") << QByteArray("freq;1;\nvibracao;1;\n") << 0;
-        QTest::newRow("none") << QByteArray("FC_x;2;\n") << 0;
-    }
-
-    void posicoes()
-    {
-        QFETCH(QByteArray, res);
-        QTemporaryDir d;
-        Gravador g;
-        LayoutRelatorio::compor(medida(d, 1, 10, false, true, res), g);
-        const Pagina &p = g.paginas.first();
-        for (const char *texto : {"Relatório Medidor de Vibração - KT9400 - KT7", "Resultante de Mãos e Braços",
-                                  "Observações:", "Nada a observar", "Ana"})
-            QVERIFY2(p.posicoes.contains(QString::fromUtf8(texto)), texto);
-        QVERIFY(!p.posicoes.contains("Resultante de Corpo"));
-        QVERIFY(p.textos.filter(QRegularExpression(":Jornada de Trabalho:  $")).size() == 1); // unset: one blank
-        const Pagina &detalhes = g.paginas.at(2);
-        QCOMPARE(detalhes.graficosLinhas, 1);
-        QTEST(detalhes.graficosBandas, "bandas");
-        QVERIFY(detalhes.posicoes.contains(QString::fromUtf8("Variáveis:")));
-    }
-
-    // An observation too long for the first page goes on to the next one.
-    void observacaoLonga()
-    {
+        QTest::addColumn<QByteArray>("observacoes");
+        const QByteArray curta = "Nada a observar";
+        QTest::newRow("three bands") << QByteArray("freq;1;2;3;\nvibracao;1;2;3;\n") << 1 << curta;
+        QTest::newRow("one band") << QByteArray("freq;1;\nvibracao;1;\n") << 0 << curta;
+        QTest::newRow("none") << QByteArray("FC_x;2;\n") << 0 << curta;
         QByteArray longa;
         for (int i = 0; i < 30; ++i)
             longa += "linha " + QByteArray::number(i) + "\n";
-        longa += QByteArray(200, 'x');
+        QTest::newRow("a long observation") << QByteArray("FC_x;2;\n") << 0 << longa + QByteArray(200, 'x');
+    }
+
+    void primeiraPagina()
+    {
+        QFETCH(QByteArray, res);
+        QFETCH(QByteArray, observacoes);
         QTemporaryDir d;
         Gravador g;
-        LayoutRelatorio::compor(medida(d, 1, 10, false, false, "", longa), g);
-        QCOMPARE(g.paginas.size(), 3); // and the assessment
-        QVERIFY(g.paginas.at(0).posicoes.contains("linha 0"));
-        QVERIFY(g.paginas.at(1).posicoes.contains("linha 29"));
-        QVERIFY(g.paginas.at(1).posicoes.contains("Ana"));
+        LayoutRelatorio::compor(medida(d, 1, 10, false, true, res, observacoes), g);
+        const bool longa = observacoes.size() > 200;
+        const Pagina &p = g.paginas.first();
+        for (const char *texto : {"Relatório Medidor de Vibração - KT9400 - KT7", "Resultante de Mãos e Braços",
+                                  "Observações:", longa ? "linha 0" : "Nada a observar"})
+            QVERIFY2(p.posicoes.contains(QString::fromUtf8(texto)), texto);
+        QVERIFY(!p.posicoes.contains("Resultante de Corpo"));
+        QVERIFY(p.textos.filter(QRegularExpression(":Jornada de Trabalho:  $")).size() == 1); // unset: one blank
+        // The technician signs under the observation, wherever it ends.
+        const Pagina &fim = g.paginas.at(longa ? 1 : 0);
+        QVERIFY(fim.posicoes.contains("Ana") && fim.posicoes.contains(longa ? "linha 29" : "Observações:"));
         int xs = 0;
-        for (const QString &t : g.paginas.at(1).textos)
-            if (t.contains("xxx")) {
-                ++xs;
-                QVERIFY(t.section(':', 1).size() <= LayoutRelatorio::caracteresPorLinhaObservacao);
-            }
-        QCOMPARE(xs, 3);
+        for (const QString &t : fim.textos) {
+            xs += t.contains("xxx");
+            QVERIFY(!t.contains("xxx") || t.section(':', 1).size() <= LayoutRelatorio::caracteresPorLinhaObservacao);
+        }
+        QCOMPARE(xs, longa ? 3 : 0);
+        const Pagina &detalhes = g.paginas.at(longa ? 3 : 2);
+        QCOMPARE(detalhes.graficosLinhas, 1);
+        QTEST(detalhes.graficosBandas, "bandas");
+        QVERIFY(detalhes.posicoes.contains(QString::fromUtf8("Variáveis:")));
     }
 
     // At most 1000 rows kept, evenly spaced from the first, the last kept.
