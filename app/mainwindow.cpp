@@ -557,12 +557,11 @@ void MainWindow::on_actionExportarPlanilha_triggered()
     QStringList medidas = visor ? visor->medidasMostradas() : QStringList();
     if (medidas.isEmpty())
         medidas = LayoutMedida::medidasDoArmazem(pastas.raiz);
-    QString arquivo = servicos.perguntador->escolherArquivoParaSalvar(
-        this, tr("Exportar planilha"), pastas.raiz + QStringLiteral("registro.csv"), tr("Planilha CSV (*.csv)"));
+    const QString arquivo = servicos.perguntador->escolherArquivoParaSalvar(
+        this, tr("Exportar planilha"), pastas.raiz + QStringLiteral("registro.csv"), tr("Planilha CSV (*.csv)"),
+        QStringLiteral("csv"));
     if (arquivo.isEmpty())
         return;
-    if (QFileInfo(arquivo).suffix().isEmpty())
-        arquivo += QStringLiteral(".csv");
     const QLocale local = visor ? visor->locale() : locale();
     const auto erro = std::make_shared<QString>();
     TrabalhoAoLado::executar(
@@ -588,12 +587,11 @@ void MainWindow::on_actionExportarESocial_triggered()
         const QStringList itens = seletor.medidasEscolhidas();
         if (itens.isEmpty())
             return;
-        QString arquivo = servicos.perguntador->escolherArquivoParaSalvar(
-            this, tr("Exportar para eSocial (S-2240)"), pastas.raiz + QStringLiteral("s2240.xml"), tr("XML (*.xml)"));
+        const QString arquivo = servicos.perguntador->escolherArquivoParaSalvar(
+            this, tr("Exportar para eSocial (S-2240)"), pastas.raiz + QStringLiteral("s2240.xml"), tr("XML (*.xml)"),
+            QStringLiteral("xml"));
         if (arquivo.isEmpty())
             return;
-        if (QFileInfo(arquivo).suffix().isEmpty())
-            arquivo += QStringLiteral(".xml");
         struct Escrita {
             int valores = 0;
             QStringList falhas;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 
@@ -34,4 +35,11 @@ public:
     // A file to write; empty when cancelled.
     virtual QString escolherArquivoParaSalvar(QWidget *pai, const QString &legenda,
                                               const QString &inicio, const QString &filtro) = 0;
+    // The same, ending in `.sufixo` when the name typed has no suffix.
+    QString escolherArquivoParaSalvar(QWidget *pai, const QString &legenda, const QString &inicio,
+                                      const QString &filtro, const QString &sufixo)
+    {
+        const QString arquivo = escolherArquivoParaSalvar(pai, legenda, inicio, filtro);
+        return arquivo.isEmpty() || !QFileInfo(arquivo).suffix().isEmpty() ? arquivo : arquivo + '.' + sufixo;
+    }
 };

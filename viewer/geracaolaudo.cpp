@@ -66,14 +66,13 @@ void GeracaoLaudo::abrir(const Laudo &laudoInicial, const QString &arquivoDados,
                                                             pai = QPointer<QWidget>(pai), terminar] {
         const Laudo laudo = dialogo->laudo();
         const bool graficos = dialogo->anexarGraficos();
-        QString arquivo = perguntador.escolherArquivoParaSalvar(pai, QObject::tr("Destino do Laudo"), sugerido,
-                                                                QObject::tr("PDF (*.pdf);;OpenDocument (*.odt)"));
+        const QString arquivo = perguntador.escolherArquivoParaSalvar(
+            pai, QObject::tr("Destino do Laudo"), sugerido, QObject::tr("PDF (*.pdf);;OpenDocument (*.odt)"),
+            QStringLiteral("pdf"));
         if (arquivo.isEmpty()) {
             terminar(Resultado::Cancelado);
             return;
         }
-        if (QFileInfo(arquivo).suffix().isEmpty())
-            arquivo += QStringLiteral(".pdf");
         struct Escrita {
             QString erro;
             bool escrito = false;

@@ -20,14 +20,14 @@ void GeracaoRelatorio::gerar(const QString &pastaExposicao, Perguntador &pergunt
         if (pronto)
             pronto(r);
     };
-    QString arquivo = perguntador.escolherArquivoParaSalvar(
-        pai, QObject::tr("Destino do Relatório - PDF"), Relatorio::arquivoSugerido(pastaExposicao), QStringLiteral("*.pdf"));
+    const QString arquivo =
+        perguntador.escolherArquivoParaSalvar(pai, QObject::tr("Destino do Relatório - PDF"),
+                                              Relatorio::arquivoSugerido(pastaExposicao), QStringLiteral("*.pdf"),
+                                              QStringLiteral("pdf"));
     if (arquivo.isEmpty()) {
         terminar(Resultado::Cancelado);
         return;
     }
-    if (QFileInfo(arquivo).suffix().isEmpty())
-        arquivo += QStringLiteral(".pdf");
     // Written on a worker thread, the window painting meanwhile; Cancelar
     // (or closing the program) stops before the next component.
     struct Escrita {
