@@ -39,47 +39,6 @@ private:
     }
 
 private slots:
-    // A download of a folder whose name has blanks and accents.
-    void baixarNovaMedida()
-    {
-        BancadaTeste b;
-        const QString pasta = b.dados + QString::fromUtf8("Medição de prensa 1");
-        QVERIFY(QDir().rename(b.dados + "MED001", pasta));
-        QVERIFY(QFile::rename(pasta + "/MED001.id", pasta + "/" + LayoutMedida::nomePasta(pasta) + ".id"));
-        const QString novo = nomeDeDownload(pasta);
-        const Download::Relatorio r =
-            Download::baixar(pasta, b.armazem, avaliador, b.id());
-        QCOMPARE(int(r.resultado), int(Download::Resultado::Baixado));
-        QCOMPARE(r.pastaLocal, b.armazem + novo);
-        QCOMPARE(r.pastaInstrumento, QDir(b.dados).absoluteFilePath(novo));
-
-        // On the instrument: new folder and file names, five header lines.
-        QVERIFY(!QFileInfo::exists(pasta));
-        const QByteArray cabecalho = lerBytes(r.pastaInstrumento + "/" + novo + ".id");
-        QCOMPARE(cabecalho.count('\n'), 5);
-        QVERIFY(cabecalho.startsWith("nome_exposicao;"));
-        QVERIFY(cabecalho.contains("-" + novo.mid(2).toLatin1() + ";\n"));
-
-        // In the store: the whole folder, evaluated and stamped.
-        AcessarArquivo a;
-        a.lerExposicao(LayoutMedida::arquivoExposicao(r.pastaLocal));
-        QCOMPARE(a.getEmpresa_avaliadora(), QString("Acme Higiene"));
-        QCOMPARE(a.getResponsavel_tecnico(), QString::fromUtf8("João Técnico"));
-        QCOMPARE(a.getId_equipamento(), b.id());
-        QVERIFY(a.getEnable_corpo().toInt() > 0);
-        QVERIFY(a.getAre_corpo().toDouble() > 0);
-        QCOMPARE(LayoutMedida::contarArquivosHead(r.pastaLocal),
-                 LayoutMedida::contarArquivosHead(r.pastaInstrumento));
-        QCOMPARE(pastasDe(b.armazem).filter(QRegularExpression("^\\.")), QStringList());
-
-        // Paired from now on; a second download keeps the name.
-        const auto c = Sincronizacao::compararDiretorios(b.dados, b.armazem, b.id());
-        QCOMPARE(c.dadosIguais, QStringList{r.pastaInstrumento});
-        QCOMPARE(Download::novoNome(r.pastaInstrumento), novo);
-        const auto outro = Sincronizacao::compararDiretorios(b.dados, b.armazem, "KT-OUTRO");
-        QVERIFY(outro.dadosIguais.isEmpty());
-    }
-
     void pareamento()
     {
         BancadaTeste b;
@@ -114,20 +73,24 @@ private slots:
         QVERIFY(Sincronizacao::compararDiretorios(" /DATA/", b.armazem, "").dadosTabelaMedidas.isEmpty());
     }
 
-    // A download over a local copy, an older one of the same name or a
-    // paired one, replaces it whole: what the evaluator added or changed
-    // there is gone, and nothing but the instrument's files remains. One
-    // that cannot be made leaves the store as it was, nothing half-made in
-    // it, and the instrument's measurements where they were: a store that
-    // is a file, an instrument folder that cannot take its new name (the
-    // exposure file gets its old name back), a folder that is not a
-    // measurement, a copy that breaks off midway as the instrument is
-    // pulled out, the first or over a paired copy.
+    // A first download (of a folder whose name has blanks and accents)
+    // renames the folder and its file on the instrument, copies it whole
+    // into the store, evaluated and stamped, and pairs them. One over a
+    // local copy, an older one of the same name or a paired one, replaces
+    // it whole: what the evaluator added or changed there is gone, and
+    // nothing but the instrument's files remains. One that cannot be made
+    // leaves the store as it was, nothing half-made in it, and the
+    // instrument's measurements where they were: a store that is a file,
+    // an instrument folder that cannot take its new name (the exposure
+    // file gets its old name back), a folder that is not a measurement, a
+    // copy that breaks off midway as the instrument is pulled out, the
+    // first or over a paired copy.
     void baixar_data()
     {
         QTest::addColumn<QString>("caso");
         QTest::addColumn<int>("resultado");
         const int baixado = int(Download::Resultado::Baixado), copia = int(Download::Resultado::FalhaCopia);
+        QTest::newRow("first, a name with blanks and accents") << "nova" << baixado;
         QTest::newRow("over an older copy of the same name, not paired") << "velha" << baixado;
         QTest::newRow("over a paired copy") << "pareada" << baixado;
         QTest::newRow("store is a file") << "armazem" << copia;
@@ -141,7 +104,13 @@ private slots:
     {
         QFETCH(QString, caso);
         BancadaTeste b;
+        const QString id = "KT-77"; // not the one the simulated files hold: the stamp is seen
         QString pasta = b.dados + "MED001";
+        if (caso == "nova") {
+            pasta = b.dados + QString::fromUtf8("Medição de prensa 1");
+            QVERIFY(QDir().rename(b.dados + "MED001", pasta));
+            QVERIFY(QFile::rename(pasta + "/MED001.id", pasta + "/" + LayoutMedida::nomePasta(pasta) + ".id"));
+        }
         QString armazem = b.armazem;
         const QString novo = nomeDeDownload(pasta);
         const QString local = b.armazem + novo;
@@ -159,7 +128,7 @@ private slots:
             QDir().mkpath(local + "/T1/corpo");
             escreverBytes(local + "/" + novo + ".id", "nome_exposicao;Velha-1;\n");
         } else if (caso.startsWith("pareada")) {
-            pasta = Download::baixar(pasta, armazem, avaliador, b.id()).pastaInstrumento;
+            pasta = Download::baixar(pasta, armazem, avaliador, id).pastaInstrumento;
             componente = LayoutMedida::componentes(LayoutMedida::pastasCorpo(local).at(0)).at(0) + ".res";
         }
         if (caso.endsWith("fifo"))
@@ -169,15 +138,31 @@ private slots:
             escreverBytes(local + "/nota.txt", "do avaliador");
         }
         const auto antes = conteudoDe(b.armazem);
-        const auto r = Download::baixar(pasta, armazem, avaliador, b.id());
+        const auto r = Download::baixar(pasta, armazem, avaliador, id);
         QTEST(int(r.resultado), "resultado");
         QCOMPARE(pastasDe(b.armazem).filter(QRegularExpression("(^|/)\\.")), QStringList());
         if (r.resultado == Download::Resultado::Baixado) {
             QCOMPARE(r.pastaLocal, local);
-            QVERIFY(!lerBytes(local + "/" + novo + ".id").contains("Velha"));
+            QCOMPARE(r.pastaInstrumento, QDir(b.dados).absoluteFilePath(novo));
+            // On the instrument: the new names, five header lines.
+            QVERIFY(!QFileInfo::exists(b.dados + "MED001")
+                    && !QFileInfo::exists(b.dados + QString::fromUtf8("Medição de prensa 1")));
+            const QByteArray cabecalho = lerBytes(r.pastaInstrumento + "/" + novo + ".id");
+            QVERIFY2(cabecalho.count('\n') == 5 && cabecalho.contains("-" + novo.mid(2).toLatin1() + ";\n"), cabecalho);
+            AcessarArquivo a;
+            a.lerExposicao(LayoutMedida::arquivoExposicao(local));
+            QCOMPARE(a.getEmpresa_avaliadora() + '/' + a.getResponsavel_tecnico() + '/' + a.getId_equipamento(),
+                     avaliador.empresa + '/' + avaliador.responsavel + '/' + id);
+            QVERIFY(a.getAre_corpo().toDouble() > 0 && !a.getNome_exposicao().contains("Velha"));
+            QCOMPARE(LayoutMedida::contarArquivosHead(local), LayoutMedida::contarArquivosHead(r.pastaInstrumento));
             QVERIFY(!QFileInfo::exists(local + "/nota.txt"));
             QCOMPARE(lerBytes(componente) == "FC_x;1.5;\n", false);
             QCOMPARE(QFileInfo::exists(componente), caso == "pareada");
+            // Paired with this instrument only; a second download keeps the name.
+            QCOMPARE(Sincronizacao::compararDiretorios(b.dados, b.armazem, id).dadosIguais,
+                     QStringList{r.pastaInstrumento});
+            QVERIFY(Sincronizacao::compararDiretorios(b.dados, b.armazem, "KT-OUTRO").dadosIguais.isEmpty());
+            QCOMPARE(Download::novoNome(r.pastaInstrumento), novo);
             return;
         }
         QCOMPARE(conteudoDe(b.armazem), antes);
