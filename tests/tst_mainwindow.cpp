@@ -306,7 +306,8 @@ private slots:
     void operacoes_data()
     {
         QTest::addColumn<QString>("acao"); // "linha" (row 0's download icon), "tudo", "apagar", "configurar", "importar", "exportar"
-        QTest::addColumn<QString>("preparo");     // "", "fifo" (copies break), "desligado" (pulled out after Conectar)
+        QTest::addColumn<QString>("preparo");     // "", "fifo" (copies break), "desligado" (pulled out after Conectar),
+                                                  // "baixado" (Baixar Tudo first), "nao" (answered "Não")
         QTest::addColumn<QStringList>("pastas");  // the dialogs' answers, DATA/ on the instrument, DEST a folder
         QTest::addColumn<int>("perguntas");       // how many questions and dialogs
         QTest::addColumn<QString>("dito");        // what the last message or the box left open says, "" nothing
@@ -322,6 +323,12 @@ private slots:
                                                                   << QString::fromUtf8("Download Concluído !") << 3;
         QTest::newRow("Baixar Tudo, one copy breaks") << "tudo" << "fifo1" << nada << 0
                                                       << QString::fromUtf8("não foram baixadas") << 2;
+        // The erase asks plainly once everything is downloaded, and deletes
+        // the loose recordings; else (after an erase too) it warns, and
+        // "Não" deletes nothing.
+        QTest::newRow("erase after Baixar Tudo") << "apagar" << "baixado" << nada << 1 << "Dados deletados!" << 3;
+        QTest::newRow("erase, nothing downloaded, Não") << "apagar" << "nao" << nada << 1 << "" << 0;
+        QTest::newRow("erase again, Não") << "apagar" << "baixado nao" << nada << 2 << "Dados deletados!" << 3;
         QTest::newRow("erase, pulled out")
             << "apagar" << "desligado" << nada << 0
             << QString::fromUtf8("Deletar Dados | Instrumento desconectado.\nNão é possivel deletar dados") << 0;
@@ -376,7 +383,11 @@ private slots:
                 QVERIFY(Transferencia::importar(m, j.w->getDiretorioQT(), {"Acme", "Bia"}).resultado
                         == Transferencia::Importacao::Importada);
         }
+        for (const char *solto : {"A.head", "A.dat", "A.res"}) // loose recordings, what an erase deletes
+            escreverBytes(j.bancada.dados + solto, "x");
         j.conectar();
+        if (preparo.startsWith("baixado"))
+            j.baixarTudo();
         fecharCaixas();
         if (preparo == "desligado") {
             QDir(j.bancada.volume).removeRecursively();
@@ -387,7 +398,7 @@ private slots:
         if (acao == "linha")
             j.clicar(0, 0); // not the status column: nothing happens
         QVERIFY(j.s.perguntador.perguntas.isEmpty());
-        j.s.perguntador.respostas = {acao != "importar"}; // an import asks only when it would replace
+        j.s.perguntador.respostas = {acao != "importar" && preparo != "nao"}; // an import asks only when it would replace
         const auto acionar = [&] {
             if (acao == "linha")
                 j.clicar(0, 2);
@@ -405,8 +416,8 @@ private slots:
         };
         acionar();
         TrabalhoAoLado::aguardar();
-        if (pastas.size() == 2 && acao == "importar") { // changed on the instrument, then "Não" to replacing
-            escreverBytes(j.bancada.dados + "MED002/MED002.id", "nome_exposicao;Outra-1;\n");
+        if ((pastas.size() == 2 && acao == "importar") || preparo.endsWith(" nao")) { // changed on the instrument, then "Não"
+            escreverBytes(j.bancada.dados + (acao == "importar" ? "MED002/MED002.id" : "A.dat"), "nome_exposicao;Outra-1;\n");
             acionar();
             TrabalhoAoLado::aguardar();
         }
@@ -427,6 +438,13 @@ private slots:
         QCOMPARE(j.filho<QPushButton>("pushButton_BaixarTudo")->isEnabled(), preparo != "desligado");
         QCOMPARE(QFileInfo::exists(destino + "/MED001"), dito.contains("exportados"));
         QCOMPARE(QFileInfo::exists(destino + "/s2240.xml"), acao == "esocial");
+        QCOMPARE(QFileInfo::exists(j.bancada.dados + "A.dat"), preparo != "baixado" && preparo != "desligado");
+        if (acao == "apagar" && preparo != "desligado")
+            QCOMPARE(j.s.perguntador.perguntas.last(),
+                     QString::fromUtf8("Deletar todos os dados | %1 | Sim/[Não]")
+                         .arg(QString::fromUtf8(preparo == "baixado" ? "Tem certeza que quer deletar todos os arquivos do equipamento?"
+                                                                     : "Seus dados não foram baixados, deseja excluir todos os "
+                                                                       "arquivos do equipamento mesmo assim?")));
     }
 
     // A download that would replace a local copy says so, names it and
@@ -493,33 +511,6 @@ private slots:
         a.lerExposicao(id);
         QVERIFY(sim ? a.getEmpresa_avaliada() != "Cliente X" : conteudoDe(editada) == antes);
         QCOMPARE(QFileInfo::exists(locais.at(2)), tudo);
-    }
-
-    // The erase after everything was downloaded asks plainly and deletes
-    // the loose recordings; after an erase it warns again, and "Não"
-    // deletes nothing.
-    void apagarTudo()
-    {
-        Janela j(4);
-        for (const char *solto : {"A.head", "A.dat", "A.res"})
-            escreverBytes(j.bancada.dados + solto, "x");
-        j.conectar();
-        fecharCaixas();
-        j.baixarTudo();
-        j.s.perguntador.respostas = {true};
-        fecharCaixas();
-        j.filho<QAction>("actionDeletar_Tudo")->trigger();
-        TrabalhoAoLado::aguardar();
-        QCOMPARE(j.s.perguntador.perguntas.last(),
-                 QString::fromUtf8("Deletar todos os dados | Tem certeza que quer deletar todos os arquivos do equipamento? | Sim/[Não]"));
-        QVERIFY(!QFileInfo::exists(j.bancada.dados + "A.head"));
-        QCOMPARE(textoDaCaixa(), QString("Dados deletados!"));
-        QCOMPARE(j.tabela()->rowCount(), 4);
-        escreverBytes(j.bancada.dados + "B.dat", "x");
-        j.filho<QAction>("actionDeletar_Tudo")->trigger();
-        TrabalhoAoLado::aguardar();
-        QVERIFY(j.s.perguntador.perguntas.last().contains(QString::fromUtf8("Seus dados não foram baixados")));
-        QVERIFY(QFileInfo::exists(j.bancada.dados + "B.dat"));
     }
 
     // Cancelar, or closing the program with "Sim", stops after the
