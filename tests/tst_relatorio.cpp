@@ -1,11 +1,8 @@
 #include "app/inicio.h"
 #include "data/acessararquivo.h"
-#include "data/calibracoes.h"
 #include "data/dadoslaudo.h"
-#include "data/perfil.h"
 #include "data/grupo.h"
 #include "data/jornada.h"
-#include "data/perfillaudo.h"
 #include "evaluation/avaliacaojornada.h"
 #include "data/layoutmedida.h"
 #include "data/leitoramostras.h"
@@ -218,43 +215,30 @@ private slots:
             componentes = LayoutRelatorio::componentesDoRelatorio(medida).size();
             const QString perfil = a.armazem + "Perfil";
             QDir().mkpath(perfil);
+            // The profile, the calibrations and the laudo's own data as the
+            // program's dialogs write them.
             if (dados != "nenhum") {
-                AcessarArquivo e;
-                e.lerExposicao(LayoutMedida::arquivoExposicao(medida));
-                e.setEmpresa_avaliadora("Higiene Sul Ltda.");
-                e.setResponsavel_tecnico("Bruno Lima");
-                e.setEmpresa_avaliada("Construtora Horizonte");
-                e.setFuncionario_avaliado("José da Silva");
-                e.setSetor("Terraplenagem");
-                e.salvarExposicao(LayoutMedida::arquivoExposicao(medida));
-                Perfil{"Higiene Sul Ltda.", "Ana Souza", "Bruno Lima"}.gravar(perfil + "/perfil.id");
-                PerfilLaudo p;
-                p.titulo2 = "Engenheiro de Segurança do Trabalho";
-                p.registro2 = "CREA-SP 5061234567";
-                p.cnpj = "12.345.678/0001-90";
-                p.cidade = "Campinas";
-                p.gravar(perfil);
-                const QDate validade = dados == "vencido" ? QDate(2023, 12, 31) : QDate(2030, 1, 1);
-                Calibracoes c;
-                c.entradas = {{Calibracoes::Tipo::Instrumento, e.getId_equipamento(), "CERT-0042", "Lab A", QDate(2023, 1, 10), validade},
-                              {Calibracoes::Tipo::Acelerometro, "SC-1", "CERT-0043", "Lab A", QDate(2023, 6, 1), QDate(2030, 1, 1)},
-                              {Calibracoes::Tipo::Acelerometro, "SM-1", "CERT-0044", "Lab A", QDate(2023, 6, 1), QDate(2030, 1, 1)},
-                              {Calibracoes::Tipo::Calibrador, "CAL-9", "CERT-0045", "Lab B", QDate(2023, 6, 1), QDate(2030, 1, 1)}};
-                c.gravar(perfil);
-                DadosLaudo d;
-                DadosLaudo::ler(medida, &d);
-                d.numero = "17/2026";
-                d.funcao = "Operador de retroescavadeira";
-                d.ges = "GES 3";
-                d.atividades = "Escavação de valas.";
-                d.protecao = "Assento com suspensão.";
-                d.local = "Campinas";
-                d.data = "07/12/2026";
-                d.sensorCorpo = "SC-1";
-                d.sensorMao = "SM-1";
-                d.verificacaoCorpo = {"10", "10.1", "9.9"};
-                d.verificacaoMao = {"10", "10", "10.2"};
-                QVERIFY(d.gravar(medida));
+                const QString id = LayoutMedida::arquivoExposicao(medida);
+                for (const auto &[chave, valor] : {std::pair{"empresa_avaliadora", "Higiene Sul Ltda."},
+                                                   {"responsavel_tecnico", "Bruno Lima"},
+                                                   {"empresa_avaliada", "Construtora Horizonte"},
+                                                   {"funcionario_avaliado", "Jos\xe9 da Silva"},
+                                                   {"setor", "Terraplenagem"}})
+                    QVERIFY(trocarCampo(id, chave, valor));
+                escreverBytes(perfil + "/perfil.id", "Higiene Sul Ltda.;Ana Souza;Bruno Lima");
+                escreverBytes(perfil + "/perfil_laudo.id", "titulo_2;Engenheiro de Seguran\xe7" "a do Trabalho;\n"
+                              "registro_2;CREA-SP 5061234567;\ncnpj;12.345.678/0001-90;\ncidade;Campinas;\n");
+                escreverBytes(perfil + "/calibracoes.id",
+                              "calibracao;instrumento;" + a.id().toLatin1() + ";CERT-0042;Lab A;2023-01-10;"
+                                  + (dados == "vencido" ? "2023-12-31" : "2030-01-01")
+                                  + ";\ncalibracao;acelerometro;SC-1;CERT-0043;Lab A;2023-06-01;2030-01-01;\n"
+                                    "calibracao;acelerometro;SM-1;CERT-0044;Lab A;2023-06-01;2030-01-01;\n"
+                                    "calibracao;calibrador;CAL-9;CERT-0045;Lab B;2023-06-01;2030-01-01;\n");
+                escreverBytes(DadosLaudo::arquivo(medida),
+                              "numero_laudo;17/2026;\nfuncao;Operador de retroescavadeira;\nges;GES 3;\n"
+                              "atividades;Escava\xe7\xe3o de valas.;\nprotecao;Assento com suspens\xe3o.;\n"
+                              "local_emissao;Campinas;\ndata_emissao;07/12/2026;\nsensor_mao;SM-1;\nsensor_corpo;SC-1;\n"
+                              "verificacao_corpo;10;10.1;9.9;\nverificacao_mao;10;10;10.2;\n");
             }
             const QString cli = lingua.isEmpty() ? QString(KT_CLI) : a.cliEm(lingua);
             // A jornada of every task of the measurement, twice 45 minutes each.
