@@ -58,14 +58,12 @@ public:
     QString escolherArquivoParaAbrir(QWidget *, const QString &legenda, const QString &inicio,
                                      const QString &) override
     {
-        perguntas << legenda + " | " + inicio;
-        return pastas.isEmpty() ? QString() : pastas.takeFirst();
+        return escolherPasta(nullptr, legenda + " | " + inicio, {});
     }
     QString escolherArquivoParaSalvar(QWidget *, const QString &legenda, const QString &inicio,
                                       const QString &) override
     {
-        perguntas << legenda + " | " + inicio;
-        return pastas.isEmpty() ? QString() : pastas.takeFirst();
+        return escolherPasta(nullptr, legenda + " | " + inicio, {});
     }
 };
 

@@ -359,6 +359,10 @@ private slots:
         QCOMPARE(linhas.at(1).count(separador) - (separador == "," ? 1 : 0), Planilha::cabecalho().size() - 1);
     }
 
+    // A hand-arm measurement, six repetitions of ten minutes at an arep of
+    // 0.5: its results from the exposure times and the working day; the
+    // whole-body results an earlier evaluation left are cleared, their
+    // count kept.
     void jornada_data()
     {
         QTest::addColumn<QByteArray>("jornada");
@@ -373,17 +377,16 @@ private slots:
     void jornada()
     {
         QFETCH(QByteArray, jornada);
-        const MedidaTeste m = nova();
-        m.exposicao("jornada_de_trabalho;" + jornada + ";\n");
-        const QString corpo =
-            m.parcial("T1", "mao", parcialInstrumento("T", 6, "00:10:00", "01:00:00", "00:20:00"));
-        MedidaTeste::componente(corpo, "C1", dadosAmr(0.3), "");
-        MedidaTeste::componente(corpo, "C2", dadosAmr(0.7), "");
-        QVERIFY(CalculoExposicao::avaliarMedida(m.pasta));
         QFETCH(QByteArray, are);
         QFETCH(QByteArray, aren);
-        QCOMPARE(campos(m.arquivoExposicao(), "are_mao|aren_mao|enable_mao"), are + '|' + aren + "|2");
-        QCOMPARE(campos(corpo + "/T1.id", "arep"), QByteArray("0.5"));
+        const QString pasta = medida(novaPasta(), {}, "0.3+0.7@6x00:10:00", jornada);
+        const QString id = pasta + '/' + QFileInfo(pasta).fileName() + ".id";
+        for (const auto &[chave, valor] : {std::pair{"enable_corpo", "3"}, {"vdvr", "9.9"}, {"FC_x_resultante", "4.000"}})
+            QVERIFY(trocarCampo(id, chave, valor));
+        QVERIFY(CalculoExposicao::avaliarMedida(pasta));
+        QCOMPARE(campos(id, "are_mao|aren_mao|enable_mao|enable_corpo|vdvexpx|vdvr|FC_x_resultante"),
+                 are + '|' + aren + "|2|3|0|0|0.000");
+        QCOMPARE(campos(pasta + "/T1/mao/T1.id", "arep"), QByteArray("0.5"));
     }
 
     // Three whole-body and three hand-arm partial exposures; every value
@@ -504,19 +507,6 @@ private slots:
         QCOMPARE(campos(f + "/F.id", "FC_x_parcial"), QByteArray("9.000"));
         QCOMPARE(campos(g + "/G.id", "FC_x_parcial|vdvix|tempo_exp|arep"), QByteArray(" | | |0.3"));
         QCOMPARE(campos(head + "/old.head.id", "arep"), QByteArray("1.25"));
-    }
-
-    void semParcialDeCorpo()
-    {
-        const MedidaTeste m = nova();
-        m.exposicao(exposicaoInstrumento + "enable_corpo;3;\nvdvr;9.9;\nFC_x_resultante;4.000;\n");
-        const QString mao = m.parcial("T1", "mao", parcialInstrumento("T", 2, "01:00:00", "02:00:00", "00:30:00"));
-        MedidaTeste::componente(mao, "C1", dadosAmr(2.0), resultadoCorpo(5, 5, 5, 5, 5, 5));
-        QVERIFY(CalculoExposicao::avaliarMedida(m.pasta));
-        QCOMPARE(campos(m.arquivoExposicao(), "enable_corpo|vdvexpx|vdvr|FC_x_resultante|are_mao"),
-                 QByteArray("3|0|0|0.000|1"));
-        // The hand-arm run uses amr only and leaves the VDV fields as read.
-        QCOMPARE(campos(mao + "/T1.id", "arep|vdvix|FC_x_parcial"), QByteArray("2| | "));
     }
 
     void valoresRuins_data()

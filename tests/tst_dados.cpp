@@ -24,11 +24,6 @@ class TstDados : public QObject
 
 private:
     PastaTeste dir;
-    QString arquivo(const QString &nome, const QByteArray &conteudo)
-    {
-        return dir.arquivo(nome, conteudo);
-    }
-
     static QString campoExposicao(const AcessarArquivo &a, const QString &chave)
     {
         static const std::map<QString, std::function<QString(const AcessarArquivo &)>> g = {
@@ -125,7 +120,7 @@ private slots:
         QFETCH(QString, chave);
         QFETCH(QString, esperado);
         AcessarArquivo a;
-        a.lerExposicao(arquivo("e.id", conteudo));
+        a.lerExposicao(dir.arquivo("e.id", conteudo));
         QCOMPARE(campoExposicao(a, chave), esperado);
     }
 
@@ -145,7 +140,7 @@ private slots:
     void ciclosObservacoes()
     {
         QFETCH(QString, texto);
-        const QString caminho = arquivo("obs.id", "nome_exposicao;X;\n");
+        const QString caminho = dir.arquivo("obs.id", "nome_exposicao;X;\n");
         AcessarArquivo escritor;
         escritor.setObservacoes(texto);
         QVERIFY(escritor.salvarExposicao(caminho));
@@ -167,11 +162,11 @@ private slots:
     // written back in order.
     void parcialForaDeOrdem()
     {
-        const QString caminho = arquivo("T1.id", "FC_z_parcial;3.000;\ntempo_amostrado;00:30:00;\n"
+        const QString caminho = dir.arquivo("T1.id", "FC_z_parcial;3.000;\ntempo_amostrado;00:30:00;\n"
                                                  "nome_exp_parcial;Prensa;\nnum_repeticao;6;\n"
                                                  "desconhecida;x;\ntempo_exp;00:10:00;\ntipo_de_sensor;mao;\n");
         AcessarArquivo a;
-        a.lerComponente(arquivo("C1.head", "nome_componente;C1;\nchave_nova;x;\ntipo_de_sensor;corpo;\n"
+        a.lerComponente(dir.arquivo("C1.head", "nome_componente;C1;\nchave_nova;x;\ntipo_de_sensor;corpo;\n"
                                            "periodo_amostragem;1;\nk_x;1.4;\nduracao_comp;600;\n"));
         a.lerExposicaoParcial(caminho);
         QCOMPARE(QStringList({a.getNome_componente(), a.getTipo_de_sensor_comp(), a.getPeriodo_amostragem_comp(),
@@ -539,7 +534,7 @@ private slots:
         QFETCH(QByteArray, conteudo);
         QFETCH(bool, completo);
         QFETCH(QByteArray, linhaEsperada);
-        const QString caminho = arquivo("c.cfg", conteudo);
+        const QString caminho = dir.arquivo("c.cfg", conteudo);
         AcessarArquivo a;
         a.lerConfiguracao(caminho);
         QVERIFY(a.salvarConfiguracao(caminho, completo));
@@ -679,7 +674,6 @@ private slots:
         QCOMPARE(LayoutMedida::contarArquivosHead(m), 4);
         QCOMPARE(LayoutMedida::contarArquivosHead(d.filePath("nada")), 0);
     }
-
 };
 
 QTEST_GUILESS_MAIN(TstDados)
