@@ -192,12 +192,12 @@ private slots:
         QTEST(partes ? CalculoExposicao::segundosDeTexto(texto, partes) : CalculoExposicao::numero(texto), "valor");
     }
 
-    // One partial exposure with arep 0.5 and six repetitions of ten minutes.
     // A worker's day composed of tasks of stored measurements, with the
     // day's repetitions and times (empty: the task's own), worked by hand:
     // e_A's hand-arm task has arep 4 m/s² (2 × 1 h of its own), e_B's
     // 2 m/s² (1 × 4 h); e_A's whole-body task VDVi z 8 sampled for 30 min,
-    // e_B's VDVi z 4 sampled for 1 h.
+    // e_B's VDVi z 4 sampled for 1 h of a total recorded as 1 h 30 min,
+    // which its own time of 1 × 1 h extends its VDV to.
     void diaComposto_data()
     {
         QTest::addColumn<QStringList>("tarefas"); // "REF;REPETITIONS;TIME"
@@ -211,9 +211,9 @@ private slots:
                                               << -1.0 << QStringList{};
         QTest::newRow("what if the first lasts 1 h") << QStringList{"e_A/T1/mao;1;01:00:00", "e_B/T1/mao;1;04:00:00"}
                                                      << 2.0 << -1.0 << -1.0 << QStringList{};
-        // VDVexp z = 8 × (8 h / 0.5 h)^¼ = 16 and 4 × (1 h / 1 h)^¼ = 4.
+        // VDVexp z = 8 × (8 h / 0.5 h)^¼ = 16 and 4 × (1.5 h / 1 h)^¼.
         QTest::newRow("whole body, VDV") << QStringList{"e_A/T2/corpo;1;08:00:00", "e_B/T2/corpo;1;01:00:00"} << -1.0
-                                         << std::sqrt((0.25 * 8 + 1.0 * 1) / 8) << std::pow(65536.0 + 256, 0.25)
+                                         << std::sqrt((0.25 * 8 + 1.0 * 1) / 8) << std::pow(65536.0 + 256 * 1.5, 0.25)
                                          << QStringList{};
         QTest::newRow("a measurement not in the store") << QStringList{"e_X/T1/mao;1;01:00:00", "e_A/T1/mao;1;02:00:00"}
                                                         << 2.0 << -1.0 << -1.0 << QStringList{"e_X/T1/mao"};
@@ -245,7 +245,7 @@ private slots:
         medida("e_A", parcialInstrumento("Lixadeira", 2, "01:00:00", "02:00:00", "00:10:00") + "arep;4;\n",
                parcialInstrumento("Trator", 1, "08:00:00", "08:00:00", "00:30:00") + "arep;0.5;\nvdvix;0;\nvdviy;0;\nvdviz;8;\n");
         medida("e_B", parcialInstrumento("Furadeira", 1, "04:00:00", "04:00:00", "00:10:00") + "arep;2;\n",
-               parcialInstrumento("Pá", 1, "01:00:00", "01:00:00", "01:00:00") + "arep;1;\nvdvix;0;\nvdviy;0;\nvdviz;4;\n");
+               parcialInstrumento("Pá", 1, "01:00:00", "01:30:00", "01:00:00") + "arep;1;\nvdvix;0;\nvdviy;0;\nvdviz;4;\n");
         medida("e_C", parcialInstrumento("Serra", 1, "01:00:00", "01:00:00", "00:10:00") + "arep;abc;\n", "");
         Jornada j;
         for (const QString &t : tarefas)
