@@ -242,17 +242,33 @@ private slots:
         }
     }
 
-    // A store as CSV: RFC 4180 read independently, newest first, the stored
-    // values and the assessment's, a name with a comma, quotes and letters
-    // outside ASCII (held in the record's 8-bit code page) quoted in UTF-8,
-    // no decimal commas. A component as CSV: its header, then its rows.
-    void csv()
+    // A store listed and as CSV: the same measurements, newest first by
+    // their folders' modification times, none of the store's own folders
+    // (even holding a file of their own name) nor a folder without its
+    // exposure file. Listed, a block each: the name read up to its "-",
+    // the date with the time of the name's stamp, the stored values. As
+    // CSV: RFC 4180 read independently, the stored values and the
+    // assessment's, a name with a comma, quotes and letters outside ASCII
+    // (held in the record's 8-bit code page) quoted in UTF-8, no decimal
+    // commas. A component as CSV: its header, then its rows.
+    void listarECsv()
     {
         QTemporaryDir d;
         const QString dados = bancada(d, 3);
         for (const QString &m : LayoutMedida::medidas(dados))
             QVERIFY(CalculoExposicao::avaliarMedida(m));
         QVERIFY(trocarCampo(dados + "/MED002/MED002.id", "nome_exposicao", "Lixa, \"fina\" \xe7\xe3o-240102090507"));
+        for (const QString &propria : QStringList{"Perfil", "Jornadas", "Grupos"}) {
+            QDir(dados).mkpath(propria);
+            escreverBytes(dados + "/" + propria + "/" + propria + ".id", "x;y;\n");
+        }
+        QDir(dados).mkpath("solta");
+        for (const auto &[medida, dias] : {std::pair{"MED001", -2}, {"MED002", -1}, {"MED003", -3}})
+            QVERIFY(datarPasta(dados + "/" + medida, QDateTime::currentDateTime().addDays(dias)));
+        const QStringList blocos = QString::fromUtf8(executarCli({"list", dados}).saida).split("\n\n");
+        QCOMPARE(blocos.size(), 3);
+        QVERIFY2(blocos.first().contains(QString::fromUtf8("\nname=Lixa, \"fina\" ção\ndate=03/01/2024 09:05:07\n")),
+                 qPrintable(blocos.first()));
 
         const ExecucaoCli vazio = executarCli({"csv", d.filePath("DEST")}); // the header row alone
         QVERIFY(vazio.status == 0 && vazio.saida.count("\r\n") == 1 && vazio.saida.startsWith("measurement,name,date,"));
@@ -272,16 +288,21 @@ private slots:
         for (const QStringList &r : registros.mid(1)) {
             QCOMPARE(r.size(), cabecalho.size());
             const QString pasta = dados + '/' + campo(r, "measurement");
-            vistas << campo(r, "measurement");
             AcessarArquivo a;
             a.lerExposicao(LayoutMedida::arquivoExposicao(pasta));
             QCOMPARE(campo(r, "aren_corpo") + '|' + campo(r, "aren_mao"),
                      a.getAren_corpo().trimmed() + '|' + a.getAren_mao().trimmed());
+            const QString bloco = blocos.value(int(vistas.size()));
+            QVERIFY2(bloco.startsWith("measurement=" + campo(r, "measurement") + "\n")
+                         && bloco.contains("\nare_corpo=" + a.getAre_corpo() + "\n")
+                         && bloco.contains("\nare_mao=" + a.getAre_mao() + "\n"),
+                     qPrintable(bloco));
+            vistas << campo(r, "measurement");
             for (const QString &f : r)
                 QVERIFY2(!QRegularExpression("^-?\\d+,\\d+$").match(f).hasMatch(), qPrintable(f));
         }
-        QCOMPARE(vistas, QStringList({"MED003", "MED002", "MED001"}));
-        QCOMPARE(campo(registros.at(2), "name"), QString::fromUtf8("Lixa, \"fina\" ção"));
+        QCOMPARE(vistas, QStringList({"MED002", "MED001", "MED003"}));
+        QCOMPARE(campo(registros.at(1), "name"), QString::fromUtf8("Lixa, \"fina\" ção"));
 
         const QString base = LayoutMedida::componentes(dados + "/MED001/T1/corpo").value(0);
         const ExecucaoCli c = executarCli({"csv", base + ".head"});
@@ -362,39 +383,6 @@ private slots:
             QVERIFY(e.erros.contains("Usage: kt9400-cli"));
         QVERIFY(e.erros.contains(motivo.toUtf8()));
         QCOMPARE(conteudoDe(d.path()), antes);
-    }
-
-    void listar()
-    {
-        QTemporaryDir d;
-        MedidaTeste nova(d.filePath("e_240115083000"));
-        nova.exposicao("nome_exposicao;Linha3-240115083000;\ndata_criacao;15/01/2024;\n"
-                       "are_corpo;0.5;\n");
-        MedidaTeste antiga(d.filePath("e_240101080000"));
-        antiga.exposicao("nome_exposicao;Antiga-240101080000;\ndata_criacao;01/01/2024;\n"
-                         "are_mao;1.5;\nenable_mao;2;\n");
-        // The store's own folders, even holding a file of their own name.
-        for (const QString &propria : QStringList{"Perfil", "Jornadas", "Grupos"}) {
-            QDir(d.path()).mkpath(propria);
-            escreverBytes(d.filePath(propria + "/" + propria + ".id"), "x;y;\n");
-        }
-        QDir(d.path()).mkpath("solta");
-        // Modification times decide the order, newest first, whatever the
-        // order of creation.
-        QVERIFY(datarPasta(antiga.pasta, QDateTime::currentDateTime().addDays(-3)));
-        QVERIFY(datarPasta(nova.pasta, QDateTime::currentDateTime().addDays(-1)));
-
-        const ExecucaoCli e = executarCli({"list", d.path()});
-        QCOMPARE(e.status, 0);
-        QVERIFY2(e.saida.startsWith("measurement=e_240115083000\nname=Linha3\n"
-                                    "date=15/01/2024 08:30:00\n"),
-                 e.saida.constData());
-        QVERIFY(e.saida.contains("\n\nmeasurement=e_240101080000\nname=Antiga\n"));
-        QVERIFY(e.saida.contains("\nare_corpo=0.5\n") && e.saida.contains("\nare_mao=1.5\n"));
-        for (const char *propria : {"Perfil", "Jornadas", "Grupos"})
-            QVERIFY(!e.saida.contains(propria));
-        QVERIFY(!e.saida.contains("solta"));
-
     }
 
     // download, import and export, each from a fresh instrument and store
