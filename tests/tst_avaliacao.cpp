@@ -657,136 +657,107 @@ private slots:
             QVERIFY2(CalculoExposicao::numero(e.value(chave)) > 0, chave);
     }
 
-    // Hand-arm A(8), points and hours until the action and limit values,
-    // worked out by hand: from the exposure times and the 8-hour reference
-    // whatever the working day, each task the energy average of its
-    // components weighted by their durations. Rounded as published, the
-    // figures are those of ISO 5349-2 and the HSE.
-    void maos_data()
+    // The European figures, worked out by hand. Hand-arm A(8), points and
+    // hours until the action and limit values: from the exposure times and
+    // the 8-hour reference whatever the working day, each task the energy
+    // average of its components weighted by their durations; rounded as
+    // published, the figures of ISO 5349-2 and the HSE. Whole body: the
+    // three axes' A(8) with their factors, the dominant axis's. The largest
+    // exposure VDV: each task's grows with the fourth root of its total over
+    // its sampled time, the tasks add up as fourth powers; no points (no
+    // standard gives points for a dose), VDV⁴ growing in proportion to the
+    // time until the action and limit values.
+    void figuras_data()
     {
+        QTest::addColumn<QString>("figura"); // "mao", "corpo" or "vdv"
         QTest::addColumn<QString>("tarefas");
         QTest::addColumn<QByteArray>("jornada");
         QTest::addColumn<Situacao>("situacao");
-        QTest::addColumn<QVector<double>>("figuras"); // A(8), points, hours to action, to limit
+        QTest::addColumn<QVector<double>>("figuras"); // the value, points, hours to action, to limit
+        QTest::addColumn<QVector<double>>("eixos");   // whole body: A(8) x, y, z; then the axis
         const QByteArray oito = "08:00";
+        const double nunca = std::numeric_limits<double>::infinity(), nenhum = std::nan("");
         // ISO 5349-2, Annex E.3: three tools over the day, A(8) 3.6.
-        QTest::newRow("ISO 5349-2 E.3") << "4.6@1x02:00:00; 6.0@1x01:00:00; 3.6@1x02:00:00" << oito
-                                        << Situacao::AcimaDaAcao << QVector<double>{3.60971, 208.48, 2.39831, 9.59325};
-        QTest::newRow("HSE: 5 m/s² for 3 h, 3.06") << "5@1x03:00:00" << oito << Situacao::AcimaDaAcao
-                                                  << QVector<double>{3.06186, 150, 2, 8};
+        QTest::newRow("ISO 5349-2 E.3") << "mao" << "4.6@1x02:00:00; 6.0@1x01:00:00; 3.6@1x02:00:00" << oito
+                                        << Situacao::AcimaDaAcao << QVector<double>{3.60971, 208.48, 2.39831, 9.59325}
+                                        << QVector<double>{};
+        QTest::newRow("HSE: 5 m/s² for 3 h, 3.06") << "mao" << "5@1x03:00:00" << oito << Situacao::AcimaDaAcao
+                                                  << QVector<double>{3.06186, 150, 2, 8} << QVector<double>{};
         QTest::newRow("HSE: 2, 6 and 3.5 m/s² for 15, 30 and 90 min, 2.2")
-            << "2@1x00:15:00; 6@1x00:30:00; 3.5@1x01:30:00" << oito << Situacao::AbaixoDaAcao
-            << QVector<double>{2.16145, 74.75, 3.01003, 12.0401};
-        QTest::newRow("working day 00:00") << "5@1x03:00:00" << QByteArray("00:00") << Situacao::AcimaDaAcao
-                                          << QVector<double>{3.06186, 150, 2, 8};
-        QTest::newRow("working day not a time") << "5@1x03:00:00" << QByteArray("oito") << Situacao::AcimaDaAcao
-                                                << QVector<double>{3.06186, 150, 2, 8};
-        QTest::newRow("components by duration: 60 s at 3, 540 s at 5") << "3~60+5~540@1x08:00:00" << oito
-                                                                      << Situacao::AcimaDaAcao
-                                                                      << QVector<double>{4.83735, 374.4, 2.13675, 8.54701};
-        QTest::newRow("10 m/s² reaches the limit after 2 h") << "10@1x01:00:00" << oito << Situacao::AcimaDaAcao
-                                                            << QVector<double>{3.53553, 200, 0.5, 2};
-        QTest::newRow("at the limit: 10 m/s², 4 × 30 min") << "10@4x00:30:00" << oito << Situacao::AcimaDoLimite
-                                                          << QVector<double>{5, 400, 0.5, 2};
-        QTest::newRow("at the action value: 5 m/s² for 2 h") << "5@1x02:00:00" << oito << Situacao::AcimaDaAcao
-                                                            << QVector<double>{2.5, 100, 2, 8};
-        QTest::newRow("below: two components, their energy average") << "1+3@1x08:00:00" << oito
-                                                                     << Situacao::AbaixoDaAcao
-                                                                     << QVector<double>{2.23607, 80, 10, 40};
+            << "mao" << "2@1x00:15:00; 6@1x00:30:00; 3.5@1x01:30:00" << oito << Situacao::AbaixoDaAcao
+            << QVector<double>{2.16145, 74.75, 3.01003, 12.0401} << QVector<double>{};
+        QTest::newRow("working day 00:00") << "mao" << "5@1x03:00:00" << QByteArray("00:00") << Situacao::AcimaDaAcao
+                                          << QVector<double>{3.06186, 150, 2, 8} << QVector<double>{};
+        QTest::newRow("working day not a time") << "mao" << "5@1x03:00:00" << QByteArray("oito") << Situacao::AcimaDaAcao
+                                                << QVector<double>{3.06186, 150, 2, 8} << QVector<double>{};
+        QTest::newRow("components by duration: 60 s at 3, 540 s at 5")
+            << "mao" << "3~60+5~540@1x08:00:00" << oito << Situacao::AcimaDaAcao
+            << QVector<double>{4.83735, 374.4, 2.13675, 8.54701} << QVector<double>{};
+        QTest::newRow("10 m/s² reaches the limit after 2 h") << "mao" << "10@1x01:00:00" << oito << Situacao::AcimaDaAcao
+                                                            << QVector<double>{3.53553, 200, 0.5, 2} << QVector<double>{};
+        QTest::newRow("at the limit: 10 m/s², 4 × 30 min") << "mao" << "10@4x00:30:00" << oito << Situacao::AcimaDoLimite
+                                                          << QVector<double>{5, 400, 0.5, 2} << QVector<double>{};
+        QTest::newRow("at the action value: 5 m/s² for 2 h") << "mao" << "5@1x02:00:00" << oito << Situacao::AcimaDaAcao
+                                                            << QVector<double>{2.5, 100, 2, 8} << QVector<double>{};
+        QTest::newRow("below: two components, their energy average")
+            << "mao" << "1+3@1x08:00:00" << oito << Situacao::AbaixoDaAcao << QVector<double>{2.23607, 80, 10, 40}
+            << QVector<double>{};
+        QTest::newRow("z dominant, below") << "corpo" << "0.3,0.2,0.6@1x04:00:00" << oito << Situacao::AbaixoDaAcao
+                                           << QVector<double>{0.424264, 72, 5.55556, 29.3889}
+                                           << QVector<double>{0.296985, 0.19799, 0.424264, 2};
+        QTest::newRow("x dominant by its factor 1.4") << "corpo" << "0.5,0.1,0.6@1x08:00:00" << oito << Situacao::AcimaDaAcao
+                                                      << QVector<double>{0.7, 196, 4.08163, 21.5918}
+                                                      << QVector<double>{0.7, 0.14, 0.6, 0};
+        QTest::newRow("y dominant") << "corpo" << "0.1,0.9,0.6@1x08:00:00" << oito << Situacao::AcimaDoLimite
+                                    << QVector<double>{1.26, 635.04, 1.25976, 6.66415} << QVector<double>{0.14, 1.26, 0.6, 1};
+        QTest::newRow("components averaged, two tasks")
+            << "corpo" << "0.2,0,0.8+0.4,0,1.0@2x01:00:00; 0.3,0.3,1.2@1x02:00:00" << oito << Situacao::AcimaDaAcao
+            << QVector<double>{0.751665, 226, 1.76991, 9.36283} << QVector<double>{0.305123, 0.21, 0.751665, 2};
+        QTest::newRow("z at the limit") << "corpo" << "0,0,1.15@1x08:00:00" << oito << Situacao::AcimaDoLimite
+                                        << QVector<double>{1.15, 529, 1.51229, 8} << QVector<double>{0, 0, 1.15, 2};
+        QTest::newRow("no vibration: never reached") << "corpo" << "0,0,0@1x08:00:00" << oito << Situacao::AbaixoDaAcao
+                                                     << QVector<double>{0, 0, nunca, nunca} << QVector<double>{0, 0, 0, 0};
+        // ISO 2631-1, 6.3.2: 8.5 over 2 h of an 8-hour exposure, 8.5 × (8 h / 2 h)^¼ = 12.0.
+        QTest::newRow("ISO 2631-1: 8.5 over 2 h of 8") << "vdv" << "0.1,0.1,0.1,1,1,8.5@1x08:00:00@08:00:00/02:00:00"
+                                                     << oito << Situacao::AcimaDaAcao
+                                                     << QVector<double>{12.0208, nenhum, 2.62736, 74.5129} << QVector<double>{2};
+        // VDV 4 and 10 over 30 min sampled of 8 h: 4 × 1.4 × 2 on x, 10 × 2 on z.
+        QTest::newRow("z, above the action value") << "vdv" << "0.1,0.1,0.1,4,4,10@1x08:00:00@08:00:00/00:30:00" << oito
+                                                   << Situacao::AcimaDaAcao << QVector<double>{20, nenhum, 0.342875, 9.72405}
+                                                   << QVector<double>{2};
+        QTest::newRow("x by its factor 1.4, below") << "vdv" << "0.1,0.1,0.1,3,1,4@1x01:00:00@01:00:00/01:00:00" << oito
+                                                    << Situacao::AbaixoDaAcao << QVector<double>{4.2, nenhum, 22.0378, 625}
+                                                    << QVector<double>{0};
+        QTest::newRow("two tasks add up to the limit") << "vdv" << "0.1,0.1,0.1,1,1,17.66@1x04:00:00@04:00:00/04:00:00;"
+                                                                  "0.1,0.1,0.1,1,1,17.66@1x04:00:00@04:00:00/04:00:00"
+                                                       << oito << Situacao::AcimaDoLimite
+                                                       << QVector<double>{21.0014, nenhum, 0.282009, 7.99787} << QVector<double>{2};
     }
 
-    void maos()
+    void figuras()
     {
+        QFETCH(QString, figura);
         QFETCH(QString, tarefas);
         QFETCH(QByteArray, jornada);
         QFETCH(QVector<double>, figuras);
-        const Avaliacao a = Avaliacao::avaliar(medida(novaPasta(), {}, tarefas, jornada));
-        QVERIFY(a.temMao && !a.temCorpo);
-        QTEST(a.mao.situacao(), "situacao");
-        COMPARAR(a.mao.valor, figuras.at(0));
-        COMPARAR(a.mao.pontos(), figuras.at(1));
-        COMPARAR(a.mao.tempoAteAcao() / 3600, figuras.at(2));
-        COMPARAR(a.mao.tempoAteLimite() / 3600, figuras.at(3));
-    }
-
-    // Whole body: the three axes' A(8) with their factors, the dominant
-    // axis, its points and hours until the action and limit values.
-    void corpo_data()
-    {
-        QTest::addColumn<QString>("tarefas");
-        QTest::addColumn<QVector<double>>("eixos");
-        QTest::addColumn<int>("eixo");
-        QTest::addColumn<Situacao>("situacao");
-        QTest::addColumn<QVector<double>>("figuras"); // points, hours to action, to limit
-        const double nunca = std::numeric_limits<double>::infinity();
-        QTest::newRow("z dominant, below") << "0.3,0.2,0.6@1x04:00:00" << QVector<double>{0.296985, 0.19799, 0.424264}
-                                           << 2 << Situacao::AbaixoDaAcao << QVector<double>{72, 5.55556, 29.3889};
-        QTest::newRow("x dominant by its factor 1.4") << "0.5,0.1,0.6@1x08:00:00" << QVector<double>{0.7, 0.14, 0.6}
-                                                      << 0 << Situacao::AcimaDaAcao << QVector<double>{196, 4.08163, 21.5918};
-        QTest::newRow("y dominant") << "0.1,0.9,0.6@1x08:00:00" << QVector<double>{0.14, 1.26, 0.6} << 1
-                                    << Situacao::AcimaDoLimite << QVector<double>{635.04, 1.25976, 6.66415};
-        QTest::newRow("components averaged, two tasks")
-            << "0.2,0,0.8+0.4,0,1.0@2x01:00:00; 0.3,0.3,1.2@1x02:00:00" << QVector<double>{0.305123, 0.21, 0.751665}
-            << 2 << Situacao::AcimaDaAcao << QVector<double>{226, 1.76991, 9.36283};
-        QTest::newRow("z at the limit") << "0,0,1.15@1x08:00:00" << QVector<double>{0, 0, 1.15} << 2
-                                        << Situacao::AcimaDoLimite << QVector<double>{529, 1.51229, 8};
-        QTest::newRow("no vibration: never reached") << "0,0,0@1x08:00:00" << QVector<double>{0, 0, 0} << 0
-                                                     << Situacao::AbaixoDaAcao << QVector<double>{0, nunca, nunca};
-    }
-
-    void corpo()
-    {
-        QFETCH(QString, tarefas);
         QFETCH(QVector<double>, eixos);
-        QFETCH(QVector<double>, figuras);
-        const Avaliacao a = Avaliacao::avaliar(medida(novaPasta(), tarefas, {}));
-        QVERIFY(a.temCorpo && !a.temMao);
-        for (int e = 0; e < 3; ++e)
+        const bool mao = figura == "mao";
+        const Avaliacao a = Avaliacao::avaliar(medida(novaPasta(), mao ? QString() : tarefas, mao ? tarefas : QString(), jornada));
+        QVERIFY(a.temMao == mao && a.temCorpo == !mao);
+        const Avaliacao::Figura &f = mao ? a.mao : figura == "corpo" ? a.corpo : a.vdv;
+        QTEST(f.situacao(), "situacao");
+        COMPARAR(f.valor, figuras.at(0));
+        QCOMPARE(f.temPontos(), !std::isnan(figuras.at(1)));
+        if (f.temPontos())
+            COMPARAR(f.pontos(), figuras.at(1));
+        else
+            QVERIFY(std::isnan(f.pontos()));
+        COMPARAR(f.tempoAteAcao() / 3600, figuras.at(2));
+        COMPARAR(f.tempoAteLimite() / 3600, figuras.at(3));
+        if (!mao)
+            QCOMPARE(f.eixo, int(eixos.last()));
+        for (int e = 0; figura == "corpo" && e < 3; ++e)
             COMPARAR(a.a8Eixo[e], eixos.at(e));
-        QTEST(a.corpo.eixo, "eixo");
-        QCOMPARE(a.corpo.valor, a.a8Eixo[a.corpo.eixo]);
-        QTEST(a.corpo.situacao(), "situacao");
-        COMPARAR(a.corpo.pontos(), figuras.at(0));
-        COMPARAR(a.corpo.tempoAteAcao() / 3600, figuras.at(1));
-        COMPARAR(a.corpo.tempoAteLimite() / 3600, figuras.at(2));
-    }
-
-    // The largest exposure VDV: each task's grows with the fourth root of
-    // its total over its sampled time, the tasks add up as fourth powers;
-    // no points (no standard gives points for a dose) and hours until the
-    // action and limit values, VDV⁴ growing in proportion to the time.
-    void vdv_data()
-    {
-        QTest::addColumn<QString>("tarefas");
-        QTest::addColumn<int>("eixo");
-        QTest::addColumn<Situacao>("situacao");
-        QTest::addColumn<QVector<double>>("figuras"); // VDV, hours to action, to limit
-        // ISO 2631-1, 6.3.2: 8.5 over 2 h of an 8-hour exposure, 8.5 × (8 h / 2 h)^¼ = 12.0.
-        QTest::newRow("ISO 2631-1: 8.5 over 2 h of 8") << "0.1,0.1,0.1,1,1,8.5@1x08:00:00@08:00:00/02:00:00" << 2
-                                                     << Situacao::AcimaDaAcao << QVector<double>{12.0208, 2.62736, 74.5129};
-        // VDV 4 and 10 over 30 min sampled of 8 h: 4 × 1.4 × 2 on x, 10 × 2 on z.
-        QTest::newRow("z, above the action value") << "0.1,0.1,0.1,4,4,10@1x08:00:00@08:00:00/00:30:00" << 2
-                                                   << Situacao::AcimaDaAcao << QVector<double>{20, 0.342875, 9.72405};
-        QTest::newRow("x by its factor 1.4, below") << "0.1,0.1,0.1,3,1,4@1x01:00:00@01:00:00/01:00:00" << 0
-                                                    << Situacao::AbaixoDaAcao << QVector<double>{4.2, 22.0378, 625};
-        QTest::newRow("two tasks add up to the limit") << "0.1,0.1,0.1,1,1,17.66@1x04:00:00@04:00:00/04:00:00;"
-                                                          "0.1,0.1,0.1,1,1,17.66@1x04:00:00@04:00:00/04:00:00"
-                                                       << 2 << Situacao::AcimaDoLimite
-                                                       << QVector<double>{21.0014, 0.282009, 7.99787};
-    }
-
-    void vdv()
-    {
-        QFETCH(QString, tarefas);
-        QFETCH(QVector<double>, figuras);
-        const Avaliacao a = Avaliacao::avaliar(medida(novaPasta(), tarefas, {}));
-        QVERIFY(a.vdv.calculada());
-        QTEST(a.vdv.eixo, "eixo");
-        QTEST(a.vdv.situacao(), "situacao");
-        COMPARAR(a.vdv.valor, figuras.at(0));
-        QVERIFY(!a.vdv.temPontos() && std::isnan(a.vdv.pontos()));
-        COMPARAR(a.vdv.tempoAteAcao() / 3600, figuras.at(1));
-        COMPARAR(a.vdv.tempoAteLimite() / 3600, figuras.at(2));
     }
 
     // Every band boundary of both criteria, just below, at and just above
