@@ -762,12 +762,14 @@ private slots:
 
     // Every band boundary of both criteria, just below, at and just above
     // it: the Brazilian bands on the stored aren and VDVR (six significant
-    // digits), the European statuses on the assessment's own figures.
+    // digits), the European statuses on the assessment's own figures. The
+    // whole body's band is the worse of its aren's and its VDVR's; one
+    // unknown leaves it unknown unless the other is above the limit.
     void faixas_data()
     {
         QTest::addColumn<QString>("grandeza");
-        QTest::addColumn<double>("valor");
-        QTest::addColumn<int>("esperado"); // the band or the status
+        QTest::addColumn<QString>("valor"); // the figure's, or "KEY=VALUE ..." stored in the exposure file
+        QTest::addColumn<int>("esperado");  // the band or the status
         using F = Avaliacao::Faixa;
         const int nr[4] = {int(F::Aceitavel), int(F::AcimaNivelAcao), int(F::RegiaoIncerteza), int(F::AcimaLimite)};
         // At each limit: the first closes Aceitável, the second opens the
@@ -782,9 +784,9 @@ private slots:
                 const int noLimite = i == 1 ? 2 : i;
                 // One unit of the sixth significant digit away.
                 const double passo = l * 1e-5;
-                QTest::addRow("%s %g", g.grandeza, l - passo) << g.grandeza << l - passo << nr[i];
-                QTest::addRow("%s %g", g.grandeza, l) << g.grandeza << l << nr[noLimite];
-                QTest::addRow("%s %g", g.grandeza, l + passo) << g.grandeza << l + passo << nr[i + 1];
+                for (const auto &[valor, faixa] : {std::pair{l - passo, nr[i]}, {l, nr[noLimite]}, {l + passo, nr[i + 1]}})
+                    QTest::addRow("%s %g", g.grandeza, valor)
+                        << g.grandeza << QString("%1=%2").arg(g.grandeza).arg(valor, 0, 'g', 6) << faixa;
             }
         }
         const int ue[3] = {int(Situacao::AbaixoDaAcao), int(Situacao::AcimaDaAcao), int(Situacao::AcimaDoLimite)};
@@ -795,59 +797,41 @@ private slots:
         for (const auto &g : europa) {
             for (int i = 0; i < 2; ++i) {
                 const double l = g.limites[i];
-                QTest::addRow("%s %g", g.grandeza, l - 0.001) << g.grandeza << l - 0.001 << ue[i];
-                QTest::addRow("%s %g", g.grandeza, l) << g.grandeza << l << ue[i + 1];
-                QTest::addRow("%s %g", g.grandeza, l + 0.001) << g.grandeza << l + 0.001 << ue[i + 1];
+                for (const auto &[valor, status] : {std::pair{l - 0.001, ue[i]}, {l, ue[i + 1]}, {l + 0.001, ue[i + 1]}})
+                    QTest::addRow("%s %g", g.grandeza, valor) << g.grandeza << QString::number(valor, 'g', 17) << status;
             }
         }
+        const char *corpo = "corpo inteiro";
+        QTest::newRow("both acceptable") << corpo << "aren_corpo=0.5 vdvr=9.1" << int(F::Aceitavel);
+        QTest::newRow("VDVR above the action level") << corpo << "aren_corpo=0.431 vdvr=10.46" << int(F::AcimaNivelAcao);
+        QTest::newRow("aren uncertain, VDVR above the action level") << corpo << "aren_corpo=1.0 vdvr=12"
+                                                                     << int(F::RegiaoIncerteza);
+        QTest::newRow("VDVR above the limit") << corpo << "aren_corpo=0.2 vdvr=21.1" << int(F::AcimaLimite);
+        QTest::newRow("VDVR unknown") << corpo << "aren_corpo=0.2 vdvr=abc" << int(F::NaoCalculada);
+        QTest::newRow("VDVR unknown, aren above the limit") << corpo << "aren_corpo=1.2 vdvr=abc" << int(F::AcimaLimite);
     }
 
     void faixas()
     {
         QFETCH(QString, grandeza);
-        QFETCH(double, valor);
-        const QString v = QString::number(valor, 'g', 17);
+        QFETCH(QString, valor);
+        const QString &v = valor;
         // Over 8 hours, sampled whole: A(8) and VDV are the component's own.
         const QString pasta = grandeza == "A(8) mao" ? medida(novaPasta(), {}, v + "@1x08:00:00")
             : grandeza == "A(8)z corpo"              ? medida(novaPasta(), "0,0," + v + "@1x08:00:00", {})
             : grandeza == "VDVz corpo" ? medida(novaPasta(), "0,0,0.1,0,0," + v + "@1x08:00:00@08:00:00/08:00:00", {})
                                        : medida(novaPasta(), "0.1,0.1,0.1@1x08:00:00", "1@1x08:00:00");
-        const QString id = pasta + '/' + QFileInfo(pasta).fileName() + ".id";
-        if (grandeza.startsWith("aren") || grandeza == "vdvr")
-            QVERIFY(trocarCampo(id, grandeza.toLatin1(), QByteArray::number(valor, 'g', 6)));
+        for (const QString &campo : valor.split(' ', Qt::SkipEmptyParts))
+            if (campo.contains('='))
+                QVERIFY(trocarCampo(LayoutMedida::arquivoExposicao(pasta), campo.section('=', 0, 0).toLatin1(),
+                                    campo.section('=', 1).toLatin1()));
         const Avaliacao a = Avaliacao::avaliar(pasta);
         const QMap<QString, int> obtido = {
-            {"aren_mao", int(a.nrMao.faixa())},     {"aren_corpo", int(a.nrCorpo.faixa())},
-            {"vdvr", int(a.nrVdvr.faixa())},        {"A(8) mao", int(a.mao.situacao())},
-            {"A(8)z corpo", int(a.corpo.situacao())}, {"VDVz corpo", int(a.vdv.situacao())}};
+            {"aren_mao", int(a.nrMao.faixa())},       {"aren_corpo", int(a.nrCorpo.faixa())},
+            {"vdvr", int(a.nrVdvr.faixa())},          {"A(8) mao", int(a.mao.situacao())},
+            {"A(8)z corpo", int(a.corpo.situacao())}, {"VDVz corpo", int(a.vdv.situacao())},
+            {"corpo inteiro", int(a.faixaCorpoInteiro())}};
         QTEST(obtido.value(grandeza, -1), "esperado");
-    }
-
-    // The whole body's band is the worse of its aren's and its VDVR's; one
-    // unknown leaves it unknown unless the other is above the limit.
-    void faixaCorpoInteiro_data()
-    {
-        QTest::addColumn<QByteArray>("aren");
-        QTest::addColumn<QByteArray>("vdvr");
-        QTest::addColumn<int>("faixa");
-        using F = Avaliacao::Faixa;
-        QTest::newRow("both acceptable") << QByteArray("0.5") << QByteArray("9.1") << int(F::Aceitavel);
-        QTest::newRow("VDVR above the action level") << QByteArray("0.431") << QByteArray("10.46") << int(F::AcimaNivelAcao);
-        QTest::newRow("aren uncertain, VDVR above the action level") << QByteArray("1.0") << QByteArray("12")
-                                                                     << int(F::RegiaoIncerteza);
-        QTest::newRow("VDVR above the limit") << QByteArray("0.2") << QByteArray("21.1") << int(F::AcimaLimite);
-        QTest::newRow("VDVR unknown") << QByteArray("0.2") << QByteArray("abc") << int(F::NaoCalculada);
-        QTest::newRow("VDVR unknown, aren above the limit") << QByteArray("1.2") << QByteArray("abc") << int(F::AcimaLimite);
-    }
-
-    void faixaCorpoInteiro()
-    {
-        QFETCH(QByteArray, aren);
-        QFETCH(QByteArray, vdvr);
-        const QString pasta = medida(novaPasta(), "0.1,0.1,0.1@1x08:00:00", {});
-        const QString id = pasta + '/' + QFileInfo(pasta).fileName() + ".id";
-        QVERIFY(trocarCampo(id, "aren_corpo", aren) && trocarCampo(id, "vdvr", vdvr));
-        QTEST(int(Avaliacao::avaliar(pasta).faixaCorpoInteiro()), "faixa");
     }
 
     // One value of a sound measurement spoiled: only the figures that need
