@@ -76,32 +76,25 @@ private slots:
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(sessao.path()));
     }
 
-    void avaliarTexto()
+    // A measurement evaluated: as text, what was written, its tasks named
+    // from the measurement though it was given relative. In JSON: the core's
+    // figures under their keys, no points for a dose, the Brazilian bands of
+    // the stored figures; a working day of 0 leaves A(8) to the exposure
+    // times, a stored aren that is not a number has no band and says why.
+    void avaliar()
     {
         QTemporaryDir d;
         const QString dados = bancada(d, 3);
-        // Given relative, the tasks are still named from the measurement.
-        const ExecucaoCli e = executarCli({"evaluate", QDir::current().relativeFilePath(dados + "/MED003")});
-        QCOMPARE(e.status, 0);
-        QVERIFY2(e.erros.isEmpty(), e.erros.constData()); // no trace by default
-        QVERIFY(e.saida.startsWith("enable_corpo="));
+        const ExecucaoCli texto = executarCli({"evaluate", QDir::current().relativeFilePath(dados + "/MED003")});
+        QCOMPARE(texto.status, 0);
+        QVERIFY2(texto.erros.isEmpty(), texto.erros.constData()); // no trace by default
+        QVERIFY(texto.saida.startsWith("enable_corpo="));
         for (const char *chave : {"\naren_mao=", "\nT1/corpo.arep=", "\nT1/mao.arep=", "\nT1/corpo.FC_z_parcial="})
-            QVERIFY2(e.saida.contains(chave), chave);
-        // What was printed is what was written.
-        QVERIFY(lerBytes(dados + "/MED003/MED003.id").contains(
-            "\nvdvr;" + e.saida.split('\n').at(6).mid(5) + ";\n"));
+            QVERIFY2(texto.saida.contains(chave), chave);
+        QVERIFY(lerBytes(dados + "/MED003/MED003.id").contains("\nvdvr;" + texto.saida.split('\n').at(6).mid(5) + ";\n"));
         const ExecucaoCli ajuda = executarCli({"--help"});
         QVERIFY(ajuda.status == 0 && ajuda.saida.startsWith("Usage: kt9400-cli"));
-    }
 
-    // The assessment in JSON: the core's figures under their keys, no points
-    // for a dose, the Brazilian bands of the stored figures; a working day of
-    // 0 leaves A(8) to the exposure times, a stored aren that is not a
-    // number has no band and says why.
-    void avaliacaoJson()
-    {
-        QTemporaryDir d;
-        const QString dados = bancada(d, 2);
         const ExecucaoCli e = executarCli({"evaluate", dados + "/MED001", "--json"});
         QCOMPARE(e.status, 0);
         const QJsonObject a = QJsonDocument::fromJson(e.saida).object().value("assessment").toObject();
@@ -158,10 +151,13 @@ private slots:
         const QString id = dados + "/MED002/MED002.id";
         QVERIFY(trocarCampo(id, "jornada_de_trabalho", "00:00") && trocarCampo(id, "aren_mao", "abc"));
         const QJsonArray lista = QJsonDocument::fromJson(executarCli({"list", dados, "--json"}).saida).array();
-        QCOMPARE(lista.size(), 2);
-        const int i = lista.at(0).toObject().value("measurement") == "MED002" ? 0 : 1;
-        const QJsonObject av = lista.at(i).toObject().value("assessment").toObject();
-        QVERIFY(lista.at(1 - i).toObject().contains("assessment"));
+        QCOMPARE(lista.size(), 3);
+        QJsonObject av;
+        for (const QJsonValue &m : lista) {
+            QVERIFY(m.toObject().contains("assessment"));
+            if (m.toObject().value("measurement") == "MED002")
+                av = m.toObject().value("assessment").toObject();
+        }
         QVERIFY(av.value("hand_arm").toObject().value("a8").toObject().value("value").toDouble() > 0);
         const QJsonObject aren = av.value("nr").toObject().value("hand_arm").toObject().value("aren").toObject();
         QCOMPARE(aren.value("band").toString(), QString("nao_calculado"));
