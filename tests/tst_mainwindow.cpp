@@ -258,65 +258,28 @@ private slots:
             QVERIFY2(!j.s.perguntador.mensagens.filter("Linha 1").isEmpty(), qPrintable(j.s.perguntador.mensagens.join('\n')));
     }
 
-    // Nothing looked for yet, the instrument found (with or without its DATA
-    // folder), then gone: the status, what acts on the instrument, the box,
-    // the table.
-    void conectar_data()
-    {
-        QTest::addColumn<QString>("instrumento");
-        QTest::addColumn<QString>("caixa");
-        QTest::addColumn<int>("linhas");
-        QTest::newRow("connected") << "ligado" << "Dispositivo conectado!" << 3;
-        QTest::newRow("without its DATA folder") << "sem DATA"
-                                                   << QString::fromUtf8("Dispositivo conectado!\nA pasta DATA não foi encontrada no instrumento.") << 0;
-        QTest::newRow("disconnected after") << "desligado" << "Dispositivo desconectado!" << 0;
-    }
-
-    void conectar()
-    {
-        QFETCH(QString, instrumento);
-        Janela j;
-        const auto habilitado = [&](bool sim) {
-            QCOMPARE(j.filho<QLabel>("label_Status")->text(), QString(sim ? "Conectado" : "Desconectado"));
-            QCOMPARE(j.filho<QPushButton>("pushButton_BaixarTudo")->isEnabled(), sim);
-            QCOMPARE(j.filho<QToolButton>("toolButton_Configurar")->isEnabled(), sim);
-            QCOMPARE(j.filho<QAction>("actionConfigurar")->isEnabled(), sim);
-        };
-        habilitado(false);
-        QVERIFY(!j.filho<QAction>("actionDeletar_Tudo")->isVisible());
-        const QString id = instrumento == "sem DATA" ? QString() : j.bancada.id(); // read from DATA
-        if (instrumento == "sem DATA")
-            QVERIFY(QDir(j.bancada.dados).removeRecursively());
-        j.conectar();
-        habilitado(true);
-        QCOMPARE(j.filho<QLabel>("label_IdEquipamento")->text(), "ID: " + id);
-        if (instrumento == "desligado") {
-            j.s.volumes.lista = {VolumesTeste::sistema()};
-            fecharCaixas();
-            j.conectar();
-            habilitado(false);
-            QCOMPARE(j.filho<QLabel>("label_IdEquipamento")->text(), QString("ID: "));
-        }
-        QTEST(textoDaCaixa(), "caixa");
-        QTEST(j.tabela()->rowCount(), "linhas");
-        for (int r = 0; r < j.tabela()->rowCount(); ++r)
-            QCOMPARE(j.status(r), QString("------------"));
-    }
-
     // Each operation through its icon, button or menu, the questions
     // answered and the dialogs filled by the script: how many came, what
     // the program said last, what reached the store (stamped with the
-    // profile's company and the chosen technician) or the destination.
+    // profile's company and the chosen technician) or the destination,
+    // and what acts on the instrument, enabled only while it is connected.
     void operacoes_data()
     {
-        QTest::addColumn<QString>("acao"); // "linha" (row 0's download icon), "tudo", "apagar", "configurar", "importar", "exportar"
+        QTest::addColumn<QString>("acao"); // "conectar", "linha" (row 0's download icon), "tudo", "apagar", "configurar",
+                                           // "importar", "exportar", "esocial"
         QTest::addColumn<QString>("preparo");     // "", "fifo" (copies break), "desligado" (pulled out after Conectar),
+                                                  // "sem DATA" (the instrument without its DATA folder),
                                                   // "baixado" (Baixar Tudo first), "nao" (answered "Não")
         QTest::addColumn<QStringList>("pastas");  // the dialogs' answers, DATA/ on the instrument, DEST a folder
         QTest::addColumn<int>("perguntas");       // how many questions and dialogs
         QTest::addColumn<QString>("dito");        // what the last message or the box left open says, "" nothing
         QTest::addColumn<int>("locais");          // measurements in the store
         const QStringList nada;
+        QTest::newRow("connect") << "conectar" << "" << nada << 0 << "Dispositivo conectado!" << 0;
+        QTest::newRow("connect, no DATA folder") << "conectar" << "sem DATA" << nada << 0
+                                                 << QString::fromUtf8("Dispositivo conectado!\nA pasta DATA não foi encontrada no instrumento.")
+                                                 << 0;
+        QTest::newRow("connect, pulled out") << "conectar" << "desligado" << nada << 0 << "Dispositivo desconectado!" << 0;
         QTest::newRow("download a row") << "linha" << "" << nada << 1 << "" << 1;
         QTest::newRow("download a row, the copy breaks") << "linha" << "fifo" << nada << 1
                                                          << QString::fromUtf8("a cópia não foi concluída") << 0;
@@ -373,6 +336,14 @@ private slots:
         QFETCH(QStringList, pastas);
         QFETCH(int, locais);
         Janela j;
+        const auto conectado = [&](bool sim) {
+            QCOMPARE(j.filho<QLabel>("label_Status")->text(), QString(sim ? "Conectado" : "Desconectado"));
+            for (QObject *o : QList<QObject *>{j.filho<QPushButton>("pushButton_BaixarTudo"),
+                                               j.filho<QToolButton>("toolButton_Configurar"), j.filho<QAction>("actionConfigurar")})
+                QVERIFY2(o->property("enabled").toBool() == sim, qPrintable(o->objectName()));
+        };
+        conectado(false);
+        QVERIFY(!j.filho<QAction>("actionDeletar_Tudo")->isVisible());
         escreverBytes(j.w->getDiretorioPerfil() + "/perfil.id", "Acme;Ana;Bia");
         j.w->listarPerfil();
         j.filho<QRadioButton>("radioButton_usuario2")->setChecked(true);
@@ -389,6 +360,9 @@ private slots:
         }
         for (const char *solto : {"A.head", "A.dat", "A.res"}) // loose recordings, what an erase deletes
             escreverBytes(j.bancada.dados + solto, "x");
+        const QString id = j.bancada.id(); // read from DATA
+        if (preparo == "sem DATA")
+            QVERIFY(QDir(j.bancada.dados).removeRecursively());
         j.conectar();
         if (preparo.startsWith("baixado"))
             j.baixarTudo();
@@ -404,7 +378,9 @@ private slots:
         QVERIFY(j.s.perguntador.perguntas.isEmpty());
         j.s.perguntador.respostas = {acao != "importar" && preparo != "nao"}; // an import asks only when it would replace
         const auto acionar = [&] {
-            if (acao == "linha")
+            if (acao == "conectar")
+                j.conectar();
+            else if (acao == "linha")
                 j.clicar(0, 2);
             else if (acao == "tudo")
                 j.baixarTudo();
@@ -439,16 +415,23 @@ private slots:
         }
         // The list follows the store: an imported copy pairs like a downloaded one.
         QCOMPARE(j.sincronizados(), locais);
-        QCOMPARE(j.filho<QPushButton>("pushButton_BaixarTudo")->isEnabled(), preparo != "desligado");
         QCOMPARE(QFileInfo::exists(destino + "/MED001"), dito.contains("exportados"));
         QCOMPARE(QFileInfo::exists(destino + "/s2240.xml"), acao == "esocial");
-        QCOMPARE(QFileInfo::exists(j.bancada.dados + "A.dat"), preparo != "baixado" && preparo != "desligado");
-        if (acao == "apagar" && preparo != "desligado")
+        conectado(preparo != "desligado");
+        if (acao == "conectar") {
+            QCOMPARE(j.filho<QLabel>("label_IdEquipamento")->text(), "ID: " + (preparo.isEmpty() ? id : QString()));
+            QCOMPARE(j.tabela()->rowCount(), preparo.isEmpty() ? 3 : 0);
+            QCOMPARE(j.tabela()->match(j.tabela()->index(0, 2), Qt::DisplayRole, "------------", -1).size(),
+                     j.tabela()->rowCount());
+        }
+        if (acao == "apagar" && preparo != "desligado") {
+            QCOMPARE(QFileInfo::exists(j.bancada.dados + "A.dat"), preparo != "baixado");
             QCOMPARE(j.s.perguntador.perguntas.last(),
                      QString::fromUtf8("Deletar todos os dados | %1 | Sim/[Não]")
                          .arg(QString::fromUtf8(preparo == "baixado" ? "Tem certeza que quer deletar todos os arquivos do equipamento?"
                                                                      : "Seus dados não foram baixados, deseja excluir todos os "
                                                                        "arquivos do equipamento mesmo assim?")));
+        }
     }
 
     // A download that would replace a local copy says so, names it and
