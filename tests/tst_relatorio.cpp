@@ -10,7 +10,6 @@
 #include "platform/trabalhoaolado.h"
 #include "report/juncaopdf.h"
 #include "report/relatorio.h"
-#include "viewer/geracaorelatorio.h"
 #include "servicosteste.h"
 #include "viewer/janeladadoslaudo.h"
 #include "viewer/medidas.h"
@@ -350,53 +349,6 @@ private slots:
         QCOMPARE(conteudoDe(pasta), antes);
     }
 
-    void dialogo_data()
-    {
-        QTest::addColumn<QString>("escolhido");
-        QTest::addColumn<QString>("escrito");
-        QTest::addColumn<int>("resultado");
-        QTest::newRow("cancelled") << "" << "" << int(GeracaoRelatorio::Resultado::Cancelado);
-        QTest::newRow("no suffix") << "rel" << "rel.pdf" << int(GeracaoRelatorio::Resultado::Escrito);
-        QTest::newRow("other suffix") << "rel.txt" << "rel.txt" << int(GeracaoRelatorio::Resultado::Escrito);
-        QTest::newRow("cannot write") << "nao/rel.pdf" << "" << int(GeracaoRelatorio::Resultado::Falhou);
-        // A desktop without a PDF viewer: written, and the user told where.
-        QTest::newRow("nothing opens PDF") << "rel.pdf" << "rel.pdf" << int(GeracaoRelatorio::Resultado::Escrito);
-    }
-
-    void dialogo()
-    {
-        QFETCH(QString, escolhido);
-        QFETCH(QString, escrito);
-        Armazem a(1, 10);
-        ServicosTeste s;
-        s.area.temPrograma = QTest::currentDataTag() != QLatin1String("nothing opens PDF");
-        if (!escolhido.isEmpty())
-            s.perguntador.pastas = {a.dir.filePath(escolhido)};
-        // The dialog starts in the store's PDF folder, on a name made of the
-        // measurement's name (a "/" it holds replaced) and time.
-        const QString id = LayoutMedida::arquivoExposicao(a.medidas.at(0));
-        QVERIFY(trocarCampo(id, "nome_exposicao", "Linha 3/B-240115083000")
-                && trocarCampo(id, "data_criacao", "15/01/2024"));
-        int r = -1;
-        GeracaoRelatorio::gerar(a.medidas.at(0), s.perguntador, s.area, nullptr,
-                                [&](GeracaoRelatorio::Resultado x) { r = int(x); });
-        TrabalhoAoLado::aguardar();
-        QTEST(r, "resultado");
-        QCOMPARE(s.perguntador.perguntas,
-                 QStringList{QString::fromUtf8("Destino do Relatório - PDF | ") + a.armazem
-                             + "Arquivos PDF/Linha 3_B 2024-01-15 08h30.pdf"});
-        if (escrito.isEmpty()) {
-            QVERIFY(s.area.abertas.isEmpty());
-            QCOMPARE(s.perguntador.mensagens.size(), r == int(GeracaoRelatorio::Resultado::Falhou) ? 1 : 0);
-        } else {
-            QVERIFY(QFileInfo(a.dir.filePath(escrito)).isFile());
-            QCOMPARE(s.area.abertas, QList<QUrl>{QUrl::fromLocalFile(a.dir.filePath(escrito))});
-            QCOMPARE(s.perguntador.mensagens.filter(QRegularExpression("\n" + a.dir.filePath(escrito) + "$")).size(),
-                     s.area.temPrograma ? 0 : 1);
-            QCOMPARE(s.perguntador.mensagens.size(), s.area.temPrograma ? 0 : 1);
-        }
-    }
-
     // A long report drawn in two parts at once and joined has the pages,
     // the text and the pictures of the one drawn whole.
     void emPartes()
@@ -424,29 +376,46 @@ private slots:
         QVERIFY2(erro.startsWith(cortada + ": "), qPrintable(erro));
     }
 
-    // The viewer's buttons. Gerar Relatório: the observation typed there is
-    // saved first and printed; Cancelar on the note stops before the next
-    // component, and nothing is written (an older file of that name stays)
-    // nor opened. Gerar Laudo: what is typed in its dialog is kept with the
-    // measurement and printed, and the dialog's list of what is missing
-    // follows the typing; Cancelar writes nothing.
+    // The viewer's buttons. Gerar Relatório saves the observation typed
+    // there first, then asks where, starting in the store's PDF folder on a
+    // name made of the measurement's name (a "/" it holds replaced) and
+    // time; a name typed without a suffix gets ".pdf". The report is written
+    // and opened, or on a desktop without a PDF viewer the user is told
+    // where it is; one that cannot be written is said; Cancelar on the note
+    // stops before the next component. Gerar Laudo: what is typed in its
+    // dialog is kept with the measurement and printed, and the dialog's list
+    // of what is missing follows the typing. Whatever is not written leaves
+    // an older file of that name as it was, nothing beside it.
     void botaoDoVisor_data()
     {
         QTest::addColumn<QString>("botao");
-        QTest::addColumn<bool>("cancelar");
-        QTest::newRow("written") << "pushButton_GerarPDF" << false;
-        QTest::newRow("Cancelar on the note") << "pushButton_GerarPDF" << true;
-        QTest::newRow("laudo typed in its dialog") << "pushButton_GerarLaudo" << false;
-        QTest::newRow("laudo dialog cancelled") << "pushButton_GerarLaudo" << true;
+        QTest::addColumn<QString>("escolhido"); // in the file dialog; "" cancels it
+        QTest::addColumn<QString>("escrito");   // "": nothing written
+        QTest::addColumn<bool>("cancelar");     // on the report's note or in the laudo's dialog
+        const QString relatorio = "pushButton_GerarPDF", laudo = "pushButton_GerarLaudo";
+        QTest::newRow("written") << relatorio << "visor.pdf" << "visor.pdf" << false;
+        QTest::newRow("no suffix") << relatorio << "visor" << "visor.pdf" << false;
+        QTest::newRow("other suffix") << relatorio << "visor.txt" << "visor.txt" << false;
+        QTest::newRow("cannot write") << relatorio << "nao/visor.pdf" << "" << false;
+        QTest::newRow("file dialog cancelled") << relatorio << "" << "" << false;
+        QTest::newRow("nothing opens PDF") << relatorio << "visor.pdf" << "visor.pdf" << false;
+        QTest::newRow("Cancelar on the note") << relatorio << "visor.pdf" << "" << true;
+        QTest::newRow("laudo typed in its dialog") << laudo << "visor.pdf" << "visor.pdf" << false;
+        QTest::newRow("laudo dialog cancelled") << laudo << "visor.pdf" << "" << true;
     }
 
     void botaoDoVisor()
     {
         QFETCH(QString, botao);
+        QFETCH(QString, escolhido);
+        QFETCH(QString, escrito);
         QFETCH(bool, cancelar);
         const bool laudo = botao == "pushButton_GerarLaudo";
         Armazem a(1, cancelar && !laudo ? 20000 : 10);
+        const QString id = LayoutMedida::arquivoExposicao(a.medidas.at(0));
+        QVERIFY(trocarCampo(id, "nome_exposicao", "Linha 3/B-240115083000") && trocarCampo(id, "data_criacao", "15/01/2024"));
         ServicosTeste s;
+        s.area.temPrograma = QTest::currentDataTag() != QLatin1String("nothing opens PDF");
         Medidas m(a.armazem, s.servicos());
         m.findChild<QPushButton *>("pushButton_Sincronizar")->click();
         TrabalhoAoLado::aguardar();
@@ -455,9 +424,9 @@ private slots:
         QCoreApplication::processEvents();
         TrabalhoAoLado::aguardar();
         m.findChild<QTextEdit *>("textEdit_Observacao")->setPlainText("Vibração alta na prensa");
-        const QString pdf = a.dir.filePath("visor.pdf");
-        escreverBytes(pdf, "antigo");
-        s.perguntador.pastas = {pdf};
+        escreverBytes(a.dir.filePath("visor.pdf"), "antigo");
+        if (!escolhido.isEmpty())
+            s.perguntador.pastas = {a.dir.filePath(escolhido)};
         QTimer clique;
         QObject::connect(&clique, &QTimer::timeout, [] {
             for (QWidget *w : QApplication::topLevelWidgets())
@@ -485,17 +454,24 @@ private slots:
             dialogo->findChild<QPushButton *>(cancelar ? "pushButton_Cancelar" : "pushButton_Gerar")->click();
         }
         TrabalhoAoLado::aguardar();
+        if (!laudo)
+            QCOMPARE(s.perguntador.perguntas, QStringList{QString::fromUtf8("Destino do Relatório - PDF | ") + a.armazem
+                                                          + "Arquivos PDF/Linha 3_B 2024-01-15 08h30.pdf"});
         AcessarArquivo e;
-        e.lerExposicao(LayoutMedida::arquivoExposicao(a.medidas.at(0)));
+        e.lerExposicao(id);
         QCOMPARE(e.getObservacoes(), laudo ? QString(" ") : QString::fromUtf8("Vibração alta na prensa"));
-        QCOMPARE(QDir(a.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"visor.pdf"});
-        QCOMPARE(lerBytes(pdf) == "antigo", cancelar);
-        QCOMPARE(s.area.abertas.size(), cancelar ? 0 : 1);
-        QVERIFY(s.perguntador.mensagens.isEmpty());
+        QCOMPARE(QDir(a.dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"visor.pdf"} + (escrito.endsWith(".txt") ? QStringList{escrito} : QStringList()));
+        QCOMPARE(lerBytes(a.dir.filePath("visor.pdf")) == "antigo", escrito != "visor.pdf");
+        QCOMPARE(s.area.abertas,
+                 escrito.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl::fromLocalFile(a.dir.filePath(escrito))});
+        // Said: a report that could not be written, or where one is.
+        QCOMPARE(s.perguntador.mensagens.size(), int(escolhido.startsWith("nao/") || !s.area.temPrograma));
+        QVERIFY(s.area.temPrograma || s.perguntador.mensagens.first().endsWith("\n" + a.dir.filePath(escrito)));
         QCOMPARE(QFileInfo::exists(DadosLaudo::arquivo(a.medidas.at(0))), laudo && !cancelar);
-        if (cancelar)
+        if (escrito.isEmpty())
             return;
-        const QString texto = poppler("pdftotext", {pdf, "-"});
+        const QString texto = poppler("pdftotext", {a.dir.filePath(escrito), "-"});
         const QStringList esperados = laudo ? QStringList{QString::fromUtf8("Laudo nº 12/2026"), "Prensista"}
                                             : QStringList{QString::fromUtf8("Vibração alta na prensa")};
         for (const QString &t : esperados)
