@@ -222,42 +222,6 @@ private slots:
             QVERIFY2(l.contains(e), qPrintable(e + " in\n" + l.join('\n')));
     }
 
-    void mudarIdioma_data()
-    {
-        QTest::addColumn<bool>("aceitar");
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QByteArray>("gravado");
-        QTest::newRow("cancelled") << false << "" << QByteArray("antes");
-        QTest::newRow("Spanish") << true << "Espanhol" << QByteArray(":/language/espanhol.qm");
-        QTest::newRow("English") << true << QString::fromUtf8("Inglês") << QByteArray(":/language/ingles.qm");
-        QTest::newRow("Portuguese") << true << QString::fromUtf8("Português") << QByteArray(":/language/portugues.qm");
-    }
-
-    void mudarIdioma()
-    {
-        QFETCH(bool, aceitar);
-        QFETCH(QString, item);
-        QTemporaryDir d;
-        escreverBytes(d.filePath("lingua.lg"), "antes");
-        ServicosTeste s;
-        s.perguntador.aceitar = aceitar;
-        s.perguntador.item = item;
-        MainWindow w(LocaisPrograma::para(d.path()), s.servicos());
-        w.findChild<QAction *>("actionMudar_Idioma")->trigger();
-        QCOMPARE(s.perguntador.perguntas,
-                 QStringList{QString::fromUtf8("Selecione o Idioma | Idioma | Português,Inglês,Espanhol")});
-        QTEST(lerBytes(d.filePath("lingua.lg")), "gravado");
-        QCOMPARE(s.reinicio.pedidos.size(), aceitar ? 1 : 0);
-        if (aceitar)
-            QCOMPARE(s.reinicio.pedidos.at(0),
-                     QCoreApplication::arguments().first() + " | " + QCoreApplication::arguments().join(' '));
-        // Back to the source texts for the other tests.
-        if (aceitar && item != QString::fromUtf8("Português")) {
-            s.perguntador.item = item == "Espanhol" ? QString::fromUtf8("Portugués") : "Portuguese";
-            w.findChild<QAction *>("actionMudar_Idioma")->trigger();
-        }
-    }
-
     void cleanupTestCase()
     {
         QCoreApplication::removeTranslator(&tradutor);

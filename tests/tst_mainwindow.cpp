@@ -569,6 +569,7 @@ private slots:
     // The language asked at the first start and stored (a cancel stores
     // nothing, and the next start asks again); a stored choice is taken
     // without asking, an empty language file or first line is one too.
+    // Chosen again from the menu, stored, and the program started again.
     void primeiroInicio_data()
     {
         QTest::addColumn<QByteArray>("antes"); // lingua.lg before, null: none
@@ -590,6 +591,13 @@ private slots:
         for (const auto &[nome, antes] : guardados)
             QTest::newRow(nome) << antes << false << "" << antes
                                 << (antes.startsWith(":/language/ingles") ? "Exit" : antes.startsWith(":") ? "Dejar" : "");
+        const QByteArray antigo = "antes";
+        QTest::newRow("menu, cancelled") << antigo << false << "" << antigo << "";
+        QTest::newRow("menu, Spanish") << antigo << true << "Espanhol" << QByteArray(":/language/espanhol.qm") << "";
+        QTest::newRow("menu, English") << antigo << true << QString::fromUtf8("Inglês") << QByteArray(":/language/ingles.qm")
+                                       << "";
+        QTest::newRow("menu, Portuguese") << antigo << true << QString::fromUtf8("Português")
+                                          << QByteArray(":/language/portugues.qm") << "";
     }
 
     void primeiroInicio()
@@ -598,19 +606,33 @@ private slots:
         QFETCH(bool, aceitar);
         QFETCH(QString, item);
         QFETCH(QByteArray, gravado);
+        const bool menu = QString(QTest::currentDataTag()).startsWith("menu");
         QTemporaryDir app;
         if (!antes.isNull())
             escreverBytes(app.filePath("lingua.lg"), antes);
-        PerguntadorTeste p;
-        p.aceitar = aceitar;
-        p.item = item;
+        ServicosTeste s;
+        s.perguntador.aceitar = aceitar;
+        s.perguntador.item = item;
         QTranslator t;
-        Inicio::carregarIdioma(&t, app.path(), p);
-        QCOMPARE(p.perguntas, antes.isNull() ? QStringList{QString::fromUtf8("Selecione o Idioma | Idioma: | Português,English,Español")}
-                                             : QStringList());
+        if (!menu)
+            Inicio::carregarIdioma(&t, app.path(), s.perguntador);
+        MainWindow w(LocaisPrograma::para(app.path()), s.servicos()); // asks nothing by itself
+        if (menu)
+            w.findChild<QAction *>("actionMudar_Idioma")->trigger();
+        const QString pergunta = menu ? QString::fromUtf8("Selecione o Idioma | Idioma | Português,Inglês,Espanhol")
+                                      : QString::fromUtf8("Selecione o Idioma | Idioma: | Português,English,Español");
+        QCOMPARE(s.perguntador.perguntas, menu || antes.isNull() ? QStringList{pergunta} : QStringList());
         QCOMPARE(QFileInfo::exists(app.filePath("lingua.lg")), !gravado.isNull());
         QCOMPARE(lerBytes(app.filePath("lingua.lg")), gravado);
         QTEST(t.translate("MainWindow", "Sair"), "sair");
+        const QStringList argumentos = QCoreApplication::arguments();
+        QCOMPARE(s.reinicio.pedidos, menu && aceitar ? QStringList{argumentos.first() + " | " + argumentos.join(' ')}
+                                                     : QStringList());
+        // Back to the source texts for the other tests.
+        if (menu && aceitar && item != QString::fromUtf8("Português")) {
+            s.perguntador.item = item == "Espanhol" ? QString::fromUtf8("Portugués") : "Portuguese";
+            w.findChild<QAction *>("actionMudar_Idioma")->trigger();
+        }
     }
 
     // Where the files go: beside the program when its folder can be
