@@ -187,92 +187,131 @@ private slots:
         QCOMPARE(linhas->graphCount(), 4);
     }
 
-    // Typed with the keys; a refused entry writes nothing and keeps the
-    // edit open with what was typed.
-    void editarParcial_data()
+    // The identification and a task edited with the keys, a stored value
+    // longer than its edit's limit shown and kept whole. "Sim" saves what
+    // was typed (the identification with the observation) and shows the
+    // measurement evaluated again; a refused entry writes nothing and keeps
+    // the edit open with what was typed. "Não" writes nothing and shows
+    // the stored values again, the observation typed left as it is; so does
+    // choosing another task with the arrow keys while the edit is open.
+    void editar_data()
     {
-        QTest::addColumn<QString>("repeticoes");
-        QTest::addColumn<QString>("tempo"); // keys typed into the "nn:nn:nn" mask
-        QTest::addColumn<QString>("nome");  // "" leaves the name as it is
-        QTest::addColumn<QString>("problema");
-        QTest::newRow("13 x 2 h") << "13" << "020000" << "" << "";
-        QTest::newRow("repetitions abc") << "abc" << "001000" << "" << QString::fromUtf8("N° de repetições: \"abc\"");
-        QTest::newRow("duration 12:ab:00") << "2" << "12ab00" << ""
-                                           << QString::fromUtf8("Tempo Exposição Médio: \"12:ab:00\"");
-        QTest::newRow("name with ;") << "2" << "001000" << "Prensa; turno 2"
-                                     << QString::fromUtf8("Exposição Parcial: o nome");
+        QTest::addColumn<bool>("parcial");          // the task's edit, else the identification's
+        QTest::addColumn<QString>("armazenado");    // "EDIT KEY=VALUE" stored before
+        QTest::addColumn<QStringList>("teclas");    // "EDIT=KEYS" typed over each edit's text
+        QTest::addColumn<QString>("fim");           // "sim", "nao", or "seta" (another task chosen)
+        QTest::addColumn<QString>("problema");      // the reason a refused entry is told
+        QTest::addColumn<QStringList>("escritos");  // lines the file then holds
+        const QString rep = "lineEdit_NumRepeticaoParcial=", tempo = "lineEdit_TempoExpParcial=", setor = "lineEdit_Setor=Forjaria";
+        const QStringList identificacao{"setor;Forjaria;", "observacoes;Motor ligado;"};
+        QTest::newRow("13 x 2 h") << true << "" << QStringList{rep + "13", tempo + "020000"} << "sim" << ""
+                                  << QStringList{"num_repeticao;13;", "tempo_exp;02:00:00;", "tempo_exp_total;26:00:00;"};
+        QTest::newRow("repetitions abc") << true << "" << QStringList{rep + "abc", tempo + "001000"} << "sim"
+                                         << QString::fromUtf8("N° de repetições: \"abc\"") << QStringList();
+        QTest::newRow("duration 12:ab:00") << true << "" << QStringList{rep + "2", tempo + "12ab00"} << "sim"
+                                           << QString::fromUtf8("Tempo Exposição Médio: \"12:ab:00\"") << QStringList();
+        QTest::newRow("name with ;") << true << "" << QStringList{rep + "2", tempo + "001000", "lineEdit_NomeExpParcial=Prensa; turno 2"}
+                                     << "sim" << QString::fromUtf8("Exposição Parcial: o nome") << QStringList();
+        QTest::newRow("another task chosen, Não") << true << "" << QStringList{rep + "5"} << "seta" << "" << QStringList();
+        QTest::newRow("company") << false
+                                 << QString::fromUtf8("lineEdit_EmpAvaliadora empresa_avaliadora=Metalúrgica Exemplo de "
+                                                      "Componentes Automotivos do Vale Ltda.")
+                                 << QStringList{setor} << "sim" << "" << identificacao;
+        const QString trabalhador = QString::fromUtf8("lineEdit_FuncAvaliado funcionario_avaliado=Maria Aparecida dos Santos "
+                                                      "Oliveira de Souza e Albuquerque");
+        QTest::newRow("worker") << false << trabalhador << QStringList{setor} << "sim" << "" << identificacao;
+        QTest::newRow("worker, Não") << false << trabalhador << QStringList{setor} << "nao" << "" << QStringList();
+        QTest::newRow("task") << true << QString::fromUtf8("lineEdit_NomeExpParcial nome_exp_parcial=Operação de prensa")
+                              << QStringList{rep + "3"} << "sim" << "" << QStringList{"num_repeticao;3;"};
+        QTest::newRow("mean time past the mask") << true << "lineEdit_TempoExpParcial tempo_exp=100:00:00"
+                                                 << QStringList{rep + "3"} << "sim" << "" << QStringList{"num_repeticao;3;"};
     }
 
-    void editarParcial()
+    void editar()
     {
-        QFETCH(QString, repeticoes);
-        QFETCH(QString, tempo);
-        QFETCH(QString, nome);
+        QFETCH(bool, parcial);
+        QFETCH(QString, armazenado);
+        QFETCH(QStringList, teclas);
+        QFETCH(QString, fim);
         QFETCH(QString, problema);
+        QFETCH(QStringList, escritos);
         Visor v(3);
-        v.selecionarCorpo();
-        const QString pasta = v.pastaDoEvento(0);
-        const QString parcial = pasta + "/T1/corpo/T1.id";
+        const QString pasta = LayoutMedida::medidasDoArmazem(v.raiz).at(0);
+        const QString arquivo = parcial ? pasta + "/T1/corpo/T1.id" : LayoutMedida::arquivoExposicao(pasta);
+        const QString longa = armazenado.section(' ', 0, 0), chave = armazenado.section(' ', 1).section('=', 0, 0),
+                      valor = armazenado.section('=', 1);
+        if (!armazenado.isEmpty()) {
+            QVERIFY(trocarCampo(arquivo, chave.toLatin1(), valor.toLatin1()));
+            escritos << chave + ';' + valor + ';';
+        }
         const auto antes = conteudoDe(pasta);
-        AcessarArquivo e;
-        e.lerExposicao(LayoutMedida::arquivoExposicao(pasta));
-        const QString areAntes = e.getAre_corpo();
-        const QString a8Antes = v.celula("tableView_Avaliacao", 4, 1);
-        auto *botao = v.filho<QPushButton>("pushButton_Editar_ExpParcial");
+        v.selecionarCorpo();
+        QCOMPARE(v.pastaDoEvento(0), pasta);
+        const QString areAntes = v.texto("lineEdit_Are_Corpo"), a8Antes = v.celula("tableView_Avaliacao", 4, 1);
+        auto *botao = v.filho<QPushButton>(parcial ? "pushButton_Editar_ExpParcial" : "pushButton_Editar_Identificacao");
         botao->click();
-        auto digitar = [&](const char *edicao, const QString &teclas) {
-            auto *e = v.filho<QLineEdit>(edicao);
+        QCOMPARE(botao->text(), QString("Salvar"));
+        QLineEdit *primeira = v.filho<QLineEdit>(qPrintable(teclas.first().section('=', 0, 0)));
+        QVERIFY(primeira->isEnabled() && !v.filho<QLineEdit>("lineEdit_JornadaTrabalho_1")->isEnabled());
+        for (const QString &t : teclas) {
+            auto *e = v.filho<QLineEdit>(qPrintable(t.section('=', 0, 0)));
             e->setFocus();
             e->selectAll();
-            QTest::keyClicks(e, teclas);
-        };
-        digitar("lineEdit_NumRepeticaoParcial", repeticoes);
-        digitar("lineEdit_TempoExpParcial", tempo);
-        if (!nome.isEmpty())
-            digitar("lineEdit_NomeExpParcial", nome);
-        v.s.perguntador.respostas = {true};
-        botao->click();
+            QTest::keyClicks(e, t.section('=', 1));
+        }
+        v.filho<QTextEdit>("textEdit_Observacao")->setPlainText("Motor ligado");
+        v.s.perguntador.respostas = {fim == "sim"};
+        QTableView *tarefas = v.tabela("tableView_ExpParcial");
+        if (fim == "seta") {
+            tarefas->setFocus();
+            QTest::keyClick(tarefas, v.linhaParcial("mao") > v.linhaParcial("corpo") ? Qt::Key_Down : Qt::Key_Up);
+            QCoreApplication::processEvents();
+        } else {
+            botao->click();
+        }
         TrabalhoAoLado::aguardar();
-        QCOMPARE(v.s.perguntador.perguntas.last(),
-                 QString::fromUtf8("Editar Dados | Deseja alterar os dados para recalcular ? | Sim/Não"));
+        if (parcial)
+            QCOMPARE(v.s.perguntador.perguntas.last(),
+                     QString::fromUtf8("Editar Dados | Deseja alterar os dados para recalcular ? | Sim/Não"));
         if (!problema.isEmpty()) {
             QCOMPARE(v.s.perguntador.mensagens.size(), 1);
             QVERIFY2(v.s.perguntador.mensagens.first().startsWith("Editar Dados | " + problema),
                      qPrintable(v.s.perguntador.mensagens.first()));
             QCOMPARE(conteudoDe(pasta), antes);
-            QVERIFY(botao->isChecked());
-            QCOMPARE(botao->text(), QString("Salvar"));
-            QVERIFY(v.filho<QLineEdit>("lineEdit_NumRepeticaoParcial")->isEnabled());
-            QCOMPARE(v.texto("lineEdit_NumRepeticaoParcial"), repeticoes);
+            QVERIFY(botao->isChecked() && botao->text() == "Salvar" && primeira->isEnabled());
+            QCOMPARE(primeira->text(), teclas.first().section('=', 1));
             return;
         }
-        QCOMPARE(v.texto("lineEdit_TempoExpParcialTotal"), QString("26:00:00"));
+        QCOMPARE(botao->text(), QString("Editar"));
+        QVERIFY(!primeira->isEnabled() && v.s.perguntador.mensagens.isEmpty());
+        if (!armazenado.isEmpty())
+            QCOMPARE(v.texto(qPrintable(longa)), valor);
+        if (fim != "sim") {
+            QCOMPARE(conteudoDe(pasta), antes);
+            // Shown as stored again: the identification, or the task now chosen.
+            QVERIFY(primeira->text() != teclas.first().section('=', 1));
+            QVERIFY(fim == "seta" ? primeira->text() == v.celula("tableView_ExpParcial", v.linhaParcial("mao"), 2)
+                                  : lerBytes(arquivo).contains("\nsetor;" + primeira->text().toLatin1() + ";\n"));
+            QCOMPARE(v.filho<QTextEdit>("textEdit_Observacao")->toPlainText(), QString("Motor ligado"));
+            QCOMPARE(tarefas->currentIndex().row(), v.linhaParcial(fim == "seta" ? "mao" : "corpo"));
+            QCOMPARE(v.filho<QLineEdit>("lineEdit_VDViX")->isHidden(), fim == "seta"); // a hand-arm task
+            return;
+        }
+        const QByteArray escrito = "\n" + lerBytes(arquivo);
+        for (const QString &linha : escritos)
+            QVERIFY2(escrito.contains("\n" + linha.toLatin1() + "\n"), qPrintable(linha));
+        if (!parcial)
+            return;
         // The table shows what the file now holds, the measurement evaluated again.
         const int corpo = v.linhaParcial("corpo");
-        QCOMPARE(v.celula("tableView_ExpParcial", corpo, 2), QString("13"));
-        QCOMPARE(v.celula("tableView_ExpParcial", corpo, 3), QString("26:00:00"));
+        QCOMPARE(v.celula("tableView_ExpParcial", corpo, 2), v.texto("lineEdit_NumRepeticaoParcial"));
+        QCOMPARE(v.celula("tableView_ExpParcial", corpo, 3), v.texto("lineEdit_TempoExpParcialTotal"));
+        QVERIFY(escrito.contains("\ntempo_exp_total;" + v.texto("lineEdit_TempoExpParcialTotal").toLatin1() + ";\n"));
+        AcessarArquivo e;
         e.lerExposicao(LayoutMedida::arquivoExposicao(pasta));
         QVERIFY(e.getAre_corpo() != areAntes);
         QCOMPARE(v.texto("lineEdit_Are_Corpo"), e.getAre_corpo());
-        // The assessment follows the recalculation.
         QVERIFY(v.celula("tableView_Avaliacao", 4, 1) != a8Antes);
-
-        // Another task chosen with the arrow keys while an edit is open:
-        // first the edit's question ("Não" discards), then the task shown.
-        const QByteArray salvo = lerBytes(parcial);
-        botao->click();
-        digitar("lineEdit_NumRepeticaoParcial", "5");
-        QTableView *t = v.tabela("tableView_ExpParcial");
-        t->setFocus();
-        QTest::keyClick(t, v.linhaParcial("mao") > corpo ? Qt::Key_Down : Qt::Key_Up);
-        QCoreApplication::processEvents();
-        QCOMPARE(v.s.perguntador.perguntas.last(),
-                 QString::fromUtf8("Editar Dados | Deseja alterar os dados para recalcular ? | Sim/Não"));
-        QCOMPARE(lerBytes(parcial), salvo);
-        QVERIFY(!botao->isChecked());
-        QCOMPARE(t->currentIndex().row(), v.linhaParcial("mao"));
-        QVERIFY(v.filho<QLineEdit>("lineEdit_VDViX")->isHidden()); // a hand-arm task
-        QCOMPARE(v.texto("lineEdit_NumRepeticaoParcial"), v.celula("tableView_ExpParcial", v.linhaParcial("mao"), 2));
     }
 
     // "Sim" to the closing question while a report is written or a task's
@@ -398,66 +437,6 @@ private slots:
         QVERIFY(lerBytes(pasta + "/T1/corpo/T1.id").contains("\nnum_repeticao;7;\n"));
         QCOMPARE(lerBytes(pasta + "/T1/mao/T1.id"), mao);
         QCOMPARE(conteudoDe(outra), outraAntes);
-    }
-
-    // The identification and a task edited with the keys, a stored value
-    // longer than its edit's limit shown and kept whole. "Sim" saves what
-    // was typed (the identification with the observation), "Não" writes
-    // nothing and leaves the observation typed as it is.
-    void editar_data()
-    {
-        QTest::addColumn<QString>("edicao"); // the edit holding the long value
-        QTest::addColumn<QString>("chave");
-        QTest::addColumn<QString>("valor");
-        QTest::addColumn<bool>("sim");
-        const QString empresa = QString::fromUtf8("Metalúrgica Exemplo de Componentes Automotivos do Vale Ltda.");
-        const QString trabalhador = QString::fromUtf8("Maria Aparecida dos Santos Oliveira de Souza e Albuquerque");
-        QTest::newRow("company") << "lineEdit_EmpAvaliadora" << "empresa_avaliadora" << empresa << true;
-        QTest::newRow("worker") << "lineEdit_FuncAvaliado" << "funcionario_avaliado" << trabalhador << true;
-        QTest::newRow("worker, Não") << "lineEdit_FuncAvaliado" << "funcionario_avaliado" << trabalhador << false;
-        QTest::newRow("task") << "lineEdit_NomeExpParcial" << "nome_exp_parcial" << QString::fromUtf8("Operação de prensa")
-                              << true;
-        QTest::newRow("mean time past the mask") << "lineEdit_TempoExpParcial" << "tempo_exp" << "100:00:00" << true;
-    }
-
-    void editar()
-    {
-        QFETCH(QString, edicao);
-        QFETCH(QString, chave);
-        QFETCH(QString, valor);
-        QFETCH(bool, sim);
-        Visor v(3);
-        const QString pasta = LayoutMedida::medidasDoArmazem(v.raiz).at(0);
-        const bool tarefa = chave == "nome_exp_parcial" || chave == "tempo_exp";
-        const QString arquivo = tarefa ? pasta + "/T1/corpo/T1.id" : LayoutMedida::arquivoExposicao(pasta);
-        QVERIFY(trocarCampo(arquivo, chave.toLatin1(), valor.toLatin1()));
-        const QByteArray antes = lerBytes(arquivo);
-        v.selecionarCorpo();
-        QCOMPARE(v.texto(qPrintable(edicao)), valor);
-        auto *botao = v.filho<QPushButton>(tarefa ? "pushButton_Editar_ExpParcial" : "pushButton_Editar_Identificacao");
-        botao->click();
-        QCOMPARE(botao->text(), QString("Salvar"));
-        QLineEdit *outra = v.filho<QLineEdit>(tarefa ? "lineEdit_NumRepeticaoParcial" : "lineEdit_Setor");
-        QVERIFY(outra->isEnabled() && !v.filho<QLineEdit>("lineEdit_JornadaTrabalho_1")->isEnabled());
-        outra->selectAll();
-        QTest::keyClicks(outra, tarefa ? "3" : "Forjaria");
-        v.filho<QTextEdit>("textEdit_Observacao")->setPlainText("Motor ligado");
-        v.s.perguntador.respostas = {sim};
-        botao->click();
-        TrabalhoAoLado::aguardar();
-        QCOMPARE(botao->text(), QString("Editar"));
-        QVERIFY(!outra->isEnabled() && v.s.perguntador.mensagens.isEmpty());
-        QCOMPARE(v.texto(qPrintable(edicao)), valor);
-        if (!sim) {
-            QCOMPARE(lerBytes(arquivo), antes);
-            QVERIFY(antes.contains("\nsetor;" + outra->text().toLatin1() + ";\n")); // shown as stored again
-            QCOMPARE(v.filho<QTextEdit>("textEdit_Observacao")->toPlainText(), QString("Motor ligado"));
-            return;
-        }
-        const QByteArray escrito = lerBytes(arquivo);
-        QVERIFY(escrito.contains(chave.toLatin1() + ';' + valor.toLatin1() + ";\n"));
-        QVERIFY(tarefa ? escrito.contains("\nnum_repeticao;3;\n")
-                       : escrito.contains("\nsetor;Forjaria;\n") && escrito.endsWith("\nobservacoes;Motor ligado;\n"));
     }
 
     // The assessment tables' columns: all at their preferred width where
