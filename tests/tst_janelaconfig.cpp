@@ -114,82 +114,75 @@ private slots:
     // What the dialog shows of a file: the programmed time in the long set
     // in hours, in the short one in seconds, "manual" for none or one without
     // an item; numbers as the controls hold them, the sliders following.
-    void carregar_data()
-    {
-        QTest::addColumn<bool>("completo");
-        QTest::addColumn<QByteArray>("conteudo"); // null: no file
-        QTest::addColumn<QStringList>("mostrados");
-        QTest::newRow("long file") << true << longo()
-                                   << QStringList{"comboBox_TempoProg=24 h", "comboBox_PeridoAmos=3 s",
-                                                  "comboBox_PondFreqX_mao=Wh", "comboBox_PondFreqZ_corpo=Wk",
-                                                  "comboBox_FatorKX_mao=1.0", "comboBox_FatorKZ_mao=1.4",
-                                                  "doubleSpinBox_SensibX_mao=1.23", "horizontalSlider_SensibX_mao=1230",
-                                                  "doubleSpinBox_SensibY_mao=2", "horizontalSlider_SensibY_mao=2000"};
-        QTest::newRow("long 300, no item") << true << QByteArray("tempo_programado;300;\n")
-                                           << QStringList{"comboBox_TempoProg=manual"};
-        QTest::newRow("short 28800") << false << QByteArray("tempo_programado;28800;\n")
-                                     << QStringList{"comboBox_TempoProg=8 h"};
-        QTest::newRow("short 300") << false << QByteArray("tempo_programado;300;\n") << QStringList{"comboBox_TempoProg=5 min"};
-        QTest::newRow("no programmed time") << false << QByteArray("idioma;pt;\n") << QStringList{"comboBox_TempoProg=manual"};
-        QTest::newRow("no file") << false << QByteArray()
-                                 << QStringList{"comboBox_FatorKX_mao=1.4", "doubleSpinBox_SensibX_mao=0"};
-    }
-
-    void carregar()
-    {
-        QFETCH(bool, completo);
-        QFETCH(QByteArray, conteudo);
-        QFETCH(QStringList, mostrados);
-        PastaTeste d;
-        PerguntadorTeste p;
-        JanelaConfig j(nullptr, conteudo.isNull() ? d.filePath("c.cfg") : d.arquivo("c.cfg", conteudo), completo, p);
-        for (const QString &esperado : mostrados) {
-            QWidget *w = j.findChild<QWidget *>(esperado.section('=', 0, 0));
-            const QVariant valor = w->property(qobject_cast<QComboBox *>(w) ? "currentText" : "value");
-            QCOMPARE(esperado.section('=', 0, 0) + '=' + valor.toString(), esperado);
-        }
-    }
-
     // What is saved, in the long or the short key set: the choices made, a
     // sensitivity typed into its spin box key by key saved as typed with the
     // slider following, or set by moving the slider. Cancelar writes
     // nothing; a configuration that could not be written is reported, and
     // the dialog stays open with the user's choices.
-    void salvar_data()
+    void configuracao_data()
     {
         QTest::addColumn<bool>("completo");
-        QTest::addColumn<QString>("periodo"); // "": the sampling period and weightings left as read
-        QTest::addColumn<QString>("teclas");  // "": the slider moved
-        QTest::addColumn<int>("slider");
-        QTest::addColumn<QStringList>("esperadas");
+        QTest::addColumn<QByteArray>("conteudo");    // null: no file
+        QTest::addColumn<QStringList>("mostrados");  // "CONTROL=VALUE" shown
+        QTest::addColumn<QString>("periodo");        // "": the sampling period and weightings left as read
+        QTest::addColumn<QString>("teclas");         // "": the slider moved
+        QTest::addColumn<int>("slider");             // -1: nothing changed nor saved
+        QTest::addColumn<QStringList>("esperadas");  // lines saved
+        const QStringList nada;
+        QTest::newRow("long file") << true << longo()
+                                   << QStringList{"comboBox_TempoProg=24 h", "comboBox_PeridoAmos=3 s",
+                                                  "comboBox_PondFreqX_mao=Wh", "comboBox_PondFreqZ_corpo=Wk",
+                                                  "comboBox_FatorKX_mao=1.0", "comboBox_FatorKZ_mao=1.4",
+                                                  "doubleSpinBox_SensibX_mao=1.23", "horizontalSlider_SensibX_mao=1230",
+                                                  "doubleSpinBox_SensibY_mao=2", "horizontalSlider_SensibY_mao=2000"}
+                                   << "" << "" << -1 << nada;
+        QTest::newRow("long 300, no item") << true << QByteArray("tempo_programado;300;\n")
+                                           << QStringList{"comboBox_TempoProg=manual"} << "" << "" << -1 << nada;
+        QTest::newRow("short 28800") << false << QByteArray("tempo_programado;28800;\n")
+                                     << QStringList{"comboBox_TempoProg=8 h"} << "" << "" << -1 << nada;
+        QTest::newRow("short 300") << false << QByteArray("tempo_programado;300;\n") << QStringList{"comboBox_TempoProg=5 min"}
+                                   << "" << "" << -1 << nada;
+        QTest::newRow("no programmed time") << false << QByteArray("idioma;pt;\n") << QStringList{"comboBox_TempoProg=manual"}
+                                            << "" << "" << -1 << nada;
+        QTest::newRow("no file") << false << QByteArray() << QStringList{"comboBox_FatorKX_mao=1.4", "doubleSpinBox_SensibX_mao=0"}
+                                 << "" << "" << -1 << nada;
         QTest::newRow("long, 10 s, 0.57 typed")
-            << true << "10 s" << "0.57" << 570
+            << true << longo() << nada << "10 s" << "0.57" << 570
             << QStringList{"periodo_amostragem;10;", "sensibilidade_x_mao;1.23;", "sensibilidade_y_mao;2;", "kz_mao;1.4;",
                            "jornada_de_trabalhoConfig;07:00;", "tempo_programado;24;", "ponderacao_fz_corpo;wm;",
                            "id_sensor_mao;SM;", "sensibilidade_z_corpo;0.57;"};
-        QTest::newRow("1.23 typed") << true << "" << "1.23" << 1230 << QStringList{"sensibilidade_z_corpo;1.23;"};
-        QTest::newRow("2 typed") << true << "" << "2" << 2000 << QStringList{"sensibilidade_z_corpo;2;"};
+        QTest::newRow("1.23 typed") << true << longo() << nada << "" << "1.23" << 1230 << QStringList{"sensibilidade_z_corpo;1.23;"};
+        QTest::newRow("2 typed") << true << longo() << nada << "" << "2" << 2000 << QStringList{"sensibilidade_z_corpo;2;"};
         QTest::newRow("short, 60 s, slider moved")
-            << false << "60 s" << "" << 850
+            << false << longo() << nada << "60 s" << "" << 850
             << QStringList{"periodo_de_amostragem;60;", "wz_corpo;wm;", "sensibilidade_x_mao;1.23;", "tempo_programado;0;",
                            "sensibilidade_z_corpo;0.85;"};
-        QTest::newRow("Cancelar") << true << "10 s" << "" << 850 << QStringList();
-        QTest::newRow("no file to write") << false << "60 s" << "" << 850 << QStringList();
+        QTest::newRow("Cancelar") << true << longo() << nada << "10 s" << "" << 850 << nada;
+        QTest::newRow("no file to write") << false << QByteArray() << nada << "60 s" << "" << 850 << nada;
     }
 
-    void salvar()
+    void configuracao()
     {
         QFETCH(bool, completo);
+        QFETCH(QByteArray, conteudo);
+        QFETCH(QStringList, mostrados);
         QFETCH(QString, periodo);
         QFETCH(QString, teclas);
         QFETCH(int, slider);
         QFETCH(QStringList, esperadas);
         PastaTeste d;
         PerguntadorTeste p;
-        const bool semArquivo = QTest::currentDataTag() == QLatin1String("no file to write");
-        const QString caminho = semArquivo ? d.filePath("KT9400.cfg") : d.arquivo("c.cfg", longo());
+        const bool semArquivo = conteudo.isNull();
+        const QString caminho = semArquivo ? d.filePath("KT9400.cfg") : d.arquivo("c.cfg", conteudo);
         JanelaConfig j(nullptr, caminho, completo, p);
         j.show();
+        for (const QString &esperado : mostrados) {
+            QWidget *w = j.findChild<QWidget *>(esperado.section('=', 0, 0));
+            const QVariant valor = w->property(qobject_cast<QComboBox *>(w) ? "currentText" : "value");
+            QCOMPARE(esperado.section('=', 0, 0) + '=' + valor.toString(), esperado);
+        }
+        if (slider < 0)
+            return;
         if (!periodo.isEmpty()) {
             filho<QComboBox>(&j, "comboBox_PeridoAmos")->setCurrentText(periodo);
             filho<QComboBox>(&j, "comboBox_PondFreqZ_corpo")->setCurrentText("Wm");
