@@ -509,30 +509,40 @@ private slots:
         QCOMPARE(campos(head + "/old.head.id", "arep"), QByteArray("1.25"));
     }
 
+    // Values a damaged recording may hold, and the line ends of other
+    // systems and a byte-order mark read as the instrument's own: the
+    // evaluation writes no nan or inf, and keeps every value it rewrites.
     void valoresRuins_data()
     {
         QTest::addColumn<QByteArray>("dat");
         QTest::addColumn<QByteArray>("res");
         QTest::addColumn<QByteArray>("parcial");
         QTest::addColumn<QByteArray>("arepVdvix"); // the task's arep, and its vdvix for whole body
-        const QByteArray parcial = parcialInstrumento("T", 2, "00:10:00", "00:20:00", "00:05:00");
+        QTest::addColumn<QByteArray>("inicio");    // of every file
+        QTest::addColumn<QByteArray>("fim");       // of every line
+        const QByteArray parcial = parcialInstrumento("T", 2, "00:10:00", "00:20:00", "00:05:00"), lf = "\n", bom = "\xEF\xBB\xBF";
         QTest::newRow("not numbers") << QByteArray("amr(acc);abc;\n") << QByteArray("vdvx;x;\nFC_x;?;\n") << parcial
-                                     << QByteArray("0|0");
+                                     << QByteArray("0|0") << QByteArray() << lf;
         QTest::newRow("nan and inf") << QByteArray("amr(acc);nan;\n")
                                      << QByteArray("vdvx;inf;\nvdvy;-inf;\nFC_z;nan;\n") << parcial
-                                     << QByteArray("0|0");
+                                     << QByteArray("0|0") << QByteArray() << lf;
         // A damaged recording's value below 0 is no exposure.
         QTest::newRow("negative") << QByteArray("amr(acc);-0.5;\n") << QByteArray("vdvx;-2;\nFC_x;-3;\n") << parcial
-                                  << QByteArray("0|0");
+                                  << QByteArray("0|0") << QByteArray() << lf;
         QTest::newRow("huge") << QByteArray("amr(acc);1e300;\n")
                               << QByteArray("vdvx;1e300;\nvdvy;1e200;\nFC_x;1e300;\n") << parcial
-                              << QByteArray("1e+300|1.79769e+308");
+                              << QByteArray("1e+300|1.79769e+308") << QByteArray() << lf;
         QTest::newRow("negative times") << QByteArray("amr(acc);0.5;\n") << QByteArray("vdvx;2;\n")
                                         << parcialInstrumento("T", -3, "-00:10:00", "00:20:00", "-00:05:00")
-                                        << QByteArray("0.5|2");
+                                        << QByteArray("0.5|2") << QByteArray() << lf;
         QTest::newRow("huge times") << QByteArray("amr(acc);0.5;\n") << QByteArray("vdvx;2;\n")
                                     << parcialInstrumento("T", 2147483647, "1e300:00:00", "1e300:00:00", "00:00:01")
-                                    << QByteArray("0.5|2");
+                                    << QByteArray("0.5|2") << QByteArray() << lf;
+        for (const auto &[nome, inicio, fim] : {std::tuple{"CR LF", QByteArray(), QByteArray("\r\n")},
+                                                {"CR only", QByteArray(), QByteArray("\r")},
+                                                {"byte-order mark", bom, lf},
+                                                {"CR only after a byte-order mark", bom, QByteArray("\r")}})
+            QTest::newRow(nome) << dadosAmr(0.5) << QByteArray("vdvx;2;\n") << parcial << QByteArray("0.5|2") << inicio << fim;
     }
 
     void valoresRuins()
@@ -540,53 +550,27 @@ private slots:
         QFETCH(QByteArray, dat);
         QFETCH(QByteArray, res);
         QFETCH(QByteArray, parcial);
+        QFETCH(QByteArray, inicio);
+        QFETCH(QByteArray, fim);
+        const auto comFim = [&](QByteArray texto) { return inicio + texto.replace("\n", fim); };
         for (const char *tipo : {"corpo", "mao"}) {
             const MedidaTeste m = nova();
-            m.exposicao(exposicaoInstrumento + "setor;S;\nobservacoes;o;\n");
-            const QString c = m.parcial("T", tipo, parcial);
-            MedidaTeste::componente(c, "C1", dat, res);
+            m.exposicao(comFim(exposicaoInstrumento + "setor;S;\nobservacoes;o;\n"));
+            const QString c = m.parcial("T", tipo, comFim(parcial));
+            MedidaTeste::componente(c, "C1", comFim(dat), comFim(res));
             QVERIFY(CalculoExposicao::avaliarMedida(m.pasta));
             for (const QString &arquivo : {m.arquivoExposicao(), c + "/T.id"}) {
                 const QByteArray escrito = lerBytes(arquivo).toLower();
                 QVERIFY2(!escrito.contains("nan") && !escrito.contains("inf"), escrito.constData());
             }
-            QCOMPARE(campos(m.arquivoExposicao(), "setor|data_criacao"), QByteArray("S|02/01/2024"));
+            QCOMPARE(campos(m.arquivoExposicao(), "nome_exposicao|jornada_de_trabalho|setor|data_criacao"),
+                     QByteArray("Operador-240102090507|08:00|S|02/01/2024"));
             QCOMPARE(lerBytes(m.arquivoExposicao()).right(15), QByteArray("observacoes;o;\n"));
-            QCOMPARE(campos(c + "/T.id", "tempo_exp_total"), parcial.split('\n').at(3).split(';').at(1));
+            QCOMPARE(campos(c + "/T.id", "nome_exp_parcial|tempo_exp_total"), "T|" + parcial.split('\n').at(3).split(';').at(1));
             QFETCH(QByteArray, arepVdvix);
             QCOMPARE(campos(c + "/T.id", tipo == QLatin1String("corpo") ? "arep|vdvix" : "arep"),
                      tipo == QLatin1String("corpo") ? arepVdvix : arepVdvix.split('|').first());
         }
-    }
-
-    // Line ends of other systems and a byte-order mark read as the
-    // instrument's own: the evaluation keeps every value it rewrites.
-    void finaisDeLinha_data()
-    {
-        QTest::addColumn<QByteArray>("fim");
-        QTest::addColumn<QByteArray>("inicio");
-        QTest::newRow("CR LF") << QByteArray("\r\n") << QByteArray();
-        QTest::newRow("CR only") << QByteArray("\r") << QByteArray();
-        QTest::newRow("byte-order mark") << QByteArray("\n") << QByteArray("\xEF\xBB\xBF");
-        QTest::newRow("CR only after a byte-order mark") << QByteArray("\r") << QByteArray("\xEF\xBB\xBF");
-    }
-
-    void finaisDeLinha()
-    {
-        QFETCH(QByteArray, fim);
-        QFETCH(QByteArray, inicio);
-        const auto comFim = [&](QByteArray texto) { return inicio + texto.replace("\n", fim); };
-        const MedidaTeste m = nova();
-        m.exposicao(comFim(exposicaoInstrumento + "setor;Prensas;\n"));
-        const QString c = m.parcial("T1", "mao", comFim(parcialInstrumento("Prensa", 4, "00:45:00", "03:00:00", "00:20:00")));
-        MedidaTeste::componente(c, "C1", comFim(dadosAmr(2.8)), "");
-        MedidaTeste::componente(c, "C2", comFim(dadosAmr(3.4)), "");
-        QVERIFY(CalculoExposicao::avaliarMedida(m.pasta));
-        QCOMPARE(campos(c + "/T1.id", "nome_exp_parcial|num_repeticao|tempo_exp|tempo_exp_total|arep"),
-                 QByteArray("Prensa|4|00:45:00|03:00:00|3.1"));
-        // aren_mao: 3.1 for 3 h of 8.
-        QCOMPARE(campos(m.arquivoExposicao(), "nome_exposicao|jornada_de_trabalho|setor|aren_mao"),
-                 QByteArray("Operador-240102090507|08:00|Prensas|1.89835"));
     }
 
     // A task whose repetitions or times cannot be used counts as no
