@@ -172,9 +172,22 @@ private slots:
             QVERIFY(QFileInfo::exists(pasta + "/MED001.id") && !QFileInfo::exists(pasta + "/" + novo + ".id"));
     }
 
+    // An import: what it cannot make leaves the store empty (not a
+    // measurement, missing, a copy that breaks off, a name in another PC's
+    // code page, which this system cannot spell); made from a
+    // write-protected stick, then again, replacing.
     void importar()
     {
         BancadaTeste b;
+        QVERIFY(criarFifo(b.dados + "MED003/T1/corpo/X.dat"));
+        const QByteArray cru = QFile::encodeName(b.dados + "MED002/T1/mao/") + "Medi\xe7\xe3o.head";
+        QVERIFY(::close(::open(cru.constData(), O_CREAT | O_WRONLY, 0644)) == 0);
+        using I = Transferencia::Importacao;
+        for (const auto &[falha, resultado] : {std::pair{"DATA/MED001/T1", I::NaoEhMedida}, {"nada", I::NaoEhMedida},
+                                               {"DATA/MED003", I::FalhaCopia}, {"DATA/MED002", I::FalhaCopia}}) {
+            QCOMPARE(Transferencia::importar(b.volume + "/" + falha, b.armazem, avaliador).resultado, resultado);
+            QVERIFY(pastasDe(b.armazem).isEmpty() && conteudoDe(b.armazem).isEmpty());
+        }
         const QString origem = b.dir.filePath("fora/e_230321142210");
         QDir().mkpath(QFileInfo(origem).path());
         QVERIFY(QDir().rename(b.dados + "MED001", origem));
@@ -226,25 +239,6 @@ private slots:
         QCOMPARE(a.getEnable_corpo().toInt(), LayoutMedida::contarArquivosHead(origem));
         QCOMPARE(pastasDe(b.armazem).filter(QRegularExpression("^\\.[^/]*$")),
                  QStringList{".copiando-e_230321142210-Zz99Yy"});
-    }
-
-    // An import that cannot be made leaves the store empty: not a
-    // measurement, missing, or a copy that breaks off.
-    void importarFalha()
-    {
-        BancadaTeste b;
-        QVERIFY(criarFifo(b.dados + "MED001/T1/corpo/X.dat"));
-        // A name in another PC's code page, which this system cannot spell.
-        const QByteArray cru = QFile::encodeName(b.dados + "MED002/T1/mao/") + "Medi\xe7\xe3o.head";
-        QVERIFY(::close(::open(cru.constData(), O_CREAT | O_WRONLY, 0644)) == 0);
-        using I = Transferencia::Importacao;
-        for (const auto &[origem, resultado] :
-             {std::pair{"DATA/MED001/T1", I::NaoEhMedida}, {"nada", I::NaoEhMedida}, {"DATA/MED001", I::FalhaCopia},
-              {"DATA/MED002", I::FalhaCopia}}) {
-            QCOMPARE(int(Transferencia::importar(b.volume + "/" + origem, b.armazem, avaliador).resultado),
-                     int(resultado));
-            QVERIFY(pastasDe(b.armazem).isEmpty() && conteudoDe(b.armazem).isEmpty());
-        }
     }
 
     // An export copies the measurement whole, over an earlier copy too; one
