@@ -155,7 +155,11 @@ private slots:
     // Page order: first page, summaries, then per component its details
     // page and its table pages; the hand-arm section after the body's. Told
     // of each component before its pages; stopped, the report ends there,
-    // without the assessment page.
+    // without the assessment page. The first page: the instrument, a block
+    // for each body part measured, the observation (one too long for it
+    // going on to the next page) and, where it ends, the technician signing
+    // under it; on a details page, the line chart always and the bands'
+    // chart when the result file has two bands or more.
     void ordemDasPaginas_data()
     {
         QTest::addColumn<int>("paraEm"); // the component it is stopped before, -1: none
@@ -165,35 +169,41 @@ private slots:
         QTest::addColumn<bool>("mao");
         QTest::addColumn<QStringList>("titulos");
         QTest::addColumn<bool>("cortado"); // the data file cut to a few rows as its table starts
+        QTest::addColumn<QByteArray>("res");
+        QTest::addColumn<QByteArray>("observacoes");
         const QString id = QString::fromUtf8("Identificação: ");
         const QString av = QString::fromUtf8("Avaliação da exposição");
         const QString resumoCorpo = QString::fromUtf8("Exposições Parciais de Corpo");
         const QString resumoMao = QString::fromUtf8("Exposições Parciais de Mãos e Braços");
         const auto comp = [](int n) { return QString::fromUtf8(" Componentes de Corpo - Exposição Parcial %1").arg(n); };
         const auto compMao = [](int n) { return QString::fromUtf8(" Componentes de Mãos e Braços - Exposição Parcial %1").arg(n); };
-        QTest::newRow("four partials, one summary page")
-            << -1 << 4 << 10 << true << false
-            << QStringList{id, resumoCorpo, comp(1), comp(1), comp(2), comp(2), comp(3), comp(3), comp(4), comp(4), av} << false;
-        QTest::newRow("five partials, two summary pages")
-            << -1 << 5 << 10 << true << false
-            << QStringList{id, resumoCorpo, resumoCorpo, comp(1), comp(1), comp(2), comp(2), comp(3),
-                           comp(3), comp(4), comp(4), comp(5), comp(5), av} << false;
-        QTest::newRow("106 samples") << -1 << 1 << 106 << true << false
-                                     << QStringList{id, resumoCorpo, comp(1), comp(1), av} << false;
-        QTest::newRow("107 samples") << -1 << 1 << 107 << true << false
-                                     << QStringList{id, resumoCorpo, comp(1), comp(1), comp(1), av} << false;
-        QTest::newRow("hand-arm only") << -1 << 1 << 213 << false << true
-                                       << QStringList{id, resumoMao, compMao(1), compMao(1), compMao(1), av} << false;
-        QTest::newRow("both") << -1 << 1 << 10 << true << true
-                              << QStringList{id, resumoCorpo, comp(1), comp(1), resumoMao, compMao(1), compMao(1), av} << false;
-        QTest::newRow("no results") << -1 << 1 << 10 << false << false << QStringList{id, av} << false;
-        QTest::newRow("stopped before the first component") << 0 << 2 << 10 << true << false
-                                                            << QStringList{id, resumoCorpo} << false;
-        QTest::newRow("stopped before the second") << 1 << 2 << 10 << true << false
-                                                   << QStringList{id, resumoCorpo, comp(1), comp(1)} << false;
+        const auto linha = [](const char *nome, int paraEm, int parciais, int amostras, bool corpo, bool mao,
+                              const QStringList &titulos, bool cortado = false,
+                              const QByteArray &res = "freq;1;2;3;\nvibracao;9;8;7;\n",
+                              const QByteArray &observacoes = "Nada a observar") {
+            QTest::newRow(nome) << paraEm << parciais << amostras << corpo << mao << titulos << cortado << res << observacoes;
+        };
+        linha("four partials, one summary page", -1, 4, 10, true, false,
+              {id, resumoCorpo, comp(1), comp(1), comp(2), comp(2), comp(3), comp(3), comp(4), comp(4), av});
+        linha("five partials, two summary pages", -1, 5, 10, true, false,
+              {id, resumoCorpo, resumoCorpo, comp(1), comp(1), comp(2), comp(2), comp(3), comp(3), comp(4), comp(4), comp(5),
+               comp(5), av});
+        linha("106 samples", -1, 1, 106, true, false, {id, resumoCorpo, comp(1), comp(1), av});
+        linha("107 samples", -1, 1, 107, true, false, {id, resumoCorpo, comp(1), comp(1), comp(1), av});
+        linha("hand-arm only", -1, 1, 213, false, true, {id, resumoMao, compMao(1), compMao(1), compMao(1), av});
+        linha("both", -1, 1, 10, true, true, {id, resumoCorpo, comp(1), comp(1), resumoMao, compMao(1), compMao(1), av});
+        linha("no results", -1, 1, 10, false, false, {id, av});
+        linha("stopped before the first component", 0, 2, 10, true, false, {id, resumoCorpo});
+        linha("stopped before the second", 1, 2, 10, true, false, {id, resumoCorpo, comp(1), comp(1)});
         // Read as they are drawn, rows that stop coming fail the report.
-        QTest::newRow("data file cut while drawn") << -1 << 1 << 30000 << true << false
-                                                   << QStringList{id, resumoCorpo, comp(1), comp(1)} << true;
+        linha("data file cut while drawn", -1, 1, 30000, true, false, {id, resumoCorpo, comp(1), comp(1)}, true);
+        linha("one band", -1, 1, 10, false, true, {id, resumoMao, compMao(1), compMao(1), av}, false, "freq;1;\nvibracao;1;\n");
+        linha("no bands", -1, 1, 10, false, true, {id, resumoMao, compMao(1), compMao(1), av}, false, "FC_x;2;\n");
+        QByteArray longa;
+        for (int i = 0; i < 30; ++i)
+            longa += "linha " + QByteArray::number(i) + "\n";
+        linha("a long observation", -1, 1, 10, false, true, {id, "", resumoMao, compMao(1), compMao(1), av}, false,
+              "FC_x;2;\n", longa + QByteArray(200, 'x'));
     }
 
     void ordemDasPaginas()
@@ -203,10 +213,12 @@ private slots:
         QFETCH(int, amostras);
         QFETCH(bool, corpo);
         QFETCH(bool, mao);
-        QTemporaryDir d;
         QFETCH(bool, cortado);
+        QFETCH(QByteArray, res);
+        QFETCH(QByteArray, observacoes);
+        QTemporaryDir d;
         Gravador g;
-        const QString pasta = medida(d, parciais, amostras, corpo, mao);
+        const QString pasta = medida(d, parciais, amostras, corpo, mao, res, observacoes);
         const QString dat = LayoutRelatorio::componentesDoRelatorio(pasta).value(0) + ".dat";
         if (cortado)
             g.aoVirar = [&](int pagina) {
@@ -219,7 +231,11 @@ private slots:
             chamadas << QPoint(feitos, total);
             return feitos != paraEm;
         });
-        QTEST(cortado ? QStringList(g.titulos().mid(0, 4)) : g.titulos(), "titulos");
+        const bool longa = observacoes.size() > 200;
+        QStringList titulos = cortado ? g.titulos().mid(0, 4) : g.titulos();
+        if (longa)
+            titulos[1].clear(); // the observation going on
+        QTEST(titulos, "titulos");
         // Hand-arm components have no dose values.
         for (int p = 0; p < g.paginas.size(); ++p)
             QVERIFY(!g.titulos().at(p).contains(QString::fromUtf8("Mãos e Braços - Exposição"))
@@ -236,6 +252,26 @@ private slots:
         QCOMPARE(chamadas.size(), paraEm < 0 ? componentes : paraEm + 1);
         for (int i = 0; i < chamadas.size(); ++i)
             QCOMPARE(chamadas.at(i), QPoint(i, componentes));
+        const Pagina &p = g.paginas.first();
+        for (const char *texto : {"Relatório Medidor de Vibração - KT9400 - KT7", "Observações:", longa ? "linha 0" : "Nada a observar"})
+            QVERIFY2(p.posicoes.contains(QString::fromUtf8(texto)), texto);
+        QCOMPARE(p.posicoes.contains("Resultante de Corpo"), corpo);
+        QCOMPARE(p.posicoes.contains(QString::fromUtf8("Resultante de Mãos e Braços")), mao);
+        QCOMPARE(p.textos.filter(QRegularExpression(":Jornada de Trabalho:  $")).size(), 1); // unset: one blank
+        const Pagina &fim = g.paginas.at(longa ? 1 : 0);
+        QVERIFY(fim.posicoes.contains("Ana") && fim.posicoes.contains(longa ? "linha 29" : "Observações:"));
+        int xs = 0;
+        for (const QString &t : fim.textos) {
+            xs += t.contains("xxx");
+            QVERIFY(!t.contains("xxx") || t.section(':', 1).size() <= LayoutRelatorio::caracteresPorLinhaObservacao);
+        }
+        QCOMPARE(xs, longa ? 3 : 0);
+        const int detalhes = g.titulos().indexOf(QRegularExpression(" Componentes de .*"));
+        if (detalhes > 0) {
+            const Pagina &pd = g.paginas.at(detalhes);
+            QVERIFY(pd.graficosLinhas == 1 && pd.posicoes.contains(QString::fromUtf8("Variáveis:")));
+            QCOMPARE(pd.graficosBandas, int(res.startsWith("freq;") && res.split('\n').first().count(';') > 2));
+        }
     }
 
     // A report drawn in two parts, split at any page, has the pages of the
@@ -298,54 +334,6 @@ private slots:
         QFETCH(QVector<int>, comGraficos);
         QFETCH(int, partes);
         QTEST(LayoutRelatorio::cortes(total, comGraficos, partes), "limites");
-    }
-
-    // The first page's texts, a hand-arm measurement's block without the
-    // whole body's, an observation too long for it going on to the next
-    // page; on the details page, the line chart always and the bands'
-    // chart when the result file has two bands or more.
-    void primeiraPagina_data()
-    {
-        QTest::addColumn<QByteArray>("res");
-        QTest::addColumn<int>("bandas");
-        QTest::addColumn<QByteArray>("observacoes");
-        const QByteArray curta = "Nada a observar";
-        QTest::newRow("three bands") << QByteArray("freq;1;2;3;\nvibracao;1;2;3;\n") << 1 << curta;
-        QTest::newRow("one band") << QByteArray("freq;1;\nvibracao;1;\n") << 0 << curta;
-        QTest::newRow("none") << QByteArray("FC_x;2;\n") << 0 << curta;
-        QByteArray longa;
-        for (int i = 0; i < 30; ++i)
-            longa += "linha " + QByteArray::number(i) + "\n";
-        QTest::newRow("a long observation") << QByteArray("FC_x;2;\n") << 0 << longa + QByteArray(200, 'x');
-    }
-
-    void primeiraPagina()
-    {
-        QFETCH(QByteArray, res);
-        QFETCH(QByteArray, observacoes);
-        QTemporaryDir d;
-        Gravador g;
-        LayoutRelatorio::compor(medida(d, 1, 10, false, true, res, observacoes), g);
-        const bool longa = observacoes.size() > 200;
-        const Pagina &p = g.paginas.first();
-        for (const char *texto : {"Relatório Medidor de Vibração - KT9400 - KT7", "Resultante de Mãos e Braços",
-                                  "Observações:", longa ? "linha 0" : "Nada a observar"})
-            QVERIFY2(p.posicoes.contains(QString::fromUtf8(texto)), texto);
-        QVERIFY(!p.posicoes.contains("Resultante de Corpo"));
-        QVERIFY(p.textos.filter(QRegularExpression(":Jornada de Trabalho:  $")).size() == 1); // unset: one blank
-        // The technician signs under the observation, wherever it ends.
-        const Pagina &fim = g.paginas.at(longa ? 1 : 0);
-        QVERIFY(fim.posicoes.contains("Ana") && fim.posicoes.contains(longa ? "linha 29" : "Observações:"));
-        int xs = 0;
-        for (const QString &t : fim.textos) {
-            xs += t.contains("xxx");
-            QVERIFY(!t.contains("xxx") || t.section(':', 1).size() <= LayoutRelatorio::caracteresPorLinhaObservacao);
-        }
-        QCOMPARE(xs, longa ? 3 : 0);
-        const Pagina &detalhes = g.paginas.at(longa ? 3 : 2);
-        QCOMPARE(detalhes.graficosLinhas, 1);
-        QTEST(detalhes.graficosBandas, "bandas");
-        QVERIFY(detalhes.posicoes.contains(QString::fromUtf8("Variáveis:")));
     }
 
     // At most 1000 rows kept, evenly spaced from the first, the last kept.
