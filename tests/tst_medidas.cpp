@@ -194,12 +194,14 @@ private slots:
     // the edit open with what was typed. "Não" writes nothing and shows
     // the stored values again, the observation typed left as it is; so does
     // choosing another task with the arrow keys while the edit is open.
+    // "Sim" to closing the viewer while the measurement is evaluated again
+    // closes it once the work has ended, the edit saved whole.
     void editar_data()
     {
         QTest::addColumn<bool>("parcial");          // the task's edit, else the identification's
         QTest::addColumn<QString>("armazenado");    // "EDIT KEY=VALUE" stored before
         QTest::addColumn<QStringList>("teclas");    // "EDIT=KEYS" typed over each edit's text
-        QTest::addColumn<QString>("fim");           // "sim", "nao", or "seta" (another task chosen)
+        QTest::addColumn<QString>("fim");           // "sim", "nao", "seta" (another task chosen), "fechar"
         QTest::addColumn<QString>("problema");      // the reason a refused entry is told
         QTest::addColumn<QStringList>("escritos");  // lines the file then holds
         const QString rep = "lineEdit_NumRepeticaoParcial=", tempo = "lineEdit_TempoExpParcial=", setor = "lineEdit_Setor=Forjaria";
@@ -213,6 +215,8 @@ private slots:
         QTest::newRow("name with ;") << true << "" << QStringList{rep + "2", tempo + "001000", "lineEdit_NomeExpParcial=Prensa; turno 2"}
                                      << "sim" << QString::fromUtf8("Exposição Parcial: o nome") << QStringList();
         QTest::newRow("another task chosen, Não") << true << "" << QStringList{rep + "5"} << "seta" << "" << QStringList();
+        QTest::newRow("viewer closed meanwhile") << true << "" << QStringList{rep + "9"} << "fechar" << ""
+                                                 << QStringList{"num_repeticao;9;"};
         QTest::newRow("company") << false
                                  << QString::fromUtf8("lineEdit_EmpAvaliadora empresa_avaliadora=Metalúrgica Exemplo de "
                                                       "Componentes Automotivos do Vale Ltda.")
@@ -236,6 +240,7 @@ private slots:
         QFETCH(QString, problema);
         QFETCH(QStringList, escritos);
         Visor v(3);
+        new GuardaSaida(v.w.get(), v.s.perguntador);
         const QString pasta = LayoutMedida::medidasDoArmazem(v.raiz).at(0);
         const QString arquivo = parcial ? pasta + "/T1/corpo/T1.id" : LayoutMedida::arquivoExposicao(pasta);
         const QString longa = armazenado.section(' ', 0, 0), chave = armazenado.section(' ', 1).section('=', 0, 0),
@@ -260,7 +265,7 @@ private slots:
             QTest::keyClicks(e, t.section('=', 1));
         }
         v.filho<QTextEdit>("textEdit_Observacao")->setPlainText("Motor ligado");
-        v.s.perguntador.respostas = {fim == "sim"};
+        v.s.perguntador.respostas = {fim == "sim" || fim == "fechar", true};
         QTableView *tarefas = v.tabela("tableView_ExpParcial");
         if (fim == "seta") {
             tarefas->setFocus();
@@ -269,10 +274,16 @@ private slots:
         } else {
             botao->click();
         }
+        if (fim == "fechar") {
+            QVERIFY(TrabalhoAoLado::emAndamento());
+            v.w->close();
+        }
         TrabalhoAoLado::aguardar();
+        QTRY_COMPARE(v.w->isVisible(), fim != "fechar");
         if (parcial)
-            QCOMPARE(v.s.perguntador.perguntas.last(),
+            QCOMPARE(v.s.perguntador.perguntas.first(),
                      QString::fromUtf8("Editar Dados | Deseja alterar os dados para recalcular ? | Sim/Não"));
+        QCOMPARE(v.s.perguntador.perguntas.last().startsWith("Sair | "), fim == "fechar");
         if (!problema.isEmpty()) {
             QCOMPARE(v.s.perguntador.mensagens.size(), 1);
             QVERIFY2(v.s.perguntador.mensagens.first().startsWith("Editar Dados | " + problema),
@@ -286,7 +297,7 @@ private slots:
         QVERIFY(!primeira->isEnabled() && v.s.perguntador.mensagens.isEmpty());
         if (!armazenado.isEmpty())
             QCOMPARE(v.texto(qPrintable(longa)), valor);
-        if (fim != "sim") {
+        if (fim == "nao" || fim == "seta") {
             QCOMPARE(conteudoDe(pasta), antes);
             // Shown as stored again: the identification, or the task now chosen.
             QVERIFY(primeira->text() != teclas.first().section('=', 1));
@@ -300,7 +311,7 @@ private slots:
         const QByteArray escrito = "\n" + lerBytes(arquivo);
         for (const QString &linha : escritos)
             QVERIFY2(escrito.contains("\n" + linha.toLatin1() + "\n"), qPrintable(linha));
-        if (!parcial)
+        if (!parcial || fim == "fechar")
             return;
         // The table shows what the file now holds, the measurement evaluated again.
         const int corpo = v.linhaParcial("corpo");
@@ -312,44 +323,6 @@ private slots:
         QVERIFY(e.getAre_corpo() != areAntes);
         QCOMPARE(v.texto("lineEdit_Are_Corpo"), e.getAre_corpo());
         QVERIFY(v.celula("tableView_Avaliacao", 4, 1) != a8Antes);
-    }
-
-    // "Sim" to the closing question while a report is written or a task's
-    // edit evaluates the measurement again closes the viewer once the work
-    // has ended: the report is not written, the edit is saved whole.
-    void fecharDuranteOTrabalho_data()
-    {
-        QTest::addColumn<bool>("relatorio");
-        QTest::newRow("a report") << true;
-        QTest::newRow("a re-evaluation") << false;
-    }
-
-    void fecharDuranteOTrabalho()
-    {
-        QFETCH(bool, relatorio);
-        Visor v(1);
-        new GuardaSaida(v.w.get(), v.s.perguntador);
-        v.selecionarCorpo();
-        const QString pasta = v.pastaDoEvento(0);
-        const QString pdf = v.bancada.dir.filePath("r.pdf");
-        v.s.perguntador.pastas = {pdf};
-        auto *editar = v.filho<QPushButton>("pushButton_Editar_ExpParcial");
-        if (relatorio) {
-            v.filho<QPushButton>("pushButton_GerarPDF")->click();
-        } else {
-            editar->click();
-            v.filho<QLineEdit>("lineEdit_NumRepeticaoParcial")->setText("9");
-            v.s.perguntador.respostas = {true};
-            editar->click();
-        }
-        QVERIFY(TrabalhoAoLado::emAndamento());
-        v.s.perguntador.respostas = {true};
-        v.w->close();
-        TrabalhoAoLado::aguardar();
-        QTRY_VERIFY(!v.w->isVisible());
-        QCOMPARE(QFileInfo::exists(pdf), false);
-        if (!relatorio)
-            QVERIFY(lerBytes(pasta + "/T1/corpo/T1.id").contains("\nnum_repeticao;9;\n"));
     }
 
     // The trash icons; the question names what it would delete, and Enter

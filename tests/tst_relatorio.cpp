@@ -11,6 +11,7 @@
 #include "report/juncaopdf.h"
 #include "report/relatorio.h"
 #include "servicosteste.h"
+#include "platform/guardasaida.h"
 #include "viewer/janeladadoslaudo.h"
 #include "viewer/medidas.h"
 
@@ -381,11 +382,13 @@ private slots:
     // name made of the measurement's name (a "/" it holds replaced) and
     // time; a name typed without a suffix gets ".pdf". The report is written
     // and opened, or on a desktop without a PDF viewer the user is told
-    // where it is; one that cannot be written is said; Cancelar on the note
-    // stops before the next component. Gerar Laudo: what is typed in its
-    // dialog is kept with the measurement and printed, and the dialog's list
-    // of what is missing follows the typing. Whatever is not written leaves
-    // an older file of that name as it was, nothing beside it.
+    // where it is; one that cannot be written is said; Cancelar on the note,
+    // or "Sim" to closing the viewer meanwhile, stops before the next
+    // component, the viewer closing once the work has ended. Gerar Laudo:
+    // what is typed in its dialog is kept with the measurement and printed,
+    // and the dialog's list of what is missing follows the typing. Whatever
+    // is not written leaves an older file of that name as it was, nothing
+    // beside it.
     void botaoDoVisor_data()
     {
         QTest::addColumn<QString>("botao");
@@ -400,6 +403,7 @@ private slots:
         QTest::newRow("file dialog cancelled") << relatorio << "" << "" << false;
         QTest::newRow("nothing opens PDF") << relatorio << "visor.pdf" << "visor.pdf" << false;
         QTest::newRow("Cancelar on the note") << relatorio << "visor.pdf" << "" << true;
+        QTest::newRow("viewer closed meanwhile") << relatorio << "visor.pdf" << "" << true;
         QTest::newRow("laudo typed in its dialog") << laudo << "visor.pdf" << "visor.pdf" << false;
         QTest::newRow("laudo dialog cancelled") << laudo << "visor.pdf" << "" << true;
     }
@@ -417,6 +421,8 @@ private slots:
         ServicosTeste s;
         s.area.temPrograma = QTest::currentDataTag() != QLatin1String("nothing opens PDF");
         Medidas m(a.armazem, s.servicos());
+        new GuardaSaida(&m, s.perguntador);
+        m.show();
         m.findChild<QPushButton *>("pushButton_Sincronizar")->click();
         TrabalhoAoLado::aguardar();
         QTableView *t = m.findChild<QTableView *>("tableView_ExpResultante");
@@ -433,9 +439,15 @@ private slots:
                 if (auto *nota = qobject_cast<QProgressDialog *>(w))
                     nota->findChild<QPushButton *>()->click();
         });
-        if (cancelar && !laudo)
+        const bool fechar = QTest::currentDataTag() == QLatin1String("viewer closed meanwhile");
+        if (cancelar && !laudo && !fechar)
             clique.start(0);
         m.findChild<QPushButton *>(botao)->click();
+        if (fechar) {
+            QVERIFY(TrabalhoAoLado::emAndamento());
+            s.perguntador.respostas = {true};
+            m.close();
+        }
         if (laudo) {
             auto *dialogo = m.findChild<JanelaDadosLaudo *>();
             QVERIFY(dialogo && dialogo->isVisible());
@@ -454,8 +466,9 @@ private slots:
             dialogo->findChild<QPushButton *>(cancelar ? "pushButton_Cancelar" : "pushButton_Gerar")->click();
         }
         TrabalhoAoLado::aguardar();
+        QTRY_COMPARE(m.isVisible(), !fechar);
         if (!laudo)
-            QCOMPARE(s.perguntador.perguntas, QStringList{QString::fromUtf8("Destino do Relatório - PDF | ") + a.armazem
+            QCOMPARE(s.perguntador.perguntas.filter(QRegularExpression("^(?!Sair \\| )")), QStringList{QString::fromUtf8("Destino do Relatório - PDF | ") + a.armazem
                                                           + "Arquivos PDF/Linha 3_B 2024-01-15 08h30.pdf"});
         AcessarArquivo e;
         e.lerExposicao(id);
