@@ -133,11 +133,8 @@ class TstAvaliacao : public QObject
 private:
     QTemporaryDir dir;
     int n = 0;
-    MedidaTeste nova()
-    {
-        return MedidaTeste(dir.filePath(QString("M%1").arg(++n)));
-    }
     QString novaPasta() { return dir.filePath(QString("M%1").arg(++n)); }
+    MedidaTeste nova() { return MedidaTeste(novaPasta()); }
 
     // A store with one measurement M of one whole-body partial exposure T1
     // of two components.

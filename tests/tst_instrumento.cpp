@@ -25,13 +25,6 @@ class TstInstrumento : public QObject
 private:
     const Avaliador avaliador{"Acme Higiene", QString::fromUtf8("João Técnico")};
 
-    // Dates the folder; the name a download gives it, from that date.
-    static QString nomeDeDownload(const QString &pasta)
-    {
-        datarPasta(pasta, QDateTime(QDate(2024, 1, 15), QTime(8, 30, 5)));
-        return QStringLiteral("e_240115083005");
-    }
-
     static Volume v(const QString &nome, const QString &raiz, bool pronto = true,
                     bool leitura = false)
     {
@@ -112,7 +105,9 @@ private slots:
             QVERIFY(QFile::rename(pasta + "/MED001.id", pasta + "/" + LayoutMedida::nomePasta(pasta) + ".id"));
         }
         QString armazem = b.armazem;
-        const QString novo = nomeDeDownload(pasta);
+        // The name a download gives the folder, from its date.
+        QVERIFY(datarPasta(pasta, QDateTime(QDate(2024, 1, 15), QTime(8, 30, 5))));
+        const QString novo = "e_240115083005";
         const QString local = b.armazem + novo;
         QString componente = local + "/T1/corpo/velho.res";
         if (caso == "armazem") {

@@ -66,10 +66,6 @@ private:
     {
         return w->findChild<T *>(QString::fromLatin1(nome));
     }
-    static QStringList linhas(const QString &caminho)
-    {
-        return QString::fromLatin1(lerBytes(caminho)).split('\n', Qt::SkipEmptyParts);
-    }
 
     QTranslator tradutor;
 
@@ -208,7 +204,7 @@ private slots:
             return;
         }
         QVERIFY(p.mensagens.isEmpty());
-        const QStringList l = linhas(caminho);
+        const QStringList l = QString::fromLatin1(lerBytes(caminho)).split('\n', Qt::SkipEmptyParts);
         // The short set keeps the four keys of the long file it does not write.
         QCOMPARE(l.size(), completo ? 30 : 31);
         for (const QString &e : esperadas)

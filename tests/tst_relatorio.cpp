@@ -255,10 +255,8 @@ private slots:
                     dia.maoCalculada() ? dia.avaliacao.nrMao.valor : dia.avaliacao.nrCorpo.valor, 'g', 6);
                 if (dados == "grupo") {
                     QDir().mkpath(Grupo::pasta(a.armazem));
-                    Grupo g;
-                    g.membros = {{false, LayoutMedida::nomePasta(medida)}, {true, "Dia"}};
                     alvo = Grupo::arquivo(a.armazem, "GES 1");
-                    QVERIFY(g.gravar(alvo));
+                    escreverBytes(alvo, "medida;" + LayoutMedida::nomePasta(medida).toUtf8() + ";\njornada;Dia;\n");
                 }
             }
             const ExecucaoCli r = executarCli(QStringList{"laudo", alvo, saida} + formato.split(' ').mid(1), cli);
