@@ -12,9 +12,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
