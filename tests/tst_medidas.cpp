@@ -265,7 +265,7 @@ private slots:
             QTest::keyClicks(e, t.section('=', 1));
         }
         v.filho<QTextEdit>("textEdit_Observacao")->setPlainText("Motor ligado");
-        v.s.perguntador.respostas = {fim == "sim" || fim == "fechar", true};
+        v.s.perguntador.respostas = fim == "fechar" ? QList<bool>{true, true} : QList<bool>{fim == "sim"};
         QTableView *tarefas = v.tabela("tableView_ExpParcial");
         if (fim == "seta") {
             tarefas->setFocus();
