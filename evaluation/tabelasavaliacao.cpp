@@ -1,5 +1,7 @@
 #include "evaluation/tabelasavaliacao.h"
 
+#include "evaluation/avaliacaogrupo.h"
+
 #include <cmath>
 
 namespace {
@@ -88,10 +90,10 @@ TabelasAvaliacao::Tabela TabelasAvaliacao::nr(const AvaliacaoExposicao &a)
         t.linhas << l;
     };
     if (a.temMao)
-        linha(tr("Mãos e braços: aren [m/s²]"), a.nrMao);
+        linha(AvaliacaoGrupo::nomeDaGrandeza(AvaliacaoGrupo::ArenMao), a.nrMao);
     if (a.temCorpo) {
-        linha(tr("Corpo inteiro: aren [m/s²]"), a.nrCorpo);
-        linha(tr("Corpo inteiro: VDVR [m/s^1.75]"), a.nrVdvr);
+        linha(AvaliacaoGrupo::nomeDaGrandeza(AvaliacaoGrupo::ArenCorpo), a.nrCorpo);
+        linha(AvaliacaoGrupo::nomeDaGrandeza(AvaliacaoGrupo::Vdvr), a.nrVdvr);
         const Faixa faixa = a.faixaCorpoInteiro();
         Linha l;
         l.celulas = QStringList{tr("Corpo inteiro: a pior das duas"), QString(), QString(), textoFaixa(faixa),

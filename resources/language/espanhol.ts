@@ -2522,18 +2522,6 @@ del ordenador</translation>
         <translation>Acción recomendada</translation>
     </message>
     <message>
-        <source>Mãos e braços: aren [m/s²]</source>
-        <translation>Mano-brazo: aren [m/s²]</translation>
-    </message>
-    <message>
-        <source>Corpo inteiro: aren [m/s²]</source>
-        <translation>Cuerpo entero: aren [m/s²]</translation>
-    </message>
-    <message>
-        <source>Corpo inteiro: VDVR [m/s^1.75]</source>
-        <translation>Cuerpo entero: VDVR [m/s^1.75]</translation>
-    </message>
-    <message>
         <source>Corpo inteiro: a pior das duas</source>
         <translation>Cuerpo entero: la peor de las dos</translation>
     </message>

@@ -2522,18 +2522,6 @@ of the computer</translation>
         <translation>Recommended action</translation>
     </message>
     <message>
-        <source>Mãos e braços: aren [m/s²]</source>
-        <translation>Hand-arm: aren [m/s²]</translation>
-    </message>
-    <message>
-        <source>Corpo inteiro: aren [m/s²]</source>
-        <translation>Whole body: aren [m/s²]</translation>
-    </message>
-    <message>
-        <source>Corpo inteiro: VDVR [m/s^1.75]</source>
-        <translation>Whole body: VDVR [m/s^1.75]</translation>
-    </message>
-    <message>
         <source>Corpo inteiro: a pior das duas</source>
         <translation>Whole body: the worse of the two</translation>
     </message>

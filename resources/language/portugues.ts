@@ -2522,18 +2522,6 @@ do computador</translation>
         <translation>Ação recomendada</translation>
     </message>
     <message>
-        <source>Mãos e braços: aren [m/s²]</source>
-        <translation>Mãos e braços: aren [m/s²]</translation>
-    </message>
-    <message>
-        <source>Corpo inteiro: aren [m/s²]</source>
-        <translation>Corpo inteiro: aren [m/s²]</translation>
-    </message>
-    <message>
-        <source>Corpo inteiro: VDVR [m/s^1.75]</source>
-        <translation>Corpo inteiro: VDVR [m/s^1.75]</translation>
-    </message>
-    <message>
         <source>Corpo inteiro: a pior das duas</source>
         <translation>Corpo inteiro: a pior das duas</translation>
     </message>
