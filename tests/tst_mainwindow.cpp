@@ -614,11 +614,13 @@ private slots:
         s.perguntador.aceitar = aceitar;
         s.perguntador.item = item;
         QTranslator t;
-        if (!menu)
+        std::optional<MainWindow> w;
+        if (menu) {
+            w.emplace(LocaisPrograma::para(app.path()), s.servicos());
+            w->findChild<QAction *>("actionMudar_Idioma")->trigger();
+        } else {
             Inicio::carregarIdioma(&t, app.path(), s.perguntador);
-        MainWindow w(LocaisPrograma::para(app.path()), s.servicos()); // asks nothing by itself
-        if (menu)
-            w.findChild<QAction *>("actionMudar_Idioma")->trigger();
+        }
         const QString pergunta = menu ? QString::fromUtf8("Selecione o Idioma | Idioma | Português,Inglês,Espanhol")
                                       : QString::fromUtf8("Selecione o Idioma | Idioma: | Português,English,Español");
         QCOMPARE(s.perguntador.perguntas, menu || antes.isNull() ? QStringList{pergunta} : QStringList());
@@ -631,7 +633,7 @@ private slots:
         // Back to the source texts for the other tests.
         if (menu && aceitar && item != QString::fromUtf8("Português")) {
             s.perguntador.item = item == "Espanhol" ? QString::fromUtf8("Portugués") : "Portuguese";
-            w.findChild<QAction *>("actionMudar_Idioma")->trigger();
+            w->findChild<QAction *>("actionMudar_Idioma")->trigger();
         }
     }
 
